@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Kadrillo needs to build, test and run, when any is missing.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ ccache pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  shared-mime-info xdg-utils desktop-file-utils
+  libbenchmark-dev
+  xvfb xauth imagemagick
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class SettingsStore;
+
+// The twelve persisted settings, read once at start and written once at exit.
+struct AppSettings {
+    QString ExtractPath;
+    QString VtlistPath;
+    QString TempPath;
+    QString DestPath;
+    QString DefaultPalette;
+    QString PalettePath;
+    bool AddPpl = true;
+    bool AutoList = true;
+    bool AutoSelect = true;
+    bool ResizeToFit = true;
+    bool SearchSubfolders = true;
+    bool AutoPreview = true;
+
+    // The values used when the store holds none, formed from this platform's folders.
+    static AppSettings defaults();
+    // Each key's stored value, or its default when the value is missing or unreadable.
+    static AppSettings load(const SettingsStore& store);
+    void save(SettingsStore& store) const;
+
+    // "True"/"False" in any letter case, or a number (0 is no, any other yes); nothing else.
+    static std::optional<bool> textToBool(const QString& text);
+};

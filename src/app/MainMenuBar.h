@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QMenuBar>
+
+class QAction;
+class QMenu;
+
+// The main window's menu bar: captions, access keys, shortcuts and start states.
+class MainMenuBar : public QMenuBar {
+    Q_OBJECT
+
+public:
+    explicit MainMenuBar(QWidget* parent = nullptr);
+
+    QMenu* mnuFile;
+    QAction* mnuFileOpen;
+    QAction* mnuFileGetList;
+    QAction* mnuFileExtract;
+    QAction* mnuFilePreview;
+    QAction* mnuFileExit;
+
+    QMenu* mnuView;
+    QMenu* mnuViewToolbars;
+    QAction* mnuToolbarsMain;
+    QAction* mnuToolbarsPreview;
+    QAction* mnuToolbarsSound;
+    QAction* mnuToolbarsScript;
+    QAction* mnuToolbarsPalette;
+    QAction* mnuViewStatusbar;
+
+    QMenu* mnuTools;
+    QAction* mnuToolsOptions;
+    QMenu* mnuToolsPreview;
+    QAction* mnuPreviewAuto;
+    QAction* mnuPreviewResize;
+    QMenu* mnuToolsPalette;
+    QAction* munPaletteAuto;
+    QAction* mnuSearchSub;
+    QAction* mnuToolsExtract;
+    QAction* mnuToolsList;
+    QAction* mnuToolsUpdate;
+    QAction* mnuToolsAcioate;
+
+    QMenu* mnuHelp;
+    QAction* mnuHelpAbout;
+};

@@ -1,0 +1,95 @@
+#include "archive/ToolRunner.h"
+
+#include "platform/FileSystem.h"
+#include "platform/ProcessWait.h"
+#include "platform/ToolLauncher.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+ToolRunner::ToolRunner(QObject* parent)
+    : QObject(parent) {}
+
+QByteArray ToolRunner::scriptText(const QString& workFolder, const QString& toolLine) {
+    const QString text = QStringLiteral("@echo off\r\nc:\r\ncd ") + workFolder + QStringLiteral("\r\n") +
+                         toolLine + QStringLiteral("\r\nexit\r\n");
+    return text.toLocal8Bit();
+}
+
+bool ToolRunner::CopyVolToWork(const QString& volPath) {
+    if (!FileSystem::copyReplacing(volPath, workFolder_.file(QStringLiteral("temp.vol"))))
+        return failWith(tr("Cannot copy %1 to the working folder %2.").arg(volPath, workFolder_.path()));
+    return true;
+}
+
+bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolLine) {
+    QSaveFile script(workFolder_.file(scriptName));
+    if (!script.open(QIODevice::WriteOnly) || script.write(scriptText(workFolder_.path(), toolLine)) < 0 ||
+        !script.commit())
+        return failWith(tr("Cannot write %1: %2").arg(script.fileName(), script.errorString()));
+    return true;
+}
+
+QProcess* ToolRunner::StartToolCommand(const QString& commandLine) {
+    if (isBusy()) {
+        failWith(tr("Another tool is still running."));
+        return nullptr;
+    }
+    const LaunchPlan launch = ToolLauncher::planCommandLine(commandLine);
+    if (!launch.ok()) {
+        failWith(launch.error);
+        return nullptr;
+    }
+    auto* process = new QProcess(this);
+    process->setProgram(launch.program);
+    process->setArguments(launch.arguments);
+    process->setProcessEnvironment(launch.environment);
+    process->setWorkingDirectory(workFolder_.path());
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start();
+    running_ = process;
+    emit busyChanged(true);
+    return process;
+}
+
+int ToolRunner::WaitForProcess(QProcess* process) {
+    if (!process)
+        return -1;
+    ProcessWait::untilEnded(*process);
+    const bool ranToEnd = process->error() != QProcess::FailedToStart &&
+                          process->state() == QProcess::NotRunning &&
+                          process->exitStatus() == QProcess::NormalExit;
+    const int status = ranToEnd ? process->exitCode() : -1;
+    lastStartFailed_ = process->error() == QProcess::FailedToStart;
+    if (lastStartFailed_)
+        failWith(tr("Cannot start %1: %2").arg(process->program(), process->errorString()));
+    if (process == running_) {
+        running_.clear();
+        emit busyChanged(false);
+    }
+    process->deleteLater();
+    return status;
+}
+
+bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLine) {
+    if (isBusy())
+        return failWith(tr("Another tool is still running."));
+    if (!WriteToolScript(scriptName, toolLine))
+        return false;
+    QProcess* process = StartToolCommand(workFolder_.file(scriptName));
+    if (!process)
+        return false;
+    WaitForProcess(process);
+    return !lastStartFailed_;
+}
+
+void ToolRunner::stop() {
+    if (running_)
+        running_->kill();
+}
+
+bool ToolRunner::failWith(const QString& message) {
+    lastError_ = message;
+    return false;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "archive/WorkFolder.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QProcess>
+
+// Runs the game's tools in the working folder, one at a time, and waits for them while the
+// windows stay alive. Failures travel back as lastError(); the caller decides what to show.
+class ToolRunner : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ToolRunner(QObject* parent = nullptr);
+
+    void setWorkFolder(const WorkFolder& folder) { workFolder_ = folder; }
+    const WorkFolder& workFolder() const { return workFolder_; }
+
+    // The five-line script, exactly as the game's command interpreter expects it.
+    static QByteArray scriptText(const QString& workFolder, const QString& toolLine);
+
+    bool CopyVolToWork(const QString& volPath);
+    bool WriteToolScript(const QString& scriptName, const QString& toolLine);
+    // Null when the command cannot be started (see lastError()), or while another run is waited for.
+    QProcess* StartToolCommand(const QString& commandLine);
+    // The tool's exit status, or -1 when it did not run to a normal end.
+    int WaitForProcess(QProcess* process);
+    // WriteToolScript, StartToolCommand and WaitForProcess; false when the script could not run.
+    bool RunToolScript(const QString& scriptName, const QString& toolLine);
+
+    bool isBusy() const { return !running_.isNull(); }
+    // Ends a tool that is still running; for shutdown.
+    void stop();
+    QString lastError() const { return lastError_; }
+
+signals:
+    void busyChanged(bool busy);
+
+private:
+    bool failWith(const QString& message);
+
+    WorkFolder workFolder_;
+    QPointer<QProcess> running_;
+    QString lastError_;
+    bool lastStartFailed_ = false;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// File tests and operations as the program understands them.
+namespace FileSystem {
+
+// A file "exists" when a normal, non-hidden file is found at the path; folders do not count.
+bool fileExists(const QString& path);
+
+// Deletes the file when it exists (by the rule above); true when nothing is left behind.
+bool deleteFileIfExists(const QString& path);
+
+// Copies source over target, replacing an earlier target; keeps the source's permissions.
+bool copyReplacing(const QString& source, const QString& target);
+
+} // namespace FileSystem

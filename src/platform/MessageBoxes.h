@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message the program shows goes through here, so tests can answer and record them.
+class MessageBoxes {
+public:
+    enum class Icon { None, Information, Question, Exclamation, Critical };
+    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Answer { Ok, Yes, No, Cancel };
+
+    // The title of every message that is not about an archive or a picture.
+    static QString programTitle() { return QStringLiteral("Kadrillo"); }
+
+    virtual ~MessageBoxes() = default;
+    virtual Answer show(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
+                        Icon icon) = 0;
+};

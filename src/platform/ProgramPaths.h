@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Where the program's own files and its default settings live on this platform.
+namespace ProgramPaths {
+
+// Per-user folder that stands in for the program folder (base.pal, the "data" defaults).
+QString userDataFolder();
+// Default working folder: a private folder of this user under the system's temporary folder.
+QString defaultTempPath();
+// Default location of one of the game's tools in the game's own folder.
+QString defaultToolPath(const QString& toolFileName);
+// The small interpreter that runs the tool scripts, installed beside the program.
+QString batchInterpreterPath();
+
+} // namespace ProgramPaths

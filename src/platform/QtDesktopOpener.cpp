@@ -1,0 +1,7 @@
+#include "platform/QtDesktopOpener.h"
+
+#include <QDesktopServices>
+
+bool QtDesktopOpener::open(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,53 @@
+#include "platform/QtMessageBoxes.h"
+
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon qtIcon(MessageBoxes::Icon icon) {
+    switch (icon) {
+    case MessageBoxes::Icon::Information:
+        return QMessageBox::Information;
+    case MessageBoxes::Icon::Question:
+        return QMessageBox::Question;
+    case MessageBoxes::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageBoxes::Icon::Critical:
+        return QMessageBox::Critical;
+    case MessageBoxes::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons qtButtons(MessageBoxes::Buttons buttons) {
+    switch (buttons) {
+    case MessageBoxes::Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageBoxes::Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageBoxes::Buttons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+MessageBoxes::Answer QtMessageBoxes::show(QWidget* parent, const QString& title, const QString& text,
+                                          Buttons buttons, Icon icon) {
+    QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), parent);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        // A box closed by its title bar or Escape counts as its safest answer.
+        if (buttons == Buttons::YesNoCancel)
+            return Answer::Cancel;
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    }
+}

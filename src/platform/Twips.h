@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+// Window geometry is kept in twips (1440 to the inch) and drawn in the screen's logical pixels.
+namespace Twips {
+
+double perPixelX(const QWidget* widget);
+double perPixelY(const QWidget* widget);
+int toPixelsX(const QWidget* widget, double twips);
+int toPixelsY(const QWidget* widget, double twips);
+QRect toPixels(const QWidget* widget, int left, int top, int width, int height);
+// Places a child widget at a position given in twips of its parent.
+void place(QWidget* widget, int left, int top, int width, int height);
+
+} // namespace Twips

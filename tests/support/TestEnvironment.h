@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A private home for one test run: configuration, data and temporary folders of its own, so no
+// test ever reads or writes the user's real settings.
+class TestEnvironment {
+public:
+    TestEnvironment();
+
+    QString path() const { return root_.path(); }
+    QString configHome() const { return root_.filePath(QStringLiteral("config")); }
+    QString dataHome() const { return root_.filePath(QStringLiteral("data")); }
+    QString tempHome() const { return root_.filePath(QStringLiteral("tmp")); }
+
+    // Writes an executable stand-in file with the given bytes (a script, or an "MZ" header).
+    static void writeFile(const QString& path, const QByteArray& bytes, bool executable = false);
+    static QByteArray readFile(const QString& path);
+
+private:
+    QTemporaryDir root_;
+};

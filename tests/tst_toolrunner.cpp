@@ -1,0 +1,167 @@
+#include "archive/ToolRunner.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+#include <limits>
+
+class ToolRunnerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void scriptBytes();
+    void rewritingAScriptLeavesExactlyFiveLines();
+    void runsAScriptAndWaitsForItsOutput();
+    void startsADirectCommandInTheWorkFolder();
+    void copiesTheArchiveToTheWorkingCopy();
+    void waitReturnsPromptlyForAFastProcess();
+    void windowsStayAliveDuringASlowTool();
+    void refusesASecondRunWhileOneIsWaitedFor();
+    void reportsAToolThatCannotStart();
+
+private:
+    QString work() const { return environment_.path() + QStringLiteral("/work"); }
+
+    TestEnvironment environment_;
+    ToolRunner runner_;
+};
+
+void ToolRunnerTest::init() {
+    QDir(work()).removeRecursively();
+    QDir().mkpath(work());
+    runner_.setWorkFolder(WorkFolder(work()));
+    TestEnvironment::writeFile(work() + QStringLiteral("/vtlist.exe"),
+                               "#!/bin/sh\necho 'Volume contents'\nfor a in \"$@\"; do echo \"$a\"; done\n",
+                               true);
+    TestEnvironment::writeFile(work() + QStringLiteral("/sleeper.exe"), "#!/bin/sh\nsleep \"$1\"\n", true);
+}
+
+void ToolRunnerTest::scriptBytes() {
+    QCOMPARE(
+        ToolRunner::scriptText(QStringLiteral("C:\\KTEMP"),
+                               QStringLiteral("vtlist.exe *.* temp.vol >results.dat")),
+        QByteArray("@echo off\r\nc:\r\ncd C:\\KTEMP\r\nvtlist.exe *.* temp.vol >results.dat\r\nexit\r\n"));
+}
+
+void ToolRunnerTest::rewritingAScriptLeavesExactlyFiveLines() {
+    const QString script = work() + QStringLiteral("/extract.bat");
+    TestEnvironment::writeFile(script, QByteArray(4096, 'x'));
+    QVERIFY(runner_.WriteToolScript(QStringLiteral("extract.bat"),
+                                    QStringLiteral("extract.exe temp.vol sky.bmp temp.bmp")));
+    QCOMPARE(TestEnvironment::readFile(script),
+             ToolRunner::scriptText(work(), QStringLiteral("extract.exe temp.vol sky.bmp temp.bmp")));
+    QCOMPARE(TestEnvironment::readFile(script).count("\r\n"), 5);
+}
+
+void ToolRunnerTest::runsAScriptAndWaitsForItsOutput() {
+    QVERIFY2(runner_.RunToolScript(QStringLiteral("vtlist.bat"),
+                                   QStringLiteral("vtlist.exe *.* temp.vol >results.dat")),
+             qPrintable(runner_.lastError()));
+    QVERIFY(!runner_.isBusy());
+    QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/results.dat")),
+             QByteArray("Volume contents\n*.*\ntemp.vol\n"));
+    QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/vtlist.bat")),
+             ToolRunner::scriptText(work(), QStringLiteral("vtlist.exe *.* temp.vol >results.dat")));
+}
+
+void ToolRunnerTest::startsADirectCommandInTheWorkFolder() {
+    TestEnvironment::writeFile(work() + QStringLiteral("/extract.exe"),
+                               "#!/bin/sh\npwd > where.txt\nprintf '%s|' \"$@\" > args.txt\n", true);
+    QProcess* process = runner_.StartToolCommand(
+        QStringLiteral("\"%1/extract.exe\" \"%1/temp.vol\" \"/out/two words.bmp\"").arg(work()));
+    QVERIFY(process);
+    QCOMPARE(runner_.WaitForProcess(process), 0);
+    QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/args.txt")),
+             QFile::encodeName(work()) + "/temp.vol|/out/two words.bmp|");
+    QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/where.txt")).trimmed(),
+             QFile::encodeName(work()));
+}
+
+void ToolRunnerTest::copiesTheArchiveToTheWorkingCopy() {
+    const QString archive = environment_.path() + QStringLiteral("/my archive.vol");
+    TestEnvironment::writeFile(archive, QByteArray("KVOL\0\0\0\0", 8));
+    TestEnvironment::writeFile(work() + QStringLiteral("/temp.vol"), QByteArray(100, 'o'));
+    QVERIFY(runner_.CopyVolToWork(archive));
+    QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/temp.vol")), QByteArray("KVOL\0\0\0\0", 8));
+
+    QVERIFY(!runner_.CopyVolToWork(environment_.path() + QStringLiteral("/gone.vol")));
+    QVERIFY(runner_.lastError().contains(QStringLiteral("gone.vol")));
+}
+
+// A wait that polled on a fixed period would never return sooner than that period; the fastest
+// of a few runs shows whether there is such a floor without depending on one run's timing.
+void ToolRunnerTest::waitReturnsPromptlyForAFastProcess() {
+    qint64 fastest = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(
+            runner_.RunToolScript(QStringLiteral("vtlist.bat"), QStringLiteral("vtlist.exe >results.dat")));
+        fastest = std::min(fastest, clock.elapsed());
+    }
+    QVERIFY2(fastest < 100, qPrintable(QStringLiteral("fastest wait took %1 ms").arg(fastest)));
+
+    QProcess* process = runner_.StartToolCommand(QStringLiteral("\"%1/sleeper.exe\" 0").arg(work()));
+    QVERIFY(process);
+    QVERIFY(process->waitForFinished(10000));
+    bool eventsRan = false;
+    QTimer zero;
+    zero.setSingleShot(true);
+    connect(&zero, &QTimer::timeout, this, [&eventsRan] { eventsRan = true; });
+    zero.start(0);
+    QCOMPARE(runner_.WaitForProcess(process), 0);
+    QVERIFY2(!eventsRan, "the wait for an ended process should return without running the event loop");
+}
+
+void ToolRunnerTest::windowsStayAliveDuringASlowTool() {
+    int ticks = 0;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
+    timer.start(20);
+    QVERIFY(runner_.RunToolScript(QStringLiteral("extract.bat"), QStringLiteral("sleeper.exe 0.6")));
+    QVERIFY2(ticks >= 5, qPrintable(QStringLiteral("only %1 timer ticks during the wait").arg(ticks)));
+}
+
+void ToolRunnerTest::refusesASecondRunWhileOneIsWaitedFor() {
+    bool secondRefused = false;
+    bool busySeen = false;
+    QTimer during;
+    during.setSingleShot(true);
+    connect(&during, &QTimer::timeout, this, [&] {
+        busySeen = runner_.isBusy();
+        secondRefused =
+            !runner_.RunToolScript(QStringLiteral("vtlist.bat"), QStringLiteral("vtlist.exe >results.dat")) &&
+            !runner_.StartToolCommand(QStringLiteral("\"%1/sleeper.exe\" 0").arg(work()));
+    });
+    during.start(100);
+    QVERIFY(runner_.RunToolScript(QStringLiteral("extract.bat"), QStringLiteral("sleeper.exe 0.5")));
+    QVERIFY(busySeen);
+    QVERIFY(secondRefused);
+    QVERIFY(!QFile::exists(work() + QStringLiteral("/results.dat")));
+    QVERIFY(!runner_.isBusy());
+}
+
+void ToolRunnerTest::reportsAToolThatCannotStart() {
+    TestEnvironment::writeFile(work() + QStringLiteral("/extract.exe"),
+                               QByteArray("MZ") + QByteArray(62, '\0'));
+    qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + QStringLiteral("/no-wine-here")));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    QProcess* process = runner_.StartToolCommand(QStringLiteral("\"%1/extract.exe\" a b").arg(work()));
+    qputenv("PATH", path);
+    qunsetenv("KADRILLO_WINE");
+    QVERIFY(!process);
+    QVERIFY2(runner_.lastError().contains(QStringLiteral("Wine")), qPrintable(runner_.lastError()));
+
+    QProcess* missing = runner_.StartToolCommand(QStringLiteral("\"%1/not-there.exe\"").arg(work()));
+    QVERIFY(missing);
+    QCOMPARE(runner_.WaitForProcess(missing), -1);
+    QVERIFY2(runner_.lastError().contains(QStringLiteral("not-there.exe")), qPrintable(runner_.lastError()));
+    QVERIFY(!runner_.isBusy());
+}
+
+QTEST_GUILESS_MAIN(ToolRunnerTest)
+#include "tst_toolrunner.moc"

@@ -1,0 +1,34 @@
+// Writer for the game's 8-bit palette-indexed PBMP pictures, laid out as Kadrillo reads them
+// (little-endian):
+//   0  "PBMP", u32 size of the rest, "head", u32 8, u32 version 3     (skipped by the reader)
+//  20  u32 width, u32 height, u16 bits per pixel (8)
+//  30  u16 0, "data", u32 S                                         (skipped by the reader)
+//  40  u32 S, then S bytes: rows top first, each width pixels plus optional padding,
+//      optionally followed by extra bytes that are not pixels
+//  44+S  "DETL", u32 4, u32 1, "PiDX", u32 4                        (skipped by the reader)
+//  64+S  i32 palette number
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+class PbmpPicture {
+public:
+    PbmpPicture(std::uint32_t width, std::uint32_t height, std::int32_t paletteNumber);
+
+    void setPixel(std::uint32_t x, std::uint32_t y, unsigned char index);
+    void setRowPadding(std::uint32_t bytesPerRow, unsigned char fill);
+    void setTrailingData(std::vector<unsigned char> trailing);
+
+    std::uint32_t pixelDataSize() const;
+    std::vector<unsigned char> encode() const;
+
+private:
+    std::uint32_t m_width;
+    std::uint32_t m_height;
+    std::int32_t m_paletteNumber;
+    std::uint32_t m_rowPadding = 0;
+    unsigned char m_paddingFill = 0;
+    std::vector<unsigned char> m_pixels;
+    std::vector<unsigned char> m_trailing;
+};

@@ -41,12 +41,14 @@ private:
     TestEnvironment environment_;
 };
 
-void BatchTest::init() {
+void BatchTest::init()
+{
     QDir(work()).removeRecursively();
     TestEnvironment::writeFile(work() + QStringLiteral("/tool.exe"), echoArguments, true);
 }
 
-BatchRun BatchTest::runScript(const QByteArray& script, const QProcessEnvironment& environment) {
+BatchRun BatchTest::runScript(const QByteArray& script, const QProcessEnvironment& environment)
+{
     const QString path = environment_.path() + QStringLiteral("/script.bat");
     TestEnvironment::writeFile(path, script);
     QProcess process;
@@ -60,7 +62,8 @@ BatchRun BatchTest::runScript(const QByteArray& script, const QProcessEnvironmen
             process.readAllStandardError()};
 }
 
-void BatchTest::windowsSplitting_data() {
+void BatchTest::windowsSplitting_data()
+{
     QTest::addColumn<QString>("commandLine");
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("quoted paths") << R"("C:\a b\extract.exe" "C:\TEMP\temp.vol" "C:\OUT\sky.bmp")"
@@ -78,13 +81,15 @@ void BatchTest::windowsSplitting_data() {
     QTest::newRow("nothing") << "   " << QStringList{};
 }
 
-void BatchTest::windowsSplitting() {
+void BatchTest::windowsSplitting()
+{
     QFETCH(QString, commandLine);
     QFETCH(QStringList, arguments);
     QCOMPARE(WindowsCommandLine::split(commandLine), arguments);
 }
 
-void BatchTest::runsTheToolLineWithRedirection() {
+void BatchTest::runsTheToolLineWithRedirection()
+{
     const QByteArray script = "@echo off\r\nc:\r\ncd " + QFile::encodeName(work()) +
                               "\r\ntool.exe *.* \"two words\" \"a&b\" x;y >results.dat\r\nexit\r\n";
     const BatchRun run = runScript(script);
@@ -94,7 +99,8 @@ void BatchTest::runsTheToolLineWithRedirection() {
              QByteArray("[*.*]\n[two words]\n[a&b]\n[x;y]\n"));
 }
 
-void BatchTest::appendsAndQuotesTheTarget() {
+void BatchTest::appendsAndQuotesTheTarget()
+{
     const QString target = work() + QStringLiteral("/my out.txt");
     TestEnvironment::writeFile(target, "before\n");
     const BatchRun run = runScript("cd " + QFile::encodeName(work()) + "\ntool.exe one >> \"my out.txt\"\n");
@@ -105,7 +111,8 @@ void BatchTest::appendsAndQuotesTheTarget() {
     QCOMPARE(TestEnvironment::readFile(target), QByteArray("[two]\n"));
 }
 
-void BatchTest::looksInTheCurrentFolderFirst() {
+void BatchTest::looksInTheCurrentFolderFirst()
+{
     const QString elsewhere = environment_.path() + QStringLiteral("/elsewhere");
     TestEnvironment::writeFile(elsewhere + QStringLiteral("/tool.exe"), "#!/bin/sh\necho from-path\n", true);
     TestEnvironment::writeFile(elsewhere + QStringLiteral("/other.exe"), "#!/bin/sh\necho other\n", true);
@@ -120,7 +127,8 @@ void BatchTest::looksInTheCurrentFolderFirst() {
     QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/out.txt")), QByteArray("other\n"));
 }
 
-void BatchTest::passesTheToolStatusAndStopsAtExit() {
+void BatchTest::passesTheToolStatusAndStopsAtExit()
+{
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("EXIT_WITH"), QStringLiteral("3"));
     const QByteArray cd = "cd " + QFile::encodeName(work()) + "\r\n";
@@ -131,7 +139,8 @@ void BatchTest::passesTheToolStatusAndStopsAtExit() {
     QVERIFY(!QFile::exists(work() + QStringLiteral("/late.txt")));
 }
 
-void BatchTest::startsWindowsProgramsThroughWine() {
+void BatchTest::startsWindowsProgramsThroughWine()
+{
     const QString fakeWine = environment_.path() + QStringLiteral("/fake-wine");
     TestEnvironment::writeFile(
         fakeWine, "#!/bin/sh\necho \"debug=$WINEDEBUG\"\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done\n",
@@ -154,7 +163,8 @@ void BatchTest::startsWindowsProgramsThroughWine() {
     QVERIFY2(missing.errors.contains("Wine"), missing.errors.constData());
 }
 
-void BatchTest::refusesWhatItCannotRunSafely_data() {
+void BatchTest::refusesWhatItCannotRunSafely_data()
+{
     QTest::addColumn<QByteArray>("toolLine");
     QTest::addColumn<QByteArray>("complaint");
     QTest::newRow("command after &") << QByteArray("tool.exe a & touch pwned") << QByteArray("&");
@@ -172,7 +182,8 @@ void BatchTest::refusesWhatItCannotRunSafely_data() {
                                << QByteArray("/no/such/folder");
 }
 
-void BatchTest::refusesWhatItCannotRunSafely() {
+void BatchTest::refusesWhatItCannotRunSafely()
+{
     QFETCH(QByteArray, toolLine);
     QFETCH(QByteArray, complaint);
     const BatchRun run =

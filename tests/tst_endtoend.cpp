@@ -20,14 +20,16 @@ private:
     TestEnvironment environment_;
 };
 
-void EndToEndTest::terminationSignalShutsDownCleanly_data() {
+void EndToEndTest::terminationSignalShutsDownCleanly_data()
+{
     QTest::addColumn<int>("signalNumber");
     QTest::newRow("SIGTERM") << SIGTERM;
     QTest::newRow("SIGINT") << SIGINT;
     QTest::newRow("SIGHUP") << SIGHUP;
 }
 
-void EndToEndTest::terminationSignalShutsDownCleanly() {
+void EndToEndTest::terminationSignalShutsDownCleanly()
+{
     QFETCH(int, signalNumber);
     const QString ini = environment_.configHome() + QStringLiteral("/Kadrillo/Kadrillo.ini");
     QFile::remove(ini);

@@ -2,7 +2,7 @@
 #include "app/frmMain.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
-#include "support/ScriptedMessageBoxes.h"
+#include "support/FakeSeams.h"
 #include "support/TestEnvironment.h"
 
 #include <QAction>
@@ -45,42 +45,48 @@ private:
     TestEnvironment environment_;
     AppState state_;
     std::unique_ptr<SettingsStore> store_;
-    ScriptedMessageBoxes messages_;
+    FakeSeams fakes_;
     std::unique_ptr<frmMain> window_;
 };
 
-void MainWindowTest::initTestCase() {
+void MainWindowTest::initTestCase()
+{
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-void MainWindowTest::init() {
+void MainWindowTest::init()
+{
     const QString ini = environment_.path() + QStringLiteral("/Kadrillo.ini");
     QFile::remove(ini);
     store_ = std::make_unique<SettingsStore>(ini);
     state_ = AppState();
-    window_ = std::make_unique<frmMain>(state_, *store_, messages_);
+    window_ = std::make_unique<frmMain>(state_, *store_, fakes_.seams());
 }
 
-void MainWindowTest::cleanup() {
+void MainWindowTest::cleanup()
+{
     window_.reset();
-    messages_.clear();
+    fakes_.messages.clear();
 }
 
-QRect MainWindowTest::twipsGeometry(const QWidget* widget) const {
+QRect MainWindowTest::twipsGeometry(const QWidget* widget) const
+{
     const double x = Twips::perPixelX(widget);
     const double y = Twips::perPixelY(widget);
     const QRect g = widget->geometry();
     return QRect(qRound(g.x() * x), qRound(g.y() * y), qRound(g.width() * x), qRound(g.height() * y));
 }
 
-void MainWindowTest::setInnerSizeTwips(int width, int height) {
+void MainWindowTest::setInnerSizeTwips(int width, int height)
+{
     QWidget* inner = window_->centralWidget();
     const QSize wanted = Twips::toPixels(inner, 0, 0, width, height).size();
     window_->resize(window_->size() + wanted - inner->size());
     QTRY_COMPARE(inner->size(), wanted);
 }
 
-void MainWindowTest::layoutArithmetic_data() {
+void MainWindowTest::layoutArithmetic_data()
+{
     QTest::addColumn<double>("width");
     QTest::addColumn<double>("height");
     QTest::addColumn<bool>("statusBar");
@@ -97,7 +103,8 @@ void MainWindowTest::layoutArithmetic_data() {
         << 90000.0 << 5595.0 << false << false << QRect(10, 10, 32747, 5575);
 }
 
-void MainWindowTest::layoutArithmetic() {
+void MainWindowTest::layoutArithmetic()
+{
     QFETCH(double, width);
     QFETCH(double, height);
     QFETCH(bool, statusBar);
@@ -111,7 +118,8 @@ void MainWindowTest::layoutArithmetic() {
     QVERIFY(!MainLayout::tabStrip(input));
 }
 
-void MainWindowTest::windowFrameAtStart() {
+void MainWindowTest::windowFrameAtStart()
+{
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     QCOMPARE(window_->windowTitle(), QStringLiteral("Starsiege Kadrillo"));
@@ -145,7 +153,8 @@ void MainWindowTest::windowFrameAtStart() {
     QVERIFY(!status->findChild<QLabel*>(QStringLiteral("StatusClock"))->text().isEmpty());
 }
 
-void MainWindowTest::tabStripFollowsTheWindowAndTheBars() {
+void MainWindowTest::tabStripFollowsTheWindowAndTheBars()
+{
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     setInnerSizeTwips(5520, 5595);
@@ -173,7 +182,8 @@ void MainWindowTest::tabStripFollowsTheWindowAndTheBars() {
     QVERIFY(strip->geometry().contains(frame->geometry()));
 }
 
-void MainWindowTest::minimizingLeavesTheLayoutAlone() {
+void MainWindowTest::minimizingLeavesTheLayoutAlone()
+{
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     auto* strip = window_->findChild<QWidget*>(QStringLiteral("TabStrip1"));
@@ -183,7 +193,8 @@ void MainWindowTest::minimizingLeavesTheLayoutAlone() {
     QCOMPARE(strip->geometry(), before);
 }
 
-void MainWindowTest::menuTree_data() {
+void MainWindowTest::menuTree_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QString>("caption");
@@ -218,7 +229,8 @@ void MainWindowTest::menuTree_data() {
     row("mnuHelpAbout", "mnuHelp", "&About...", "", true, false, false);
 }
 
-void MainWindowTest::menuTree() {
+void MainWindowTest::menuTree()
+{
     QFETCH(QString, name);
     QFETCH(QString, parent);
     QFETCH(QString, caption);
@@ -239,7 +251,8 @@ void MainWindowTest::menuTree() {
     QCOMPARE(item->isChecked(), checkedAfterStart);
 }
 
-void MainWindowTest::settingToggles() {
+void MainWindowTest::settingToggles()
+{
     window_->Form_Load();
     const struct {
         const char* item;
@@ -262,7 +275,8 @@ void MainWindowTest::settingToggles() {
     QVERIFY(action("mnuSearchSub")->isEnabled());
 }
 
-void MainWindowTest::shortcuts() {
+void MainWindowTest::shortcuts()
+{
     window_->Form_Load();
     window_->show();
     window_->activateWindow();
@@ -278,7 +292,8 @@ void MainWindowTest::shortcuts() {
     QVERIFY(!action("mnuToolsUpdate")->isEnabled());
 }
 
-void MainWindowTest::toolbarButtons() {
+void MainWindowTest::toolbarButtons()
+{
     const auto* toolbar = window_->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
     QVERIFY(toolbar);
     QStringList keys;

@@ -21,7 +21,8 @@ private:
     TestEnvironment environment_;
 };
 
-void SettingsTest::textToBool_data() {
+void SettingsTest::textToBool_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected"); // 1 yes, 0 no, -1 unreadable
     QTest::newRow("True") << "True" << 1;
@@ -37,14 +38,16 @@ void SettingsTest::textToBool_data() {
     QTest::newRow("not a number") << "nan" << -1;
 }
 
-void SettingsTest::textToBool() {
+void SettingsTest::textToBool()
+{
     QFETCH(QString, text);
     QFETCH(int, expected);
     const std::optional<bool> flag = AppSettings::textToBool(text);
     QCOMPARE(flag.has_value() ? int(*flag) : -1, expected);
 }
 
-void SettingsTest::roundTripThroughIniFile() {
+void SettingsTest::roundTripThroughIniFile()
+{
     const QString file = environment_.path() + QStringLiteral("/roundtrip.ini");
     AppSettings written = AppSettings::defaults();
     written.ExtractPath = QStringLiteral("/games/Star siege/extract.exe");
@@ -77,7 +80,8 @@ void SettingsTest::roundTripThroughIniFile() {
     QCOMPARE(read.ResizeToFit, true);
 }
 
-void SettingsTest::storedTextsFallBackToDefaults() {
+void SettingsTest::storedTextsFallBackToDefaults()
+{
     const QString file = environment_.path() + QStringLiteral("/handmade.ini");
     TestEnvironment::writeFile(file, "[Settings]\n"
                                      "Auto%20Preview=0\n"
@@ -96,7 +100,8 @@ void SettingsTest::storedTextsFallBackToDefaults() {
     QCOMPARE(read.ExtractPath, AppSettings::defaults().ExtractPath);
 }
 
-void SettingsTest::missingStoreGivesDefaults() {
+void SettingsTest::missingStoreGivesDefaults()
+{
     const QString file = environment_.path() + QStringLiteral("/never/written.ini");
     const AppSettings read = AppSettings::load(SettingsStore(file));
     const AppSettings defaults = AppSettings::defaults();
@@ -107,7 +112,8 @@ void SettingsTest::missingStoreGivesDefaults() {
     QVERIFY(!QFile::exists(file));
 }
 
-void SettingsTest::defaultsFollowThePlatformFolders() {
+void SettingsTest::defaultsFollowThePlatformFolders()
+{
     const AppSettings defaults = AppSettings::defaults();
     const QString data = environment_.dataHome() + QStringLiteral("/Kadrillo/data");
     QCOMPARE(defaults.DestPath, data);

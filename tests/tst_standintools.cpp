@@ -15,19 +15,23 @@ struct ToolRun {
     QByteArray err;
 };
 
-QString vtlistPath() {
+QString vtlistPath()
+{
     return QStringLiteral(KADRILLO_STANDIN_DIR "/vtlist.exe");
 }
 
-QString extractPath() {
+QString extractPath()
+{
     return QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe");
 }
 
-QString makeSamplePath() {
+QString makeSamplePath()
+{
     return QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol");
 }
 
-ToolRun runTool(const QString& program, const QStringList& arguments, const QString& workDir = {}) {
+ToolRun runTool(const QString& program, const QStringList& arguments, const QString& workDir = {})
+{
     QProcess process;
     process.setWorkingDirectory(workDir);
     process.start(program, arguments);
@@ -41,7 +45,8 @@ ToolRun runTool(const QString& program, const QStringList& arguments, const QStr
 }
 
 // Splits a listing into heading + names; tolerates CR LF so a Windows build can be checked too.
-QList<QByteArray> listingLines(const QByteArray& out) {
+QList<QByteArray> listingLines(const QByteArray& out)
+{
     QList<QByteArray> lines = out.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -52,23 +57,27 @@ QList<QByteArray> listingLines(const QByteArray& out) {
     return lines;
 }
 
-QByteArray bytesOf(const std::vector<unsigned char>& data) {
+QByteArray bytesOf(const std::vector<unsigned char>& data)
+{
     return QByteArray(reinterpret_cast<const char*>(data.data()), static_cast<qsizetype>(data.size()));
 }
 
-QByteArray readAll(const QString& path) {
+QByteArray readAll(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-quint32 u32At(const QByteArray& data, qsizetype offset) {
+quint32 u32At(const QByteArray& data, qsizetype offset)
+{
     quint32 value = 0;
     for (int i = 3; i >= 0; --i)
         value = (value << 8) | static_cast<unsigned char>(data.at(offset + i));
     return value;
 }
 
-QStringList filesIn(const QString& dir) {
+QStringList filesIn(const QString& dir)
+{
     return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
@@ -97,13 +106,15 @@ private:
     std::vector<VolEntry> m_entries;
 };
 
-void StandinToolsTest::writeArchive(const QString& name, const QByteArray& bytes) {
+void StandinToolsTest::writeArchive(const QString& name, const QByteArray& bytes)
+{
     QFile file(archive(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-void StandinToolsTest::initTestCase() {
+void StandinToolsTest::initTestCase()
+{
     QVERIFY(m_dir.isValid());
     QVERIFY(QFile::exists(vtlistPath()));
     QVERIFY(QFile::exists(extractPath()));
@@ -140,7 +151,8 @@ void StandinToolsTest::initTestCase() {
     writeArchive("trailing.vol", good + "junk");
 }
 
-void StandinToolsTest::listsMatchingNames_data() {
+void StandinToolsTest::listsMatchingNames_data()
+{
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QList<QByteArray>>("names");
 
@@ -154,7 +166,8 @@ void StandinToolsTest::listsMatchingNames_data() {
     QTest::newRow("nothing matches") << "*.zip" << QList<QByteArray>{};
 }
 
-void StandinToolsTest::listsMatchingNames() {
+void StandinToolsTest::listsMatchingNames()
+{
     QFETCH(QString, pattern);
     QFETCH(QList<QByteArray>, names);
 
@@ -169,7 +182,8 @@ void StandinToolsTest::listsMatchingNames() {
     QCOMPARE(lines, names);
 }
 
-void StandinToolsTest::extractsByteIdentical_data() {
+void StandinToolsTest::extractsByteIdentical_data()
+{
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("output");
     QTest::addColumn<int>("entry");
@@ -183,7 +197,8 @@ void StandinToolsTest::extractsByteIdentical_data() {
     QTest::newRow("empty object") << QStringList{"EMPTY.TXT", "empty.out"} << "empty.out" << 6;
 }
 
-void StandinToolsTest::extractsByteIdentical() {
+void StandinToolsTest::extractsByteIdentical()
+{
     QFETCH(QStringList, arguments);
     QFETCH(QString, output);
     QFETCH(int, entry);
@@ -198,7 +213,8 @@ void StandinToolsTest::extractsByteIdentical() {
     QCOMPARE(readAll(written), bytesOf(m_entries[static_cast<std::size_t>(entry)].data));
 }
 
-void StandinToolsTest::rejectsBadInput_data() {
+void StandinToolsTest::rejectsBadInput_data()
+{
     QTest::addColumn<bool>("isVtlist");
     QTest::addColumn<QString>("archiveName");
     QTest::addColumn<QStringList>("arguments");
@@ -221,7 +237,8 @@ void StandinToolsTest::rejectsBadInput_data() {
         << false << "good.vol" << QStringList{"a.cs", "out.bin", "x"};
 }
 
-void StandinToolsTest::rejectsBadInput() {
+void StandinToolsTest::rejectsBadInput()
+{
     QFETCH(bool, isVtlist);
     QFETCH(QString, archiveName);
     QFETCH(QStringList, arguments);
@@ -241,7 +258,8 @@ void StandinToolsTest::rejectsBadInput() {
     QCOMPARE(filesIn(work.path()), QStringList());
 }
 
-void StandinToolsTest::leavesDestinationAloneOnFailure() {
+void StandinToolsTest::leavesDestinationAloneOnFailure()
+{
     QTemporaryDir work;
     const ToolRun noFolder = runTool(extractPath(), {archive("good.vol"), "missing/readme.cs"}, work.path());
     QCOMPARE(noFolder.exitCode, 1);
@@ -257,13 +275,15 @@ void StandinToolsTest::leavesDestinationAloneOnFailure() {
     QCOMPARE(readAll(existing), QByteArray("keep"));
 }
 
-void StandinToolsTest::makeSampleVolWritesContent_data() {
+void StandinToolsTest::makeSampleVolWritesContent_data()
+{
     QTest::addColumn<bool>("hostile");
     QTest::newRow("plain") << false;
     QTest::newRow("hostile") << true;
 }
 
-void StandinToolsTest::makeSampleVolWritesContent() {
+void StandinToolsTest::makeSampleVolWritesContent()
+{
     QFETCH(bool, hostile);
 
     QTemporaryDir work;

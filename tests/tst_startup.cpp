@@ -1,7 +1,7 @@
 #include "app/frmMain.h"
 #include "archive/WorkFolder.h"
 #include "platform/SettingsStore.h"
-#include "support/ScriptedMessageBoxes.h"
+#include "support/FakeSeams.h"
 #include "support/TestEnvironment.h"
 
 #include <QAction>
@@ -21,11 +21,14 @@ const QByteArray vtlistBytes = "#!/bin/sh\necho vtlist\n";
 struct Program {
     explicit Program(const QString& iniFile)
         : store(iniFile)
-        , window(std::make_unique<frmMain>(state, store, messages)) {}
+        , window(std::make_unique<frmMain>(state, store, fakes.seams()))
+    {
+    }
 
     AppState state;
     SettingsStore store;
-    ScriptedMessageBoxes messages;
+    FakeSeams fakes;
+    ScriptedMessageBoxes& messages = fakes.messages;
     std::unique_ptr<frmMain> window;
 };
 
@@ -56,7 +59,8 @@ private:
     TestEnvironment environment_;
 };
 
-void StartupTest::init() {
+void StartupTest::init()
+{
     for (const QString& folder : {game(), work()})
         QDir(folder).removeRecursively();
     QFile::remove(ini());
@@ -66,7 +70,8 @@ void StartupTest::init() {
     writeSettings({});
 }
 
-void StartupTest::writeSettings(const QStringList& lines) const {
+void StartupTest::writeSettings(const QStringList& lines) const
+{
     QSettings settings(ini(), QSettings::IniFormat);
     settings.clear();
     settings.beginGroup(QStringLiteral("Settings"));
@@ -78,7 +83,8 @@ void StartupTest::writeSettings(const QStringList& lines) const {
         settings.setValue(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));
 }
 
-void StartupTest::bothToolsPresent() {
+void StartupTest::bothToolsPresent()
+{
     Program program(ini());
     program.window->Form_Load();
     QVERIFY2(program.messages.shown().isEmpty(), qPrintable(program.messages.texts().join('|')));
@@ -96,7 +102,8 @@ void StartupTest::bothToolsPresent() {
     QVERIFY(QFileInfo(environment_.dataHome() + QStringLiteral("/Kadrillo/data")).isDir());
 }
 
-void StartupTest::missingFilesAreReportedInOrder_data() {
+void StartupTest::missingFilesAreReportedInOrder_data()
+{
     QTest::addColumn<QStringList>("missing");
     QTest::addColumn<QStringList>("messages");
     const QString extract = QStringLiteral("Can not find extract.exe.");
@@ -110,7 +117,8 @@ void StartupTest::missingFilesAreReportedInOrder_data() {
                                 << QStringList{extract, vtlist, palette};
 }
 
-void StartupTest::missingFilesAreReportedInOrder() {
+void StartupTest::missingFilesAreReportedInOrder()
+{
     QFETCH(QStringList, missing);
     QFETCH(QStringList, messages);
     for (const QString& name : missing)
@@ -133,7 +141,8 @@ void StartupTest::missingFilesAreReportedInOrder() {
     }
 }
 
-void StartupTest::storedFlagsSetTheCheckMarks_data() {
+void StartupTest::storedFlagsSetTheCheckMarks_data()
+{
     QTest::addColumn<QString>("stored");
     QTest::addColumn<bool>("checked");
     QTest::newRow("False") << "False" << false;
@@ -142,7 +151,8 @@ void StartupTest::storedFlagsSetTheCheckMarks_data() {
     QTest::newRow("garbage keeps the default") << "maybe" << true;
 }
 
-void StartupTest::storedFlagsSetTheCheckMarks() {
+void StartupTest::storedFlagsSetTheCheckMarks()
+{
     QFETCH(QString, stored);
     QFETCH(bool, checked);
     writeSettings({QStringLiteral("Auto Preview=") + stored, QStringLiteral("Auto List=") + stored});
@@ -154,13 +164,15 @@ void StartupTest::storedFlagsSetTheCheckMarks() {
     QVERIFY(program.window->findChild<QAction*>(QStringLiteral("mnuPreviewResize"))->isChecked());
 }
 
-void StartupTest::refusesAWorkingFolderThatIsNotOurs_data() {
+void StartupTest::refusesAWorkingFolderThatIsNotOurs_data()
+{
     QTest::addColumn<QString>("kind");
     QTest::newRow("link to a folder") << "link";
     QTest::newRow("a file") << "file";
 }
 
-void StartupTest::refusesAWorkingFolderThatIsNotOurs() {
+void StartupTest::refusesAWorkingFolderThatIsNotOurs()
+{
     QFETCH(QString, kind);
     const QString target = environment_.path() + QStringLiteral("/planted");
     QDir(target).removeRecursively();
@@ -183,7 +195,8 @@ void StartupTest::refusesAWorkingFolderThatIsNotOurs() {
     QFile::remove(work());
 }
 
-void StartupTest::shutdownDeletesExactlyTheProgramsFiles() {
+void StartupTest::shutdownDeletesExactlyTheProgramsFiles()
+{
     Program program(ini());
     program.window->Form_Load();
     for (const QString& name : WorkFolder::programFiles())
@@ -209,7 +222,8 @@ void StartupTest::shutdownDeletesExactlyTheProgramsFiles() {
     QCOMPARE(written.value(QStringLiteral("Search Subfolders")).toString(), QStringLiteral("True"));
 }
 
-void StartupTest::aToggleSurvivesTheNextStart() {
+void StartupTest::aToggleSurvivesTheNextStart()
+{
     {
         Program first(ini());
         first.window->Form_Load();

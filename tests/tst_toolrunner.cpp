@@ -29,7 +29,8 @@ private:
     ToolRunner runner_;
 };
 
-void ToolRunnerTest::init() {
+void ToolRunnerTest::init()
+{
     QDir(work()).removeRecursively();
     QDir().mkpath(work());
     runner_.setWorkFolder(WorkFolder(work()));
@@ -39,14 +40,16 @@ void ToolRunnerTest::init() {
     TestEnvironment::writeFile(work() + QStringLiteral("/sleeper.exe"), "#!/bin/sh\nsleep \"$1\"\n", true);
 }
 
-void ToolRunnerTest::scriptBytes() {
+void ToolRunnerTest::scriptBytes()
+{
     QCOMPARE(
         ToolRunner::scriptText(QStringLiteral("C:\\KTEMP"),
                                QStringLiteral("vtlist.exe *.* temp.vol >results.dat")),
         QByteArray("@echo off\r\nc:\r\ncd C:\\KTEMP\r\nvtlist.exe *.* temp.vol >results.dat\r\nexit\r\n"));
 }
 
-void ToolRunnerTest::rewritingAScriptLeavesExactlyFiveLines() {
+void ToolRunnerTest::rewritingAScriptLeavesExactlyFiveLines()
+{
     const QString script = work() + QStringLiteral("/extract.bat");
     TestEnvironment::writeFile(script, QByteArray(4096, 'x'));
     QVERIFY(runner_.WriteToolScript(QStringLiteral("extract.bat"),
@@ -56,7 +59,8 @@ void ToolRunnerTest::rewritingAScriptLeavesExactlyFiveLines() {
     QCOMPARE(TestEnvironment::readFile(script).count("\r\n"), 5);
 }
 
-void ToolRunnerTest::runsAScriptAndWaitsForItsOutput() {
+void ToolRunnerTest::runsAScriptAndWaitsForItsOutput()
+{
     QVERIFY2(runner_.RunToolScript(QStringLiteral("vtlist.bat"),
                                    QStringLiteral("vtlist.exe *.* temp.vol >results.dat")),
              qPrintable(runner_.lastError()));
@@ -67,7 +71,8 @@ void ToolRunnerTest::runsAScriptAndWaitsForItsOutput() {
              ToolRunner::scriptText(work(), QStringLiteral("vtlist.exe *.* temp.vol >results.dat")));
 }
 
-void ToolRunnerTest::startsADirectCommandInTheWorkFolder() {
+void ToolRunnerTest::startsADirectCommandInTheWorkFolder()
+{
     TestEnvironment::writeFile(work() + QStringLiteral("/extract.exe"),
                                "#!/bin/sh\npwd > where.txt\nprintf '%s|' \"$@\" > args.txt\n", true);
     QProcess* process = runner_.StartToolCommand(
@@ -80,7 +85,8 @@ void ToolRunnerTest::startsADirectCommandInTheWorkFolder() {
              QFile::encodeName(work()));
 }
 
-void ToolRunnerTest::copiesTheArchiveToTheWorkingCopy() {
+void ToolRunnerTest::copiesTheArchiveToTheWorkingCopy()
+{
     const QString archive = environment_.path() + QStringLiteral("/my archive.vol");
     TestEnvironment::writeFile(archive, QByteArray("KVOL\0\0\0\0", 8));
     TestEnvironment::writeFile(work() + QStringLiteral("/temp.vol"), QByteArray(100, 'o'));
@@ -93,7 +99,8 @@ void ToolRunnerTest::copiesTheArchiveToTheWorkingCopy() {
 
 // A wait that polled on a fixed period would never return sooner than that period; the fastest
 // of a few runs shows whether there is such a floor without depending on one run's timing.
-void ToolRunnerTest::waitReturnsPromptlyForAFastProcess() {
+void ToolRunnerTest::waitReturnsPromptlyForAFastProcess()
+{
     qint64 fastest = std::numeric_limits<qint64>::max();
     for (int run = 0; run < 5; ++run) {
         QElapsedTimer clock;
@@ -116,7 +123,8 @@ void ToolRunnerTest::waitReturnsPromptlyForAFastProcess() {
     QVERIFY2(!eventsRan, "the wait for an ended process should return without running the event loop");
 }
 
-void ToolRunnerTest::windowsStayAliveDuringASlowTool() {
+void ToolRunnerTest::windowsStayAliveDuringASlowTool()
+{
     int ticks = 0;
     QTimer timer;
     connect(&timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
@@ -125,7 +133,8 @@ void ToolRunnerTest::windowsStayAliveDuringASlowTool() {
     QVERIFY2(ticks >= 5, qPrintable(QStringLiteral("only %1 timer ticks during the wait").arg(ticks)));
 }
 
-void ToolRunnerTest::refusesASecondRunWhileOneIsWaitedFor() {
+void ToolRunnerTest::refusesASecondRunWhileOneIsWaitedFor()
+{
     bool secondRefused = false;
     bool busySeen = false;
     QTimer during;
@@ -144,7 +153,8 @@ void ToolRunnerTest::refusesASecondRunWhileOneIsWaitedFor() {
     QVERIFY(!runner_.isBusy());
 }
 
-void ToolRunnerTest::reportsAToolThatCannotStart() {
+void ToolRunnerTest::reportsAToolThatCannotStart()
+{
     TestEnvironment::writeFile(work() + QStringLiteral("/extract.exe"),
                                QByteArray("MZ") + QByteArray(62, '\0'));
     qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + QStringLiteral("/no-wine-here")));

@@ -37,7 +37,8 @@ constexpr std::array<FlagKey, 6> flagKeys{{
 
 } // namespace
 
-AppSettings AppSettings::defaults() {
+AppSettings AppSettings::defaults()
+{
     AppSettings settings;
     const QString dataFolder = ProgramPaths::userDataFolder() + QStringLiteral("/data");
     settings.ExtractPath = ProgramPaths::defaultToolPath(QStringLiteral("extract.exe"));
@@ -49,7 +50,8 @@ AppSettings AppSettings::defaults() {
     return settings;
 }
 
-AppSettings AppSettings::load(const SettingsStore& store) {
+AppSettings AppSettings::load(const SettingsStore& store)
+{
     AppSettings settings = defaults();
     for (const TextKey& entry : textKeys) {
         if (const std::optional<QString> stored = store.read(QLatin1String(entry.key)))
@@ -64,7 +66,8 @@ AppSettings AppSettings::load(const SettingsStore& store) {
     return settings;
 }
 
-void AppSettings::save(SettingsStore& store) const {
+void AppSettings::save(SettingsStore& store) const
+{
     for (const TextKey& entry : textKeys)
         store.write(QLatin1String(entry.key), this->*entry.field);
     for (const FlagKey& entry : flagKeys)
@@ -72,7 +75,8 @@ void AppSettings::save(SettingsStore& store) const {
                     this->*entry.field ? QStringLiteral("True") : QStringLiteral("False"));
 }
 
-std::optional<bool> AppSettings::textToBool(const QString& text) {
+std::optional<bool> AppSettings::textToBool(const QString& text)
+{
     const QString trimmed = text.trimmed();
     if (trimmed.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
         return true;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "app/AppSettings.h"
+#include "archive/VolTable.h"
 
 // Everything the program keeps for the whole run, created at start and handed to the windows.
 struct AppState {
     AppSettings settings;
+    VolTable Vols;
     bool CommandLineDone = false;
 };

@@ -10,17 +10,20 @@ namespace {
 constexpr int margin = 10;
 
 // Halves round to even, as the layout's whole-number arithmetic always has.
-int whole(double twips) {
+int whole(double twips)
+{
     return int(std::clamp(std::nearbyint(twips), -32768.0, 32767.0));
 }
 
-int size(int twips) {
+int size(int twips)
+{
     return std::clamp(twips, 0, 32767);
 }
 
 } // namespace
 
-std::optional<Rect> tabStrip(const Input& input) {
+std::optional<Rect> tabStrip(const Input& input)
+{
     int height = whole(input.innerHeight);
     int top = 0;
     if (input.statusBarShown)

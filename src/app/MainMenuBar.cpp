@@ -6,14 +6,16 @@ namespace {
 
 enum class Start { Enabled, Disabled, Checkable, Checked };
 
-QMenu* submenu(QWidget* parent, const char* name, const QString& title) {
+QMenu* submenu(QWidget* parent, const char* name, const QString& title)
+{
     auto* menu = new QMenu(title, parent);
     menu->setObjectName(QLatin1String(name));
     return menu;
 }
 
 QAction* item(QMenu* menu, const char* name, const QString& text, Start start,
-              const QKeySequence& shortcut = {}) {
+              const QKeySequence& shortcut = {})
+{
     QAction* action = menu->addAction(text);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
@@ -26,7 +28,8 @@ QAction* item(QMenu* menu, const char* name, const QString& text, Start start,
 } // namespace
 
 MainMenuBar::MainMenuBar(QWidget* parent)
-    : QMenuBar(parent) {
+    : QMenuBar(parent)
+{
     setObjectName(QStringLiteral("MainMenuBar"));
 
     mnuFile = submenu(this, "mnuFile", tr("&File"));

@@ -10,7 +10,8 @@ MainStatusBar::MainStatusBar(QWidget* parent)
     : QStatusBar(parent)
     , textPanel_(new QLabel(this))
     , clockPanel_(new QLabel(this))
-    , clock_(new QTimer(this)) {
+    , clock_(new QTimer(this))
+{
     setSizeGripEnabled(false);
     textPanel_->setObjectName(QStringLiteral("StatusText"));
     clockPanel_->setObjectName(QStringLiteral("StatusClock"));
@@ -26,15 +27,18 @@ MainStatusBar::MainStatusBar(QWidget* parent)
     showTime();
 }
 
-void MainStatusBar::setText(const QString& text) {
+void MainStatusBar::setText(const QString& text)
+{
     textPanel_->setText(text);
 }
 
-QString MainStatusBar::text() const {
+QString MainStatusBar::text() const
+{
     return textPanel_->text();
 }
 
-void MainStatusBar::showTime() {
+void MainStatusBar::showTime()
+{
     const QTime now = QTime::currentTime();
     // The panel changes once a minute, so the locale's short format is shown without seconds.
     static const QRegularExpression seconds(QStringLiteral("[:.]?s+"));

@@ -2,7 +2,6 @@
 
 #include "platform/Twips.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -11,15 +10,16 @@
 namespace {
 
 template <typename Widget>
-Widget* make(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
-             int height) {
+Widget* make(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
+{
     auto* widget = new Widget(text, parent);
     widget->setObjectName(QLatin1String(name));
     Twips::place(widget, left, top, width, height);
     return widget;
 }
 
-QPushButton* command(QWidget* parent, const char* name, const QString& text, int left, int top) {
+QPushButton* command(QWidget* parent, const char* name, const QString& text, int left, int top)
+{
     auto* button = make<QPushButton>(parent, name, text, left, top, 1095, 495);
     button->setEnabled(false);
     return button;
@@ -28,7 +28,8 @@ QPushButton* command(QWidget* parent, const char* name, const QString& text, int
 } // namespace
 
 ObjectPane::ObjectPane(QWidget* parent)
-    : QFrame(parent) {
+    : QFrame(parent)
+{
     setObjectName(QStringLiteral("Frame1"));
     setFrameShape(QFrame::NoFrame);
 
@@ -53,32 +54,6 @@ ObjectPane::ObjectPane(QWidget* parent)
     lblFiles = make<QLabel>(Frame2, "lblFiles", QStringLiteral("######"), 120, 480, 630, 195);
     Label4 = make<QLabel>(Frame2, "Label4", tr("Number of files selected:"), 120, 720, 1740, 195);
     lblSelected = make<QLabel>(Frame2, "lblSelected", QStringLiteral("######"), 120, 960, 630, 195);
-    fitCaptionFont();
-}
-
-// The fixed positions were drawn for a small system font; most desktop fonts are wider, so the
-// captions get a smaller size of the same font, just small enough that none of them is cut off.
-void ObjectPane::fitCaptionFont() {
-    QFont captionFont = font();
-    if (captionFont.pointSizeF() <= 0)
-        captionFont.setPointSizeF(QFontInfo(captionFont).pointSizeF());
-    const QList<QWidget*> captioned{Label1,     cmdSelect, cmdNone, cmdPreview, cmdExtract, cmdPalette,
-                                    cmdConvert, Frame2,    Label2,  lblFiles,   Label4,     lblSelected};
-    const auto fits = [&captioned](const QFont& candidate) {
-        const QFontMetrics metrics(candidate);
-        for (const QWidget* widget : captioned) {
-            const auto* label = qobject_cast<const QLabel*>(widget);
-            const auto* button = qobject_cast<const QPushButton*>(widget);
-            const QString text = label ? label->text() : button ? button->text() : QString();
-            const int room = button ? widget->width() - 8 : widget->width();
-            if (metrics.horizontalAdvance(text) > room || (label && metrics.height() > widget->height()))
-                return false;
-        }
-        return true;
-    };
-    constexpr double smallestSize = 6.0;
-    while (captionFont.pointSizeF() > smallestSize && !fits(captionFont))
-        captionFont.setPointSizeF(captionFont.pointSizeF() - 0.5);
-    for (QWidget* widget : captioned)
-        widget->setFont(captionFont);
+    Twips::fitCaptions({Label1, cmdSelect, cmdNone, cmdPreview, cmdExtract, cmdPalette, cmdConvert, Frame2,
+                        Label2, lblFiles, Label4, lblSelected});
 }

@@ -28,7 +28,4 @@ public:
     QLabel* lblFiles;
     QLabel* Label4;
     QLabel* lblSelected;
-
-private:
-    void fitCaptionFont();
 };

@@ -7,41 +7,48 @@
 
 TabStrip::TabStrip(QWidget* parent)
     : QWidget(parent)
-    , tabBar_(new QTabBar(this)) {
+    , tabBar_(new QTabBar(this))
+{
     tabBar_->setDrawBase(false);
     tabBar_->setExpanding(false);
     tabBar_->setUsesScrollButtons(true);
     tabBar_->setElideMode(Qt::ElideNone);
 }
 
-int TabStrip::frameWidth() const {
+int TabStrip::frameWidth() const
+{
     return style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
 }
 
-QRect TabStrip::clientArea() const {
+QRect TabStrip::clientArea() const
+{
     const int frame = frameWidth();
     return rect().adjusted(frame, tabBar_->height() + frame, -frame, -frame);
 }
 
-void TabStrip::layoutTabBar() {
+void TabStrip::layoutTabBar()
+{
     tabBar_->setGeometry(0, 0, width(), tabBar_->sizeHint().height());
     update();
     emit clientAreaChanged();
 }
 
-bool TabStrip::event(QEvent* event) {
+bool TabStrip::event(QEvent* event)
+{
     // The tab bar asks for a new layout when tabs are added, which changes the client area.
     if (event->type() == QEvent::LayoutRequest)
         layoutTabBar();
     return QWidget::event(event);
 }
 
-void TabStrip::resizeEvent(QResizeEvent* event) {
+void TabStrip::resizeEvent(QResizeEvent* event)
+{
     QWidget::resizeEvent(event);
     layoutTabBar();
 }
 
-void TabStrip::paintEvent(QPaintEvent*) {
+void TabStrip::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     QStyleOptionTabWidgetFrame pane;
     pane.initFrom(this);

@@ -1,25 +1,39 @@
 #include "app/frmMain.h"
 
+#include "app/CommandLine.h"
 #include "app/MainLayout.h"
 #include "app/MainMenuBar.h"
 #include "app/MainStatusBar.h"
 #include "app/ObjectPane.h"
+#include "app/OpenDialog.h"
+#include "app/SelectionRules.h"
 #include "app/TabStrip.h"
+#include "app/VolAssociation.h"
 #include "archive/ToolRunner.h"
 #include "archive/WorkFolder.h"
+#include "archive/frmExtract.h"
+#include "archive/frmGetList.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PrivateFolder.h"
 #include "platform/ProgramPaths.h"
 #include "platform/SettingsStore.h"
+#include "platform/SystemMenu.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTabBar>
 #include <QToolBar>
 #include <functional>
 
@@ -39,20 +53,23 @@ struct ToolbarButton {
 
 } // namespace
 
-frmMain::frmMain(AppState& state, SettingsStore& store, MessageBoxes& messages, QWidget* parent)
+frmMain::frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWidget* parent)
     : QMainWindow(parent)
     , state_(state)
     , store_(store)
-    , messages_(messages)
+    , seams_(seams)
     , runner_(new ToolRunner(this))
     , innerArea_(new QWidget(this))
     , menus_(new MainMenuBar(this))
     , Toolbar1(new QToolBar(innerArea_))
     , StatusBar1(new MainStatusBar(innerArea_))
     , TabStrip1(new TabStrip(innerArea_))
-    , Frame1(new ObjectPane(innerArea_)) {
+    , Frame1(new ObjectPane(innerArea_))
+{
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Starsiege Kadrillo"));
+    setWindowIcon(QIcon(QStringLiteral(":/kadrillo.svg")));
+    setAcceptDrops(true);
     setMenuBar(menus_);
     setCentralWidget(innerArea_);
     innerArea_->installEventFilter(this);
@@ -62,6 +79,7 @@ frmMain::frmMain(AppState& state, SettingsStore& store, MessageBoxes& messages, 
     Frame1->raise();
     buildToolbar();
     connectMenus();
+    connectObjectPane();
     connect(TabStrip1, &TabStrip::clientAreaChanged, this, &frmMain::Form_Resize);
 
     const QSize inner = Twips::toPixels(this, 0, 0, innerWidthTwips, innerHeightTwips).size();
@@ -72,7 +90,8 @@ frmMain::frmMain(AppState& state, SettingsStore& store, MessageBoxes& messages, 
 
 frmMain::~frmMain() = default;
 
-void frmMain::buildToolbar() {
+void frmMain::buildToolbar()
+{
     static const ToolbarButton buttons[] = {
         {"Open", QT_TR_NOOP("Open (Ctrl + O)"), "document-open", QStyle::SP_DialogOpenButton},
         {"List", QT_TR_NOOP("Get List (Ctrl + L)"), "view-list-details", QStyle::SP_FileDialogDetailedView},
@@ -84,6 +103,7 @@ void frmMain::buildToolbar() {
     Toolbar1->setMovable(false);
     Toolbar1->setFloatable(false);
     Toolbar1->setIconSize(QSize(16, 16));
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &frmMain::Toolbar1_ButtonClick);
     for (const ToolbarButton& button : buttons) {
         if (!button.key) {
             Toolbar1->addSeparator();
@@ -99,7 +119,8 @@ void frmMain::buildToolbar() {
     }
 }
 
-QAction* frmMain::toolbarButton(const QString& key) const {
+QAction* frmMain::toolbarButton(const QString& key) const
+{
     for (QAction* action : Toolbar1->actions()) {
         if (action->data().toString().compare(key, Qt::CaseInsensitive) == 0)
             return action;
@@ -107,8 +128,14 @@ QAction* frmMain::toolbarButton(const QString& key) const {
     return nullptr;
 }
 
-void frmMain::connectMenus() {
+void frmMain::connectMenus()
+{
+    connect(menus_->mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(menus_->mnuFileGetList, &QAction::triggered, this, &frmMain::mnuFileGetList_Click);
+    connect(menus_->mnuFileExtract, &QAction::triggered, this, &frmMain::cmdExtract_Click);
+    connect(menus_->mnuFilePreview, &QAction::triggered, this, &frmMain::cmdPreview_Click);
     connect(menus_->mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(menus_->mnuToolsAcioate, &QAction::triggered, this, &frmMain::mnuToolsAcioate_Click);
     connect(menus_->mnuPreviewAuto, &QAction::triggered, this,
             [this] { toggleSetting(menus_->mnuPreviewAuto, &AppSettings::AutoPreview); });
     connect(menus_->mnuPreviewResize, &QAction::triggered, this,
@@ -125,23 +152,29 @@ void frmMain::connectMenus() {
 }
 
 // The action has already flipped its own check mark when this runs.
-void frmMain::toggleSetting(QAction* item, bool AppSettings::*setting) {
+void frmMain::toggleSetting(QAction* item, bool AppSettings::*setting)
+{
     state_.settings.*setting = item->isChecked();
 }
 
-void frmMain::munPaletteAuto_Click() {
+void frmMain::munPaletteAuto_Click()
+{
     toggleSetting(menus_->munPaletteAuto, &AppSettings::AutoSelect);
     menus_->mnuSearchSub->setEnabled(state_.settings.AutoSelect);
 }
 
-void frmMain::toggleBar(QAction* item, QWidget* bar) {
+void frmMain::toggleBar(QAction* item, QWidget* bar)
+{
     bar->setVisible(item->isChecked());
     Form_Resize();
 }
 
-void frmMain::Form_Load() {
+void frmMain::Form_Load()
+{
     const std::function<void()> steps[] = {
         [this] {
+            RemoveSystemMenuItems(this, {false, false, true, false, false, false, false});
+            state_.Vols = VolTable();
             state_.settings = AppSettings::load(store_);
             const AppSettings& settings = state_.settings;
             menus_->mnuToolsList->setChecked(settings.AutoList);
@@ -172,31 +205,34 @@ void frmMain::Form_Load() {
     }
 }
 
-bool frmMain::prepareWorkFolder() {
+bool frmMain::prepareWorkFolder()
+{
     const QString& path = state_.settings.TempPath;
     switch (PrivateFolder::prepare(path)) {
     case PrivateFolder::Status::Ready:
         runner_->setWorkFolder(WorkFolder(path));
         return true;
     case PrivateFolder::Status::NotOurs:
-        messages_.show(nullptr, MessageBoxes::programTitle(),
-                       tr("The working folder %1 is not a folder of your own, so Kadrillo will not run "
-                          "the game's tools there. Choose another working folder in the options.")
-                           .arg(QDir::toNativeSeparators(path)),
-                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+        seams_.messages.show(nullptr, MessageBoxes::programTitle(),
+                             tr("The working folder %1 is not a folder of your own, so Kadrillo will not run "
+                                "the game's tools there. Choose another working folder in the options.")
+                                 .arg(QDir::toNativeSeparators(path)),
+                             MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
         return false;
     case PrivateFolder::Status::CannotCreate:
-        messages_.show(nullptr, MessageBoxes::programTitle(),
-                       tr("Cannot create the working folder \"%1\". Choose another working folder in the "
-                          "options.")
-                           .arg(QDir::toNativeSeparators(path)),
-                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+        seams_.messages.show(
+            nullptr, MessageBoxes::programTitle(),
+            tr("Cannot create the working folder \"%1\". Choose another working folder in the "
+               "options.")
+                .arg(QDir::toNativeSeparators(path)),
+            MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
         return false;
     }
     return false;
 }
 
-void frmMain::copyTool(const QString& source, const char* toolName, const QString& missingMessage) {
+void frmMain::copyTool(const QString& source, const char* toolName, const QString& missingMessage)
+{
     if (!FileSystem::fileExists(source)) {
         tell(missingMessage);
         return;
@@ -208,12 +244,19 @@ void frmMain::copyTool(const QString& source, const char* toolName, const QStrin
                       QDir::toNativeSeparators(runner_->workFolder().path())));
 }
 
-void frmMain::tell(const QString& text) {
-    messages_.show(isVisible() ? this : nullptr, MessageBoxes::programTitle(), text,
-                   MessageBoxes::Buttons::Ok, MessageBoxes::Icon::None);
+void frmMain::warn(const QString& text)
+{
+    seams_.messages.show(this, tr("Warning!"), text, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
 }
 
-void frmMain::placeInnerArea() {
+void frmMain::tell(const QString& text)
+{
+    seams_.messages.show(isVisible() ? this : nullptr, MessageBoxes::programTitle(), text,
+                         MessageBoxes::Buttons::Ok, MessageBoxes::Icon::None);
+}
+
+void frmMain::placeInnerArea()
+{
     const int width = innerArea_->width();
     const int statusHeight = Twips::toPixelsY(this, statusBarHeightTwips);
     Toolbar1->setGeometry(0, 0, width, Twips::toPixelsY(this, toolbarHeightTwips));
@@ -221,7 +264,8 @@ void frmMain::placeInnerArea() {
     Form_Resize();
 }
 
-void frmMain::Form_Resize() {
+void frmMain::Form_Resize()
+{
     MainLayout::Input input;
     input.innerWidth = innerArea_->width() * Twips::perPixelX(this);
     input.innerHeight = innerArea_->height() * Twips::perPixelY(this);
@@ -238,28 +282,55 @@ void frmMain::Form_Resize() {
     Frame1->setGeometry(QRect(TabStrip1->mapTo(innerArea_, client.topLeft()), client.size()));
 }
 
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
     if (watched == innerArea_ && event->type() == QEvent::Resize)
         placeInnerArea();
+    if (watched == Frame1->lstList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QPushButton* byDefault = Frame1->cmdPreview->isDefault() ? Frame1->cmdPreview : Frame1->cmdExtract;
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && byDefault->isEnabled()) {
+            byDefault->click();
+            return true;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool frmMain::event(QEvent* event) {
+bool frmMain::event(QEvent* event)
+{
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
+    else if (event->type() == QEvent::Show)
+        handleCommandLineOnce();
     return QMainWindow::event(event);
 }
 
-void frmMain::Form_Activate() {
+void frmMain::Form_Activate()
+{
+    handleCommandLineOnce();
     Form_Resize();
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
+// The command line is handled once, after the window is up; queued so that its listing windows
+// do not open inside the activation. Some desktops never activate a new window, so being shown
+// counts as well.
+void frmMain::handleCommandLineOnce()
+{
+    if (state_.CommandLineDone)
+        return;
+    state_.CommandLineDone = true;
+    QMetaObject::invokeMethod(this, &frmMain::OpenCommandLine, Qt::QueuedConnection);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
     Form_Unload();
     event->accept();
 }
 
-void frmMain::Form_Unload() {
+void frmMain::Form_Unload()
+{
     if (unloaded_)
         return;
     unloaded_ = true;
@@ -268,10 +339,269 @@ void frmMain::Form_Unload() {
         if (*window != this && (*window)->isVisible())
             (*window)->close();
     }
-    runner_->stop();
+    runner_->shutDown();
     if (workFolderReady_)
         runner_->workFolder().deleteProgramFiles();
     state_.settings.save(store_);
     if (!store_.flush())
         qWarning("Kadrillo: cannot write the settings to %s", qUtf8Printable(store_.fileName()));
+}
+
+void frmMain::connectObjectPane()
+{
+    QListWidget* list = Frame1->lstList;
+    list->installEventFilter(this);
+    connect(list, &QListWidget::itemSelectionChanged, this, &frmMain::lstList_Click);
+    connect(list, &QListWidget::itemDoubleClicked, this, &frmMain::lstList_DblClick);
+    connect(Frame1->cmdSelect, &QPushButton::clicked, this, &frmMain::cmdSelect_Click);
+    connect(Frame1->cmdNone, &QPushButton::clicked, this, &frmMain::cmdNone_Click);
+    connect(Frame1->cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
+    connect(Frame1->cmdExtract, &QPushButton::clicked, this, &frmMain::cmdExtract_Click);
+    connect(TabStrip1->tabBar(), &QTabBar::currentChanged, this, &frmMain::TabStrip1_Click);
+    list->setFocus();
+}
+
+void frmMain::lstList_Click()
+{
+    QListWidget* list = Frame1->lstList;
+    SelectionRules::Selection selection;
+    selection.selectedCount = int(list->selectionModel()->selectedRows().size());
+    selection.rowCount = list->count();
+    selection.hasCurrentRow = list->currentRow() >= 0;
+    if (selection.hasCurrentRow)
+        selection.currentName = list->currentItem()->text();
+    const SelectionRules::Commands commands = SelectionRules::apply(selection);
+
+    Frame1->cmdExtract->setEnabled(commands.extract);
+    toolbarButton(QStringLiteral("Extract"))->setEnabled(commands.extract);
+    menus_->mnuFileExtract->setEnabled(commands.extract);
+    Frame1->cmdPreview->setEnabled(commands.preview);
+    Frame1->cmdPreview->setDefault(commands.preview);
+    Frame1->cmdExtract->setDefault(!commands.preview);
+    menus_->mnuFilePreview->setEnabled(commands.preview);
+    toolbarButton(QStringLiteral("Preview"))->setEnabled(commands.preview);
+    Frame1->cmdPalette->setEnabled(commands.palette);
+    Frame1->cmdConvert->setEnabled(commands.convert);
+    Frame1->lblSelected->setText(commands.selectedCaption);
+    Frame1->cmdSelect->setEnabled(commands.selectAll);
+    Frame1->cmdNone->setEnabled(commands.selectNone);
+    if (commands.preview && state_.settings.AutoPreview)
+        cmdPreview_Click();
+}
+
+void frmMain::lstList_DblClick()
+{
+    if (Frame1->lstList->selectionModel()->selectedRows().size() == 1 && Frame1->cmdPreview->isEnabled())
+        cmdPreview_Click();
+}
+
+void frmMain::cmdSelect_Click()
+{
+    QListWidget* list = Frame1->lstList;
+    if (list->count() == 0)
+        return;
+    // Marking every row ends, as it always has, with the last row current.
+    list->selectionModel()->setCurrentIndex(list->model()->index(list->count() - 1, 0),
+                                            QItemSelectionModel::NoUpdate);
+    list->selectAll();
+}
+
+void frmMain::cmdNone_Click()
+{
+    Frame1->lstList->clearSelection();
+}
+
+void frmMain::TabStrip1_Click(int index)
+{
+    state_.Vols.CurrentVol = index + 1;
+    showVol(state_.Vols.CurrentVol);
+    const VolRecord* vol = state_.Vols.current();
+    const bool listed = vol && vol->Listed;
+    setListingCommandsEnabled(!listed);
+    Frame1->cmdSelect->setEnabled(!listed);
+    Frame1->cmdNone->setEnabled(!listed);
+}
+
+void frmMain::setListingCommandsEnabled(bool enabled)
+{
+    menus_->mnuFileGetList->setEnabled(enabled);
+    toolbarButton(QStringLiteral("List"))->setEnabled(enabled);
+}
+
+void frmMain::showVol(int index)
+{
+    QListWidget* list = Frame1->lstList;
+    // Filling the list is not a selection by the user, so the selection rules do not run.
+    const QSignalBlocker quiet(list);
+    list->clear();
+    if (const VolRecord* vol = state_.Vols.record(index))
+        list->addItems(vol->ObjectNames);
+}
+
+void frmMain::Toolbar1_ButtonClick(QAction* button)
+{
+    const QString key = button->data().toString();
+    const auto is = [&key](const char* name) {
+        return key.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    };
+    if (is("Open"))
+        mnuFileOpen_Click();
+    else if (is("List"))
+        mnuFileGetList_Click();
+    else if (is("Preview"))
+        cmdPreview_Click();
+    else if (is("Extract"))
+        cmdExtract_Click();
+}
+
+bool frmMain::AddVol(const QString& path, const QString& title)
+{
+    if (state_.Vols.AddVol(path, title) == 0) {
+        warn(tr("Kadrillo cannot open more than %1 archives in one run.").arg(VolTable::maximumCount));
+        return false;
+    }
+    QTabBar* tabs = TabStrip1->tabBar();
+    tabs->addTab(title);
+    tabs->setCurrentIndex(state_.Vols.CurrentVol - 1);
+    setListingCommandsEnabled(true);
+    return true;
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    StatusBar1->setText(tr("Opening VOL File"));
+    if (const std::optional<FilePicker::Picked> picked =
+            ShowOpenDialog(seams_.files, this, QStringLiteral("vol"), tr("Open VOL file"))) {
+        if (AddVol(picked->path, picked->title)) {
+            Form_Resize();
+            if (state_.settings.AutoList)
+                mnuFileGetList_Click();
+        }
+    }
+    StatusBar1->setText(QString());
+}
+
+// Runs the listing window over the current archive; false when another tool run is under way.
+bool frmMain::listCurrentVol()
+{
+    VolRecord* vol = state_.Vols.current();
+    if (!vol || runner_->isBusy())
+        return false;
+    frmGetList window(this, *vol, *runner_, seams_.messages);
+    window.exec();
+    return true;
+}
+
+void frmMain::mnuFileGetList_Click()
+{
+    StatusBar1->setText(tr("Geting List of Files"));
+    if (listCurrentVol())
+        showListing();
+    StatusBar1->setText(QString());
+}
+
+// Shows the current archive's listing, or says that it gave nothing.
+void frmMain::showListing()
+{
+    showVol(state_.Vols.CurrentVol);
+    const int rows = Frame1->lstList->count();
+    if (rows == 0) {
+        warn(tr("There is a problem with the vol file, or it is not a vaild vol file."));
+        return;
+    }
+    if (state_.Vols.current()->Listed)
+        markListed(rows);
+}
+
+// A listing with rows: its counts, and the commands that make sense for it now.
+void frmMain::markListed(int rows)
+{
+    Frame1->cmdSelect->setEnabled(true);
+    Frame1->cmdNone->setEnabled(true);
+    setListingCommandsEnabled(false);
+    Frame1->lblFiles->setText(QString::number(rows));
+    Frame1->lblSelected->setText(QStringLiteral("0"));
+}
+
+void frmMain::OpenCommandLine()
+{
+    state_.CommandLineDone = true;
+    openArchives(CommandLine::tokens(commandLine_));
+}
+
+// Opens archives named outside the program (command line, dropped files), listing each at once
+// when Auto List is on, and shows the last one.
+void frmMain::openArchives(const QStringList& paths)
+{
+    if (unloaded_)
+        return;
+    for (const QString& path : paths) {
+        if (!AddVol(QFileInfo(path).absoluteFilePath(), CommandLine::fileName(path)))
+            break;
+        if (state_.settings.AutoList && listCurrentVol() && state_.Vols.current()->ObjectNames.isEmpty())
+            warn(tr("There is a problem with the vol file, or it is not a vaild vol file.") +
+                 QStringLiteral("\n") + QDir::toNativeSeparators(path));
+    }
+    Form_Resize();
+    showVol(state_.Vols.CurrentVol);
+    const VolRecord* vol = state_.Vols.current();
+    if (vol && vol->Listed && Frame1->lstList->count() > 0)
+        markListed(Frame1->lstList->count());
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QLatin1String(".vol"), Qt::CaseInsensitive)) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QLatin1String(".vol"), Qt::CaseInsensitive))
+            paths.append(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+    // After the drop has finished, so the file manager is not kept waiting by the listings.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { openArchives(paths); }, Qt::QueuedConnection);
+}
+
+QList<int> frmMain::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : Frame1->lstList->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void frmMain::cmdExtract_Click()
+{
+    const VolRecord* vol = state_.Vols.current();
+    const QList<int> rows = selectedRows();
+    if (!vol || rows.isEmpty() || runner_->isBusy())
+        return;
+    StatusBar1->setText(tr("Extracting Files"));
+    frmExtract window(this, *vol, rows, state_.settings.DestPath, *runner_, seams_.messages);
+    window.exec();
+    StatusBar1->setText(QString());
+}
+
+// Previews arrive with the preview windows; until then the command has nothing to show.
+void frmMain::cmdPreview_Click() {}
+
+void frmMain::mnuToolsAcioate_Click()
+{
+    const QString error = RegisterVolAssociation();
+    if (!error.isEmpty())
+        seams_.messages.show(this, MessageBoxes::programTitle(),
+                             tr("Kadrillo could not make itself the program for .vol files.") +
+                                 QStringLiteral("\n\n") + error,
+                             MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
 }

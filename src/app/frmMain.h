@@ -1,12 +1,12 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "platform/Seams.h"
 
 #include <QMainWindow>
 
 class MainMenuBar;
 class MainStatusBar;
-class MessageBoxes;
 class ObjectPane;
 class SettingsStore;
 class TabStrip;
@@ -18,34 +18,63 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmMain(AppState& state, SettingsStore& store, MessageBoxes& messages, QWidget* parent = nullptr);
+    frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Start-up: settings, tool copies and the default palette; runs before the window is shown.
     void Form_Load();
+    // The archives to open at the first activation, as one command-line text.
+    void setCommandLine(const QString& commandLine) { commandLine_ = commandLine; }
     // True once the shutdown has run; nothing more is done after it.
     bool isUnloaded() const { return unloaded_; }
 
     ToolRunner& toolRunner() const { return *runner_; }
     QAction* toolbarButton(const QString& key) const;
 
+    bool AddVol(const QString& path, const QString& title);
+    void showVol(int index);
+    void OpenCommandLine();
+
 public slots:
     void Form_Resize();
+    void mnuFileOpen_Click();
+    void mnuFileGetList_Click();
+    void cmdExtract_Click();
+    void cmdPreview_Click();
+    void mnuToolsAcioate_Click();
 
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildToolbar();
     void connectMenus();
+    void connectObjectPane();
     void placeInnerArea();
     void Form_Activate();
+    void handleCommandLineOnce();
     void Form_Unload();
     bool prepareWorkFolder();
     void copyTool(const QString& source, const char* toolName, const QString& missingMessage);
     void tell(const QString& text);
+    void warn(const QString& text);
+
+    void lstList_Click();
+    void lstList_DblClick();
+    void cmdSelect_Click();
+    void cmdNone_Click();
+    void TabStrip1_Click(int index);
+    void Toolbar1_ButtonClick(QAction* button);
+    void setListingCommandsEnabled(bool enabled);
+    void showListing();
+    void markListed(int rows);
+    bool listCurrentVol();
+    void openArchives(const QStringList& paths);
+    QList<int> selectedRows() const;
 
     void toggleSetting(QAction* item, bool AppSettings::*setting);
     void munPaletteAuto_Click();
@@ -53,8 +82,9 @@ private:
 
     AppState& state_;
     SettingsStore& store_;
-    MessageBoxes& messages_;
+    Seams seams_;
     ToolRunner* runner_;
+    QString commandLine_;
     bool workFolderReady_ = false;
     bool unloaded_ = false;
 

@@ -1,12 +1,16 @@
 #include "app/AppState.h"
+#include "app/CommandLine.h"
 #include "app/frmMain.h"
+#include "platform/QtDesktopOpener.h"
+#include "platform/QtFilePicker.h"
 #include "platform/QtMessageBoxes.h"
 #include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
 
 #include <QApplication>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kadrillo"));
     QApplication::setApplicationName(QStringLiteral("Kadrillo"));
@@ -15,7 +19,10 @@ int main(int argc, char* argv[]) {
     AppState state;
     SettingsStore store;
     QtMessageBoxes messages;
-    frmMain window(state, store, messages);
+    QtFilePicker files;
+    QtDesktopOpener desktop;
+    frmMain window(state, store, Seams{messages, files, desktop});
+    window.setCommandLine(CommandLine::join(QApplication::arguments().mid(1)));
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &window, [&window] {

@@ -8,21 +8,26 @@
 #include <QSaveFile>
 
 ToolRunner::ToolRunner(QObject* parent)
-    : QObject(parent) {}
+    : QObject(parent)
+{
+}
 
-QByteArray ToolRunner::scriptText(const QString& workFolder, const QString& toolLine) {
+QByteArray ToolRunner::scriptText(const QString& workFolder, const QString& toolLine)
+{
     const QString text = QStringLiteral("@echo off\r\nc:\r\ncd ") + workFolder + QStringLiteral("\r\n") +
                          toolLine + QStringLiteral("\r\nexit\r\n");
     return text.toLocal8Bit();
 }
 
-bool ToolRunner::CopyVolToWork(const QString& volPath) {
+bool ToolRunner::CopyVolToWork(const QString& volPath)
+{
     if (!FileSystem::copyReplacing(volPath, workFolder_.file(QStringLiteral("temp.vol"))))
         return failWith(tr("Cannot copy %1 to the working folder %2.").arg(volPath, workFolder_.path()));
     return true;
 }
 
-bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolLine) {
+bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolLine)
+{
     QSaveFile script(workFolder_.file(scriptName));
     if (!script.open(QIODevice::WriteOnly) || script.write(scriptText(workFolder_.path(), toolLine)) < 0 ||
         !script.commit())
@@ -30,9 +35,10 @@ bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolL
     return true;
 }
 
-QProcess* ToolRunner::StartToolCommand(const QString& commandLine) {
-    if (isBusy()) {
-        failWith(tr("Another tool is still running."));
+QProcess* ToolRunner::StartToolCommand(const QString& commandLine)
+{
+    if (isBusy() || shutDown_) {
+        failWith(shutDown_ ? tr("Kadrillo is closing.") : tr("Another tool is still running."));
         return nullptr;
     }
     const LaunchPlan launch = ToolLauncher::planCommandLine(commandLine);
@@ -53,7 +59,8 @@ QProcess* ToolRunner::StartToolCommand(const QString& commandLine) {
     return process;
 }
 
-int ToolRunner::WaitForProcess(QProcess* process) {
+int ToolRunner::WaitForProcess(QProcess* process)
+{
     if (!process)
         return -1;
     ProcessWait::untilEnded(*process);
@@ -72,7 +79,8 @@ int ToolRunner::WaitForProcess(QProcess* process) {
     return status;
 }
 
-bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLine) {
+bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLine)
+{
     if (isBusy())
         return failWith(tr("Another tool is still running."));
     if (!WriteToolScript(scriptName, toolLine))
@@ -84,12 +92,15 @@ bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLin
     return !lastStartFailed_;
 }
 
-void ToolRunner::stop() {
+void ToolRunner::shutDown()
+{
+    shutDown_ = true;
     if (running_)
         running_->kill();
 }
 
-bool ToolRunner::failWith(const QString& message) {
+bool ToolRunner::failWith(const QString& message)
+{
     lastError_ = message;
     return false;
 }

@@ -30,9 +30,11 @@ public:
     bool RunToolScript(const QString& scriptName, const QString& toolLine);
 
     bool isBusy() const { return !running_.isNull(); }
-    // Ends a tool that is still running; for shutdown.
-    void stop();
+    // Ends a tool that is still running and refuses every later run; for the program's shutdown.
+    void shutDown();
     QString lastError() const { return lastError_; }
+    // Whether the process last waited for could not be started at all.
+    bool lastStartFailed() const { return lastStartFailed_; }
 
 signals:
     void busyChanged(bool busy);
@@ -44,4 +46,5 @@ private:
     QPointer<QProcess> running_;
     QString lastError_;
     bool lastStartFailed_ = false;
+    bool shutDown_ = false;
 };

@@ -5,13 +5,17 @@
 #include <QDir>
 
 WorkFolder::WorkFolder(const QString& path)
-    : path_(path) {}
+    : path_(path)
+{
+}
 
-QString WorkFolder::file(const QString& name) const {
+QString WorkFolder::file(const QString& name) const
+{
     return path_ + QDir::separator() + name;
 }
 
-const QStringList& WorkFolder::programFiles() {
+const QStringList& WorkFolder::programFiles()
+{
     static const QStringList files{
         QStringLiteral("vtlist.exe"), QStringLiteral("extract.exe"), QStringLiteral("temp.vol"),
         QStringLiteral("temp.wav"),   QStringLiteral("temp.bmp"),    QStringLiteral("temp.ppl"),
@@ -21,7 +25,8 @@ const QStringList& WorkFolder::programFiles() {
     return files;
 }
 
-void WorkFolder::deleteProgramFiles() const {
+void WorkFolder::deleteProgramFiles() const
+{
     for (const QString& name : programFiles())
         FileSystem::deleteFileIfExists(file(name));
 }

@@ -16,9 +16,12 @@ constexpr int failureStatus = 9009; // what the Windows interpreter returns for 
 }
 
 BatchInterpreter::BatchInterpreter(QTextStream& errors)
-    : errors_(errors) {}
+    : errors_(errors)
+{
+}
 
-int BatchInterpreter::run(const QString& scriptPath) {
+int BatchInterpreter::run(const QString& scriptPath)
+{
     scriptPath_ = scriptPath;
     QFile file(scriptPath);
     if (!file.open(QIODevice::ReadOnly))
@@ -54,7 +57,8 @@ int BatchInterpreter::run(const QString& scriptPath) {
     return status;
 }
 
-int BatchInterpreter::fail(int lineNumber, const QString& message) {
+int BatchInterpreter::fail(int lineNumber, const QString& message)
+{
     errors_ << "kadrillo-batch: " << scriptPath_;
     if (lineNumber > 0)
         errors_ << ':' << lineNumber;
@@ -63,7 +67,8 @@ int BatchInterpreter::fail(int lineNumber, const QString& message) {
 }
 
 // Like the Windows interpreter: the current folder first, then the PATH.
-QString BatchInterpreter::findTool(const QString& name) const {
+QString BatchInterpreter::findTool(const QString& name) const
+{
     if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QFileInfo(name).isFile() ? QFileInfo(name).absoluteFilePath() : QString();
     const QDir here = QDir::current();
@@ -76,7 +81,8 @@ QString BatchInterpreter::findTool(const QString& name) const {
     return QStandardPaths::findExecutable(name);
 }
 
-int BatchInterpreter::runTool(int lineNumber, const BatchLine& line) {
+int BatchInterpreter::runTool(int lineNumber, const BatchLine& line)
+{
     const QString tool = findTool(line.program);
     if (tool.isEmpty())
         return fail(lineNumber, QStringLiteral("cannot find the tool %1").arg(line.program));

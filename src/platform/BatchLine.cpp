@@ -6,18 +6,21 @@
 
 namespace {
 
-BatchLine invalid(const QString& error) {
+BatchLine invalid(const QString& error)
+{
     BatchLine line;
     line.error = error;
     return line;
 }
 
-bool isBlank(QChar c) {
+bool isBlank(QChar c)
+{
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
 // Cuts the ">" / ">>" redirection out of a tool line; refuses the interpreter's other operators.
-BatchLine parseToolLine(const QString& text) {
+BatchLine parseToolLine(const QString& text)
+{
     BatchLine line;
     line.kind = BatchLine::Kind::Tool;
     QString command;
@@ -70,7 +73,8 @@ BatchLine parseToolLine(const QString& text) {
 
 } // namespace
 
-BatchLine BatchLine::parse(const QString& rawLine) {
+BatchLine BatchLine::parse(const QString& rawLine)
+{
     QString text = rawLine.trimmed();
     if (text.startsWith(QLatin1Char('@')))
         text = text.mid(1).trimmed();

@@ -4,7 +4,8 @@
 #include <QTextStream>
 #include <cstdio>
 
-int main(int argc, char* argv[]) {
+int main(int argc, char* argv[])
+{
     QCoreApplication app(argc, argv);
     QTextStream errors(stderr);
     const QStringList arguments = app.arguments();

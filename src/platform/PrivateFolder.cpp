@@ -12,7 +12,8 @@
 
 namespace PrivateFolder {
 
-Status prepare(const QString& path) {
+Status prepare(const QString& path)
+{
     if (path.isEmpty())
         return Status::CannotCreate;
 #ifdef Q_OS_UNIX

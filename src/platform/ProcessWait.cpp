@@ -5,7 +5,8 @@
 
 namespace ProcessWait {
 
-void untilEnded(QProcess& process) {
+void untilEnded(QProcess& process)
+{
     if (process.state() == QProcess::NotRunning)
         return;
     QEventLoop loop;

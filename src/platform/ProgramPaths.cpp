@@ -11,14 +11,16 @@ namespace ProgramPaths {
 
 namespace {
 
-QString environmentOr(const char* name, const QString& fallback) {
+QString environmentOr(const char* name, const QString& fallback)
+{
     const QString value = qEnvironmentVariable(name);
     return value.isEmpty() ? fallback : value;
 }
 
 } // namespace
 
-QString userDataFolder() {
+QString userDataFolder()
+{
 #ifdef Q_OS_WIN
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
 #else
@@ -27,7 +29,8 @@ QString userDataFolder() {
 #endif
 }
 
-QString defaultTempPath() {
+QString defaultTempPath()
+{
 #ifdef Q_OS_WIN
     return qEnvironmentVariable("temp");
 #else
@@ -36,7 +39,8 @@ QString defaultTempPath() {
 #endif
 }
 
-QString defaultToolPath(const QString& toolFileName) {
+QString defaultToolPath(const QString& toolFileName)
+{
 #ifdef Q_OS_WIN
     return QStringLiteral("c:\\Dynamix\\Starsiege\\") + toolFileName;
 #else
@@ -45,7 +49,8 @@ QString defaultToolPath(const QString& toolFileName) {
 #endif
 }
 
-QString batchInterpreterPath() {
+QString batchInterpreterPath()
+{
     return QCoreApplication::applicationDirPath() + QStringLiteral("/kadrillo-batch");
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 
-bool QtDesktopOpener::open(const QUrl& url) {
+bool QtDesktopOpener::open(const QUrl& url)
+{
     return QDesktopServices::openUrl(url);
 }

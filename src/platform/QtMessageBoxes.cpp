@@ -4,7 +4,8 @@
 
 namespace {
 
-QMessageBox::Icon qtIcon(MessageBoxes::Icon icon) {
+QMessageBox::Icon qtIcon(MessageBoxes::Icon icon)
+{
     switch (icon) {
     case MessageBoxes::Icon::Information:
         return QMessageBox::Information;
@@ -20,7 +21,8 @@ QMessageBox::Icon qtIcon(MessageBoxes::Icon icon) {
     return QMessageBox::NoIcon;
 }
 
-QMessageBox::StandardButtons qtButtons(MessageBoxes::Buttons buttons) {
+QMessageBox::StandardButtons qtButtons(MessageBoxes::Buttons buttons)
+{
     switch (buttons) {
     case MessageBoxes::Buttons::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
@@ -35,7 +37,8 @@ QMessageBox::StandardButtons qtButtons(MessageBoxes::Buttons buttons) {
 } // namespace
 
 MessageBoxes::Answer QtMessageBoxes::show(QWidget* parent, const QString& title, const QString& text,
-                                          Buttons buttons, Icon icon) {
+                                          Buttons buttons, Icon icon)
+{
     QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), parent);
     switch (box.exec()) {
     case QMessageBox::Yes:

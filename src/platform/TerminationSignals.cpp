@@ -11,7 +11,8 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void onSignal(int number) {
+void onSignal(int number)
+{
     const char byte = char(number);
     // Only async-signal-safe calls here; the event loop picks the byte up.
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[0], &byte, 1);
@@ -21,7 +22,8 @@ void onSignal(int number) {
 #endif
 
 TerminationSignals::TerminationSignals(QObject* parent)
-    : QObject(parent) {
+    : QObject(parent)
+{
 #ifdef Q_OS_UNIX
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
         return;
@@ -40,7 +42,8 @@ TerminationSignals::TerminationSignals(QObject* parent)
 #endif
 }
 
-TerminationSignals::~TerminationSignals() {
+TerminationSignals::~TerminationSignals()
+{
 #ifdef Q_OS_UNIX
     struct sigaction action {};
     action.sa_handler = SIG_DFL;

@@ -9,12 +9,14 @@
 
 namespace ToolLauncher {
 
-bool isWindowsProgram(const QString& path) {
+bool isWindowsProgram(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) && file.read(2) == "MZ";
 }
 
-QString findWine() {
+QString findWine()
+{
     const QString chosen = qEnvironmentVariable("KADRILLO_WINE");
     if (!chosen.isEmpty())
         return QFileInfo(chosen).isExecutable() ? chosen : QStandardPaths::findExecutable(chosen);
@@ -27,7 +29,8 @@ QString findWine() {
     return QFileInfo(debianWine).isExecutable() ? debianWine : QString();
 }
 
-LaunchPlan plan(const QString& toolPath, const QStringList& arguments) {
+LaunchPlan plan(const QString& toolPath, const QStringList& arguments)
+{
     LaunchPlan launch;
     launch.environment = QProcessEnvironment::systemEnvironment();
 #ifdef Q_OS_WIN
@@ -55,7 +58,8 @@ LaunchPlan plan(const QString& toolPath, const QStringList& arguments) {
     return launch;
 }
 
-LaunchPlan planCommandLine(const QString& commandLine) {
+LaunchPlan planCommandLine(const QString& commandLine)
+{
     const QStringList words = WindowsCommandLine::split(commandLine);
     if (words.isEmpty()) {
         LaunchPlan launch;

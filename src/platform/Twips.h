@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 
 class QWidget;
@@ -14,5 +15,9 @@ int toPixelsY(const QWidget* widget, double twips);
 QRect toPixels(const QWidget* widget, int left, int top, int width, int height);
 // Places a child widget at a position given in twips of its parent.
 void place(QWidget* widget, int left, int top, int width, int height);
+// Fixed twips layouts were drawn for a small system font; most desktop fonts are wider. Gives the
+// captions of these labels, buttons and frames a smaller size of their font, just small enough
+// that none of them is cut off.
+void fitCaptions(const QList<QWidget*>& captioned);
 
 } // namespace Twips

@@ -2,7 +2,8 @@
 
 namespace WindowsCommandLine {
 
-QStringList split(const QString& commandLine) {
+QStringList split(const QString& commandLine)
+{
     QStringList arguments;
     QString current;
     bool inArgument = false;

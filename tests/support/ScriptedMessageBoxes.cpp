@@ -3,7 +3,8 @@
 #include <QtGlobal>
 
 MessageBoxes::Answer ScriptedMessageBoxes::show(QWidget*, const QString& title, const QString& text,
-                                                Buttons buttons, Icon icon) {
+                                                Buttons buttons, Icon icon)
+{
     shown_.append({title, text, buttons, icon});
     if (buttons == Buttons::Ok)
         return Answer::Ok;
@@ -14,14 +15,16 @@ MessageBoxes::Answer ScriptedMessageBoxes::show(QWidget*, const QString& title, 
     return answers_.takeFirst();
 }
 
-QStringList ScriptedMessageBoxes::texts() const {
+QStringList ScriptedMessageBoxes::texts() const
+{
     QStringList result;
     for (const Shown& box : shown_)
         result.append(box.text);
     return result;
 }
 
-void ScriptedMessageBoxes::clear() {
+void ScriptedMessageBoxes::clear()
+{
     shown_.clear();
     answers_.clear();
 }

@@ -4,7 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-TestEnvironment::TestEnvironment() {
+TestEnvironment::TestEnvironment()
+{
     for (const QString& folder : {configHome(), dataHome(), tempHome()})
         QDir().mkpath(folder);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
@@ -17,7 +18,8 @@ TestEnvironment::TestEnvironment() {
     qputenv("WINEPREFIX", QFile::encodeName(root_.filePath(QStringLiteral("wine"))));
 }
 
-void TestEnvironment::writeFile(const QString& path, const QByteArray& bytes, bool executable) {
+void TestEnvironment::writeFile(const QString& path, const QByteArray& bytes, bool executable)
+{
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
@@ -26,7 +28,8 @@ void TestEnvironment::writeFile(const QString& path, const QByteArray& bytes, bo
         file.setPermissions(file.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
 }
 
-QByteArray TestEnvironment::readFile(const QString& path) {
+QByteArray TestEnvironment::readFile(const QString& path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

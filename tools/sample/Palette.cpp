@@ -4,13 +4,15 @@
 
 namespace {
 
-unsigned char blend(unsigned char from, unsigned char to, int step) {
+unsigned char blend(unsigned char from, unsigned char to, int step)
+{
     return static_cast<unsigned char>(from + (to - from) * step / 255);
 }
 
 } // namespace
 
-Palette Palette::ramp(Rgb from, Rgb to) {
+Palette Palette::ramp(Rgb from, Rgb to)
+{
     Palette palette;
     for (int i = 0; i < 256; ++i) {
         palette.m_colours[static_cast<std::size_t>(i)] = {
@@ -19,7 +21,8 @@ Palette Palette::ramp(Rgb from, Rgb to) {
     return palette;
 }
 
-Palette Palette::rainbow() {
+Palette Palette::rainbow()
+{
     Palette palette;
     for (int i = 0; i < 256; ++i) {
         // Six hue sectors of fully saturated colour, integer-only so every build gives identical bytes.
@@ -35,7 +38,8 @@ Palette Palette::rainbow() {
     return palette;
 }
 
-std::vector<unsigned char> Palette::encodePalFile() const {
+std::vector<unsigned char> Palette::encodePalFile() const
+{
     ByteBuffer out;
     out.text("PL98");
     out.u32(256);

@@ -2,11 +2,13 @@
 
 #include "ByteBuffer.h"
 
-void PaletteList::addPalette(std::int32_t id, const Palette& palette, int rgbFirst, int rgbCount) {
+void PaletteList::addPalette(std::int32_t id, const Palette& palette, int rgbFirst, int rgbCount)
+{
     m_items.push_back(Item{id, palette, rgbFirst, rgbCount});
 }
 
-std::vector<unsigned char> PaletteList::encode() const {
+std::vector<unsigned char> PaletteList::encode() const
+{
     ByteBuffer out;
     out.text("PPAL");
     out.i32(static_cast<std::int32_t>(m_items.size()));

@@ -8,26 +8,33 @@ PbmpPicture::PbmpPicture(std::uint32_t width, std::uint32_t height, std::int32_t
     : m_width(width)
     , m_height(height)
     , m_paletteNumber(paletteNumber)
-    , m_pixels(static_cast<std::size_t>(width) * height, 0) {}
+    , m_pixels(static_cast<std::size_t>(width) * height, 0)
+{
+}
 
-void PbmpPicture::setPixel(std::uint32_t x, std::uint32_t y, unsigned char index) {
+void PbmpPicture::setPixel(std::uint32_t x, std::uint32_t y, unsigned char index)
+{
     m_pixels[static_cast<std::size_t>(y) * m_width + x] = index;
 }
 
-void PbmpPicture::setRowPadding(std::uint32_t bytesPerRow, unsigned char fill) {
+void PbmpPicture::setRowPadding(std::uint32_t bytesPerRow, unsigned char fill)
+{
     m_rowPadding = bytesPerRow;
     m_paddingFill = fill;
 }
 
-void PbmpPicture::setTrailingData(std::vector<unsigned char> trailing) {
+void PbmpPicture::setTrailingData(std::vector<unsigned char> trailing)
+{
     m_trailing = std::move(trailing);
 }
 
-std::uint32_t PbmpPicture::pixelDataSize() const {
+std::uint32_t PbmpPicture::pixelDataSize() const
+{
     return (m_width + m_rowPadding) * m_height + static_cast<std::uint32_t>(m_trailing.size());
 }
 
-std::vector<unsigned char> PbmpPicture::encode() const {
+std::vector<unsigned char> PbmpPicture::encode() const
+{
     const std::uint32_t dataSize = pixelDataSize();
     ByteBuffer out;
     out.text("PBMP");

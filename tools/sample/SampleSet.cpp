@@ -11,7 +11,8 @@ namespace {
 
 using PixelFunction = std::function<int(int x, int y)>;
 
-PbmpPicture paint(int width, int height, std::int32_t paletteNumber, const PixelFunction& pixel) {
+PbmpPicture paint(int width, int height, std::int32_t paletteNumber, const PixelFunction& pixel)
+{
     PbmpPicture picture(static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height), paletteNumber);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x)
@@ -21,12 +22,14 @@ PbmpPicture paint(int width, int height, std::int32_t paletteNumber, const Pixel
     return picture;
 }
 
-std::vector<unsigned char> bytesOf(std::string_view text) {
+std::vector<unsigned char> bytesOf(std::string_view text)
+{
     return std::vector<unsigned char>(text.begin(), text.end());
 }
 
 // Scripts are Windows-1252 with CR LF line ends, as the game's own scripts are.
-std::vector<unsigned char> script(std::initializer_list<std::string_view> lines) {
+std::vector<unsigned char> script(std::initializer_list<std::string_view> lines)
+{
     std::vector<unsigned char> out;
     for (std::string_view line : lines) {
         out.insert(out.end(), line.begin(), line.end());
@@ -36,7 +39,8 @@ std::vector<unsigned char> script(std::initializer_list<std::string_view> lines)
     return out;
 }
 
-PbmpPicture sky() {
+PbmpPicture sky()
+{
     return paint(64, 64, 2, [](int x, int y) {
         const int dx = x - 46;
         const int dy = y - 16;
@@ -44,7 +48,8 @@ PbmpPicture sky() {
     });
 }
 
-PbmpPicture logo() {
+PbmpPicture logo()
+{
     // A 5x7 "K" over a horizontal rainbow inside a one-pixel frame.
     static const char* const glyph[7] = {"X...X", "X..X.", "X.X..", "XX...", "X.X..", "X..X.", "X...X"};
     return paint(32, 16, -3, [](int x, int y) {
@@ -58,14 +63,16 @@ PbmpPicture logo() {
     });
 }
 
-PbmpPicture padded() {
+PbmpPicture padded()
+{
     PbmpPicture picture = paint(6, 4, 1, [](int x, int y) { return x * 40 + y * 10; });
     // Padding is brighter than any pixel, so a reader that shows it produces a visible stripe.
     picture.setRowPadding(2, 0xFF);
     return picture;
 }
 
-PbmpPicture withExtraData() {
+PbmpPicture withExtraData()
+{
     PbmpPicture picture = paint(64, 64, 0, [](int x, int y) { return ((x / 8 + y / 8) % 2) ? 220 : 40; });
     std::vector<unsigned char> extra(1365);
     for (std::size_t i = 0; i < extra.size(); ++i)
@@ -74,7 +81,8 @@ PbmpPicture withExtraData() {
     return picture;
 }
 
-PaletteList guiPalettes() {
+PaletteList guiPalettes()
+{
     PaletteList list;
     list.addPalette(1, Palette::ramp({0, 0, 0}, {255, 255, 0}));
     // The first half of palette 2 uses the Red, Green, Blue, 255 entry form.
@@ -83,13 +91,15 @@ PaletteList guiPalettes() {
     return list;
 }
 
-VolEntry entry(std::string name, std::vector<unsigned char> data) {
+VolEntry entry(std::string name, std::vector<unsigned char> data)
+{
     return VolEntry{std::move(name), std::move(data)};
 }
 
 } // namespace
 
-std::vector<VolEntry> SampleSet::sampleObjects() {
+std::vector<VolEntry> SampleSet::sampleObjects()
+{
     WavTone beep;
     beep.addTone(880.0, 0.5);
     WavTone taunt;
@@ -119,7 +129,8 @@ std::vector<VolEntry> SampleSet::sampleObjects() {
     };
 }
 
-std::vector<VolEntry> SampleSet::hostileObjects() {
+std::vector<VolEntry> SampleSet::hostileObjects()
+{
     static const char* const names[] = {"two words.cs", "a&b.cs",      "semi;colon.cs",
                                         "caret^x.cs",   "paren(1).cs", "100%.cs",
                                         "%PATH%.cs",    "..",          ".",
@@ -135,7 +146,8 @@ std::vector<VolEntry> SampleSet::hostileObjects() {
     return objects;
 }
 
-std::vector<PaletteFile> SampleSet::paletteFiles() {
+std::vector<PaletteFile> SampleSet::paletteFiles()
+{
     return {
         {"base.pal", Palette::ramp({0, 0, 0}, {255, 255, 255})},
         {"1.pal", Palette::ramp({0, 0, 0}, {255, 0, 0})},

@@ -6,9 +6,12 @@
 #include <cmath>
 
 WavTone::WavTone(std::uint32_t sampleRate)
-    : m_sampleRate(sampleRate) {}
+    : m_sampleRate(sampleRate)
+{
+}
 
-void WavTone::addTone(double frequency, double seconds) {
+void WavTone::addTone(double frequency, double seconds)
+{
     const double pi = std::acos(-1.0);
     const auto count = static_cast<std::size_t>(seconds * m_sampleRate);
     // Short linear fades avoid audible clicks at tone boundaries.
@@ -24,7 +27,8 @@ void WavTone::addTone(double frequency, double seconds) {
     }
 }
 
-std::vector<unsigned char> WavTone::encode() const {
+std::vector<unsigned char> WavTone::encode() const
+{
     const std::uint16_t channels = 1;
     const std::uint16_t bitsPerSample = 16;
     const std::uint16_t blockAlign = channels * bitsPerSample / 8;

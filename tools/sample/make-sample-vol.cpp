@@ -12,7 +12,8 @@
 
 namespace {
 
-bool writeFile(const std::string& path, const std::vector<unsigned char>& bytes, std::string& error) {
+bool writeFile(const std::string& path, const std::vector<unsigned char>& bytes, std::string& error)
+{
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) {
         error = "cannot create '" + path + "': " + std::strerror(errno);
@@ -27,14 +28,16 @@ bool writeFile(const std::string& path, const std::vector<unsigned char>& bytes,
     return true;
 }
 
-int fail(const std::string& message) {
+int fail(const std::string& message)
+{
     std::fprintf(stderr, "make-sample-vol: %s\n", message.c_str());
     return 1;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     std::vector<std::string> directories;
     bool hostile = false;
     for (int i = 1; i < argc; ++i) {

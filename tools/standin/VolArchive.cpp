@@ -11,7 +11,8 @@ constexpr unsigned char kMagic[4] = {'K', 'V', 'O', 'L'};
 constexpr std::size_t kMinEntrySize = 2 + 4;
 
 // Each getter checks the remaining length first, so no read can pass the end of the data.
-bool getU16(const std::vector<unsigned char>& bytes, std::size_t& pos, std::uint16_t& value) {
+bool getU16(const std::vector<unsigned char>& bytes, std::size_t& pos, std::uint16_t& value)
+{
     if (bytes.size() - pos < 2)
         return false;
     value = static_cast<std::uint16_t>(bytes[pos] | (bytes[pos + 1] << 8));
@@ -19,7 +20,8 @@ bool getU16(const std::vector<unsigned char>& bytes, std::size_t& pos, std::uint
     return true;
 }
 
-bool getU32(const std::vector<unsigned char>& bytes, std::size_t& pos, std::uint32_t& value) {
+bool getU32(const std::vector<unsigned char>& bytes, std::size_t& pos, std::uint32_t& value)
+{
     if (bytes.size() - pos < 4)
         return false;
     value = 0;
@@ -29,7 +31,8 @@ bool getU32(const std::vector<unsigned char>& bytes, std::size_t& pos, std::uint
     return true;
 }
 
-const unsigned char* getBytes(const std::vector<unsigned char>& bytes, std::size_t& pos, std::size_t count) {
+const unsigned char* getBytes(const std::vector<unsigned char>& bytes, std::size_t& pos, std::size_t count)
+{
     if (bytes.size() - pos < count)
         return nullptr;
     const unsigned char* start = bytes.data() + pos;
@@ -37,23 +40,27 @@ const unsigned char* getBytes(const std::vector<unsigned char>& bytes, std::size
     return start;
 }
 
-void putU16(std::vector<unsigned char>& out, std::uint16_t value) {
+void putU16(std::vector<unsigned char>& out, std::uint16_t value)
+{
     out.push_back(static_cast<unsigned char>(value & 0xFF));
     out.push_back(static_cast<unsigned char>(value >> 8));
 }
 
-void putU32(std::vector<unsigned char>& out, std::uint32_t value) {
+void putU32(std::vector<unsigned char>& out, std::uint32_t value)
+{
     for (int i = 0; i < 4; ++i)
         out.push_back(static_cast<unsigned char>((value >> (8 * i)) & 0xFF));
 }
 
-char foldAscii(char c) {
+char foldAscii(char c)
+{
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 } // namespace
 
-bool VolArchive::read(const std::string& path, std::vector<VolEntry>& out, std::string& error) {
+bool VolArchive::read(const std::string& path, std::vector<VolEntry>& out, std::string& error)
+{
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
         error = "cannot open '" + path + "': " + std::strerror(errno);
@@ -77,7 +84,8 @@ bool VolArchive::read(const std::string& path, std::vector<VolEntry>& out, std::
     return true;
 }
 
-bool VolArchive::write(const std::string& path, const std::vector<VolEntry>& entries, std::string& error) {
+bool VolArchive::write(const std::string& path, const std::vector<VolEntry>& entries, std::string& error)
+{
     std::vector<unsigned char> bytes;
     if (!encode(entries, bytes, error))
         return false;
@@ -96,7 +104,8 @@ bool VolArchive::write(const std::string& path, const std::vector<VolEntry>& ent
 }
 
 bool VolArchive::decode(const std::vector<unsigned char>& bytes, std::vector<VolEntry>& out,
-                        std::string& error) {
+                        std::string& error)
+{
     std::size_t pos = 0;
     const unsigned char* magic = getBytes(bytes, pos, sizeof kMagic);
     if (!magic || std::memcmp(magic, kMagic, sizeof kMagic) != 0) {
@@ -137,7 +146,8 @@ bool VolArchive::decode(const std::vector<unsigned char>& bytes, std::vector<Vol
 }
 
 bool VolArchive::encode(const std::vector<VolEntry>& entries, std::vector<unsigned char>& out,
-                        std::string& error) {
+                        std::string& error)
+{
     if (entries.size() > std::numeric_limits<std::uint32_t>::max()) {
         error = "too many entries";
         return false;
@@ -159,7 +169,8 @@ bool VolArchive::encode(const std::vector<VolEntry>& entries, std::vector<unsign
     return true;
 }
 
-const VolEntry* VolArchive::find(const std::vector<VolEntry>& entries, std::string_view name) {
+const VolEntry* VolArchive::find(const std::vector<VolEntry>& entries, std::string_view name)
+{
     for (const VolEntry& entry : entries) {
         if (namesEqual(entry.name, name))
             return &entry;
@@ -167,7 +178,8 @@ const VolEntry* VolArchive::find(const std::vector<VolEntry>& entries, std::stri
     return nullptr;
 }
 
-bool VolArchive::namesEqual(std::string_view a, std::string_view b) {
+bool VolArchive::namesEqual(std::string_view a, std::string_view b)
+{
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {

@@ -4,16 +4,20 @@
 
 namespace {
 
-char foldAscii(char c) {
+char foldAscii(char c)
+{
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 } // namespace
 
 WildcardPattern::WildcardPattern(std::string pattern)
-    : m_pattern(std::move(pattern)) {}
+    : m_pattern(std::move(pattern))
+{
+}
 
-bool WildcardPattern::matches(std::string_view name) const {
+bool WildcardPattern::matches(std::string_view name) const
+{
     const std::string_view pattern = m_pattern;
     if (globMatch(pattern, name))
         return true;
@@ -21,7 +25,8 @@ bool WildcardPattern::matches(std::string_view name) const {
     return dotStarTail && globMatch(pattern.substr(0, pattern.size() - 2), name);
 }
 
-bool WildcardPattern::globMatch(std::string_view pattern, std::string_view name) {
+bool WildcardPattern::globMatch(std::string_view pattern, std::string_view name)
+{
     // Greedy scan that backtracks only to the most recent '*': linear memory, no recursion.
     std::size_t p = 0;
     std::size_t n = 0;

@@ -11,14 +11,16 @@
 
 namespace {
 
-int fail(const std::string& message) {
+int fail(const std::string& message)
+{
     std::fprintf(stderr, "extract: %s\n", message.c_str());
     return 1;
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 3 && argc != 4) {
         std::fprintf(stderr,
                      "usage: extract ARCHIVE NAME OUTFILE\n       extract ARCHIVE DEST_FOLDER/NAME\n");

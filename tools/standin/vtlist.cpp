@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 3) {
         std::fprintf(stderr, "usage: vtlist PATTERN ARCHIVE\n");
         return 1;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+// The archives named on the program's command line.
+namespace CommandLine {
+
+// The arguments joined back into one command-line text, as a Windows program receives it:
+// an argument with a blank or a tab in it is enclosed in double quotes.
+QString join(const QStringList& arguments);
+// Blanks and tabs outside double quotes separate paths; a double quote starts or ends a quoted
+// part and is dropped. Empty paths are skipped.
+QStringList tokens(const QString& commandLine);
+// The file name of a path: its text after the last folder separator.
+QString fileName(const QString& path);
+
+} // namespace CommandLine

@@ -1,0 +1,21 @@
+#include "app/VolAssociation.h"
+
+#include "platform/FileAssociation.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+QString RegisterVolAssociation()
+{
+    QFile icon(QStringLiteral(":/kadrillo.svg"));
+    icon.open(QIODevice::ReadOnly);
+    FileAssociation association;
+    association.extension = QStringLiteral(".vol");
+    association.mimeType = QStringLiteral("application/x-starsiege-volume");
+    association.comment = QStringLiteral("Starsiege Volume File");
+    association.subClassOf = QStringLiteral("application/x-compress");
+    association.programName = QStringLiteral("Kadrillo");
+    association.programPath = QCoreApplication::applicationFilePath();
+    association.iconSvg = icon.readAll();
+    return association.install();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Object names come from the archive, so they are not trusted: a name that could reach outside the
+// destination folder or change the meaning of a tool line is refused, and one that a blank or an
+// operator of the command interpreter would split is quoted.
+namespace ObjectName {
+
+// Why the name is refused, or an empty text when it may be used.
+QString refusal(const QString& name);
+// The name as it is written into a tool line: enclosed in double quotes when it needs them.
+QString forToolLine(const QString& name);
+
+} // namespace ObjectName

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One opened archive.
+struct VolRecord {
+    QString FileTitle;
+    QString FilePath;
+    QStringList ObjectNames;
+    bool Listed = false;
+};
+
+// The opened archives, numbered from 1 in the order of their tabs; none is ever removed.
+class VolTable {
+public:
+    static constexpr int maximumCount = 32767;
+
+    int VolCount() const { return int(records_.size()); }
+    int CurrentVol = 0;
+
+    // Appends an archive and makes it current; 0 when the table is full.
+    int AddVol(const QString& path, const QString& title);
+    // The archive with that number, or null when there is none.
+    VolRecord* record(int index);
+    const VolRecord* record(int index) const;
+    VolRecord* current() { return record(CurrentVol); }
+
+private:
+    QList<VolRecord> records_;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "archive/ProgressDialog.h"
+
+class MessageBoxes;
+class ToolRunner;
+struct VolRecord;
+
+// Lists one archive through vtlist.exe into its object names while showing that it is busy.
+class frmGetList : public ProgressDialog {
+    Q_OBJECT
+
+public:
+    frmGetList(QWidget* owner, VolRecord& vol, ToolRunner& runner, MessageBoxes& messages);
+
+protected:
+    void work() override;
+
+private:
+    void listNames();
+
+    VolRecord& vol_;
+    ToolRunner& runner_;
+    MessageBoxes& messages_;
+};

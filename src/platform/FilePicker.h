@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// The open-file dialog; tests replace it with scripted answers.
+class FilePicker {
+public:
+    struct Picked {
+        QString path;  // full path of the chosen file
+        QString title; // its file name alone
+    };
+
+    virtual ~FilePicker() = default;
+    // `filter` in Qt's form ("VOL Files (*.vol)"), empty for all files. Nothing when cancelled.
+    virtual std::optional<Picked> pickExistingFile(QWidget* parent, const QString& title,
+                                                   const QString& filter) = 0;
+};

@@ -1,0 +1,13 @@
+#include "platform/QtFilePicker.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+std::optional<FilePicker::Picked> QtFilePicker::pickExistingFile(QWidget* parent, const QString& title,
+                                                                 const QString& filter)
+{
+    const QString path = QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return Picked{path, QFileInfo(path).fileName()};
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/Seams.h"
+#include "support/RecordingDesktopOpener.h"
+#include "support/ScriptedFilePicker.h"
+#include "support/ScriptedMessageBoxes.h"
+
+// The desktop as the tests script it.
+struct FakeSeams {
+    ScriptedMessageBoxes messages;
+    ScriptedFilePicker files;
+    RecordingDesktopOpener desktop;
+
+    Seams seams() { return Seams{messages, files, desktop}; }
+};

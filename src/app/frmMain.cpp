@@ -246,7 +246,8 @@ void frmMain::copyTool(const QString& source, const char* toolName, const QStrin
 
 void frmMain::warn(const QString& text)
 {
-    seams_.messages.show(this, tr("Warning!"), text, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    seams_.messages.show(this, tr("Warning!"), text, MessageBoxes::Buttons::Ok,
+                         MessageBoxes::Icon::Exclamation);
 }
 
 void frmMain::tell(const QString& text)

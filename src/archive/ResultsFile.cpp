@@ -24,10 +24,12 @@ QString readField(const QString& text, qsizetype& at)
         ++at;
     QString field;
     if (at < end && text.at(at) == QLatin1Char('"')) {
-        const qsizetype close = text.indexOf(QLatin1Char('"'), at + 1);
-        const qsizetype stop = close < 0 ? end : close;
+        // A quote left open ends with its line: names never span lines.
+        qsizetype stop = at + 1;
+        while (stop < end && text.at(stop) != QLatin1Char('"') && !isLineEnd(text.at(stop)))
+            ++stop;
         field = text.mid(at + 1, stop - at - 1);
-        at = stop < end ? stop + 1 : end;
+        at = stop < end && text.at(stop) == QLatin1Char('"') ? stop + 1 : stop;
         // Whatever stands between the closing quote and the delimiter belongs to no field.
         while (at < end && text.at(at) != QLatin1Char(',') && !isLineEnd(text.at(at)))
             ++at;

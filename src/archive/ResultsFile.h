@@ -15,7 +15,8 @@ struct Listing {
 };
 
 // Fields end at a comma or a line end (CR LF, LF or CR); blanks before a field are skipped and
-// after an unquoted one dropped; a field that starts with a double quote runs to the next one.
+// after an unquoted one dropped; a field that starts with a double quote runs to the next one
+// (or to the end of its line).
 // The first field is the heading. Empty fields name nothing and are passed over.
 Listing ReadListing(const QByteArray& windows1252Text);
 

@@ -14,7 +14,8 @@ public:
 
     void willPick(const QString& path);
     void willCancel() { answers_.append(std::nullopt); }
-    std::optional<Picked> pickExistingFile(QWidget* parent, const QString& title, const QString& filter) override;
+    std::optional<Picked> pickExistingFile(QWidget* parent, const QString& title,
+                                           const QString& filter) override;
 
     const QList<Asked>& asked() const { return asked_; }
 

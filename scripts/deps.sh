@@ -6,9 +6,11 @@ packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  shared-mime-info xdg-utils desktop-file-utils
+  libqt6svg6
+  shared-mime-info xdg-utils desktop-file-utils libfile-mimeinfo-perl
   libbenchmark-dev
-  xvfb xauth imagemagick
+  xvfb xauth xdotool imagemagick
+  wine64 g++-mingw-w64-x86-64
 )
 
 missing=()

@@ -1,0 +1,29 @@
+#include "RatioReporter.h"
+
+#include <cstdio>
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs)
+{
+    for (const Run& run : runs) {
+        if (run.run_type == Run::RT_Iteration)
+            realTimes_[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
+    ConsoleReporter::ReportRuns(runs);
+}
+
+void RatioReporter::printRatio(const std::string& label, const std::string& measured,
+                               const std::string& baseline, double goal) const
+{
+    const auto top = realTimes_.find(measured);
+    const auto bottom = realTimes_.find(baseline);
+    if (top == realTimes_.end() || bottom == realTimes_.end() || bottom->second <= 0) {
+        std::printf("%-60s not measured\n", label.c_str());
+        return;
+    }
+    const double ratio = top->second / bottom->second;
+    if (goal > 0)
+        std::printf("%-60s %6.2f  (goal: at most %.2f, %s)\n", label.c_str(), ratio, goal,
+                    ratio <= goal ? "met" : "NOT met");
+    else
+        std::printf("%-60s %6.2f\n", label.c_str(), ratio);
+}

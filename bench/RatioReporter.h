@@ -1,0 +1,18 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+#include <map>
+#include <string>
+
+// Prints the runs as usual and keeps each benchmark's real time, so that pairs measured in the
+// same run can be printed as ratios at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+    // Real time of `measured` over that of `baseline`; prints it with its label and, when given, its goal.
+    void printRatio(const std::string& label, const std::string& measured, const std::string& baseline,
+                    double goal = 0) const;
+
+private:
+    std::map<std::string, double> realTimes_;
+};

@@ -1,0 +1,175 @@
+// Benchmarks of the archive workflow, each printed at the end as a ratio to a baseline measured
+// in the same run, so that the figures mean the same on any machine.
+#include "RatioReporter.h"
+#include "VolArchive.h"
+#include "app/frmMain.h"
+#include "archive/ExtractionJob.h"
+#include "archive/ResultsFile.h"
+#include "archive/ToolRunner.h"
+#include "platform/QtDesktopOpener.h"
+#include "platform/QtFilePicker.h"
+#include "platform/QtMessageBoxes.h"
+#include "platform/SettingsStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int listingNames = 32767;
+constexpr int extractedObjects = 200;
+
+struct Fixture {
+    QTemporaryDir root;
+    QString results;
+    QStringList names;
+    QString archive;
+    QStringList objectNames;
+    QString work;
+
+    Fixture()
+    {
+        results = root.filePath(QStringLiteral("results.dat"));
+        QByteArray listing = "Volume contents: 32767 objects\r\n";
+        for (int i = 0; i < listingNames; ++i) {
+            const QByteArray name = "object" + QByteArray::number(i) + (i % 3 == 0 ? ".bmp" : ".wav");
+            listing += name + "\r\n";
+            names.append(QString::fromLatin1(name));
+        }
+        QFile file(results);
+        file.open(QIODevice::WriteOnly);
+        file.write(listing);
+        file.close();
+
+        std::vector<VolEntry> entries;
+        for (int i = 0; i < extractedObjects; ++i) {
+            const std::string name = "small" + std::to_string(i) + ".cs";
+            entries.push_back({name, std::vector<unsigned char>(256, static_cast<unsigned char>(i))});
+            objectNames.append(QString::fromStdString(name));
+        }
+        archive = root.filePath(QStringLiteral("many.vol"));
+        std::string error;
+        VolArchive::write(archive.toStdString(), entries, error);
+
+        work = root.filePath(QStringLiteral("work"));
+        QDir().mkpath(work);
+        QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"),
+                    work + QStringLiteral("/extract.exe"));
+    }
+};
+
+Fixture* fixture = nullptr;
+
+QByteArray readResults()
+{
+    QFile file(fixture->results);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void ReadResultsIntoMemory(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readResults());
+}
+
+void ReadListing(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const ResultsFile::Listing listing = ResultsFile::ReadListing(readResults());
+        if (listing.names.size() != listingNames)
+            state.SkipWithError("wrong number of names");
+    }
+}
+
+void FillPlainListWidget(benchmark::State& state)
+{
+    QListWidget list;
+    for (auto _ : state) {
+        list.clear();
+        list.addItems(fixture->names);
+    }
+}
+
+void FillObjectList(benchmark::State& state)
+{
+    AppState app;
+    SettingsStore store(fixture->root.filePath(QStringLiteral("bench.ini")));
+    QtMessageBoxes messages;
+    QtFilePicker files;
+    QtDesktopOpener desktop;
+    frmMain window(app, store, Seams{messages, files, desktop});
+    window.AddVol(QStringLiteral("/bench/many.vol"), QStringLiteral("many.vol"));
+    app.Vols.current()->ObjectNames = fixture->names;
+    for (auto _ : state)
+        window.showVol(1);
+}
+
+void StartTheToolInAPlainLoop(benchmark::State& state)
+{
+    const QString out = fixture->root.filePath(QStringLiteral("plain"));
+    QDir().mkpath(out);
+    for (auto _ : state) {
+        for (const QString& name : fixture->objectNames) {
+            QProcess tool;
+            tool.start(fixture->work + QStringLiteral("/extract.exe"),
+                       {fixture->archive, out + QLatin1Char('/') + name});
+            tool.waitForFinished(-1);
+        }
+    }
+}
+
+void ExtractWithTheJob(benchmark::State& state)
+{
+    ToolRunner runner;
+    runner.setWorkFolder(WorkFolder(fixture->work));
+    const QString out = fixture->root.filePath(QStringLiteral("extracted"));
+    for (auto _ : state) {
+        ExtractionJob job(runner, out);
+        job.begin(fixture->archive);
+        for (const QString& name : fixture->objectNames) {
+            if (job.extract(name) != ExtractionJob::Outcome::Written)
+                state.SkipWithError("an object was not extracted");
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Fixture data;
+    fixture = &data;
+
+    benchmark::RegisterBenchmark("ReadResultsIntoMemory", ReadResultsIntoMemory)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("ReadListing", ReadListing)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("FillPlainListWidget", FillPlainListWidget)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("FillObjectList", FillObjectList)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("StartTheToolInAPlainLoop", StartTheToolInAPlainLoop)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5);
+    benchmark::RegisterBenchmark("ExtractWithTheJob", ExtractWithTheJob)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5);
+    benchmark::Initialize(&argc, argv);
+
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nRatios measured in this run:\n");
+    reporter.printRatio("parse 32767-name results.dat / read it into memory", "ReadListing",
+                        "ReadResultsIntoMemory");
+    reporter.printRatio("fill lstList with 32767 names / bare QListWidget::addItems", "FillObjectList",
+                        "FillPlainListWidget");
+    reporter.printRatio("extract 200 objects / start the stand-in 200 times", "ExtractWithTheJob",
+                        "StartTheToolInAPlainLoop", 1.5);
+    benchmark::Shutdown();
+    return 0;
+}

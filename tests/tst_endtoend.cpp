@@ -4,6 +4,7 @@
 #include "support/TestEnvironment.h"
 #include "support/VirtualDisplay.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -48,6 +49,9 @@ private:
     QString prepareHome(const QString& home, const QString& tools) const;
     void start(QProcess& program, const QString& home, const QStringList& arguments,
                const QString& display) const;
+    // Starts the program on an archive and waits until it has been listed; the main window's id.
+    QString startListed(const VirtualDisplay& display, QProcess& program, const QString& home,
+                        const QString& work, const QString& archive, int timeoutMs) const;
     void stop(QProcess& program) const;
     QString samples() const { return environment_.path() + QStringLiteral("/samples"); }
 
@@ -94,6 +98,19 @@ void EndToEndTest::start(QProcess& program, const QString& home, const QStringLi
     program.setProcessEnvironment(environment);
     program.setProcessChannelMode(QProcess::ForwardedChannels);
     program.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"), arguments);
+}
+
+QString EndToEndTest::startListed(const VirtualDisplay& display, QProcess& program, const QString& home,
+                                  const QString& work, const QString& archive, int timeoutMs) const
+{
+    start(program, home, {archive}, display.name());
+    const QString window = display.waitForWindow(QStringLiteral("Starsiege Kadrillo"));
+    const QString results = work + QStringLiteral("/results.dat");
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired() &&
+           !(QFile::exists(results) && !display.hasWindow(QStringLiteral("Get List"))))
+        QTest::qWait(100);
+    return deadline.hasExpired() ? QString() : window;
 }
 
 void EndToEndTest::stop(QProcess& program) const
@@ -167,19 +184,16 @@ void EndToEndTest::listsAndExtractsWithTheTools()
         QSKIP("needs Wine (scripts/deps.sh installs wine64)");
 
     VirtualDisplay display;
-    QVERIFY(display.start());
+    if (!display.start())
+        QSKIP("Xvfb could not start a display here");
     const QString home =
         environment_.path() + (throughWine ? QStringLiteral("/wine") : QStringLiteral("/native"));
     const QString work = prepareHome(home, tools);
     const QString archive = samples() + QStringLiteral("/sample.vol");
     QProcess program;
-    start(program, home, {archive}, display.name());
-    const QString window = display.waitForWindow(QStringLiteral("Starsiege Kadrillo"));
-    QVERIFY(!window.isEmpty());
     // The first start of Wine makes its prefix, which takes a while.
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(work + QStringLiteral("/results.dat")) &&
-                                 !display.hasWindow(QStringLiteral("Get List")),
-                             180000);
+    const QString window = startListed(display, program, home, work, archive, 180000);
+    QVERIFY(!window.isEmpty());
     QCOMPARE(TestEnvironment::readFile(work + QStringLiteral("/vtlist.bat")),
              "@echo off\r\nc:\r\ncd " + QFile::encodeName(work) +
                  "\r\nvtlist.exe *.* temp.vol >results.dat\r\nexit\r\n");
@@ -210,17 +224,14 @@ void EndToEndTest::hostileArchiveExtractsOnlyWhatIsSafe()
     if (const QString missing = VirtualDisplay::missingPrograms(); !missing.isEmpty())
         QSKIP(qPrintable(QStringLiteral("needs %1 (scripts/deps.sh installs them)").arg(missing)));
     VirtualDisplay display;
-    QVERIFY(display.start());
+    if (!display.start())
+        QSKIP("Xvfb could not start a display here");
     const QString home = environment_.path() + QStringLiteral("/hostile");
     const QString work = prepareHome(home, QStringLiteral(KADRILLO_STANDIN_DIR));
     const QString archive = samples() + QStringLiteral("/hostile.vol");
     QProcess program;
-    start(program, home, {archive}, display.name());
-    const QString window = display.waitForWindow(QStringLiteral("Starsiege Kadrillo"));
+    const QString window = startListed(display, program, home, work, archive, 60000);
     QVERIFY(!window.isEmpty());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(work + QStringLiteral("/results.dat")) &&
-                                 !display.hasWindow(QStringLiteral("Get List")),
-                             60000);
 
     display.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
     display.xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"),

@@ -1,32 +1,15 @@
 // make-sample-vol DIR [--hostile]: writes the demo archive(s) and palette files into DIR.
+#include "BinaryFile.h"
 #include "SampleSet.h"
 #include "VolArchive.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
 #include <vector>
 
 namespace {
-
-bool writeFile(const std::string& path, const std::vector<unsigned char>& bytes, std::string& error)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        error = "cannot create '" + path + "': " + std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fclose(file) != 0 || !written) {
-        std::remove(path.c_str());
-        error = "cannot write '" + path + "'";
-        return false;
-    }
-    return true;
-}
 
 int fail(const std::string& message)
 {
@@ -62,7 +45,7 @@ int main(int argc, char** argv)
     if (!VolArchive::write((base / "sample.vol").string(), SampleSet::sampleObjects(), error))
         return fail(error);
     for (const PaletteFile& file : SampleSet::paletteFiles()) {
-        if (!writeFile((base / file.fileName).string(), file.palette.encodePalFile(), error))
+        if (!writeBinaryFile((base / file.fileName).string(), file.palette.encodePalFile(), error))
             return fail(error);
     }
     if (hostile && !VolArchive::write((base / "hostile.vol").string(), SampleSet::hostileObjects(), error))

@@ -1,5 +1,7 @@
 #include "VolArchive.h"
 
+#include "BinaryFile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -89,18 +91,7 @@ bool VolArchive::write(const std::string& path, const std::vector<VolEntry>& ent
     std::vector<unsigned char> bytes;
     if (!encode(entries, bytes, error))
         return false;
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        error = "cannot create '" + path + "': " + std::strerror(errno);
-        return false;
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fclose(file) != 0 || !written) {
-        std::remove(path.c_str());
-        error = "cannot write '" + path + "'";
-        return false;
-    }
-    return true;
+    return writeBinaryFile(path, bytes, error);
 }
 
 bool VolArchive::decode(const std::vector<unsigned char>& bytes, std::vector<VolEntry>& out,

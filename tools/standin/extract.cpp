@@ -1,11 +1,10 @@
 // Stand-in for the game's extractor:
 //   extract.exe ARCHIVE NAME OUTFILE
 //   extract.exe ARCHIVE DEST_FOLDER/NAME   (object name = text after the last '/' or '\')
+#include "BinaryFile.h"
 #include "VolArchive.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -46,14 +45,8 @@ int main(int argc, char** argv)
     if (!entry)
         return fail("no object '" + objectName + "' in '" + archivePath + "'");
 
-    // Opened only now, so a failed lookup never creates or truncates the output.
-    std::FILE* file = std::fopen(outputPath.c_str(), "wb");
-    if (!file)
-        return fail("cannot create '" + outputPath + "': " + std::strerror(errno));
-    const bool written = std::fwrite(entry->data.data(), 1, entry->data.size(), file) == entry->data.size();
-    if (std::fclose(file) != 0 || !written) {
-        std::remove(outputPath.c_str());
-        return fail("cannot write '" + outputPath + "'");
-    }
+    // Written only now, so a failed lookup never creates or truncates the output.
+    if (!writeBinaryFile(outputPath, entry->data, error))
+        return fail(error);
     return 0;
 }

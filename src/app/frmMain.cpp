@@ -80,7 +80,7 @@ frmMain::frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWid
     buildToolbar();
     connectMenus();
     connectObjectPane();
-    connect(TabStrip1, &TabStrip::clientAreaChanged, this, &frmMain::Form_Resize);
+    connect(TabStrip1, &TabStrip::clientAreaChanged, this, &frmMain::placeFrame1);
 
     const QSize inner = Twips::toPixels(this, 0, 0, innerWidthTwips, innerHeightTwips).size();
     resize(inner.width(), inner.height() + menus_->sizeHint().height());
@@ -279,6 +279,11 @@ void frmMain::Form_Resize()
     if (!strip)
         return;
     TabStrip1->setGeometry(Twips::toPixels(this, strip->left, strip->top, strip->width, strip->height));
+    placeFrame1();
+}
+
+void frmMain::placeFrame1()
+{
     const QRect client = TabStrip1->clientArea();
     Frame1->setGeometry(QRect(TabStrip1->mapTo(innerArea_, client.topLeft()), client.size()));
 }

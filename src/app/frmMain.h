@@ -55,6 +55,7 @@ private:
     void connectMenus();
     void connectObjectPane();
     void placeInnerArea();
+    void placeFrame1();
     void Form_Activate();
     void handleCommandLineOnce();
     void Form_Unload();

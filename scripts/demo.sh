@@ -8,6 +8,9 @@ bash "$top/scripts/build.sh"
 demo="$top/build/demo"
 mkdir -p "$demo/config/Kadrillo" "$demo/data" "$demo/tmp" "$demo/out"
 "$top/build/bin/make-sample-vol" "$demo/sample"
+# The picture window starts from the program's own base.pal.
+mkdir -p "$demo/data/Kadrillo"
+cp "$demo/sample/base.pal" "$demo/data/Kadrillo/base.pal"
 cat > "$demo/config/Kadrillo/Kadrillo.ini" <<INI
 [Settings]
 Extract%20Path=$top/build/bin/standin/extract.exe

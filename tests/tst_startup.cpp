@@ -109,12 +109,14 @@ void StartupTest::missingFilesAreReportedInOrder_data()
     const QString extract = QStringLiteral("Can not find extract.exe.");
     const QString vtlist = QStringLiteral("Can not find vtlist.exe.");
     const QString palette = QStringLiteral("Can not find the default palette.");
+    // With no default palette there is no palette to read either.
+    const QString noPalette = QStringLiteral("The palette file does not exist.");
     QTest::newRow("extract") << QStringList{"extract.exe"} << QStringList{extract};
     QTest::newRow("vtlist") << QStringList{"vtlist.exe"} << QStringList{vtlist};
     QTest::newRow("both tools") << QStringList{"extract.exe", "vtlist.exe"} << QStringList{extract, vtlist};
-    QTest::newRow("palette") << QStringList{"base.pal"} << QStringList{palette};
+    QTest::newRow("palette") << QStringList{"base.pal"} << QStringList{palette, noPalette};
     QTest::newRow("everything") << QStringList{"base.pal", "vtlist.exe", "extract.exe"}
-                                << QStringList{extract, vtlist, palette};
+                                << QStringList{extract, vtlist, palette, noPalette};
 }
 
 void StartupTest::missingFilesAreReportedInOrder()

@@ -9,10 +9,16 @@
 #include "app/SelectionRules.h"
 #include "app/TabStrip.h"
 #include "app/VolAssociation.h"
+#include "archive/ObjectName.h"
+#include "archive/ToolCommands.h"
 #include "archive/ToolRunner.h"
 #include "archive/WorkFolder.h"
 #include "archive/frmExtract.h"
 #include "archive/frmGetList.h"
+#include "picture/Palettes.h"
+#include "picture/frmConvert.h"
+#include "picture/frmPreview.h"
+#include "platform/BusyCursor.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PrivateFolder.h"
@@ -136,6 +142,7 @@ void frmMain::connectMenus()
     connect(menus_->mnuFilePreview, &QAction::triggered, this, &frmMain::cmdPreview_Click);
     connect(menus_->mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(menus_->mnuToolsAcioate, &QAction::triggered, this, &frmMain::mnuToolsAcioate_Click);
+    connect(menus_->mnuToolbarsPreview, &QAction::triggered, this, &frmMain::mnuToolbarsPreview_Click);
     connect(menus_->mnuPreviewAuto, &QAction::triggered, this,
             [this] { toggleSetting(menus_->mnuPreviewAuto, &AppSettings::AutoPreview); });
     connect(menus_->mnuPreviewResize, &QAction::triggered, this,
@@ -194,7 +201,10 @@ void frmMain::Form_Load()
         [this] {
             if (!FileSystem::fileExists(state_.settings.DefaultPalette))
                 tell(tr("Can not find the default palette."));
+            else
+                state_.Picture.PaletteFile = state_.settings.DefaultPalette;
         },
+        [this] { Palettes(state_.Picture, seams_.messages, nullptr).ReadPalette(); },
         [this] { state_.CommandLineDone = false; },
     };
     // A termination signal may end the program while a start-up message is open.
@@ -340,9 +350,9 @@ void frmMain::Form_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (auto window = windows.crbegin(); window != windows.crend(); ++window) {
-        if (*window != this && (*window)->isVisible())
+    // Most recently loaded first; each clears its own menu check mark as it unloads.
+    for (auto window = toolWindows_.crbegin(); window != toolWindows_.crend(); ++window) {
+        if (*window)
             (*window)->close();
     }
     runner_->shutDown();
@@ -363,6 +373,7 @@ void frmMain::connectObjectPane()
     connect(Frame1->cmdNone, &QPushButton::clicked, this, &frmMain::cmdNone_Click);
     connect(Frame1->cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
     connect(Frame1->cmdExtract, &QPushButton::clicked, this, &frmMain::cmdExtract_Click);
+    connect(Frame1->cmdConvert, &QPushButton::clicked, this, &frmMain::cmdConvert_Click);
     connect(TabStrip1->tabBar(), &QTabBar::currentChanged, this, &frmMain::TabStrip1_Click);
     list->setFocus();
 }
@@ -599,8 +610,98 @@ void frmMain::cmdExtract_Click()
     StatusBar1->setText(QString());
 }
 
-// Previews arrive with the preview windows; until then the command has nothing to show.
-void frmMain::cmdPreview_Click() {}
+void frmMain::cmdPreview_Click()
+{
+    const VolRecord* vol = state_.Vols.current();
+    QListWidgetItem* current = Frame1->lstList->currentItem();
+    if (!vol || !current || runner_->isBusy())
+        return;
+    const QString name = current->text();
+    {
+        const BusyCursor busy;
+        if (!runner_->CopyVolToWork(vol->FilePath)) {
+            warn(runner_->lastError());
+            return;
+        }
+        StatusBar1->setText(tr("Previewing ") + name);
+        QCoreApplication::processEvents();
+        // Sounds and scripts get their windows later; pictures are shown here.
+        if (SelectionRules::kindKey(name).compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0)
+            previewPicture(name);
+    }
+    StatusBar1->setText(QString());
+}
+
+void frmMain::previewPicture(const QString& name)
+{
+    if (const QString refusal = ObjectName::refusal(name); !refusal.isEmpty()) {
+        warn(tr("%1 cannot be previewed: %2.").arg(name, refusal));
+        return;
+    }
+    // An earlier picture must never be shown under this one's name.
+    const QString picture = runner_->workFolder().file(QStringLiteral("temp.bmp"));
+    FileSystem::deleteFileIfExists(picture);
+    if (!runner_->RunToolScript(ToolCommands::extractScript,
+                                ToolCommands::extractLine(name, QStringLiteral("temp.bmp")))) {
+        warn(runner_->lastError());
+        return;
+    }
+    if (!FileSystem::fileExists(picture)) {
+        warn(tr("extract.exe did not extract %1.").arg(name));
+        return;
+    }
+    menus_->mnuToolbarsPreview->setChecked(true);
+    menus_->mnuToolsPreview->setEnabled(true);
+    frmPreview* window = previewWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    window->setWindowTitle(tr("Preview (") + name + QLatin1Char(')'));
+    window->loadPic(conversionOptions(), state_.settings.ResizeToFit);
+}
+
+// The picture window, loaded (with its palette) when it is not.
+frmPreview* frmMain::previewWindow()
+{
+    if (!preview_) {
+        preview_ = new frmPreview(state_.Picture, seams_.messages);
+        connect(preview_, &frmPreview::unloaded, this,
+                [this] { menus_->mnuToolbarsPreview->setChecked(false); });
+        toolWindows_.append(preview_.data());
+        preview_->Form_Load(ProgramPaths::userDataFolder() + QStringLiteral("/base.pal"));
+    }
+    return preview_;
+}
+
+void frmMain::mnuToolbarsPreview_Click()
+{
+    const bool shown = menus_->mnuToolbarsPreview->isChecked();
+    if (shown)
+        previewWindow()->show();
+    else if (preview_)
+        preview_->hide();
+    menus_->mnuToolsPreview->setEnabled(shown);
+}
+
+PictureConversion::Options frmMain::conversionOptions() const
+{
+    const AppSettings& settings = state_.settings;
+    return {runner_->workFolder().path(), settings.AutoSelect,
+            PaletteSearch{settings.PalettePath, settings.DefaultPalette, settings.SearchSubfolders}};
+}
+
+void frmMain::cmdConvert_Click()
+{
+    const VolRecord* vol = state_.Vols.current();
+    const QList<int> rows = selectedRows();
+    if (!vol || rows.isEmpty() || runner_->isBusy())
+        return;
+    StatusBar1->setText(tr("Converting Picture Files"));
+    frmConvert window(this, {*vol, rows, state_.settings.DestPath, conversionOptions()}, *runner_,
+                      state_.Picture, seams_.messages);
+    window.exec();
+    StatusBar1->setText(QString());
+}
 
 void frmMain::mnuToolsAcioate_Click()
 {

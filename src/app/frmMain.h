@@ -1,15 +1,18 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "picture/PictureConversion.h"
 #include "platform/Seams.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 class MainMenuBar;
 class MainStatusBar;
 class ObjectPane;
 class SettingsStore;
 class TabStrip;
+class frmPreview;
 class ToolRunner;
 class QToolBar;
 
@@ -41,6 +44,7 @@ public slots:
     void mnuFileGetList_Click();
     void cmdExtract_Click();
     void cmdPreview_Click();
+    void cmdConvert_Click();
     void mnuToolsAcioate_Click();
 
 protected:
@@ -77,6 +81,10 @@ private:
     void openArchives(const QStringList& paths);
     QList<int> selectedRows() const;
 
+    void mnuToolbarsPreview_Click();
+    frmPreview* previewWindow();
+    PictureConversion::Options conversionOptions() const;
+    void previewPicture(const QString& name);
     void toggleSetting(QAction* item, bool AppSettings::*setting);
     void munPaletteAuto_Click();
     void toggleBar(QAction* item, QWidget* bar);
@@ -87,6 +95,9 @@ private:
     ToolRunner* runner_;
     QString commandLine_;
     bool workFolderReady_ = false;
+    // The tool windows that are loaded, in the order they were loaded.
+    QList<QPointer<QWidget>> toolWindows_;
+    QPointer<frmPreview> preview_;
     bool unloaded_ = false;
 
     QWidget* innerArea_;

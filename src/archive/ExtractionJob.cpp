@@ -15,18 +15,20 @@ ExtractionJob::ExtractionJob(ToolRunner& runner, const QString& destFolder)
 {
 }
 
+QString ExtractionJob::prepare(ToolRunner& runner, const QString& destFolder, const QString& volPath)
+{
+    if (destFolder.isEmpty() || !QDir().mkpath(destFolder))
+        return QCoreApplication::translate("ExtractionJob", "Cannot create the destination folder \"%1\".")
+            .arg(QDir::toNativeSeparators(destFolder));
+    if (!runner.CopyVolToWork(volPath))
+        return runner.lastError();
+    return {};
+}
+
 bool ExtractionJob::begin(const QString& volPath)
 {
-    if (destFolder_.isEmpty() || !QDir().mkpath(destFolder_)) {
-        error_ = QCoreApplication::translate("ExtractionJob", "Cannot create the destination folder \"%1\".")
-                     .arg(QDir::toNativeSeparators(destFolder_));
-        return false;
-    }
-    if (!runner_.CopyVolToWork(volPath)) {
-        error_ = runner_.lastError();
-        return false;
-    }
-    return true;
+    error_ = prepare(runner_, destFolder_, volPath);
+    return error_.isEmpty();
 }
 
 ExtractionJob::Outcome ExtractionJob::extract(const QString& objectName)

@@ -12,7 +12,9 @@ public:
 
     ExtractionJob(ToolRunner& runner, const QString& destFolder);
 
-    // Makes the destination folder and the working copy; false with error() when either fails.
+    // Makes the destination folder and the working copy; why that failed, or empty.
+    static QString prepare(ToolRunner& runner, const QString& destFolder, const QString& volPath);
+    // prepare() for this job; false with error() when it failed.
     bool begin(const QString& volPath);
     Outcome extract(const QString& objectName);
     // Why begin() failed, why the last object was refused, or why the tool could not start.

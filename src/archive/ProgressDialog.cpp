@@ -1,6 +1,7 @@
 #include "archive/ProgressDialog.h"
 
 #include "platform/BusyCursor.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -11,7 +12,8 @@
 
 namespace {
 constexpr int paintPauseMs = 500;
-}
+constexpr int listedFailuresAtMost = 20;
+} // namespace
 
 ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, int widthTwips, int heightTwips)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -58,4 +60,17 @@ void ProgressDialog::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_Escape && !finished_)
         return;
     QDialog::keyPressEvent(event);
+}
+
+void ProgressDialog::reportFailures(MessageBoxes& messages, const QStringList& failures,
+                                    const std::function<QString(qsizetype)>& heading)
+{
+    if (failures.isEmpty())
+        return;
+    QStringList shown = failures.mid(0, listedFailuresAtMost);
+    if (failures.size() > listedFailuresAtMost)
+        shown.append(tr("... and %1 more.").arg(failures.size() - listedFailuresAtMost));
+    messages.show(this, tr("Warning!"),
+                  heading(failures.size()) + QStringLiteral("\n\n") + shown.join(QLatin1Char('\n')),
+                  MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
 }

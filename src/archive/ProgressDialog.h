@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
+#include <functional>
+
+class MessageBoxes;
 
 // A modal window that does one long piece of work as soon as it is shown, then closes itself.
 // Its client area and controls are placed in twips; it opens centred over its owner.
@@ -16,6 +20,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Ends a run with one warning that lists every object that failed, when any did. `heading`
+    // is the sentence above the list, given the number of failures.
+    void reportFailures(MessageBoxes& messages, const QStringList& failures,
+                        const std::function<QString(qsizetype)>& heading);
 
 private:
     void start();

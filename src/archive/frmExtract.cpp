@@ -10,10 +10,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-constexpr int listedFailuresAtMost = 20;
-}
-
 frmExtract::frmExtract(QWidget* owner, const VolRecord& vol, const QList<int>& rows,
                        const QString& destFolder, ToolRunner& runner, MessageBoxes& messages)
     : ProgressDialog(owner, tr("Extract Files"), 4215, 1095)
@@ -81,19 +77,8 @@ void frmExtract::work()
         }
         ProgressBar1->setValue(progressValue(done, total));
     }
-    reportFailures(failures);
-}
-
-void frmExtract::reportFailures(const QStringList& failures)
-{
-    if (failures.isEmpty())
-        return;
-    QStringList shown = failures.mid(0, listedFailuresAtMost);
-    if (failures.size() > listedFailuresAtMost)
-        shown.append(tr("... and %1 more.").arg(failures.size() - listedFailuresAtMost));
-    messages_.show(this, tr("Warning!"),
-                   (failures.size() == 1 ? tr("1 object could not be extracted:")
-                                         : tr("%1 objects could not be extracted:").arg(failures.size())) +
-                       QStringLiteral("\n\n") + shown.join(QLatin1Char('\n')),
-                   MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    reportFailures(messages_, failures, [](qsizetype count) {
+        return count == 1 ? tr("1 object could not be extracted:")
+                          : tr("%1 objects could not be extracted:").arg(count);
+    });
 }

@@ -29,8 +29,6 @@ protected:
     void work() override;
 
 private:
-    void reportFailures(const QStringList& failures);
-
     const VolRecord& vol_;
     QList<int> rows_;
     QString destFolder_;

@@ -1,0 +1,95 @@
+#include "picture/Palettes.h"
+
+#include "picture/PaletteCodec.h"
+#include "picture/PictureState.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("Palettes", text);
+}
+
+} // namespace
+
+Palettes::Palettes(PictureState& state, MessageBoxes& messages, QWidget* parent)
+    : state_(state)
+    , messages_(messages)
+    , parent_(parent)
+{
+}
+
+bool Palettes::ReadPalette()
+{
+    if (!FileSystem::fileExists(state_.PaletteFile)) {
+        messages_.show(parent_, MessageBoxes::programTitle(), tr("The palette file does not exist."),
+                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::None);
+        return false;
+    }
+    QFile file(state_.PaletteFile);
+    const QByteArray bytes =
+        file.open(QIODevice::ReadOnly) ? file.read(PaletteCodec::fileSize) : QByteArray();
+    const PaletteCodec::Decoded decoded = PaletteCodec::decode(bytes);
+    if (!decoded.error.isEmpty()) {
+        messages_.show(parent_, tr("Warning!"),
+                       tr("The palette file %1 cannot be used: %2.")
+                           .arg(QDir::toNativeSeparators(state_.PaletteFile), decoded.error),
+                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+        return false;
+    }
+    state_.PaletteHeader = decoded.header;
+    state_.CurrentPalette = decoded.palette;
+    return true;
+}
+
+bool Palettes::WritePalette()
+{
+    QSaveFile file(state_.PaletteFile);
+    const QByteArray bytes = PaletteCodec::encode(state_.PaletteHeader, state_.CurrentPalette);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    messages_.show(parent_, tr("Warning!"),
+                   tr("Cannot write the palette file %1: %2.")
+                       .arg(QDir::toNativeSeparators(state_.PaletteFile), file.errorString()),
+                   MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    return false;
+}
+
+QString Palettes::fileNameFor(int index)
+{
+    return QString::number(index) + QStringLiteral(".pal");
+}
+
+QString Palettes::fileFor(int index, const PaletteSearch& search)
+{
+    if (index == 0)
+        return search.defaultPalette;
+    const QString name = fileNameFor(index);
+    const QString inFolder = search.palettePath + QDir::separator() + name;
+    if (FileSystem::fileExists(inFolder))
+        return inFolder;
+    if (search.searchSubfolders) {
+        // Unsorted and without hidden entries: the file system's own order decides which wins.
+        QDirIterator entries(search.palettePath, QDir::Dirs | QDir::NoDotAndDotDot);
+        while (entries.hasNext()) {
+            const QString candidate = entries.next() + QDir::separator() + name;
+            if (FileSystem::fileExists(candidate))
+                return candidate;
+        }
+    }
+    return search.defaultPalette;
+}
+
+bool Palettes::FindPalette(int index, const PaletteSearch& search)
+{
+    state_.PaletteFile = fileFor(index, search);
+    return ReadPalette();
+}

@@ -1,0 +1,222 @@
+#include "picture/PictureCodec.h"
+
+#include "picture/PaletteCodec.h"
+
+#include <QCoreApplication>
+#include <QtEndian>
+#include <cmath>
+#include <limits>
+
+namespace PictureCodec {
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PictureCodec", text);
+}
+
+template <typename T> T field(const QByteArray& file, qsizetype offset)
+{
+    return qFromLittleEndian<T>(file.constData() + offset);
+}
+
+template <typename T> void put(QByteArray& out, T value)
+{
+    char bytes[sizeof(T)];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, sizeof(T));
+}
+
+constexpr std::int64_t largestSide = 32768;
+
+// The pixel bytes of a standard bitmap: its stated size, or for an uncompressed picture that
+// states none, whole rows of four-byte multiples.
+std::int64_t standardPixelCount(const BitmapRecord& bitmap)
+{
+    if (bitmap.biSizeImage != 0 || bitmap.biCompression != 0)
+        return bitmap.biSizeImage;
+    return ((std::int64_t(bitmap.biWidth) + 3) & ~std::int64_t(3)) * std::abs(std::int64_t(bitmap.biHeight));
+}
+
+double roundedPadding(std::int64_t width, std::int64_t height, std::int64_t sizeImage)
+{
+    return std::nearbyint(double(sizeImage) / double(height) - double(width));
+}
+
+void putHeaders(QByteArray& out, const BitmapRecord& bitmap)
+{
+    out.append(bitmap.bfType.left(2).toLatin1());
+    put(out, bitmap.bfSize);
+    put(out, bitmap.bfReserved1);
+    put(out, bitmap.bfReserved2);
+    put(out, bitmap.bfOffBits);
+    put(out, bitmap.biSize);
+    put(out, bitmap.biWidth);
+    put(out, bitmap.biHeight);
+    put(out, bitmap.biPlanes);
+    put(out, bitmap.biBitCount);
+    put(out, bitmap.biCompression);
+    put(out, bitmap.biSizeImage);
+    put(out, bitmap.biXPelsPerMeter);
+    put(out, bitmap.biYPelsPerMeter);
+    put(out, bitmap.biClrUsed);
+    put(out, bitmap.biClrImportant);
+}
+
+void putPalette(QByteArray& out, const Palette& palette)
+{
+    for (const PaletteEntry& entry : palette)
+        PaletteCodec::appendEntry(out, entry);
+}
+
+} // namespace
+
+Kind kindOf(const QByteArray& start)
+{
+    const QByteArray two = start.left(2);
+    if (two == "BM" || two == "bm")
+        return Kind::StandardBitmap;
+    if (two == "PB" || two == "pb")
+        return Kind::Pbmp;
+    return Kind::Unknown;
+}
+
+int rowPadding(std::int64_t width, std::int64_t height, std::int64_t sizeImage)
+{
+    if (width * height == sizeImage || height == 0)
+        return 0;
+    const double padding = roundedPadding(width, height, sizeImage);
+    return padding > 10 ? 0 : int(padding);
+}
+
+QString readPbmp(const QByteArray& file, BitmapRecord& bitmap)
+{
+    if (file.size() < pbmpPixelOffset)
+        return tr("the file is too short for a PBMP header");
+    const std::int64_t width = field<std::int32_t>(file, 20);
+    const std::int64_t height = field<std::int32_t>(file, 24);
+    const std::int16_t bitCount = field<std::int16_t>(file, 28);
+    const std::int64_t size = field<std::int32_t>(file, 40);
+    if (width <= 0 || height <= 0 || width > largestSide || height > largestSide)
+        return tr("its size of %1 x %2 pixels is impossible").arg(width).arg(height);
+    if (width * height > std::numeric_limits<std::int32_t>::max())
+        return tr("its size of %1 x %2 pixels is too large").arg(width).arg(height);
+    if (bitCount != 8)
+        return tr("it has %1 bits per pixel instead of 8").arg(bitCount);
+    if (size < width * height)
+        return tr("its picture data (%1 bytes) is shorter than %2 x %3 pixels")
+            .arg(size)
+            .arg(width)
+            .arg(height);
+    if (pbmpPixelOffset + size + 20 + 4 > file.size())
+        return tr("the file is cut short: its picture data and palette number need %1 bytes, and it has %2")
+            .arg(pbmpPixelOffset + size + 24)
+            .arg(file.size());
+
+    BitmapRecord read = bitmap;
+    read.bfType = QStringLiteral("PBMP");
+    read.biWidth = std::int32_t(width);
+    read.biHeight = std::int32_t(height);
+    read.biBitCount = bitCount;
+    read.biSizeImage = std::int32_t(size);
+    read.Pixels = file.mid(pbmpPixelOffset, size);
+    // Data well beyond the rows is not row padding but something after the picture.
+    if (width * height != size && roundedPadding(width, height, size) > 10)
+        read.biSizeImage = std::int32_t(width * height);
+    read.PaletteIndex = field<std::int32_t>(file, pbmpPixelOffset + size + 20);
+    bitmap = read;
+    return {};
+}
+
+QString readStandardBitmap(const QByteArray& file, BitmapRecord& bitmap, Palette& colours)
+{
+    if (file.size() < pixelOffset)
+        return tr("the file is too short for a bitmap with a 256-colour table");
+    BitmapRecord read = bitmap;
+    read.bfType = QString::fromLatin1(file.left(2));
+    read.bfSize = field<std::int32_t>(file, 2);
+    read.bfReserved1 = field<std::int16_t>(file, 6);
+    read.bfReserved2 = field<std::int16_t>(file, 8);
+    read.bfOffBits = field<std::int32_t>(file, 10);
+    read.biSize = field<std::int32_t>(file, 14);
+    read.biWidth = field<std::int32_t>(file, 18);
+    read.biHeight = field<std::int32_t>(file, 22);
+    read.biPlanes = field<std::int16_t>(file, 26);
+    read.biBitCount = field<std::int16_t>(file, 28);
+    read.biCompression = field<std::int32_t>(file, 30);
+    read.biSizeImage = field<std::int32_t>(file, 34);
+    read.biXPelsPerMeter = field<std::int32_t>(file, 38);
+    read.biYPelsPerMeter = field<std::int32_t>(file, 42);
+    read.biClrUsed = field<std::int32_t>(file, 46);
+    read.biClrImportant = field<std::int32_t>(file, 50);
+    if (read.biBitCount != 8 || read.biSize != 40 || read.bfOffBits != pixelOffset)
+        return tr("only bitmaps of 8 bits per pixel with a full 256-colour table can be converted");
+    if (read.biWidth <= 0 || read.biHeight == 0 || read.biWidth > largestSide ||
+        std::abs(read.biHeight) > largestSide)
+        return tr("its size of %1 x %2 pixels is impossible").arg(read.biWidth).arg(read.biHeight);
+    const std::int64_t pixels = standardPixelCount(read);
+    if (pixels < 0 || pixelOffset + pixels > file.size())
+        return tr("the file is cut short: its pixels need %1 bytes, and it has %2")
+            .arg(pixelOffset + pixels)
+            .arg(file.size());
+
+    read.Pixels = file.mid(pixelOffset, pixels);
+    read.PaletteIndex = 0;
+    for (int i = 0; i < 256; ++i)
+        colours[std::size_t(i)] = PaletteCodec::entryAt(file.constData() + 54, i);
+    bitmap = read;
+    return {};
+}
+
+QByteArray writePbmpAsBitmap(BitmapRecord& bitmap, const Palette& palette)
+{
+    const int width = bitmap.biWidth;
+    const int height = bitmap.biHeight;
+    const int padding = rowPadding(width, height, bitmap.biSizeImage);
+    const qsizetype sourceRow = qsizetype(width) + padding;
+    const qsizetype stride = (qsizetype(width) + 3) & ~qsizetype(3);
+
+    bitmap.bfType = QStringLiteral("BM");
+    bitmap.biSizeImage = std::int32_t(stride * height);
+    bitmap.bfSize = std::int32_t(bitmap.biSizeImage + pixelOffset);
+    bitmap.bfReserved1 = 0;
+    bitmap.bfReserved2 = 0;
+    bitmap.bfOffBits = std::int32_t(pixelOffset);
+    bitmap.biSize = 40;
+    bitmap.biPlanes = 1;
+    bitmap.biCompression = 0;
+    bitmap.biXPelsPerMeter = 0;
+    bitmap.biYPelsPerMeter = 0;
+    bitmap.biClrUsed = 256;
+    bitmap.biClrImportant = 256;
+
+    QByteArray out;
+    out.reserve(bitmap.bfSize);
+    putHeaders(out, bitmap);
+    putPalette(out, palette);
+    const char* pixels = bitmap.Pixels.constData();
+    const qsizetype available = bitmap.Pixels.size();
+    for (int y = height - 1; y >= 0; --y) {
+        const qsizetype start = sourceRow * y;
+        out.append(pixels + start, width);
+        // The row's own padding bytes first, as far as the BMP row needs and the data holds.
+        for (qsizetype k = 0; k < stride - width; ++k) {
+            const qsizetype at = start + width + k;
+            out.append(k < padding && at < available ? pixels[at] : '\0');
+        }
+    }
+    return out;
+}
+
+QByteArray writeStandardBitmap(const BitmapRecord& bitmap, const Palette& palette)
+{
+    QByteArray out;
+    out.reserve(pixelOffset + bitmap.Pixels.size());
+    putHeaders(out, bitmap);
+    putPalette(out, palette);
+    out.append(bitmap.Pixels);
+    return out;
+}
+
+} // namespace PictureCodec

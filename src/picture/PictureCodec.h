@@ -1,0 +1,35 @@
+#pragma once
+
+#include "picture/BitmapRecord.h"
+#include "picture/PaletteEntry.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The game's PBMP pictures and Windows BMP files with a 256-colour table, on bytes in memory.
+namespace PictureCodec {
+
+constexpr qsizetype pixelOffset = 1078; // 14 + 40 header bytes, then 256 colours of 4 bytes
+constexpr qsizetype pbmpPixelOffset = 44;
+
+enum class Kind { StandardBitmap, Pbmp, Unknown };
+
+// Decided by the first two bytes alone: "BM" or "bm", "PB" or "pb".
+Kind kindOf(const QByteArray& start);
+
+// round(S / height - width), halves to even: the padding bytes a PBMP keeps after each row. Data
+// more than 10 bytes a row beyond the picture is not padding but extra data after it.
+int rowPadding(std::int64_t width, std::int64_t height, std::int64_t sizeImage);
+
+// Each reader fills `bitmap` (and, for a standard bitmap, its colour table) only when the whole
+// file is consistent; otherwise it returns why not and leaves them as they were.
+QString readPbmp(const QByteArray& file, BitmapRecord& bitmap);
+QString readStandardBitmap(const QByteArray& file, BitmapRecord& bitmap, Palette& colours);
+
+// The BMP file for a picture read from a PBMP: sets its header fields, then encodes it. Rows go
+// bottom-up, each padded to a multiple of four bytes with the row's own padding bytes first.
+QByteArray writePbmpAsBitmap(BitmapRecord& bitmap, const Palette& palette);
+// A standard bitmap written back with its own headers and pixels and the given colour table.
+QByteArray writeStandardBitmap(const BitmapRecord& bitmap, const Palette& palette);
+
+} // namespace PictureCodec

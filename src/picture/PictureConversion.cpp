@@ -1,0 +1,102 @@
+#include "picture/PictureConversion.h"
+
+#include "picture/PictureCodec.h"
+#include "picture/PictureState.h"
+#include "platform/BusyCursor.h"
+#include "platform/FileSystem.h"
+#include "platform/MessageBoxes.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PictureConversion", text);
+}
+
+} // namespace
+
+PictureConversion::PictureConversion(PictureState& state, MessageBoxes& messages, QWidget* parent)
+    : state_(state)
+    , messages_(messages)
+    , parent_(parent)
+{
+}
+
+PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& options)
+{
+    const QString path = options.workFolder + QDir::separator() + QStringLiteral("temp.bmp");
+    if (!FileSystem::fileExists(path)) {
+        messages_.show(parent_, tr("Warning!"), tr("The file you seleted to be opened does not exist."),
+                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Critical);
+        return Outcome::Refused;
+    }
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    file.close();
+
+    const PictureCodec::Kind kind = PictureCodec::kindOf(bytes);
+    if (kind == PictureCodec::Kind::Unknown) {
+        messages_.show(parent_, tr("Warning!"), tr("This file is not a valid bitmap file."),
+                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Critical);
+        return Outcome::Refused;
+    }
+    if (kind == PictureCodec::Kind::StandardBitmap) {
+        const MessageBoxes::Answer answer =
+            messages_.show(parent_, MessageBoxes::programTitle(),
+                           tr("This file is a standard bitmap file.") + QStringLiteral("\r\n") +
+                               tr("Are you sure you want to open it."),
+                           MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Information);
+        if (answer != MessageBoxes::Answer::Yes)
+            return Outcome::Declined;
+    }
+
+    {
+        const BusyCursor busy;
+        if (kind == PictureCodec::Kind::StandardBitmap) {
+            Palette colours{};
+            const QString error = PictureCodec::readStandardBitmap(bytes, state_.Bitmap, colours);
+            if (!error.isEmpty())
+                return refuse(path, error);
+            state_.CurrentPalette = colours;
+            // The bitmap's own colour table becomes a palette file, for use as any other.
+            state_.PaletteFile = options.workFolder + QDir::separator() + QStringLiteral("temp.pal");
+            Palettes(state_, messages_, parent_).WritePalette();
+        } else {
+            const QString error = PictureCodec::readPbmp(bytes, state_.Bitmap);
+            if (!error.isEmpty())
+                return refuse(path, error);
+        }
+        state_.IsStandardBitmap = kind == PictureCodec::Kind::StandardBitmap;
+    }
+    if (options.autoSelect)
+        Palettes(state_, messages_, parent_).FindPalette(state_.Bitmap.PaletteIndex, options.search);
+    return WriteBitmap(path) ? Outcome::Converted : Outcome::Refused;
+}
+
+PictureConversion::Outcome PictureConversion::refuse(const QString& path, const QString& reason)
+{
+    messages_.show(parent_, tr("Warning!"),
+                   tr("The picture %1 cannot be converted: %2.").arg(QDir::toNativeSeparators(path), reason),
+                   MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    return Outcome::Refused;
+}
+
+bool PictureConversion::WriteBitmap(const QString& path)
+{
+    const BusyCursor busy;
+    const QByteArray bytes = state_.IsStandardBitmap
+                                 ? PictureCodec::writeStandardBitmap(state_.Bitmap, state_.CurrentPalette)
+                                 : PictureCodec::writePbmpAsBitmap(state_.Bitmap, state_.CurrentPalette);
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    messages_.show(parent_, tr("Warning!"),
+                   tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()),
+                   MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    return false;
+}

@@ -1,0 +1,104 @@
+#include "picture/frmPreview.h"
+
+#include "picture/Palettes.h"
+#include "picture/PictureBox.h"
+#include "picture/PictureState.h"
+#include "platform/BusyCursor.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <cmath>
+
+namespace {
+// What the design's window borders and caption take, in twips.
+constexpr int borderWidthTwips = 180;
+constexpr int borderHeightTwips = 420;
+} // namespace
+
+QImage LoadBitmapToDC(const QString& path)
+{
+    return QImage(path, "BMP");
+}
+
+frmPreview::frmPreview(PictureState& state, MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , state_(state)
+    , messages_(messages)
+    , Picture1(new PictureBox(this))
+{
+    setObjectName(QStringLiteral("frmPreview"));
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Preview"));
+    resize(Twips::toPixels(this, 0, 0, 4800, 3600).size());
+}
+
+QSize frmPreview::fittedSizeTwips(int pictureWidth, int pictureHeight, double twipsPerPixelX,
+                                  double twipsPerPixelY)
+{
+    return QSize(int(std::lround(pictureWidth * twipsPerPixelX)) + borderWidthTwips,
+                 int(std::lround(pictureHeight * twipsPerPixelY)) + borderHeightTwips);
+}
+
+void frmPreview::Form_Load(const QString& basePalette)
+{
+    state_.PaletteFile = basePalette;
+    Palettes(state_, messages_, this).ReadPalette();
+}
+
+void frmPreview::loadPic(const PictureConversion::Options& options, bool resizeToFit)
+{
+    Picture1->clear();
+    picturePath_ = options.workFolder + QDir::separator() + QStringLiteral("temp.bmp");
+    resizeToFit_ = resizeToFit;
+    PictureConversion(state_, messages_, this).ConvertPicture(options);
+    if (resizeToFit_) {
+        const QSize twips = fittedSizeTwips(state_.Bitmap.biWidth, state_.Bitmap.biHeight,
+                                            Twips::perPixelX(this), Twips::perPixelY(this));
+        const QSize outer = Twips::toPixels(this, 0, 0, twips.width(), twips.height()).size();
+        // The desktop draws its own borders; what they take comes off the inner size.
+        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+        resize(outer - frame);
+    }
+    showPic();
+}
+
+void frmPreview::showPic()
+{
+    const BusyCursor busy;
+    loaded_ = LoadBitmapToDC(picturePath_);
+    if (loaded_.isNull()) {
+        Picture1->clear();
+        messages_.show(this, MessageBoxes::programTitle(), tr("error loading bitmap."),
+                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::None);
+        return;
+    }
+    drawScaled();
+}
+
+// At its own size, as far as the converted picture's size goes, or scaled to fill the box.
+void frmPreview::drawScaled()
+{
+    if (loaded_.isNull())
+        return;
+    if (resizeToFit_)
+        Picture1->setPicture(loaded_.copy(0, 0, state_.Bitmap.biWidth, state_.Bitmap.biHeight));
+    else
+        Picture1->setPicture(loaded_.scaled(Picture1->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+void frmPreview::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Picture1->setGeometry(rect());
+    if (!resizeToFit_)
+        drawScaled();
+}
+
+void frmPreview::closeEvent(QCloseEvent* event)
+{
+    emit unloaded();
+    event->accept();
+}

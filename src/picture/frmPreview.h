@@ -1,0 +1,50 @@
+#pragma once
+
+#include "picture/PictureConversion.h"
+
+#include <QImage>
+#include <QSize>
+#include <QWidget>
+
+class MessageBoxes;
+class PictureBox;
+struct PictureState;
+
+// Shows one picture of the open archive: at its own size with the window fitted to it, or
+// scaled to fill the window.
+class frmPreview : public QWidget {
+    Q_OBJECT
+
+public:
+    frmPreview(PictureState& state, MessageBoxes& messages, QWidget* parent = nullptr);
+
+    // The palette of the program's own "base.pal", read afresh each time the window is loaded.
+    void Form_Load(const QString& basePalette);
+    // Converts "temp.bmp" in the working folder and shows it.
+    void loadPic(const PictureConversion::Options& options, bool resizeToFit);
+    void showPic();
+
+    // The outer window size in twips that fits a picture, as the design's borders take it.
+    static QSize fittedSizeTwips(int pictureWidth, int pictureHeight, double twipsPerPixelX,
+                                 double twipsPerPixelY);
+
+signals:
+    void unloaded();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void drawScaled();
+
+    PictureState& state_;
+    MessageBoxes& messages_;
+    PictureBox* Picture1;
+    QString picturePath_;
+    bool resizeToFit_ = true;
+    QImage loaded_;
+};
+
+// Loads a BMP file for display at its own size (the window scales it); null on failure.
+QImage LoadBitmapToDC(const QString& path);

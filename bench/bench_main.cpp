@@ -1,4 +1,4 @@
-// Benchmarks of the archive workflow, each printed at the end as a ratio to a baseline measured
+// Benchmarks of the archive and picture work, each printed at the end as a ratio to a baseline measured
 // in the same run, so that the figures mean the same on any machine.
 #include "RatioReporter.h"
 #include "VolArchive.h"
@@ -6,6 +6,10 @@
 #include "archive/ExtractionJob.h"
 #include "archive/ResultsFile.h"
 #include "archive/ToolRunner.h"
+#include "picture/Palettes.h"
+#include "picture/PictureConversion.h"
+#include "picture/PictureState.h"
+#include "platform/MessageBoxes.h"
 #include "platform/QtDesktopOpener.h"
 #include "platform/QtFilePicker.h"
 #include "platform/QtMessageBoxes.h"
@@ -13,15 +17,50 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
+#include <cstring>
 
 namespace {
 
 constexpr int listingNames = 32767;
 constexpr int extractedObjects = 200;
+constexpr int largePictureSide = 4096;
+constexpr int paletteSubfolders = 1000;
+
+// Nothing is asked of a user here; every message counts as answered.
+class SilentMessages final : public MessageBoxes {
+public:
+    Answer show(QWidget*, const QString&, const QString& text, Buttons, Icon) override
+    {
+        qWarning("unexpected message: %s", qPrintable(text));
+        return Answer::Ok;
+    }
+};
+
+QByteArray pbmp(int side)
+{
+    QByteArray out(64 + qsizetype(side) * side + 4, '\0');
+    std::memcpy(out.data(), "PBMP", 4);
+    qToLittleEndian<qint32>(side, out.data() + 20);
+    qToLittleEndian<qint32>(side, out.data() + 24);
+    qToLittleEndian<qint16>(8, out.data() + 28);
+    qToLittleEndian<qint32>(side * side, out.data() + 40);
+    for (qsizetype i = 0; i < qsizetype(side) * side; ++i)
+        out[44 + i] = char(i * 7);
+    return out;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(bytes);
+}
 
 struct Fixture {
     QTemporaryDir root;
@@ -30,9 +69,16 @@ struct Fixture {
     QString archive;
     QStringList objectNames;
     QString work;
+    QByteArray largePicture;
+    QString palettes;
 
     Fixture()
     {
+        largePicture = pbmp(largePictureSide);
+        palettes = root.filePath(QStringLiteral("palettes"));
+        for (int i = 0; i < paletteSubfolders; ++i)
+            QDir().mkpath(palettes + QStringLiteral("/list%1").arg(i));
+
         results = root.filePath(QStringLiteral("results.dat"));
         QByteArray listing = "Volume contents: 32767 objects\r\n";
         for (int i = 0; i < listingNames; ++i) {
@@ -138,6 +184,55 @@ void ExtractWithTheJob(benchmark::State& state)
     }
 }
 
+void CopyTheSameBytes(benchmark::State& state)
+{
+    const QString from = fixture->root.filePath(QStringLiteral("copy-from.bmp"));
+    const QString to = fixture->root.filePath(QStringLiteral("copy-to.bmp"));
+    writeFile(from, fixture->largePicture);
+    for (auto _ : state) {
+        QFile source(from);
+        source.open(QIODevice::ReadOnly);
+        writeFile(to, source.readAll());
+    }
+}
+
+void ConvertALargePicture(benchmark::State& state)
+{
+    PictureState pictures;
+    SilentMessages messages;
+    PictureConversion conversion(pictures, messages);
+    const PictureConversion::Options options{fixture->work, false, {}};
+    const QString picture = fixture->work + QStringLiteral("/temp.bmp");
+    for (auto _ : state) {
+        state.PauseTiming();
+        writeFile(picture, fixture->largePicture);
+        state.ResumeTiming();
+        if (conversion.ConvertPicture(options) != PictureConversion::Outcome::Converted)
+            state.SkipWithError("the picture was not converted");
+    }
+}
+
+void ListThePaletteFolder(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QDirIterator entries(fixture->palettes, QDir::Dirs | QDir::NoDotAndDotDot);
+        int count = 0;
+        while (entries.hasNext()) {
+            entries.next();
+            ++count;
+        }
+        benchmark::DoNotOptimize(count);
+    }
+}
+
+// A number that no subfolder holds: every one of them is looked in.
+void FindPaletteInManySubfolders(benchmark::State& state)
+{
+    const PaletteSearch search{fixture->palettes, fixture->palettes + QStringLiteral("/base.pal"), true};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Palettes::fileFor(42, search));
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -159,6 +254,11 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("ExtractWithTheJob", ExtractWithTheJob)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(5);
+    benchmark::RegisterBenchmark("CopyTheSameBytes", CopyTheSameBytes)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ConvertALargePicture", ConvertALargePicture)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ListThePaletteFolder", ListThePaletteFolder)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("FindPaletteInManySubfolders", FindPaletteInManySubfolders)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::Initialize(&argc, argv);
 
     RatioReporter reporter;
@@ -170,6 +270,10 @@ int main(int argc, char* argv[])
                         "FillPlainListWidget");
     reporter.printRatio("extract 200 objects / start the stand-in 200 times", "ExtractWithTheJob",
                         "StartTheToolInAPlainLoop", 1.5);
+    reporter.printRatio("convert a 4096 x 4096 PBMP / copy as many bytes file to file",
+                        "ConvertALargePicture", "CopyTheSameBytes", 2.0);
+    reporter.printRatio("find a palette among 1000 subfolders / list the folder",
+                        "FindPaletteInManySubfolders", "ListThePaletteFolder");
     benchmark::Shutdown();
     return 0;
 }

@@ -668,6 +668,8 @@ frmPreview* frmMain::previewWindow()
         connect(preview_, &frmPreview::unloaded, this,
                 [this] { menus_->mnuToolbarsPreview->setChecked(false); });
         toolWindows_.append(preview_.data());
+        // Beside the main window rather than over it, until the user moves it.
+        preview_->move(frameGeometry().topRight() + QPoint(10, 0));
         preview_->Form_Load(ProgramPaths::userDataFolder() + QStringLiteral("/base.pal"));
     }
     return preview_;

@@ -90,7 +90,7 @@ int rowPadding(std::int64_t width, std::int64_t height, std::int64_t sizeImage)
     return padding > 10 ? 0 : int(padding);
 }
 
-QString readPbmp(const QByteArray& file, BitmapRecord& bitmap)
+QString readPbmp(QByteArray file, BitmapRecord& bitmap)
 {
     if (file.size() < pbmpPixelOffset)
         return tr("the file is too short for a PBMP header");
@@ -120,11 +120,13 @@ QString readPbmp(const QByteArray& file, BitmapRecord& bitmap)
     read.biHeight = std::int32_t(height);
     read.biBitCount = bitCount;
     read.biSizeImage = std::int32_t(size);
-    read.Pixels = file.mid(pbmpPixelOffset, size);
     // Data well beyond the rows is not row padding but something after the picture.
     if (width * height != size && roundedPadding(width, height, size) > 10)
         read.biSizeImage = std::int32_t(width * height);
     read.PaletteIndex = field<std::int32_t>(file, pbmpPixelOffset + size + 20);
+    file.truncate(pbmpPixelOffset + size);
+    file.remove(0, pbmpPixelOffset);
+    read.Pixels = std::move(file);
     bitmap = read;
     return {};
 }

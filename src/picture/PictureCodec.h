@@ -23,7 +23,8 @@ int rowPadding(std::int64_t width, std::int64_t height, std::int64_t sizeImage);
 
 // Each reader fills `bitmap` (and, for a standard bitmap, its colour table) only when the whole
 // file is consistent; otherwise it returns why not and leaves them as they were.
-QString readPbmp(const QByteArray& file, BitmapRecord& bitmap);
+// The PBMP's bytes are taken over, so that its pixels need not be copied.
+QString readPbmp(QByteArray file, BitmapRecord& bitmap);
 QString readStandardBitmap(const QByteArray& file, BitmapRecord& bitmap, Palette& colours);
 
 // The BMP file for a picture read from a PBMP: sets its header fields, then encodes it. Rows go

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -36,7 +35,7 @@ PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& opti
         return Outcome::Refused;
     }
     QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     file.close();
 
     const PictureCodec::Kind kind = PictureCodec::kindOf(bytes);
@@ -67,7 +66,7 @@ PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& opti
             state_.PaletteFile = options.workFolder + QDir::separator() + QStringLiteral("temp.pal");
             Palettes(state_, messages_, parent_).WritePalette();
         } else {
-            const QString error = PictureCodec::readPbmp(bytes, state_.Bitmap);
+            const QString error = PictureCodec::readPbmp(std::move(bytes), state_.Bitmap);
             if (!error.isEmpty())
                 return refuse(path, error);
         }
@@ -92,8 +91,9 @@ bool PictureConversion::WriteBitmap(const QString& path)
     const QByteArray bytes = state_.IsStandardBitmap
                                  ? PictureCodec::writeStandardBitmap(state_.Bitmap, state_.CurrentPalette)
                                  : PictureCodec::writePbmpAsBitmap(state_.Bitmap, state_.CurrentPalette);
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // A scratch file of the working folder: rewritten in place and cut to the length written.
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
         return true;
     messages_.show(parent_, tr("Warning!"),
                    tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()),

@@ -21,9 +21,11 @@ private slots:
     void windowsStayAliveDuringASlowTool();
     void refusesASecondRunWhileOneIsWaitedFor();
     void reportsAToolThatCannotStart();
+    void nothingRunsOrIsWrittenAfterShutdown();
 
 private:
-    QString work() const { return environment_.path() + QStringLiteral("/work"); }
+    // A blank in the folder's name, as in many users' folders.
+    QString work() const { return environment_.path() + QStringLiteral("/work folder"); }
 
     TestEnvironment environment_;
     ToolRunner runner_;
@@ -171,6 +173,22 @@ void ToolRunnerTest::reportsAToolThatCannotStart()
     QCOMPARE(runner_.WaitForProcess(missing), -1);
     QVERIFY2(runner_.lastError().contains(QStringLiteral("not-there.exe")), qPrintable(runner_.lastError()));
     QVERIFY(!runner_.isBusy());
+}
+
+// A termination signal may end the program while a window is still about to run a tool.
+void ToolRunnerTest::nothingRunsOrIsWrittenAfterShutdown()
+{
+    ToolRunner closing;
+    closing.setWorkFolder(WorkFolder(work()));
+    closing.shutDown();
+    const QString archive = environment_.path() + QStringLiteral("/a.vol");
+    TestEnvironment::writeFile(archive, "KVOL");
+    QVERIFY(!closing.CopyVolToWork(archive));
+    QVERIFY(!closing.RunToolScript(QStringLiteral("vtlist.bat"), QStringLiteral("vtlist.exe >results.dat")));
+    QVERIFY(!closing.StartToolCommand(QStringLiteral("\"%1/sleeper.exe\" 0").arg(work())));
+    QCOMPARE(closing.lastError(), QStringLiteral("Kadrillo is closing."));
+    for (const char* name : {"temp.vol", "vtlist.bat", "results.dat"})
+        QVERIFY2(!QFile::exists(work() + QLatin1Char('/') + QLatin1String(name)), name);
 }
 
 QTEST_GUILESS_MAIN(ToolRunnerTest)

@@ -19,8 +19,20 @@ QByteArray ToolRunner::scriptText(const QString& workFolder, const QString& tool
     return text.toLocal8Bit();
 }
 
+// A new run waits for none: one run at a time, and none once the program is closing.
+bool ToolRunner::readyForRun()
+{
+    if (shutDown_)
+        return failWith(tr("Kadrillo is closing."));
+    if (isBusy())
+        return failWith(tr("Another tool is still running."));
+    return true;
+}
+
 bool ToolRunner::CopyVolToWork(const QString& volPath)
 {
+    if (!readyForRun())
+        return false;
     if (!FileSystem::copyReplacing(volPath, workFolder_.file(QStringLiteral("temp.vol"))))
         return failWith(tr("Cannot copy %1 to the working folder %2.").arg(volPath, workFolder_.path()));
     return true;
@@ -37,10 +49,8 @@ bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolL
 
 QProcess* ToolRunner::StartToolCommand(const QString& commandLine)
 {
-    if (isBusy() || shutDown_) {
-        failWith(shutDown_ ? tr("Kadrillo is closing.") : tr("Another tool is still running."));
+    if (!readyForRun())
         return nullptr;
-    }
     const LaunchPlan launch = ToolLauncher::planCommandLine(commandLine);
     if (!launch.ok()) {
         failWith(launch.error);
@@ -55,7 +65,6 @@ QProcess* ToolRunner::StartToolCommand(const QString& commandLine)
     process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->start();
     running_ = process;
-    emit busyChanged(true);
     return process;
 }
 
@@ -71,21 +80,19 @@ int ToolRunner::WaitForProcess(QProcess* process)
     lastStartFailed_ = process->error() == QProcess::FailedToStart;
     if (lastStartFailed_)
         failWith(tr("Cannot start %1: %2").arg(process->program(), process->errorString()));
-    if (process == running_) {
+    if (process == running_)
         running_.clear();
-        emit busyChanged(false);
-    }
     process->deleteLater();
     return status;
 }
 
 bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLine)
 {
-    if (isBusy())
-        return failWith(tr("Another tool is still running."));
+    if (!readyForRun())
+        return false;
     if (!WriteToolScript(scriptName, toolLine))
         return false;
-    QProcess* process = StartToolCommand(workFolder_.file(scriptName));
+    QProcess* process = StartToolCommand(QLatin1Char('"') + workFolder_.file(scriptName) + QLatin1Char('"'));
     if (!process)
         return false;
     WaitForProcess(process);

@@ -30,16 +30,14 @@ public:
     bool RunToolScript(const QString& scriptName, const QString& toolLine);
 
     bool isBusy() const { return !running_.isNull(); }
-    // Ends a tool that is still running and refuses every later run; for the program's shutdown.
+    // Ends a tool that is still running and refuses every later run or copy; for the program's shutdown.
     void shutDown();
     QString lastError() const { return lastError_; }
     // Whether the process last waited for could not be started at all.
     bool lastStartFailed() const { return lastStartFailed_; }
 
-signals:
-    void busyChanged(bool busy);
-
 private:
+    bool readyForRun();
     bool failWith(const QString& message);
 
     WorkFolder workFolder_;

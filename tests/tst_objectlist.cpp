@@ -2,6 +2,8 @@
 #include "app/frmMain.h"
 #include "archive/ToolRunner.h"
 #include "archive/frmExtract.h"
+#include "picture/PictureBox.h"
+#include "picture/frmPreview.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeSeams.h"
 #include "support/TestEnvironment.h"
@@ -44,6 +46,7 @@ private slots:
     void extractionProgressAndOrder();
     void noSecondToolRunWhileOneIsWaitedFor();
     void commandLineAndDrop();
+    void autoPreviewShowsAPicture();
 
 private:
     template <typename T> T* widget(const char* name) const
@@ -430,6 +433,41 @@ void ObjectListTest::commandLineAndDrop()
     QTRY_COMPARE(tabs->count(), 3);
     QTRY_COMPARE(list()->count(), 12);
     QCOMPARE(widget<QLabel>("lblFiles")->text(), QStringLiteral("12"));
+}
+
+void ObjectListTest::autoPreviewShowsAPicture()
+{
+    start({QStringLiteral("Auto Preview=True"),
+           QStringLiteral("Palette Path=") + environment_.path() + "/sample"});
+    // The picture window starts from the program's own base.pal.
+    QDir().mkpath(environment_.dataHome() + QStringLiteral("/Kadrillo"));
+    QFile::copy(environment_.path() + QStringLiteral("/sample/base.pal"),
+                environment_.dataHome() + QStringLiteral("/Kadrillo/base.pal"));
+    openSample(sample());
+    VolRecord* vol = state_.Vols.current();
+    vol->ObjectNames << QStringLiteral("ghost.bmp");
+    window_->showVol(1);
+    list()->setCurrentRow(2); // sky.bmp: the preview starts on its own
+    frmPreview* preview = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<frmPreview*>(widget); found && found->isVisible())
+            preview = found;
+    }
+    QVERIFY(preview);
+    QCOMPARE(preview->windowTitle(), QStringLiteral("Preview (sky.bmp)"));
+    QVERIFY(window_->findChild<QAction*>(QStringLiteral("mnuToolbarsPreview"))->isChecked());
+    QCOMPARE(preview->findChild<PictureBox*>(QStringLiteral("Picture1"))->picture().size(), QSize(64, 64));
+    QCOMPARE(state_.Picture.Bitmap.PaletteIndex, 2);
+    QVERIFY(state_.Picture.PaletteFile.endsWith(QStringLiteral("/2.pal")));
+    QVERIFY(
+        widget<QStatusBar>("StatusBar1")->findChild<QLabel*>(QStringLiteral("StatusText"))->text().isEmpty());
+
+    // An object the tool cannot extract is said so, and the last picture is not shown under its name.
+    list()->setCurrentRow(list()->count() - 1);
+    QCOMPARE(fakes_.messages.texts(), QStringList{"extract.exe did not extract ghost.bmp."});
+    QCOMPARE(preview->windowTitle(), QStringLiteral("Preview (sky.bmp)"));
+    QVERIFY(!QFile::exists(work() + QStringLiteral("/temp.bmp")));
+    preview->close();
 }
 
 QTEST_MAIN(ObjectListTest)

@@ -1,6 +1,12 @@
 #include "RatioReporter.h"
 
 #include <cstdio>
+#include <unistd.h>
+
+RatioReporter::RatioReporter()
+    : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular)
+{
+}
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {

@@ -8,6 +8,8 @@
 // same run can be printed as ratios at the end.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so that saved output stays plain text.
+    RatioReporter();
     void ReportRuns(const std::vector<Run>& runs) override;
     // Real time of `measured` over that of `baseline`; prints it with its label and, when given, its goal.
     void printRatio(const std::string& label, const std::string& measured, const std::string& baseline,

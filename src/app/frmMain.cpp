@@ -254,12 +254,6 @@ void frmMain::copyTool(const QString& source, const char* toolName, const QStrin
                       QDir::toNativeSeparators(runner_->workFolder().path())));
 }
 
-void frmMain::warn(const QString& text)
-{
-    seams_.messages.show(this, tr("Warning!"), text, MessageBoxes::Buttons::Ok,
-                         MessageBoxes::Icon::Exclamation);
-}
-
 void frmMain::tell(const QString& text)
 {
     seams_.messages.show(isVisible() ? this : nullptr, MessageBoxes::programTitle(), text,
@@ -474,7 +468,8 @@ void frmMain::Toolbar1_ButtonClick(QAction* button)
 bool frmMain::AddVol(const QString& path, const QString& title)
 {
     if (state_.Vols.AddVol(path, title) == 0) {
-        warn(tr("Kadrillo cannot open more than %1 archives in one run.").arg(VolTable::maximumCount));
+        seams_.messages.warn(
+            this, tr("Kadrillo cannot open more than %1 archives in one run.").arg(VolTable::maximumCount));
         return false;
     }
     QTabBar* tabs = TabStrip1->tabBar();
@@ -517,13 +512,18 @@ void frmMain::mnuFileGetList_Click()
     StatusBar1->setText(QString());
 }
 
+QString frmMain::emptyListingText()
+{
+    return tr("There is a problem with the vol file, or it is not a vaild vol file.");
+}
+
 // Shows the current archive's listing, or says that it gave nothing.
 void frmMain::showListing()
 {
     showVol(state_.Vols.CurrentVol);
     const int rows = Frame1->lstList->count();
     if (rows == 0) {
-        warn(tr("There is a problem with the vol file, or it is not a vaild vol file."));
+        seams_.messages.warn(this, emptyListingText());
         return;
     }
     if (state_.Vols.current()->Listed)
@@ -556,8 +556,8 @@ void frmMain::openArchives(const QStringList& paths)
         if (!AddVol(QFileInfo(path).absoluteFilePath(), CommandLine::fileName(path)))
             break;
         if (state_.settings.AutoList && listCurrentVol() && state_.Vols.current()->ObjectNames.isEmpty())
-            warn(tr("There is a problem with the vol file, or it is not a vaild vol file.") +
-                 QStringLiteral("\n") + QDir::toNativeSeparators(path));
+            seams_.messages.warn(this,
+                                 emptyListingText() + QStringLiteral("\n") + QDir::toNativeSeparators(path));
     }
     Form_Resize();
     showVol(state_.Vols.CurrentVol);
@@ -620,7 +620,7 @@ void frmMain::cmdPreview_Click()
     {
         const BusyCursor busy;
         if (!runner_->CopyVolToWork(vol->FilePath)) {
-            warn(runner_->lastError());
+            seams_.messages.warn(this, runner_->lastError());
             return;
         }
         StatusBar1->setText(tr("Previewing ") + name);
@@ -635,7 +635,7 @@ void frmMain::cmdPreview_Click()
 void frmMain::previewPicture(const QString& name)
 {
     if (const QString refusal = ObjectName::refusal(name); !refusal.isEmpty()) {
-        warn(tr("%1 cannot be previewed: %2.").arg(name, refusal));
+        seams_.messages.warn(this, tr("%1 cannot be previewed: %2.").arg(name, refusal));
         return;
     }
     // An earlier picture must never be shown under this one's name.
@@ -643,11 +643,11 @@ void frmMain::previewPicture(const QString& name)
     FileSystem::deleteFileIfExists(picture);
     if (!runner_->RunToolScript(ToolCommands::extractScript,
                                 ToolCommands::extractLine(name, QStringLiteral("temp.bmp")))) {
-        warn(runner_->lastError());
+        seams_.messages.warn(this, runner_->lastError());
         return;
     }
     if (!FileSystem::fileExists(picture)) {
-        warn(tr("extract.exe did not extract %1.").arg(name));
+        seams_.messages.warn(this, tr("extract.exe did not extract %1.").arg(name));
         return;
     }
     menus_->mnuToolbarsPreview->setChecked(true);

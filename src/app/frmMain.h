@@ -66,7 +66,6 @@ private:
     bool prepareWorkFolder();
     void copyTool(const QString& source, const char* toolName, const QString& missingMessage);
     void tell(const QString& text);
-    void warn(const QString& text);
 
     void lstList_Click();
     void lstList_DblClick();
@@ -75,6 +74,7 @@ private:
     void TabStrip1_Click(int index);
     void Toolbar1_ButtonClick(QAction* button);
     void setListingCommandsEnabled(bool enabled);
+    static QString emptyListingText();
     void showListing();
     void markListed(int rows);
     bool listCurrentVol();

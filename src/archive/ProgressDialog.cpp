@@ -70,7 +70,5 @@ void ProgressDialog::reportFailures(MessageBoxes& messages, const QStringList& f
     QStringList shown = failures.mid(0, listedFailuresAtMost);
     if (failures.size() > listedFailuresAtMost)
         shown.append(tr("... and %1 more.").arg(failures.size() - listedFailuresAtMost));
-    messages.show(this, tr("Warning!"),
-                  heading(failures.size()) + QStringLiteral("\n\n") + shown.join(QLatin1Char('\n')),
-                  MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    messages.warn(this, heading(failures.size()) + QStringLiteral("\n\n") + shown.join(QLatin1Char('\n')));
 }

@@ -51,8 +51,7 @@ void frmExtract::work()
 {
     ExtractionJob job(runner_, destFolder_);
     if (!job.begin(vol_.FilePath)) {
-        messages_.show(this, tr("Warning!"), job.error(), MessageBoxes::Buttons::Ok,
-                       MessageBoxes::Icon::Exclamation);
+        messages_.warn(this, job.error());
         return;
     }
     const int total = int(rows_.size());
@@ -71,8 +70,7 @@ void frmExtract::work()
             failures.append(tr("%1: the tool wrote no file").arg(name));
             break;
         case ExtractionJob::Outcome::CannotStart:
-            messages_.show(this, tr("Warning!"), job.error(), MessageBoxes::Buttons::Ok,
-                           MessageBoxes::Icon::Exclamation);
+            messages_.warn(this, job.error());
             return;
         }
         ProgressBar1->setValue(progressValue(done, total));

@@ -25,13 +25,10 @@ frmGetList::frmGetList(QWidget* owner, VolRecord& vol, ToolRunner& runner, Messa
 
 void frmGetList::work()
 {
-    const QString warning = tr("Warning!");
     if (!FileSystem::fileExists(vol_.FilePath)) {
-        messages_.show(this, warning, tr("Cannot find the volume file."), MessageBoxes::Buttons::Ok,
-                       MessageBoxes::Icon::Critical);
+        messages_.warn(this, tr("Cannot find the volume file."), MessageBoxes::Icon::Critical);
     } else if (!runner_.CopyVolToWork(vol_.FilePath)) {
-        messages_.show(this, warning, runner_.lastError(), MessageBoxes::Buttons::Ok,
-                       MessageBoxes::Icon::Exclamation);
+        messages_.warn(this, runner_.lastError());
     } else {
         listNames();
     }
@@ -44,8 +41,7 @@ void frmGetList::listNames()
     const QString results = runner_.workFolder().file(QStringLiteral("results.dat"));
     FileSystem::deleteFileIfExists(results);
     if (!runner_.RunToolScript(ToolCommands::listScript, ToolCommands::listingLine())) {
-        messages_.show(this, tr("Warning!"), runner_.lastError(), MessageBoxes::Buttons::Ok,
-                       MessageBoxes::Icon::Exclamation);
+        messages_.warn(this, runner_.lastError());
         return;
     }
     QFile file(results);
@@ -55,10 +51,8 @@ void frmGetList::listNames()
     if (!listing.names.isEmpty())
         vol_.ObjectNames = listing.names;
     if (listing.truncated) {
-        messages_.show(this, tr("Warning!"),
-                       tr("%1 holds more than %2 objects; only the first %2 are listed.")
-                           .arg(vol_.FileTitle)
-                           .arg(ResultsFile::maximumNames),
-                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+        messages_.warn(this, tr("%1 holds more than %2 objects; only the first %2 are listed.")
+                                 .arg(vol_.FileTitle)
+                                 .arg(ResultsFile::maximumNames));
     }
 }

@@ -39,10 +39,8 @@ bool Palettes::ReadPalette()
         file.open(QIODevice::ReadOnly) ? file.read(PaletteCodec::fileSize) : QByteArray();
     const PaletteCodec::Decoded decoded = PaletteCodec::decode(bytes);
     if (!decoded.error.isEmpty()) {
-        messages_.show(parent_, tr("Warning!"),
-                       tr("The palette file %1 cannot be used: %2.")
-                           .arg(QDir::toNativeSeparators(state_.PaletteFile), decoded.error),
-                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+        messages_.warn(parent_, tr("The palette file %1 cannot be used: %2.")
+                                    .arg(QDir::toNativeSeparators(state_.PaletteFile), decoded.error));
         return false;
     }
     state_.PaletteHeader = decoded.header;
@@ -56,10 +54,8 @@ bool Palettes::WritePalette()
     const QByteArray bytes = PaletteCodec::encode(state_.PaletteHeader, state_.CurrentPalette);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    messages_.show(parent_, tr("Warning!"),
-                   tr("Cannot write the palette file %1: %2.")
-                       .arg(QDir::toNativeSeparators(state_.PaletteFile), file.errorString()),
-                   MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    messages_.warn(parent_, tr("Cannot write the palette file %1: %2.")
+                                .arg(QDir::toNativeSeparators(state_.PaletteFile), file.errorString()));
     return false;
 }
 

@@ -30,8 +30,8 @@ PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& opti
 {
     const QString path = options.workFolder + QDir::separator() + QStringLiteral("temp.bmp");
     if (!FileSystem::fileExists(path)) {
-        messages_.show(parent_, tr("Warning!"), tr("The file you seleted to be opened does not exist."),
-                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Critical);
+        messages_.warn(parent_, tr("The file you seleted to be opened does not exist."),
+                       MessageBoxes::Icon::Critical);
         return Outcome::Refused;
     }
     QFile file(path);
@@ -40,8 +40,7 @@ PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& opti
 
     const PictureCodec::Kind kind = PictureCodec::kindOf(bytes);
     if (kind == PictureCodec::Kind::Unknown) {
-        messages_.show(parent_, tr("Warning!"), tr("This file is not a valid bitmap file."),
-                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Critical);
+        messages_.warn(parent_, tr("This file is not a valid bitmap file."), MessageBoxes::Icon::Critical);
         return Outcome::Refused;
     }
     if (kind == PictureCodec::Kind::StandardBitmap) {
@@ -79,9 +78,8 @@ PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& opti
 
 PictureConversion::Outcome PictureConversion::refuse(const QString& path, const QString& reason)
 {
-    messages_.show(parent_, tr("Warning!"),
-                   tr("The picture %1 cannot be converted: %2.").arg(QDir::toNativeSeparators(path), reason),
-                   MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    messages_.warn(parent_,
+                   tr("The picture %1 cannot be converted: %2.").arg(QDir::toNativeSeparators(path), reason));
     return Outcome::Refused;
 }
 
@@ -95,8 +93,7 @@ bool PictureConversion::WriteBitmap(const QString& path)
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
         return true;
-    messages_.show(parent_, tr("Warning!"),
-                   tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()),
-                   MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    messages_.warn(parent_,
+                   tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
     return false;
 }

@@ -64,10 +64,9 @@ void frmConvert::showProgress(int units)
 
 void frmConvert::work()
 {
-    const QString warning = tr("Warning!");
     if (const QString error = ExtractionJob::prepare(runner_, job_.destFolder, job_.vol.FilePath);
         !error.isEmpty()) {
-        messages_.show(this, warning, error, MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+        messages_.warn(this, error);
         return;
     }
     const int objects = int(job_.rows.size());
@@ -101,8 +100,7 @@ void frmConvert::work()
         FileSystem::deleteFileIfExists(picture);
         if (!runner_.RunToolScript(ToolCommands::extractScript,
                                    ToolCommands::extractLine(name, QStringLiteral("temp.bmp")))) {
-            messages_.show(this, warning, runner_.lastError(), MessageBoxes::Buttons::Ok,
-                           MessageBoxes::Icon::Exclamation);
+            messages_.warn(this, runner_.lastError());
             break;
         }
         showProgress(units);

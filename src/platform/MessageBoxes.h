@@ -17,4 +17,10 @@ public:
     virtual ~MessageBoxes() = default;
     virtual Answer show(QWidget* parent, const QString& title, const QString& text, Buttons buttons,
                         Icon icon) = 0;
+
+    // A problem with an archive or a picture: titled "Warning!", with an OK button.
+    void warn(QWidget* parent, const QString& text, Icon icon = Icon::Exclamation)
+    {
+        show(parent, QStringLiteral("Warning!"), text, Buttons::Ok, icon);
+    }
 };

@@ -1,4 +1,5 @@
 #include "platform/WindowsCommandLine.h"
+#include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
@@ -51,11 +52,12 @@ BatchRun BatchTest::runScript(const QByteArray& script, const QProcessEnvironmen
 {
     const QString path = environment_.path() + QStringLiteral("/script.bat");
     TestEnvironment::writeFile(path, script);
-    QProcess process;
-    process.setProcessEnvironment(environment.isEmpty() ? QProcessEnvironment::systemEnvironment()
-                                                        : environment);
+    // Owned with its process group, so that a tool left hanging is ended with it.
+    OwnedProgram batch(QStringLiteral("kadrillo-batch"));
+    QProcess& process = batch.process();
     process.setWorkingDirectory(environment_.path());
-    process.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"), {path});
+    batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"), {path},
+                environment.isEmpty() ? QProcessEnvironment::systemEnvironment() : environment);
     if (!process.waitForFinished(30000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -169,6 +171,8 @@ void BatchTest::refusesWhatItCannotRunSafely_data()
     QTest::addColumn<QByteArray>("complaint");
     QTest::newRow("command after &") << QByteArray("tool.exe a & touch pwned") << QByteArray("&");
     QTest::newRow("pipe") << QByteArray("tool.exe a | touch pwned") << QByteArray("|");
+    QTest::newRow("command after an echo") << QByteArray("echo x & touch pwned") << QByteArray("&");
+    QTest::newRow("echo into a file") << QByteArray("@echo x > pwned") << QByteArray(">");
     QTest::newRow("caret") << QByteArray("tool.exe a^b") << QByteArray("^");
     QTest::newRow("input redirection") << QByteArray("tool.exe <pwned") << QByteArray("<");
     QTest::newRow("percent expands even in quotes") << QByteArray("tool.exe \"100%\"") << QByteArray("%");

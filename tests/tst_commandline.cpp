@@ -11,6 +11,7 @@ private slots:
     void tokens_data();
     void tokens();
     void argumentsSurviveTheJoin();
+    void eachArgumentIsOneArchivePath();
     void pickerFilterByKind();
 };
 
@@ -61,6 +62,15 @@ void CommandLineTest::argumentsSurviveTheJoin()
     const QStringList arguments{"/home/me/My Vols/a.vol", "plain.vol", "/t/tab\there.vol", "/x/b&c.vol"};
     QCOMPARE(CommandLine::tokens(CommandLine::join(arguments)), arguments);
     QCOMPARE(CommandLine::join({"a b", "c"}), QStringLiteral("\"a b\" c"));
+}
+
+// Joining the arguments and splitting the text again turned my"odd.vol and "a b.vol" into three
+// wrong paths; a desktop hands each path over as one argument.
+void CommandLineTest::eachArgumentIsOneArchivePath()
+{
+    const QStringList arguments{"/v/my\"odd.vol", "/v/a b.vol", "", "/v/\"quoted\".vol"};
+    QCOMPARE(CommandLine::archivePaths(arguments),
+             (QStringList{"/v/my\"odd.vol", "/v/a b.vol", "/v/\"quoted\".vol"}));
 }
 
 void CommandLineTest::pickerFilterByKind()

@@ -35,6 +35,7 @@ private slots:
     void selectionRules_data();
     void selectionRules();
     void selectAllAndNone();
+    void rulesFollowEveryClickAndCurrentRowMove();
     void tabSwitching();
     void nothingOpen();
     void toolbarOpenCancelled();
@@ -213,6 +214,37 @@ void ObjectListTest::selectAllAndNone()
     QVERIFY(enabled("cmdSelect"));
     QVERIFY(!enabled("cmdNone"));
     QVERIFY(!enabled("cmdExtract"));
+}
+
+// The rules look at the current row, so moving it alone (Ctrl+arrow) must run them; a click on
+// the selected row runs them again, Auto Preview included, and one click previews once.
+void ObjectListTest::rulesFollowEveryClickAndCurrentRowMove()
+{
+    showNames({"a.bmp", "pal.ppl", "ghost.bmp"});
+    QListWidget* rows = list();
+    rows->setFocus();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->item(0)).center());
+    QVERIFY(enabled("cmdPreview"));
+    QVERIFY(enabled("cmdConvert"));
+    QVERIFY(!enabled("cmdPalette"));
+
+    QTest::keyClick(rows, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(rows->currentRow(), 1);
+    QCOMPARE(rows->selectedItems().size(), 1);
+    QVERIFY(!enabled("cmdPreview"));
+    QVERIFY(!enabled("mnuFilePreview"));
+    QVERIFY(!enabled("cmdConvert"));
+    QVERIFY(enabled("cmdPalette"));
+    QVERIFY(widget<QPushButton>("cmdExtract")->isDefault());
+
+    // ghost.bmp is not in the archive: each preview of it ends in one message.
+    state_.settings.AutoPreview = true;
+    const QPoint ghost = rows->visualItemRect(rows->item(2)).center();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, ghost);
+    QCOMPARE(fakes_.messages.shown().size(), 1);
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, ghost);
+    QCOMPARE(fakes_.messages.shown().size(), 2);
+    QCOMPARE(widget<QLabel>("lblSelected")->text(), QStringLiteral("1"));
 }
 
 void ObjectListTest::tabSwitching()
@@ -413,11 +445,15 @@ void ObjectListTest::commandLineAndDrop()
     const QString spaced = environment_.path() + QStringLiteral("/My Vols/sample copy.vol");
     QDir().mkpath(QFileInfo(spaced).absolutePath());
     QFile::copy(sample(), spaced);
-    window_->setCommandLine(QStringLiteral("\"%1\" %2/missing.vol").arg(spaced, environment_.path()));
+    const QString quoted = environment_.path() + QStringLiteral("/my\"odd.vol");
+    QFile::copy(sample(), quoted);
+    window_->setArchivePaths({spaced, quoted, environment_.path() + QStringLiteral("/missing.vol")});
     window_->OpenCommandLine();
     QTabBar* tabs = widget<QWidget>("TabStrip1")->findChild<QTabBar*>();
-    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->count(), 3);
     QCOMPARE(tabs->tabText(0), QStringLiteral("sample copy.vol"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("my\"odd.vol"));
+    QCOMPARE(state_.Vols.record(2)->ObjectNames.size(), 12);
     QCOMPARE(state_.Vols.record(1)->ObjectNames.size(), 12);
     QCOMPARE(fakes_.messages.texts().first(), QStringLiteral("Cannot find the volume file."));
     QCOMPARE(list()->count(), 0); // the last one opened is shown
@@ -430,7 +466,7 @@ void ObjectListTest::commandLineAndDrop()
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window_.get(), &drop);
-    QTRY_COMPARE(tabs->count(), 3);
+    QTRY_COMPARE(tabs->count(), 4);
     QTRY_COMPARE(list()->count(), 12);
     QCOMPARE(widget<QLabel>("lblFiles")->text(), QStringLiteral("12"));
 }

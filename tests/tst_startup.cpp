@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "archive/ToolRunner.h"
 #include "archive/WorkFolder.h"
 #include "platform/SettingsStore.h"
 #include "support/FakeSeams.h"
@@ -191,6 +192,11 @@ void StartupTest::refusesAWorkingFolderThatIsNotOurs()
     QVERIFY(program.messages.texts().first().contains(work()));
     QCOMPARE(program.messages.shown().first().icon, MessageBoxes::Icon::Exclamation);
     QVERIFY(!QFile::exists(target + QStringLiteral("/extract.exe")));
+    // Every later command is refused with the folder's name, and nothing is written elsewhere.
+    ToolRunner& runner = program.window->toolRunner();
+    QVERIFY(!runner.CopyVolToWork(target + QStringLiteral("/temp.vol")));
+    QVERIFY2(runner.lastError().contains(work()), qPrintable(runner.lastError()));
+    QVERIFY(!runner.RunToolScript(QStringLiteral("vtlist.bat"), QStringLiteral("vtlist.exe >results.dat")));
 
     program.window->close();
     QVERIFY(QFile::exists(target + QStringLiteral("/temp.vol")));

@@ -1,10 +1,13 @@
 #include "archive/ToolRunner.h"
+#include "platform/FileSystem.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <limits>
 
 class ToolRunnerTest : public QObject {
@@ -22,6 +25,9 @@ private slots:
     void refusesASecondRunWhileOneIsWaitedFor();
     void reportsAToolThatCannotStart();
     void nothingRunsOrIsWrittenAfterShutdown();
+    void refusedWorkingFolderRefusesEveryCommand();
+    void copyingAFileOntoItselfKeepsIt();
+    void shutdownEndsTheWholeToolRun();
 
 private:
     // A blank in the folder's name, as in many users' folders.
@@ -189,6 +195,92 @@ void ToolRunnerTest::nothingRunsOrIsWrittenAfterShutdown()
     QCOMPARE(closing.lastError(), QStringLiteral("Kadrillo is closing."));
     for (const char* name : {"temp.vol", "vtlist.bat", "results.dat"})
         QVERIFY2(!QFile::exists(work() + QLatin1Char('/') + QLatin1String(name)), name);
+}
+
+// Start-up refuses a working folder that is not the user's own; no command may then fall back to
+// writing anywhere else, the file-system root included.
+void ToolRunnerTest::refusedWorkingFolderRefusesEveryCommand()
+{
+    const QString planted = environment_.path() + QStringLiteral("/planted");
+    QDir().mkpath(planted);
+    const QString archive = environment_.path() + QStringLiteral("/a.vol");
+    TestEnvironment::writeFile(archive, "KVOL");
+    const QStringList atRoot{"/temp.vol", "/vtlist.bat", "/results.dat"};
+    for (const QString& file : atRoot)
+        QVERIFY2(!QFile::exists(file), qPrintable(file + QStringLiteral(" exists before the test")));
+
+    for (const WorkFolder& folder : {WorkFolder::refused(planted), WorkFolder()}) {
+        ToolRunner refused;
+        refused.setWorkFolder(folder);
+        QVERIFY(refused.workFolder().file(QStringLiteral("temp.vol")).isEmpty());
+        QVERIFY(!refused.CopyVolToWork(archive));
+        QVERIFY2(refused.lastError().contains(QStringLiteral("working folder \"") + folder.path() + '"'),
+                 qPrintable(refused.lastError()));
+        QVERIFY(!refused.WriteToolScript(QStringLiteral("vtlist.bat"), QStringLiteral("vtlist.exe")));
+        QVERIFY(
+            !refused.RunToolScript(QStringLiteral("vtlist.bat"), QStringLiteral("vtlist.exe >results.dat")));
+        QVERIFY(!refused.StartToolCommand(QStringLiteral("\"%1/sleeper.exe\" 0").arg(work())));
+    }
+    QCOMPARE(QDir(planted).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    for (const QString& file : atRoot)
+        QVERIFY2(!QFile::exists(file), qPrintable(file));
+}
+
+// "Extract Path" may name the working copy itself, or the user may open the working folder's
+// temp.vol; a failed copy must not cost the file it was to replace either.
+void ToolRunnerTest::copyingAFileOntoItselfKeepsIt()
+{
+    const QString copy = work() + QStringLiteral("/temp.vol");
+    TestEnvironment::writeFile(copy, "the archive");
+    QVERIFY(runner_.CopyVolToWork(copy));
+    QCOMPARE(TestEnvironment::readFile(copy), QByteArray("the archive"));
+
+    const QString tool = work() + QStringLiteral("/extract.exe");
+    TestEnvironment::writeFile(tool, "#!/bin/sh\n", true);
+    const QString link = environment_.path() + QStringLiteral("/link to extract.exe");
+    QVERIFY(QFile::link(tool, link));
+    QVERIFY(FileSystem::copyReplacing(link, tool));
+    QVERIFY(FileSystem::copyReplacing(work() + QStringLiteral("/../work folder/extract.exe"), tool));
+    QCOMPARE(TestEnvironment::readFile(tool), QByteArray("#!/bin/sh\n"));
+    QVERIFY(QFileInfo(tool).isExecutable());
+
+    QVERIFY(!FileSystem::copyReplacing(environment_.path() + QStringLiteral("/gone.exe"), tool));
+    QVERIFY(!runner_.CopyVolToWork(environment_.path() + QStringLiteral("/gone.vol")));
+    QCOMPARE(TestEnvironment::readFile(tool), QByteArray("#!/bin/sh\n"));
+    QCOMPARE(TestEnvironment::readFile(copy), QByteArray("the archive"));
+}
+
+// Closing the program during a tool run ends the interpreter and everything it started, or the
+// tool could go on writing into the working folder after it was emptied.
+void ToolRunnerTest::shutdownEndsTheWholeToolRun()
+{
+    TestEnvironment::writeFile(work() + QStringLiteral("/spawner.exe"),
+                               "#!/bin/sh\nsleep 600 &\necho $! > child.pid\nwait\n", true);
+    const QString pidFile = work() + QStringLiteral("/child.pid");
+    ToolRunner closing;
+    closing.setWorkFolder(WorkFolder(work()));
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, this, [&] {
+        if (!TestEnvironment::readFile(pidFile).trimmed().isEmpty()) {
+            watch.stop();
+            closing.shutDown();
+        }
+    });
+    watch.start(10);
+    QTimer::singleShot(60000, &closing, &ToolRunner::shutDown); // the spawner never started
+    closing.RunToolScript(QStringLiteral("extract.bat"), QStringLiteral("spawner.exe"));
+    QVERIFY(!closing.isBusy());
+    const pid_t child = TestEnvironment::readFile(pidFile).trimmed().toInt();
+    QVERIFY2(child > 0, "the tool never started its child");
+    const auto ended = [child] {
+        const QByteArray stat = TestEnvironment::readFile(QStringLiteral("/proc/%1/stat").arg(child));
+        return stat.isEmpty() || stat.contains(") Z ");
+    };
+    const auto leftOver = qScopeGuard([&] {
+        if (!ended())
+            ::kill(child, SIGKILL);
+    });
+    QTRY_VERIFY2_WITH_TIMEOUT(ended(), "the tool's own child outlived the shutdown", 10000);
 }
 
 QTEST_GUILESS_MAIN(ToolRunnerTest)

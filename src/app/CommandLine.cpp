@@ -2,6 +2,17 @@
 
 namespace CommandLine {
 
+QStringList archivePaths(const QStringList& arguments)
+{
+#ifdef Q_OS_WIN
+    return tokens(join(arguments));
+#else
+    QStringList paths = arguments;
+    paths.removeAll(QString());
+    return paths;
+#endif
+}
+
 QString join(const QStringList& arguments)
 {
     QStringList parts;

@@ -5,6 +5,11 @@
 // The archives named on the program's command line.
 namespace CommandLine {
 
+// The archive paths among the program's arguments. Where the system hands over separate arguments
+// (Linux), each non-empty argument is one path, taken as it is: file names may hold blanks and
+// double quotes. On Windows the arguments are read back as one command-line text by tokens().
+QStringList archivePaths(const QStringList& arguments);
+
 // The arguments joined back into one command-line text, as a Windows program receives it:
 // an argument with a blank or a tab in it is enclosed in double quotes.
 QString join(const QStringList& arguments);

@@ -1,10 +1,10 @@
 #include "app/ObjectPane.h"
 
+#include "app/ObjectList.h"
 #include "platform/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -34,7 +34,7 @@ ObjectPane::ObjectPane(QWidget* parent)
     setFrameShape(QFrame::NoFrame);
 
     Label1 = make<QLabel>(this, "Label1", tr("Objects in VOL file:"), 0, 0, 1350, 195);
-    lstList = new QListWidget(this);
+    lstList = new ObjectList(this);
     lstList->setObjectName(QStringLiteral("lstList"));
     lstList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstList->setUniformItemSizes(true);

@@ -4,7 +4,7 @@
 
 class QGroupBox;
 class QLabel;
-class QListWidget;
+class ObjectList;
 class QPushButton;
 
 // The borderless frame over the tab strip's client area: the object list, its six commands and
@@ -16,7 +16,7 @@ public:
     explicit ObjectPane(QWidget* parent = nullptr);
 
     QLabel* Label1;
-    QListWidget* lstList;
+    ObjectList* lstList;
     QPushButton* cmdSelect;
     QPushButton* cmdNone;
     QPushButton* cmdPreview;

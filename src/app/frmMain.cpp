@@ -4,6 +4,7 @@
 #include "app/MainLayout.h"
 #include "app/MainMenuBar.h"
 #include "app/MainStatusBar.h"
+#include "app/ObjectList.h"
 #include "app/ObjectPane.h"
 #include "app/OpenDialog.h"
 #include "app/SelectionRules.h"
@@ -218,6 +219,8 @@ void frmMain::Form_Load()
 bool frmMain::prepareWorkFolder()
 {
     const QString& path = state_.settings.TempPath;
+    // Until a usable folder is ready, the runner refuses every command and names this folder.
+    runner_->setWorkFolder(WorkFolder::refused(path));
     switch (PrivateFolder::prepare(path)) {
     case PrivateFolder::Status::Ready:
         runner_->setWorkFolder(WorkFolder(path));
@@ -359,9 +362,9 @@ void frmMain::Form_Unload()
 
 void frmMain::connectObjectPane()
 {
-    QListWidget* list = Frame1->lstList;
+    ObjectList* list = Frame1->lstList;
     list->installEventFilter(this);
-    connect(list, &QListWidget::itemSelectionChanged, this, &frmMain::lstList_Click);
+    connect(list, &ObjectList::clickRaised, this, &frmMain::lstList_Click);
     connect(list, &QListWidget::itemDoubleClicked, this, &frmMain::lstList_DblClick);
     connect(Frame1->cmdSelect, &QPushButton::clicked, this, &frmMain::cmdSelect_Click);
     connect(Frame1->cmdNone, &QPushButton::clicked, this, &frmMain::cmdNone_Click);
@@ -391,13 +394,13 @@ void frmMain::lstList_Click()
     Frame1->cmdExtract->setDefault(!commands.preview);
     menus_->mnuFilePreview->setEnabled(commands.preview);
     toolbarButton(QStringLiteral("Preview"))->setEnabled(commands.preview);
+    if (commands.preview && state_.settings.AutoPreview)
+        cmdPreview_Click();
     Frame1->cmdPalette->setEnabled(commands.palette);
     Frame1->cmdConvert->setEnabled(commands.convert);
     Frame1->lblSelected->setText(commands.selectedCaption);
     Frame1->cmdSelect->setEnabled(commands.selectAll);
     Frame1->cmdNone->setEnabled(commands.selectNone);
-    if (commands.preview && state_.settings.AutoPreview)
-        cmdPreview_Click();
 }
 
 void frmMain::lstList_DblClick()
@@ -543,7 +546,7 @@ void frmMain::markListed(int rows)
 void frmMain::OpenCommandLine()
 {
     state_.CommandLineDone = true;
-    openArchives(CommandLine::tokens(commandLine_));
+    openArchives(archivePaths_);
 }
 
 // Opens archives named outside the program (command line, dropped files), listing each at once

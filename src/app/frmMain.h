@@ -26,8 +26,8 @@ public:
 
     // Start-up: settings, tool copies and the default palette; runs before the window is shown.
     void Form_Load();
-    // The archives to open at the first activation, as one command-line text.
-    void setCommandLine(const QString& commandLine) { commandLine_ = commandLine; }
+    // The archives to open at the first activation, from the program's command line.
+    void setArchivePaths(const QStringList& paths) { archivePaths_ = paths; }
     // True once the shutdown has run; nothing more is done after it.
     bool isUnloaded() const { return unloaded_; }
 
@@ -93,7 +93,7 @@ private:
     SettingsStore& store_;
     Seams seams_;
     ToolRunner* runner_;
-    QString commandLine_;
+    QStringList archivePaths_;
     bool workFolderReady_ = false;
     // The tool windows that are loaded, in the order they were loaded.
     QList<QPointer<QWidget>> toolWindows_;

@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     QtFilePicker files;
     QtDesktopOpener desktop;
     frmMain window(state, store, Seams{messages, files, desktop});
-    window.setCommandLine(CommandLine::join(QApplication::arguments().mid(1)));
+    window.setArchivePaths(CommandLine::archivePaths(QApplication::arguments().mid(1)));
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &window, [&window] {

@@ -1,9 +1,11 @@
 #include "archive/ToolRunner.h"
 
 #include "platform/FileSystem.h"
+#include "platform/ProcessGroup.h"
 #include "platform/ProcessWait.h"
 #include "platform/ToolLauncher.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -19,13 +21,18 @@ QByteArray ToolRunner::scriptText(const QString& workFolder, const QString& tool
     return text.toLocal8Bit();
 }
 
-// A new run waits for none: one run at a time, and none once the program is closing.
+// A new run waits for none: one run at a time, none once the program is closing, and none
+// without a working folder of the user's own.
 bool ToolRunner::readyForRun()
 {
     if (shutDown_)
         return failWith(tr("Kadrillo is closing."));
     if (isBusy())
         return failWith(tr("Another tool is still running."));
+    if (!workFolder_.isUsable())
+        return failWith(tr("The working folder \"%1\" cannot be used, so the game's tools cannot run. "
+                           "Choose another working folder in the options.")
+                            .arg(QDir::toNativeSeparators(workFolder_.path())));
     return true;
 }
 
@@ -40,6 +47,8 @@ bool ToolRunner::CopyVolToWork(const QString& volPath)
 
 bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolLine)
 {
+    if (!readyForRun())
+        return false;
     QSaveFile script(workFolder_.file(scriptName));
     if (!script.open(QIODevice::WriteOnly) || script.write(scriptText(workFolder_.path(), toolLine)) < 0 ||
         !script.commit())
@@ -63,6 +72,7 @@ QProcess* ToolRunner::StartToolCommand(const QString& commandLine)
     process->setWorkingDirectory(workFolder_.path());
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::ForwardedChannels);
+    ProcessGroup::startOwnGroup(*process);
     process->start();
     running_ = process;
     return process;
@@ -88,8 +98,6 @@ int ToolRunner::WaitForProcess(QProcess* process)
 
 bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLine)
 {
-    if (!readyForRun())
-        return false;
     if (!WriteToolScript(scriptName, toolLine))
         return false;
     QProcess* process = StartToolCommand(QLatin1Char('"') + workFolder_.file(scriptName) + QLatin1Char('"'));
@@ -102,8 +110,9 @@ bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLin
 void ToolRunner::shutDown()
 {
     shutDown_ = true;
+    // The whole tree goes, or a tool could still write into the folder after it was emptied.
     if (running_)
-        running_->kill();
+        ProcessGroup::end(*running_);
 }
 
 bool ToolRunner::failWith(const QString& message)

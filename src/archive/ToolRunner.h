@@ -30,7 +30,8 @@ public:
     bool RunToolScript(const QString& scriptName, const QString& toolLine);
 
     bool isBusy() const { return !running_.isNull(); }
-    // Ends a tool that is still running and refuses every later run or copy; for the program's shutdown.
+    // Ends a tool run that is still going (its whole process tree) and refuses every later run or
+    // copy; for the program's shutdown.
     void shutDown();
     QString lastError() const { return lastError_; }
     // Whether the process last waited for could not be started at all.

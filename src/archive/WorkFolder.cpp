@@ -6,12 +6,20 @@
 
 WorkFolder::WorkFolder(const QString& path)
     : path_(path)
+    , usable_(!path.isEmpty())
 {
+}
+
+WorkFolder WorkFolder::refused(const QString& path)
+{
+    WorkFolder folder(path);
+    folder.usable_ = false;
+    return folder;
 }
 
 QString WorkFolder::file(const QString& name) const
 {
-    return path_ + QDir::separator() + name;
+    return usable_ ? path_ + QDir::separator() + name : QString();
 }
 
 const QStringList& WorkFolder::programFiles()
@@ -27,6 +35,8 @@ const QStringList& WorkFolder::programFiles()
 
 void WorkFolder::deleteProgramFiles() const
 {
+    if (!usable_)
+        return;
     for (const QString& name : programFiles())
         FileSystem::deleteFileIfExists(file(name));
 }

@@ -18,6 +18,19 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
+// The interpreter's first operator outside double quotes, or a null character when there is none.
+QChar firstOperator(const QString& text)
+{
+    bool quoted = false;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (!quoted && QStringLiteral("&|<^>").indexOf(c) >= 0)
+            return c;
+    }
+    return {};
+}
+
 // Cuts the ">" / ">>" redirection out of a tool line; refuses the interpreter's other operators.
 BatchLine parseToolLine(const QString& text)
 {
@@ -85,8 +98,12 @@ BatchLine BatchLine::parse(const QString& rawLine)
     BatchLine line;
     const QString lower = text.toLower();
     static const QRegularExpression driveLine(QStringLiteral("^[a-z]:$"));
-    if (text.isEmpty() || lower == QLatin1String("echo") || lower.startsWith(QLatin1String("echo ")) ||
-        lower.startsWith(QLatin1String("echo.")) || driveLine.match(lower).hasMatch()) {
+    const bool echo = lower == QLatin1String("echo") || lower.startsWith(QLatin1String("echo ")) ||
+                      lower.startsWith(QLatin1String("echo."));
+    // "echo x & tool" runs a further command and "echo x > file" writes one: neither is an echo.
+    if (const QChar op = firstOperator(text); echo && !op.isNull())
+        return invalid(QStringLiteral("the operator %1 outside quotes is not supported").arg(op));
+    if (text.isEmpty() || echo || driveLine.match(lower).hasMatch()) {
         line.kind = Kind::Ignored;
         return line;
     }

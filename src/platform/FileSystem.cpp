@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace FileSystem {
 
@@ -22,11 +23,29 @@ bool deleteFileIfExists(const QString& path)
 
 bool copyReplacing(const QString& source, const QString& target)
 {
-    // A link left in the target's place must go too, or the copy would write through it.
+    const QFileInfo from(source);
     const QFileInfo existing(target);
-    if ((existing.exists() || existing.isSymLink()) && !QFile::remove(target))
+    if (!from.isFile())
         return false;
-    return QFile::copy(source, target);
+    if (existing.exists() && from.canonicalFilePath() == existing.canonicalFilePath())
+        return true;
+    // A link left in the target's place must go, or the copy would write through it.
+    if (existing.isSymLink() && !QFile::remove(target))
+        return false;
+
+    QFile in(source);
+    QSaveFile out(target);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+        return false;
+    constexpr qint64 blockSize = 1 << 20;
+    while (!in.atEnd()) {
+        const QByteArray block = in.read(blockSize);
+        if (block.isEmpty() || out.write(block) != block.size()) {
+            out.cancelWriting();
+            return false;
+        }
+    }
+    return out.commit() && QFile::setPermissions(target, in.permissions());
 }
 
 } // namespace FileSystem

@@ -11,7 +11,9 @@ bool fileExists(const QString& path);
 // Deletes the file when it exists (by the rule above); true when nothing is left behind.
 bool deleteFileIfExists(const QString& path);
 
-// Copies source over target, replacing an earlier target; keeps the source's permissions.
+// Copies source over target, replacing an earlier target; keeps the source's permissions. The
+// target is replaced only once the copy is whole, so a failed copy leaves the old one intact, and
+// copying a file onto itself (by any path) changes nothing.
 bool copyReplacing(const QString& source, const QString& target);
 
 } // namespace FileSystem

@@ -21,6 +21,8 @@ private slots:
     void unalignedRowsArePaddedToFourBytes();
     void refusesInconsistentPbmps_data();
     void refusesInconsistentPbmps();
+    void paddingPastThePictureDataIsZero();
+    void writerReadsOnlyThePixelsItHolds();
     void standardBitmapsAreWrittenBackAsTheyWere();
     void refusesBitmapsItCannotRewrite_data();
     void refusesBitmapsItCannotRewrite();
@@ -148,6 +150,12 @@ void PictureCodecTest::refusesInconsistentPbmps_data()
     QByteArray negative = good;
     negative[43] = char(0x80);
     QTest::newRow("negative size") << negative;
+    // The rounded padding can outgrow S: 1.5 rounds to 2, 0.57 to 1, 0.75 to 1.
+    QTest::newRow("rows past the data: 1 x 100, S 250") << PictureFiles::pbmp(1, 100, counting(250), 0);
+    QTest::newRow("rows past the data: 1 x 137, S 215") << PictureFiles::pbmp(1, 137, counting(215), 0);
+    QTest::newRow("rows past the data: 1 x 100, S 297") << PictureFiles::pbmp(1, 100, counting(297), 0);
+    QTest::newRow("rows past the data: 2 x 32768, S 90112")
+        << PictureFiles::pbmp(2, 32768, counting(90112), 0);
 }
 
 void PictureCodecTest::refusesInconsistentPbmps()
@@ -158,6 +166,46 @@ void PictureCodecTest::refusesInconsistentPbmps()
     QVERIFY(!PictureCodec::readPbmp(file, bitmap).isEmpty());
     QCOMPARE(bitmap.biWidth, 77);
     QVERIFY(bitmap.Pixels.isEmpty());
+}
+
+void PictureCodecTest::paddingPastThePictureDataIsZero()
+{
+    // 7 / 4 - 1 = 0.75 rounds to 1: rows start at 0, 2, 4 and 6, the last one's padding is past S.
+    BitmapRecord bitmap = readPbmp(PictureFiles::pbmp(1, 4, bytes({1, 2, 3, 4, 5, 6, 7}), 0));
+    QCOMPARE(PictureCodec::writePbmpAsBitmap(bitmap, Palette{}).mid(1078),
+             bytes({7, 0, 0, 0, 5, 6, 0, 0, 3, 4, 0, 0, 1, 2, 0, 0}));
+
+    // The last pixel is the last byte of S.
+    BitmapRecord tall;
+    QCOMPARE(PictureCodec::readPbmp(PictureFiles::pbmp(1, 100, counting(298), 0), tall), QString());
+    const QByteArray out = PictureCodec::writePbmpAsBitmap(tall, Palette{});
+    QCOMPARE(out.size(), 1078 + 400);
+    QCOMPARE(out.mid(1078, 4), bytes({297 % 251, 0, 0, 0}));
+    QCOMPARE(out.right(4), bytes({0, 1, 2, 0}));
+}
+
+// A record whose stated size is larger than its pixels, as no reader makes one: the bytes beyond
+// the pixels (0x77 here) never reach the file, and what is missing is written as zeros.
+void PictureCodecTest::writerReadsOnlyThePixelsItHolds()
+{
+    const QByteArray buffer = QByteArray(250, '\1') + QByteArray(150, '\x77');
+    BitmapRecord tall;
+    tall.biWidth = 1;
+    tall.biHeight = 100;
+    tall.biSizeImage = 250;
+    tall.Pixels = QByteArray::fromRawData(buffer.constData(), 250);
+    QByteArray expected = QByteArray(16 * 4, '\0') + bytes({1, 0, 0, 0});
+    for (int row = 0; row < 83; ++row)
+        expected += bytes({1, 1, 1, 0});
+    QCOMPARE(PictureCodec::writePbmpAsBitmap(tall, Palette{}).mid(1078), expected);
+
+    BitmapRecord cut;
+    cut.biWidth = 4;
+    cut.biHeight = 2;
+    cut.biSizeImage = 8;
+    const QByteArray pixels = bytes({1, 2, 3, 4, 5, 6, 0x77, 0x77});
+    cut.Pixels = QByteArray::fromRawData(pixels.constData(), 6);
+    QCOMPARE(PictureCodec::writePbmpAsBitmap(cut, Palette{}).mid(1078), bytes({5, 6, 0, 0, 1, 2, 3, 4}));
 }
 
 void PictureCodecTest::standardBitmapsAreWrittenBackAsTheyWere()
@@ -201,6 +249,9 @@ void PictureCodecTest::refusesBitmapsItCannotRewrite_data()
     shortTable[10] = char(0x76); // pixels at 118: a 16-colour table
     shortTable[11] = 0;
     QTest::newRow("smaller colour table") << shortTable;
+    QByteArray lowest = good;
+    lowest.replace(22, 4, QByteArray("\0\0\0\x80", 4));
+    QTest::newRow("height -2^31, which has no 32-bit absolute value") << lowest;
 }
 
 void PictureCodecTest::refusesBitmapsItCannotRewrite()

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -113,6 +114,13 @@ QString readPbmp(QByteArray file, BitmapRecord& bitmap)
         return tr("the file is cut short: its picture data and palette number need %1 bytes, and it has %2")
             .arg(pbmpPixelOffset + size + 24)
             .arg(file.size());
+    // The rounded padding can outgrow S, so that the last rows would start past the data.
+    const int padding = rowPadding(width, height, size);
+    if ((height - 1) * (width + padding) + width > size)
+        return tr("its rows of %1 pixels with %2 padding bytes each run past its picture data (%3 bytes)")
+            .arg(width)
+            .arg(padding)
+            .arg(size);
 
     BitmapRecord read = bitmap;
     read.bfType = QStringLiteral("PBMP");
@@ -155,7 +163,7 @@ QString readStandardBitmap(const QByteArray& file, BitmapRecord& bitmap, Palette
     if (read.biBitCount != 8 || read.biSize != 40 || read.bfOffBits != pixelOffset)
         return tr("only bitmaps of 8 bits per pixel with a full 256-colour table can be converted");
     if (read.biWidth <= 0 || read.biHeight == 0 || read.biWidth > largestSide ||
-        std::abs(read.biHeight) > largestSide)
+        std::abs(std::int64_t(read.biHeight)) > largestSide)
         return tr("its size of %1 x %2 pixels is impossible").arg(read.biWidth).arg(read.biHeight);
     const std::int64_t pixels = standardPixelCount(read);
     if (pixels < 0 || pixelOffset + pixels > file.size())
@@ -199,14 +207,14 @@ QByteArray writePbmpAsBitmap(BitmapRecord& bitmap, const Palette& palette)
     putPalette(out, palette);
     const char* pixels = bitmap.Pixels.constData();
     const qsizetype available = bitmap.Pixels.size();
+    const qsizetype rowBytes = std::min(stride, sourceRow);
     for (int y = height - 1; y >= 0; --y) {
         const qsizetype start = sourceRow * y;
-        out.append(pixels + start, width);
-        // The row's own padding bytes first, as far as the BMP row needs and the data holds.
-        for (qsizetype k = 0; k < stride - width; ++k) {
-            const qsizetype at = start + width + k;
-            out.append(k < padding && at < available ? pixels[at] : '\0');
-        }
+        // The row and its own padding bytes, as far as the BMP row needs and the data holds; zeros after.
+        const qsizetype kept = std::clamp(available - start, qsizetype(0), rowBytes);
+        if (kept > 0)
+            out.append(pixels + start, kept);
+        out.append(stride - kept, '\0');
     }
     return out;
 }

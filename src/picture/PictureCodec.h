@@ -28,7 +28,8 @@ QString readPbmp(QByteArray file, BitmapRecord& bitmap);
 QString readStandardBitmap(const QByteArray& file, BitmapRecord& bitmap, Palette& colours);
 
 // The BMP file for a picture read from a PBMP: sets its header fields, then encodes it. Rows go
-// bottom-up, each padded to a multiple of four bytes with the row's own padding bytes first.
+// bottom-up, each padded to a multiple of four bytes with the row's own padding bytes first;
+// whatever would lie past the pixels held is written as zeros.
 QByteArray writePbmpAsBitmap(BitmapRecord& bitmap, const Palette& palette);
 // A standard bitmap written back with its own headers and pixels and the given colour table.
 QByteArray writeStandardBitmap(const BitmapRecord& bitmap, const Palette& palette);

@@ -20,6 +20,7 @@
 #include <QDirIterator>
 #include <QMenu>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QTest>
 
 // Pictures through the files the tools leave: conversion, palette search, the picture window and
@@ -39,6 +40,8 @@ private slots:
     void shortPaletteFilesAreRefused();
     void pictureWindowFitsThePicture();
     void pictureWindowScalesWhenNotFitting();
+    void pictureWindowShowsEveryBitmapQtReads_data();
+    void pictureWindowShowsEveryBitmapQtReads();
     void pictureWindowMenuAndShutdown();
     void batchConversion_data();
     void batchConversion();
@@ -258,6 +261,49 @@ void PicturesTest::pictureWindowScalesWhenNotFitting()
     QCOMPARE(fakes_.messages.shown().last().title, QStringLiteral("Kadrillo"));
     QVERIFY(box->picture().isNull());
     window->close();
+}
+
+void PicturesTest::pictureWindowShowsEveryBitmapQtReads_data()
+{
+    // 64 x 48 pixels: the top row in colour 1 of the bitmap's own palette, the others in colour 2.
+    QTest::addColumn<QByteArray>("file");
+    const Palette own = PictureFiles::ramp(6);
+    const QByteArray topFirst = QByteArray(64, '\1') + QByteArray(64 * 47, '\2');
+    const QByteArray bottomFirst = QByteArray(64 * 47, '\2') + QByteArray(64, '\1');
+    QTest::newRow("top-down rows") << PictureFiles::standardBitmap(64, -48, own, topFirst);
+    QTest::newRow("124-byte info header")
+        << PictureFiles::standardBitmap(64, 48, own, bottomFirst, "BM", 124);
+    QTest::newRow("108-byte info header, top-down")
+        << PictureFiles::standardBitmap(64, -48, own, topFirst, "BM", 108);
+    QByteArray trueColour;
+    for (int pixel = 0; pixel < 64 * 48; ++pixel) {
+        const PaletteEntry& colour = own[pixel < 64 * 47 ? 2 : 1];
+        trueColour.append(char(colour.Blue)).append(char(colour.Green)).append(char(colour.Red));
+    }
+    QTest::newRow("24 bits a pixel") << PictureFiles::standardBitmap(64, 48, own, trueColour, "BM", 40, 24);
+}
+
+// The conversion keeps such a bitmap as it is, and the window fits and shows it the right way up.
+void PicturesTest::pictureWindowShowsEveryBitmapQtReads()
+{
+    QFETCH(QByteArray, file);
+    TestEnvironment::writeFile(temp(), file);
+    auto* window = new frmPreview(state_, fakes_.messages);
+    const auto closing = qScopeGuard([window] { window->close(); });
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    fakes_.messages.willAnswer(MessageBoxes::Answer::Yes);
+    window->loadPic(options(false), true);
+    QCOMPARE(fakes_.messages.texts(),
+             QStringList{"This file is a standard bitmap file.\r\nAre you sure you want to open it."});
+    QCOMPARE(TestEnvironment::readFile(temp()), file);
+    QCOMPARE(window->frameGeometry().size(), Twips::toPixels(window, 0, 0, 1140, 1140).size());
+    auto* box = window->findChild<PictureBox*>(QStringLiteral("Picture1"));
+    QCOMPARE(box->picture().size(), QSize(64, 48));
+    const QImage shown = box->grab().toImage();
+    const Palette own = PictureFiles::ramp(6);
+    QCOMPARE(shown.pixelColor(10, 0), QColor(own[1].Red, own[1].Green, own[1].Blue));
+    QCOMPARE(shown.pixelColor(10, 47), QColor(own[2].Red, own[2].Green, own[2].Blue));
 }
 
 void PicturesTest::pictureWindowMenuAndShutdown()

@@ -83,6 +83,14 @@ Kind kindOf(const QByteArray& start)
     return Kind::Unknown;
 }
 
+bool hasOtherLayout(const QByteArray& file)
+{
+    constexpr qsizetype headersSize = 54;
+    return file.size() >= headersSize &&
+           (field<std::int32_t>(file, 10) != pixelOffset || field<std::int32_t>(file, 14) != 40 ||
+            field<std::int16_t>(file, 28) != 8);
+}
+
 int rowPadding(std::int64_t width, std::int64_t height, std::int64_t sizeImage)
 {
     if (width * height == sizeImage || height == 0)
@@ -160,7 +168,7 @@ QString readStandardBitmap(const QByteArray& file, BitmapRecord& bitmap, Palette
     read.biYPelsPerMeter = field<std::int32_t>(file, 42);
     read.biClrUsed = field<std::int32_t>(file, 46);
     read.biClrImportant = field<std::int32_t>(file, 50);
-    if (read.biBitCount != 8 || read.biSize != 40 || read.bfOffBits != pixelOffset)
+    if (hasOtherLayout(file))
         return tr("only bitmaps of 8 bits per pixel with a full 256-colour table can be converted");
     if (read.biWidth <= 0 || read.biHeight == 0 || read.biWidth > largestSide ||
         std::abs(std::int64_t(read.biHeight)) > largestSide)

@@ -21,6 +21,10 @@ Kind kindOf(const QByteArray& start);
 // more than 10 bytes a row beyond the picture is not padding but extra data after it.
 int rowPadding(std::int64_t width, std::int64_t height, std::int64_t sizeImage);
 
+// A standard bitmap whose headers say it is laid out otherwise than the conversion rewrites them
+// (another info header, bit depth or colour table). Such a bitmap is shown as it is.
+bool hasOtherLayout(const QByteArray& file);
+
 // Each reader fills `bitmap` (and, for a standard bitmap, its colour table) only when the whole
 // file is consistent; otherwise it returns why not and leaves them as they were.
 // The PBMP's bytes are taken over, so that its pixels need not be copied.

@@ -51,6 +51,9 @@ PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& opti
                            MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Information);
         if (answer != MessageBoxes::Answer::Yes)
             return Outcome::Declined;
+        // Only the one layout gets another palette; the window shows any other bitmap as it is.
+        if (PictureCodec::hasOtherLayout(bytes))
+            return Outcome::Kept;
     }
 
     {

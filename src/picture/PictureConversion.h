@@ -11,7 +11,8 @@ struct PictureState;
 // Turns the picture the extraction tool left in "temp.bmp" into a Windows BMP, in place.
 class PictureConversion {
 public:
-    enum class Outcome { Converted, Declined, Refused };
+    // Kept: a standard bitmap of another layout than the program rewrites, left as it is to be shown.
+    enum class Outcome { Converted, Declined, Kept, Refused };
 
     struct Options {
         QString workFolder;
@@ -21,7 +22,7 @@ public:
 
     PictureConversion(PictureState& state, MessageBoxes& messages, QWidget* parent = nullptr);
 
-    // A refused or declined picture leaves the file and the picture state as they were.
+    // A refused, declined or kept picture leaves the file and the picture state as they were.
     Outcome ConvertPicture(const Options& options);
 
 private:

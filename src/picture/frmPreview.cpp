@@ -54,15 +54,17 @@ void frmPreview::loadPic(const PictureConversion::Options& options, bool resizeT
     picturePath_ = options.workFolder + QDir::separator() + QStringLiteral("temp.bmp");
     resizeToFit_ = resizeToFit;
     PictureConversion(state_, messages_, this).ConvertPicture(options);
-    if (resizeToFit_) {
-        const QSize twips = fittedSizeTwips(state_.Bitmap.biWidth, state_.Bitmap.biHeight,
-                                            Twips::perPixelX(this), Twips::perPixelY(this));
+    showPic();
+    // The picture as loaded gives the size: a bitmap kept as it was has no converted size, and a
+    // top-down one states its height as negative.
+    if (resizeToFit_ && !loaded_.isNull()) {
+        const QSize twips = fittedSizeTwips(loaded_.width(), loaded_.height(), Twips::perPixelX(this),
+                                            Twips::perPixelY(this));
         const QSize outer = Twips::toPixels(this, 0, 0, twips.width(), twips.height()).size();
         // The desktop draws its own borders; what they take comes off the inner size.
         const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
         resize(outer - frame);
     }
-    showPic();
 }
 
 void frmPreview::showPic()
@@ -78,13 +80,13 @@ void frmPreview::showPic()
     drawScaled();
 }
 
-// At its own size, as far as the converted picture's size goes, or scaled to fill the box.
+// At its own size, or scaled to fill the box.
 void frmPreview::drawScaled()
 {
     if (loaded_.isNull())
         return;
     if (resizeToFit_)
-        Picture1->setPicture(loaded_.copy(0, 0, state_.Bitmap.biWidth, state_.Bitmap.biHeight));
+        Picture1->setPicture(loaded_);
     else
         Picture1->setPicture(loaded_.scaled(Picture1->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }

@@ -64,25 +64,29 @@ Palette ramp(int seed)
 }
 
 QByteArray standardBitmap(qint32 width, qint32 height, const Palette& palette, const QByteArray& rows,
-                          const char* type)
+                          const char* type, qint32 infoSize, qint16 bitCount)
 {
+    const bool indexed = bitCount == 8;
+    const qint32 pixelOffset = 14 + infoSize + (indexed ? 1024 : 0);
     QByteArray out(type, 2);
-    put<qint32>(out, qint32(1078 + rows.size()));
+    put<qint32>(out, qint32(pixelOffset + rows.size()));
     put<qint16>(out, 0);
     put<qint16>(out, 0);
-    put<qint32>(out, 1078);
-    put<qint32>(out, 40);
+    put<qint32>(out, pixelOffset);
+    put<qint32>(out, infoSize);
     put<qint32>(out, width);
     put<qint32>(out, height);
     put<qint16>(out, 1);
-    put<qint16>(out, 8);
+    put<qint16>(out, bitCount);
     put<qint32>(out, 0);
     put<qint32>(out, qint32(rows.size()));
     put<qint32>(out, 2835);
     put<qint32>(out, 2835);
-    put<qint32>(out, 256);
+    put<qint32>(out, indexed ? 256 : 0);
     put<qint32>(out, 0);
-    putColours(out, palette);
+    out.append(QByteArray(infoSize - 40, '\0'));
+    if (indexed)
+        putColours(out, palette);
     out.append(rows);
     return out;
 }

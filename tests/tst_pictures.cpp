@@ -45,9 +45,12 @@ private slots:
     void pictureWindowMenuAndShutdown();
     void batchConversion_data();
     void batchConversion();
+    void batchListsPicturesItCouldNotConvert();
 
 private:
     PictureConversion::Options options(bool autoSelect) const;
+    // The archive "pictures.vol" of `entries`, with the stand-in extraction tool in the working folder.
+    VolRecord archiveOf(const std::vector<VolEntry>& entries);
     QString work() const { return environment_.path() + QStringLiteral("/work"); }
     QString palettes() const { return environment_.path() + QStringLiteral("/pal"); }
     QString temp() const { return work() + QStringLiteral("/temp.bmp"); }
@@ -77,6 +80,19 @@ void PicturesTest::init()
 PictureConversion::Options PicturesTest::options(bool autoSelect) const
 {
     return {work(), autoSelect, PaletteSearch{palettes(), palettes() + QStringLiteral("/base.pal"), true}};
+}
+
+VolRecord PicturesTest::archiveOf(const std::vector<VolEntry>& entries)
+{
+    const QString archive = environment_.path() + QStringLiteral("/pictures.vol");
+    std::string error;
+    if (!VolArchive::write(archive.toStdString(), entries, error))
+        qFatal("cannot write %s: %s", qPrintable(archive), error.c_str());
+    QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work() + QStringLiteral("/extract.exe"));
+    QStringList names;
+    for (const VolEntry& entry : entries)
+        names.append(QString::fromStdString(entry.name));
+    return VolRecord{QStringLiteral("pictures.vol"), archive, names, true};
 }
 
 void PicturesTest::standardBitmapAndItsPalette()
@@ -380,16 +396,12 @@ void PicturesTest::batchConversion()
         {"b.txt", {'n', 'o', 't', 'e', 's'}},
         {"c.BMP", std::vector<unsigned char>(picture.begin(), picture.end())},
     };
-    const QString archive = environment_.path() + QStringLiteral("/three.vol");
-    std::string error;
-    QVERIFY(VolArchive::write(archive.toStdString(), entries, error));
-    QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work() + QStringLiteral("/extract.exe"));
+    const VolRecord vol = archiveOf(entries);
     const QString out = environment_.path() + QStringLiteral("/converted");
     QDir(out).removeRecursively();
 
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work()));
-    const VolRecord vol{QStringLiteral("three.vol"), archive, {"a.bmp", "b.txt", "c.BMP"}, true};
     frmConvert window(nullptr, {vol, {0, 1, 2}, out, options(true)}, runner, state_, fakes_.messages);
     QStringList shownStatuses;
     QList<int> values;
@@ -417,6 +429,40 @@ void PicturesTest::batchConversion()
         QCOMPARE(fakes_.messages.texts().at(1), QStringLiteral("This file is not a valid bitmap file."));
         QCOMPARE(TestEnvironment::readFile(out + QStringLiteral("/b.txt")), QByteArray("notes"));
     }
+}
+
+// Our change: a refused picture is still copied as it was extracted, and the end of the run says so.
+void PicturesTest::batchListsPicturesItCouldNotConvert()
+{
+    const QByteArray good = PictureFiles::pbmp(4, 2, QByteArray("\1\2\3\4\5\6\7\10", 8), 0);
+    const QByteArray cut = good.left(60);
+    const auto entry = [](const char* name, const QByteArray& bytes) {
+        return VolEntry{name, std::vector<unsigned char>(bytes.begin(), bytes.end())};
+    };
+    const VolRecord vol =
+        archiveOf({entry("good.bmp", good), entry("cut.bmp", cut), entry("text.bmp", "notes")});
+    const QString out = environment_.path() + QStringLiteral("/converted");
+    QDir(out).removeRecursively();
+    ToolRunner runner;
+    runner.setWorkFolder(WorkFolder(work()));
+    frmConvert window(nullptr, {vol, {0, 1, 2}, out, options(true)}, runner, state_, fakes_.messages);
+    window.exec();
+
+    QStringList files = QDir(out).entryList(QDir::Files);
+    files.sort();
+    QCOMPARE(files, (QStringList{"cut.bmp", "good.bmp", "text.bmp"}));
+    QCOMPARE(TestEnvironment::readFile(out + QStringLiteral("/cut.bmp")), cut);
+    QCOMPARE(TestEnvironment::readFile(out + QStringLiteral("/text.bmp")), QByteArray("notes"));
+    BitmapRecord unused;
+    const QString reason = PictureCodec::readPbmp(cut, unused);
+    QVERIFY(!reason.isEmpty());
+    QCOMPARE(
+        fakes_.messages.texts(),
+        (QStringList{QStringLiteral("The picture %1 cannot be converted: %2.").arg(temp(), reason),
+                     "This file is not a valid bitmap file.",
+                     "2 objects could not be converted:\n\ncut.bmp: copied unconverted, because " + reason +
+                         "\ntext.bmp: copied unconverted, because it is not a valid bitmap file"}));
+    QCOMPARE(fakes_.messages.shown().last().title, QStringLiteral("Warning!"));
 }
 
 QTEST_MAIN(PicturesTest)

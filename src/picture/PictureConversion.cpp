@@ -17,6 +17,11 @@ QString tr(const char* text)
     return QCoreApplication::translate("PictureConversion", text);
 }
 
+QString cannotConvert(const QString& path, const QString& reason)
+{
+    return tr("The picture %1 cannot be converted: %2.").arg(QDir::toNativeSeparators(path), reason);
+}
+
 } // namespace
 
 PictureConversion::PictureConversion(PictureState& state, MessageBoxes& messages, QWidget* parent)
@@ -28,21 +33,19 @@ PictureConversion::PictureConversion(PictureState& state, MessageBoxes& messages
 
 PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& options)
 {
+    refusal_.clear();
     const QString path = options.workFolder + QDir::separator() + QStringLiteral("temp.bmp");
-    if (!FileSystem::fileExists(path)) {
-        messages_.warn(parent_, tr("The file you seleted to be opened does not exist."),
-                       MessageBoxes::Icon::Critical);
-        return Outcome::Refused;
-    }
+    if (!FileSystem::fileExists(path))
+        return refuse(tr("it does not exist"), tr("The file you seleted to be opened does not exist."),
+                      MessageBoxes::Icon::Critical);
     QFile file(path);
     QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     file.close();
 
     const PictureCodec::Kind kind = PictureCodec::kindOf(bytes);
-    if (kind == PictureCodec::Kind::Unknown) {
-        messages_.warn(parent_, tr("This file is not a valid bitmap file."), MessageBoxes::Icon::Critical);
-        return Outcome::Refused;
-    }
+    if (kind == PictureCodec::Kind::Unknown)
+        return refuse(tr("it is not a valid bitmap file"), tr("This file is not a valid bitmap file."),
+                      MessageBoxes::Icon::Critical);
     if (kind == PictureCodec::Kind::StandardBitmap) {
         const MessageBoxes::Answer answer =
             messages_.show(parent_, MessageBoxes::programTitle(),
@@ -62,7 +65,7 @@ PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& opti
             Palette colours{};
             const QString error = PictureCodec::readStandardBitmap(bytes, state_.Bitmap, colours);
             if (!error.isEmpty())
-                return refuse(path, error);
+                return refuse(error, cannotConvert(path, error));
             state_.CurrentPalette = colours;
             // The bitmap's own colour table becomes a palette file, for use as any other.
             state_.PaletteFile = options.workFolder + QDir::separator() + QStringLiteral("temp.pal");
@@ -70,7 +73,7 @@ PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& opti
         } else {
             const QString error = PictureCodec::readPbmp(std::move(bytes), state_.Bitmap);
             if (!error.isEmpty())
-                return refuse(path, error);
+                return refuse(error, cannotConvert(path, error));
         }
         state_.IsStandardBitmap = kind == PictureCodec::Kind::StandardBitmap;
     }
@@ -79,10 +82,11 @@ PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& opti
     return WriteBitmap(path) ? Outcome::Converted : Outcome::Refused;
 }
 
-PictureConversion::Outcome PictureConversion::refuse(const QString& path, const QString& reason)
+PictureConversion::Outcome PictureConversion::refuse(const QString& reason, const QString& message,
+                                                     MessageBoxes::Icon icon)
 {
-    messages_.warn(parent_,
-                   tr("The picture %1 cannot be converted: %2.").arg(QDir::toNativeSeparators(path), reason));
+    refusal_ = reason;
+    messages_.warn(parent_, message, icon);
     return Outcome::Refused;
 }
 
@@ -96,6 +100,7 @@ bool PictureConversion::WriteBitmap(const QString& path)
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
         return true;
+    refusal_ = tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
     messages_.warn(parent_,
                    tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()));
     return false;

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "picture/Palettes.h"
+#include "platform/MessageBoxes.h"
 
 #include <QString>
 
-class MessageBoxes;
 class QWidget;
 struct PictureState;
 
@@ -24,12 +24,16 @@ public:
 
     // A refused, declined or kept picture leaves the file and the picture state as they were.
     Outcome ConvertPicture(const Options& options);
+    // Why the last picture was refused, for a list of failures; empty after any other outcome.
+    const QString& refusal() const { return refusal_; }
 
 private:
-    Outcome refuse(const QString& path, const QString& reason);
+    Outcome refuse(const QString& reason, const QString& message,
+                   MessageBoxes::Icon icon = MessageBoxes::Icon::Exclamation);
     bool WriteBitmap(const QString& path);
 
     PictureState& state_;
     MessageBoxes& messages_;
     QWidget* parent_;
+    QString refusal_;
 };

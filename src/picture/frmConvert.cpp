@@ -111,10 +111,15 @@ void frmConvert::work()
             showProgress(units);
             continue;
         }
-        PictureConversion(pictures_, messages_, this).ConvertPicture(job_.conversion);
+        PictureConversion conversion(pictures_, messages_, this);
+        const bool refused =
+            conversion.ConvertPicture(job_.conversion) == PictureConversion::Outcome::Refused;
+        // A refused picture is still copied, as it was extracted.
         const QString target = job_.destFolder + QDir::separator() + name;
         if (FileSystem::fileExists(picture) && !FileSystem::copyReplacing(picture, target))
             failures.append(tr("%1: cannot write %2").arg(name, QDir::toNativeSeparators(target)));
+        else if (refused)
+            failures.append(tr("%1: copied unconverted, because %2").arg(name, conversion.refusal()));
         showProgress(units);
     }
     reportFailures(messages_, failures, [](qsizetype count) {

@@ -22,9 +22,6 @@ struct Commands {
     QString selectedCaption;
 };
 
-// The last three characters of an object name (the whole name when shorter): "bmp", "wav", ".cs", "ppl".
-QString kindKey(const QString& name);
-bool isPreviewable(const QString& name);
 Commands apply(const Selection& selection);
 
 } // namespace SelectionRules

@@ -4,29 +4,22 @@
 #include "app/MainLayout.h"
 #include "app/MainMenuBar.h"
 #include "app/MainStatusBar.h"
+#include "app/MainToolBar.h"
 #include "app/ObjectList.h"
 #include "app/ObjectPane.h"
 #include "app/OpenDialog.h"
 #include "app/SelectionRules.h"
 #include "app/TabStrip.h"
 #include "app/VolAssociation.h"
-#include "archive/ObjectName.h"
-#include "archive/ToolCommands.h"
 #include "archive/ToolRunner.h"
-#include "archive/WorkFolder.h"
 #include "archive/frmExtract.h"
 #include "archive/frmGetList.h"
-#include "picture/Palettes.h"
 #include "picture/frmConvert.h"
 #include "picture/frmPreview.h"
-#include "platform/BusyCursor.h"
-#include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
-#include "platform/PrivateFolder.h"
-#include "platform/ProgramPaths.h"
-#include "platform/SettingsStore.h"
 #include "platform/SystemMenu.h"
 #include "platform/Twips.h"
+#include "preview/PreviewCommand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -39,10 +32,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QTabBar>
-#include <QToolBar>
-#include <functional>
 
 namespace {
 
@@ -51,24 +41,18 @@ constexpr int innerHeightTwips = 5595;
 constexpr int toolbarHeightTwips = 360;
 constexpr int statusBarHeightTwips = 300;
 
-struct ToolbarButton {
-    const char* key;
-    const char* tooltip;
-    const char* themeIcon;
-    QStyle::StandardPixmap fallbackIcon;
-};
-
 } // namespace
 
 frmMain::frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWidget* parent)
     : QMainWindow(parent)
     , state_(state)
-    , store_(store)
     , seams_(seams)
     , runner_(new ToolRunner(this))
+    , lifecycle_(state, store, *runner_, seams.messages)
+    , previews_(new PreviewCommand(state.Picture, *runner_, seams.messages, this))
     , innerArea_(new QWidget(this))
     , menus_(new MainMenuBar(this))
-    , Toolbar1(new QToolBar(innerArea_))
+    , Toolbar1(new MainToolBar(innerArea_))
     , StatusBar1(new MainStatusBar(innerArea_))
     , TabStrip1(new TabStrip(innerArea_))
     , Frame1(new ObjectPane(innerArea_))
@@ -80,13 +64,13 @@ frmMain::frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWid
     setMenuBar(menus_);
     setCentralWidget(innerArea_);
     innerArea_->installEventFilter(this);
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     Frame1->raise();
-    buildToolbar();
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &frmMain::Toolbar1_ButtonClick);
     connectMenus();
     connectObjectPane();
+    connectPreviews();
     connect(TabStrip1, &TabStrip::clientAreaChanged, this, &frmMain::placeFrame1);
 
     const QSize inner = Twips::toPixels(this, 0, 0, innerWidthTwips, innerHeightTwips).size();
@@ -95,44 +79,24 @@ frmMain::frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWid
         move(screen->availableGeometry().center() - rect().center());
 }
 
-frmMain::~frmMain() = default;
-
-void frmMain::buildToolbar()
+void frmMain::connectPreviews()
 {
-    static const ToolbarButton buttons[] = {
-        {"Open", QT_TR_NOOP("Open (Ctrl + O)"), "document-open", QStyle::SP_DialogOpenButton},
-        {"List", QT_TR_NOOP("Get List (Ctrl + L)"), "view-list-details", QStyle::SP_FileDialogDetailedView},
-        {"Extract", QT_TR_NOOP("Extract (Ctrl + E)"), "archive-extract", QStyle::SP_DialogSaveButton},
-        {"Preview", QT_TR_NOOP("Preview (Ctrl + P)"), "document-preview", QStyle::SP_FileDialogContentsView},
-        {nullptr, nullptr, nullptr, QStyle::SP_CustomBase},
-        {"Update", QT_TR_NOOP("Update (Ctrl + U)"), "edit-undo", QStyle::SP_ArrowBack},
-    };
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setIconSize(QSize(16, 16));
-    connect(Toolbar1, &QToolBar::actionTriggered, this, &frmMain::Toolbar1_ButtonClick);
-    for (const ToolbarButton& button : buttons) {
-        if (!button.key) {
-            Toolbar1->addSeparator();
-            continue;
-        }
-        const QIcon icon =
-            QIcon::fromTheme(QLatin1String(button.themeIcon), style()->standardIcon(button.fallbackIcon));
-        QAction* action = Toolbar1->addAction(icon, QString());
-        action->setObjectName(QLatin1String(button.key));
-        action->setData(QLatin1String(button.key));
-        action->setToolTip(tr(button.tooltip));
-        action->setEnabled(qstrcmp(button.key, "Open") == 0);
-    }
+    connect(previews_, &PreviewCommand::statusChanged, StatusBar1, &MainStatusBar::setText);
+    connect(previews_, &PreviewCommand::windowLoaded, this,
+            [this](QWidget* window) { toolWindows_.append(window); });
+    connect(previews_, &PreviewCommand::windowShown, this, [this] {
+        menus_->mnuToolbarsPreview->setChecked(true);
+        menus_->mnuToolsPreview->setEnabled(true);
+    });
+    connect(previews_, &PreviewCommand::windowUnloaded, this,
+            [this] { menus_->mnuToolbarsPreview->setChecked(false); });
 }
+
+frmMain::~frmMain() = default;
 
 QAction* frmMain::toolbarButton(const QString& key) const
 {
-    for (QAction* action : Toolbar1->actions()) {
-        if (action->data().toString().compare(key, Qt::CaseInsensitive) == 0)
-            return action;
-    }
-    return nullptr;
+    return Toolbar1->button(key);
 }
 
 void frmMain::connectMenus()
@@ -179,88 +143,15 @@ void frmMain::toggleBar(QAction* item, QWidget* bar)
 
 void frmMain::Form_Load()
 {
-    const std::function<void()> steps[] = {
-        [this] {
-            RemoveSystemMenuItems(this, {false, false, true, false, false, false, false});
-            state_.Vols = VolTable();
-            state_.settings = AppSettings::load(store_);
-            const AppSettings& settings = state_.settings;
-            menus_->mnuToolsList->setChecked(settings.AutoList);
-            menus_->munPaletteAuto->setChecked(settings.AutoSelect);
-            menus_->mnuPreviewResize->setChecked(settings.ResizeToFit);
-            menus_->mnuSearchSub->setChecked(settings.SearchSubfolders);
-            menus_->mnuPreviewAuto->setChecked(settings.AutoPreview);
-            QDir().mkpath(ProgramPaths::userDataFolder() + QStringLiteral("/data"));
-        },
-        [this] { workFolderReady_ = prepareWorkFolder(); },
-        [this] {
-            copyTool(state_.settings.ExtractPath, WorkFolder::extractTool, tr("Can not find extract.exe."));
-        },
-        [this] {
-            copyTool(state_.settings.VtlistPath, WorkFolder::listTool, tr("Can not find vtlist.exe."));
-        },
-        [this] {
-            if (!FileSystem::fileExists(state_.settings.DefaultPalette))
-                tell(tr("Can not find the default palette."));
-            else
-                state_.Picture.PaletteFile = state_.settings.DefaultPalette;
-        },
-        [this] { Palettes(state_.Picture, seams_.messages, nullptr).ReadPalette(); },
-        [this] { state_.CommandLineDone = false; },
-    };
-    // A termination signal may end the program while a start-up message is open.
-    for (const auto& step : steps) {
-        if (unloaded_)
-            return;
-        step();
-    }
-}
-
-bool frmMain::prepareWorkFolder()
-{
-    const QString& path = state_.settings.TempPath;
-    // Until a usable folder is ready, the runner refuses every command and names this folder.
-    runner_->setWorkFolder(WorkFolder::refused(path));
-    switch (PrivateFolder::prepare(path)) {
-    case PrivateFolder::Status::Ready:
-        runner_->setWorkFolder(WorkFolder(path));
-        return true;
-    case PrivateFolder::Status::NotOurs:
-        seams_.messages.show(nullptr, MessageBoxes::programTitle(),
-                             tr("The working folder %1 is not a folder of your own, so Kadrillo will not run "
-                                "the game's tools there. Choose another working folder in the options.")
-                                 .arg(QDir::toNativeSeparators(path)),
-                             MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
-        return false;
-    case PrivateFolder::Status::CannotCreate:
-        seams_.messages.show(
-            nullptr, MessageBoxes::programTitle(),
-            tr("Cannot create the working folder \"%1\". Choose another working folder in the "
-               "options.")
-                .arg(QDir::toNativeSeparators(path)),
-            MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
-        return false;
-    }
-    return false;
-}
-
-void frmMain::copyTool(const QString& source, const char* toolName, const QString& missingMessage)
-{
-    if (!FileSystem::fileExists(source)) {
-        tell(missingMessage);
-        return;
-    }
-    const QString target = runner_->workFolder().file(QLatin1String(toolName));
-    if (workFolderReady_ && !FileSystem::copyReplacing(source, target))
-        tell(tr("Cannot copy %1 into the working folder %2.")
-                 .arg(QDir::toNativeSeparators(source),
-                      QDir::toNativeSeparators(runner_->workFolder().path())));
-}
-
-void frmMain::tell(const QString& text)
-{
-    seams_.messages.show(isVisible() ? this : nullptr, MessageBoxes::programTitle(), text,
-                         MessageBoxes::Buttons::Ok, MessageBoxes::Icon::None);
+    RemoveSystemMenuItems(this, {.size = true});
+    lifecycle_.loadSettings();
+    const AppSettings& settings = state_.settings;
+    menus_->mnuToolsList->setChecked(settings.AutoList);
+    menus_->munPaletteAuto->setChecked(settings.AutoSelect);
+    menus_->mnuPreviewResize->setChecked(settings.ResizeToFit);
+    menus_->mnuSearchSub->setChecked(settings.SearchSubfolders);
+    menus_->mnuPreviewAuto->setChecked(settings.AutoPreview);
+    lifecycle_.prepare(this, [this] { return unloaded_; });
 }
 
 void frmMain::placeInnerArea()
@@ -352,12 +243,7 @@ void frmMain::Form_Unload()
         if (*window)
             (*window)->close();
     }
-    runner_->shutDown();
-    if (workFolderReady_)
-        runner_->workFolder().deleteProgramFiles();
-    state_.settings.save(store_);
-    if (!store_.flush())
-        qWarning("Kadrillo: cannot write the settings to %s", qUtf8Printable(store_.fileName()));
+    lifecycle_.shutDown();
 }
 
 void frmMain::connectObjectPane()
@@ -387,13 +273,13 @@ void frmMain::lstList_Click()
     const SelectionRules::Commands commands = SelectionRules::apply(selection);
 
     Frame1->cmdExtract->setEnabled(commands.extract);
-    toolbarButton(QStringLiteral("Extract"))->setEnabled(commands.extract);
+    Toolbar1->extract->setEnabled(commands.extract);
     menus_->mnuFileExtract->setEnabled(commands.extract);
     Frame1->cmdPreview->setEnabled(commands.preview);
     Frame1->cmdPreview->setDefault(commands.preview);
     Frame1->cmdExtract->setDefault(!commands.preview);
     menus_->mnuFilePreview->setEnabled(commands.preview);
-    toolbarButton(QStringLiteral("Preview"))->setEnabled(commands.preview);
+    Toolbar1->preview->setEnabled(commands.preview);
     if (commands.preview && state_.settings.AutoPreview)
         cmdPreview_Click();
     Frame1->cmdPalette->setEnabled(commands.palette);
@@ -439,7 +325,7 @@ void frmMain::TabStrip1_Click(int index)
 void frmMain::setListingCommandsEnabled(bool enabled)
 {
     menus_->mnuFileGetList->setEnabled(enabled);
-    toolbarButton(QStringLiteral("List"))->setEnabled(enabled);
+    Toolbar1->list->setEnabled(enabled);
 }
 
 void frmMain::showVol(int index)
@@ -616,75 +502,19 @@ void frmMain::cmdExtract_Click()
 void frmMain::cmdPreview_Click()
 {
     const VolRecord* vol = state_.Vols.current();
-    QListWidgetItem* current = Frame1->lstList->currentItem();
+    const QListWidgetItem* current = Frame1->lstList->currentItem();
     if (!vol || !current || runner_->isBusy())
         return;
-    const QString name = current->text();
-    {
-        const BusyCursor busy;
-        if (!runner_->CopyVolToWork(vol->FilePath)) {
-            seams_.messages.warn(this, runner_->lastError());
-            return;
-        }
-        StatusBar1->setText(tr("Previewing ") + name);
-        QCoreApplication::processEvents();
-        // Sounds and scripts get their windows later; pictures are shown here.
-        if (SelectionRules::kindKey(name).compare(QLatin1String("bmp"), Qt::CaseInsensitive) == 0)
-            previewPicture(name);
-    }
-    StatusBar1->setText(QString());
-}
-
-void frmMain::previewPicture(const QString& name)
-{
-    if (const QString refusal = ObjectName::refusal(name); !refusal.isEmpty()) {
-        seams_.messages.warn(this, tr("%1 cannot be previewed: %2.").arg(name, refusal));
-        return;
-    }
-    // An earlier picture must never be shown under this one's name.
-    const QString picture = runner_->workFolder().file(QStringLiteral("temp.bmp"));
-    FileSystem::deleteFileIfExists(picture);
-    if (!runner_->RunToolScript(ToolCommands::extractScript,
-                                ToolCommands::extractLine(name, QStringLiteral("temp.bmp")))) {
-        seams_.messages.warn(this, runner_->lastError());
-        return;
-    }
-    if (!FileSystem::fileExists(picture)) {
-        seams_.messages.warn(this, tr("extract.exe did not extract %1.").arg(name));
-        return;
-    }
-    menus_->mnuToolbarsPreview->setChecked(true);
-    menus_->mnuToolsPreview->setEnabled(true);
-    frmPreview* window = previewWindow();
-    window->show();
-    window->raise();
-    window->activateWindow();
-    window->setWindowTitle(tr("Preview (") + name + QLatin1Char(')'));
-    window->loadPic(conversionOptions(), state_.settings.ResizeToFit);
-}
-
-// The picture window, loaded (with its palette) when it is not.
-frmPreview* frmMain::previewWindow()
-{
-    if (!preview_) {
-        preview_ = new frmPreview(state_.Picture, seams_.messages);
-        connect(preview_, &frmPreview::unloaded, this,
-                [this] { menus_->mnuToolbarsPreview->setChecked(false); });
-        toolWindows_.append(preview_.data());
-        // Beside the main window rather than over it, until the user moves it.
-        preview_->move(frameGeometry().topRight() + QPoint(10, 0));
-        preview_->Form_Load(ProgramPaths::userDataFolder() + QStringLiteral("/base.pal"));
-    }
-    return preview_;
+    previews_->preview({vol->FilePath, current->text(), conversionOptions(), state_.settings.ResizeToFit});
 }
 
 void frmMain::mnuToolbarsPreview_Click()
 {
     const bool shown = menus_->mnuToolbarsPreview->isChecked();
     if (shown)
-        previewWindow()->show();
-    else if (preview_)
-        preview_->hide();
+        previews_->pictureWindow()->show();
+    else if (frmPreview* window = previews_->loadedPictureWindow())
+        window->hide();
     menus_->mnuToolsPreview->setEnabled(shown);
 }
 

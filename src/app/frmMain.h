@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppLifecycle.h"
 #include "app/AppState.h"
 #include "picture/PictureConversion.h"
 #include "platform/Seams.h"
@@ -9,12 +10,12 @@
 
 class MainMenuBar;
 class MainStatusBar;
+class MainToolBar;
 class ObjectPane;
+class PreviewCommand;
 class SettingsStore;
 class TabStrip;
-class frmPreview;
 class ToolRunner;
-class QToolBar;
 
 // The main window; its load, activation and unload carry the program's life.
 class frmMain : public QMainWindow {
@@ -55,17 +56,14 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildToolbar();
     void connectMenus();
+    void connectPreviews();
     void connectObjectPane();
     void placeInnerArea();
     void placeFrame1();
     void Form_Activate();
     void handleCommandLineOnce();
     void Form_Unload();
-    bool prepareWorkFolder();
-    void copyTool(const QString& source, const char* toolName, const QString& missingMessage);
-    void tell(const QString& text);
 
     void lstList_Click();
     void lstList_DblClick();
@@ -82,27 +80,24 @@ private:
     QList<int> selectedRows() const;
 
     void mnuToolbarsPreview_Click();
-    frmPreview* previewWindow();
     PictureConversion::Options conversionOptions() const;
-    void previewPicture(const QString& name);
     void toggleSetting(QAction* item, bool AppSettings::*setting);
     void munPaletteAuto_Click();
     void toggleBar(QAction* item, QWidget* bar);
 
     AppState& state_;
-    SettingsStore& store_;
     Seams seams_;
     ToolRunner* runner_;
+    AppLifecycle lifecycle_;
+    PreviewCommand* previews_;
     QStringList archivePaths_;
-    bool workFolderReady_ = false;
     // The tool windows that are loaded, in the order they were loaded.
     QList<QPointer<QWidget>> toolWindows_;
-    QPointer<frmPreview> preview_;
     bool unloaded_ = false;
 
     QWidget* innerArea_;
     MainMenuBar* menus_;
-    QToolBar* Toolbar1;
+    MainToolBar* Toolbar1;
     MainStatusBar* StatusBar1;
     TabStrip* TabStrip1;
     ObjectPane* Frame1;

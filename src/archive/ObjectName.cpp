@@ -4,6 +4,20 @@
 
 namespace ObjectName {
 
+Kind kindOf(const QString& name)
+{
+    const QString key = name.right(3).toLower();
+    if (key == QLatin1String("bmp"))
+        return Kind::Picture;
+    if (key == QLatin1String("wav"))
+        return Kind::Sound;
+    if (key == QLatin1String(".cs"))
+        return Kind::Script;
+    if (key == QLatin1String("ppl"))
+        return Kind::PaletteList;
+    return Kind::Other;
+}
+
 QString refusal(const QString& name)
 {
     if (name.isEmpty())

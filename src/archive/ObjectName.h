@@ -7,6 +7,11 @@
 // operator of the command interpreter would split is quoted.
 namespace ObjectName {
 
+// What an object is, by the last three characters of its name (the whole name when shorter),
+// compared without regard to case: "bmp", "wav", ".cs" (a two-letter extension with its dot), "ppl".
+enum class Kind { Picture, Sound, Script, PaletteList, Other };
+Kind kindOf(const QString& name);
+
 // Why the name is refused, or an empty text when it may be used.
 QString refusal(const QString& name);
 // The name as it is written into a tool line: enclosed in double quotes when it needs them.

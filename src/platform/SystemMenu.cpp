@@ -6,17 +6,19 @@
 #include <windows.h>
 #endif
 
-void RemoveSystemMenuItems(QWidget* window, const std::array<bool, 7>& positions)
+void RemoveSystemMenuItems(QWidget* window, const SystemMenuItems& remove)
 {
 #ifdef Q_OS_WIN
+    const bool byPosition[] = {remove.restore,  remove.move,      remove.size, remove.minimize,
+                               remove.maximize, remove.separator, remove.close};
     HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(window->winId()), FALSE);
     // From the highest position down, so the positions still to go do not move.
-    for (int position = int(positions.size()) - 1; position >= 0; --position) {
-        if (positions[std::size_t(position)])
+    for (int position = 6; position >= 0; --position) {
+        if (byPosition[position])
             DeleteMenu(menu, UINT(position), MF_BYPOSITION);
     }
 #else
     Q_UNUSED(window);
-    Q_UNUSED(positions);
+    Q_UNUSED(remove);
 #endif
 }

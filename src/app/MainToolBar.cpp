@@ -1,0 +1,47 @@
+#include "app/MainToolBar.h"
+
+#include <QStyle>
+
+namespace {
+
+QAction* addButton(QToolBar* bar, const char* key, const QString& tooltip, const char* themeIcon,
+                   QStyle::StandardPixmap fallbackIcon)
+{
+    const QIcon icon = QIcon::fromTheme(QLatin1String(themeIcon), bar->style()->standardIcon(fallbackIcon));
+    QAction* action = bar->addAction(icon, QString());
+    action->setObjectName(QLatin1String(key));
+    action->setData(QLatin1String(key));
+    action->setToolTip(tooltip);
+    action->setEnabled(false);
+    return action;
+}
+
+} // namespace
+
+MainToolBar::MainToolBar(QWidget* parent)
+    : QToolBar(parent)
+{
+    setObjectName(QStringLiteral("Toolbar1"));
+    setMovable(false);
+    setFloatable(false);
+    setIconSize(QSize(16, 16));
+    open = addButton(this, "Open", tr("Open (Ctrl + O)"), "document-open", QStyle::SP_DialogOpenButton);
+    open->setEnabled(true);
+    list = addButton(this, "List", tr("Get List (Ctrl + L)"), "view-list-details",
+                     QStyle::SP_FileDialogDetailedView);
+    extract =
+        addButton(this, "Extract", tr("Extract (Ctrl + E)"), "archive-extract", QStyle::SP_DialogSaveButton);
+    preview = addButton(this, "Preview", tr("Preview (Ctrl + P)"), "document-preview",
+                        QStyle::SP_FileDialogContentsView);
+    addSeparator();
+    update = addButton(this, "Update", tr("Update (Ctrl + U)"), "edit-undo", QStyle::SP_ArrowBack);
+}
+
+QAction* MainToolBar::button(const QString& key) const
+{
+    for (QAction* action : actions()) {
+        if (action->data().toString().compare(key, Qt::CaseInsensitive) == 0)
+            return action;
+    }
+    return nullptr;
+}

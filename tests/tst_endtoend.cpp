@@ -1,17 +1,20 @@
 #include "VolArchive.h"
-#include "archive/WorkFolder.h"
 #include "platform/ToolLauncher.h"
+#include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
 #include "support/VirtualDisplay.h"
+#include "support/WinePrefix.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -32,12 +35,15 @@ QByteArray objectData(const QString& archive, const QString& name)
 } // namespace
 
 // Starts the real program with folders of its own, as a user's desktop would, and drives it from
-// the keyboard on a private X display.
+// the keyboard on a private X display. Every wait gives up as soon as the program has ended, and
+// whatever the program started is ended after each test, however it went.
 class EndToEndTest : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void cleanup();
+    void cleanupTestCase();
     void terminationSignalShutsDownCleanly_data();
     void terminationSignalShutsDownCleanly();
     void listsAndExtractsWithTheTools_data();
@@ -47,22 +53,65 @@ private slots:
 private:
     // Private settings, data and temporary folders under `home`; returns the working folder.
     QString prepareHome(const QString& home, const QString& tools) const;
-    void start(QProcess& program, const QString& home, const QStringList& arguments,
-               const QString& display) const;
-    // Starts the program on an archive and waits until it has been listed; the main window's id.
-    QString startListed(const VirtualDisplay& display, QProcess& program, const QString& home,
-                        const QString& work, const QString& archive, int timeoutMs) const;
-    void stop(QProcess& program) const;
+    // Starts the program, on the private display when there is one; false with the reason in state().
+    bool start(const QString& home, const QStringList& arguments);
+    // Empty when the private display is up, else why not.
+    QString startDisplay();
+    // Made on first use, since Wine's first start in a prefix takes long: empty, or why it failed.
+    QString winePrefixReady();
+    // Waits, while the program runs, for a shown window whose title matches: empty, or the reason.
+    QString waitForWindow(const QString& title, int timeoutMs, QString* id = nullptr);
+    // Starts the program on an archive and waits until it has been listed: empty, or the reason.
+    QString startListed(const QString& home, const QString& work, const QString& archive, int timeoutMs,
+                        QString* window);
+    // Waits, while the program runs, until `condition` holds with the display answering: the reason
+    // when it did not, with what was on the screen then.
+    QString waitOnScreen(const std::function<bool()>& condition, const QString& what, int timeoutMs);
+    bool toolRunning() const;
+    bool windowClosed(const QString& title) const { return display_->window(title) == QString(); }
+    // Asks the program to close as the desktop does, and waits: empty when it closed cleanly.
+    QString stop();
     QString samples() const { return environment_.path() + QStringLiteral("/samples"); }
 
     TestEnvironment environment_;
+    WinePrefix wine_{environment_.path() + QStringLiteral("/wineprefix")};
+    std::optional<QString> wineProblem_;
+    std::unique_ptr<VirtualDisplay> display_;
+    std::unique_ptr<OwnedProgram> program_;
 };
 
 void EndToEndTest::initTestCase()
 {
-    QCOMPARE(QProcess::execute(QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol"),
-                               {samples(), QStringLiteral("--hostile")}),
-             0);
+    OwnedProgram maker(QStringLiteral("make-sample-vol"));
+    QVERIFY2(maker.start(QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol"),
+                         {samples(), QStringLiteral("--hostile")}),
+             qPrintable(maker.state()));
+    const QString made = maker.waitForExit(30000);
+    QVERIFY2(made.isEmpty(), qPrintable(made));
+}
+
+void EndToEndTest::cleanup()
+{
+    QStringList problems;
+    if (program_) {
+        program_->end();
+        // Wine's server and the programs in its prefix are no part of the program's group.
+        if (const QString wine = wine_.shutDown(); !wine.isEmpty())
+            problems.append(wine);
+        const QStringList left = program_->killLeftovers();
+        if (!left.isEmpty())
+            problems.append(QStringLiteral("still running after the program had ended: ") +
+                            left.join(QStringLiteral("; ")));
+        program_.reset();
+    }
+    display_.reset();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void EndToEndTest::cleanupTestCase()
+{
+    const QString wine = wine_.shutDown();
+    QVERIFY2(wine.isEmpty(), qPrintable(wine));
 }
 
 QString EndToEndTest::prepareHome(const QString& home, const QString& tools) const
@@ -81,44 +130,95 @@ QString EndToEndTest::prepareHome(const QString& home, const QString& tools) con
     return home + QStringLiteral("/tmp/kadrillo-") + QString::number(getuid());
 }
 
-void EndToEndTest::start(QProcess& program, const QString& home, const QStringList& arguments,
-                         const QString& display) const
+bool EndToEndTest::start(const QString& home, const QStringList& arguments)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
     environment.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
-    environment.insert(QStringLiteral("WINEPREFIX"), environment_.path() + QStringLiteral("/wineprefix"));
-    if (display.isEmpty()) {
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    } else {
+    environment.insert(QStringLiteral("WINEPREFIX"), wine_.path());
+    if (display_) {
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        environment.insert(QStringLiteral("DISPLAY"), display);
+        environment.insert(QStringLiteral("DISPLAY"), display_->name());
+    } else {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.remove(QStringLiteral("DISPLAY"));
     }
-    program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedChannels);
-    program.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"), arguments);
+    program_ = std::make_unique<OwnedProgram>(QStringLiteral("kadrillo"));
+    program_->process().setProcessChannelMode(QProcess::ForwardedChannels);
+    return program_->start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"), arguments, environment);
 }
 
-QString EndToEndTest::startListed(const VirtualDisplay& display, QProcess& program, const QString& home,
-                                  const QString& work, const QString& archive, int timeoutMs) const
+QString EndToEndTest::startDisplay()
 {
-    start(program, home, {archive}, display.name());
-    const QString window = display.waitForWindow(QStringLiteral("Starsiege Kadrillo"));
+    display_ = std::make_unique<VirtualDisplay>();
+    if (display_->start(environment_.path() + QStringLiteral("/Xvfb.log")))
+        return {};
+    const QString reason = display_->error();
+    display_.reset();
+    return reason;
+}
+
+QString EndToEndTest::winePrefixReady()
+{
+    if (!wineProblem_)
+        wineProblem_ = wine_.create(150000);
+    return *wineProblem_;
+}
+
+QString EndToEndTest::waitOnScreen(const std::function<bool()>& condition, const QString& what, int timeoutMs)
+{
+    const QString failed = program_->waitUntil(condition, what, timeoutMs);
+    if (failed.isEmpty() || !program_->isRunning())
+        return failed;
+    return failed + QStringLiteral("; windows shown: ") + display_->titles().join(QStringLiteral(", ")) +
+           QStringLiteral("; last xdotool problem: ") + display_->error();
+}
+
+QString EndToEndTest::waitForWindow(const QString& title, int timeoutMs, QString* id)
+{
+    QString found;
+    const QString failed = waitOnScreen(
+        [&] {
+            found = display_->window(title).value_or(QString());
+            return !found.isEmpty();
+        },
+        QStringLiteral("a window \"%1\"").arg(title), timeoutMs);
+    if (id)
+        *id = found;
+    return failed;
+}
+
+bool EndToEndTest::toolRunning() const
+{
+    const QStringList processes = program_->marked();
+    return std::any_of(processes.begin(), processes.end(), [](const QString& process) {
+        return process.contains(QLatin1String("kadrillo-batch"));
+    });
+}
+
+QString EndToEndTest::startListed(const QString& home, const QString& work, const QString& archive,
+                                  int timeoutMs, QString* window)
+{
+    if (!start(home, {archive}))
+        return program_->state();
+    if (const QString failed = waitForWindow(QStringLiteral("Starsiege Kadrillo"), 30000, window);
+        !failed.isEmpty())
+        return failed;
+    // The working folder is new, so "results.dat" appears only once the listing run has begun (empty
+    // at first, through the redirection), and the "Get List" window is up from before that run until
+    // its output has been read. So the file, no tool run and that window closed mean a whole listing.
     const QString results = work + QStringLiteral("/results.dat");
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired() &&
-           !(QFile::exists(results) && !display.hasWindow(QStringLiteral("Get List"))))
-        QTest::qWait(100);
-    return deadline.hasExpired() ? QString() : window;
+    return waitOnScreen(
+        [&] { return QFile::exists(results) && !toolRunning() && windowClosed(QStringLiteral("Get List")); },
+        QStringLiteral("the end of the listing (\"results.dat\" written, no tool run, \"Get List\" closed)"),
+        timeoutMs);
 }
 
-void EndToEndTest::stop(QProcess& program) const
+QString EndToEndTest::stop()
 {
-    ::kill(pid_t(program.processId()), SIGTERM);
-    QVERIFY(program.waitForFinished(30000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    program_->signal(SIGTERM);
+    return program_->waitForExit(30000);
 }
 
 void EndToEndTest::terminationSignalShutsDownCleanly_data()
@@ -138,17 +238,17 @@ void EndToEndTest::terminationSignalShutsDownCleanly()
     TestEnvironment::writeFile(work + QStringLiteral("/results.dat"), "old listing");
     TestEnvironment::writeFile(work + QStringLiteral("/notes.txt"), "the user's own");
 
-    QProcess program;
-    start(program, home, {}, QString());
-    QVERIFY(program.waitForStarted());
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(work + QStringLiteral("/vtlist.exe")), 20000);
+    QVERIFY2(start(home, {}), qPrintable(program_->state()));
+    const QString copied =
+        program_->waitUntil([&] { return QFile::exists(work + QStringLiteral("/vtlist.exe")); },
+                            QStringLiteral("the copy of vtlist.exe"), 30000);
+    QVERIFY2(copied.isEmpty(), qPrintable(copied));
     QCOMPARE(TestEnvironment::readFile(work + QStringLiteral("/extract.exe")),
              TestEnvironment::readFile(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe")));
 
-    ::kill(pid_t(program.processId()), signalNumber);
-    QVERIFY(program.waitForFinished(20000));
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
+    program_->signal(signalNumber);
+    const QString ended = program_->waitForExit(30000);
+    QVERIFY2(ended.isEmpty(), qPrintable(ended));
 
     QCOMPARE(QDir(work).entryList(QDir::Files | QDir::Hidden), QStringList{"notes.txt"});
     QSettings written(home + QStringLiteral("/config/Kadrillo/Kadrillo.ini"), QSettings::IniFormat);
@@ -180,20 +280,22 @@ void EndToEndTest::listsAndExtractsWithTheTools()
     if (const QString missing = VirtualDisplay::missingPrograms(); !missing.isEmpty())
         QSKIP(qPrintable(QStringLiteral("needs %1 (scripts/deps.sh installs them)").arg(missing)));
     const bool throughWine = lineEnd == "\r\n";
-    if (throughWine && ToolLauncher::findWine().isEmpty())
-        QSKIP("needs Wine (scripts/deps.sh installs wine64)");
+    if (throughWine) {
+        if (ToolLauncher::findWine().isEmpty())
+            QSKIP("needs Wine (scripts/deps.sh installs wine64)");
+        const QString prefix = winePrefixReady();
+        QVERIFY2(prefix.isEmpty(), qPrintable(QStringLiteral("Wine's prefix was not made: ") + prefix));
+    }
+    const QString display = startDisplay();
+    QVERIFY2(display.isEmpty(), qPrintable(display));
 
-    VirtualDisplay display;
-    if (!display.start())
-        QSKIP("Xvfb could not start a display here");
     const QString home =
         environment_.path() + (throughWine ? QStringLiteral("/wine") : QStringLiteral("/native"));
     const QString work = prepareHome(home, tools);
     const QString archive = samples() + QStringLiteral("/sample.vol");
-    QProcess program;
-    // The first start of Wine makes its prefix, which takes a while.
-    const QString window = startListed(display, program, home, work, archive, 180000);
-    QVERIFY(!window.isEmpty());
+    QString window;
+    const QString listed = startListed(home, work, archive, 60000, &window);
+    QVERIFY2(listed.isEmpty(), qPrintable(listed));
     QCOMPARE(TestEnvironment::readFile(work + QStringLiteral("/vtlist.bat")),
              "@echo off\r\nc:\r\ncd " + QFile::encodeName(work) +
                  "\r\nvtlist.exe *.* temp.vol >results.dat\r\nexit\r\n");
@@ -202,20 +304,28 @@ void EndToEndTest::listsAndExtractsWithTheTools()
              listing.constData());
     QCOMPARE(listing.contains("\r\n"), throughWine);
 
-    display.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    display.xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"),
-                     QStringLiteral("Home"), QStringLiteral("shift+Down"), QStringLiteral("shift+Down"),
-                     QStringLiteral("ctrl+e")});
+    QVERIFY2(display_->xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}),
+             qPrintable(display_->error()));
+    QVERIFY2(display_->xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"),
+                                QStringLiteral("Home"), QStringLiteral("shift+Down"),
+                                QStringLiteral("shift+Down"), QStringLiteral("ctrl+e")}),
+             qPrintable(display_->error()));
+    // The "Extract Files" window is up from before the first file until the last tool run has ended.
     const QString out = home + QStringLiteral("/out");
-    QTRY_VERIFY_WITH_TIMEOUT(QDir(out).entryList(QDir::Files).size() == 3 &&
-                                 !display.hasWindow(QStringLiteral("Extract Files")),
-                             120000);
+    const QString extracted = waitOnScreen(
+        [&] {
+            return QDir(out).entryList(QDir::Files).size() == 3 && !toolRunning() &&
+                   windowClosed(QStringLiteral("Extract Files"));
+        },
+        QStringLiteral("three extracted files with \"Extract Files\" closed"), 60000);
+    QVERIFY2(extracted.isEmpty(), qPrintable(extracted));
     for (const char* name : {"readme.cs", "mission.cs", "sky.bmp"}) {
         const QByteArray expected = objectData(archive, QLatin1String(name));
         QVERIFY(!expected.isEmpty());
         QCOMPARE(TestEnvironment::readFile(out + QLatin1Char('/') + QLatin1String(name)), expected);
     }
-    stop(program);
+    const QString stopped = stop();
+    QVERIFY2(stopped.isEmpty(), qPrintable(stopped));
     QVERIFY(!QFile::exists(work + QStringLiteral("/results.dat")));
 }
 
@@ -223,21 +333,24 @@ void EndToEndTest::hostileArchiveExtractsOnlyWhatIsSafe()
 {
     if (const QString missing = VirtualDisplay::missingPrograms(); !missing.isEmpty())
         QSKIP(qPrintable(QStringLiteral("needs %1 (scripts/deps.sh installs them)").arg(missing)));
-    VirtualDisplay display;
-    if (!display.start())
-        QSKIP("Xvfb could not start a display here");
+    const QString display = startDisplay();
+    QVERIFY2(display.isEmpty(), qPrintable(display));
     const QString home = environment_.path() + QStringLiteral("/hostile");
     const QString work = prepareHome(home, QStringLiteral(KADRILLO_STANDIN_DIR));
     const QString archive = samples() + QStringLiteral("/hostile.vol");
-    QProcess program;
-    const QString window = startListed(display, program, home, work, archive, 60000);
-    QVERIFY(!window.isEmpty());
+    QString window;
+    const QString listed = startListed(home, work, archive, 60000, &window);
+    QVERIFY2(listed.isEmpty(), qPrintable(listed));
 
-    display.xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window});
-    display.xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"),
-                     QStringLiteral("Home"), QStringLiteral("shift+End"), QStringLiteral("ctrl+e")});
+    QVERIFY2(display_->xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), window}),
+             qPrintable(display_->error()));
+    QVERIFY2(
+        display_->xdotool({QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("50"),
+                           QStringLiteral("Home"), QStringLiteral("shift+End"), QStringLiteral("ctrl+e")}),
+        qPrintable(display_->error()));
     // Refused names end the run with one warning that lists them.
-    QVERIFY(!display.waitForWindow(QStringLiteral("Warning!"), 60000).isEmpty());
+    const QString warned = waitForWindow(QStringLiteral("Warning!"), 60000);
+    QVERIFY2(warned.isEmpty(), qPrintable(warned));
 
     const QString out = home + QStringLiteral("/out");
     QStringList written = QDir(out).entryList(QDir::Files | QDir::Hidden);
@@ -258,7 +371,8 @@ void EndToEndTest::hostileArchiveExtractsOnlyWhatIsSafe()
                      name != QLatin1String("dir.cs"),
                  qPrintable(everything.filePath()));
     }
-    stop(program);
+    const QString stopped = stop();
+    QVERIFY2(stopped.isEmpty(), qPrintable(stopped));
 }
 
 QTEST_GUILESS_MAIN(EndToEndTest)

@@ -1,19 +1,12 @@
 #include "support/VirtualDisplay.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
-#include <QThread>
-#include <unistd.h>
 
-VirtualDisplay::~VirtualDisplay()
+VirtualDisplay::VirtualDisplay()
+    : server_(QStringLiteral("Xvfb"))
 {
-    if (server_.state() != QProcess::NotRunning) {
-        server_.terminate();
-        if (!server_.waitForFinished(5000))
-            server_.kill();
-        server_.waitForFinished(5000);
-    }
 }
 
 QString VirtualDisplay::missingPrograms()
@@ -26,57 +19,83 @@ QString VirtualDisplay::missingPrograms()
     return missing.join(QStringLiteral(", "));
 }
 
-bool VirtualDisplay::start()
+bool VirtualDisplay::start(const QString& logFile)
 {
-    for (int number = 100 + int(getpid() % 400); number < 1000; ++number) {
-        if (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-            continue;
-        server_.setProcessChannelMode(QProcess::MergedChannels);
-        server_.start(QStringLiteral("Xvfb"),
-                      {QStringLiteral(":%1").arg(number), QStringLiteral("-screen"), QStringLiteral("0"),
-                       QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!server_.waitForStarted(10000))
-            return false;
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-        QDeadlineTimer deadline(10000);
-        while (!deadline.hasExpired() && server_.state() == QProcess::Running && !QFile::exists(socket))
-            QThread::msleep(20);
-        if (server_.state() == QProcess::Running && QFile::exists(socket)) {
-            name_ = QStringLiteral(":%1").arg(number);
-            return true;
-        }
-        server_.kill();
-        server_.waitForFinished();
+    QProcess& process = server_.process();
+    process.setStandardErrorFile(logFile);
+    // The server picks a free display itself and writes its number to standard output once it takes
+    // connections; a socket file alone does not mean that.
+    if (!server_.start(QStringLiteral("Xvfb"),
+                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                        QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")})) {
+        error_ = server_.state();
+        return false;
     }
+    const QString failed = server_.waitUntil([&process] { return process.canReadLine(); },
+                                             QStringLiteral("the display number from Xvfb"), 30000);
+    bool isNumber = false;
+    const int number = failed.isEmpty() ? process.readLine().trimmed().toInt(&isNumber) : -1;
+    if (isNumber) {
+        name_ = QStringLiteral(":%1").arg(number);
+        return true;
+    }
+    QFile log(logFile);
+    error_ = (failed.isEmpty() ? QStringLiteral("Xvfb wrote no display number") : failed) +
+             QStringLiteral("; its messages:\n") +
+             QString::fromLocal8Bit(log.open(QIODevice::ReadOnly) ? log.readAll().right(2000) : QByteArray());
     return false;
 }
 
-QString VirtualDisplay::xdotool(const QStringList& arguments, int timeoutMs) const
+bool VirtualDisplay::xdotool(const QStringList& arguments, QString* output) const
 {
     QProcess tool;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), name_);
     tool.setProcessEnvironment(environment);
     tool.start(QStringLiteral("xdotool"), arguments);
-    tool.waitForFinished(timeoutMs);
-    return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-}
-
-QString VirtualDisplay::waitForWindow(const QString& title, int timeoutMs) const
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        const QString found = xdotool({QStringLiteral("search"), QStringLiteral("--name"), title});
-        if (!found.isEmpty())
-            return found.section(QLatin1Char('\n'), 0, 0);
-        QThread::msleep(100);
+    const QString command = QStringLiteral("xdotool ") + arguments.join(QLatin1Char(' '));
+    lastExitCode_ = -1;
+    if (!tool.waitForFinished(30000)) {
+        error_ = command + (tool.state() == QProcess::NotRunning ? QStringLiteral(": ") + tool.errorString()
+                                                                 : QStringLiteral(": no answer within 30 s"));
+        return false;
     }
-    return {};
+    const QString errors = QString::fromLocal8Bit(tool.readAllStandardError()).trimmed();
+    if (output)
+        *output = QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
+    if (tool.exitStatus() == QProcess::NormalExit)
+        lastExitCode_ = tool.exitCode();
+    if (lastExitCode_ == 0 && errors.isEmpty())
+        return true;
+    error_ = QStringLiteral("%1 ended with code %2: %3").arg(command).arg(lastExitCode_).arg(errors);
+    return false;
 }
 
-bool VirtualDisplay::hasWindow(const QString& title) const
+std::optional<QString> VirtualDisplay::window(const QString& title) const
 {
-    return !xdotool(
-                {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), title})
-                .isEmpty();
+    QString found;
+    if (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), title},
+                &found))
+        return found.section(QLatin1Char('\n'), 0, 0);
+    // A search that finds nothing ends with code 1 and says nothing; anything else is no answer.
+    if (lastExitCode_ == 1 && found.isEmpty() && error_.endsWith(QLatin1String(": ")))
+        return QString();
+    return std::nullopt;
+}
+
+QStringList VirtualDisplay::titles() const
+{
+    QString ids;
+    if (!xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                  QStringLiteral(".")},
+                 &ids))
+        return {};
+    QStringList found;
+    for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QString title;
+        if (xdotool({QStringLiteral("getwindowname"), id}, &title))
+            found.append(title);
+    }
+    return found;
 }

@@ -1,27 +1,36 @@
 #pragma once
 
-#include <QProcess>
+#include "support/OwnedProgram.h"
+
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 // A private X display (Xvfb) for end-to-end tests that drive the real program with xdotool, as a
 // user at the keyboard would.
 class VirtualDisplay {
 public:
-    VirtualDisplay() = default;
-    ~VirtualDisplay();
+    VirtualDisplay();
 
     // Why the display cannot be had here (a missing program), or empty when it can.
     static QString missingPrograms();
-    bool start();
+    // Starts the server, writing its messages to `logFile`, and waits until it takes connections;
+    // false with the reason in error().
+    bool start(const QString& logFile);
     QString name() const { return name_; }
+    QString error() const { return error_; }
 
-    // Runs xdotool on this display; its standard output, trimmed.
-    QString xdotool(const QStringList& arguments, int timeoutMs = 30000) const;
-    // The id of a window whose title matches, waiting up to the timeout for it; empty if none came.
-    QString waitForWindow(const QString& title, int timeoutMs = 30000) const;
-    bool hasWindow(const QString& title) const;
+    // Runs xdotool on this display; false when it failed or gave no answer, with the reason in error().
+    bool xdotool(const QStringList& arguments, QString* output = nullptr) const;
+    // The id of a shown window whose title matches, an empty id when there is none, and nothing when
+    // xdotool could not tell (an X error while windows come and go).
+    std::optional<QString> window(const QString& title) const;
+    // The titles of the shown windows, to say what was on the screen when a wait failed.
+    QStringList titles() const;
 
 private:
-    QProcess server_;
+    OwnedProgram server_;
     QString name_;
+    mutable QString error_;
+    mutable int lastExitCode_ = -1;
 };

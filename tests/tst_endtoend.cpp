@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QSettings>
 #include <QTest>
-#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -169,10 +168,11 @@ QString EndToEndTest::winePrefixReady()
 QString EndToEndTest::waitOnScreen(const std::function<bool()>& condition, const QString& what, int timeoutMs)
 {
     const QString failed = program_->waitUntil(condition, what, timeoutMs);
-    if (failed.isEmpty() || !program_->isRunning())
+    if (failed.isEmpty())
         return failed;
     return failed + QStringLiteral("; windows shown: ") + display_->titles().join(QStringLiteral(", ")) +
-           QStringLiteral("; last xdotool problem: ") + display_->error();
+           QStringLiteral("; last xdotool problem: ") + display_->error() + QStringLiteral("; ") +
+           display_->report();
 }
 
 QString EndToEndTest::waitForWindow(const QString& title, int timeoutMs, QString* id)
@@ -191,10 +191,8 @@ QString EndToEndTest::waitForWindow(const QString& title, int timeoutMs, QString
 
 bool EndToEndTest::toolRunning() const
 {
-    const QStringList processes = program_->marked();
-    return std::any_of(processes.begin(), processes.end(), [](const QString& process) {
-        return process.contains(QLatin1String("kadrillo-batch"));
-    });
+    // Every tool run (the script interpreter, Wine or the tool) is a child of the program.
+    return !program_->children().isEmpty();
 }
 
 QString EndToEndTest::startListed(const QString& home, const QString& work, const QString& archive,

@@ -137,6 +137,26 @@ QStringList OwnedProgram::marked() const
     return found;
 }
 
+QStringList OwnedProgram::children() const
+{
+    QStringList found;
+    if (!isRunning())
+        return found;
+    const qint64 parent = process_.processId();
+    for (const QString& name : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool isNumber = false;
+        const pid_t pid = pid_t(name.toInt(&isNumber));
+        if (!isNumber)
+            continue;
+        // After the command's closing parenthesis: state, then the parent's id.
+        const QByteArray stat = procFile(pid, "stat");
+        const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields[0] != "Z" && fields[1].toLongLong() == parent)
+            found.append(describe(pid));
+    }
+    return found;
+}
+
 void OwnedProgram::end(int graceMs)
 {
     if (group_ == 0)

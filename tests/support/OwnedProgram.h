@@ -39,6 +39,8 @@ public:
 
     // Running processes that carry the mark, as "pid command line", the program included.
     QStringList marked() const;
+    // The program's own running children (its tool runs), as "pid command line".
+    QStringList children() const;
     // Asks the program's group to end, and kills it after `graceMs`; waits until the program has ended.
     void end(int graceMs = 5000);
     // Kills whatever still carries the mark after a short grace and waits until it is gone; what had

@@ -21,6 +21,7 @@ QString VirtualDisplay::missingPrograms()
 
 bool VirtualDisplay::start(const QString& logFile)
 {
+    logFile_ = logFile;
     QProcess& process = server_.process();
     process.setStandardErrorFile(logFile);
     // The server picks a free display itself and writes its number to standard output once it takes
@@ -40,11 +41,17 @@ bool VirtualDisplay::start(const QString& logFile)
         name_ = QStringLiteral(":%1").arg(number);
         return true;
     }
-    QFile log(logFile);
     error_ = (failed.isEmpty() ? QStringLiteral("Xvfb wrote no display number") : failed) +
-             QStringLiteral("; its messages:\n") +
-             QString::fromLocal8Bit(log.open(QIODevice::ReadOnly) ? log.readAll().right(2000) : QByteArray());
+             QStringLiteral("; ") + report();
     return false;
+}
+
+QString VirtualDisplay::report() const
+{
+    QFile log(logFile_);
+    const QByteArray written = log.open(QIODevice::ReadOnly) ? log.readAll().right(2000) : QByteArray();
+    return QStringLiteral("%1 on display %2, its messages:\n%3")
+        .arg(server_.state(), name_, QString::fromLocal8Bit(written));
 }
 
 bool VirtualDisplay::xdotool(const QStringList& arguments, QString* output) const

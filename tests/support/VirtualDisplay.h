@@ -19,6 +19,8 @@ public:
     bool start(const QString& logFile);
     QString name() const { return name_; }
     QString error() const { return error_; }
+    // How the server stands and what it last wrote, to go with a failure.
+    QString report() const;
 
     // Runs xdotool on this display; false when it failed or gave no answer, with the reason in error().
     bool xdotool(const QStringList& arguments, QString* output = nullptr) const;
@@ -30,6 +32,7 @@ public:
 
 private:
     OwnedProgram server_;
+    QString logFile_;
     QString name_;
     mutable QString error_;
     mutable int lastExitCode_ = -1;

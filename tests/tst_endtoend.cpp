@@ -5,11 +5,13 @@
 #include "support/VirtualDisplay.h"
 #include "support/WinePrefix.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QSettings>
 #include <QTest>
+#include <QThread>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -97,6 +99,11 @@ void EndToEndTest::cleanup()
         // Wine's server and the programs in its prefix are no part of the program's group.
         if (const QString wine = wine_.shutDown(); !wine.isEmpty())
             problems.append(wine);
+        // A Wine program that was still ending can start a fresh server after "-k"; end that one too.
+        for (QDeadlineTimer settle(10000); !program_->marked().isEmpty() && !settle.hasExpired();) {
+            QThread::msleep(500);
+            wine_.shutDown();
+        }
         const QStringList left = program_->killLeftovers();
         if (!left.isEmpty())
             problems.append(QStringLiteral("still running after the program had ended: ") +

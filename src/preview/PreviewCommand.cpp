@@ -82,3 +82,8 @@ frmPreview* PreviewCommand::pictureWindow()
     }
     return picture_;
 }
+
+frmPreview* PreviewCommand::loadedPictureWindow() const
+{
+    return picture_;
+}

@@ -29,7 +29,8 @@ public:
     void preview(const Request& request);
     // The picture window, loaded (with its palette) when it is not.
     frmPreview* pictureWindow();
-    frmPreview* loadedPictureWindow() const { return picture_; }
+    // Null while the picture window is not loaded.
+    frmPreview* loadedPictureWindow() const;
 
 signals:
     void statusChanged(const QString& text);

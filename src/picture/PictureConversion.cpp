@@ -49,8 +49,7 @@ PictureConversion::Outcome PictureConversion::ConvertPicture(const Options& opti
     if (kind == PictureCodec::Kind::StandardBitmap) {
         const MessageBoxes::Answer answer =
             messages_.show(parent_, MessageBoxes::programTitle(),
-                           tr("This file is a standard bitmap file.") + QStringLiteral("\r\n") +
-                               tr("Are you sure you want to open it."),
+                           tr("This file is a standard bitmap file.\r\nAre you sure you want to open it."),
                            MessageBoxes::Buttons::YesNo, MessageBoxes::Icon::Information);
         if (answer != MessageBoxes::Answer::Yes)
             return Outcome::Declined;

@@ -47,8 +47,7 @@ frmConvert::frmConvert(QWidget* owner, const Job& job, ToolRunner& runner, Pictu
 
 QString frmConvert::statusText(const char* step, int position, int count)
 {
-    return tr(step) + QLatin1Char(' ') + QString::number(position) + tr(" of") + QLatin1Char(' ') +
-           QString::number(count);
+    return tr(step).arg(position).arg(count);
 }
 
 void frmConvert::showStatus(const QString& text)
@@ -70,6 +69,7 @@ void frmConvert::work()
         return;
     }
     const int objects = int(job_.rows.size());
+    // Each object is two units of progress: its extraction, then its conversion.
     step_ = 100.0f / float(2 * objects);
     const QString picture = runner_.workFolder().file(QStringLiteral("temp.bmp"));
     QStringList failures;
@@ -79,7 +79,8 @@ void frmConvert::work()
         if (!name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive)) {
             const MessageBoxes::Answer answer = messages_.show(
                 this, MessageBoxes::programTitle(),
-                name + tr(" is not a bitmap file do you want to skip this file and continue with the rest."),
+                tr("%1 is not a bitmap file do you want to skip this file and continue with the rest.")
+                    .arg(name),
                 MessageBoxes::Buttons::YesNoCancel, MessageBoxes::Icon::Question);
             if (answer == MessageBoxes::Answer::Cancel)
                 break;
@@ -95,7 +96,7 @@ void frmConvert::work()
         }
         ++units;
         const int position = (units + 1) / 2;
-        showStatus(statusText(QT_TR_NOOP("Extracting file"), position, objects));
+        showStatus(statusText(QT_TR_NOOP("Extracting file %1 of %2"), position, objects));
         // An earlier object's picture must never pass for this one's.
         FileSystem::deleteFileIfExists(picture);
         if (!runner_.RunToolScript(ToolCommands::extractScript,
@@ -104,7 +105,7 @@ void frmConvert::work()
             break;
         }
         showProgress(units);
-        showStatus(statusText(QT_TR_NOOP("Converting file"), position, objects));
+        showStatus(statusText(QT_TR_NOOP("Converting file %1 of %2"), position, objects));
         ++units;
         if (!FileSystem::fileExists(picture)) {
             failures.append(tr("%1: the tool wrote no file").arg(name));

@@ -66,25 +66,23 @@ void AppLifecycle::prepareWorkFolder()
     // Until a usable folder is ready, the runner refuses every command and names this folder.
     runner_.setWorkFolder(WorkFolder::refused(path));
     const QString shown = QDir::toNativeSeparators(path);
+    QString refusal;
     switch (PrivateFolder::prepare(path)) {
     case PrivateFolder::Status::Ready:
         runner_.setWorkFolder(WorkFolder(path));
         return;
     case PrivateFolder::Status::NotOurs:
-        messages_.show(nullptr, MessageBoxes::programTitle(),
-                       tr("The working folder %1 is not a folder of your own, so Kadrillo will not run the "
-                          "game's tools there. Choose another working folder in the options.")
-                           .arg(shown),
-                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
-        return;
+        refusal = tr("The working folder %1 is not a folder of your own, so Kadrillo will not run the game's "
+                     "tools there. Choose another working folder in the options.")
+                      .arg(shown);
+        break;
     case PrivateFolder::Status::CannotCreate:
-        messages_.show(nullptr, MessageBoxes::programTitle(),
-                       tr("Cannot create the working folder \"%1\". Choose another working folder in the "
-                          "options.")
-                           .arg(shown),
-                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
-        return;
+        refusal = tr("Cannot create the working folder \"%1\". Choose another working folder in the options.")
+                      .arg(shown);
+        break;
     }
+    messages_.show(nullptr, MessageBoxes::programTitle(), refusal, MessageBoxes::Buttons::Ok,
+                   MessageBoxes::Icon::Exclamation);
 }
 
 void AppLifecycle::copyTool(const QString& source, const char* toolName, const QString& missingMessage)

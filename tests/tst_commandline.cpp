@@ -1,6 +1,4 @@
 #include "app/CommandLine.h"
-#include "app/OpenDialog.h"
-#include "support/ScriptedFilePicker.h"
 
 #include <QTest>
 
@@ -12,7 +10,6 @@ private slots:
     void tokens();
     void argumentsSurviveTheJoin();
     void eachArgumentIsOneArchivePath();
-    void pickerFilterByKind();
 };
 
 void CommandLineTest::tokens_data()
@@ -71,28 +68,6 @@ void CommandLineTest::eachArgumentIsOneArchivePath()
     const QStringList arguments{"/v/my\"odd.vol", "/v/a b.vol", "", "/v/\"quoted\".vol"};
     QCOMPARE(CommandLine::archivePaths(arguments),
              (QStringList{"/v/my\"odd.vol", "/v/a b.vol", "/v/\"quoted\".vol"}));
-}
-
-void CommandLineTest::pickerFilterByKind()
-{
-    ScriptedFilePicker picker;
-    picker.willPick(QStringLiteral("/v/sky.vol"));
-    const std::optional<FilePicker::Picked> picked =
-        ShowOpenDialog(picker, nullptr, QStringLiteral("vol"), QStringLiteral("Open VOL file"));
-    QVERIFY(picked);
-    QCOMPARE(picked->path, QStringLiteral("/v/sky.vol"));
-    QCOMPARE(picked->title, QStringLiteral("sky.vol"));
-    QVERIFY(!ShowOpenDialog(picker, nullptr, QStringLiteral("VOL"), QStringLiteral("t")));
-    ShowOpenDialog(picker, nullptr, QStringLiteral("extract"), QStringLiteral("Find Extract.exe"));
-    ShowOpenDialog(picker, nullptr, QStringLiteral("vtlist"), QStringLiteral("Find Vtlist.exe"));
-    ShowOpenDialog(picker, nullptr, QStringLiteral("palette"), QStringLiteral("Find Default Palette"));
-    ShowOpenDialog(picker, nullptr, QString(), QStringLiteral("Find Temp Directory"));
-    QStringList filters;
-    for (const ScriptedFilePicker::Asked& asked : picker.asked())
-        filters.append(asked.filter);
-    QCOMPARE(filters, (QStringList{"VOL Files (*.vol)", "", "Application Files (*.exe)",
-                                   "Application Files (*.exe)", "Palette Files (*.pal)", ""}));
-    QCOMPARE(picker.asked().first().title, QStringLiteral("Open VOL file"));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -31,8 +31,6 @@ private slots:
     void windowFrameAtStart();
     void tabStripFollowsTheWindowAndTheBars();
     void minimizingLeavesTheLayoutAlone();
-    void menuTree_data();
-    void menuTree();
     void settingToggles();
     void shortcuts();
     void toolbarButtons();
@@ -191,64 +189,6 @@ void MainWindowTest::minimizingLeavesTheLayoutAlone()
     window_->setWindowState(Qt::WindowMinimized);
     action("mnuViewStatusbar")->trigger();
     QCOMPARE(strip->geometry(), before);
-}
-
-void MainWindowTest::menuTree_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("shortcut");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<bool>("checked");
-    QTest::addColumn<bool>("checkedAfterStart");
-    const auto row = [](const char* name, const char* parent, const char* caption, const char* shortcut,
-                        bool enabled, bool checked, bool afterStart) {
-        QTest::newRow(name) << name << parent << caption << shortcut << enabled << checked << afterStart;
-    };
-    row("mnuFileOpen", "mnuFile", "&Open...", "Ctrl+O", true, false, false);
-    row("mnuFileGetList", "mnuFile", "&Get List", "Ctrl+L", false, false, false);
-    row("mnuFileExtract", "mnuFile", "&Extract", "Ctrl+E", false, false, false);
-    row("mnuFilePreview", "mnuFile", "&Preview", "Ctrl+P", false, false, false);
-    row("mnuFileExit", "mnuFile", "E&xit", "", true, false, false);
-    row("mnuToolbarsMain", "mnuViewToolbars", "&Main", "", true, true, true);
-    row("mnuToolbarsPreview", "mnuViewToolbars", "P&review Picture", "", true, false, false);
-    row("mnuToolbarsSound", "mnuViewToolbars", "Preview &Sound", "", true, false, false);
-    row("mnuToolbarsScript", "mnuViewToolbars", "&Preview Script", "", true, false, false);
-    row("mnuToolbarsPalette", "mnuViewToolbars", "Pa&lette", "", true, false, false);
-    row("mnuViewStatusbar", "mnuView", "&Statusbar", "", true, true, true);
-    row("mnuToolsOptions", "mnuTools", "&Options...", "", true, false, false);
-    row("mnuPreviewAuto", "mnuToolsPreview", "&Auto Preview", "Ctrl+A", true, false, true);
-    row("mnuPreviewResize", "mnuToolsPreview", "&Re-size to fit", "Ctrl+R", true, false, true);
-    row("munPaletteAuto", "mnuToolsPalette", "&Auto Search", "Ctrl+S", true, false, true);
-    row("mnuSearchSub", "mnuToolsPalette", "&Search Subdirectories", "", true, false, true);
-    row("mnuToolsExtract", "mnuTools", "&Palette Extractor...", "", true, false, false);
-    row("mnuToolsList", "mnuTools", "Auto &List", "", true, false, true);
-    row("mnuToolsUpdate", "mnuTools", "&Update", "Ctrl+U", false, false, false);
-    row("mnuToolsAcioate", "mnuTools", "&Associate", "", true, false, false);
-    row("mnuHelpAbout", "mnuHelp", "&About...", "", true, false, false);
-}
-
-void MainWindowTest::menuTree()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, parent);
-    QFETCH(QString, caption);
-    QFETCH(QString, shortcut);
-    QFETCH(bool, enabled);
-    QFETCH(bool, checked);
-    QFETCH(bool, checkedAfterStart);
-    QAction* item = window_->findChild<QAction*>(name);
-    QVERIFY(item);
-    const auto* menu = window_->findChild<QMenu*>(parent);
-    QVERIFY(menu);
-    QVERIFY(menu->actions().contains(item));
-    QCOMPARE(item->text(), caption);
-    QCOMPARE(item->shortcut(), QKeySequence(shortcut));
-    QCOMPARE(item->isEnabled(), enabled);
-    QCOMPARE(item->isChecked(), checked);
-    window_->Form_Load();
-    QCOMPARE(item->isChecked(), checkedAfterStart);
 }
 
 void MainWindowTest::settingToggles()

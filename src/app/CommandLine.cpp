@@ -47,6 +47,16 @@ QStringList tokens(const QString& commandLine)
     return paths;
 }
 
+QStringList droppedArchives(const QList<QUrl>& urls)
+{
+    QStringList paths;
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(QLatin1String(".vol"), Qt::CaseInsensitive))
+            paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
 QString fileName(const QString& path)
 {
 #ifdef Q_OS_WIN

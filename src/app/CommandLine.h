@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
+#include <QUrl>
 
-// The archives named on the program's command line.
+// The archives named on the program's command line, or dropped on its window.
 namespace CommandLine {
 
 // The archive paths among the program's arguments. Where the system hands over separate arguments
@@ -16,6 +18,8 @@ QString join(const QStringList& arguments);
 // Blanks and tabs outside double quotes separate paths; a double quote starts or ends a quoted
 // part and is dropped. Empty paths are skipped.
 QStringList tokens(const QString& commandLine);
+// The local ".vol" files among dropped files, in their order.
+QStringList droppedArchives(const QList<QUrl>& urls);
 // The file name of a path: its text after the last folder separator.
 QString fileName(const QString& path);
 

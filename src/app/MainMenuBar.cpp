@@ -1,5 +1,7 @@
 #include "app/MainMenuBar.h"
 
+#include "app/AppSettings.h"
+
 #include <QMenu>
 
 namespace {
@@ -82,4 +84,29 @@ MainMenuBar::MainMenuBar(QWidget* parent)
     mnuHelp = submenu(this, "mnuHelp", tr("&Help"));
     mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", tr("&About..."), Start::Enabled);
     addMenu(mnuHelp);
+}
+
+void MainMenuBar::bindSettings(AppSettings& settings)
+{
+    settings_ = &settings;
+    // An item has already flipped its own check mark when it is triggered.
+    const auto bind = [this](QAction* item, bool AppSettings::*setting) {
+        connect(item, &QAction::triggered, this,
+                [this, item, setting] { settings_->*setting = item->isChecked(); });
+    };
+    bind(mnuPreviewAuto, &AppSettings::AutoPreview);
+    bind(mnuPreviewResize, &AppSettings::ResizeToFit);
+    bind(mnuSearchSub, &AppSettings::SearchSubfolders);
+    bind(mnuToolsList, &AppSettings::AutoList);
+    bind(munPaletteAuto, &AppSettings::AutoSelect);
+    connect(munPaletteAuto, &QAction::triggered, mnuSearchSub, &QAction::setEnabled);
+}
+
+void MainMenuBar::showSettings()
+{
+    mnuToolsList->setChecked(settings_->AutoList);
+    munPaletteAuto->setChecked(settings_->AutoSelect);
+    mnuPreviewResize->setChecked(settings_->ResizeToFit);
+    mnuSearchSub->setChecked(settings_->SearchSubfolders);
+    mnuPreviewAuto->setChecked(settings_->AutoPreview);
 }

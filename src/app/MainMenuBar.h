@@ -4,6 +4,7 @@
 
 class QAction;
 class QMenu;
+struct AppSettings;
 
 // The main window's menu bar: captions, access keys, shortcuts and start states.
 class MainMenuBar : public QMenuBar {
@@ -11,6 +12,11 @@ class MainMenuBar : public QMenuBar {
 
 public:
     explicit MainMenuBar(QWidget* parent = nullptr);
+
+    // The check marks of the settings' items write the settings as they change.
+    void bindSettings(AppSettings& settings);
+    // Shows the bound settings as check marks, as they stand now.
+    void showSettings();
 
     QMenu* mnuFile;
     QAction* mnuFileOpen;
@@ -43,4 +49,7 @@ public:
 
     QMenu* mnuHelp;
     QAction* mnuHelpAbout;
+
+private:
+    AppSettings* settings_ = nullptr;
 };

@@ -2,8 +2,7 @@
 
 #include <QToolBar>
 
-// The main window's toolbar. Each button carries its key ("Open", "List", ...) as its data, and
-// a press is dispatched by that key.
+// The main window's toolbar. Each button carries its key ("Open", "List", ...) as its data.
 class MainToolBar : public QToolBar {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 #include "platform/Twips.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -56,4 +57,84 @@ ObjectPane::ObjectPane(QWidget* parent)
     lblSelected = make<QLabel>(Frame2, "lblSelected", QStringLiteral("######"), 120, 960, 630, 195);
     Twips::fitCaptions({Label1, cmdSelect, cmdNone, cmdPreview, cmdExtract, cmdPalette, cmdConvert, Frame2,
                         Label2, lblFiles, Label4, lblSelected});
+    lstList->installEventFilter(this);
+    connect(cmdSelect, &QPushButton::clicked, this, &ObjectPane::cmdSelect_Click);
+    connect(cmdNone, &QPushButton::clicked, this, &ObjectPane::cmdNone_Click);
+}
+
+SelectionRules::Selection ObjectPane::selection() const
+{
+    SelectionRules::Selection selection;
+    selection.selectedCount = int(lstList->selectionModel()->selectedRows().size());
+    selection.rowCount = lstList->count();
+    selection.hasCurrentRow = lstList->currentRow() >= 0;
+    if (selection.hasCurrentRow)
+        selection.currentName = lstList->currentItem()->text();
+    return selection;
+}
+
+void ObjectPane::applyCommands(const SelectionRules::Commands& commands)
+{
+    cmdExtract->setEnabled(commands.extract);
+    cmdPreview->setEnabled(commands.preview);
+    cmdPreview->setDefault(commands.preview);
+    cmdExtract->setDefault(!commands.preview);
+    cmdPalette->setEnabled(commands.palette);
+    cmdConvert->setEnabled(commands.convert);
+    lblSelected->setText(commands.selectedCaption);
+    cmdSelect->setEnabled(commands.selectAll);
+    cmdNone->setEnabled(commands.selectNone);
+}
+
+void ObjectPane::showNames(const QStringList& names)
+{
+    const QSignalBlocker quiet(lstList);
+    lstList->clear();
+    lstList->addItems(names);
+}
+
+void ObjectPane::markListed(int rows)
+{
+    cmdSelect->setEnabled(true);
+    cmdNone->setEnabled(true);
+    lblFiles->setText(QString::number(rows));
+    lblSelected->setText(QStringLiteral("0"));
+}
+
+QList<int> ObjectPane::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : lstList->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// Enter in the list presses the default command, as in a dialog.
+bool ObjectPane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lstList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QPushButton* byDefault = cmdPreview->isDefault() ? cmdPreview : cmdExtract;
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && byDefault->isEnabled()) {
+            byDefault->click();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void ObjectPane::cmdSelect_Click()
+{
+    if (lstList->count() == 0)
+        return;
+    // Marking every row ends, as it always has, with the last row current.
+    lstList->selectionModel()->setCurrentIndex(lstList->model()->index(lstList->count() - 1, 0),
+                                               QItemSelectionModel::NoUpdate);
+    lstList->selectAll();
+}
+
+void ObjectPane::cmdNone_Click()
+{
+    lstList->clearSelection();
 }

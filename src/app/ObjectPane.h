@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/SelectionRules.h"
+
 #include <QFrame>
 
 class QGroupBox;
@@ -15,6 +17,17 @@ class ObjectPane : public QFrame {
 public:
     explicit ObjectPane(QWidget* parent = nullptr);
 
+    // What the selection rules need to know of the list.
+    SelectionRules::Selection selection() const;
+    // Sets the pane's commands and the selected count as the rules say.
+    void applyCommands(const SelectionRules::Commands& commands);
+    // Fills the list; filling is not a selection by the user, so no click is raised.
+    void showNames(const QStringList& names);
+    // A listing with rows: its counts, with Select All and Select None available.
+    void markListed(int rows);
+    // The selected rows, in list order.
+    QList<int> selectedRows() const;
+
     QLabel* Label1;
     ObjectList* lstList;
     QPushButton* cmdSelect;
@@ -28,4 +41,11 @@ public:
     QLabel* lblFiles;
     QLabel* Label4;
     QLabel* lblSelected;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void cmdSelect_Click();
+    void cmdNone_Click();
 };

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class MainArea;
 class MainMenuBar;
 class MainStatusBar;
 class MainToolBar;
@@ -50,7 +51,6 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -59,30 +59,22 @@ private:
     void connectMenus();
     void connectPreviews();
     void connectObjectPane();
-    void placeInnerArea();
-    void placeFrame1();
     void Form_Activate();
     void handleCommandLineOnce();
     void Form_Unload();
 
     void lstList_Click();
     void lstList_DblClick();
-    void cmdSelect_Click();
-    void cmdNone_Click();
     void TabStrip1_Click(int index);
-    void Toolbar1_ButtonClick(QAction* button);
     void setListingCommandsEnabled(bool enabled);
     static QString emptyListingText();
     void showListing();
     void markListed(int rows);
     bool listCurrentVol();
     void openArchives(const QStringList& paths);
-    QList<int> selectedRows() const;
 
     void mnuToolbarsPreview_Click();
     PictureConversion::Options conversionOptions() const;
-    void toggleSetting(QAction* item, bool AppSettings::*setting);
-    void munPaletteAuto_Click();
     void toggleBar(QAction* item, QWidget* bar);
 
     AppState& state_;
@@ -95,7 +87,7 @@ private:
     QList<QPointer<QWidget>> toolWindows_;
     bool unloaded_ = false;
 
-    QWidget* innerArea_;
+    MainArea* innerArea_;
     MainMenuBar* menus_;
     MainToolBar* Toolbar1;
     MainStatusBar* StatusBar1;

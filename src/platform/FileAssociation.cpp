@@ -103,11 +103,23 @@ QString refresh(const char* tool, const QString& folder)
     return {};
 }
 
+// The user's default and added handler lists name the desktop entry for the file kind.
+QString makeDefault(const QString& config, const QByteArray& mimeType, const QByteArray& desktopFile)
+{
+    const QString list = config + QStringLiteral("/mimeapps.list");
+    QFile existing(list);
+    QByteArray content = existing.open(QIODevice::ReadOnly) ? existing.readAll() : QByteArray();
+    existing.close();
+    content = setKey(content, "Default Applications", mimeType, desktopFile);
+    content = setKey(content, "Added Associations", mimeType, desktopFile + ';');
+    return writeFile(list, content);
+}
+
 } // namespace
 
+#ifdef Q_OS_WIN
 QString FileAssociation::install() const
 {
-#ifdef Q_OS_WIN
     QSettings classes(QStringLiteral("HKEY_CLASSES_ROOT"), QSettings::NativeFormat);
     const QString fileType = programName.toLower() + QStringLiteral("file");
     classes.setValue(extension + QStringLiteral("/."), fileType);
@@ -120,53 +132,55 @@ QString FileAssociation::install() const
                      QLatin1Char('"') + QDir::toNativeSeparators(programPath) + QStringLiteral("\" %1"));
     classes.sync();
     return classes.status() == QSettings::NoError ? QString() : tr("Cannot write the file association.");
+}
 #else
+QString FileAssociation::mimeXml() const
+{
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                          "  <mime-type type=\"%1\">\n"
+                          "    <comment>%2</comment>\n"
+                          "    <sub-class-of type=\"%3\"/>\n"
+                          "    <glob pattern=\"*%4\"/>\n"
+                          "  </mime-type>\n"
+                          "</mime-info>\n")
+        .arg(mimeType, comment.toHtmlEscaped(), subClassOf, extension);
+}
+
+QString FileAssociation::desktopEntry() const
+{
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=%1\n"
+                          "Comment=%2\n"
+                          "Exec=%3 %f\n"
+                          "Icon=%4\n"
+                          "MimeType=%5;\n"
+                          "Terminal=false\n"
+                          "Categories=Utility;Archiving;\n")
+        .arg(programName, comment, execArgument(programPath), programName.toLower(), mimeType);
+}
+
+QString FileAssociation::install() const
+{
     const QString data = userFolder("XDG_DATA_HOME", QStringLiteral("/.local/share"));
     const QString config = userFolder("XDG_CONFIG_HOME", QStringLiteral("/.config"));
     const QString base = programName.toLower();
     const QString desktopFile = base + QStringLiteral(".desktop");
 
-    const QString mimeXml =
-        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                       "  <mime-type type=\"%1\">\n"
-                       "    <comment>%2</comment>\n"
-                       "    <sub-class-of type=\"%3\"/>\n"
-                       "    <glob pattern=\"*%4\"/>\n"
-                       "  </mime-type>\n"
-                       "</mime-info>\n")
-            .arg(mimeType, comment.toHtmlEscaped(), subClassOf, extension);
-    const QString entry = QStringLiteral("[Desktop Entry]\n"
-                                         "Type=Application\n"
-                                         "Name=%1\n"
-                                         "Comment=%2\n"
-                                         "Exec=%3 %f\n"
-                                         "Icon=%4\n"
-                                         "MimeType=%5;\n"
-                                         "Terminal=false\n"
-                                         "Categories=Utility;Archiving;\n")
-                              .arg(programName, comment, execArgument(programPath), base, mimeType);
-
-    QString error =
-        writeFile(data + QStringLiteral("/mime/packages/") + base + QStringLiteral(".xml"), mimeXml.toUtf8());
+    QString error = writeFile(data + QStringLiteral("/mime/packages/") + base + QStringLiteral(".xml"),
+                              mimeXml().toUtf8());
     if (error.isEmpty())
         error = writeFile(
             data + QStringLiteral("/icons/hicolor/scalable/apps/") + base + QStringLiteral(".svg"), iconSvg);
     if (error.isEmpty())
-        error = writeFile(data + QStringLiteral("/applications/") + desktopFile, entry.toUtf8());
-    if (error.isEmpty()) {
-        const QString list = config + QStringLiteral("/mimeapps.list");
-        QFile existing(list);
-        QByteArray content = existing.open(QIODevice::ReadOnly) ? existing.readAll() : QByteArray();
-        existing.close();
-        content = setKey(content, "Default Applications", mimeType.toUtf8(), desktopFile.toUtf8());
-        content = setKey(content, "Added Associations", mimeType.toUtf8(), desktopFile.toUtf8() + ';');
-        error = writeFile(list, content);
-    }
+        error = writeFile(data + QStringLiteral("/applications/") + desktopFile, desktopEntry().toUtf8());
+    if (error.isEmpty())
+        error = makeDefault(config, mimeType.toUtf8(), desktopFile.toUtf8());
     if (error.isEmpty())
         error = refresh("update-mime-database", data + QStringLiteral("/mime"));
     if (error.isEmpty())
         error = refresh("update-desktop-database", data + QStringLiteral("/applications"));
     return error;
-#endif
 }
+#endif

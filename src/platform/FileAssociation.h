@@ -15,4 +15,8 @@ struct FileAssociation {
 
     // Writes the records and refreshes the desktop's databases; the reason when that failed.
     QString install() const;
+
+private:
+    QString mimeXml() const;
+    QString desktopEntry() const;
 };

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QMediaPlayer>
+#include <QWidget>
+
+class QAudioOutput;
+class QToolButton;
+
+// A sound player with its own row of buttons (rewind, play, pause, stop). A sound file is held
+// open from open() until close(); nothing plays until the user presses play.
+class MediaControl : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit MediaControl(QWidget* parent = nullptr);
+
+    void setFileName(const QString& path) { fileName_ = path; }
+    const QString& fileName() const { return fileName_; }
+    // Opens the file named; does nothing while that file is already open.
+    void open();
+    // Stops and lets go of the file.
+    void close();
+    // Back to the start of the sound.
+    void prev();
+    bool isOpen() const { return !openFile_.isEmpty(); }
+
+    // In milliseconds; 0 while nothing is open or the length is not known yet.
+    qint64 length() const;
+    qint64 position() const;
+
+    QToolButton* rewindButton;
+    QToolButton* playButton;
+    QToolButton* pauseButton;
+    QToolButton* stopButton;
+
+signals:
+    // The position or the length has changed.
+    void statusUpdate();
+    // Playing has reached the end of the sound.
+    void done();
+    // The file cannot be played, and why.
+    void failed(const QString& reason);
+
+private:
+    void showState();
+
+    QMediaPlayer* player_;
+    QAudioOutput* output_;
+    QString fileName_;
+    QString openFile_;
+};

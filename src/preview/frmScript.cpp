@@ -1,0 +1,61 @@
+#include "preview/frmScript.h"
+
+#include "archive/ToolRunner.h"
+#include "archive/Windows1252.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <algorithm>
+#include <cmath>
+
+frmScript::frmScript(const ToolRunner& runner, QWidget* parent)
+    : QMainWindow(parent)
+    , rtfScript(new QPlainTextEdit)
+    , runner_(runner)
+{
+    setObjectName(QStringLiteral("frmScript"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Preview Script"));
+    setCentralWidget(new QWidget(this));
+    rtfScript->setParent(centralWidget());
+    rtfScript->setObjectName(QStringLiteral("rtfScript"));
+    rtfScript->setAccessibleName(tr("Script"));
+    rtfScript->setReadOnly(true);
+    rtfScript->setLineWrapMode(QPlainTextEdit::NoWrap);
+    rtfScript->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    resize(Twips::toPixels(this, 0, 0, 6000, 4500).size());
+}
+
+QString frmScript::loadFile()
+{
+    QFile file(runner_.workFolder().file(QStringLiteral("temp.cs")));
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    rtfScript->setPlainText(Windows1252::decode(bytes));
+    return {};
+}
+
+QRect frmScript::scriptBox(int innerWidth, int innerHeight)
+{
+    return QRect(10, 10, std::max(0, innerWidth - 20), std::max(0, innerHeight - 20));
+}
+
+void frmScript::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    const QRect box = scriptBox(int(std::lround(width() * Twips::perPixelX(this))),
+                                int(std::lround(height() * Twips::perPixelY(this))));
+    Twips::place(rtfScript, box.left(), box.top(), box.width(), box.height());
+}
+
+void frmScript::closeEvent(QCloseEvent* event)
+{
+    emit unloaded();
+    event->accept();
+}

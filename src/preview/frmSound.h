@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QMainWindow>
+
+class MediaControl;
+class MessageBoxes;
+class QProgressBar;
+class ToolRunner;
+
+// Plays the sound that the preview command left in "temp.wav", with a bar of how far it has played.
+class frmSound : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmSound(const ToolRunner& runner, MessageBoxes& messages, QWidget* parent = nullptr);
+
+    MediaControl* mmcPreview;
+    QProgressBar* pgbPreview;
+
+signals:
+    void unloaded();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Activate();
+    void mmcPreview_StatusUpdate();
+
+    const ToolRunner& runner_;
+    MessageBoxes& messages_;
+};

@@ -9,7 +9,6 @@
 #include "picture/Palettes.h"
 #include "picture/PictureConversion.h"
 #include "picture/PictureState.h"
-#include "platform/MessageBoxes.h"
 #include "platform/QtDesktopOpener.h"
 #include "platform/QtFilePicker.h"
 #include "platform/QtMessageBoxes.h"
@@ -31,16 +30,6 @@ constexpr int listingNames = 32767;
 constexpr int extractedObjects = 200;
 constexpr int largePictureSide = 4096;
 constexpr int paletteSubfolders = 1000;
-
-// Nothing is asked of a user here; every message counts as answered.
-class SilentMessages final : public MessageBoxes {
-public:
-    Answer show(QWidget*, const QString&, const QString& text, Buttons, Icon) override
-    {
-        qWarning("unexpected message: %s", qPrintable(text));
-        return Answer::Ok;
-    }
-};
 
 QByteArray pbmp(int side)
 {
@@ -199,15 +188,19 @@ void CopyTheSameBytes(benchmark::State& state)
 void ConvertALargePicture(benchmark::State& state)
 {
     PictureState pictures;
-    SilentMessages messages;
-    PictureConversion conversion(pictures, messages);
+    PictureConversion conversion(pictures);
     const PictureConversion::Options options{fixture->work, false, {}};
+    // A PBMP asks nothing.
+    const auto noAnswer = [](const PictureMessage&) {
+        return false;
+    };
     const QString picture = fixture->work + QStringLiteral("/temp.bmp");
     for (auto _ : state) {
         state.PauseTiming();
         writeFile(picture, fixture->largePicture);
         state.ResumeTiming();
-        if (conversion.ConvertPicture(options) != PictureConversion::Outcome::Converted)
+        const PictureConversion::Report report = conversion.ConvertPicture(options, noAnswer);
+        if (report.outcome != PictureConversion::Outcome::Converted || !report.messages.isEmpty())
             state.SkipWithError("the picture was not converted");
     }
 }

@@ -5,6 +5,7 @@
 #include "picture/PictureBox.h"
 #include "picture/PictureCodec.h"
 #include "picture/PictureConversion.h"
+#include "picture/PicturePrompts.h"
 #include "picture/PictureState.h"
 #include "picture/frmConvert.h"
 #include "picture/frmPreview.h"
@@ -49,6 +50,8 @@ private slots:
 
 private:
     PictureConversion::Options options(bool autoSelect) const;
+    // Converts "temp.bmp" as a window does, its messages shown through the fakes.
+    PictureConversion::Outcome convert(bool autoSelect);
     // The archive "pictures.vol" of `entries`, with the stand-in extraction tool in the working folder.
     VolRecord archiveOf(const std::vector<VolEntry>& entries);
     QString work() const { return environment_.path() + QStringLiteral("/work"); }
@@ -82,6 +85,15 @@ PictureConversion::Options PicturesTest::options(bool autoSelect) const
     return {work(), autoSelect, PaletteSearch{palettes(), palettes() + QStringLiteral("/base.pal"), true}};
 }
 
+PictureConversion::Outcome PicturesTest::convert(bool autoSelect)
+{
+    PicturePrompts prompts(fakes_.messages, nullptr);
+    PictureConversion conversion(state_);
+    const PictureConversion::Report report = prompts.convert(conversion, options(autoSelect));
+    prompts.show(report.messages);
+    return report.outcome;
+}
+
 VolRecord PicturesTest::archiveOf(const std::vector<VolEntry>& entries)
 {
     const QString archive = environment_.path() + QStringLiteral("/pictures.vol");
@@ -99,11 +111,10 @@ void PicturesTest::standardBitmapAndItsPalette()
 {
     const Palette own = PictureFiles::ramp(4);
     const QByteArray original = PictureFiles::standardBitmap(4, 2, own, QByteArray("\1\2\3\4\5\6\7\10", 8));
-    PictureConversion conversion(state_, fakes_.messages);
 
     TestEnvironment::writeFile(temp(), original);
     fakes_.messages.willAnswer(MessageBoxes::Answer::No);
-    QCOMPARE(conversion.ConvertPicture(options(false)), PictureConversion::Outcome::Declined);
+    QCOMPARE(convert(false), PictureConversion::Outcome::Declined);
     QCOMPARE(TestEnvironment::readFile(temp()), original);
     QCOMPARE(fakes_.messages.texts(),
              QStringList{"This file is a standard bitmap file.\r\nAre you sure you want to open it."});
@@ -112,7 +123,7 @@ void PicturesTest::standardBitmapAndItsPalette()
 
     // Auto Select off: its own colours stay, and they become temp.pal.
     fakes_.messages.willAnswer(MessageBoxes::Answer::Yes);
-    QCOMPARE(conversion.ConvertPicture(options(false)), PictureConversion::Outcome::Converted);
+    QCOMPARE(convert(false), PictureConversion::Outcome::Converted);
     QCOMPARE(TestEnvironment::readFile(temp()), original);
     QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/temp.pal")).mid(24),
              PictureFiles::pal(own, QByteArray()));
@@ -120,7 +131,7 @@ void PicturesTest::standardBitmapAndItsPalette()
 
     // Auto Select on: number 0 is the default palette.
     fakes_.messages.willAnswer(MessageBoxes::Answer::Yes);
-    QCOMPARE(conversion.ConvertPicture(options(true)), PictureConversion::Outcome::Converted);
+    QCOMPARE(convert(true), PictureConversion::Outcome::Converted);
     const QByteArray converted = TestEnvironment::readFile(temp());
     QCOMPARE(converted.mid(54, 1024), PictureFiles::pal(PictureFiles::ramp(0), QByteArray()));
     QCOMPARE(converted.mid(1078), original.mid(1078));
@@ -149,8 +160,7 @@ void PicturesTest::refusedPicturesAreLeftAlone()
     if (!file.isEmpty())
         TestEnvironment::writeFile(temp(), file);
     state_.Bitmap.biWidth = 64;
-    QCOMPARE(PictureConversion(state_, fakes_.messages).ConvertPicture(options(true)),
-             PictureConversion::Outcome::Refused);
+    QCOMPARE(convert(true), PictureConversion::Outcome::Refused);
     QCOMPARE(fakes_.messages.shown().size(), 1);
     QVERIFY2(fakes_.messages.texts().first().contains(message), qPrintable(fakes_.messages.texts().first()));
     QCOMPARE(fakes_.messages.shown().first().title, QStringLiteral("Warning!"));
@@ -164,8 +174,7 @@ void PicturesTest::autoSelectFindsThePaletteByNumber()
     TestEnvironment::writeFile(palettes() + QStringLiteral("/7.pal"),
                                PictureFiles::pal(PictureFiles::ramp(7)));
     TestEnvironment::writeFile(temp(), PictureFiles::pbmp(4, 1, QByteArray("\0\1\2\3", 4), 7));
-    QCOMPARE(PictureConversion(state_, fakes_.messages).ConvertPicture(options(true)),
-             PictureConversion::Outcome::Converted);
+    QCOMPARE(convert(true), PictureConversion::Outcome::Converted);
     QVERIFY(fakes_.messages.shown().isEmpty());
     const QImage image(temp(), "BMP");
     const PaletteEntry third = PictureFiles::ramp(7)[2];
@@ -173,8 +182,7 @@ void PicturesTest::autoSelectFindsThePaletteByNumber()
 
     // A missing palette file: the default one, and no message.
     TestEnvironment::writeFile(temp(), PictureFiles::pbmp(4, 1, QByteArray("\0\1\2\3", 4), 8));
-    QCOMPARE(PictureConversion(state_, fakes_.messages).ConvertPicture(options(true)),
-             PictureConversion::Outcome::Converted);
+    QCOMPARE(convert(true), PictureConversion::Outcome::Converted);
     QCOMPARE(state_.PaletteFile, palettes() + QStringLiteral("/base.pal"));
     QCOMPARE(state_.CurrentPalette, PictureFiles::ramp(0));
 }
@@ -214,7 +222,7 @@ void PicturesTest::paletteSearch()
     }
     const PaletteSearch search{palettes(), palettes() + QStringLiteral("/base.pal"), subfolders};
     QCOMPARE(Palettes::fileFor(number, search), palettes() + QLatin1Char('/') + expected);
-    QVERIFY(Palettes(state_, fakes_.messages).FindPalette(number, search));
+    QVERIFY(!Palettes(state_).FindPalette(number, search).has_value());
     QCOMPARE(state_.CurrentPalette, PictureFiles::ramp(expected == QLatin1String("base.pal") ? 0 : number));
 }
 
@@ -223,13 +231,13 @@ void PicturesTest::shortPaletteFilesAreRefused()
     state_.PaletteFile = palettes() + QStringLiteral("/short.pal");
     TestEnvironment::writeFile(state_.PaletteFile, PictureFiles::pal(PictureFiles::ramp(1)).left(1000));
     state_.CurrentPalette = PictureFiles::ramp(2);
-    QVERIFY(!Palettes(state_, fakes_.messages).ReadPalette());
+    PicturePrompts(fakes_.messages, nullptr).show(Palettes(state_).ReadPalette());
     QCOMPARE(state_.CurrentPalette, PictureFiles::ramp(2));
     QCOMPARE(fakes_.messages.shown().first().title, QStringLiteral("Warning!"));
 
     fakes_.messages.clear();
     state_.PaletteFile = palettes() + QStringLiteral("/none.pal");
-    QVERIFY(!Palettes(state_, fakes_.messages).ReadPalette());
+    PicturePrompts(fakes_.messages, nullptr).show(Palettes(state_).ReadPalette());
     QCOMPARE(fakes_.messages.texts(), QStringList{"The palette file does not exist."});
     QCOMPARE(fakes_.messages.shown().first().icon, MessageBoxes::Icon::None);
 }

@@ -4,6 +4,7 @@
 #include "archive/ToolRunner.h"
 #include "archive/WorkFolder.h"
 #include "picture/Palettes.h"
+#include "picture/PicturePrompts.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PrivateFolder.h"
@@ -50,7 +51,7 @@ void AppLifecycle::prepare(QWidget* window, const std::function<bool()>& closing
             copyTool(state_.settings.VtlistPath, WorkFolder::listTool, tr("Can not find vtlist.exe."));
         },
         [this] { findDefaultPalette(); },
-        [this] { Palettes(state_.Picture, messages_, nullptr).ReadPalette(); },
+        [this] { PicturePrompts(messages_, nullptr).show(Palettes(state_.Picture).ReadPalette()); },
         [this] { state_.CommandLineDone = false; },
     };
     for (const auto& step : steps) {

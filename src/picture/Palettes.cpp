@@ -3,7 +3,6 @@
 #include "picture/PaletteCodec.h"
 #include "picture/PictureState.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,43 +19,36 @@ QString tr(const char* text)
 
 } // namespace
 
-Palettes::Palettes(PictureState& state, MessageBoxes& messages, QWidget* parent)
+Palettes::Palettes(PictureState& state)
     : state_(state)
-    , messages_(messages)
-    , parent_(parent)
 {
 }
 
-bool Palettes::ReadPalette()
+std::optional<PictureMessage> Palettes::ReadPalette()
 {
-    if (!FileSystem::fileExists(state_.PaletteFile)) {
-        messages_.show(parent_, MessageBoxes::programTitle(), tr("The palette file does not exist."),
-                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::None);
-        return false;
-    }
+    if (!FileSystem::fileExists(state_.PaletteFile))
+        return PictureMessage{tr("The palette file does not exist."), MessageBoxes::Icon::None,
+                              PictureMessage::Title::Program};
     QFile file(state_.PaletteFile);
     const QByteArray bytes =
         file.open(QIODevice::ReadOnly) ? file.read(PaletteCodec::fileSize) : QByteArray();
     const PaletteCodec::Decoded decoded = PaletteCodec::decode(bytes);
-    if (!decoded.error.isEmpty()) {
-        messages_.warn(parent_, tr("The palette file %1 cannot be used: %2.")
-                                    .arg(QDir::toNativeSeparators(state_.PaletteFile), decoded.error));
-        return false;
-    }
+    if (!decoded.error.isEmpty())
+        return PictureMessage{tr("The palette file %1 cannot be used: %2.")
+                                  .arg(QDir::toNativeSeparators(state_.PaletteFile), decoded.error)};
     state_.PaletteHeader = decoded.header;
     state_.CurrentPalette = decoded.palette;
-    return true;
+    return std::nullopt;
 }
 
-bool Palettes::WritePalette()
+std::optional<PictureMessage> Palettes::WritePalette()
 {
     QSaveFile file(state_.PaletteFile);
     const QByteArray bytes = PaletteCodec::encode(state_.PaletteHeader, state_.CurrentPalette);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    messages_.warn(parent_, tr("Cannot write the palette file %1: %2.")
-                                .arg(QDir::toNativeSeparators(state_.PaletteFile), file.errorString()));
-    return false;
+        return std::nullopt;
+    return PictureMessage{tr("Cannot write the palette file %1: %2.")
+                              .arg(QDir::toNativeSeparators(state_.PaletteFile), file.errorString())};
 }
 
 QString Palettes::fileNameFor(int index)
@@ -84,7 +76,7 @@ QString Palettes::fileFor(int index, const PaletteSearch& search)
     return search.defaultPalette;
 }
 
-bool Palettes::FindPalette(int index, const PaletteSearch& search)
+std::optional<PictureMessage> Palettes::FindPalette(int index, const PaletteSearch& search)
 {
     state_.PaletteFile = fileFor(index, search);
     return ReadPalette();

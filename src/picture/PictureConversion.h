@@ -1,11 +1,12 @@
 #pragma once
 
 #include "picture/Palettes.h"
-#include "platform/MessageBoxes.h"
+#include "picture/PictureMessage.h"
 
+#include <QList>
 #include <QString>
+#include <functional>
 
-class QWidget;
 struct PictureState;
 
 // Turns the picture the extraction tool left in "temp.bmp" into a Windows BMP, in place.
@@ -20,20 +21,29 @@ public:
         PaletteSearch search;
     };
 
-    PictureConversion(PictureState& state, MessageBoxes& messages, QWidget* parent = nullptr);
+    struct [[nodiscard]] Report {
+        Outcome outcome = Outcome::Converted;
+        // Why the picture was refused, for a list of failures; empty after any other outcome.
+        QString refusal;
+        // What the window shows once the conversion has returned, in the order it arose.
+        QList<PictureMessage> messages;
+    };
+
+    // Asks the user a yes/no question mid-way; true for yes.
+    using Ask = std::function<bool(const PictureMessage& question)>;
+
+    explicit PictureConversion(PictureState& state);
 
     // A refused, declined or kept picture leaves the file and the picture state as they were.
-    Outcome ConvertPicture(const Options& options);
-    // Why the last picture was refused, for a list of failures; empty after any other outcome.
-    const QString& refusal() const { return refusal_; }
+    Report ConvertPicture(const Options& options, const Ask& ask);
 
 private:
-    Outcome refuse(const QString& reason, const QString& message,
-                   MessageBoxes::Icon icon = MessageBoxes::Icon::Exclamation);
-    bool WriteBitmap(const QString& path);
+    static Report refused(const QString& reason, const QString& message,
+                          MessageBoxes::Icon icon = MessageBoxes::Icon::Exclamation);
+    // Reads the picture into the state; the refusal's reason when it cannot.
+    QString ReadPicture(QByteArray bytes, bool standardBitmap, const QString& workFolder, Report& report);
+    // Why the bitmap could not be written; empty when it was.
+    QString WriteBitmap(const QString& path);
 
     PictureState& state_;
-    MessageBoxes& messages_;
-    QWidget* parent_;
-    QString refusal_;
 };

@@ -5,6 +5,7 @@
 #include "archive/ToolCommands.h"
 #include "archive/ToolRunner.h"
 #include "archive/VolTable.h"
+#include "picture/PicturePrompts.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
@@ -61,6 +62,21 @@ void frmConvert::showProgress(int units)
     ProgressBar1->setValue(int(std::lround(std::min(100.0f, float(units) * step_) * barScale)));
 }
 
+// A refused picture is still copied, as it was extracted. Returns the failure to list, if any.
+QString frmConvert::convertAndCopy(const QString& name, const QString& picture)
+{
+    PicturePrompts prompts(messages_, this);
+    PictureConversion conversion(pictures_);
+    const PictureConversion::Report report = prompts.convert(conversion, job_.conversion);
+    prompts.show(report.messages);
+    const QString target = job_.destFolder + QDir::separator() + name;
+    if (FileSystem::fileExists(picture) && !FileSystem::copyReplacing(picture, target))
+        return tr("%1: cannot write %2").arg(name, QDir::toNativeSeparators(target));
+    if (report.outcome == PictureConversion::Outcome::Refused)
+        return tr("%1: copied unconverted, because %2").arg(name, report.refusal);
+    return {};
+}
+
 void frmConvert::work()
 {
     if (const QString error = ExtractionJob::prepare(runner_, job_.destFolder, job_.vol.FilePath);
@@ -112,15 +128,8 @@ void frmConvert::work()
             showProgress(units);
             continue;
         }
-        PictureConversion conversion(pictures_, messages_, this);
-        const bool refused =
-            conversion.ConvertPicture(job_.conversion) == PictureConversion::Outcome::Refused;
-        // A refused picture is still copied, as it was extracted.
-        const QString target = job_.destFolder + QDir::separator() + name;
-        if (FileSystem::fileExists(picture) && !FileSystem::copyReplacing(picture, target))
-            failures.append(tr("%1: cannot write %2").arg(name, QDir::toNativeSeparators(target)));
-        else if (refused)
-            failures.append(tr("%1: copied unconverted, because %2").arg(name, conversion.refusal()));
+        if (const QString failure = convertAndCopy(name, picture); !failure.isEmpty())
+            failures.append(failure);
         showProgress(units);
     }
     reportFailures(messages_, failures, [](qsizetype count) {

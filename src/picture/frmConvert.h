@@ -41,6 +41,7 @@ protected:
 private:
     void showStatus(const QString& text);
     void showProgress(int units);
+    QString convertAndCopy(const QString& name, const QString& picture);
 
     Job job_;
     ToolRunner& runner_;

@@ -2,6 +2,7 @@
 
 #include "picture/Palettes.h"
 #include "picture/PictureBox.h"
+#include "picture/PicturePrompts.h"
 #include "picture/PictureState.h"
 #include "platform/BusyCursor.h"
 #include "platform/MessageBoxes.h"
@@ -45,7 +46,7 @@ QSize frmPreview::fittedSizeTwips(int pictureWidth, int pictureHeight, double tw
 void frmPreview::Form_Load(const QString& basePalette)
 {
     state_.PaletteFile = basePalette;
-    Palettes(state_, messages_, this).ReadPalette();
+    PicturePrompts(messages_, this).show(Palettes(state_).ReadPalette());
 }
 
 void frmPreview::loadPic(const PictureConversion::Options& options, bool resizeToFit)
@@ -53,7 +54,11 @@ void frmPreview::loadPic(const PictureConversion::Options& options, bool resizeT
     Picture1->clear();
     picturePath_ = options.workFolder + QDir::separator() + QStringLiteral("temp.bmp");
     resizeToFit_ = resizeToFit;
-    PictureConversion(state_, messages_, this).ConvertPicture(options);
+    PicturePrompts prompts(messages_, this);
+    PictureConversion conversion(state_);
+    prompts.show(prompts.convert(conversion, options).messages);
+    // Whatever the outcome, the window shows what the file holds now; a refused picture then fails
+    // to load and says so too.
     showPic();
     // The picture as loaded gives the size: a bitmap kept as it was has no converted size, and a
     // top-down one states its height as negative.

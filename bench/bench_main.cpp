@@ -7,6 +7,7 @@
 #include "archive/ResultsFile.h"
 #include "archive/ToolRunner.h"
 #include "picture/Palettes.h"
+#include "picture/PbmpLayout.h"
 #include "picture/PictureConversion.h"
 #include "picture/PictureState.h"
 #include "platform/QtDesktopOpener.h"
@@ -31,16 +32,18 @@ constexpr int extractedObjects = 200;
 constexpr int largePictureSide = 4096;
 constexpr int paletteSubfolders = 1000;
 
+// A PBMP with the fields the reader takes; the chunks it skips are left as zeros.
 QByteArray pbmp(int side)
 {
-    QByteArray out(64 + qsizetype(side) * side + 4, '\0');
-    std::memcpy(out.data(), "PBMP", 4);
-    qToLittleEndian<qint32>(side, out.data() + 20);
-    qToLittleEndian<qint32>(side, out.data() + 24);
-    qToLittleEndian<qint16>(8, out.data() + 28);
-    qToLittleEndian<qint32>(side * side, out.data() + 40);
-    for (qsizetype i = 0; i < qsizetype(side) * side; ++i)
-        out[44 + i] = char(i * 7);
+    const qsizetype size = qsizetype(side) * side;
+    QByteArray out(PbmpLayout::fileSize(size), '\0');
+    std::memcpy(out.data(), PbmpLayout::fileTag, std::strlen(PbmpLayout::fileTag));
+    qToLittleEndian<qint32>(side, out.data() + PbmpLayout::widthOffset);
+    qToLittleEndian<qint32>(side, out.data() + PbmpLayout::heightOffset);
+    qToLittleEndian<qint16>(8, out.data() + PbmpLayout::bitCountOffset);
+    qToLittleEndian<qint32>(qint32(size), out.data() + PbmpLayout::dataSizeOffset);
+    for (qsizetype i = 0; i < size; ++i)
+        out[PbmpLayout::pixelOffset + i] = char(i * 7);
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include "picture/PictureCodec.h"
 
 #include "picture/PaletteCodec.h"
+#include "picture/PbmpLayout.h"
 
 #include <QCoreApplication>
 #include <QtEndian>
@@ -22,6 +23,14 @@ template <typename T> T field(const QByteArray& file, qsizetype offset)
     return qFromLittleEndian<T>(file.constData() + offset);
 }
 
+// The field at `at`, which then moves past it: the BMP headers are read in the order putHeaders writes.
+template <typename T> T next(const QByteArray& file, qsizetype& at)
+{
+    const T value = field<T>(file, at);
+    at += qsizetype(sizeof(T));
+    return value;
+}
+
 template <typename T> void put(QByteArray& out, T value)
 {
     char bytes[sizeof(T)];
@@ -30,6 +39,8 @@ template <typename T> void put(QByteArray& out, T value)
 }
 
 constexpr std::int64_t largestSide = 32768;
+// "BM" or "PB" and the like: the letters that start either kind of file.
+constexpr qsizetype typeLetters = 2;
 
 // The pixel bytes of a standard bitmap: its stated size, or for an uncompressed picture that
 // states none, whole rows of four-byte multiples.
@@ -45,9 +56,31 @@ double roundedPadding(std::int64_t width, std::int64_t height, std::int64_t size
     return std::nearbyint(double(sizeImage) / double(height) - double(width));
 }
 
+// Both headers, from a file that holds them.
+void readHeaders(const QByteArray& file, BitmapRecord& bitmap)
+{
+    qsizetype at = typeLetters;
+    bitmap.bfType = QString::fromLatin1(file.left(typeLetters));
+    bitmap.bfSize = next<std::int32_t>(file, at);
+    bitmap.bfReserved1 = next<std::int16_t>(file, at);
+    bitmap.bfReserved2 = next<std::int16_t>(file, at);
+    bitmap.bfOffBits = next<std::int32_t>(file, at);
+    bitmap.biSize = next<std::int32_t>(file, at);
+    bitmap.biWidth = next<std::int32_t>(file, at);
+    bitmap.biHeight = next<std::int32_t>(file, at);
+    bitmap.biPlanes = next<std::int16_t>(file, at);
+    bitmap.biBitCount = next<std::int16_t>(file, at);
+    bitmap.biCompression = next<std::int32_t>(file, at);
+    bitmap.biSizeImage = next<std::int32_t>(file, at);
+    bitmap.biXPelsPerMeter = next<std::int32_t>(file, at);
+    bitmap.biYPelsPerMeter = next<std::int32_t>(file, at);
+    bitmap.biClrUsed = next<std::int32_t>(file, at);
+    bitmap.biClrImportant = next<std::int32_t>(file, at);
+}
+
 void putHeaders(QByteArray& out, const BitmapRecord& bitmap)
 {
-    out.append(bitmap.bfType.left(2).toLatin1());
+    out.append(bitmap.bfType.left(typeLetters).toLatin1());
     put(out, bitmap.bfSize);
     put(out, bitmap.bfReserved1);
     put(out, bitmap.bfReserved2);
@@ -75,7 +108,7 @@ void putPalette(QByteArray& out, const Palette& palette)
 
 Kind kindOf(const QByteArray& start)
 {
-    const QByteArray two = start.left(2);
+    const QByteArray two = start.left(typeLetters);
     if (two == "BM" || two == "bm")
         return Kind::StandardBitmap;
     if (two == "PB" || two == "pb")
@@ -85,10 +118,11 @@ Kind kindOf(const QByteArray& start)
 
 bool hasOtherLayout(const QByteArray& file)
 {
-    constexpr qsizetype headersSize = 54;
-    return file.size() >= headersSize &&
-           (field<std::int32_t>(file, 10) != pixelOffset || field<std::int32_t>(file, 14) != 40 ||
-            field<std::int16_t>(file, 28) != 8);
+    if (file.size() < headersSize)
+        return false;
+    BitmapRecord headers;
+    readHeaders(file, headers);
+    return headers.bfOffBits != pixelOffset || headers.biSize != infoHeaderSize || headers.biBitCount != 8;
 }
 
 int rowPadding(std::int64_t width, std::int64_t height, std::int64_t sizeImage)
@@ -101,12 +135,12 @@ int rowPadding(std::int64_t width, std::int64_t height, std::int64_t sizeImage)
 
 QString readPbmp(QByteArray file, BitmapRecord& bitmap)
 {
-    if (file.size() < pbmpPixelOffset)
+    if (file.size() < PbmpLayout::pixelOffset)
         return tr("the file is too short for a PBMP header");
-    const std::int64_t width = field<std::int32_t>(file, 20);
-    const std::int64_t height = field<std::int32_t>(file, 24);
-    const std::int16_t bitCount = field<std::int16_t>(file, 28);
-    const std::int64_t size = field<std::int32_t>(file, 40);
+    const std::int64_t width = field<std::int32_t>(file, PbmpLayout::widthOffset);
+    const std::int64_t height = field<std::int32_t>(file, PbmpLayout::heightOffset);
+    const std::int16_t bitCount = field<std::int16_t>(file, PbmpLayout::bitCountOffset);
+    const std::int64_t size = field<std::int32_t>(file, PbmpLayout::dataSizeOffset);
     if (width <= 0 || height <= 0 || width > largestSide || height > largestSide)
         return tr("its size of %1 x %2 pixels is impossible").arg(width).arg(height);
     if (width * height > std::numeric_limits<std::int32_t>::max())
@@ -118,9 +152,9 @@ QString readPbmp(QByteArray file, BitmapRecord& bitmap)
             .arg(size)
             .arg(width)
             .arg(height);
-    if (pbmpPixelOffset + size + 20 + 4 > file.size())
+    if (PbmpLayout::fileSize(size) > file.size())
         return tr("the file is cut short: its picture data and palette number need %1 bytes, and it has %2")
-            .arg(pbmpPixelOffset + size + 24)
+            .arg(PbmpLayout::fileSize(size))
             .arg(file.size());
     // The rounded padding can outgrow S, so that the last rows would start past the data.
     const int padding = rowPadding(width, height, size);
@@ -139,9 +173,10 @@ QString readPbmp(QByteArray file, BitmapRecord& bitmap)
     // Data well beyond the rows is not row padding but something after the picture.
     if (width * height != size && roundedPadding(width, height, size) > 10)
         read.biSizeImage = std::int32_t(width * height);
-    read.PaletteIndex = field<std::int32_t>(file, pbmpPixelOffset + size + 20);
-    file.truncate(pbmpPixelOffset + size);
-    file.remove(0, pbmpPixelOffset);
+    read.PaletteIndex =
+        field<std::int32_t>(file, PbmpLayout::pixelOffset + size + PbmpLayout::paletteNumberAfterData);
+    file.truncate(PbmpLayout::pixelOffset + size);
+    file.remove(0, PbmpLayout::pixelOffset);
     read.Pixels = std::move(file);
     bitmap = read;
     return {};
@@ -152,22 +187,7 @@ QString readStandardBitmap(const QByteArray& file, BitmapRecord& bitmap, Palette
     if (file.size() < pixelOffset)
         return tr("the file is too short for a bitmap with a 256-colour table");
     BitmapRecord read = bitmap;
-    read.bfType = QString::fromLatin1(file.left(2));
-    read.bfSize = field<std::int32_t>(file, 2);
-    read.bfReserved1 = field<std::int16_t>(file, 6);
-    read.bfReserved2 = field<std::int16_t>(file, 8);
-    read.bfOffBits = field<std::int32_t>(file, 10);
-    read.biSize = field<std::int32_t>(file, 14);
-    read.biWidth = field<std::int32_t>(file, 18);
-    read.biHeight = field<std::int32_t>(file, 22);
-    read.biPlanes = field<std::int16_t>(file, 26);
-    read.biBitCount = field<std::int16_t>(file, 28);
-    read.biCompression = field<std::int32_t>(file, 30);
-    read.biSizeImage = field<std::int32_t>(file, 34);
-    read.biXPelsPerMeter = field<std::int32_t>(file, 38);
-    read.biYPelsPerMeter = field<std::int32_t>(file, 42);
-    read.biClrUsed = field<std::int32_t>(file, 46);
-    read.biClrImportant = field<std::int32_t>(file, 50);
+    readHeaders(file, read);
     if (hasOtherLayout(file))
         return tr("only bitmaps of 8 bits per pixel with a full 256-colour table can be converted");
     if (read.biWidth <= 0 || read.biHeight == 0 || read.biWidth > largestSide ||
@@ -182,7 +202,7 @@ QString readStandardBitmap(const QByteArray& file, BitmapRecord& bitmap, Palette
     read.Pixels = file.mid(pixelOffset, pixels);
     read.PaletteIndex = 0;
     for (int i = 0; i < 256; ++i)
-        colours[std::size_t(i)] = PaletteCodec::entryAt(file.constData() + 54, i);
+        colours[std::size_t(i)] = PaletteCodec::entryAt(file.constData() + headersSize, i);
     bitmap = read;
     return {};
 }
@@ -201,7 +221,7 @@ QByteArray writePbmpAsBitmap(BitmapRecord& bitmap, const Palette& palette)
     bitmap.bfReserved1 = 0;
     bitmap.bfReserved2 = 0;
     bitmap.bfOffBits = std::int32_t(pixelOffset);
-    bitmap.biSize = 40;
+    bitmap.biSize = infoHeaderSize;
     bitmap.biPlanes = 1;
     bitmap.biCompression = 0;
     bitmap.biXPelsPerMeter = 0;

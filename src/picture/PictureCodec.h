@@ -9,8 +9,13 @@
 // The game's PBMP pictures and Windows BMP files with a 256-colour table, on bytes in memory.
 namespace PictureCodec {
 
-constexpr qsizetype pixelOffset = 1078; // 14 + 40 header bytes, then 256 colours of 4 bytes
-constexpr qsizetype pbmpPixelOffset = 44;
+// The bitmaps the conversion writes: a 14-byte file header, a 40-byte info header, 256 colours of
+// 4 bytes, then the pixels. The PBMP layout is in PbmpLayout.h.
+constexpr qsizetype fileHeaderSize = 14;
+constexpr qsizetype infoHeaderSize = 40;
+constexpr qsizetype headersSize = fileHeaderSize + infoHeaderSize;
+constexpr qsizetype colourTableSize = 256 * 4;
+constexpr qsizetype pixelOffset = headersSize + colourTableSize;
 
 enum class Kind { StandardBitmap, Pbmp, Unknown };
 

@@ -1,5 +1,8 @@
 #include "support/PictureFiles.h"
 
+#include "picture/PbmpLayout.h"
+#include "picture/PictureCodec.h"
+
 #include <QtEndian>
 
 namespace PictureFiles {
@@ -25,23 +28,26 @@ void putColours(QByteArray& out, const Palette& palette)
 
 QByteArray pbmp(qint32 width, qint32 height, const QByteArray& data, qint32 paletteNumber, qint16 bitCount)
 {
-    QByteArray out("PBMP");
-    put<qint32>(out, qint32(64 + data.size()));
-    out.append("head");
-    put<qint32>(out, 24);
-    put<qint32>(out, 1);
+    using namespace PbmpLayout;
+    const auto size = qint32(data.size());
+    QByteArray out(fileTag);
+    put<quint32>(out, quint32(fileSize(size) - fileTagSize));
+    out.append(headTag);
+    put<quint32>(out, headSize);
+    put<quint32>(out, version);
     put<qint32>(out, width);
     put<qint32>(out, height);
     put<qint16>(out, bitCount);
     put<qint16>(out, 0);
-    out.append("data");
-    put<qint32>(out, qint32(data.size()));
-    put<qint32>(out, qint32(data.size()));
+    out.append(dataTag);
+    put<qint32>(out, size);
+    put<qint32>(out, size);
     out.append(data);
-    out.append("DETL");
-    put<qint32>(out, 12);
-    out.append(QByteArray(8, '\0'));
-    out.append("PiDX");
+    out.append(detailTag);
+    put<quint32>(out, detailSize);
+    put<quint32>(out, detail);
+    out.append(paletteTag);
+    put<quint32>(out, paletteNumberSize);
     put<qint32>(out, paletteNumber);
     return out;
 }
@@ -67,7 +73,8 @@ QByteArray standardBitmap(qint32 width, qint32 height, const Palette& palette, c
                           const char* type, qint32 infoSize, qint16 bitCount)
 {
     const bool indexed = bitCount == 8;
-    const qint32 pixelOffset = 14 + infoSize + (indexed ? 1024 : 0);
+    const auto pixelOffset =
+        qint32(PictureCodec::fileHeaderSize + infoSize + (indexed ? PictureCodec::colourTableSize : 0));
     QByteArray out(type, 2);
     put<qint32>(out, qint32(pixelOffset + rows.size()));
     put<qint16>(out, 0);
@@ -84,7 +91,7 @@ QByteArray standardBitmap(qint32 width, qint32 height, const Palette& palette, c
     put<qint32>(out, 2835);
     put<qint32>(out, indexed ? 256 : 0);
     put<qint32>(out, 0);
-    out.append(QByteArray(infoSize - 40, '\0'));
+    out.append(QByteArray(infoSize - PictureCodec::infoHeaderSize, '\0'));
     if (indexed)
         putColours(out, palette);
     out.append(rows);

@@ -1,6 +1,7 @@
 #include "PbmpPicture.h"
 
 #include "ByteBuffer.h"
+#include "picture/PbmpLayout.h"
 
 #include <utility>
 
@@ -35,18 +36,19 @@ std::uint32_t PbmpPicture::pixelDataSize() const
 
 std::vector<unsigned char> PbmpPicture::encode() const
 {
+    using namespace PbmpLayout;
     const std::uint32_t dataSize = pixelDataSize();
     ByteBuffer out;
-    out.text("PBMP");
-    out.u32(68 + dataSize - 8);
-    out.text("head");
-    out.u32(8);
-    out.u32(3);
+    out.text(fileTag);
+    out.u32(static_cast<std::uint32_t>(fileSize(dataSize) - fileTagSize));
+    out.text(headTag);
+    out.u32(headSize);
+    out.u32(version);
     out.u32(m_width);
     out.u32(m_height);
     out.u16(8);
     out.u16(0);
-    out.text("data");
+    out.text(dataTag);
     out.u32(dataSize);
     out.u32(dataSize);
     for (std::uint32_t y = 0; y < m_height; ++y) {
@@ -55,11 +57,11 @@ std::vector<unsigned char> PbmpPicture::encode() const
         out.fill(m_rowPadding, m_paddingFill);
     }
     out.bytes(m_trailing);
-    out.text("DETL");
-    out.u32(4);
-    out.u32(1);
-    out.text("PiDX");
-    out.u32(4);
+    out.text(detailTag);
+    out.u32(detailSize);
+    out.u32(detail);
+    out.text(paletteTag);
+    out.u32(paletteNumberSize);
     out.i32(m_paletteNumber);
     return out.data();
 }

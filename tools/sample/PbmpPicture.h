@@ -1,12 +1,6 @@
 // Writer for the game's 8-bit palette-indexed PBMP pictures, laid out as Kadrillo reads them
-// (little-endian):
-//   0  "PBMP", u32 size of the rest, "head", u32 8, u32 version 3     (skipped by the reader)
-//  20  u32 width, u32 height, u16 bits per pixel (8)
-//  30  u16 0, "data", u32 S                                         (skipped by the reader)
-//  40  u32 S, then S bytes: rows top first, each width pixels plus optional padding,
-//      optionally followed by extra bytes that are not pixels
-//  44+S  "DETL", u32 4, u32 1, "PiDX", u32 4                        (skipped by the reader)
-//  64+S  i32 palette number
+// (src/picture/PbmpLayout.h): rows top first, each of width pixels plus optional padding,
+// optionally followed by extra bytes that are not pixels.
 #pragma once
 
 #include <cstdint>

@@ -37,6 +37,7 @@ ObjectPane::ObjectPane(QWidget* parent)
     Label1 = make<QLabel>(this, "Label1", tr("Objects in VOL file:"), 0, 0, 1350, 195);
     lstList = new ObjectList(this);
     lstList->setObjectName(QStringLiteral("lstList"));
+    lstList->setAccessibleName(tr("Objects in VOL file"));
     lstList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstList->setUniformItemSizes(true);
     lstList->setSortingEnabled(false);

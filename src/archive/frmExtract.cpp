@@ -30,6 +30,7 @@ frmExtract::frmExtract(QWidget* owner, const VolRecord& vol, const QList<int>& r
     // Reaches to the right edge, so "File 120 of 450" is not cut off.
     Twips::place(lblProgress, 1560, 480, 2535, 195);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setAccessibleName(tr("Extraction process"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
     Twips::place(ProgressBar1, 120, 720, 3975, 255);

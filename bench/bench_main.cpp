@@ -192,12 +192,12 @@ void ConvertALargePicture(benchmark::State& state)
 {
     PictureState pictures;
     PictureConversion conversion(pictures);
-    const PictureConversion::Options options{fixture->work, false, {}};
+    const PictureConversion::Options options{WorkFolder(fixture->work), false, {}};
     // A PBMP asks nothing.
     const auto noAnswer = [](const PictureMessage&) {
         return false;
     };
-    const QString picture = fixture->work + QStringLiteral("/temp.bmp");
+    const QString picture = options.workFolder.picture();
     for (auto _ : state) {
         state.PauseTiming();
         writeFile(picture, fixture->largePicture);

@@ -82,7 +82,8 @@ void PicturesTest::init()
 
 PictureConversion::Options PicturesTest::options(bool autoSelect) const
 {
-    return {work(), autoSelect, PaletteSearch{palettes(), palettes() + QStringLiteral("/base.pal"), true}};
+    return {WorkFolder(work()), autoSelect,
+            PaletteSearch{palettes(), palettes() + QStringLiteral("/base.pal"), true}};
 }
 
 PictureConversion::Outcome PicturesTest::convert(bool autoSelect)

@@ -45,10 +45,11 @@ void AppLifecycle::prepare(QWidget* window, const std::function<bool()>& closing
     const std::function<void()> steps[] = {
         [this] { prepareWorkFolder(); },
         [this] {
-            copyTool(state_.settings.ExtractPath, WorkFolder::extractTool, tr("Can not find extract.exe."));
+            copyTool(state_.settings.ExtractPath, WorkFolder::extractToolName,
+                     tr("Can not find extract.exe."));
         },
         [this] {
-            copyTool(state_.settings.VtlistPath, WorkFolder::listTool, tr("Can not find vtlist.exe."));
+            copyTool(state_.settings.VtlistPath, WorkFolder::listToolName, tr("Can not find vtlist.exe."));
         },
         [this] { findDefaultPalette(); },
         [this] { PicturePrompts(messages_, nullptr).show(Palettes(state_.Picture).ReadPalette()); },

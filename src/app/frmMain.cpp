@@ -20,10 +20,10 @@
 #include "platform/Twips.h"
 #include "preview/PreviewCommand.h"
 
-#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -370,7 +370,7 @@ void frmMain::mnuToolbarsPreview_Click()
 PictureConversion::Options frmMain::conversionOptions() const
 {
     const AppSettings& settings = state_.settings;
-    return {runner_->workFolder().path(), settings.AutoSelect,
+    return {runner_->workFolder(), settings.AutoSelect,
             PaletteSearch{settings.PalettePath, settings.DefaultPalette, settings.SearchSubfolders}};
 }
 

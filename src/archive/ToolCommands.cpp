@@ -1,7 +1,6 @@
 #include "archive/ToolCommands.h"
 
 #include "archive/ObjectName.h"
-#include "archive/WorkFolder.h"
 
 #include <QDir>
 
@@ -18,19 +17,21 @@ QString quoted(const QString& text)
 
 QString listingLine()
 {
-    return QStringLiteral("vtlist.exe *.* temp.vol >results.dat");
+    return QStringLiteral("%1 *.* %2 >%3")
+        .arg(QLatin1String(WorkFolder::listToolName), QLatin1String(WorkFolder::archiveCopyName),
+             QLatin1String(WorkFolder::listingName));
 }
 
 QString extractLine(const QString& objectName, const QString& outputFile)
 {
-    return QStringLiteral("extract.exe temp.vol ") + ObjectName::forToolLine(objectName) + QLatin1Char(' ') +
-           outputFile;
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(QLatin1String(WorkFolder::extractToolName), QLatin1String(WorkFolder::archiveCopyName),
+             ObjectName::forToolLine(objectName), outputFile);
 }
 
 QString extractionCommand(const WorkFolder& work, const QString& destFolder, const QString& objectName)
 {
-    return quoted(work.file(QLatin1String(WorkFolder::extractTool))) + QLatin1Char(' ') +
-           quoted(work.file(QStringLiteral("temp.vol"))) + QLatin1Char(' ') +
+    return quoted(work.extractTool()) + QLatin1Char(' ') + quoted(work.archiveCopy()) + QLatin1Char(' ') +
            quoted(destFolder + QDir::separator() + objectName);
 }
 

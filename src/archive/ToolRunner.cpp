@@ -40,7 +40,7 @@ bool ToolRunner::CopyVolToWork(const QString& volPath)
 {
     if (!readyForRun())
         return false;
-    if (!FileSystem::copyReplacing(volPath, workFolder_.file(QStringLiteral("temp.vol"))))
+    if (!FileSystem::copyReplacing(volPath, workFolder_.archiveCopy()))
         return failWith(tr("Cannot copy %1 to the working folder %2.").arg(volPath, workFolder_.path()));
     return true;
 }

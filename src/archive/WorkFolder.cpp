@@ -25,10 +25,10 @@ QString WorkFolder::file(const QString& name) const
 const QStringList& WorkFolder::programFiles()
 {
     static const QStringList files{
-        QStringLiteral("vtlist.exe"), QStringLiteral("extract.exe"), QStringLiteral("temp.vol"),
-        QStringLiteral("temp.wav"),   QStringLiteral("temp.bmp"),    QStringLiteral("temp.ppl"),
-        QStringLiteral("temp.pal"),   QStringLiteral("results.dat"), QStringLiteral("extract.bat"),
-        QStringLiteral("vtlist.bat"), QStringLiteral("temp.cs"),
+        QLatin1String(listToolName),   QLatin1String(extractToolName), QLatin1String(archiveCopyName),
+        QLatin1String(soundName),      QLatin1String(pictureName),     QLatin1String(paletteListName),
+        QLatin1String(paletteName),    QLatin1String(listingName),     QLatin1String(extractScriptName),
+        QLatin1String(listScriptName), QLatin1String(scriptName),
     };
     return files;
 }

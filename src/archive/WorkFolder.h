@@ -6,8 +6,18 @@
 // The working folder: where the tools are copied, run, and leave their output.
 class WorkFolder {
 public:
-    static constexpr const char* extractTool = "extract.exe";
-    static constexpr const char* listTool = "vtlist.exe";
+    // The files the program keeps here, by name; the tool lines name them relative to the folder.
+    static constexpr const char* extractToolName = "extract.exe";
+    static constexpr const char* listToolName = "vtlist.exe";
+    static constexpr const char* archiveCopyName = "temp.vol";
+    static constexpr const char* listingName = "results.dat";
+    static constexpr const char* pictureName = "temp.bmp";
+    static constexpr const char* paletteName = "temp.pal";
+    static constexpr const char* paletteListName = "temp.ppl";
+    static constexpr const char* soundName = "temp.wav";
+    static constexpr const char* scriptName = "temp.cs";
+    static constexpr const char* extractScriptName = "extract.bat";
+    static constexpr const char* listScriptName = "vtlist.bat";
 
     explicit WorkFolder(const QString& path = QString());
     // A folder that start-up refused: it keeps its path for messages and yields no file paths.
@@ -18,6 +28,22 @@ public:
     // The path of a file in the folder; empty when the folder is not usable, so that nothing is
     // ever read, written or deleted elsewhere in its place.
     QString file(const QString& name) const;
+
+    // The paths of the program's own files, built by file().
+    QString extractTool() const { return file(QLatin1String(extractToolName)); }
+    QString listTool() const { return file(QLatin1String(listToolName)); }
+    // The copy of the open archive that the tools read.
+    QString archiveCopy() const { return file(QLatin1String(archiveCopyName)); }
+    // The archive's listing, as the listing tool writes it.
+    QString listing() const { return file(QLatin1String(listingName)); }
+    QString picture() const { return file(QLatin1String(pictureName)); }
+    // A standard bitmap's own colours, written as a palette file.
+    QString palette() const { return file(QLatin1String(paletteName)); }
+    QString paletteList() const { return file(QLatin1String(paletteListName)); }
+    QString sound() const { return file(QLatin1String(soundName)); }
+    QString script() const { return file(QLatin1String(scriptName)); }
+    QString extractScript() const { return file(QLatin1String(extractScriptName)); }
+    QString listScript() const { return file(QLatin1String(listScriptName)); }
 
     // Every file the program may leave here, in the order they are removed at exit.
     static const QStringList& programFiles();

@@ -38,7 +38,7 @@ void frmGetList::work()
 void frmGetList::listNames()
 {
     // An old listing left behind by a failed run must never pass for this archive's.
-    const QString results = runner_.workFolder().file(QStringLiteral("results.dat"));
+    const QString results = runner_.workFolder().listing();
     FileSystem::deleteFileIfExists(results);
     if (!runner_.RunToolScript(ToolCommands::listScript, ToolCommands::listingLine())) {
         messages_.warn(this, runner_.lastError());

@@ -35,7 +35,7 @@ PictureConversion::PictureConversion(PictureState& state)
 
 PictureConversion::Report PictureConversion::ConvertPicture(const Options& options, const Ask& ask)
 {
-    const QString path = options.workFolder + QDir::separator() + QStringLiteral("temp.bmp");
+    const QString path = options.workFolder.picture();
     if (!FileSystem::fileExists(path))
         return refused(tr("it does not exist"), tr("The file you seleted to be opened does not exist."),
                        MessageBoxes::Icon::Critical);
@@ -77,7 +77,7 @@ PictureConversion::Report PictureConversion::refused(const QString& reason, cons
     return {Outcome::Refused, reason, {PictureMessage{message, icon}}};
 }
 
-QString PictureConversion::ReadPicture(QByteArray bytes, bool standardBitmap, const QString& workFolder,
+QString PictureConversion::ReadPicture(QByteArray bytes, bool standardBitmap, const WorkFolder& workFolder,
                                        Report& report)
 {
     if (standardBitmap) {
@@ -86,7 +86,7 @@ QString PictureConversion::ReadPicture(QByteArray bytes, bool standardBitmap, co
             return error;
         state_.CurrentPalette = colours;
         // The bitmap's own colour table becomes a palette file, for use as any other.
-        state_.PaletteFile = workFolder + QDir::separator() + QStringLiteral("temp.pal");
+        state_.PaletteFile = workFolder.palette();
         append(report.messages, Palettes(state_).WritePalette());
     } else if (QString error = PictureCodec::readPbmp(std::move(bytes), state_.Bitmap); !error.isEmpty()) {
         return error;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/WorkFolder.h"
 #include "picture/Palettes.h"
 #include "picture/PictureMessage.h"
 
@@ -16,7 +17,7 @@ public:
     enum class Outcome { Converted, Declined, Kept, Refused };
 
     struct Options {
-        QString workFolder;
+        WorkFolder workFolder;
         bool autoSelect = true;
         PaletteSearch search;
     };
@@ -41,7 +42,7 @@ private:
     static Report refused(const QString& reason, const QString& message,
                           MessageBoxes::Icon icon = MessageBoxes::Icon::Exclamation);
     // Reads the picture into the state; the refusal's reason when it cannot.
-    QString ReadPicture(QByteArray bytes, bool standardBitmap, const QString& workFolder, Report& report);
+    QString ReadPicture(QByteArray bytes, bool standardBitmap, const WorkFolder& workFolder, Report& report);
     // Why the bitmap could not be written; empty when it was.
     QString WriteBitmap(const QString& path);
 

@@ -87,7 +87,7 @@ void frmConvert::work()
     const int objects = int(job_.rows.size());
     // Each object is two units of progress: its extraction, then its conversion.
     step_ = 100.0f / float(2 * objects);
-    const QString picture = runner_.workFolder().file(QStringLiteral("temp.bmp"));
+    const QString picture = runner_.workFolder().picture();
     QStringList failures;
     int units = 0;
     for (const int row : job_.rows) {
@@ -116,7 +116,7 @@ void frmConvert::work()
         // An earlier object's picture must never pass for this one's.
         FileSystem::deleteFileIfExists(picture);
         if (!runner_.RunToolScript(ToolCommands::extractScript,
-                                   ToolCommands::extractLine(name, QStringLiteral("temp.bmp")))) {
+                                   ToolCommands::extractLine(name, QLatin1String(WorkFolder::pictureName)))) {
             messages_.warn(this, runner_.lastError());
             break;
         }

@@ -9,7 +9,6 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <cmath>
 
 namespace {
@@ -52,7 +51,7 @@ void frmPreview::Form_Load(const QString& basePalette)
 void frmPreview::loadPic(const PictureConversion::Options& options, bool resizeToFit)
 {
     Picture1->clear();
-    picturePath_ = options.workFolder + QDir::separator() + QStringLiteral("temp.bmp");
+    picturePath_ = options.workFolder.picture();
     resizeToFit_ = resizeToFit;
     PicturePrompts prompts(messages_, this);
     PictureConversion conversion(state_);

@@ -49,10 +49,10 @@ void PreviewCommand::previewPicture(const Request& request)
         return;
     }
     // An earlier picture must never be shown under this one's name.
-    const QString picture = runner_.workFolder().file(QStringLiteral("temp.bmp"));
+    const QString picture = runner_.workFolder().picture();
     FileSystem::deleteFileIfExists(picture);
     if (!runner_.RunToolScript(ToolCommands::extractScript,
-                               ToolCommands::extractLine(name, QStringLiteral("temp.bmp")))) {
+                               ToolCommands::extractLine(name, QLatin1String(WorkFolder::pictureName)))) {
         messages_.warn(owner_, runner_.lastError());
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "picture/PictureConversion.h"
+
 #include <QString>
 #include <optional>
 
@@ -25,6 +27,12 @@ struct AppSettings {
     // Each key's stored value, or its default when the value is missing or unreadable.
     static AppSettings load(const SettingsStore& store);
     void save(SettingsStore& store) const;
+
+    // How pictures found in the working folder are converted under these settings.
+    PictureConversion::Options conversionOptions(const WorkFolder& work) const
+    {
+        return {work, AutoSelect, PaletteSearch{PalettePath, DefaultPalette, SearchSubfolders}};
+    }
 
     // "True"/"False" in any letter case, or a number (0 is no, any other yes); nothing else.
     static std::optional<bool> textToBool(const QString& text);

@@ -110,3 +110,19 @@ void MainMenuBar::showSettings()
     mnuSearchSub->setChecked(settings_->SearchSubfolders);
     mnuPreviewAuto->setChecked(settings_->AutoPreview);
 }
+
+QAction* MainMenuBar::previewWindowItem(ObjectName::Kind kind) const
+{
+    switch (kind) {
+    case ObjectName::Kind::Picture:
+        return mnuToolbarsPreview;
+    case ObjectName::Kind::Sound:
+        return mnuToolbarsSound;
+    case ObjectName::Kind::Script:
+        return mnuToolbarsScript;
+    case ObjectName::Kind::PaletteList:
+    case ObjectName::Kind::Other:
+        break;
+    }
+    return nullptr;
+}

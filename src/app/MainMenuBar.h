@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/ObjectName.h"
+
 #include <QMenuBar>
 
 class QAction;
@@ -17,6 +19,8 @@ public:
     void bindSettings(AppSettings& settings);
     // Shows the bound settings as check marks, as they stand now.
     void showSettings();
+    // The View, Toolbars item that shows and hides the preview window for this kind of object.
+    QAction* previewWindowItem(ObjectName::Kind kind) const;
 
     QMenu* mnuFile;
     QAction* mnuFileOpen;

@@ -71,12 +71,17 @@ void frmMain::connectPreviews()
     connect(previews_, &PreviewCommand::statusChanged, StatusBar1, &MainStatusBar::setText);
     connect(previews_, &PreviewCommand::windowLoaded, this,
             [this](QWidget* window) { toolWindows_.append(window); });
-    connect(previews_, &PreviewCommand::windowShown, this, [this] {
-        menus_->mnuToolbarsPreview->setChecked(true);
-        menus_->mnuToolsPreview->setEnabled(true);
+    connect(previews_, &PreviewCommand::windowShown, this, [this](ObjectName::Kind kind) {
+        menus_->previewWindowItem(kind)->setChecked(true);
+        if (kind == ObjectName::Kind::Picture)
+            menus_->mnuToolsPreview->setEnabled(true);
     });
     connect(previews_, &PreviewCommand::windowUnloaded, this,
-            [this] { menus_->mnuToolbarsPreview->setChecked(false); });
+            [this](ObjectName::Kind kind) { menus_->previewWindowItem(kind)->setChecked(false); });
+    for (const ObjectName::Kind kind :
+         {ObjectName::Kind::Picture, ObjectName::Kind::Sound, ObjectName::Kind::Script})
+        connect(menus_->previewWindowItem(kind), &QAction::triggered, this,
+                [this, kind] { togglePreviewWindow(kind); });
 }
 
 frmMain::~frmMain() = default;
@@ -94,7 +99,6 @@ void frmMain::connectMenus()
     connect(menus_->mnuFilePreview, &QAction::triggered, this, &frmMain::cmdPreview_Click);
     connect(menus_->mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(menus_->mnuToolsAcioate, &QAction::triggered, this, &frmMain::mnuToolsAcioate_Click);
-    connect(menus_->mnuToolbarsPreview, &QAction::triggered, this, &frmMain::mnuToolbarsPreview_Click);
     menus_->bindSettings(state_.settings);
     connect(Toolbar1->open, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(Toolbar1->list, &QAction::triggered, this, &frmMain::mnuFileGetList_Click);
@@ -354,24 +358,21 @@ void frmMain::cmdPreview_Click()
     const QListWidgetItem* current = Frame1->lstList->currentItem();
     if (!vol || !current || runner_->isBusy())
         return;
-    previews_->preview({vol->FilePath, current->text(), conversionOptions(), state_.settings.ResizeToFit});
+    previews_->preview({vol->FilePath, current->text(),
+                        state_.settings.conversionOptions(runner_->workFolder()),
+                        state_.settings.ResizeToFit});
 }
 
-void frmMain::mnuToolbarsPreview_Click()
+// The item has already flipped its check mark. A hidden window stays loaded.
+void frmMain::togglePreviewWindow(ObjectName::Kind kind)
 {
-    const bool shown = menus_->mnuToolbarsPreview->isChecked();
+    const bool shown = menus_->previewWindowItem(kind)->isChecked();
     if (shown)
-        previews_->pictureWindow()->show();
-    else if (frmPreview* window = previews_->loadedPictureWindow())
+        previews_->window(kind)->show();
+    else if (QWidget* window = previews_->loadedWindow(kind))
         window->hide();
-    menus_->mnuToolsPreview->setEnabled(shown);
-}
-
-PictureConversion::Options frmMain::conversionOptions() const
-{
-    const AppSettings& settings = state_.settings;
-    return {runner_->workFolder(), settings.AutoSelect,
-            PaletteSearch{settings.PalettePath, settings.DefaultPalette, settings.SearchSubfolders}};
+    if (kind == ObjectName::Kind::Picture)
+        menus_->mnuToolsPreview->setEnabled(shown);
 }
 
 void frmMain::cmdConvert_Click()
@@ -381,8 +382,10 @@ void frmMain::cmdConvert_Click()
     if (!vol || rows.isEmpty() || runner_->isBusy())
         return;
     StatusBar1->setText(tr("Converting Picture Files"));
-    frmConvert window(this, {*vol, rows, state_.settings.DestPath, conversionOptions()}, *runner_,
-                      state_.Picture, seams_.messages);
+    frmConvert window(
+        this,
+        {*vol, rows, state_.settings.DestPath, state_.settings.conversionOptions(runner_->workFolder())},
+        *runner_, state_.Picture, seams_.messages);
     window.exec();
     StatusBar1->setText(QString());
 }

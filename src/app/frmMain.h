@@ -2,6 +2,7 @@
 
 #include "app/AppLifecycle.h"
 #include "app/AppState.h"
+#include "archive/ObjectName.h"
 #include "picture/PictureConversion.h"
 #include "platform/Seams.h"
 
@@ -73,8 +74,7 @@ private:
     bool listCurrentVol();
     void openArchives(const QStringList& paths);
 
-    void mnuToolbarsPreview_Click();
-    PictureConversion::Options conversionOptions() const;
+    void togglePreviewWindow(ObjectName::Kind kind);
     void toggleBar(QAction* item, QWidget* bar);
 
     AppState& state_;

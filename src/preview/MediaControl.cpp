@@ -54,8 +54,11 @@ MediaControl::MediaControl(QWidget* parent)
             emit done();
     });
     connect(player_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& reason) {
-        if (isOpen())
+        // The player may give several reasons for one file; the first says it.
+        if (isOpen() && !failedFile_) {
+            failedFile_ = true;
             emit failed(reason);
+        }
     });
     showState();
 }
@@ -65,6 +68,7 @@ void MediaControl::open()
     if (openFile_ == fileName_)
         return;
     openFile_ = fileName_;
+    failedFile_ = false;
     player_->setSource(QUrl::fromLocalFile(openFile_));
     showState();
 }

@@ -48,4 +48,5 @@ private:
     QAudioOutput* output_;
     QString fileName_;
     QString openFile_;
+    bool failedFile_ = false;
 };

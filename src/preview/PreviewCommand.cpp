@@ -7,8 +7,14 @@
 #include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramPaths.h"
+#include "preview/MediaControl.h"
+#include "preview/frmScript.h"
+#include "preview/frmSound.h"
 
 #include <QCoreApplication>
+#include <QDir>
+
+using Kind = ObjectName::Kind;
 
 PreviewCommand::PreviewCommand(PictureState& pictures, ToolRunner& runner, MessageBoxes& messages,
                                QWidget* owner)
@@ -31,59 +37,150 @@ void PreviewCommand::preview(const Request& request)
         emit statusChanged(tr("Previewing %1").arg(request.objectName));
         QCoreApplication::processEvents();
         switch (ObjectName::kindOf(request.objectName)) {
-        case ObjectName::Kind::Picture:
+        case Kind::Sound:
+            previewSound(request.objectName);
+            break;
+        case Kind::Picture:
             previewPicture(request);
             break;
-        default: // sounds and scripts get their windows later
+        case Kind::Script:
+            previewScript(request.objectName);
+            break;
+        case Kind::PaletteList:
+        case Kind::Other:
             break;
         }
     }
     emit statusChanged(QString());
 }
 
+void PreviewCommand::previewSound(const QString& name)
+{
+    if (refused(name))
+        return;
+    // The player lets go of the old sound before the tool replaces it, also while hidden.
+    if (sound_)
+        sound_->mmcPreview->close();
+    if (!extract(name, WorkFolder::soundName, runner_.workFolder().sound()))
+        return;
+    show(Kind::Sound, tr("Preview Sound File (%1)").arg(name));
+    sound_->Form_Activate();
+}
+
 void PreviewCommand::previewPicture(const Request& request)
 {
     const QString& name = request.objectName;
-    if (const QString refusal = ObjectName::refusal(name); !refusal.isEmpty()) {
+    if (refused(name) || !extract(name, WorkFolder::pictureName, runner_.workFolder().picture()))
+        return;
+    show(Kind::Picture, tr("Preview (%1)").arg(name));
+    picture_->loadPic(request.conversion, request.resizeToFit);
+}
+
+void PreviewCommand::previewScript(const QString& name)
+{
+    if (refused(name) || !extract(name, WorkFolder::scriptName, runner_.workFolder().script()))
+        return;
+    show(Kind::Script, tr("Preview Script (%1)").arg(name));
+    if (const QString error = script_->loadFile(); !error.isEmpty())
+        messages_.warn(script_, tr("Kadrillo cannot read %1: %2")
+                                    .arg(QDir::toNativeSeparators(runner_.workFolder().script()), error));
+}
+
+bool PreviewCommand::refused(const QString& name)
+{
+    const QString refusal = ObjectName::refusal(name);
+    if (!refusal.isEmpty())
         messages_.warn(owner_, tr("%1 cannot be previewed: %2.").arg(name, refusal));
-        return;
-    }
-    // An earlier picture must never be shown under this one's name.
-    const QString picture = runner_.workFolder().picture();
-    FileSystem::deleteFileIfExists(picture);
+    return !refusal.isEmpty();
+}
+
+bool PreviewCommand::extract(const QString& name, const char* fileName, const QString& path)
+{
+    // An earlier object must never be shown under this one's name.
+    FileSystem::deleteFileIfExists(path);
     if (!runner_.RunToolScript(ToolCommands::extractScript,
-                               ToolCommands::extractLine(name, QLatin1String(WorkFolder::pictureName)))) {
+                               ToolCommands::extractLine(name, QLatin1String(fileName)))) {
         messages_.warn(owner_, runner_.lastError());
-        return;
+        return false;
     }
-    if (!FileSystem::fileExists(picture)) {
+    if (!FileSystem::fileExists(path)) {
         messages_.warn(owner_, tr("extract.exe did not extract %1.").arg(name));
-        return;
+        return false;
     }
-    emit windowShown(ObjectName::Kind::Picture);
-    frmPreview* window = pictureWindow();
-    window->show();
-    window->raise();
-    window->activateWindow();
-    window->setWindowTitle(tr("Preview (%1)").arg(name));
-    window->loadPic(request.conversion, request.resizeToFit);
+    return true;
+}
+
+// The caption is set once the window is up, so a new window first shows its own.
+void PreviewCommand::show(Kind kind, const QString& caption)
+{
+    emit windowShown(kind);
+    QWidget* shown = window(kind);
+    shown->show();
+    shown->raise();
+    shown->activateWindow();
+    shown->setWindowTitle(caption);
+}
+
+QWidget* PreviewCommand::window(Kind kind)
+{
+    switch (kind) {
+    case Kind::Picture:
+        return pictureWindow();
+    case Kind::Sound:
+        return soundWindow();
+    case Kind::Script:
+        return scriptWindow();
+    case Kind::PaletteList:
+    case Kind::Other:
+        break;
+    }
+    return nullptr;
+}
+
+QWidget* PreviewCommand::loadedWindow(Kind kind) const
+{
+    switch (kind) {
+    case Kind::Picture:
+        return picture_;
+    case Kind::Sound:
+        return sound_;
+    case Kind::Script:
+        return script_;
+    case Kind::PaletteList:
+    case Kind::Other:
+        break;
+    }
+    return nullptr;
+}
+
+template <typename Window> Window* PreviewCommand::adopt(Window* window, Kind kind)
+{
+    connect(window, &Window::unloaded, this, [this, kind] { emit windowUnloaded(kind); });
+    emit windowLoaded(window);
+    // Beside the main window rather than over it, until the user moves it.
+    window->move(owner_->frameGeometry().topRight() + QPoint(10, 0));
+    return window;
 }
 
 frmPreview* PreviewCommand::pictureWindow()
 {
     if (!picture_) {
-        picture_ = new frmPreview(pictures_, messages_);
-        connect(picture_, &frmPreview::unloaded, this,
-                [this] { emit windowUnloaded(ObjectName::Kind::Picture); });
-        emit windowLoaded(picture_);
-        // Beside the main window rather than over it, until the user moves it.
-        picture_->move(owner_->frameGeometry().topRight() + QPoint(10, 0));
+        picture_ = adopt(new frmPreview(pictures_, messages_), Kind::Picture);
         picture_->Form_Load(ProgramPaths::userDataFolder() + QStringLiteral("/base.pal"));
     }
     return picture_;
 }
 
-frmPreview* PreviewCommand::loadedPictureWindow() const
+frmSound* PreviewCommand::soundWindow()
 {
-    return picture_;
+    if (!sound_)
+        sound_ = adopt(new frmSound(runner_, messages_), Kind::Sound);
+    return sound_;
+}
+
+frmScript* PreviewCommand::scriptWindow()
+{
+    if (!script_)
+        script_ = adopt(new frmScript(runner_), Kind::Script);
+    return script_;
 }

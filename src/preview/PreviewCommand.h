@@ -9,10 +9,12 @@
 class MessageBoxes;
 class ToolRunner;
 class frmPreview;
+class frmScript;
+class frmSound;
 struct PictureState;
 
 // The preview command: extracts the current object and shows it in the window for its kind.
-// The windows are loaded on first use and stay loaded, hidden or shown, until the program ends.
+// The windows are loaded on first use and stay loaded, hidden or shown, until they are closed.
 class PreviewCommand : public QObject {
     Q_OBJECT
 
@@ -27,10 +29,10 @@ public:
     PreviewCommand(PictureState& pictures, ToolRunner& runner, MessageBoxes& messages, QWidget* owner);
 
     void preview(const Request& request);
-    // The picture window, loaded (with its palette) when it is not.
-    frmPreview* pictureWindow();
-    // Null while the picture window is not loaded.
-    frmPreview* loadedPictureWindow() const;
+    // The window for pictures, sounds or scripts, loaded when it is not.
+    QWidget* window(ObjectName::Kind kind);
+    // Null while that window is not loaded.
+    QWidget* loadedWindow(ObjectName::Kind kind) const;
 
 signals:
     void statusChanged(const QString& text);
@@ -41,10 +43,22 @@ signals:
 
 private:
     void previewPicture(const Request& request);
+    void previewSound(const QString& name);
+    void previewScript(const QString& name);
+    bool refused(const QString& name);
+    // Has the tool write the object to its kind's working file; false, after saying why, when it did not.
+    bool extract(const QString& name, const char* fileName, const QString& path);
+    void show(ObjectName::Kind kind, const QString& caption);
+    frmPreview* pictureWindow();
+    frmSound* soundWindow();
+    frmScript* scriptWindow();
+    template <typename Window> Window* adopt(Window* window, ObjectName::Kind kind);
 
     PictureState& pictures_;
     ToolRunner& runner_;
     MessageBoxes& messages_;
     QWidget* owner_;
     QPointer<frmPreview> picture_;
+    QPointer<frmSound> sound_;
+    QPointer<frmScript> script_;
 };

@@ -31,7 +31,7 @@ frmScript::frmScript(const ToolRunner& runner, QWidget* parent)
 
 QString frmScript::loadFile()
 {
-    QFile file(runner_.workFolder().file(QStringLiteral("temp.cs")));
+    QFile file(runner_.workFolder().script());
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     const QByteArray bytes = file.readAll();

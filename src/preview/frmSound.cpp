@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QProgressBar>
 
 frmSound::frmSound(const ToolRunner& runner, MessageBoxes& messages, QWidget* parent)
@@ -49,10 +50,12 @@ bool frmSound::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
+// Shown from its menu before any sound was previewed, the window has nothing to open.
 void frmSound::Form_Activate()
 {
-    mmcPreview->setFileName(runner_.workFolder().file(QStringLiteral("temp.wav")));
-    mmcPreview->open();
+    mmcPreview->setFileName(runner_.workFolder().sound());
+    if (QFileInfo::exists(mmcPreview->fileName()))
+        mmcPreview->open();
 }
 
 void frmSound::mmcPreview_StatusUpdate()

@@ -14,6 +14,9 @@ class frmSound : public QMainWindow {
 public:
     frmSound(const ToolRunner& runner, MessageBoxes& messages, QWidget* parent = nullptr);
 
+    // Opens "temp.wav" when it is there; each activation of the window does this too.
+    void Form_Activate();
+
     MediaControl* mmcPreview;
     QProgressBar* pgbPreview;
 
@@ -25,7 +28,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Form_Activate();
     void mmcPreview_StatusUpdate();
 
     const ToolRunner& runner_;

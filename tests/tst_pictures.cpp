@@ -4,7 +4,6 @@
 #include "picture/Palettes.h"
 #include "picture/PictureBox.h"
 #include "picture/PictureCodec.h"
-#include "picture/PictureConversion.h"
 #include "picture/PicturePrompts.h"
 #include "picture/PictureState.h"
 #include "picture/frmConvert.h"
@@ -17,12 +16,13 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QDirIterator>
 #include <QMenu>
 #include <QProgressBar>
 #include <QScopeGuard>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // Pictures through the files the tools leave: conversion, palette search, the picture window and
 // batch conversion with the stand-in tools.
@@ -30,162 +30,156 @@ class PicturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init();
-    void standardBitmapAndItsPalette();
-    void refusedPicturesAreLeftAlone_data();
-    void refusedPicturesAreLeftAlone();
-    void autoSelectFindsThePaletteByNumber();
+    void conversionOutcomes_data();
+    void conversionOutcomes();
     void paletteSearch_data();
     void paletteSearch();
-    void shortPaletteFilesAreRefused();
-    void pictureWindowFitsThePicture();
-    void pictureWindowScalesWhenNotFitting();
-    void pictureWindowShowsEveryBitmapQtReads_data();
-    void pictureWindowShowsEveryBitmapQtReads();
+    void pictureWindow();
     void pictureWindowMenuAndShutdown();
     void batchConversion_data();
     void batchConversion();
-    void batchListsPicturesItCouldNotConvert();
 
 private:
     PictureConversion::Options options(bool autoSelect) const;
-    // Converts "temp.bmp" as a window does, its messages shown through the fakes.
-    PictureConversion::Outcome convert(bool autoSelect);
-    // The archive "pictures.vol" of `entries`, with the stand-in extraction tool in the working folder.
-    VolRecord archiveOf(const std::vector<VolEntry>& entries);
-    QString work() const { return environment_.path() + QStringLiteral("/work"); }
-    QString palettes() const { return environment_.path() + QStringLiteral("/pal"); }
-    QString temp() const { return work() + QStringLiteral("/temp.bmp"); }
+    QString temp() const { return WorkFolder(work_).picture(); }
+    // Every box shown, as "title (icon): text".
+    QStringList boxes() const;
 
     TestEnvironment environment_;
+    const QString work_ = environment_.path() + u"/work"_s;
+    const QString pal_ = environment_.path() + u"/pal"_s;
     FakeSeams fakes_;
     PictureState state_;
 };
 
-void PicturesTest::initTestCase()
+namespace {
+
+QByteArray converted(const QByteArray& pbmp, const Palette& palette)
 {
-    QApplication::setQuitOnLastWindowClosed(false);
+    BitmapRecord bitmap;
+    PictureCodec::readPbmp(pbmp, bitmap);
+    return PictureCodec::writePbmpAsBitmap(bitmap, palette);
 }
+
+} // namespace
 
 void PicturesTest::init()
 {
-    for (const QString& folder : {work(), palettes()}) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    for (const QString& folder : {work_, pal_}) {
         QDir(folder).removeRecursively();
         QDir().mkpath(folder);
     }
-    TestEnvironment::writeFile(palettes() + QStringLiteral("/base.pal"),
-                               PictureFiles::pal(PictureFiles::ramp(0)));
+    TestEnvironment::writeFile(pal_ + u"/base.pal"_s, PictureFiles::pal(PictureFiles::ramp(0)));
     state_ = PictureState();
     fakes_.messages.clear();
 }
 
 PictureConversion::Options PicturesTest::options(bool autoSelect) const
 {
-    return {WorkFolder(work()), autoSelect,
-            PaletteSearch{palettes(), palettes() + QStringLiteral("/base.pal"), true}};
+    return {WorkFolder(work_), autoSelect, PaletteSearch{pal_, pal_ + u"/base.pal"_s, true}};
 }
 
-PictureConversion::Outcome PicturesTest::convert(bool autoSelect)
+QStringList PicturesTest::boxes() const
 {
+    static const char* const icons[] = {"", " (i)", " (?)", " (!)", " (x)"};
+    QStringList described;
+    for (const ScriptedMessageBoxes::Shown& box : fakes_.messages.shown())
+        described.append(box.title + QLatin1String(icons[int(box.icon)]) + u": "_s + box.text);
+    return described;
+}
+
+void PicturesTest::conversionOutcomes_data()
+{
+    QTest::addColumn<QByteArray>("file"); // "temp.bmp" as the tool left it; empty for none
+    QTest::addColumn<bool>("autoSelect");
+    QTest::addColumn<MessageBoxes::Answer>("answer"); // to the question about a standard bitmap
+    QTest::addColumn<PictureConversion::Outcome>("outcome");
+    QTest::addColumn<QStringList>("boxes"); // as boxes() describes them
+    QTest::addColumn<QByteArray>("after");  // "temp.bmp" afterwards
+    QTest::addColumn<int>("palette");       // the ramp that is then the current palette; -1: none
+    using enum PictureConversion::Outcome;
+    const auto Yes = MessageBoxes::Answer::Yes;
+    const auto pbmp = [](int number) {
+        return PictureFiles::pbmp(4, 1, QByteArray("\0\1\2\3", 4), number);
+    };
+    const QByteArray bitmap = PictureFiles::standardBitmap(4, 2, PictureFiles::ramp(4), "\1\2\3\4\5\6\7\10");
+    const QByteArray trueColour = PictureFiles::standardBitmap(2, 1, {}, QByteArray(8, '\3'), "BM", 40, 24);
+    const QByteArray cut = PictureFiles::pbmp(8, 8, QByteArray(64, 'x'), 1).left(80);
+    const QStringList question{u"Kadrillo (i): This file is a standard bitmap file.\r\nAre you sure you "
+                               "want to open it."_s};
+    QTest::newRow("PBMP, its palette by number") << pbmp(7) << true << Yes << Converted << QStringList()
+                                                 << converted(pbmp(7), PictureFiles::ramp(7)) << 7;
+    QTest::newRow("PBMP, its palette file cut short")
+        << pbmp(6) << true << Yes << Converted
+        << QStringList{"Warning! (!): The palette file " + pal_ +
+                       "/6.pal cannot be used: it holds 1000 bytes, and a palette file has 1048."}
+        << converted(pbmp(6), Palette{}) << -1;
+    QTest::newRow("standard bitmap declined")
+        << bitmap << false << MessageBoxes::Answer::No << Declined << question << bitmap << -1;
+    QTest::newRow("standard bitmap, its own colours")
+        << bitmap << false << Yes << Converted << question << bitmap << 4;
+    QTest::newRow("standard bitmap, auto select: the default")
+        << bitmap << true << Yes << Converted << question
+        << bitmap.left(54) + PictureFiles::pal(PictureFiles::ramp(0), QByteArray()) + bitmap.mid(1078) << 0;
+    QByteArray odd =
+        PictureFiles::standardBitmap(3, -2, PictureFiles::ramp(4), QByteArray("\1\2\3\0\4\5\6\0", 8), "bm");
+    odd.replace(34, 4, QByteArray(4, '\0')); // then whole rows of four-byte multiples
+    QTest::newRow("top-down, stating no size, \"bm\"")
+        << odd << false << Yes << Converted << question << odd << 4;
+    // Our change: a bitmap of any other layout is kept, for the window to show as Qt reads it.
+    const QByteArray larger = PictureFiles::standardBitmap(4, 2, {}, "\1\2\3\4\5\6\7\10", "BM", 124);
+    QTest::newRow("larger info header kept") << larger << true << Yes << Kept << question << larger << -1;
+    QTest::newRow("24 bits a pixel kept")
+        << trueColour << true << Yes << Kept << question << trueColour << -1;
+    QTest::newRow("not a picture") << QByteArray("Pb and more") << true << Yes << Refused
+                                   << QStringList{"Warning! (x): This file is not a valid bitmap file."}
+                                   << QByteArray("Pb and more") << -1;
+    QTest::newRow("PBMP cut short") << cut << true << Yes << Refused
+                                    << QStringList{"Warning! (!): The picture " + temp() +
+                                                   " cannot be converted: the file is cut short: its picture "
+                                                   "data and palette number need 132 bytes, and it has 80."}
+                                    << cut << -1;
+    QTest::newRow("missing") << QByteArray() << true << Yes << Refused
+                             << QStringList{"Warning! (x): The file you seleted to be opened does not exist."}
+                             << QByteArray() << -1;
+}
+
+// Converted as a window converts it: its messages shown in order once it returns.
+void PicturesTest::conversionOutcomes()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, autoSelect);
+    QFETCH(MessageBoxes::Answer, answer);
+    QFETCH(PictureConversion::Outcome, outcome);
+    QFETCH(QStringList, boxes);
+    QFETCH(QByteArray, after);
+    QFETCH(int, palette);
+    TestEnvironment::writeFile(pal_ + u"/7.pal"_s, PictureFiles::pal(PictureFiles::ramp(7)));
+    TestEnvironment::writeFile(pal_ + u"/6.pal"_s, PictureFiles::pal(PictureFiles::ramp(6)).left(1000));
+    if (!file.isEmpty())
+        TestEnvironment::writeFile(temp(), file);
+    state_.Bitmap.biWidth = 64;
+    fakes_.messages.willAnswer(answer);
     PicturePrompts prompts(fakes_.messages, nullptr);
     PictureConversion conversion(state_);
     const PictureConversion::Report report = prompts.convert(conversion, options(autoSelect));
     prompts.show(report.messages);
-    return report.outcome;
-}
 
-VolRecord PicturesTest::archiveOf(const std::vector<VolEntry>& entries)
-{
-    const QString archive = environment_.path() + QStringLiteral("/pictures.vol");
-    std::string error;
-    if (!VolArchive::write(archive.toStdString(), entries, error))
-        qFatal("cannot write %s: %s", qPrintable(archive), error.c_str());
-    QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work() + QStringLiteral("/extract.exe"));
-    QStringList names;
-    for (const VolEntry& entry : entries)
-        names.append(QString::fromStdString(entry.name));
-    return VolRecord{QStringLiteral("pictures.vol"), archive, names, true};
-}
-
-void PicturesTest::standardBitmapAndItsPalette()
-{
-    const Palette own = PictureFiles::ramp(4);
-    const QByteArray original = PictureFiles::standardBitmap(4, 2, own, QByteArray("\1\2\3\4\5\6\7\10", 8));
-
-    TestEnvironment::writeFile(temp(), original);
-    fakes_.messages.willAnswer(MessageBoxes::Answer::No);
-    QCOMPARE(convert(false), PictureConversion::Outcome::Declined);
-    QCOMPARE(TestEnvironment::readFile(temp()), original);
-    QCOMPARE(fakes_.messages.texts(),
-             QStringList{"This file is a standard bitmap file.\r\nAre you sure you want to open it."});
-    QCOMPARE(fakes_.messages.shown().first().icon, MessageBoxes::Icon::Information);
-    QCOMPARE(fakes_.messages.shown().first().buttons, MessageBoxes::Buttons::YesNo);
-
-    // Auto Select off: its own colours stay, and they become temp.pal.
-    fakes_.messages.willAnswer(MessageBoxes::Answer::Yes);
-    QCOMPARE(convert(false), PictureConversion::Outcome::Converted);
-    QCOMPARE(TestEnvironment::readFile(temp()), original);
-    QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/temp.pal")).mid(24),
-             PictureFiles::pal(own, QByteArray()));
-    QCOMPARE(state_.PaletteFile, work() + QStringLiteral("/temp.pal"));
-
-    // Auto Select on: number 0 is the default palette.
-    fakes_.messages.willAnswer(MessageBoxes::Answer::Yes);
-    QCOMPARE(convert(true), PictureConversion::Outcome::Converted);
-    const QByteArray converted = TestEnvironment::readFile(temp());
-    QCOMPARE(converted.mid(54, 1024), PictureFiles::pal(PictureFiles::ramp(0), QByteArray()));
-    QCOMPARE(converted.mid(1078), original.mid(1078));
-    QCOMPARE(state_.PaletteFile, palettes() + QStringLiteral("/base.pal"));
-}
-
-void PicturesTest::refusedPicturesAreLeftAlone_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<MessageBoxes::Icon>("icon");
-    QTest::newRow("not a picture") << QByteArray("Pb and more") << "This file is not a valid bitmap file."
-                                   << MessageBoxes::Icon::Critical;
-    QTest::newRow("truncated PBMP") << PictureFiles::pbmp(8, 8, QByteArray(64, 'x'), 1).left(80)
-                                    << "cannot be converted: the file is cut short"
-                                    << MessageBoxes::Icon::Exclamation;
-    QTest::newRow("missing") << QByteArray() << "The file you seleted to be opened does not exist."
-                             << MessageBoxes::Icon::Critical;
-}
-
-void PicturesTest::refusedPicturesAreLeftAlone()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, message);
-    QFETCH(MessageBoxes::Icon, icon);
-    if (!file.isEmpty())
-        TestEnvironment::writeFile(temp(), file);
-    state_.Bitmap.biWidth = 64;
-    QCOMPARE(convert(true), PictureConversion::Outcome::Refused);
-    QCOMPARE(fakes_.messages.shown().size(), 1);
-    QVERIFY2(fakes_.messages.texts().first().contains(message), qPrintable(fakes_.messages.texts().first()));
-    QCOMPARE(fakes_.messages.shown().first().title, QStringLiteral("Warning!"));
-    QCOMPARE(fakes_.messages.shown().first().icon, icon);
-    QCOMPARE(TestEnvironment::readFile(temp()), file);
-    QCOMPARE(state_.Bitmap.biWidth, 64);
-}
-
-void PicturesTest::autoSelectFindsThePaletteByNumber()
-{
-    TestEnvironment::writeFile(palettes() + QStringLiteral("/7.pal"),
-                               PictureFiles::pal(PictureFiles::ramp(7)));
-    TestEnvironment::writeFile(temp(), PictureFiles::pbmp(4, 1, QByteArray("\0\1\2\3", 4), 7));
-    QCOMPARE(convert(true), PictureConversion::Outcome::Converted);
-    QVERIFY(fakes_.messages.shown().isEmpty());
-    const QImage image(temp(), "BMP");
-    const PaletteEntry third = PictureFiles::ramp(7)[2];
-    QCOMPARE(image.pixelColor(2, 0), QColor(third.Red, third.Green, third.Blue));
-
-    // A missing palette file: the default one, and no message.
-    TestEnvironment::writeFile(temp(), PictureFiles::pbmp(4, 1, QByteArray("\0\1\2\3", 4), 8));
-    QCOMPARE(convert(true), PictureConversion::Outcome::Converted);
-    QCOMPARE(state_.PaletteFile, palettes() + QStringLiteral("/base.pal"));
-    QCOMPARE(state_.CurrentPalette, PictureFiles::ramp(0));
+    QCOMPARE(report.outcome, outcome);
+    QCOMPARE(report.refusal.isEmpty(), outcome != PictureConversion::Outcome::Refused);
+    QCOMPARE(this->boxes(), boxes);
+    QCOMPARE(TestEnvironment::readFile(temp()), after);
+    QCOMPARE(state_.CurrentPalette, palette < 0 ? Palette{} : PictureFiles::ramp(palette));
+    if (outcome != PictureConversion::Outcome::Converted)
+        QCOMPARE(state_.Bitmap.biWidth, 64);
+    if (palette >= 0) { // from the file now named: a standard bitmap's own colours from "temp.pal"
+        PictureState reread;
+        reread.PaletteFile = state_.PaletteFile;
+        QVERIFY(!Palettes(reread).ReadPalette());
+        QCOMPARE(reread.CurrentPalette, state_.CurrentPalette);
+    }
 }
 
 void PicturesTest::paletteSearch_data()
@@ -193,8 +187,7 @@ void PicturesTest::paletteSearch_data()
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<int>("number");
     QTest::addColumn<bool>("subfolders");
-    QTest::addColumn<QString>(
-        "expected"); // relative to the palette folder; "first" is the first-listed subfolder
+    QTest::addColumn<QString>("expected"); // in the palette folder; "first": the first-listed subfolder
     QTest::newRow("number 0 is the default") << QStringList{"0.pal"} << 0 << true << "base.pal";
     QTest::newRow("the folder wins") << QStringList{"5.pal", "Sub/5.pal"} << 5 << true << "5.pal";
     QTest::newRow("first-listed subfolder wins")
@@ -215,158 +208,84 @@ void PicturesTest::paletteSearch()
     QFETCH(bool, subfolders);
     QFETCH(QString, expected);
     for (const QString& file : files)
-        TestEnvironment::writeFile(palettes() + QLatin1Char('/') + file,
-                                   PictureFiles::pal(PictureFiles::ramp(number)));
-    if (expected == QLatin1String("first")) {
-        QDirIterator listed(palettes(), QDir::Dirs | QDir::NoDotAndDotDot);
-        expected = QFileInfo(listed.next()).fileName() + QStringLiteral("/5.pal");
+        TestEnvironment::writeFile(pal_ + u'/' + file, PictureFiles::pal(PictureFiles::ramp(number)));
+    if (expected == "first"_L1) {
+        QDirIterator listed(pal_, QDir::Dirs | QDir::NoDotAndDotDot);
+        expected = QFileInfo(listed.next()).fileName() + u"/5.pal"_s;
     }
-    const PaletteSearch search{palettes(), palettes() + QStringLiteral("/base.pal"), subfolders};
-    QCOMPARE(Palettes::fileFor(number, search), palettes() + QLatin1Char('/') + expected);
-    QVERIFY(!Palettes(state_).FindPalette(number, search).has_value());
-    QCOMPARE(state_.CurrentPalette, PictureFiles::ramp(expected == QLatin1String("base.pal") ? 0 : number));
+    const PaletteSearch search{pal_, pal_ + u"/base.pal"_s, subfolders};
+    QCOMPARE(Palettes::fileFor(number, search), pal_ + u'/' + expected);
+    QVERIFY(!Palettes(state_).FindPalette(number, search));
+    QCOMPARE(state_.CurrentPalette, PictureFiles::ramp(expected == "base.pal"_L1 ? 0 : number));
 }
 
-void PicturesTest::shortPaletteFilesAreRefused()
+// Fitted, the inner area is the picture and the design's borders, the right way up; not fitted,
+// the picture fills the window at any size. A file that is no picture leaves it blank, and the
+// window says so, as it says that its palette file is missing.
+void PicturesTest::pictureWindow()
 {
-    state_.PaletteFile = palettes() + QStringLiteral("/short.pal");
-    TestEnvironment::writeFile(state_.PaletteFile, PictureFiles::pal(PictureFiles::ramp(1)).left(1000));
-    state_.CurrentPalette = PictureFiles::ramp(2);
-    PicturePrompts(fakes_.messages, nullptr).show(Palettes(state_).ReadPalette());
-    QCOMPARE(state_.CurrentPalette, PictureFiles::ramp(2));
-    QCOMPARE(fakes_.messages.shown().first().title, QStringLiteral("Warning!"));
-
-    fakes_.messages.clear();
-    state_.PaletteFile = palettes() + QStringLiteral("/none.pal");
-    PicturePrompts(fakes_.messages, nullptr).show(Palettes(state_).ReadPalette());
-    QCOMPARE(fakes_.messages.texts(), QStringList{"The palette file does not exist."});
-    QCOMPARE(fakes_.messages.shown().first().icon, MessageBoxes::Icon::None);
-}
-
-void PicturesTest::pictureWindowFitsThePicture()
-{
-    QCOMPARE(frmPreview::fittedSizeTwips(64, 48, 15, 15), QSize(1140, 1140));
-    TestEnvironment::writeFile(temp(), PictureFiles::pbmp(64, 48, QByteArray(64 * 48, '\5'), 0));
-    auto* window = new frmPreview(state_, fakes_.messages);
-    window->Form_Load(palettes() + QStringLiteral("/base.pal"));
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    const QPoint position = window->pos();
-    window->loadPic(options(true), true);
-    QVERIFY(fakes_.messages.shown().isEmpty());
-    const QSize outer = Twips::toPixels(window, 0, 0, 1140, 1140).size();
-    QCOMPARE(window->frameGeometry().size(), outer);
-    QCOMPARE(window->pos(), position);
-    auto* box = window->findChild<PictureBox*>(QStringLiteral("Picture1"));
-    QCOMPARE(box->geometry(), window->rect());
-    QCOMPARE(box->picture().size(), QSize(64, 48));
-    const PaletteEntry five = PictureFiles::ramp(0)[5];
-    QCOMPARE(box->grab().toImage().pixelColor(10, 10), QColor(five.Red, five.Green, five.Blue));
-    window->close();
-}
-
-void PicturesTest::pictureWindowScalesWhenNotFitting()
-{
-    TestEnvironment::writeFile(temp(), PictureFiles::pbmp(8, 4, QByteArray(32, '\7'), 0));
-    auto* window = new frmPreview(state_, fakes_.messages);
-    window->resize(Twips::toPixels(window, 0, 0, 4500, 3000).size());
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    window->loadPic(options(true), false);
-    const auto* box = window->findChild<PictureBox*>(QStringLiteral("Picture1"));
-    QCOMPARE(box->picture().size(), box->size());
-    window->resize(window->size() + QSize(40, 20));
-    QCOMPARE(box->picture().size(), box->size());
-
-    // A file that is no picture: the window says so and stays blank.
-    TestEnvironment::writeFile(temp(), "hello");
-    window->loadPic(options(true), false);
-    QCOMPARE(fakes_.messages.texts(),
-             (QStringList{"This file is not a valid bitmap file.", "error loading bitmap."}));
-    QCOMPARE(fakes_.messages.shown().last().title, QStringLiteral("Kadrillo"));
-    QVERIFY(box->picture().isNull());
-    window->close();
-}
-
-void PicturesTest::pictureWindowShowsEveryBitmapQtReads_data()
-{
-    // 64 x 48 pixels: the top row in colour 1 of the bitmap's own palette, the others in colour 2.
-    QTest::addColumn<QByteArray>("file");
-    const Palette own = PictureFiles::ramp(6);
-    const QByteArray topFirst = QByteArray(64, '\1') + QByteArray(64 * 47, '\2');
-    const QByteArray bottomFirst = QByteArray(64 * 47, '\2') + QByteArray(64, '\1');
-    QTest::newRow("top-down rows") << PictureFiles::standardBitmap(64, -48, own, topFirst);
-    QTest::newRow("124-byte info header")
-        << PictureFiles::standardBitmap(64, 48, own, bottomFirst, "BM", 124);
-    QTest::newRow("108-byte info header, top-down")
-        << PictureFiles::standardBitmap(64, -48, own, topFirst, "BM", 108);
-    QByteArray trueColour;
-    for (int pixel = 0; pixel < 64 * 48; ++pixel) {
-        const PaletteEntry& colour = own[pixel < 64 * 47 ? 2 : 1];
-        trueColour.append(char(colour.Blue)).append(char(colour.Green)).append(char(colour.Red));
-    }
-    QTest::newRow("24 bits a pixel") << PictureFiles::standardBitmap(64, 48, own, trueColour, "BM", 40, 24);
-}
-
-// The conversion keeps such a bitmap as it is, and the window fits and shows it the right way up.
-void PicturesTest::pictureWindowShowsEveryBitmapQtReads()
-{
-    QFETCH(QByteArray, file);
-    TestEnvironment::writeFile(temp(), file);
     auto* window = new frmPreview(state_, fakes_.messages);
     const auto closing = qScopeGuard([window] { window->close(); });
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->Form_Load(pal_ + u"/none.pal"_s);
+    const QPoint position = window->pos();
+    const Palette own = PictureFiles::ramp(6);
+    const QByteArray rows = QByteArray(64, '\1') + QByteArray(64 * 47, '\2');
+    TestEnvironment::writeFile(temp(), PictureFiles::standardBitmap(64, -48, own, rows, "BM", 108));
     fakes_.messages.willAnswer(MessageBoxes::Answer::Yes);
     window->loadPic(options(false), true);
-    QCOMPARE(fakes_.messages.texts(),
-             QStringList{"This file is a standard bitmap file.\r\nAre you sure you want to open it."});
-    QCOMPARE(TestEnvironment::readFile(temp()), file);
     QCOMPARE(window->frameGeometry().size(), Twips::toPixels(window, 0, 0, 1140, 1140).size());
-    auto* box = window->findChild<PictureBox*>(QStringLiteral("Picture1"));
-    QCOMPARE(box->picture().size(), QSize(64, 48));
-    const QImage shown = box->grab().toImage();
-    const Palette own = PictureFiles::ramp(6);
-    QCOMPARE(shown.pixelColor(10, 0), QColor(own[1].Red, own[1].Green, own[1].Blue));
-    QCOMPARE(shown.pixelColor(10, 47), QColor(own[2].Red, own[2].Green, own[2].Blue));
+    QCOMPARE(window->pos(), position);
+    auto* box = window->findChild<PictureBox*>(u"Picture1"_s);
+    QCOMPARE(box->geometry(), window->rect());
+    QCOMPARE(box->grab().toImage().pixelColor(10, 0), QColor(own[1].Red, own[1].Green, own[1].Blue));
+    QCOMPARE(box->grab().toImage().pixelColor(10, 47), QColor(own[2].Red, own[2].Green, own[2].Blue));
+
+    TestEnvironment::writeFile(temp(), PictureFiles::pbmp(8, 4, QByteArray(32, '\7'), 0));
+    window->loadPic(options(true), false);
+    QCOMPARE(box->picture().size(), box->size());
+    window->resize(window->size() + QSize(40, 20));
+    QCOMPARE(box->picture().size(), box->size());
+    const PaletteEntry seven = PictureFiles::ramp(0)[7];
+    QCOMPARE(box->grab().toImage().pixelColor(1, 1), QColor(seven.Red, seven.Green, seven.Blue));
+    TestEnvironment::writeFile(temp(), "hello");
+    window->loadPic(options(true), false);
+    QCOMPARE(boxes(),
+             (QStringList{
+                 "Kadrillo: The palette file does not exist.",
+                 "Kadrillo (i): This file is a standard bitmap file.\r\nAre you sure you want to open it.",
+                 "Warning! (x): This file is not a valid bitmap file.", "Kadrillo: error loading bitmap."}));
+    QVERIFY(box->picture().isNull());
 }
 
 void PicturesTest::pictureWindowMenuAndShutdown()
 {
-    TestEnvironment::writeFile(environment_.dataHome() + QStringLiteral("/Kadrillo/base.pal"),
+    TestEnvironment::writeFile(environment_.dataHome() + u"/Kadrillo/base.pal"_s,
                                PictureFiles::pal(PictureFiles::ramp(3)));
     AppState app;
-    SettingsStore store(environment_.path() + QStringLiteral("/menu.ini"));
+    SettingsStore store(environment_.path() + u"/menu.ini"_s);
     frmMain window(app, store, fakes_.seams());
     window.show();
-    QAction* toggle = window.findChild<QAction*>(QStringLiteral("mnuToolbarsPreview"));
-    QMenu* submenu = window.findChild<QMenu*>(QStringLiteral("mnuToolsPreview"));
+    auto* toggle = window.findChild<QAction*>(u"mnuToolbarsPreview"_s);
+    auto* submenu = window.findChild<QMenu*>(u"mnuToolsPreview"_s);
     toggle->trigger();
-    frmPreview* preview = nullptr;
+    QPointer<frmPreview> preview;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (auto* found = qobject_cast<frmPreview*>(widget); found && found->isVisible())
             preview = found;
     }
-    QVERIFY(preview);
-    QVERIFY(preview->isVisible());
-    QVERIFY(submenu->isEnabled());
+    QVERIFY(preview && submenu->isEnabled());
     QCOMPARE(app.Picture.CurrentPalette, PictureFiles::ramp(3)); // the window loads base.pal
-
     toggle->trigger();
-    QVERIFY(preview->isHidden());
-    QVERIFY(!submenu->isEnabled());
+    QVERIFY(preview->isHidden() && !submenu->isEnabled());
     toggle->trigger();
     QVERIFY(preview->isVisible());
-
-    QPointer<frmPreview> watched(preview);
     preview->close();
     QVERIFY(!toggle->isChecked());
-    QTRY_VERIFY(watched.isNull());
+    QTRY_VERIFY(preview.isNull());
 
-    // Shutdown unloads a loaded window, hidden or not, before the working files go.
-    toggle->trigger();
-    toggle->trigger();
-    QVERIFY(!toggle->isChecked());
+    // Shutdown unloads a loaded window before the working files go.
     toggle->trigger();
     QVERIFY(toggle->isChecked());
     window.close();
@@ -375,103 +294,67 @@ void PicturesTest::pictureWindowMenuAndShutdown()
 
 void PicturesTest::batchConversion_data()
 {
-    QTest::addColumn<MessageBoxes::Answer>("answer");
-    QTest::addColumn<QStringList>("statuses");
+    QTest::addColumn<MessageBoxes::Answer>("answer"); // to the question about b.txt
+    QTest::addColumn<QList<int>>("positions");        // of the objects extracted, converted and copied
     QTest::addColumn<QList<int>>("bar");
-    QTest::addColumn<QStringList>("written");
-    QTest::newRow("Yes skips b.txt") << MessageBoxes::Answer::Yes
-                                     << QStringList{"Extracting file 1 of 3", "Converting file 1 of 3",
-                                                    "Extracting file 3 of 3", "Converting file 3 of 3"}
-                                     << QList<int>{1667, 3333, 8333, 10000} << QStringList{"a.bmp", "c.BMP"};
+    QTest::addColumn<QStringList>("texts");
+    const QString skip =
+        u"b.txt is not a bitmap file do you want to skip this file and continue with the rest."_s;
+    QTest::newRow("Yes skips b.txt") << MessageBoxes::Answer::Yes << QList<int>{1, 3}
+                                     << QList<int>{1667, 3333, 8333, 10000} << QStringList{skip};
+    // Our change: a refused picture is still copied as it was extracted, and the end of the run says so.
     QTest::newRow("No converts it anyway")
-        << MessageBoxes::Answer::No
-        << QStringList{"Extracting file 1 of 3", "Converting file 1 of 3", "Extracting file 2 of 3",
-                       "Converting file 2 of 3", "Extracting file 3 of 3", "Converting file 3 of 3"}
-        << QList<int>{1667, 3333, 5000, 6667, 8333, 10000} << QStringList{"a.bmp", "b.txt", "c.BMP"};
+        << MessageBoxes::Answer::No << QList<int>{1, 2, 3} << QList<int>{1667, 3333, 5000, 6667, 8333, 10000}
+        << QStringList{skip, "This file is not a valid bitmap file.",
+                       "1 object could not be converted:\n\nb.txt: copied unconverted, because it is not a "
+                       "valid bitmap file"};
     QTest::newRow("Cancel ends the run")
-        << MessageBoxes::Answer::Cancel << QStringList{"Extracting file 1 of 3", "Converting file 1 of 3"}
-        << QList<int>{1667, 3333} << QStringList{"a.bmp"};
+        << MessageBoxes::Answer::Cancel << QList<int>{1} << QList<int>{1667, 3333} << QStringList{skip};
 }
 
 void PicturesTest::batchConversion()
 {
     QFETCH(MessageBoxes::Answer, answer);
-    QFETCH(QStringList, statuses);
+    QFETCH(QList<int>, positions);
     QFETCH(QList<int>, bar);
-    QFETCH(QStringList, written);
-    const QByteArray picture = PictureFiles::pbmp(4, 2, QByteArray("\1\2\3\4\5\6\7\10", 8), 0);
-    const std::vector<VolEntry> entries{
-        {"a.bmp", std::vector<unsigned char>(picture.begin(), picture.end())},
-        {"b.txt", {'n', 'o', 't', 'e', 's'}},
-        {"c.BMP", std::vector<unsigned char>(picture.begin(), picture.end())},
-    };
-    const VolRecord vol = archiveOf(entries);
-    const QString out = environment_.path() + QStringLiteral("/converted");
+    QFETCH(QStringList, texts);
+    const QByteArray good = PictureFiles::pbmp(4, 2, "\1\2\3\4\5\6\7\10", 0);
+    const QMap<QString, QByteArray> objects{{"a.bmp", good}, {"b.txt", "notes"}, {"c.BMP", good}};
+    std::vector<VolEntry> entries;
+    for (auto object = objects.begin(); object != objects.end(); ++object)
+        entries.push_back({object.key().toStdString(), {object.value().begin(), object.value().end()}});
+    const QString archive = environment_.path() + u"/pictures.vol"_s;
+    std::string error;
+    QVERIFY2(VolArchive::write(archive.toStdString(), entries, error), error.c_str());
+    QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work_ + u"/extract.exe"_s);
+    const QString out = environment_.path() + u"/converted"_s;
     QDir(out).removeRecursively();
-
     ToolRunner runner;
-    runner.setWorkFolder(WorkFolder(work()));
+    runner.setWorkFolder(WorkFolder(work_));
+    const VolRecord vol{u"pictures.vol"_s, archive, objects.keys(), true};
     frmConvert window(nullptr, {vol, {0, 1, 2}, out, options(true)}, runner, state_, fakes_.messages);
-    QStringList shownStatuses;
+    QStringList statuses;
     QList<int> values;
-    connect(&window, &frmConvert::statusShown, this,
-            [&](const QString& text) { shownStatuses.append(text); });
-    connect(window.findChild<QProgressBar*>(QStringLiteral("ProgressBar1")), &QProgressBar::valueChanged,
-            this, [&](int value) { values.append(value); });
+    connect(&window, &frmConvert::statusShown, this, [&](const QString& text) { statuses.append(text); });
+    connect(window.findChild<QProgressBar*>(u"ProgressBar1"_s), &QProgressBar::valueChanged, this,
+            [&](int value) { values.append(value); });
     fakes_.messages.willAnswer(answer);
     window.exec();
 
-    QCOMPARE(shownStatuses, statuses);
-    QCOMPARE(values, bar);
-    QCOMPARE(fakes_.messages.texts().first(),
-             QStringLiteral(
-                 "b.txt is not a bitmap file do you want to skip this file and continue with the rest."));
-    QCOMPARE(fakes_.messages.shown().first().buttons, MessageBoxes::Buttons::YesNoCancel);
-    QStringList files = QDir(out).entryList(QDir::Files);
-    files.sort();
-    QCOMPARE(files, written);
-    BitmapRecord bitmap;
-    QVERIFY(PictureCodec::readPbmp(picture, bitmap).isEmpty());
-    QCOMPARE(TestEnvironment::readFile(out + QStringLiteral("/a.bmp")),
-             PictureCodec::writePbmpAsBitmap(bitmap, PictureFiles::ramp(0)));
-    if (answer == MessageBoxes::Answer::No) {
-        QCOMPARE(fakes_.messages.texts().at(1), QStringLiteral("This file is not a valid bitmap file."));
-        QCOMPARE(TestEnvironment::readFile(out + QStringLiteral("/b.txt")), QByteArray("notes"));
+    QStringList expected;
+    QStringList written;
+    for (const int position : positions) {
+        expected << u"Extracting file %1 of 3"_s.arg(position) << u"Converting file %1 of 3"_s.arg(position);
+        written << objects.keys().at(position - 1);
     }
-}
-
-// Our change: a refused picture is still copied as it was extracted, and the end of the run says so.
-void PicturesTest::batchListsPicturesItCouldNotConvert()
-{
-    const QByteArray good = PictureFiles::pbmp(4, 2, QByteArray("\1\2\3\4\5\6\7\10", 8), 0);
-    const QByteArray cut = good.left(60);
-    const auto entry = [](const char* name, const QByteArray& bytes) {
-        return VolEntry{name, std::vector<unsigned char>(bytes.begin(), bytes.end())};
-    };
-    const VolRecord vol =
-        archiveOf({entry("good.bmp", good), entry("cut.bmp", cut), entry("text.bmp", "notes")});
-    const QString out = environment_.path() + QStringLiteral("/converted");
-    QDir(out).removeRecursively();
-    ToolRunner runner;
-    runner.setWorkFolder(WorkFolder(work()));
-    frmConvert window(nullptr, {vol, {0, 1, 2}, out, options(true)}, runner, state_, fakes_.messages);
-    window.exec();
-
-    QStringList files = QDir(out).entryList(QDir::Files);
-    files.sort();
-    QCOMPARE(files, (QStringList{"cut.bmp", "good.bmp", "text.bmp"}));
-    QCOMPARE(TestEnvironment::readFile(out + QStringLiteral("/cut.bmp")), cut);
-    QCOMPARE(TestEnvironment::readFile(out + QStringLiteral("/text.bmp")), QByteArray("notes"));
-    BitmapRecord unused;
-    const QString reason = PictureCodec::readPbmp(cut, unused);
-    QVERIFY(!reason.isEmpty());
-    QCOMPARE(
-        fakes_.messages.texts(),
-        (QStringList{QStringLiteral("The picture %1 cannot be converted: %2.").arg(temp(), reason),
-                     "This file is not a valid bitmap file.",
-                     "2 objects could not be converted:\n\ncut.bmp: copied unconverted, because " + reason +
-                         "\ntext.bmp: copied unconverted, because it is not a valid bitmap file"}));
-    QCOMPARE(fakes_.messages.shown().last().title, QStringLiteral("Warning!"));
+    QCOMPARE(statuses, expected);
+    QCOMPARE(values, bar);
+    QCOMPARE(fakes_.messages.texts(), texts);
+    QCOMPARE(fakes_.messages.shown().first().buttons, MessageBoxes::Buttons::YesNoCancel);
+    QCOMPARE(QDir(out).entryList(QDir::Files), written);
+    for (const QString& name : written)
+        QCOMPARE(TestEnvironment::readFile(out + u'/' + name),
+                 name == "b.txt"_L1 ? objects[name] : converted(good, PictureFiles::ramp(0)));
 }
 
 QTEST_MAIN(PicturesTest)

@@ -9,19 +9,15 @@ namespace PictureFiles {
 
 namespace {
 
-template <typename T> void put(QByteArray& out, T value)
+// Each value little-endian, at its own width.
+template <typename... T> void put(QByteArray& out, T... values)
 {
-    char bytes[sizeof(T)];
-    qToLittleEndian(value, bytes);
-    out.append(bytes, sizeof(T));
-}
-
-void putColours(QByteArray& out, const Palette& palette)
-{
-    for (const PaletteEntry& entry : palette) {
-        const char colour[4] = {char(entry.Blue), char(entry.Green), char(entry.Red), char(entry.Reserved)};
-        out.append(colour, 4);
-    }
+    const auto one = [&out](auto value) {
+        char bytes[sizeof(value)];
+        qToLittleEndian(value, bytes);
+        out.append(bytes, sizeof(value));
+    };
+    (one(values), ...);
 }
 
 } // namespace
@@ -31,41 +27,32 @@ QByteArray pbmp(qint32 width, qint32 height, const QByteArray& data, qint32 pale
     using namespace PbmpLayout;
     const auto size = qint32(data.size());
     QByteArray out(fileTag);
-    put<quint32>(out, quint32(fileSize(size) - fileTagSize));
+    put(out, quint32(fileSize(size) - fileTagSize));
     out.append(headTag);
-    put<quint32>(out, headSize);
-    put<quint32>(out, version);
-    put<qint32>(out, width);
-    put<qint32>(out, height);
-    put<qint16>(out, bitCount);
-    put<qint16>(out, 0);
+    put(out, headSize, version, width, height, bitCount, qint16(0));
     out.append(dataTag);
-    put<qint32>(out, size);
-    put<qint32>(out, size);
-    out.append(data);
-    out.append(detailTag);
-    put<quint32>(out, detailSize);
-    put<quint32>(out, detail);
+    put(out, size, size);
+    out.append(data).append(detailTag);
+    put(out, detailSize, detail);
     out.append(paletteTag);
-    put<quint32>(out, paletteNumberSize);
-    put<qint32>(out, paletteNumber);
+    put(out, paletteNumberSize, paletteNumber);
     return out;
 }
 
 QByteArray pal(const Palette& palette, const QByteArray& header)
 {
     QByteArray out = header;
-    putColours(out, palette);
+    for (const PaletteEntry& entry : palette)
+        put(out, entry.Blue, entry.Green, entry.Red, entry.Reserved);
     return out;
 }
 
 Palette ramp(int seed)
 {
     Palette palette{};
-    for (int i = 0; i < 256; ++i) {
-        palette[std::size_t(i)] =
-            PaletteEntry{std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t((i * 7 + seed) & 0xFF), 0};
-    }
+    for (int i = 0; i < 256; ++i)
+        palette[std::size_t(i)] = {std::uint8_t(i), std::uint8_t(255 - i),
+                                   std::uint8_t((i * 7 + seed) & 0xFF), 0};
     return palette;
 }
 
@@ -75,27 +62,13 @@ QByteArray standardBitmap(qint32 width, qint32 height, const Palette& palette, c
     const bool indexed = bitCount == 8;
     const auto pixelOffset =
         qint32(PictureCodec::fileHeaderSize + infoSize + (indexed ? PictureCodec::colourTableSize : 0));
+    const auto size = qint32(rows.size());
     QByteArray out(type, 2);
-    put<qint32>(out, qint32(pixelOffset + rows.size()));
-    put<qint16>(out, 0);
-    put<qint16>(out, 0);
-    put<qint32>(out, pixelOffset);
-    put<qint32>(out, infoSize);
-    put<qint32>(out, width);
-    put<qint32>(out, height);
-    put<qint16>(out, 1);
-    put<qint16>(out, bitCount);
-    put<qint32>(out, 0);
-    put<qint32>(out, qint32(rows.size()));
-    put<qint32>(out, 2835);
-    put<qint32>(out, 2835);
-    put<qint32>(out, indexed ? 256 : 0);
-    put<qint32>(out, 0);
+    put(out, pixelOffset + size, qint16(0), qint16(0), pixelOffset);
+    put(out, infoSize, width, height, qint16(1), bitCount, qint32(0), size);
+    put(out, qint32(2835), qint32(2835), qint32(indexed ? 256 : 0), qint32(0));
     out.append(QByteArray(infoSize - PictureCodec::infoHeaderSize, '\0'));
-    if (indexed)
-        putColours(out, palette);
-    out.append(rows);
-    return out;
+    return (indexed ? pal(palette, out) : out) + rows;
 }
 
 } // namespace PictureFiles

@@ -235,7 +235,7 @@ void PicturesTest::pictureWindow()
     TestEnvironment::writeFile(temp(), PictureFiles::standardBitmap(64, -48, own, rows, "BM", 108));
     fakes_.messages.willAnswer(MessageBoxes::Answer::Yes);
     window->loadPic(options(false), true);
-    QCOMPARE(window->frameGeometry().size(), Twips::toPixels(window, 0, 0, 1140, 1140).size());
+    QCOMPARE(window->size(), QSize(64, 48));
     QCOMPARE(window->pos(), position);
     auto* box = window->findChild<PictureBox*>(u"Picture1"_s);
     QCOMPARE(box->geometry(), window->rect());

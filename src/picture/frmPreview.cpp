@@ -9,13 +9,6 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
-#include <cmath>
-
-namespace {
-// What the design's window borders and caption take, in twips.
-constexpr int borderWidthTwips = 180;
-constexpr int borderHeightTwips = 420;
-} // namespace
 
 QImage LoadBitmapToDC(const QString& path)
 {
@@ -23,23 +16,17 @@ QImage LoadBitmapToDC(const QString& path)
 }
 
 frmPreview::frmPreview(PictureState& state, MessageBoxes& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QMainWindow(parent)
     , state_(state)
     , messages_(messages)
     , Picture1(new PictureBox(this))
 {
     setObjectName(QStringLiteral("frmPreview"));
     Picture1->setObjectName(QStringLiteral("Picture1"));
+    setCentralWidget(Picture1);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Preview"));
     resize(Twips::toPixels(this, 0, 0, 4800, 3600).size());
-}
-
-QSize frmPreview::fittedSizeTwips(int pictureWidth, int pictureHeight, double twipsPerPixelX,
-                                  double twipsPerPixelY)
-{
-    return QSize(int(std::lround(pictureWidth * twipsPerPixelX)) + borderWidthTwips,
-                 int(std::lround(pictureHeight * twipsPerPixelY)) + borderHeightTwips);
 }
 
 void frmPreview::Form_Load(const QString& basePalette)
@@ -60,15 +47,9 @@ void frmPreview::loadPic(const PictureConversion::Options& options, bool resizeT
     // to load and says so too.
     showPic();
     // The picture as loaded gives the size: a bitmap kept as it was has no converted size, and a
-    // top-down one states its height as negative.
-    if (resizeToFit_ && !loaded_.isNull()) {
-        const QSize twips = fittedSizeTwips(loaded_.width(), loaded_.height(), Twips::perPixelX(this),
-                                            Twips::perPixelY(this));
-        const QSize outer = Twips::toPixels(this, 0, 0, twips.width(), twips.height()).size();
-        // The desktop draws its own borders; what they take comes off the inner size.
-        const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-        resize(outer - frame);
-    }
+    // top-down one states its height as negative. The desktop adds its own borders around it.
+    if (resizeToFit_ && !loaded_.isNull())
+        resize(loaded_.size());
 }
 
 void frmPreview::showPic()
@@ -97,8 +78,7 @@ void frmPreview::drawScaled()
 
 void frmPreview::resizeEvent(QResizeEvent* event)
 {
-    QWidget::resizeEvent(event);
-    Picture1->setGeometry(rect());
+    QMainWindow::resizeEvent(event);
     if (!resizeToFit_)
         drawScaled();
 }

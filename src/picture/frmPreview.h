@@ -3,8 +3,8 @@
 #include "picture/PictureConversion.h"
 
 #include <QImage>
+#include <QMainWindow>
 #include <QSize>
-#include <QWidget>
 
 class MessageBoxes;
 class PictureBox;
@@ -12,7 +12,7 @@ struct PictureState;
 
 // Shows one picture of the open archive: at its own size with the window fitted to it, or
 // scaled to fill the window.
-class frmPreview : public QWidget {
+class frmPreview : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -23,10 +23,6 @@ public:
     // Converts "temp.bmp" in the working folder and shows it.
     void loadPic(const PictureConversion::Options& options, bool resizeToFit);
     void showPic();
-
-    // The outer window size in twips that fits a picture, as the design's borders take it.
-    static QSize fittedSizeTwips(int pictureWidth, int pictureHeight, double twipsPerPixelX,
-                                 double twipsPerPixelY);
 
 signals:
     void unloaded();

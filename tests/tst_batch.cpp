@@ -1,43 +1,34 @@
-#include "platform/WindowsCommandLine.h"
 #include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTest>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-// Prints each argument in brackets on a line of its own, so the split can be read back exactly.
-const QByteArray echoArguments =
-    "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done\nexit ${EXIT_WITH:-0}\n";
-
-struct BatchRun {
-    int status = -1;
-    QByteArray errors;
-};
-
-} // namespace
-
+// kadrillo-batch as a process: what it writes, the status it ends with, and that it refuses a script
+// before running anything of it. Which lines it accepts is tested on BatchLine in tst_rules.
 class BatchTest : public QObject {
     Q_OBJECT
 
 private slots:
     void init();
-    void windowsSplitting_data();
-    void windowsSplitting();
-    void runsTheToolLineWithRedirection();
-    void appendsAndQuotesTheTarget();
-    void looksInTheCurrentFolderFirst();
+    void runsTheToolLine_data();
+    void runsTheToolLine();
     void passesTheToolStatusAndStopsAtExit();
     void startsWindowsProgramsThroughWine();
-    void refusesWhatItCannotRunSafely_data();
-    void refusesWhatItCannotRunSafely();
+    void refusesBeforeRunningAnything_data();
+    void refusesBeforeRunningAnything();
 
 private:
-    BatchRun runScript(const QByteArray& script, const QProcessEnvironment& environment = {});
-    QString work() const { return environment_.path() + QStringLiteral("/work"); }
+    struct Run {
+        int status = -1; // -1: did not end by itself, with the reason in errors
+        QByteArray errors;
+    };
+    // Runs the script "cd <work>" and `lines`.
+    Run run(const QByteArray& lines, const QProcessEnvironment& environment);
+    Run run(const QByteArray& lines) { return run(lines, QProcessEnvironment::systemEnvironment()); }
+    QString work() const { return environment_.path() + u"/work"_s; }
 
     TestEnvironment environment_;
 };
@@ -45,159 +36,112 @@ private:
 void BatchTest::init()
 {
     QDir(work()).removeRecursively();
-    TestEnvironment::writeFile(work() + QStringLiteral("/tool.exe"), echoArguments, true);
+    // Prints each argument in brackets on a line of its own, so the split can be read back exactly.
+    TestEnvironment::writeFile(
+        work() + u"/tool.exe"_s,
+        "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done\nexit ${EXIT_WITH:-0}\n", true);
 }
 
-BatchRun BatchTest::runScript(const QByteArray& script, const QProcessEnvironment& environment)
+BatchTest::Run BatchTest::run(const QByteArray& lines, const QProcessEnvironment& environment)
 {
-    const QString path = environment_.path() + QStringLiteral("/script.bat");
-    TestEnvironment::writeFile(path, script);
-    // Owned with its process group, so that a tool left hanging is ended with it.
-    OwnedProgram batch(QStringLiteral("kadrillo-batch"));
-    QProcess& process = batch.process();
-    process.setWorkingDirectory(environment_.path());
-    batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"), {path},
-                environment.isEmpty() ? QProcessEnvironment::systemEnvironment() : environment);
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardError()};
+    const QString script = environment_.path() + u"/script.bat"_s;
+    TestEnvironment::writeFile(script, "@echo off\r\nc:\r\ncd " + QFile::encodeName(work()) + "\r\n" + lines);
+    OwnedProgram batch(u"kadrillo-batch"_s);
+    batch.process().setWorkingDirectory(environment_.path());
+    if (!batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"), {script}, environment))
+        return {-1, batch.state().toUtf8()};
+    const QString failed = batch.waitForExit(30000);
+    if (batch.isRunning() || batch.process().exitStatus() != QProcess::NormalExit)
+        return {-1, failed.toUtf8()};
+    return {batch.process().exitCode(), batch.process().readAllStandardError()};
 }
 
-void BatchTest::windowsSplitting_data()
+void BatchTest::runsTheToolLine_data()
 {
-    QTest::addColumn<QString>("commandLine");
-    QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("quoted paths") << R"("C:\a b\extract.exe" "C:\TEMP\temp.vol" "C:\OUT\sky.bmp")"
-                                  << QStringList{R"(C:\a b\extract.exe)", R"(C:\TEMP\temp.vol)",
-                                                 R"(C:\OUT\sky.bmp)"};
-    QTest::newRow("blanks and tabs") << "a  b\tc " << QStringList{"a", "b", "c"};
-    QTest::newRow("wildcard stays") << "vtlist.exe *.* temp.vol"
-                                    << QStringList{"vtlist.exe", "*.*", "temp.vol"};
-    QTest::newRow("quote inside word") << R"(a"b c"d)" << QStringList{"ab cd"};
-    QTest::newRow("doubled quote") << R"("a""b")" << QStringList{R"(a"b)"};
-    QTest::newRow("escaped quote") << R"(a\"b)" << QStringList{R"(a"b)"};
-    QTest::newRow("backslash before closing quote") << R"("a\\" b)" << QStringList{R"(a\)", "b"};
-    QTest::newRow("plain backslashes") << R"(C:\x\\y)" << QStringList{R"(C:\x\\y)"};
-    QTest::newRow("empty quoted argument") << R"(a "" b)" << QStringList{"a", "", "b"};
-    QTest::newRow("nothing") << "   " << QStringList{};
+    QTest::addColumn<QByteArray>("toolLine");
+    QTest::addColumn<QString>("target"); // holds "before" when the script starts
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("one argument each, target replaced")
+        << QByteArray("tool.exe *.* \"two words\" \"a&b\" x;y >results.dat") << u"results.dat"_s
+        << QByteArray("[*.*]\n[two words]\n[a&b]\n[x;y]\n");
+    QTest::newRow("append to a quoted target")
+        << QByteArray("tool.exe one >> \"my out.txt\"") << u"my out.txt"_s << QByteArray("before\n[one]\n");
+    QTest::newRow("the current folder before the PATH")
+        << QByteArray("tool.exe here >out.txt") << u"out.txt"_s << QByteArray("[here]\n");
+    QTest::newRow("then the PATH") << QByteArray("other.exe >out.txt") << u"out.txt"_s
+                                   << QByteArray("other\n");
 }
 
-void BatchTest::windowsSplitting()
+void BatchTest::runsTheToolLine()
 {
-    QFETCH(QString, commandLine);
-    QFETCH(QStringList, arguments);
-    QCOMPARE(WindowsCommandLine::split(commandLine), arguments);
-}
-
-void BatchTest::runsTheToolLineWithRedirection()
-{
-    const QByteArray script = "@echo off\r\nc:\r\ncd " + QFile::encodeName(work()) +
-                              "\r\ntool.exe *.* \"two words\" \"a&b\" x;y >results.dat\r\nexit\r\n";
-    const BatchRun run = runScript(script);
-    QCOMPARE(run.status, 0);
-    QVERIFY2(run.errors.isEmpty(), run.errors.constData());
-    QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/results.dat")),
-             QByteArray("[*.*]\n[two words]\n[a&b]\n[x;y]\n"));
-}
-
-void BatchTest::appendsAndQuotesTheTarget()
-{
-    const QString target = work() + QStringLiteral("/my out.txt");
-    TestEnvironment::writeFile(target, "before\n");
-    const BatchRun run = runScript("cd " + QFile::encodeName(work()) + "\ntool.exe one >> \"my out.txt\"\n");
-    QCOMPARE(run.status, 0);
-    QCOMPARE(TestEnvironment::readFile(target), QByteArray("before\n[one]\n"));
-
-    QCOMPARE(runScript("cd " + QFile::encodeName(work()) + "\ntool.exe two > \"my out.txt\"\n").status, 0);
-    QCOMPARE(TestEnvironment::readFile(target), QByteArray("[two]\n"));
-}
-
-void BatchTest::looksInTheCurrentFolderFirst()
-{
-    const QString elsewhere = environment_.path() + QStringLiteral("/elsewhere");
-    TestEnvironment::writeFile(elsewhere + QStringLiteral("/tool.exe"), "#!/bin/sh\necho from-path\n", true);
-    TestEnvironment::writeFile(elsewhere + QStringLiteral("/other.exe"), "#!/bin/sh\necho other\n", true);
+    QFETCH(QByteArray, toolLine);
+    QFETCH(QString, target);
+    QFETCH(QByteArray, written);
+    const QString elsewhere = environment_.path() + u"/elsewhere"_s;
+    TestEnvironment::writeFile(elsewhere + u"/tool.exe"_s, "#!/bin/sh\necho from-path\n", true);
+    TestEnvironment::writeFile(elsewhere + u"/other.exe"_s, "#!/bin/sh\necho other\n", true);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("PATH"),
-                       elsewhere + QLatin1Char(':') + environment.value(QStringLiteral("PATH")));
+    environment.insert(u"PATH"_s, elsewhere + u':' + environment.value(u"PATH"_s));
+    TestEnvironment::writeFile(work() + u'/' + target, "before\n");
 
-    const QByteArray cd = "cd " + QFile::encodeName(work()) + "\r\n";
-    QCOMPARE(runScript(cd + "tool.exe here >out.txt\r\n", environment).status, 0);
-    QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/out.txt")), QByteArray("[here]\n"));
-    QCOMPARE(runScript(cd + "other.exe >out.txt\r\n", environment).status, 0);
-    QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/out.txt")), QByteArray("other\n"));
+    const Run result = run(toolLine + "\r\nexit\r\n", environment);
+    QVERIFY2(result.status == 0 && result.errors.isEmpty(), result.errors.constData());
+    QCOMPARE(TestEnvironment::readFile(work() + u'/' + target), written);
 }
 
 void BatchTest::passesTheToolStatusAndStopsAtExit()
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("EXIT_WITH"), QStringLiteral("3"));
-    const QByteArray cd = "cd " + QFile::encodeName(work()) + "\r\n";
-    QCOMPARE(runScript(cd + "tool.exe >out.txt\r\nexit\r\n", environment).status, 3);
-
-    const BatchRun stopped = runScript(cd + "exit\r\ntool.exe >late.txt\r\n");
-    QCOMPARE(stopped.status, 0);
-    QVERIFY(!QFile::exists(work() + QStringLiteral("/late.txt")));
+    environment.insert(u"EXIT_WITH"_s, u"3"_s);
+    QCOMPARE(run("tool.exe >out.txt\r\nexit\r\n", environment).status, 3);
+    QCOMPARE(run("exit\r\ntool.exe >late.txt\r\n").status, 0);
+    QVERIFY(!QFile::exists(work() + u"/late.txt"_s));
 }
 
 void BatchTest::startsWindowsProgramsThroughWine()
 {
-    const QString fakeWine = environment_.path() + QStringLiteral("/fake-wine");
+    const QString fakeWine = environment_.path() + u"/fake-wine"_s;
     TestEnvironment::writeFile(
         fakeWine, "#!/bin/sh\necho \"debug=$WINEDEBUG\"\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done\n",
         true);
-    TestEnvironment::writeFile(work() + QStringLiteral("/game.exe"), QByteArray("MZ") + QByteArray(62, '\0'));
+    TestEnvironment::writeFile(work() + u"/game.exe"_s, QByteArray("MZ") + QByteArray(62, '\0'));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("KADRILLO_WINE"), fakeWine);
-    environment.remove(QStringLiteral("WINEDEBUG"));
-    const QByteArray script =
-        "cd " + QFile::encodeName(work()) + "\r\ngame.exe *.* temp.vol >results.dat\r\nexit\r\n";
-    QCOMPARE(runScript(script, environment).status, 0);
-    QCOMPARE(TestEnvironment::readFile(work() + QStringLiteral("/results.dat")),
+    environment.insert(u"KADRILLO_WINE"_s, fakeWine);
+    environment.remove(u"WINEDEBUG"_s);
+    QCOMPARE(run("game.exe *.* temp.vol >results.dat\r\n", environment).status, 0);
+    QCOMPARE(TestEnvironment::readFile(work() + u"/results.dat"_s),
              "debug=-all\n[" + QFile::encodeName(work()) + "/game.exe]\n[*.*]\n[temp.vol]\n");
 
-    environment.insert(QStringLiteral("KADRILLO_WINE"),
-                       environment_.path() + QStringLiteral("/no-such-wine"));
-    environment.insert(QStringLiteral("PATH"), environment_.path() + QStringLiteral("/empty"));
-    const BatchRun missing = runScript(script, environment);
+    environment.insert(u"KADRILLO_WINE"_s, environment_.path() + u"/no-such-wine"_s);
+    environment.insert(u"PATH"_s, environment_.path() + u"/empty"_s);
+    const Run missing = run("game.exe >results.dat\r\n", environment);
     QVERIFY(missing.status != 0);
     QVERIFY2(missing.errors.contains("Wine"), missing.errors.constData());
 }
 
-void BatchTest::refusesWhatItCannotRunSafely_data()
+void BatchTest::refusesBeforeRunningAnything_data()
 {
-    QTest::addColumn<QByteArray>("toolLine");
+    QTest::addColumn<QByteArray>("lines");
     QTest::addColumn<QByteArray>("complaint");
-    QTest::newRow("command after &") << QByteArray("tool.exe a & touch pwned") << QByteArray("&");
-    QTest::newRow("pipe") << QByteArray("tool.exe a | touch pwned") << QByteArray("|");
-    QTest::newRow("command after an echo") << QByteArray("echo x & touch pwned") << QByteArray("&");
-    QTest::newRow("echo into a file") << QByteArray("@echo x > pwned") << QByteArray(">");
-    QTest::newRow("caret") << QByteArray("tool.exe a^b") << QByteArray("^");
-    QTest::newRow("input redirection") << QByteArray("tool.exe <pwned") << QByteArray("<");
-    QTest::newRow("percent expands even in quotes") << QByteArray("tool.exe \"100%\"") << QByteArray("%");
-    QTest::newRow("unclosed quote") << QByteArray("tool.exe \"a b") << QByteArray("quote");
-    QTest::newRow("redirection without file") << QByteArray("tool.exe a >") << QByteArray("redirection");
-    QTest::newRow("two redirections") << QByteArray("tool.exe >a.txt >b.txt") << QByteArray("redirection");
-    QTest::newRow("unknown tool") << QByteArray("missing.exe a") << QByteArray("missing.exe");
-    QTest::newRow("second tool line")
+    QTest::newRow("a refused line after the tool line")
+        << QByteArray("tool.exe a >out.txt\r\ntool.exe b & touch pwned") << QByteArray("&");
+    QTest::newRow("a second tool line")
         << QByteArray("tool.exe a >out.txt\r\ntool.exe b") << QByteArray("one tool");
+    QTest::newRow("unknown tool") << QByteArray("missing.exe a >out.txt") << QByteArray("missing.exe");
     QTest::newRow("failed cd") << QByteArray("cd /no/such/folder\r\ntool.exe a >out.txt")
                                << QByteArray("/no/such/folder");
 }
 
-void BatchTest::refusesWhatItCannotRunSafely()
+void BatchTest::refusesBeforeRunningAnything()
 {
-    QFETCH(QByteArray, toolLine);
+    QFETCH(QByteArray, lines);
     QFETCH(QByteArray, complaint);
-    const BatchRun run =
-        runScript("@echo off\r\nc:\r\ncd " + QFile::encodeName(work()) + "\r\n" + toolLine + "\r\nexit\r\n");
-    QVERIFY(run.status != 0);
-    QVERIFY2(run.errors.startsWith("kadrillo-batch: "), run.errors.constData());
-    QVERIFY2(run.errors.contains(complaint), run.errors.constData());
-    QVERIFY(!QFile::exists(work() + QStringLiteral("/pwned")));
-    QVERIFY(!QFile::exists(environment_.path() + QStringLiteral("/pwned")));
-    QVERIFY(!QFile::exists(work() + QStringLiteral("/out.txt")));
+    const Run result = run(lines + "\r\nexit\r\n");
+    QVERIFY(result.status > 0);
+    QVERIFY2(result.errors.startsWith("kadrillo-batch: ") && result.errors.contains(complaint),
+             result.errors.constData());
+    QVERIFY(!QFile::exists(work() + u"/out.txt"_s));
+    QVERIFY(!QFile::exists(work() + u"/pwned"_s));
 }
 
 QTEST_GUILESS_MAIN(BatchTest)

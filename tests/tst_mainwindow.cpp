@@ -1,257 +1,254 @@
-#include "app/MainLayout.h"
-#include "app/frmMain.h"
-#include "platform/SettingsStore.h"
+#include "archive/ToolRunner.h"
+#include "archive/WorkFolder.h"
 #include "platform/Twips.h"
-#include "support/FakeSeams.h"
+#include "support/MainWindowRun.h"
 #include "support/TestEnvironment.h"
 
-#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStatusBar>
+#include <QSettings>
 #include <QTabBar>
 #include <QTest>
-#include <QToolBar>
-#include <memory>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+const QByteArray extractBytes = "#!/bin/sh\necho extract\n";
+const QByteArray vtlistBytes = "#!/bin/sh\necho vtlist\n";
+} // namespace
+
+// The main window's start-up, layout, setting toggles and shutdown.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init();
-    void cleanup();
-    void layoutArithmetic_data();
-    void layoutArithmetic();
-    void windowFrameAtStart();
+    void startsWithToolsCopiedAndNothingOpen();
+    void missingFilesAreReportedInOrder_data();
+    void missingFilesAreReportedInOrder();
+    void refusesAWorkingFolderThatIsNotOurs_data();
+    void refusesAWorkingFolderThatIsNotOurs();
     void tabStripFollowsTheWindowAndTheBars();
-    void minimizingLeavesTheLayoutAlone();
-    void settingToggles();
-    void shortcuts();
-    void toolbarButtons();
+    void closingKeepsTheSettingsAndOnlyTheUsersFiles();
 
 private:
-    QRect twipsGeometry(const QWidget* widget) const;
-    void setInnerSizeTwips(int width, int height);
-    QAction* action(const char* name) const { return window_->findChild<QAction*>(QLatin1String(name)); }
+    QString game() const { return environment_.path() + u"/game"_s; }
+    QString work() const { return environment_.path() + u"/work"_s; }
+    QString ini() const { return environment_.path() + u"/Kadrillo.ini"_s; }
+    // The control's place in its parent, in twips of the main window's inner area, to a pixel.
+    bool placedAt(const MainWindowRun& run, const char* name, const QRect& twips) const;
+    void setInnerSize(MainWindowRun& run, int widthTwips, int heightTwips) const;
 
     TestEnvironment environment_;
-    AppState state_;
-    std::unique_ptr<SettingsStore> store_;
-    FakeSeams fakes_;
-    std::unique_ptr<frmMain> window_;
 };
-
-void MainWindowTest::initTestCase()
-{
-    QApplication::setQuitOnLastWindowClosed(false);
-}
 
 void MainWindowTest::init()
 {
-    const QString ini = environment_.path() + QStringLiteral("/Kadrillo.ini");
-    QFile::remove(ini);
-    store_ = std::make_unique<SettingsStore>(ini);
-    state_ = AppState();
-    window_ = std::make_unique<frmMain>(state_, *store_, fakes_.seams());
+    for (const QString& folder : {game(), work()})
+        QDir(folder).removeRecursively();
+    TestEnvironment::writeFile(game() + u"/extract.exe"_s, extractBytes, true);
+    TestEnvironment::writeFile(game() + u"/vtlist.exe"_s, vtlistBytes, true);
+    TestEnvironment::writeFile(game() + u"/base.pal"_s, QByteArray(1048, '\1'));
+    MainWindowRun::writeSettings(ini(),
+                                 {u"Extract Path="_s + game() + u"/extract.exe"_s,
+                                  u"Vtlist Path="_s + game() + u"/vtlist.exe"_s,
+                                  u"Default Palette="_s + game() + u"/base.pal"_s, u"Temp Path="_s + work()});
 }
 
-void MainWindowTest::cleanup()
+bool MainWindowTest::placedAt(const MainWindowRun& run, const char* name, const QRect& twips) const
 {
-    window_.reset();
-    fakes_.messages.clear();
+    const QRect actual = run.control(name)->geometry();
+    const QRect expected =
+        Twips::toPixels(run.window.centralWidget(), twips.x(), twips.y(), twips.width(), twips.height());
+    return qAbs(actual.x() - expected.x()) <= 1 && qAbs(actual.y() - expected.y()) <= 1 &&
+           qAbs(actual.width() - expected.width()) <= 1 && qAbs(actual.height() - expected.height()) <= 1;
 }
 
-QRect MainWindowTest::twipsGeometry(const QWidget* widget) const
+void MainWindowTest::setInnerSize(MainWindowRun& run, int widthTwips, int heightTwips) const
 {
-    const double x = Twips::perPixelX(widget);
-    const double y = Twips::perPixelY(widget);
-    const QRect g = widget->geometry();
-    return QRect(qRound(g.x() * x), qRound(g.y() * y), qRound(g.width() * x), qRound(g.height() * y));
-}
-
-void MainWindowTest::setInnerSizeTwips(int width, int height)
-{
-    QWidget* inner = window_->centralWidget();
-    const QSize wanted = Twips::toPixels(inner, 0, 0, width, height).size();
-    window_->resize(window_->size() + wanted - inner->size());
+    QWidget* inner = run.window.centralWidget();
+    const QSize wanted = Twips::toPixels(inner, 0, 0, widthTwips, heightTwips).size();
+    run.window.resize(run.window.size() + wanted - inner->size());
     QTRY_COMPARE(inner->size(), wanted);
 }
 
-void MainWindowTest::layoutArithmetic_data()
+void MainWindowTest::startsWithToolsCopiedAndNothingOpen()
 {
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("height");
-    QTest::addColumn<bool>("statusBar");
-    QTest::addColumn<bool>("toolbar");
-    QTest::addColumn<QRect>("expected");
-    QTest::newRow("both bars") << 5520.0 << 5595.0 << true << true << QRect(10, 370, 5500, 4915);
-    QTest::newRow("no bars") << 5520.0 << 5595.0 << false << false << QRect(10, 10, 5500, 5575);
-    QTest::newRow("status bar only") << 5520.0 << 5595.0 << true << false << QRect(10, 10, 5500, 5275);
-    QTest::newRow("toolbar only") << 5520.0 << 5595.0 << false << true << QRect(10, 370, 5500, 5215);
-    QTest::newRow("height rounds half to even")
-        << 5520.0 << 5594.5 << false << false << QRect(10, 10, 5500, 5574);
-    QTest::newRow("too small: no negative sizes") << 15.0 << 600.0 << true << true << QRect(10, 370, 0, 0);
-    QTest::newRow("too large: 16-bit sizes")
-        << 90000.0 << 5595.0 << false << false << QRect(10, 10, 32747, 5575);
-}
+    MainWindowRun run(ini());
+    run.window.Form_Load();
+    QVERIFY2(run.fakes.messages.shown().isEmpty(), qPrintable(run.fakes.messages.texts().join('|')));
+    QCOMPARE(TestEnvironment::readFile(work() + u"/extract.exe"_s), extractBytes);
+    QCOMPARE(TestEnvironment::readFile(work() + u"/vtlist.exe"_s), vtlistBytes);
+    QVERIFY(QFileInfo(work() + u"/extract.exe"_s).isExecutable());
+    QCOMPARE(QFileInfo(work()).permissions() & 0x0077, QFileDevice::Permissions());
+    QVERIFY(QFileInfo(environment_.dataHome() + u"/Kadrillo/data"_s).isDir());
+    for (const char* item :
+         {"mnuToolsList", "munPaletteAuto", "mnuPreviewResize", "mnuSearchSub", "mnuPreviewAuto"})
+        QVERIFY2(run.control<QAction>(item)->isChecked(), item);
 
-void MainWindowTest::layoutArithmetic()
-{
-    QFETCH(double, width);
-    QFETCH(double, height);
-    QFETCH(bool, statusBar);
-    QFETCH(bool, toolbar);
-    QFETCH(QRect, expected);
-    MainLayout::Input input{width, height, statusBar, 300.0, toolbar, 360.0, false};
-    const std::optional<MainLayout::Rect> strip = MainLayout::tabStrip(input);
-    QVERIFY(strip);
-    QCOMPARE(QRect(strip->left, strip->top, strip->width, strip->height), expected);
-    input.minimized = true;
-    QVERIFY(!MainLayout::tabStrip(input));
-}
-
-void MainWindowTest::windowFrameAtStart()
-{
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    QCOMPARE(window_->windowTitle(), QStringLiteral("Starsiege Kadrillo"));
-    const QRect inner = twipsGeometry(window_->centralWidget());
-    QVERIFY2(qAbs(inner.width() - 5520) < 15 && qAbs(inner.height() - 5595) < 15,
-             qPrintable(QStringLiteral("%1 x %2 twips").arg(inner.width()).arg(inner.height())));
-
-    const auto* list = window_->findChild<QListWidget*>(QStringLiteral("lstList"));
-    QVERIFY(list);
-    QCOMPARE(list->count(), 0);
+    run.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&run.window));
+    QCOMPARE(run.window.windowTitle(), u"Starsiege Kadrillo"_s);
+    const QWidget* inner = run.window.centralWidget();
+    const QRect twips = Twips::toPixels(inner, 0, 0, 5520, 5595);
+    QVERIFY2(qAbs(inner->width() - twips.width()) <= 1 && qAbs(inner->height() - twips.height()) <= 1,
+             qPrintable(u"%1 x %2 pixels"_s.arg(inner->width()).arg(inner->height())));
+    // Sorting would part the rows from the names that commands look up by row.
+    const auto* list = run.control<QListWidget>("lstList");
+    QVERIFY(list->count() == 0 && !list->isSortingEnabled());
     QCOMPARE(list->selectionMode(), QAbstractItemView::ExtendedSelection);
-    QVERIFY(!list->isSortingEnabled());
-    for (const char* name :
-         {"cmdSelect", "cmdNone", "cmdPreview", "cmdExtract", "cmdPalette", "cmdConvert"}) {
-        const auto* button = window_->findChild<QPushButton*>(QLatin1String(name));
-        QVERIFY2(button && !button->isEnabled(), name);
-    }
-    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("lblFiles"))->text(), QStringLiteral("######"));
-    QCOMPARE(window_->findChild<QLabel*>(QStringLiteral("lblSelected"))->text(), QStringLiteral("######"));
-
+    for (const char* name : {"cmdSelect", "cmdNone", "cmdPreview", "cmdExtract", "cmdPalette", "cmdConvert"})
+        QVERIFY2(!run.enabled(name), name);
+    QCOMPARE(run.control<QLabel>("lblFiles")->text(), u"######"_s);
+    QCOMPARE(run.control<QLabel>("lblSelected")->text(), u"######"_s);
     // Every caption of the object area shows whole at its fixed size.
-    for (const QLabel* label :
-         window_->findChild<QWidget*>(QStringLiteral("Frame1"))->findChildren<QLabel*>()) {
+    for (const QLabel* label : run.control("Frame1")->findChildren<QLabel*>())
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                  qPrintable(label->text()));
+    QCOMPARE(run.control("TabStrip1")->findChild<QTabBar*>()->count(), 0);
+    QVERIFY(run.control<QLabel>("StatusText")->text().isEmpty());
+    QVERIFY(!run.control<QLabel>("StatusClock")->text().isEmpty());
+}
+
+void MainWindowTest::missingFilesAreReportedInOrder_data()
+{
+    QTest::addColumn<QStringList>("missing");
+    QTest::addColumn<QStringList>("messages");
+    const QString extract = u"Can not find extract.exe."_s;
+    const QString palette = u"Can not find the default palette."_s;
+    // With no default palette there is no palette to read either.
+    const QString noPalette = u"The palette file does not exist."_s;
+    QTest::newRow("extract") << QStringList{"extract.exe"} << QStringList{extract};
+    QTest::newRow("palette") << QStringList{"base.pal"} << QStringList{palette, noPalette};
+    QTest::newRow("everything") << QStringList{"base.pal", "vtlist.exe", "extract.exe"}
+                                << QStringList{extract, u"Can not find vtlist.exe."_s, palette, noPalette};
+}
+
+void MainWindowTest::missingFilesAreReportedInOrder()
+{
+    QFETCH(QStringList, missing);
+    QFETCH(QStringList, messages);
+    for (const QString& name : missing)
+        QFile::remove(game() + u'/' + name);
+    // A folder where a tool should be is not a tool.
+    if (missing.contains(u"extract.exe"_s))
+        QDir().mkpath(game() + u"/extract.exe"_s);
+
+    MainWindowRun run(ini());
+    run.window.Form_Load();
+    QCOMPARE(run.fakes.messages.texts(), messages);
+    for (const ScriptedMessageBoxes::Shown& box : run.fakes.messages.shown()) {
+        QCOMPARE(box.title, u"Kadrillo"_s);
+        QCOMPARE(box.icon, MessageBoxes::Icon::None);
     }
-    const auto* tabs = window_->findChild<QWidget*>(QStringLiteral("TabStrip1"))->findChild<QTabBar*>();
-    QCOMPARE(tabs->count(), 0);
-    const auto* status = window_->findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
-    QVERIFY(status->findChild<QLabel*>(QStringLiteral("StatusText"))->text().isEmpty());
-    QVERIFY(!status->findChild<QLabel*>(QStringLiteral("StatusClock"))->text().isEmpty());
+    for (const char* tool : {"extract.exe", "vtlist.exe"})
+        QCOMPARE(QFile::exists(work() + u'/' + QLatin1String(tool)), !missing.contains(QLatin1String(tool)));
+}
+
+void MainWindowTest::refusesAWorkingFolderThatIsNotOurs_data()
+{
+    QTest::addColumn<bool>("link");
+    QTest::newRow("link to a folder") << true;
+    QTest::newRow("a file") << false;
+}
+
+void MainWindowTest::refusesAWorkingFolderThatIsNotOurs()
+{
+    QFETCH(bool, link);
+    const QString target = environment_.path() + u"/planted"_s;
+    QDir(target).removeRecursively();
+    TestEnvironment::writeFile(target + u"/temp.vol"_s, "someone else's");
+    if (link)
+        QVERIFY(QFile::link(target, work()));
+    else
+        TestEnvironment::writeFile(work(), "not a folder");
+
+    {
+        MainWindowRun run(ini());
+        run.window.Form_Load();
+        QCOMPARE(run.fakes.messages.shown().size(), 1);
+        QVERIFY(run.fakes.messages.texts().first().contains(work()));
+        QCOMPARE(run.fakes.messages.shown().first().icon, MessageBoxes::Icon::Exclamation);
+        // Later commands are refused with the folder's name, and nothing is written elsewhere.
+        ToolRunner& runner = run.window.toolRunner();
+        QVERIFY(!runner.CopyVolToWork(target + u"/temp.vol"_s));
+        QVERIFY2(runner.lastError().contains(work()), qPrintable(runner.lastError()));
+        run.window.close();
+    }
+    QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"temp.vol"});
+    QFile::remove(work());
 }
 
 void MainWindowTest::tabStripFollowsTheWindowAndTheBars()
 {
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    setInnerSizeTwips(5520, 5595);
-    auto* strip = window_->findChild<QWidget*>(QStringLiteral("TabStrip1"));
-    auto* frame = window_->findChild<QWidget*>(QStringLiteral("Frame1"));
-    const auto closeTo = [this](const QRect& actual, const QRect& twips) {
-        const QRect expected =
-            Twips::toPixels(window_->centralWidget(), twips.x(), twips.y(), twips.width(), twips.height());
-        return qAbs(actual.x() - expected.x()) <= 1 && qAbs(actual.y() - expected.y()) <= 1 &&
-               qAbs(actual.width() - expected.width()) <= 1 && qAbs(actual.height() - expected.height()) <= 1;
-    };
-    QVERIFY(closeTo(strip->geometry(), QRect(10, 370, 5500, 4915)));
-    QVERIFY(strip->geometry().contains(frame->geometry()));
-    QVERIFY(frame->geometry().top() > strip->geometry().top());
+    MainWindowRun run(ini());
+    run.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&run.window));
+    setInnerSize(run, 5520, 5595);
+    QVERIFY(placedAt(run, "TabStrip1", QRect(10, 370, 5500, 4915)));
+    QVERIFY(run.control("TabStrip1")->geometry().contains(run.control("Frame1")->geometry()));
 
-    action("mnuToolbarsMain")->trigger();
-    action("mnuViewStatusbar")->trigger();
-    QVERIFY(closeTo(strip->geometry(), QRect(10, 10, 5500, 5575)));
-    QVERIFY(window_->findChild<QToolBar*>(QStringLiteral("Toolbar1"))->isHidden());
-    QVERIFY(window_->findChild<QStatusBar*>(QStringLiteral("StatusBar1"))->isHidden());
+    run.control<QAction>("mnuToolbarsMain")->trigger();
+    run.control<QAction>("mnuViewStatusbar")->trigger();
+    QVERIFY(run.control("Toolbar1")->isHidden() && run.control("StatusBar1")->isHidden());
+    QVERIFY(placedAt(run, "TabStrip1", QRect(10, 10, 5500, 5575)));
 
-    action("mnuToolbarsMain")->trigger();
-    setInnerSizeTwips(7200, 6000);
-    QVERIFY(closeTo(strip->geometry(), QRect(10, 370, 7180, 5620)));
-    QVERIFY(strip->geometry().contains(frame->geometry()));
+    run.control<QAction>("mnuToolbarsMain")->trigger();
+    setInnerSize(run, 7200, 6000);
+    QVERIFY(placedAt(run, "TabStrip1", QRect(10, 370, 7180, 5620)));
+    QVERIFY(run.control("TabStrip1")->geometry().contains(run.control("Frame1")->geometry()));
+
+    run.window.setWindowState(Qt::WindowMinimized);
+    run.control<QAction>("mnuViewStatusbar")->trigger();
+    QVERIFY(placedAt(run, "TabStrip1", QRect(10, 370, 7180, 5620)));
 }
 
-void MainWindowTest::minimizingLeavesTheLayoutAlone()
+// Closing writes every setting, toggled ones included, and deletes the program's own working files
+// and nothing else; the next start shows the settings written.
+void MainWindowTest::closingKeepsTheSettingsAndOnlyTheUsersFiles()
 {
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    auto* strip = window_->findChild<QWidget*>(QStringLiteral("TabStrip1"));
-    const QRect before = strip->geometry();
-    window_->setWindowState(Qt::WindowMinimized);
-    action("mnuViewStatusbar")->trigger();
-    QCOMPARE(strip->geometry(), before);
-}
+    const char* toggles[] = {"mnuPreviewAuto", "mnuPreviewResize", "mnuSearchSub", "mnuToolsList",
+                             "munPaletteAuto"};
+    QStringList kept{"keep.txt", "TEMP.BMP", "temp.vol.bak", "results.dat.old", "temp.wav"};
+    {
+        MainWindowRun first(ini());
+        first.window.Form_Load();
+        for (const char* item : toggles)
+            first.control<QAction>(item)->trigger();
+        const AppSettings& settings = first.state.settings;
+        QVERIFY(!settings.AutoPreview && !settings.ResizeToFit && !settings.SearchSubfolders &&
+                !settings.AutoList && !settings.AutoSelect);
+        QVERIFY(!first.enabled("mnuSearchSub"));
+        first.control<QAction>("munPaletteAuto")->trigger();
+        QVERIFY(settings.AutoSelect && first.enabled("mnuSearchSub"));
 
-void MainWindowTest::settingToggles()
-{
-    window_->Form_Load();
-    const struct {
-        const char* item;
-        bool AppSettings::*setting;
-    } toggles[] = {
-        {"mnuPreviewAuto", &AppSettings::AutoPreview},    {"mnuPreviewResize", &AppSettings::ResizeToFit},
-        {"mnuSearchSub", &AppSettings::SearchSubfolders}, {"mnuToolsList", &AppSettings::AutoList},
-        {"munPaletteAuto", &AppSettings::AutoSelect},
-    };
-    for (const auto& toggle : toggles) {
-        action(toggle.item)->trigger();
-        QVERIFY2(!(state_.settings.*toggle.setting), toggle.item);
-        QVERIFY(!action(toggle.item)->isChecked());
-        action(toggle.item)->trigger();
-        QVERIFY2(state_.settings.*toggle.setting, toggle.item);
+        for (const QString& name : WorkFolder::programFiles())
+            TestEnvironment::writeFile(work() + u'/' + name, "x");
+        for (const QString& name : kept.mid(0, 4))
+            TestEnvironment::writeFile(work() + u'/' + name, "keep");
+        QFile::remove(work() + u"/temp.wav"_s); // an absent file is simply passed over
+        QDir().mkpath(work() + u"/temp.wav"_s); // and a folder of that name is not a file
+        first.window.show();
+        QVERIFY(first.window.close());
+        QVERIFY(first.window.isUnloaded());
     }
-    action("munPaletteAuto")->trigger();
-    QVERIFY(!action("mnuSearchSub")->isEnabled());
-    action("munPaletteAuto")->trigger();
-    QVERIFY(action("mnuSearchSub")->isEnabled());
-}
+    QStringList left = QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    left.sort();
+    kept.sort();
+    QCOMPARE(left, kept);
+    QSettings written(ini(), QSettings::IniFormat);
+    written.beginGroup(u"Settings"_s);
+    QCOMPARE(written.childKeys().size(), 12);
+    QCOMPARE(written.value(u"Auto Preview"_s).toString(), u"False"_s);
 
-void MainWindowTest::shortcuts()
-{
-    window_->Form_Load();
-    window_->show();
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    QTest::keyClick(window_.get(), Qt::Key_A, Qt::ControlModifier);
-    QVERIFY(!state_.settings.AutoPreview);
-    QTest::keyClick(window_.get(), Qt::Key_R, Qt::ControlModifier);
-    QVERIFY(!state_.settings.ResizeToFit);
-
-    QSignalSpy update(action("mnuToolsUpdate"), &QAction::triggered);
-    QTest::keyClick(window_.get(), Qt::Key_U, Qt::ControlModifier);
-    QCOMPARE(update.count(), 0);
-    QVERIFY(!action("mnuToolsUpdate")->isEnabled());
-}
-
-void MainWindowTest::toolbarButtons()
-{
-    const auto* toolbar = window_->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
-    QVERIFY(toolbar);
-    QStringList keys;
-    for (const QAction* button : toolbar->actions()) {
-        if (button->isSeparator()) {
-            keys.append(QStringLiteral("|"));
-            continue;
-        }
-        keys.append(button->data().toString());
-        QVERIFY2(!button->icon().isNull(), qPrintable(keys.last()));
-        QCOMPARE(button->isEnabled(), keys.last() == QLatin1String("Open"));
-    }
-    QCOMPARE(keys, (QStringList{"Open", "List", "Extract", "Preview", "|", "Update"}));
-    QCOMPARE(window_->toolbarButton(QStringLiteral("list"))->toolTip(),
-             QStringLiteral("Get List (Ctrl + L)"));
-    QCOMPARE(window_->toolbarButton(QStringLiteral("Update"))->toolTip(),
-             QStringLiteral("Update (Ctrl + U)"));
-    QCOMPARE(window_->toolbarButton(QStringLiteral("Open"))->toolTip(), QStringLiteral("Open (Ctrl + O)"));
+    MainWindowRun second(ini());
+    second.window.Form_Load();
+    for (const char* item : toggles)
+        QVERIFY2(second.control<QAction>(item)->isChecked() == (qstrcmp(item, "munPaletteAuto") == 0), item);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "app/frmMain.h"
+#include "platform/SettingsStore.h"
+#include "support/FakeSeams.h"
+
+#include <QAction>
+#include <QStringList>
+
+// One run of the program's main window on a settings file of its own, with the desktop scripted.
+// The window is made but not loaded.
+class MainWindowRun {
+public:
+    explicit MainWindowRun(const QString& iniFile);
+    // Replaces the group "Settings" of `iniFile` with `settings`, each "Key=Value".
+    static void writeSettings(const QString& iniFile, const QStringList& settings);
+
+    // The control with this object name; the test ends when there is none.
+    template <typename T = QWidget> T* control(const char* name) const
+    {
+        T* found = window.findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    // Whether the button or menu item with this object name is enabled.
+    bool enabled(const char* name) const;
+
+    AppState state;
+    SettingsStore store;
+    FakeSeams fakes;
+    frmMain window;
+};

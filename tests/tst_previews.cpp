@@ -1,9 +1,13 @@
+#include "VolArchive.h"
 #include "WavTone.h"
 #include "archive/ToolRunner.h"
+#include "picture/PictureState.h"
 #include "preview/MediaControl.h"
+#include "preview/PreviewCommand.h"
 #include "preview/SoundProgress.h"
 #include "preview/frmScript.h"
 #include "preview/frmSound.h"
+#include "support/PictureFiles.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
 
@@ -21,7 +25,10 @@ class PreviewsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
+    void dispatchByKind_data();
+    void dispatchByKind();
     void soundProgress_data();
     void soundProgress();
     void scriptBox();
@@ -35,13 +42,117 @@ private:
     TestEnvironment environment_;
     ToolRunner runner_;
     ScriptedMessageBoxes messages_;
+    QString archive_;
+    PictureState pictures_;
+    QWidget owner_;
+    PreviewCommand* command_ = nullptr;
 };
+
+namespace {
+
+std::vector<unsigned char> bytes(const QByteArray& data)
+{
+    return {data.begin(), data.end()};
+}
+
+std::vector<unsigned char> tone(double seconds)
+{
+    WavTone wav;
+    wav.addTone(440, seconds);
+    return wav.encode();
+}
+
+} // namespace
+
+// One archive with an object of every kind, and names that only look like one.
+void PreviewsTest::initTestCase()
+{
+    const QByteArray picture = PictureFiles::pbmp(4, 2, QByteArray(8, '\3'), 0);
+    archive_ = environment_.path() + u"/kinds.vol"_s;
+    std::string error;
+    QVERIFY(VolArchive::write(archive_.toStdString(),
+                              {{"TAUNT1.WAV", tone(0.2)},
+                               {"Readme.CS", bytes("echo(\"hello\");\r\n")},
+                               {"SKY.Bmp", bytes(picture)},
+                               {"skybmp", bytes(picture)},
+                               {"docs", bytes("docs")},
+                               {"pal.ppl", bytes("PPL")},
+                               {"a", bytes("a")},
+                               {"ab", bytes("ab")},
+                               {"beep.wav", tone(0.5)}},
+                              error));
+    TestEnvironment::writeFile(environment_.dataHome() + u"/Kadrillo/base.pal"_s,
+                               PictureFiles::pal(PictureFiles::ramp(1)));
+    command_ = new PreviewCommand(pictures_, runner_, messages_, &owner_);
+}
 
 void PreviewsTest::init()
 {
     runner_.setWorkFolder(WorkFolder(environment_.tempHome()));
     QDir().mkpath(environment_.tempHome());
     messages_.clear();
+}
+
+void PreviewsTest::dispatchByKind_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("caption");
+    const int none = -1;
+    QTest::newRow("sound") << u"TAUNT1.WAV"_s << int(ObjectName::Kind::Sound)
+                           << u"Preview Sound File (TAUNT1.WAV)"_s;
+    QTest::newRow("script") << u"Readme.CS"_s << int(ObjectName::Kind::Script)
+                            << u"Preview Script (Readme.CS)"_s;
+    QTest::newRow("picture") << u"SKY.Bmp"_s << int(ObjectName::Kind::Picture) << u"Preview (SKY.Bmp)"_s;
+    QTest::newRow("bmp without a dot")
+        << u"skybmp"_s << int(ObjectName::Kind::Picture) << u"Preview (skybmp)"_s;
+    QTest::newRow("cs without a dot") << u"docs"_s << none << QString();
+    QTest::newRow("palette list") << u"pal.ppl"_s << none << QString();
+    QTest::newRow("one character") << u"a"_s << none << QString();
+    QTest::newRow("two characters") << u"ab"_s << none << QString();
+    // The sound window lets go of the first sound and opens the second.
+    QTest::newRow("second sound") << u"beep.wav"_s << int(ObjectName::Kind::Sound)
+                                  << u"Preview Sound File (beep.wav)"_s;
+}
+
+void PreviewsTest::dispatchByKind()
+{
+    QFETCH(QString, name);
+    QFETCH(int, kind);
+    QFETCH(QString, caption);
+    const WorkFolder& work = runner_.workFolder();
+    QFile::remove(work.extractTool());
+    QVERIFY(QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work.extractTool()));
+    QFile::remove(work.archiveCopy());
+    QSignalSpy status(command_, &PreviewCommand::statusChanged);
+    QSignalSpy shown(command_, &PreviewCommand::windowShown);
+
+    command_->preview({archive_, name, {work, false, {}}, true});
+
+    QCOMPARE(TestEnvironment::readFile(work.archiveCopy()), TestEnvironment::readFile(archive_));
+    QCOMPARE(status.count(), 2);
+    QCOMPARE(status.first().first().toString(), u"Previewing "_s + name);
+    QCOMPARE(status.last().first().toString(), QString());
+    QCOMPARE(shown.count(), kind < 0 ? 0 : 1);
+    QVERIFY2(messages_.shown().isEmpty(), qPrintable(messages_.texts().join(u'\n')));
+    if (kind < 0)
+        return;
+    QWidget* window = command_->loadedWindow(ObjectName::Kind(kind));
+    QVERIFY(window && window->isVisible());
+    QCOMPARE(window->windowTitle(), caption);
+    if (kind == int(ObjectName::Kind::Sound)) {
+        auto* control = command_->loadedWindow(ObjectName::Kind::Sound)->findChild<MediaControl*>();
+        QVERIFY(control->isOpen());
+        QTRY_COMPARE_WITH_TIMEOUT(control->length(), name == u"beep.wav"_s ? qint64(500) : qint64(200),
+                                  30000);
+    }
+    if (kind == int(ObjectName::Kind::Script))
+        QCOMPARE(
+            command_->loadedWindow(ObjectName::Kind::Script)->findChild<QPlainTextEdit*>()->toPlainText(),
+            u"echo(\"hello\");\n"_s);
+    // The sound window stays up for the second sound.
+    if (name != u"TAUNT1.WAV"_s)
+        window->hide();
 }
 
 void PreviewsTest::soundProgress_data()
@@ -76,6 +187,7 @@ void PreviewsTest::scriptBox()
 void PreviewsTest::scriptShownLiterally()
 {
     frmScript window(runner_);
+    QFile::remove(work("temp.cs"));
     QVERIFY(!window.loadFile().isEmpty()); // no "temp.cs" yet
 
     TestEnvironment::writeFile(work("temp.cs"), "{\\rtf1\\ansi {\\b bold}}\r\n// caf\xe9 \x96 done\r\n");
@@ -104,7 +216,7 @@ void PreviewsTest::soundPlaysToItsEndAndRewinds()
     window->show();
     QCOMPARE(control->fileName(), work("temp.wav"));
     QVERIFY(control->isOpen());
-    QTRY_COMPARE_WITH_TIMEOUT(control->length(), qint64(2000), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(control->length(), qint64(2000), 30000);
     QCOMPARE(window->pgbPreview->value(), 0);
 
     int highest = 0;
@@ -112,10 +224,10 @@ void PreviewsTest::soundPlaysToItsEndAndRewinds()
             [&highest](int value) { highest = std::max(highest, value); });
     QVERIFY(control->playButton->isEnabled());
     control->playButton->click();
-    QTRY_VERIFY_WITH_TIMEOUT(control->pauseButton->isEnabled(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(control->pauseButton->isEnabled(), 30000);
     // Playing ends back at the start, ready to play again.
-    QTRY_COMPARE_WITH_TIMEOUT(highest, 100, 15000);
-    QTRY_COMPARE_WITH_TIMEOUT(control->position(), qint64(0), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(highest, 100, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(control->position(), qint64(0), 30000);
     QCOMPARE(window->pgbPreview->value(), 0);
     QVERIFY(messages_.shown().isEmpty());
 
@@ -129,7 +241,7 @@ void PreviewsTest::soundThatCannotBePlayedIsReported()
     TestEnvironment::writeFile(work("temp.wav"), "RIFF but not a sound at all");
     frmSound window(runner_, messages_);
     window.show();
-    QTRY_COMPARE_WITH_TIMEOUT(messages_.shown().size(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(messages_.shown().size(), 1, 30000);
     QVERIFY2(messages_.texts().first().contains(QLatin1String("temp.wav")),
              qPrintable(messages_.texts().first()));
     // Closing lets go of the file without a second message.

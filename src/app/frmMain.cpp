@@ -14,7 +14,6 @@
 #include "archive/frmExtract.h"
 #include "archive/frmGetList.h"
 #include "picture/frmConvert.h"
-#include "picture/frmPreview.h"
 #include "platform/MessageBoxes.h"
 #include "platform/SystemMenu.h"
 #include "platform/Twips.h"
@@ -28,13 +27,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
-
-namespace {
-
-constexpr int innerWidthTwips = 5520;
-constexpr int innerHeightTwips = 5595;
-
-} // namespace
 
 frmMain::frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWidget* parent)
     : QMainWindow(parent)
@@ -60,7 +52,8 @@ frmMain::frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWid
     connectObjectPane();
     connectPreviews();
 
-    const QSize inner = Twips::toPixels(this, 0, 0, innerWidthTwips, innerHeightTwips).size();
+    // The design's inner size, in twips.
+    const QSize inner = Twips::toPixels(this, 0, 0, 5520, 5595).size();
     resize(inner.width(), inner.height() + menus_->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());

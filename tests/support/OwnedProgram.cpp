@@ -2,8 +2,6 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QFile>
-#include <QList>
 #include <QTest>
 #include <QThread>
 #include <QUuid>
@@ -11,11 +9,8 @@
 #include <cstring>
 #include <sys/prctl.h>
 #include <unistd.h>
-#include <utility>
 
 namespace {
-
-const QString markName = QStringLiteral("KADRILLO_TEST_OWNER");
 
 QByteArray procFile(pid_t pid, const char* name)
 {
@@ -23,34 +18,42 @@ QByteArray procFile(pid_t pid, const char* name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Processes whose environment holds `entry`. A zombie has no environment left, so it is not counted:
-// it runs nothing, and whoever adopted it reaps it (or not) in its own time.
-QList<pid_t> carriers(const QByteArray& entry)
+// The running processes, this one aside, for which `take` holds.
+QList<pid_t> processes(const std::function<bool(pid_t)>& take)
 {
     QList<pid_t> found;
-    const QStringList names = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString& name : names) {
+    for (const QString& name : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         bool isNumber = false;
         const pid_t pid = pid_t(name.toInt(&isNumber));
-        if (isNumber && pid != getpid() && procFile(pid, "environ").split('\0').contains(entry))
+        if (isNumber && pid != getpid() && take(pid))
             found.append(pid);
     }
     return found;
 }
 
-QString describe(pid_t pid)
+// A zombie has no environment left, so it is not counted: it runs nothing, and whoever adopted it
+// reaps it in its own time.
+QList<pid_t> carriers(const QByteArray& mark)
 {
-    QByteArray command = procFile(pid, "cmdline").replace('\0', ' ').trimmed();
-    if (command.isEmpty())
-        command = procFile(pid, "comm").trimmed();
-    return QStringLiteral("%1 %2").arg(pid).arg(QString::fromLocal8Bit(command));
+    return processes([&mark](pid_t pid) { return procFile(pid, "environ").split('\0').contains(mark); });
+}
+
+QStringList describe(const QList<pid_t>& pids)
+{
+    QStringList described;
+    for (const pid_t pid : pids) {
+        QByteArray command = procFile(pid, "cmdline").replace('\0', ' ').trimmed();
+        described.append(QStringLiteral("%1 %2").arg(pid).arg(
+            QString::fromLocal8Bit(command.isEmpty() ? procFile(pid, "comm").trimmed() : command)));
+    }
+    return described;
 }
 
 } // namespace
 
 OwnedProgram::OwnedProgram(QString name)
     : name_(std::move(name))
-    , mark_((markName + QLatin1Char('=') + QUuid::createUuid().toString(QUuid::WithoutBraces)).toLatin1())
+    , mark_("KADRILLO_TEST_OWNER=" + QUuid::createUuid().toByteArray(QUuid::WithoutBraces))
 {
 }
 
@@ -64,7 +67,8 @@ OwnedProgram::~OwnedProgram()
 bool OwnedProgram::start(const QString& program, const QStringList& arguments,
                          QProcessEnvironment environment)
 {
-    environment.insert(markName, QString::fromLatin1(mark_.mid(markName.size() + 1)));
+    const qsizetype split = mark_.indexOf('=');
+    environment.insert(QString::fromLatin1(mark_.left(split)), QString::fromLatin1(mark_.mid(split + 1)));
     process_.setProcessEnvironment(environment);
     process_.setChildProcessModifier([] {
         ::setpgid(0, 0);
@@ -72,32 +76,22 @@ bool OwnedProgram::start(const QString& program, const QStringList& arguments,
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     });
     process_.start(program, arguments);
-    if (!process_.waitForStarted(30000))
-        return false;
-    started_ = true;
-    group_ = pid_t(process_.processId());
-    return true;
+    started_ = process_.waitForStarted(30000);
+    group_ = started_ ? pid_t(process_.processId()) : 0;
+    return started_;
 }
 
 QString OwnedProgram::state() const
 {
     if (isRunning())
-        return QStringLiteral("%1 is running").arg(name_);
+        return name_ + QStringLiteral(" is running");
     if (!started_)
         return QStringLiteral("%1 did not start: %2").arg(name_, process_.errorString());
     // On a crash QProcess keeps the number of the signal that ended the program as its exit code.
+    const int code = process_.exitCode();
     if (process_.exitStatus() == QProcess::CrashExit)
-        return QStringLiteral("%1 was ended by signal %2 (%3)")
-            .arg(name_)
-            .arg(process_.exitCode())
-            .arg(QString::fromLocal8Bit(strsignal(process_.exitCode())));
-    return QStringLiteral("%1 exited with code %2").arg(name_).arg(process_.exitCode());
-}
-
-bool OwnedProgram::succeeded() const
-{
-    return started_ && !isRunning() && process_.exitStatus() == QProcess::NormalExit &&
-           process_.exitCode() == 0;
+        return QStringLiteral("%1 was ended by signal %2 (%3)").arg(name_).arg(code).arg(strsignal(code));
+    return QStringLiteral("%1 exited with code %2").arg(name_).arg(code);
 }
 
 void OwnedProgram::signal(int number) const
@@ -108,8 +102,7 @@ void OwnedProgram::signal(int number) const
 
 QString OwnedProgram::waitUntil(const std::function<bool()>& condition, const QString& what, int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (true) {
+    for (const QDeadlineTimer deadline(timeoutMs);; QTest::qWait(50)) {
         // Read before the condition, so that what the program did just before it ended still counts.
         const bool running = isRunning();
         if (condition())
@@ -118,7 +111,6 @@ QString OwnedProgram::waitUntil(const std::function<bool()>& condition, const QS
             return QStringLiteral("%1 while waiting for %2").arg(state(), what);
         if (deadline.hasExpired())
             return QStringLiteral("no %1 within %2 s (%3)").arg(what).arg(timeoutMs / 1000.0).arg(state());
-        QTest::qWait(50);
     }
 }
 
@@ -126,35 +118,25 @@ QString OwnedProgram::waitForExit(int timeoutMs)
 {
     if (!process_.waitForFinished(timeoutMs) && isRunning())
         return QStringLiteral("%1 did not end within %2 s").arg(name_).arg(timeoutMs / 1000.0);
-    return succeeded() ? QString() : state();
+    const bool succeeded =
+        started_ && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+    return succeeded ? QString() : state();
 }
 
 QStringList OwnedProgram::marked() const
 {
-    QStringList found;
-    for (const pid_t pid : carriers(mark_))
-        found.append(describe(pid));
-    return found;
+    return describe(carriers(mark_));
 }
 
 QStringList OwnedProgram::children() const
 {
-    QStringList found;
-    if (!isRunning())
-        return found;
     const qint64 parent = process_.processId();
-    for (const QString& name : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        bool isNumber = false;
-        const pid_t pid = pid_t(name.toInt(&isNumber));
-        if (!isNumber)
-            continue;
-        // After the command's closing parenthesis: state, then the parent's id.
+    return describe(processes([parent](pid_t pid) {
+        // After the command's closing parenthesis: the state, then the parent's id.
         const QByteArray stat = procFile(pid, "stat");
         const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields[0] != "Z" && fields[1].toLongLong() == parent)
-            found.append(describe(pid));
-    }
-    return found;
+        return parent > 0 && fields.size() > 1 && fields[0] != "Z" && fields[1].toLongLong() == parent;
+    }));
 }
 
 void OwnedProgram::end(int graceMs)
@@ -172,21 +154,14 @@ void OwnedProgram::end(int graceMs)
 
 QStringList OwnedProgram::killLeftovers()
 {
-    QDeadlineTimer grace(2000);
     QList<pid_t> left = carriers(mark_);
-    while (!left.isEmpty() && !grace.hasExpired()) {
+    for (const QDeadlineTimer grace(2000); !left.isEmpty() && !grace.hasExpired(); left = carriers(mark_))
         QThread::msleep(50);
-        left = carriers(mark_);
-    }
-    QStringList killed;
-    for (const pid_t pid : left)
-        killed.append(describe(pid));
-    const QDeadlineTimer gone(10000);
-    while (!left.isEmpty() && !gone.hasExpired()) {
+    const QStringList killed = describe(left);
+    for (const QDeadlineTimer gone(10000); !left.isEmpty() && !gone.hasExpired(); left = carriers(mark_)) {
         for (const pid_t pid : left)
             ::kill(pid, SIGKILL);
         QThread::msleep(50);
-        left = carriers(mark_);
     }
     return killed;
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 #include <functional>
 #include <sys/types.h>
@@ -14,36 +12,33 @@ class OwnedProgram {
 public:
     // `name` says which program a failure is about.
     explicit OwnedProgram(QString name);
+    // Ends the program and kills what carries its mark, with a warning naming each such process.
     ~OwnedProgram();
-    OwnedProgram(const OwnedProgram&) = delete;
-    OwnedProgram& operator=(const OwnedProgram&) = delete;
 
     // Set channels or files on it before start().
     QProcess& process() { return process_; }
-    // Starts the program with `environment` and the mark; false when it did not start (see state()).
+    // False when the program did not start (see state()).
     bool start(const QString& program, const QStringList& arguments,
                QProcessEnvironment environment = QProcessEnvironment::systemEnvironment());
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
     // How the program stands: running, its exit code or signal, or why it did not start.
     QString state() const;
-    // Whether the program ended by itself with exit code 0.
-    bool succeeded() const;
     // Sends a signal to the program alone, as the desktop would.
     void signal(int number) const;
 
-    // Waits until `condition` holds, giving up as soon as the program has ended. Empty when it held,
+    // Waits until `condition` holds, giving up as soon as the program has ended: empty when it held,
     // else the reason, which names `what` was waited for.
     QString waitUntil(const std::function<bool()>& condition, const QString& what, int timeoutMs);
     // Waits for the program to end by itself: empty when it ended with exit code 0, else the reason.
     QString waitForExit(int timeoutMs);
 
-    // Running processes that carry the mark, as "pid command line", the program included.
+    // Running processes that carry the mark, the program included, as "pid command line".
     QStringList marked() const;
     // The program's own running children (its tool runs), as "pid command line".
     QStringList children() const;
-    // Asks the program's group to end, and kills it after `graceMs`; waits until the program has ended.
+    // Asks the program's group to end, kills it after `graceMs` and waits until the program has ended.
     void end(int graceMs = 5000);
-    // Kills whatever still carries the mark after a short grace and waits until it is gone; what had
+    // Kills what still carries the mark after a short grace and waits until it is gone; returns what had
     // to be killed, which a test that owns its processes treats as a fault.
     QStringList killLeftovers();
 

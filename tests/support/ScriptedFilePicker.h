@@ -2,6 +2,7 @@
 
 #include "platform/FilePicker.h"
 
+#include <QFileInfo>
 #include <QList>
 
 // Answers file pickers from a script, in order (nothing queued: cancelled), and records each call.
@@ -12,11 +13,13 @@ public:
         QString filter;
     };
 
-    void willPick(const QString& path);
+    void willPick(const QString& path) { answers_.append(Picked{path, QFileInfo(path).fileName()}); }
     void willCancel() { answers_.append(std::nullopt); }
-    std::optional<Picked> pickExistingFile(QWidget* parent, const QString& title,
-                                           const QString& filter) override;
-
+    std::optional<Picked> pickExistingFile(QWidget*, const QString& title, const QString& filter) override
+    {
+        asked_.append({title, filter});
+        return answers_.isEmpty() ? std::nullopt : answers_.takeFirst();
+    }
     const QList<Asked>& asked() const { return asked_; }
 
 private:

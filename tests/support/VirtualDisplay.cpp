@@ -1,20 +1,14 @@
 #include "support/VirtualDisplay.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QStandardPaths>
-
-VirtualDisplay::VirtualDisplay()
-    : server_(QStringLiteral("Xvfb"))
-{
-}
 
 QString VirtualDisplay::missingPrograms()
 {
     QStringList missing;
-    for (const char* program : {"Xvfb", "xdotool"}) {
-        if (QStandardPaths::findExecutable(QLatin1String(program)).isEmpty())
-            missing.append(QLatin1String(program));
+    for (const QString& program : {QStringLiteral("Xvfb"), QStringLiteral("xdotool")}) {
+        if (QStandardPaths::findExecutable(program).isEmpty())
+            missing.append(program);
     }
     return missing.join(QStringLiteral(", "));
 }
@@ -27,9 +21,7 @@ bool VirtualDisplay::start(const QString& logFile)
     // The server picks a free display itself and writes its number to standard output once it takes
     // connections; a socket file alone does not mean that.
     if (!server_.start(QStringLiteral("Xvfb"),
-                       {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                        QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp")})) {
+                       QStringList{"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"})) {
         error_ = server_.state();
         return false;
     }
@@ -37,21 +29,28 @@ bool VirtualDisplay::start(const QString& logFile)
                                              QStringLiteral("the display number from Xvfb"), 30000);
     bool isNumber = false;
     const int number = failed.isEmpty() ? process.readLine().trimmed().toInt(&isNumber) : -1;
-    if (isNumber) {
-        name_ = QStringLiteral(":%1").arg(number);
-        return true;
+    name_ = QStringLiteral(":%1").arg(number);
+    if (!isNumber) {
+        const QString reason = failed.isEmpty() ? QStringLiteral("Xvfb wrote no display number") : failed;
+        error_ = reason + QStringLiteral("; ") + report();
     }
-    error_ = (failed.isEmpty() ? QStringLiteral("Xvfb wrote no display number") : failed) +
-             QStringLiteral("; ") + report();
-    return false;
+    return isNumber;
 }
 
 QString VirtualDisplay::report() const
 {
+    QStringList titles;
+    QString ids;
+    if (xdotool({"search", "--onlyvisible", "--name", "."}, &ids)) {
+        for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (QString title; xdotool({"getwindowname", id}, &title))
+                titles.append(title);
+        }
+    }
     QFile log(logFile_);
     const QByteArray written = log.open(QIODevice::ReadOnly) ? log.readAll().right(2000) : QByteArray();
-    return QStringLiteral("%1 on display %2, its messages:\n%3")
-        .arg(server_.state(), name_, QString::fromLocal8Bit(written));
+    return QStringLiteral("%1 on display %2; windows shown: %3; its messages:\n%4")
+        .arg(server_.state(), name_, titles.join(QStringLiteral(", ")), QString::fromLocal8Bit(written));
 }
 
 bool VirtualDisplay::xdotool(const QStringList& arguments, QString* output) const
@@ -63,9 +62,11 @@ bool VirtualDisplay::xdotool(const QStringList& arguments, QString* output) cons
     tool.start(QStringLiteral("xdotool"), arguments);
     const QString command = QStringLiteral("xdotool ") + arguments.join(QLatin1Char(' '));
     lastExitCode_ = -1;
+    // Ends as soon as xdotool does, or could not start.
     if (!tool.waitForFinished(30000)) {
-        error_ = command + (tool.state() == QProcess::NotRunning ? QStringLiteral(": ") + tool.errorString()
-                                                                 : QStringLiteral(": no answer within 30 s"));
+        error_ = command + QStringLiteral(": ") +
+                 (tool.state() == QProcess::NotRunning ? tool.errorString()
+                                                       : QStringLiteral("no answer within 30 s"));
         return false;
     }
     const QString errors = QString::fromLocal8Bit(tool.readAllStandardError()).trimmed();
@@ -82,27 +83,10 @@ bool VirtualDisplay::xdotool(const QStringList& arguments, QString* output) cons
 std::optional<QString> VirtualDisplay::window(const QString& title) const
 {
     QString found;
-    if (xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), title},
-                &found))
+    if (xdotool({"search", "--onlyvisible", "--name", title}, &found))
         return found.section(QLatin1Char('\n'), 0, 0);
     // A search that finds nothing ends with code 1 and says nothing; anything else is no answer.
     if (lastExitCode_ == 1 && found.isEmpty() && error_.endsWith(QLatin1String(": ")))
         return QString();
     return std::nullopt;
-}
-
-QStringList VirtualDisplay::titles() const
-{
-    QString ids;
-    if (!xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                  QStringLiteral(".")},
-                 &ids))
-        return {};
-    QStringList found;
-    for (const QString& id : ids.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-        QString title;
-        if (xdotool({QStringLiteral("getwindowname"), id}, &title))
-            found.append(title);
-    }
-    return found;
 }

@@ -2,24 +2,25 @@
 
 #include "support/OwnedProgram.h"
 
-#include <QString>
-#include <QStringList>
 #include <optional>
 
 // A private X display (Xvfb) for end-to-end tests that drive the real program with xdotool, as a
 // user at the keyboard would.
 class VirtualDisplay {
 public:
-    VirtualDisplay();
+    VirtualDisplay()
+        : server_(QStringLiteral("Xvfb"))
+    {
+    }
 
-    // Why the display cannot be had here (a missing program), or empty when it can.
+    // Why the display cannot be had here (the programs missing), or empty when it can.
     static QString missingPrograms();
     // Starts the server, writing its messages to `logFile`, and waits until it takes connections;
     // false with the reason in error().
     bool start(const QString& logFile);
     QString name() const { return name_; }
     QString error() const { return error_; }
-    // How the server stands and what it last wrote, to go with a failure.
+    // How the server stands, the windows shown and what the server last wrote, to go with a failure.
     QString report() const;
 
     // Runs xdotool on this display; false when it failed or gave no answer, with the reason in error().
@@ -27,8 +28,6 @@ public:
     // The id of a shown window whose title matches, an empty id when there is none, and nothing when
     // xdotool could not tell (an X error while windows come and go).
     std::optional<QString> window(const QString& title) const;
-    // The titles of the shown windows, to say what was on the screen when a wait failed.
-    QStringList titles() const;
 
 private:
     OwnedProgram server_;

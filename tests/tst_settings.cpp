@@ -6,36 +6,50 @@
 #include <QSettings>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class SettingsTest : public QObject {
     Q_OBJECT
 
 private slots:
     void textToBool_data();
     void textToBool();
-    void roundTripThroughIniFile();
-    void storedTextsFallBackToDefaults();
-    void missingStoreGivesDefaults();
+    void everySettingSurvivesTheIniFile();
+    void unreadableOrMissingValuesGiveTheDefaults();
     void defaultsFollowThePlatformFolders();
 
 private:
     TestEnvironment environment_;
 };
 
+namespace {
+
+QStringList fields(const AppSettings& s)
+{
+    QStringList flags;
+    for (const bool flag :
+         {s.AddPpl, s.AutoList, s.AutoSelect, s.ResizeToFit, s.SearchSubfolders, s.AutoPreview})
+        flags.append(flag ? u"yes"_s : u"no"_s);
+    return QStringList{s.ExtractPath, s.VtlistPath, s.TempPath, s.DestPath, s.DefaultPalette, s.PalettePath} +
+           flags;
+}
+
+} // namespace
+
 void SettingsTest::textToBool_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected"); // 1 yes, 0 no, -1 unreadable
-    QTest::newRow("True") << "True" << 1;
-    QTest::newRow("false lower") << "false" << 0;
-    QTest::newRow("TRUE upper") << "TRUE" << 1;
-    QTest::newRow("zero") << "0" << 0;
-    QTest::newRow("minus one") << "-1" << 1;
-    QTest::newRow("other number") << "7" << 1;
-    QTest::newRow("fraction") << "0.5" << 1;
-    QTest::newRow("blanks around") << "  False " << 0;
-    QTest::newRow("garbage") << "yes please" << -1;
-    QTest::newRow("empty") << "" << -1;
-    QTest::newRow("not a number") << "nan" << -1;
+    QTest::newRow("True") << u"True"_s << 1;
+    QTest::newRow("false lower") << u"false"_s << 0;
+    QTest::newRow("TRUE upper") << u"TRUE"_s << 1;
+    QTest::newRow("zero") << u"0"_s << 0;
+    QTest::newRow("minus one") << u"-1"_s << 1;
+    QTest::newRow("fraction") << u"0.5"_s << 1;
+    QTest::newRow("blanks around") << u"  False "_s << 0;
+    QTest::newRow("garbage") << u"yes please"_s << -1;
+    QTest::newRow("empty") << QString() << -1;
+    QTest::newRow("not a number") << u"nan"_s << -1;
 }
 
 void SettingsTest::textToBool()
@@ -46,82 +60,64 @@ void SettingsTest::textToBool()
     QCOMPARE(flag.has_value() ? int(*flag) : -1, expected);
 }
 
-void SettingsTest::roundTripThroughIniFile()
+// Each field a value of its own, so that two keys swapped would show.
+void SettingsTest::everySettingSurvivesTheIniFile()
 {
-    const QString file = environment_.path() + QStringLiteral("/roundtrip.ini");
-    AppSettings written = AppSettings::defaults();
-    written.ExtractPath = QStringLiteral("/games/Star siege/extract.exe");
-    written.TempPath = QStringLiteral("/tmp/work, with a comma");
-    written.DestPath = QStringLiteral("C:\\Out\\Dir");
-    written.AddPpl = false;
-    written.AutoPreview = false;
-    written.SearchSubfolders = false;
+    const QString file = environment_.path() + u"/roundtrip.ini"_s;
+    AppSettings written;
+    written.ExtractPath = u"/games/Star siege/extract.exe"_s;
+    written.VtlistPath = u"/games/vtlist.exe"_s;
+    written.TempPath = u"/tmp/work, with a comma"_s;
+    written.DestPath = u"C:\\Out\\Dir"_s;
+    written.DefaultPalette = u"/p/base.pal"_s;
+    written.PalettePath = u"/p"_s;
+    written.AddPpl = written.AutoSelect = written.SearchSubfolders = false;
     {
         SettingsStore store(file);
         written.save(store);
         QVERIFY(store.flush());
     }
-
     QSettings raw(file, QSettings::IniFormat);
-    raw.beginGroup(QStringLiteral("Settings"));
+    raw.beginGroup(u"Settings"_s);
     QCOMPARE(raw.childKeys().size(), 12);
-    QCOMPARE(raw.value(QStringLiteral("Auto Preview")).toString(), QStringLiteral("False"));
-    QCOMPARE(raw.value(QStringLiteral("Auto List")).toString(), QStringLiteral("True"));
+    QCOMPARE(raw.value(u"Add Ppl"_s).toString(), u"False"_s);
+    QCOMPARE(raw.value(u"Auto List"_s).toString(), u"True"_s);
+    QCOMPARE(fields(AppSettings::load(SettingsStore(file))), fields(written));
 
-    const AppSettings read = AppSettings::load(SettingsStore(file));
-    QCOMPARE(read.ExtractPath, written.ExtractPath);
-    QCOMPARE(read.TempPath, written.TempPath);
-    QCOMPARE(read.DestPath, written.DestPath);
-    QCOMPARE(read.DefaultPalette, written.DefaultPalette);
-    QCOMPARE(read.AddPpl, false);
-    QCOMPARE(read.AutoPreview, false);
-    QCOMPARE(read.SearchSubfolders, false);
-    QCOMPARE(read.AutoList, true);
-    QCOMPARE(read.ResizeToFit, true);
+    written.AddPpl = written.AutoSelect = written.SearchSubfolders = true;
+    written.AutoList = written.ResizeToFit = written.AutoPreview = false;
+    {
+        SettingsStore store(file);
+        written.save(store);
+    }
+    QCOMPARE(fields(AppSettings::load(SettingsStore(file))), fields(written));
 }
 
-void SettingsTest::storedTextsFallBackToDefaults()
+void SettingsTest::unreadableOrMissingValuesGiveTheDefaults()
 {
-    const QString file = environment_.path() + QStringLiteral("/handmade.ini");
-    TestEnvironment::writeFile(file, "[Settings]\n"
-                                     "Auto%20Preview=0\n"
-                                     "Auto%20List=-1\n"
-                                     "Auto%20Select=banana\n"
-                                     "Resize%20to%20Fit=false\n"
-                                     "Search%20Subfolders=\n"
-                                     "Palette%20Path=a,b\n");
-    const AppSettings read = AppSettings::load(SettingsStore(file));
-    QCOMPARE(read.AutoPreview, false);
-    QCOMPARE(read.AutoList, true);
-    QCOMPARE(read.AutoSelect, true); // garbage: default
-    QCOMPARE(read.ResizeToFit, false);
-    QCOMPARE(read.SearchSubfolders, true); // empty: default
-    QCOMPARE(read.PalettePath, QStringLiteral("a,b"));
-    QCOMPARE(read.ExtractPath, AppSettings::defaults().ExtractPath);
-}
+    const QString file = environment_.path() + u"/handmade.ini"_s;
+    TestEnvironment::writeFile(file, "[Settings]\nAuto%20Preview=0\nAuto%20List=-1\nAuto%20Select=banana\n"
+                                     "Resize%20to%20Fit=false\nSearch%20Subfolders=\nPalette%20Path=a,b\n");
+    AppSettings expected = AppSettings::defaults();
+    expected.AutoPreview = expected.ResizeToFit = false;
+    expected.PalettePath = u"a,b"_s;
+    QCOMPARE(fields(AppSettings::load(SettingsStore(file))), fields(expected));
 
-void SettingsTest::missingStoreGivesDefaults()
-{
-    const QString file = environment_.path() + QStringLiteral("/never/written.ini");
-    const AppSettings read = AppSettings::load(SettingsStore(file));
-    const AppSettings defaults = AppSettings::defaults();
-    QCOMPARE(read.ExtractPath, defaults.ExtractPath);
-    QCOMPARE(read.TempPath, defaults.TempPath);
-    QVERIFY(read.AddPpl && read.AutoList && read.AutoSelect && read.ResizeToFit && read.SearchSubfolders &&
-            read.AutoPreview);
-    QVERIFY(!QFile::exists(file));
+    const QString missing = environment_.path() + u"/never/written.ini"_s;
+    QCOMPARE(fields(AppSettings::load(SettingsStore(missing))), fields(AppSettings::defaults()));
+    QVERIFY(!QFile::exists(missing));
 }
 
 void SettingsTest::defaultsFollowThePlatformFolders()
 {
     const AppSettings defaults = AppSettings::defaults();
-    const QString data = environment_.dataHome() + QStringLiteral("/Kadrillo/data");
+    const QString data = environment_.dataHome() + u"/Kadrillo/data"_s;
     QCOMPARE(defaults.DestPath, data);
     QCOMPARE(defaults.PalettePath, data);
-    QCOMPARE(defaults.DefaultPalette, data + QStringLiteral("/base.pal"));
-    QVERIFY(defaults.TempPath.startsWith(environment_.tempHome() + QStringLiteral("/kadrillo-")));
-    QCOMPARE(defaults.ExtractPath,
-             environment_.path() + QStringLiteral("/wine/drive_c/Dynamix/Starsiege/extract.exe"));
+    QCOMPARE(defaults.DefaultPalette, data + u"/base.pal"_s);
+    QVERIFY(defaults.TempPath.startsWith(environment_.tempHome() + u"/kadrillo-"_s));
+    QCOMPARE(defaults.ExtractPath, environment_.path() + u"/wine/drive_c/Dynamix/Starsiege/extract.exe"_s);
+    QVERIFY(!fields(defaults).contains(QString()));
 }
 
 QTEST_GUILESS_MAIN(SettingsTest)

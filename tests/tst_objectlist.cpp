@@ -3,6 +3,9 @@
 #include "archive/frmExtract.h"
 #include "picture/PictureBox.h"
 #include "picture/frmPreview.h"
+#include "preview/MediaControl.h"
+#include "preview/frmScript.h"
+#include "preview/frmSound.h"
 #include "support/MainWindowRun.h"
 #include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
@@ -13,6 +16,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -41,7 +45,7 @@ private slots:
     void extractionProgressAndOrder();
     void noSecondToolRunWhileOneIsWaitedFor();
     void commandLineAndDrop();
-    void autoPreviewShowsAPicture();
+    void autoPreviewShowsEachKind();
 
 private:
     void start(const QStringList& settings);
@@ -348,7 +352,20 @@ void ObjectListTest::commandLineAndDrop()
     QCOMPARE(text("lblFiles"), QString::number(sampleNames_.size()));
 }
 
-void ObjectListTest::autoPreviewShowsAPicture()
+namespace {
+
+template <typename Window> Window* shownWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<Window*>(widget); found && found->isVisible())
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void ObjectListTest::autoPreviewShowsEachKind()
 {
     start({u"Auto Preview=True"_s, u"Palette Path="_s + environment_.path() + u"/sample"_s});
     // The picture window starts from the program's own base.pal.
@@ -358,12 +375,12 @@ void ObjectListTest::autoPreviewShowsAPicture()
     openSample(sample());
     run_->state.Vols.current()->ObjectNames << u"ghost.bmp"_s;
     window().showVol(1);
-    list()->setCurrentRow(2); // sky.bmp: the preview starts on its own
-    frmPreview* preview = nullptr;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* found = qobject_cast<frmPreview*>(widget); found && found->isVisible())
-            preview = found;
-    }
+    const auto select = [this](const QString& name) {
+        list()->setCurrentItem(
+            list()->findItems(name, Qt::MatchExactly).value(0)); // the preview starts on its own
+    };
+    select(u"sky.bmp"_s);
+    auto* preview = shownWindow<frmPreview>();
     QVERIFY(preview);
     QCOMPARE(preview->windowTitle(), u"Preview (sky.bmp)"_s);
     QVERIFY(run_->control<QAction>("mnuToolbarsPreview")->isChecked());
@@ -372,12 +389,34 @@ void ObjectListTest::autoPreviewShowsAPicture()
     QVERIFY(run_->state.Picture.PaletteFile.endsWith(u"/2.pal"_s));
     QVERIFY(text("StatusText").isEmpty());
 
+    select(u"fanfare.wav"_s);
+    auto* sound = shownWindow<frmSound>();
+    QVERIFY(sound);
+    QCOMPARE(sound->windowTitle(), u"Preview Sound File (fanfare.wav)"_s);
+    QVERIFY(run_->control<QAction>("mnuToolbarsSound")->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(sound->mmcPreview->length() > 1600, 30000);
+
+    select(u"mission.cs"_s);
+    auto* script = shownWindow<frmScript>();
+    QVERIFY(script);
+    QCOMPARE(script->windowTitle(), u"Preview Script (mission.cs)"_s);
+    QVERIFY(script->rtfScript->toPlainText().contains(u"setupMission();"_s));
+    // Hidden from its menu item, a window stays loaded; closed, it clears its check mark.
+    auto* scriptItem = run_->control<QAction>("mnuToolbarsScript");
+    scriptItem->trigger();
+    QVERIFY(!script->isVisible() && !scriptItem->isChecked());
+    scriptItem->trigger();
+    QCOMPARE(shownWindow<frmScript>(), script);
+    sound->close();
+    QVERIFY(!run_->control<QAction>("mnuToolbarsSound")->isChecked());
+
     // An object the tool cannot extract is said so, and the last picture is not shown under its name.
-    list()->setCurrentRow(list()->count() - 1);
+    select(u"ghost.bmp"_s);
     QCOMPARE(messages(), QStringList{"extract.exe did not extract ghost.bmp."});
     QCOMPARE(preview->windowTitle(), u"Preview (sky.bmp)"_s);
     QVERIFY(!QFile::exists(work() + u"/temp.bmp"_s));
     preview->close();
+    script->close();
 }
 
 QTEST_MAIN(ObjectListTest)

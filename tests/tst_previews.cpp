@@ -79,6 +79,7 @@ void PreviewsTest::initTestCase()
                                {"pal.ppl", bytes("PPL")},
                                {"a", bytes("a")},
                                {"ab", bytes("ab")},
+                               {"run|me.cs", bytes("quit();")},
                                {"beep.wav", tone(0.5)}},
                               error));
     TestEnvironment::writeFile(environment_.dataHome() + u"/Kadrillo/base.pal"_s,
@@ -110,6 +111,8 @@ void PreviewsTest::dispatchByKind_data()
     QTest::newRow("palette list") << u"pal.ppl"_s << none << QString();
     QTest::newRow("one character") << u"a"_s << none << QString();
     QTest::newRow("two characters") << u"ab"_s << none << QString();
+    // Refused before the tool runs: the caption slot holds the message.
+    QTest::newRow("unsafe name") << u"run|me.cs"_s << none << u"run|me.cs cannot be previewed: "_s;
     // The sound window lets go of the first sound and opens the second.
     QTest::newRow("second sound") << u"beep.wav"_s << int(ObjectName::Kind::Sound)
                                   << u"Preview Sound File (beep.wav)"_s;
@@ -134,6 +137,13 @@ void PreviewsTest::dispatchByKind()
     QCOMPARE(status.first().first().toString(), u"Previewing "_s + name);
     QCOMPARE(status.last().first().toString(), QString());
     QCOMPARE(shown.count(), kind < 0 ? 0 : 1);
+    if (kind < 0 && !caption.isEmpty()) {
+        QCOMPARE(messages_.shown().size(), 1);
+        QVERIFY2(messages_.texts().first().startsWith(caption), qPrintable(messages_.texts().first()));
+        QVERIFY(!TestEnvironment::readFile(work.script()).contains("quit")); // nothing was extracted
+        messages_.clear();
+        return;
+    }
     QVERIFY2(messages_.shown().isEmpty(), qPrintable(messages_.texts().join(u'\n')));
     if (kind < 0)
         return;

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "picture/PaletteListCodec.h"
+
+#include <QString>
+
+// Where the palette extractor writes a palette of a list, and the writing.
+namespace PaletteExtraction {
+
+// The target folder, or with `addListName` its subfolder named after the list: the list's name
+// without its last four characters ("gui.ppl" gives "gui"). A name of fewer than four characters
+// gets no subfolder.
+QString folderFor(const QString& targetFolder, const QString& listName, bool addListName);
+
+// Writes the palette as "<Id>.pal" in `folder`, made with its parents when missing, replacing any
+// file of that name; the header is the last palette file's (24 zero bytes when none was read).
+// Why it could not, or an empty text.
+QString write(const QString& folder, const QByteArray& header, const PaletteListCodec::PplPalette& palette);
+
+} // namespace PaletteExtraction

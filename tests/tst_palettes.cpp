@@ -1,0 +1,114 @@
+#include "picture/PaletteExtraction.h"
+#include "picture/PaletteListCodec.h"
+#include "picture/Palettes.h"
+#include "picture/PictureState.h"
+#include "support/TestEnvironment.h"
+
+#include <QDir>
+#include <QTest>
+#include <QtEndian>
+
+using namespace Qt::StringLiterals;
+
+// Palette lists read, and their palettes written where the picture conversion finds them.
+class PalettesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsEveryPaletteOfAList();
+    void refusesListsItCannotRead_data();
+    void refusesListsItCannotRead();
+    void writtenPaletteIsFoundByNumber();
+
+private:
+    TestEnvironment environment_;
+};
+
+namespace {
+
+QByteArray int32(qint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+// A list whose palette i has entry k = (k, i, id, 0), except entry 1 stored red first.
+QByteArray ppl(qint32 count, const QList<qint32>& ids)
+{
+    QByteArray bytes = "PPAL" + int32(count) + QByteArray(44, 'x');
+    for (const qint32 id : ids) {
+        for (int k = 0; k < 256; ++k) {
+            const char entry[4] = {char(k), char(ids.indexOf(id)), char(id), 0};
+            bytes += k == 1 ? QByteArray("\x0a\x14\x1e\xff", 4) : QByteArray(entry, 4);
+        }
+        bytes += int32(id) + "tail";
+    }
+    return bytes;
+}
+
+} // namespace
+
+void PalettesTest::readsEveryPaletteOfAList()
+{
+    const PaletteListCodec::Decoded list =
+        PaletteListCodec::decode(ppl(3, {7, -3, 12}) + "ignored after the last");
+    QVERIFY2(list.error.isEmpty(), qPrintable(list.error));
+    QCOMPARE(list.palettes.size(), 3);
+    QCOMPARE(PaletteListCodec::fileName(list.palettes[0]), u"7.pal"_s);
+    QCOMPARE(PaletteListCodec::fileName(list.palettes[1]), u"-3.pal"_s);
+    // Stored blue first, or red first when the fourth byte is 255.
+    QCOMPARE(list.palettes[2].Colors[200], (PaletteEntry{12, 2, 200, 0}));
+    QCOMPARE(list.palettes[2].Colors[1], (PaletteEntry{10, 20, 30, 255}));
+}
+
+void PalettesTest::refusesListsItCannotRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("cut in the heading") << QByteArray("PPAL\1\0\0\0") << u"too few for the heading"_s;
+    QTest::newRow("no palettes") << ppl(0, {}) << u"says it holds 0 palettes"_s;
+    QTest::newRow("negative count") << ppl(-2, {1}) << u"says it holds -2 palettes"_s;
+    QTest::newRow("one palette short") << ppl(2, {1}) << u"2 palettes need 2116"_s;
+    QTest::newRow("last byte missing") << ppl(1, {1}).chopped(1) << u"1 palettes need 1084"_s;
+    QTest::newRow("count near 2^31") << ppl(0x7fffffff, {1}) << u"2147483647 palettes need"_s;
+}
+
+void PalettesTest::refusesListsItCannotRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const PaletteListCodec::Decoded list = PaletteListCodec::decode(bytes);
+    QVERIFY2(list.error.contains(reason), qPrintable(list.error));
+    QVERIFY(list.palettes.isEmpty());
+}
+
+void PalettesTest::writtenPaletteIsFoundByNumber()
+{
+    const QString target = environment_.path() + u"/pal/deeper"_s;
+    QCOMPARE(PaletteExtraction::folderFor(target, u"gui.ppl"_s, true), target + u"/gui"_s);
+    QCOMPARE(PaletteExtraction::folderFor(target, u"gui.ppl"_s, false), target);
+    QCOMPARE(PaletteExtraction::folderFor(target, u"ppl"_s, true), target);
+
+    const PaletteListCodec::PplPalette palette = PaletteListCodec::decode(ppl(1, {7})).palettes.value(0);
+    const QString folder = PaletteExtraction::folderFor(target, u"gui.ppl"_s, true);
+    TestEnvironment::writeFile(folder + u"/7.pal"_s, QByteArray(5000, 'o')); // a longer file is cut
+    const QByteArray header = "HEADER-OF-THE-LAST-READ!";
+    QCOMPARE(PaletteExtraction::write(folder, header, palette), QString());
+    const QByteArray written = TestEnvironment::readFile(folder + u"/7.pal"_s);
+    QCOMPARE(written.size(), 1048);
+    QVERIFY(written.startsWith(header));
+    QCOMPARE(written.mid(24, 8), QByteArray("\0\0\7\0\x1e\x14\x0a\xff", 8));
+
+    PictureState state;
+    const std::optional<PictureMessage> message = Palettes(state).FindPalette(7, {target, QString(), true});
+    QVERIFY(!message);
+    QCOMPARE(state.CurrentPalette, palette.Colors);
+
+    // A file where the folder should be is reported.
+    TestEnvironment::writeFile(target + u"/blocked"_s, "file");
+    QVERIFY(PaletteExtraction::write(target + u"/blocked"_s, {}, palette).contains(u"cannot be created"_s));
+}
+
+QTEST_MAIN(PalettesTest)
+#include "tst_palettes.moc"

@@ -60,7 +60,8 @@ void SettingsTest::textToBool()
     QCOMPARE(flag.has_value() ? int(*flag) : -1, expected);
 }
 
-// Each field a value of its own, so that two keys swapped would show.
+// Each field a value of its own and each flag both ways, so that two keys swapped or a flag written
+// as a constant would show.
 void SettingsTest::everySettingSurvivesTheIniFile()
 {
     const QString file = environment_.path() + u"/roundtrip.ini"_s;
@@ -71,26 +72,21 @@ void SettingsTest::everySettingSurvivesTheIniFile()
     written.DestPath = u"C:\\Out\\Dir"_s;
     written.DefaultPalette = u"/p/base.pal"_s;
     written.PalettePath = u"/p"_s;
-    written.AddPpl = written.AutoSelect = written.SearchSubfolders = false;
-    {
-        SettingsStore store(file);
-        written.save(store);
-        QVERIFY(store.flush());
+    for (const bool flag : {false, true}) {
+        written.AddPpl = written.AutoSelect = written.SearchSubfolders = flag;
+        written.AutoList = written.ResizeToFit = written.AutoPreview = !flag;
+        {
+            SettingsStore store(file);
+            written.save(store);
+            QVERIFY(store.flush());
+        }
+        QCOMPARE(fields(AppSettings::load(SettingsStore(file))), fields(written));
     }
     QSettings raw(file, QSettings::IniFormat);
     raw.beginGroup(u"Settings"_s);
     QCOMPARE(raw.childKeys().size(), 12);
-    QCOMPARE(raw.value(u"Add Ppl"_s).toString(), u"False"_s);
-    QCOMPARE(raw.value(u"Auto List"_s).toString(), u"True"_s);
-    QCOMPARE(fields(AppSettings::load(SettingsStore(file))), fields(written));
-
-    written.AddPpl = written.AutoSelect = written.SearchSubfolders = true;
-    written.AutoList = written.ResizeToFit = written.AutoPreview = false;
-    {
-        SettingsStore store(file);
-        written.save(store);
-    }
-    QCOMPARE(fields(AppSettings::load(SettingsStore(file))), fields(written));
+    QCOMPARE(raw.value(u"Add Ppl"_s).toString(), u"True"_s);
+    QCOMPARE(raw.value(u"Auto List"_s).toString(), u"False"_s);
 }
 
 void SettingsTest::unreadableOrMissingValuesGiveTheDefaults()

@@ -62,7 +62,6 @@ bool VirtualDisplay::xdotool(const QStringList& arguments, QString* output) cons
     tool.start(QStringLiteral("xdotool"), arguments);
     const QString command = QStringLiteral("xdotool ") + arguments.join(QLatin1Char(' '));
     lastExitCode_ = -1;
-    // Ends as soon as xdotool does, or could not start.
     if (!tool.waitForFinished(30000)) {
         error_ = command + QStringLiteral(": ") +
                  (tool.state() == QProcess::NotRunning ? tool.errorString()

@@ -1,10 +1,18 @@
+#include "archive/ToolRunner.h"
 #include "picture/PaletteExtraction.h"
 #include "picture/PaletteListCodec.h"
 #include "picture/Palettes.h"
 #include "picture/PictureState.h"
+#include "preview/frmPalExtract.h"
+#include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QtEndian>
 
@@ -19,6 +27,7 @@ private slots:
     void refusesListsItCannotRead_data();
     void refusesListsItCannotRead();
     void writtenPaletteIsFoundByNumber();
+    void extractorStepsAndWrites();
 
 private:
     TestEnvironment environment_;
@@ -108,6 +117,49 @@ void PalettesTest::writtenPaletteIsFoundByNumber()
     // A file where the folder should be is reported.
     TestEnvironment::writeFile(target + u"/blocked"_s, "file");
     QVERIFY(PaletteExtraction::write(target + u"/blocked"_s, {}, palette).contains(u"cannot be created"_s));
+}
+
+void PalettesTest::extractorStepsAndWrites()
+{
+    const QString dest = environment_.path() + u"/dest"_s;
+    const QString pal = environment_.path() + u"/palettes"_s;
+    bool addPpl = true;
+    ToolRunner runner;
+    runner.setWorkFolder(WorkFolder(environment_.tempHome()));
+    TestEnvironment::writeFile(runner.workFolder().paletteList(), ppl(3, {1, 2, 7}));
+    PictureState pictures;
+    ScriptedMessageBoxes messages;
+    QString current = u"gui.ppl"_s;
+    frmPalExtract window({dest, pal, addPpl}, pictures, runner, messages, [&current] { return current; });
+    QVERIFY(!window.cmdExtract->isEnabled() && window.chkAdd->isChecked() && window.optDest->isChecked());
+
+    QCOMPARE(window.load(u"gui.ppl"_s), QString());
+    const auto state = [&window] {
+        return window.lblStatus->text() + u' ' + window.txtIndex->text() + u' ' +
+               QString::number(window.cmdPrev->isEnabled()) + QString::number(window.cmdNext->isEnabled());
+    };
+    QCOMPARE(state(), u"Palette 1 of 3 1 01"_s);
+    window.cmdNext->click();
+    window.cmdNext->click();
+    QCOMPARE(state(), u"Palette 3 of 3 7 10"_s);
+    QCOMPARE(window.lblPalette[200]->palette().color(QPalette::Window), QColor(7, 2, 200));
+
+    window.optPal->click();
+    window.cmdExtract->click();
+    QVERIFY(QFile::exists(pal + u"/gui/7.pal"_s));
+    window.chkAdd->click();
+    QVERIFY(!addPpl); // the program-wide setting
+    window.optDest->click();
+    current = u"moved.ppl"_s; // the name is read from the main list when Extract is pressed
+    window.cmdExtract->click();
+    QVERIFY(QFile::exists(dest + u"/7.pal"_s));
+    QVERIFY(messages.shown().isEmpty());
+
+    TestEnvironment::writeFile(runner.workFolder().paletteList(), ppl(1, {4}));
+    QCOMPARE(window.load(u"one.ppl"_s), QString());
+    QCOMPARE(state(), u"Palette 1 of 1 4 00"_s);
+    TestEnvironment::writeFile(runner.workFolder().paletteList(), ppl(2, {4}));
+    QVERIFY(window.load(u"cut.ppl"_s).contains(u"2 palettes need"_s));
 }
 
 QTEST_MAIN(PalettesTest)

@@ -43,6 +43,8 @@ private:
     ToolRunner runner_;
     ScriptedMessageBoxes messages_;
     QString archive_;
+    QString palettePath_;
+    bool addPpl_ = true;
     PictureState pictures_;
     QWidget owner_;
     PreviewCommand* command_ = nullptr;
@@ -84,7 +86,9 @@ void PreviewsTest::initTestCase()
                               error));
     TestEnvironment::writeFile(environment_.dataHome() + u"/Kadrillo/base.pal"_s,
                                PictureFiles::pal(PictureFiles::ramp(1)));
-    command_ = new PreviewCommand(pictures_, runner_, messages_, &owner_);
+    command_ = new PreviewCommand(
+        pictures_, runner_, messages_, {palettePath_, palettePath_, addPpl_}, [] { return QString(); },
+        &owner_);
 }
 
 void PreviewsTest::init()

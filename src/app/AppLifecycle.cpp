@@ -39,19 +39,29 @@ void AppLifecycle::loadSettings()
     QDir().mkpath(ProgramPaths::userDataFolder() + QStringLiteral("/data"));
 }
 
-void AppLifecycle::prepare(QWidget* window, const std::function<bool()>& closing)
+void AppLifecycle::prepare(QWidget* window, const std::function<bool()>& closing,
+                           const std::function<void()>& openOptions)
 {
     window_ = window;
+    openOptions_ = openOptions;
     const std::function<void()> steps[] = {
-        [this] { prepareWorkFolder(); },
         [this] {
-            copyTool(state_.settings.ExtractPath, WorkFolder::extractToolName,
-                     tr("Can not find extract.exe."));
+            if (const std::optional<Notice> refusal = useWorkFolder(state_.settings.TempPath))
+                tellAndOpenOptions(*refusal);
         },
         [this] {
-            copyTool(state_.settings.VtlistPath, WorkFolder::listToolName, tr("Can not find vtlist.exe."));
+            prepareTool(state_.settings.ExtractPath, WorkFolder::extractToolName,
+                        tr("Can not find extract.exe."));
         },
-        [this] { findDefaultPalette(); },
+        [this] {
+            prepareTool(state_.settings.VtlistPath, WorkFolder::listToolName, tr("Can not find vtlist.exe."));
+        },
+        [this] {
+            if (!FileSystem::fileExists(state_.settings.DefaultPalette))
+                tellAndOpenOptions({tr("Can not find the default palette.")});
+            else
+                state_.Picture.PaletteFile = state_.settings.DefaultPalette;
+        },
         [this] { PicturePrompts(messages_, nullptr).show(Palettes(state_.Picture).ReadPalette()); },
         [this] { state_.CommandLineDone = false; },
     };
@@ -62,9 +72,42 @@ void AppLifecycle::prepare(QWidget* window, const std::function<bool()>& closing
     }
 }
 
-void AppLifecycle::prepareWorkFolder()
+const AppSettings& AppLifecycle::settings() const
 {
-    const QString& path = state_.settings.TempPath;
+    return state_.settings;
+}
+
+QList<AppLifecycle::Notice> AppLifecycle::applyPaths(const AppSettings& edited)
+{
+    const WorkFolder old = runner_.workFolder();
+    FileSystem::deleteFileIfExists(old.extractTool());
+    FileSystem::deleteFileIfExists(old.listTool());
+
+    AppSettings& settings = state_.settings;
+    settings.ExtractPath = edited.ExtractPath;
+    settings.VtlistPath = edited.VtlistPath;
+    settings.TempPath = edited.TempPath;
+    settings.DestPath = edited.DestPath;
+    settings.DefaultPalette = edited.DefaultPalette;
+    settings.PalettePath = edited.PalettePath;
+
+    QList<Notice> notices;
+    if (const std::optional<Notice> refusal = useWorkFolder(settings.TempPath))
+        notices.append(*refusal);
+    for (const auto& [source, name] : {std::pair{settings.ExtractPath, WorkFolder::extractToolName},
+                                       std::pair{settings.VtlistPath, WorkFolder::listToolName}}) {
+        if (copyTool(source, name) == ToolCopy::Failed)
+            notices.append(copyFailure(source));
+    }
+    if (!FileSystem::fileExists(settings.DefaultPalette))
+        notices.append({tr("Can not find the default palette.")});
+    // Read by the next picture or palette that needs it, not here.
+    state_.Picture.PaletteFile = settings.DefaultPalette;
+    return notices;
+}
+
+std::optional<AppLifecycle::Notice> AppLifecycle::useWorkFolder(const QString& path)
+{
     // Until a usable folder is ready, the runner refuses every command and names this folder.
     runner_.setWorkFolder(WorkFolder::refused(path));
     const QString shown = QDir::toNativeSeparators(path);
@@ -72,7 +115,7 @@ void AppLifecycle::prepareWorkFolder()
     switch (PrivateFolder::prepare(path)) {
     case PrivateFolder::Status::Ready:
         runner_.setWorkFolder(WorkFolder(path));
-        return;
+        return std::nullopt;
     case PrivateFolder::Status::NotOurs:
         refusal = tr("The working folder %1 is not a folder of your own, so Kadrillo will not run the game's "
                      "tools there. Choose another working folder in the options.")
@@ -83,34 +126,54 @@ void AppLifecycle::prepareWorkFolder()
                       .arg(shown);
         break;
     }
-    messages_.show(nullptr, MessageBoxes::programTitle(), refusal, MessageBoxes::Buttons::Ok,
-                   MessageBoxes::Icon::Exclamation);
+    return Notice{refusal, MessageBoxes::Icon::Exclamation};
 }
 
-void AppLifecycle::copyTool(const QString& source, const char* toolName, const QString& missingMessage)
+AppLifecycle::ToolCopy AppLifecycle::copyTool(const QString& source, const char* toolName)
 {
-    if (!FileSystem::fileExists(source)) {
-        tell(missingMessage);
-        return;
-    }
+    if (!FileSystem::fileExists(source))
+        return ToolCopy::Missing;
     const WorkFolder& work = runner_.workFolder();
+    // A refused working folder has been reported already.
     if (work.isUsable() && !FileSystem::copyReplacing(source, work.file(QLatin1String(toolName))))
-        tell(tr("Cannot copy %1 into the working folder %2.")
-                 .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(work.path())));
+        return ToolCopy::Failed;
+    return ToolCopy::Copied;
 }
 
-void AppLifecycle::findDefaultPalette()
+AppLifecycle::Notice AppLifecycle::copyFailure(const QString& source) const
 {
-    if (!FileSystem::fileExists(state_.settings.DefaultPalette))
-        tell(tr("Can not find the default palette."));
-    else
-        state_.Picture.PaletteFile = state_.settings.DefaultPalette;
+    return {
+        tr("Cannot copy %1 into the working folder %2.")
+            .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(runner_.workFolder().path()))};
 }
 
-void AppLifecycle::tell(const QString& text)
+// At start a missing tool is reported and the options dialog opens; the copy is not retried after
+// it, since the dialog's Apply copies the tools itself.
+void AppLifecycle::prepareTool(const QString& source, const char* toolName, const QString& missingMessage)
 {
-    messages_.show(window_ && window_->isVisible() ? window_ : nullptr, MessageBoxes::programTitle(), text,
-                   MessageBoxes::Buttons::Ok, MessageBoxes::Icon::None);
+    switch (copyTool(source, toolName)) {
+    case ToolCopy::Missing:
+        tellAndOpenOptions({missingMessage});
+        break;
+    case ToolCopy::Failed:
+        tell(copyFailure(source));
+        break;
+    case ToolCopy::Copied:
+        break;
+    }
+}
+
+void AppLifecycle::tell(const Notice& notice)
+{
+    messages_.show(window_ && window_->isVisible() ? window_ : nullptr, MessageBoxes::programTitle(),
+                   notice.text, MessageBoxes::Buttons::Ok, notice.icon);
+}
+
+void AppLifecycle::tellAndOpenOptions(const Notice& notice)
+{
+    tell(notice);
+    if (openOptions_)
+        openOptions_();
 }
 
 void AppLifecycle::shutDown()

@@ -121,6 +121,7 @@ QAction* MainMenuBar::previewWindowItem(ObjectName::Kind kind) const
     case ObjectName::Kind::Script:
         return mnuToolbarsScript;
     case ObjectName::Kind::PaletteList:
+        return mnuToolsExtract;
     case ObjectName::Kind::Other:
         break;
     }

@@ -19,7 +19,7 @@ public:
     void bindSettings(AppSettings& settings);
     // Shows the bound settings as check marks, as they stand now.
     void showSettings();
-    // The View, Toolbars item that shows and hides the preview window for this kind of object.
+    // The item that shows and hides the window for this kind of object.
     QAction* previewWindowItem(ObjectName::Kind kind) const;
 
     QMenu* mnuFile;

@@ -8,6 +8,7 @@
 #include "app/ObjectList.h"
 #include "app/ObjectPane.h"
 #include "app/OpenDialog.h"
+#include "app/PreviewMenus.h"
 #include "app/TabStrip.h"
 #include "app/VolAssociation.h"
 #include "archive/ToolRunner.h"
@@ -34,7 +35,10 @@ frmMain::frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWid
     , seams_(seams)
     , runner_(new ToolRunner(this))
     , lifecycle_(state, store, *runner_, seams.messages)
-    , previews_(new PreviewCommand(state.Picture, *runner_, seams.messages, this))
+    , previews_(new PreviewCommand(
+          state.Picture, *runner_, seams.messages,
+          {state.settings.DestPath, state.settings.PalettePath, state.settings.AddPpl},
+          [this] { return currentObjectName(); }, this))
     , innerArea_(new MainArea(this))
     , menus_(new MainMenuBar(this))
     , Toolbar1(innerArea_->Toolbar1)
@@ -64,17 +68,7 @@ void frmMain::connectPreviews()
     connect(previews_, &PreviewCommand::statusChanged, StatusBar1, &MainStatusBar::setText);
     connect(previews_, &PreviewCommand::windowLoaded, this,
             [this](QWidget* window) { toolWindows_.append(window); });
-    connect(previews_, &PreviewCommand::windowShown, this, [this](ObjectName::Kind kind) {
-        menus_->previewWindowItem(kind)->setChecked(true);
-        if (kind == ObjectName::Kind::Picture)
-            menus_->mnuToolsPreview->setEnabled(true);
-    });
-    connect(previews_, &PreviewCommand::windowUnloaded, this,
-            [this](ObjectName::Kind kind) { menus_->previewWindowItem(kind)->setChecked(false); });
-    for (const ObjectName::Kind kind :
-         {ObjectName::Kind::Picture, ObjectName::Kind::Sound, ObjectName::Kind::Script})
-        connect(menus_->previewWindowItem(kind), &QAction::triggered, this,
-                [this, kind] { togglePreviewWindow(kind); });
+    new PreviewMenus(*menus_, *previews_, this);
 }
 
 frmMain::~frmMain() = default;
@@ -175,6 +169,7 @@ void frmMain::connectObjectPane()
     connect(Frame1->cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
     connect(Frame1->cmdExtract, &QPushButton::clicked, this, &frmMain::cmdExtract_Click);
     connect(Frame1->cmdConvert, &QPushButton::clicked, this, &frmMain::cmdConvert_Click);
+    connect(Frame1->cmdPalette, &QPushButton::clicked, this, &frmMain::cmdPalette_Click);
     connect(TabStrip1->tabBar(), &QTabBar::currentChanged, this, &frmMain::TabStrip1_Click);
     list->setFocus();
 }
@@ -345,27 +340,27 @@ void frmMain::cmdExtract_Click()
     StatusBar1->setText(QString());
 }
 
+QString frmMain::currentObjectName() const
+{
+    const QListWidgetItem* current = Frame1->lstList->currentItem();
+    return current ? current->text() : QString();
+}
+
 void frmMain::cmdPreview_Click()
 {
     const VolRecord* vol = state_.Vols.current();
-    const QListWidgetItem* current = Frame1->lstList->currentItem();
-    if (!vol || !current || runner_->isBusy())
+    if (!vol || currentObjectName().isEmpty() || runner_->isBusy())
         return;
-    previews_->preview({vol->FilePath, current->text(),
+    previews_->preview({vol->FilePath, currentObjectName(),
                         state_.settings.conversionOptions(runner_->workFolder()),
                         state_.settings.ResizeToFit});
 }
 
-// The item has already flipped its check mark. A hidden window stays loaded.
-void frmMain::togglePreviewWindow(ObjectName::Kind kind)
+void frmMain::cmdPalette_Click()
 {
-    const bool shown = menus_->previewWindowItem(kind)->isChecked();
-    if (shown)
-        previews_->window(kind)->show();
-    else if (QWidget* window = previews_->loadedWindow(kind))
-        window->hide();
-    if (kind == ObjectName::Kind::Picture)
-        menus_->mnuToolsPreview->setEnabled(shown);
+    const VolRecord* vol = state_.Vols.current();
+    if (vol && !currentObjectName().isEmpty() && !runner_->isBusy())
+        previews_->extractPalettes(vol->FilePath, currentObjectName());
 }
 
 void frmMain::cmdConvert_Click()

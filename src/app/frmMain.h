@@ -2,7 +2,6 @@
 
 #include "app/AppLifecycle.h"
 #include "app/AppState.h"
-#include "archive/ObjectName.h"
 #include "picture/PictureConversion.h"
 #include "platform/Seams.h"
 
@@ -48,6 +47,7 @@ public slots:
     void cmdExtract_Click();
     void cmdPreview_Click();
     void cmdConvert_Click();
+    void cmdPalette_Click();
     void mnuToolsAcioate_Click();
 
 protected:
@@ -74,7 +74,7 @@ private:
     bool listCurrentVol();
     void openArchives(const QStringList& paths);
 
-    void togglePreviewWindow(ObjectName::Kind kind);
+    QString currentObjectName() const;
     void toggleBar(QAction* item, QWidget* bar);
 
     AppState& state_;

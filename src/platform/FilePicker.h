@@ -5,7 +5,7 @@
 
 class QWidget;
 
-// The open-file dialog; tests replace it with scripted answers.
+// The open-file and folder dialogs; tests replace them with scripted answers.
 class FilePicker {
 public:
     struct Picked {
@@ -17,4 +17,6 @@ public:
     // `filter` in Qt's form ("VOL Files (*.vol)"), empty for all files. Nothing when cancelled.
     virtual std::optional<Picked> pickExistingFile(QWidget* parent, const QString& title,
                                                    const QString& filter) = 0;
+    // The chosen folder's full path. Nothing when cancelled.
+    virtual std::optional<QString> pickExistingFolder(QWidget* parent, const QString& title) = 0;
 };

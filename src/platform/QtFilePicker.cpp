@@ -11,3 +11,11 @@ std::optional<FilePicker::Picked> QtFilePicker::pickExistingFile(QWidget* parent
         return std::nullopt;
     return Picked{path, QFileInfo(path).fileName()};
 }
+
+std::optional<QString> QtFilePicker::pickExistingFolder(QWidget* parent, const QString& title)
+{
+    const QString path = QFileDialog::getExistingDirectory(parent, title);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}

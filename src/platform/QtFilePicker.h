@@ -6,4 +6,5 @@ class QtFilePicker final : public FilePicker {
 public:
     std::optional<Picked> pickExistingFile(QWidget* parent, const QString& title,
                                            const QString& filter) override;
+    std::optional<QString> pickExistingFolder(QWidget* parent, const QString& title) override;
 };

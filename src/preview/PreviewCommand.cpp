@@ -8,6 +8,7 @@
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramPaths.h"
 #include "preview/MediaControl.h"
+#include "preview/frmPalette.h"
 #include "preview/frmScript.h"
 #include "preview/frmSound.h"
 
@@ -17,13 +18,35 @@
 using Kind = ObjectName::Kind;
 
 PreviewCommand::PreviewCommand(PictureState& pictures, ToolRunner& runner, MessageBoxes& messages,
+                               const frmPalExtract::Settings& palettes, std::function<QString()> currentName,
                                QWidget* owner)
     : QObject(owner)
     , pictures_(pictures)
     , runner_(runner)
     , messages_(messages)
     , owner_(owner)
+    , palettes_(palettes)
+    , currentName_(std::move(currentName))
 {
+}
+
+// The working copy is refreshed first, so the list always comes from the archive shown.
+void PreviewCommand::extractPalettes(const QString& volPath, const QString& objectName)
+{
+    {
+        const BusyCursor busy;
+        if (!runner_.CopyVolToWork(volPath)) {
+            messages_.warn(owner_, runner_.lastError());
+            return;
+        }
+        if (refused(objectName) ||
+            !extract(objectName, WorkFolder::paletteListName, runner_.workFolder().paletteList()))
+            return;
+    }
+    show(Kind::PaletteList, extractorWindow()->windowTitle());
+    if (const QString error = extractor_->load(objectName); !error.isEmpty())
+        messages_.warn(extractor_,
+                       tr("%1 is not a palette list that Kadrillo can read: %2.").arg(objectName, error));
 }
 
 void PreviewCommand::preview(const Request& request)
@@ -131,6 +154,7 @@ QWidget* PreviewCommand::window(Kind kind)
     case Kind::Script:
         return scriptWindow();
     case Kind::PaletteList:
+        return extractorWindow();
     case Kind::Other:
         break;
     }
@@ -147,6 +171,7 @@ QWidget* PreviewCommand::loadedWindow(Kind kind) const
     case Kind::Script:
         return script_;
     case Kind::PaletteList:
+        return extractor_;
     case Kind::Other:
         break;
     }
@@ -183,4 +208,27 @@ frmScript* PreviewCommand::scriptWindow()
     if (!script_)
         script_ = adopt(new frmScript(runner_), Kind::Script);
     return script_;
+}
+
+frmPalExtract* PreviewCommand::extractorWindow()
+{
+    if (!extractor_)
+        extractor_ = adopt(new frmPalExtract(palettes_, pictures_, runner_, messages_, currentName_),
+                           Kind::PaletteList);
+    return extractor_;
+}
+
+frmPalette* PreviewCommand::paletteWindow()
+{
+    if (!palette_) {
+        palette_ = new frmPalette;
+        connect(palette_, &frmPalette::unloaded, this, &PreviewCommand::paletteWindowUnloaded);
+        emit windowLoaded(palette_);
+    }
+    return palette_;
+}
+
+frmPalette* PreviewCommand::loadedPaletteWindow() const
+{
+    return palette_;
 }

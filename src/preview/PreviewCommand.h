@@ -2,12 +2,14 @@
 
 #include "archive/ObjectName.h"
 #include "picture/PictureConversion.h"
+#include "preview/frmPalExtract.h"
 
 #include <QObject>
 #include <QPointer>
 
 class MessageBoxes;
 class ToolRunner;
+class frmPalette;
 class frmPreview;
 class frmScript;
 class frmSound;
@@ -26,16 +28,26 @@ public:
         bool resizeToFit = true;
     };
 
-    PreviewCommand(PictureState& pictures, ToolRunner& runner, MessageBoxes& messages, QWidget* owner);
+    // `currentName` is the object list's current item, read when a palette is extracted.
+    PreviewCommand(PictureState& pictures, ToolRunner& runner, MessageBoxes& messages,
+                   const frmPalExtract::Settings& palettes, std::function<QString()> currentName,
+                   QWidget* owner);
 
     void preview(const Request& request);
-    // The window for pictures, sounds or scripts, loaded when it is not.
+    // Extracts a palette list and shows its palettes in the palette extractor.
+    void extractPalettes(const QString& volPath, const QString& objectName);
+    // The window for pictures, sounds, scripts or palette lists, loaded when it is not.
     QWidget* window(ObjectName::Kind kind);
     // Null while that window is not loaded.
     QWidget* loadedWindow(ObjectName::Kind kind) const;
+    // The palette tool window, loaded when it is not; and null while it is not loaded.
+    frmPalette* paletteWindow();
+    frmPalette* loadedPaletteWindow() const;
 
 signals:
     void statusChanged(const QString& text);
+    // The palette tool window was unloaded.
+    void paletteWindowUnloaded();
     // A tool window was loaded; the owner closes it at exit.
     void windowLoaded(QWidget* window);
     void windowShown(ObjectName::Kind kind);
@@ -52,6 +64,7 @@ private:
     frmPreview* pictureWindow();
     frmSound* soundWindow();
     frmScript* scriptWindow();
+    frmPalExtract* extractorWindow();
     template <typename Window> Window* adopt(Window* window, ObjectName::Kind kind);
 
     PictureState& pictures_;
@@ -61,4 +74,8 @@ private:
     QPointer<frmPreview> picture_;
     QPointer<frmSound> sound_;
     QPointer<frmScript> script_;
+    QPointer<frmPalExtract> extractor_;
+    QPointer<frmPalette> palette_;
+    frmPalExtract::Settings palettes_;
+    std::function<QString()> currentName_;
 };

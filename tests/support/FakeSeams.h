@@ -2,6 +2,7 @@
 
 #include "platform/Seams.h"
 #include "support/RecordingDesktopOpener.h"
+#include "support/ScriptedDialogs.h"
 #include "support/ScriptedFilePicker.h"
 #include "support/ScriptedMessageBoxes.h"
 
@@ -10,6 +11,12 @@ struct FakeSeams {
     ScriptedMessageBoxes messages;
     ScriptedFilePicker files;
     RecordingDesktopOpener desktop;
+    ScriptedDialogs dialogs;
 
-    Seams seams() { return Seams{messages, files, desktop}; }
+    Seams seams()
+    {
+        return Seams{messages, files, desktop, [this](QDialog& dialog) {
+                         return dialogs.run(dialog);
+                     }};
+    }
 };

@@ -5,12 +5,14 @@
 #include <QFileInfo>
 #include <QList>
 
-// Answers file pickers from a script, in order (nothing queued: cancelled), and records each call.
+// Answers file and folder pickers from a script, in order (nothing queued: cancelled), and records
+// each call.
 class ScriptedFilePicker final : public FilePicker {
 public:
     struct Asked {
         QString title;
         QString filter;
+        bool folder = false;
     };
 
     void willPick(const QString& path) { answers_.append(Picked{path, QFileInfo(path).fileName()}); }
@@ -19,6 +21,12 @@ public:
     {
         asked_.append({title, filter});
         return answers_.isEmpty() ? std::nullopt : answers_.takeFirst();
+    }
+    std::optional<QString> pickExistingFolder(QWidget*, const QString& title) override
+    {
+        asked_.append({title, QString(), true});
+        const std::optional<Picked> answer = answers_.isEmpty() ? std::nullopt : answers_.takeFirst();
+        return answer ? std::optional(answer->path) : std::nullopt;
     }
     const QList<Asked>& asked() const { return asked_; }
 

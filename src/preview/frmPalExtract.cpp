@@ -1,0 +1,143 @@
+#include "preview/frmPalExtract.h"
+
+#include "archive/ToolRunner.h"
+#include "picture/PaletteExtraction.h"
+#include "picture/PictureState.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+template <typename Widget>
+Widget* make(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
+{
+    auto* widget = new Widget(text, parent);
+    widget->setObjectName(QLatin1String(name));
+    Twips::place(widget, left, top, width, height);
+    return widget;
+}
+
+} // namespace
+
+frmPalExtract::frmPalExtract(const Settings& settings, const PictureState& pictures, const ToolRunner& runner,
+                             MessageBoxes& messages, std::function<QString()> currentName, QWidget* parent)
+    : QDialog(parent)
+    , settings_(settings)
+    , pictures_(pictures)
+    , runner_(runner)
+    , messages_(messages)
+    , currentName_(std::move(currentName))
+{
+    setObjectName(QStringLiteral("frmPalExtract"));
+    setWindowTitle(tr("Palette Extractor"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(Twips::toPixels(this, 0, 0, 6615, 5295).size());
+    auto* heading = make<QLabel>(this, "Label1", tr("Extract palettes from:"), 120, 120, 1815, 255);
+    lblName = make<QLabel>(this, "lblName", tr("Filename"), 2040, 120, 2055, 255);
+    lblStatus = make<QLabel>(this, "lblStatus", tr("Palette 1 of 1"), 120, 480, 2055, 255);
+    auto* index = make<QLabel>(this, "Label3", tr("Palette Index:"), 120, 855, 1095, 255);
+    txtIndex = make<QLineEdit>(this, "txtIndex", QString(), 1260, 795, 975, 315);
+    txtIndex->setReadOnly(true);
+    txtIndex->setAccessibleName(tr("Palette Index"));
+    index->setBuddy(txtIndex);
+    cmdPrev = make<QPushButton>(this, "cmdPrev", tr("&<"), 2400, 795, 495, 315);
+    cmdPrev->setAccessibleName(tr("Previous palette"));
+    cmdNext = make<QPushButton>(this, "cmdNext", tr("&>"), 2940, 795, 495, 315);
+    cmdNext->setAccessibleName(tr("Next palette"));
+    for (int k = 0; k < 256; ++k) {
+        auto* cell = make<QLabel>(this, "lblPalette", QString(), 120 + 240 * (k % 16), 1200 + 240 * (k / 16),
+                                  255, 255);
+        cell->setAutoFillBackground(true);
+        lblPalette.append(cell);
+    }
+    auto* target = make<QLabel>(this, "Label2", tr("Extract to:"), 4200, 1200, 2295, 255);
+    optPal = make<QRadioButton>(this, "optPal", tr("Palette Directory"), 4200, 1500, 2295, 300);
+    optDest = make<QRadioButton>(this, "optDest", tr("Destination Directory"), 4200, 1860, 2295, 300);
+    chkAdd = make<QCheckBox>(this, "chkAdd", tr("&Add PPL name"), 4200, 2280, 2295, 300);
+    cmdExtract = make<QPushButton>(this, "cmdExtract", tr("&Extract"), 4200, 4200, 1215, 375);
+    cmdOK = make<QPushButton>(this, "cmdOK", tr("OK"), 4200, 4680, 1215, 375);
+    Twips::fitCaptions(
+        {heading, lblName, lblStatus, index, target, optPal, optDest, chkAdd, cmdExtract, cmdOK});
+    cmdPrev->setEnabled(false);
+    cmdNext->setEnabled(false);
+    cmdExtract->setEnabled(false);
+
+    connect(optPal, &QRadioButton::clicked, this, [this] { TargetFolder = settings_.palettePath; });
+    connect(optDest, &QRadioButton::clicked, this, [this] { TargetFolder = settings_.destPath; });
+    connect(chkAdd, &QCheckBox::toggled, this, [this](bool checked) { settings_.addPpl = checked; });
+    connect(cmdPrev, &QPushButton::clicked, this, [this] {
+        CurrentIndex = std::max(0, CurrentIndex - 1);
+        showPalette();
+    });
+    connect(cmdNext, &QPushButton::clicked, this, [this] {
+        CurrentIndex = std::min(int(PplPalettes.size()) - 1, CurrentIndex + 1);
+        showPalette();
+    });
+    connect(cmdExtract, &QPushButton::clicked, this, &frmPalExtract::cmdExtract_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
+
+    chkAdd->setChecked(settings_.addPpl);
+    optDest->click();
+}
+
+QString frmPalExtract::load(const QString& listName)
+{
+    QFile file(runner_.workFolder().paletteList());
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    const PaletteListCodec::Decoded list = PaletteListCodec::decode(file.readAll());
+    if (!list.error.isEmpty())
+        return list.error;
+    PplPalettes = list.palettes;
+    CurrentIndex = 0;
+    cmdExtract->setEnabled(true);
+    showPalette();
+    lblName->setText(listName);
+    return {};
+}
+
+void frmPalExtract::showPalette()
+{
+    const PaletteListCodec::PplPalette& shown = PplPalettes.at(CurrentIndex);
+    for (int k = 0; k < 256; ++k) {
+        const PaletteEntry& entry = shown.Colors[std::size_t(k)];
+        QPalette colours = lblPalette[k]->palette();
+        colours.setColor(QPalette::Window, QColor(entry.Red, entry.Green, entry.Blue));
+        lblPalette[k]->setPalette(colours);
+    }
+    txtIndex->setText(QString::number(shown.Id));
+    lblStatus->setText(tr("Palette %1 of %2").arg(CurrentIndex + 1).arg(PplPalettes.size()));
+    cmdPrev->setEnabled(CurrentIndex > 0);
+    cmdNext->setEnabled(CurrentIndex < PplPalettes.size() - 1);
+}
+
+// The list's name is read from the main window now: its selection may have moved since the load.
+void frmPalExtract::cmdExtract_Click()
+{
+    cmdExtract->setEnabled(false);
+    const QString folder = PaletteExtraction::folderFor(TargetFolder, currentName_(), settings_.addPpl);
+    const QString error =
+        PaletteExtraction::write(folder, pictures_.PaletteHeader, PplPalettes.at(CurrentIndex));
+    if (!error.isEmpty())
+        messages_.warn(this, error);
+    cmdExtract->setEnabled(true);
+}
+
+void frmPalExtract::reject()
+{
+    close();
+}
+
+void frmPalExtract::closeEvent(QCloseEvent* event)
+{
+    emit unloaded();
+    event->accept();
+}

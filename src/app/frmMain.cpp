@@ -11,6 +11,7 @@
 #include "app/PreviewMenus.h"
 #include "app/TabStrip.h"
 #include "app/VolAssociation.h"
+#include "app/frmOptions.h"
 #include "archive/ToolRunner.h"
 #include "archive/frmExtract.h"
 #include "archive/frmGetList.h"
@@ -86,6 +87,7 @@ void frmMain::connectMenus()
     connect(menus_->mnuFilePreview, &QAction::triggered, this, &frmMain::cmdPreview_Click);
     connect(menus_->mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(menus_->mnuToolsAcioate, &QAction::triggered, this, &frmMain::mnuToolsAcioate_Click);
+    connect(menus_->mnuToolsOptions, &QAction::triggered, this, &frmMain::mnuToolsOptions_Click);
     menus_->bindSettings(state_.settings);
     connect(Toolbar1->open, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(Toolbar1->list, &QAction::triggered, this, &frmMain::mnuFileGetList_Click);
@@ -108,7 +110,8 @@ void frmMain::Form_Load()
     RemoveSystemMenuItems(this, {.size = true});
     lifecycle_.loadSettings();
     menus_->showSettings();
-    lifecycle_.prepare(this, [this] { return unloaded_; });
+    lifecycle_.prepare(
+        this, [this] { return unloaded_; }, [this] { mnuToolsOptions_Click(); });
 }
 
 void frmMain::Form_Resize()
@@ -262,11 +265,6 @@ void frmMain::mnuFileGetList_Click()
     StatusBar1->setText(QString());
 }
 
-QString frmMain::emptyListingText()
-{
-    return tr("There is a problem with the vol file, or it is not a vaild vol file.");
-}
-
 // Shows the current archive's listing, or says that it gave nothing.
 void frmMain::showListing()
 {
@@ -376,6 +374,12 @@ void frmMain::cmdConvert_Click()
         *runner_, state_.Picture, seams_.messages);
     window.exec();
     StatusBar1->setText(QString());
+}
+
+void frmMain::mnuToolsOptions_Click()
+{
+    frmOptions window(lifecycle_, seams_, this);
+    seams_.runModal(window);
 }
 
 void frmMain::mnuToolsAcioate_Click()

@@ -49,6 +49,7 @@ public slots:
     void cmdConvert_Click();
     void cmdPalette_Click();
     void mnuToolsAcioate_Click();
+    void mnuToolsOptions_Click();
 
 protected:
     bool event(QEvent* event) override;
@@ -68,7 +69,10 @@ private:
     void lstList_DblClick();
     void TabStrip1_Click(int index);
     void setListingCommandsEnabled(bool enabled);
-    static QString emptyListingText();
+    static QString emptyListingText()
+    {
+        return tr("There is a problem with the vol file, or it is not a vaild vol file.");
+    }
     void showListing();
     void markListed(int rows);
     bool listCurrentVol();

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libqt6svg6
-  shared-mime-info xdg-utils desktop-file-utils libfile-mimeinfo-perl
+  shared-mime-info xdg-utils desktop-file-utils libfile-mimeinfo-perl appstream
   libbenchmark-dev
   xvfb xauth xdotool imagemagick
   wine64 g++-mingw-w64-x86-64

@@ -54,4 +54,14 @@ QString batchInterpreterPath()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/kadrillo-batch");
 }
 
+QString readmePath()
+{
+#ifdef Q_OS_WIN
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QStringLiteral("/readme.txt"));
+#else
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                           QStringLiteral("/../share/kadrillo/readme.txt"));
+#endif
+}
+
 } // namespace ProgramPaths

@@ -1,10 +1,13 @@
+#include "app/frmAbout.h"
 #include "app/frmMain.h"
+#include "app/frmOptions.h"
 #include "archive/ToolRunner.h"
 #include "archive/VolTable.h"
 #include "archive/frmExtract.h"
 #include "picture/PictureState.h"
 #include "picture/frmPreview.h"
 #include "platform/SettingsStore.h"
+#include "preview/frmPalExtract.h"
 #include "preview/frmScript.h"
 #include "preview/frmSound.h"
 #include "support/FakeSeams.h"
@@ -73,9 +76,16 @@ void AccessibilityTest::everyWindowAndControlIsNamed()
     frmScript script(runner);
     frmPreview picture(pictures, fakes_.messages);
     frmExtract extraction(&main, vol, {0}, environment_.path(), runner, fakes_.messages);
+    AppLifecycle lifecycle(state, store, runner, fakes_.messages);
+    frmOptions options(lifecycle, fakes_.seams(), &main);
+    frmAbout about(fakes_.seams(), &main);
+    bool addPpl = false;
+    frmPalExtract palettes({vol.FilePath, vol.FilePath, addPpl}, pictures, runner, fakes_.messages,
+                           [] { return QString(); });
 
     QStringList problems;
-    for (QWidget* window : std::initializer_list<QWidget*>{&main, &sound, &script, &picture, &extraction})
+    for (QWidget* window : std::initializer_list<QWidget*>{&main, &sound, &script, &picture, &extraction,
+                                                           &options, &about, &palettes})
         problems += problemsIn(window);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }

@@ -11,6 +11,7 @@
 #include "app/PreviewMenus.h"
 #include "app/TabStrip.h"
 #include "app/VolAssociation.h"
+#include "app/frmAbout.h"
 #include "app/frmOptions.h"
 #include "archive/ToolRunner.h"
 #include "archive/frmExtract.h"
@@ -88,6 +89,11 @@ void frmMain::connectMenus()
     connect(menus_->mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(menus_->mnuToolsAcioate, &QAction::triggered, this, &frmMain::mnuToolsAcioate_Click);
     connect(menus_->mnuToolsOptions, &QAction::triggered, this, &frmMain::mnuToolsOptions_Click);
+    connect(menus_->mnuHelpAbout, &QAction::triggered, this, [this] {
+        frmAbout box(seams_, this);
+        box.Form_Load();
+        seams_.runModal(box);
+    });
     menus_->bindSettings(state_.settings);
     connect(Toolbar1->open, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(Toolbar1->list, &QAction::triggered, this, &frmMain::mnuFileGetList_Click);

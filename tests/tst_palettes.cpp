@@ -1,9 +1,11 @@
 #include "archive/ToolRunner.h"
+#include "picture/PaletteCodec.h"
 #include "picture/PaletteExtraction.h"
 #include "picture/PaletteListCodec.h"
-#include "picture/Palettes.h"
+#include "picture/PictureConversion.h"
 #include "picture/PictureState.h"
 #include "preview/frmPalExtract.h"
+#include "support/PictureFiles.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
 
@@ -109,10 +111,16 @@ void PalettesTest::writtenPaletteIsFoundByNumber()
     QVERIFY(written.startsWith(header));
     QCOMPARE(written.mid(24, 8), QByteArray("\0\0\7\0\x1e\x14\x0a\xff", 8));
 
+    // The whole loop: a picture that names palette 7 is converted with the palette written above.
+    const WorkFolder work(environment_.tempHome());
+    TestEnvironment::writeFile(work.picture(), PictureFiles::pbmp(4, 1, QByteArray("\1\1\1\1"), 7));
     PictureState state;
-    const std::optional<PictureMessage> message = Palettes(state).FindPalette(7, {target, QString(), true});
-    QVERIFY(!message);
+    const PictureConversion::Report report = PictureConversion(state).ConvertPicture(
+        {work, true, {target, QString(), true}}, [](auto&) { return true; });
+    QCOMPARE(report.outcome, PictureConversion::Outcome::Converted);
     QCOMPARE(state.CurrentPalette, palette.Colors);
+    const QByteArray bitmap = TestEnvironment::readFile(work.picture());
+    QCOMPARE(PaletteCodec::entryAt(bitmap.constData() + 54, 1), (PaletteEntry{10, 20, 30, 255}));
 
     // A file where the folder should be is reported.
     TestEnvironment::writeFile(target + u"/blocked"_s, "file");

@@ -15,10 +15,8 @@ namespace {
 template <typename Widget>
 Widget* make(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
 {
-    auto* widget = new Widget(text, parent);
-    widget->setObjectName(QLatin1String(name));
+    auto* widget = Twips::create<Widget>(parent, QLatin1String(name), text, left, top, width, height);
     widget->setAccessibleName(QString(text).remove(QLatin1Char('&')));
-    Twips::place(widget, left, top, width, height);
     return widget;
 }
 

@@ -14,19 +14,9 @@
 
 namespace {
 
-template <typename Widget>
-Widget* make(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
-             int height)
-{
-    auto* widget = new Widget(text, parent);
-    widget->setObjectName(name);
-    Twips::place(widget, left, top, width, height);
-    return widget;
-}
-
 QPushButton* button(QWidget* parent, const char* name, const QString& text, int left)
 {
-    return make<QPushButton>(parent, QLatin1String(name), text, left, 2280, 1095, 375);
+    return Twips::create<QPushButton>(parent, QLatin1String(name), text, left, 2280, 1095, 375);
 }
 
 } // namespace
@@ -51,8 +41,8 @@ frmOptions::frmOptions(AppLifecycle& lifecycle, const Seams& seams, QWidget* own
         addRow("Palette", tr("Palette Directory:"), 1920, Pick::Folder, tr("Find Palette Directory"));
 
     // Settings are always written at exit; the box only says so.
-    Check1 =
-        make<QCheckBox>(this, QStringLiteral("Check1"), tr("Save Settings On Exit"), 120, 2280, 1935, 255);
+    Check1 = Twips::create<QCheckBox>(this, QStringLiteral("Check1"), tr("Save Settings On Exit"), 120, 2280,
+                                      1935, 255);
     Check1->setChecked(true);
     Check1->setEnabled(false);
     cmdOk = button(this, "cmdOk", tr("OK"), 2520);
@@ -81,10 +71,12 @@ QLineEdit* frmOptions::addRow(const char* name, const QString& caption, int top,
 {
     const QString suffix = QLatin1String(name);
     // Labels and buttons stand a little lower than their boxes, so their captions line up.
-    auto* label = make<QLabel>(this, QStringLiteral("lbl") + suffix, caption, 120, top + 45, 1695, 195);
-    auto* box = make<QLineEdit>(this, QStringLiteral("txt") + suffix, QString(), 1920, top, 3015, 285);
-    auto* browseButton =
-        make<QPushButton>(this, QStringLiteral("cmd") + suffix, tr("Browse"), 5040, top + 15, 975, 255);
+    auto* label =
+        Twips::create<QLabel>(this, QStringLiteral("lbl") + suffix, caption, 120, top + 45, 1695, 195);
+    auto* box =
+        Twips::create<QLineEdit>(this, QStringLiteral("txt") + suffix, QString(), 1920, top, 3015, 285);
+    auto* browseButton = Twips::create<QPushButton>(this, QStringLiteral("cmd") + suffix, tr("Browse"), 5040,
+                                                    top + 15, 975, 255);
     label->setBuddy(box);
     browseButton->setAccessibleName(tr("Browse: %1").arg(caption.chopped(1)));
     captioned_ += {label, browseButton};

@@ -8,15 +8,13 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
-#include <QCloseEvent>
-
 QImage LoadBitmapToDC(const QString& path)
 {
     return QImage(path, "BMP");
 }
 
 frmPreview::frmPreview(PictureState& state, MessageBoxes& messages, QWidget* parent)
-    : QMainWindow(parent)
+    : ToolWindow(parent)
     , state_(state)
     , messages_(messages)
     , Picture1(new PictureBox(this))
@@ -24,7 +22,6 @@ frmPreview::frmPreview(PictureState& state, MessageBoxes& messages, QWidget* par
     setObjectName(QStringLiteral("frmPreview"));
     Picture1->setObjectName(QStringLiteral("Picture1"));
     setCentralWidget(Picture1);
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Preview"));
     resize(Twips::toPixels(this, 0, 0, 4800, 3600).size());
 }
@@ -78,13 +75,7 @@ void frmPreview::drawScaled()
 
 void frmPreview::resizeEvent(QResizeEvent* event)
 {
-    QMainWindow::resizeEvent(event);
+    ToolWindow::resizeEvent(event);
     if (!resizeToFit_)
         drawScaled();
-}
-
-void frmPreview::closeEvent(QCloseEvent* event)
-{
-    emit unloaded();
-    event->accept();
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "picture/PictureConversion.h"
+#include "platform/ToolWindow.h"
 
 #include <QImage>
-#include <QMainWindow>
 #include <QSize>
 
 class MessageBoxes;
@@ -12,7 +12,7 @@ struct PictureState;
 
 // Shows one picture of the open archive: at its own size with the window fitted to it, or
 // scaled to fill the window.
-class frmPreview : public QMainWindow {
+class frmPreview : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -24,12 +24,8 @@ public:
     void loadPic(const PictureConversion::Options& options, bool resizeToFit);
     void showPic();
 
-signals:
-    void unloaded();
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void drawScaled();

@@ -15,6 +15,16 @@ int toPixelsY(const QWidget* widget, double twips);
 QRect toPixels(const QWidget* widget, int left, int top, int width, int height);
 // Places a child widget at a position given in twips of its parent.
 void place(QWidget* widget, int left, int top, int width, int height);
+// A captioned child (label, button, box) named and placed in twips of its parent.
+template <typename Widget>
+Widget* create(QWidget* parent, const QString& name, const QString& text, int left, int top, int width,
+               int height)
+{
+    auto* widget = new Widget(text, parent);
+    widget->setObjectName(name);
+    place(widget, left, top, width, height);
+    return widget;
+}
 // Fixed twips layouts were drawn for a small system font; most desktop fonts are wider. Gives the
 // captions of these labels, buttons and frames a smaller size of their font, just small enough
 // that none of them is cut off.

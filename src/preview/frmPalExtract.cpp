@@ -14,19 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
-template <typename Widget>
-Widget* make(QWidget* parent, const char* name, const QString& text, int left, int top, int width, int height)
-{
-    auto* widget = new Widget(text, parent);
-    widget->setObjectName(QLatin1String(name));
-    Twips::place(widget, left, top, width, height);
-    return widget;
-}
-
-} // namespace
-
 frmPalExtract::frmPalExtract(const Settings& settings, const PictureState& pictures, const ToolRunner& runner,
                              MessageBoxes& messages, std::function<QString()> currentName, QWidget* parent)
     : QDialog(parent)
@@ -40,30 +27,31 @@ frmPalExtract::frmPalExtract(const Settings& settings, const PictureState& pictu
     setWindowTitle(tr("Palette Extractor"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::toPixels(this, 0, 0, 6615, 5295).size());
-    auto* heading = make<QLabel>(this, "Label1", tr("Extract palettes from:"), 120, 120, 1815, 255);
-    lblName = make<QLabel>(this, "lblName", tr("Filename"), 2040, 120, 2055, 255);
-    lblStatus = make<QLabel>(this, "lblStatus", tr("Palette 1 of 1"), 120, 480, 2055, 255);
-    auto* index = make<QLabel>(this, "Label3", tr("Palette Index:"), 120, 855, 1095, 255);
-    txtIndex = make<QLineEdit>(this, "txtIndex", QString(), 1260, 795, 975, 315);
+    auto* heading = Twips::create<QLabel>(this, "Label1", tr("Extract palettes from:"), 120, 120, 1815, 255);
+    lblName = Twips::create<QLabel>(this, "lblName", tr("Filename"), 2040, 120, 2055, 255);
+    lblStatus = Twips::create<QLabel>(this, "lblStatus", tr("Palette 1 of 1"), 120, 480, 2055, 255);
+    auto* index = Twips::create<QLabel>(this, "Label3", tr("Palette Index:"), 120, 855, 1095, 255);
+    txtIndex = Twips::create<QLineEdit>(this, "txtIndex", QString(), 1260, 795, 975, 315);
     txtIndex->setReadOnly(true);
     txtIndex->setAccessibleName(tr("Palette Index"));
     index->setBuddy(txtIndex);
-    cmdPrev = make<QPushButton>(this, "cmdPrev", tr("&<"), 2400, 795, 495, 315);
+    cmdPrev = Twips::create<QPushButton>(this, "cmdPrev", tr("&<"), 2400, 795, 495, 315);
     cmdPrev->setAccessibleName(tr("Previous palette"));
-    cmdNext = make<QPushButton>(this, "cmdNext", tr("&>"), 2940, 795, 495, 315);
+    cmdNext = Twips::create<QPushButton>(this, "cmdNext", tr("&>"), 2940, 795, 495, 315);
     cmdNext->setAccessibleName(tr("Next palette"));
     for (int k = 0; k < 256; ++k) {
-        auto* cell = make<QLabel>(this, "lblPalette", QString(), 120 + 240 * (k % 16), 1200 + 240 * (k / 16),
-                                  255, 255);
+        auto* cell = Twips::create<QLabel>(this, "lblPalette", QString(), 120 + 240 * (k % 16),
+                                           1200 + 240 * (k / 16), 255, 255);
         cell->setAutoFillBackground(true);
         lblPalette.append(cell);
     }
-    auto* target = make<QLabel>(this, "Label2", tr("Extract to:"), 4200, 1200, 2295, 255);
-    optPal = make<QRadioButton>(this, "optPal", tr("Palette Directory"), 4200, 1500, 2295, 300);
-    optDest = make<QRadioButton>(this, "optDest", tr("Destination Directory"), 4200, 1860, 2295, 300);
-    chkAdd = make<QCheckBox>(this, "chkAdd", tr("&Add PPL name"), 4200, 2280, 2295, 300);
-    cmdExtract = make<QPushButton>(this, "cmdExtract", tr("&Extract"), 4200, 4200, 1215, 375);
-    cmdOK = make<QPushButton>(this, "cmdOK", tr("OK"), 4200, 4680, 1215, 375);
+    auto* target = Twips::create<QLabel>(this, "Label2", tr("Extract to:"), 4200, 1200, 2295, 255);
+    optPal = Twips::create<QRadioButton>(this, "optPal", tr("Palette Directory"), 4200, 1500, 2295, 300);
+    optDest =
+        Twips::create<QRadioButton>(this, "optDest", tr("Destination Directory"), 4200, 1860, 2295, 300);
+    chkAdd = Twips::create<QCheckBox>(this, "chkAdd", tr("&Add PPL name"), 4200, 2280, 2295, 300);
+    cmdExtract = Twips::create<QPushButton>(this, "cmdExtract", tr("&Extract"), 4200, 4200, 1215, 375);
+    cmdOK = Twips::create<QPushButton>(this, "cmdOK", tr("OK"), 4200, 4680, 1215, 375);
     Twips::fitCaptions(
         {heading, lblName, lblStatus, index, target, optPal, optDest, chkAdd, cmdExtract, cmdOK});
     cmdPrev->setEnabled(false);

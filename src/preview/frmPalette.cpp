@@ -2,15 +2,13 @@
 
 #include "platform/Twips.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 
 frmPalette::frmPalette(QWidget* parent)
-    : QMainWindow(parent)
+    : ToolWindow(parent)
 {
     setObjectName(QStringLiteral("frmPalette"));
     setWindowTitle(tr("Palette"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setCentralWidget(new QWidget(this));
     for (int k = 0; k < 256; ++k) {
         auto* cell = new QLabel(centralWidget());
@@ -20,10 +18,4 @@ frmPalette::frmPalette(QWidget* parent)
         lblPalette.append(cell);
     }
     setFixedSize(Twips::toPixels(this, 0, 0, 120 * 15 + 135, 120 * 15 + 135).size());
-}
-
-void frmPalette::closeEvent(QCloseEvent* event)
-{
-    emit unloaded();
-    event->accept();
 }

@@ -1,22 +1,17 @@
 #pragma once
 
+#include "platform/ToolWindow.h"
+
 #include <QList>
-#include <QMainWindow>
 
 class QLabel;
 
 // The palette tool window: a 16 by 16 grid of colour cells.
-class frmPalette : public QMainWindow {
+class frmPalette : public ToolWindow {
     Q_OBJECT
 
 public:
     explicit frmPalette(QWidget* parent = nullptr);
 
     QList<QLabel*> lblPalette;
-
-signals:
-    void unloaded();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 };

@@ -4,7 +4,6 @@
 #include "archive/Windows1252.h"
 #include "platform/Twips.h"
 
-#include <QCloseEvent>
 #include <QFile>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -12,12 +11,11 @@
 #include <cmath>
 
 frmScript::frmScript(const ToolRunner& runner, QWidget* parent)
-    : QMainWindow(parent)
+    : ToolWindow(parent)
     , rtfScript(new QPlainTextEdit)
     , runner_(runner)
 {
     setObjectName(QStringLiteral("frmScript"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Preview Script"));
     setCentralWidget(new QWidget(this));
     rtfScript->setParent(centralWidget());
@@ -48,14 +46,8 @@ QRect frmScript::scriptBox(int innerWidth, int innerHeight)
 
 void frmScript::resizeEvent(QResizeEvent* event)
 {
-    QMainWindow::resizeEvent(event);
+    ToolWindow::resizeEvent(event);
     const QRect box = scriptBox(int(std::lround(width() * Twips::perPixelX(this))),
                                 int(std::lround(height() * Twips::perPixelY(this))));
     Twips::place(rtfScript, box.left(), box.top(), box.width(), box.height());
-}
-
-void frmScript::closeEvent(QCloseEvent* event)
-{
-    emit unloaded();
-    event->accept();
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QMainWindow>
+#include "platform/ToolWindow.h"
 
 class QPlainTextEdit;
 class ToolRunner;
 
 // Shows the script that the preview command left in "temp.cs", as plain text.
-class frmScript : public QMainWindow {
+class frmScript : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -21,12 +21,8 @@ public:
 
     QPlainTextEdit* rtfScript;
 
-signals:
-    void unloaded();
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     const ToolRunner& runner_;

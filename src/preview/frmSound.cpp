@@ -12,12 +12,11 @@
 #include <QProgressBar>
 
 frmSound::frmSound(const ToolRunner& runner, MessageBoxes& messages, QWidget* parent)
-    : QMainWindow(parent)
+    : ToolWindow(parent)
     , runner_(runner)
     , messages_(messages)
 {
     setObjectName(QStringLiteral("frmSound"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Preview Sound File"));
     auto* area = new QWidget(this);
     setCentralWidget(area);
@@ -47,7 +46,7 @@ bool frmSound::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
         Form_Activate();
-    return QMainWindow::event(event);
+    return ToolWindow::event(event);
 }
 
 // Shown from its menu before any sound was previewed, the window has nothing to open.
@@ -66,6 +65,5 @@ void frmSound::mmcPreview_StatusUpdate()
 void frmSound::closeEvent(QCloseEvent* event)
 {
     mmcPreview->close();
-    emit unloaded();
-    event->accept();
+    ToolWindow::closeEvent(event);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QMainWindow>
+#include "platform/ToolWindow.h"
 
 class MediaControl;
 class MessageBoxes;
@@ -8,7 +8,7 @@ class QProgressBar;
 class ToolRunner;
 
 // Plays the sound that the preview command left in "temp.wav", with a bar of how far it has played.
-class frmSound : public QMainWindow {
+class frmSound : public ToolWindow {
     Q_OBJECT
 
 public:
@@ -19,9 +19,6 @@ public:
 
     MediaControl* mmcPreview;
     QProgressBar* pgbPreview;
-
-signals:
-    void unloaded();
 
 protected:
     bool event(QEvent* event) override;

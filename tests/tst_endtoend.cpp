@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QThread>
 #include <csignal>
@@ -32,6 +33,21 @@ QByteArray objectData(const QString& archive, const QString& name)
                : QByteArray();
 }
 
+// Runs a program to its end: empty when it ended with exit code 0, else why, with what it wrote.
+QString runToEnd(const QString& program, const QStringList& arguments, QString* output = nullptr,
+                 const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    OwnedProgram owned(program);
+    owned.process().setProcessChannelMode(output ? QProcess::SeparateChannels : QProcess::MergedChannels);
+    if (!owned.start(program, arguments, environment))
+        return owned.state();
+    const QString failed = owned.waitForExit(120000);
+    const QString written = QString::fromLocal8Bit(owned.process().readAllStandardOutput()).trimmed();
+    if (output)
+        *output = written;
+    return failed.isEmpty() ? failed : failed + u": "_s + written;
+}
+
 } // namespace
 
 // Starts the real program with folders of its own, as a user's desktop would, and drives it from
@@ -48,12 +64,19 @@ private slots:
     void terminationSignalShutsDownCleanly();
     void listsAndExtractsWithTheTools_data();
     void listsAndExtractsWithTheTools();
+    void installedProgramRunsFromAnotherFolder();
 
 private:
     // Private settings, data and temporary folders under `home`; returns the working folder.
     QString prepareHome(const QString& home, const QString& tools) const;
-    // Starts the program, on the private display when there is one; false with the reason in state().
-    bool start(const QString& home, const QStringList& arguments);
+    // The environment of a program run with the private folders under `home`.
+    QProcessEnvironment environmentFor(const QString& home) const;
+    // Starts the program in `home`, on the private display when there is one; false with the reason in
+    // state().
+    bool start(const QString& home, const QStringList& arguments,
+               const QString& program = QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"));
+    // Gives the shown window whose title matches the keyboard and types `keys` into it.
+    QString type(const QString& title, const QStringList& keys);
     // Waits, while the program runs, until `condition` holds: empty, or the reason with what the display
     // showed then.
     QString waitOnScreen(const std::function<bool()>& condition, const QString& what, int timeoutMs);
@@ -120,7 +143,7 @@ QString EndToEndTest::prepareHome(const QString& home, const QString& tools) con
     return home + u"/tmp/kadrillo-"_s + QString::number(getuid());
 }
 
-bool EndToEndTest::start(const QString& home, const QStringList& arguments)
+QProcessEnvironment EndToEndTest::environmentFor(const QString& home) const
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"XDG_CONFIG_HOME"_s, home + u"/config"_s);
@@ -131,9 +154,35 @@ bool EndToEndTest::start(const QString& home, const QStringList& arguments)
     environment.remove(u"DISPLAY"_s);
     if (display_)
         environment.insert(u"DISPLAY"_s, display_->name());
+    // The desktop's own tools then go by the private folders alone.
+    environment.remove(u"XDG_CURRENT_DESKTOP"_s);
+    environment.remove(u"DESKTOP_SESSION"_s);
+    return environment;
+}
+
+bool EndToEndTest::start(const QString& home, const QStringList& arguments, const QString& program)
+{
     program_ = std::make_unique<OwnedProgram>(u"kadrillo"_s);
     program_->process().setProcessChannelMode(QProcess::ForwardedChannels);
-    return program_->start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"), arguments, environment);
+    program_->process().setWorkingDirectory(home);
+    return program_->start(program, arguments, environmentFor(home));
+}
+
+QString EndToEndTest::type(const QString& title, const QStringList& keys)
+{
+    QString window;
+    const QString found = waitOnScreen(
+        [&] {
+            window = display_->window(title).value_or(QString());
+            return !window.isEmpty();
+        },
+        u"the window \"%1\""_s.arg(title), 30000);
+    if (!found.isEmpty())
+        return found;
+    if (!display_->xdotool({u"windowfocus"_s, u"--sync"_s, window}) ||
+        !display_->xdotool(QStringList{u"key"_s, u"--delay"_s, u"100"_s} + keys))
+        return display_->error();
+    return QString();
 }
 
 QString EndToEndTest::waitOnScreen(const std::function<bool()>& condition, const QString& what, int timeoutMs)
@@ -281,6 +330,83 @@ void EndToEndTest::listsAndExtractsWithTheTools()
     const QString stopped = program_->waitForExit(30000);
     QVERIFY2(stopped.isEmpty(), qPrintable(stopped));
     QVERIFY(!QFile::exists(results));
+}
+
+void EndToEndTest::installedProgramRunsFromAnotherFolder()
+{
+    if (const QString missing = VirtualDisplay::missingPrograms(); !missing.isEmpty())
+        QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs them)"_s.arg(missing)));
+    for (const char* tool : {"desktop-file-validate", "appstreamcli", "update-mime-database", "xdg-mime",
+                             "xdg-open", "mimetype"}) {
+        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
+            QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs it)"_s.arg(QLatin1String(tool))));
+    }
+    const QString prefix = environment_.path() + u"/prefix"_s;
+    const QString build = QFileInfo(QStringLiteral(KADRILLO_BIN_DIR)).path();
+    const QString installed = runToEnd(u"cmake"_s, {u"--install"_s, build, u"--prefix"_s, prefix});
+    QVERIFY2(installed.isEmpty(), qPrintable(installed));
+    const QString entry = prefix + u"/share/applications/kadrillo.desktop"_s;
+    const QString metainfo = prefix + u"/share/metainfo/org.kadrillo.Kadrillo.metainfo.xml"_s;
+    for (const QString& file : {prefix + u"/bin/kadrillo-batch"_s, entry, metainfo,
+                                prefix + u"/share/icons/hicolor/scalable/apps/kadrillo.svg"_s}) {
+        QVERIFY2(QFileInfo::exists(file), qPrintable(file + u" is not installed"_s));
+    }
+    for (const auto& [program, arguments] :
+         {std::pair{u"desktop-file-validate"_s, QStringList{entry}},
+          std::pair{u"appstreamcli"_s, QStringList{u"validate"_s, u"--no-net"_s, metainfo}},
+          std::pair{u"update-mime-database"_s, QStringList{prefix + u"/share/mime"_s}}}) {
+        const QString failed = runToEnd(program, arguments);
+        QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    }
+    QVERIFY2(QFileInfo::exists(prefix + u"/share/mime/application/x-starsiege-volume.xml"_s),
+             "the MIME package defines no application/x-starsiege-volume");
+
+    // The desktop's viewer for text files writes down what it was asked to open.
+    const QString home = environment_.path() + u"/installed"_s;
+    prepareHome(home, QStringLiteral(KADRILLO_STANDIN_DIR));
+    const QString opened = home + u"/opened.txt"_s;
+    const QString viewer = home + u"/viewer.sh"_s;
+    TestEnvironment::writeFile(
+        viewer, "#!/bin/sh\nprintf '%s\\n' \"$1\" >>" + QFile::encodeName(opened) + "\n", true);
+    TestEnvironment::writeFile(home + u"/data/applications/viewer.desktop"_s,
+                               "[Desktop Entry]\nType=Application\nName=Viewer\nMimeType=text/plain;\nExec=" +
+                                   QFile::encodeName(viewer) + " %f\n");
+    TestEnvironment::writeFile(home + u"/config/mimeapps.list"_s,
+                               "[Default Applications]\ntext/plain=viewer.desktop\n");
+
+    display_ = std::make_unique<VirtualDisplay>();
+    QVERIFY2(display_->start(environment_.path() + u"/Xvfb.log"_s), qPrintable(display_->error()));
+    QVERIFY2(start(home, {}, prefix + u"/bin/kadrillo"_s), qPrintable(program_->state()));
+
+    QString typed = type(u"Starsiege Kadrillo"_s, {u"alt+h"_s, u"a"_s});
+    QVERIFY2(typed.isEmpty(), qPrintable(typed));
+    typed = type(u"About Kadrillo"_s, {u"alt+r"_s});
+    QVERIFY2(typed.isEmpty(), qPrintable(typed));
+    const QString readme = QFileInfo(prefix + u"/share/kadrillo/readme.txt"_s).canonicalFilePath();
+    const QString viewed = waitOnScreen(
+        [&] { return QString::fromLocal8Bit(TestEnvironment::readFile(opened)).trimmed() == readme; },
+        u"the viewer opening %1 alone"_s.arg(readme), 30000);
+    QVERIFY2(viewed.isEmpty(), qPrintable(viewed + u"; it opened: "_s + TestEnvironment::readFile(opened)));
+
+    typed = type(u"About Kadrillo"_s, {u"Escape"_s});
+    QVERIFY2(typed.isEmpty(), qPrintable(typed));
+    typed = type(u"Starsiege Kadrillo"_s, {u"alt+t"_s, u"a"_s});
+    QVERIFY2(typed.isEmpty(), qPrintable(typed));
+    QString handler;
+    const QString associated = waitOnScreen(
+        [&] {
+            runToEnd(u"xdg-mime"_s, {u"query"_s, u"default"_s, u"application/x-starsiege-volume"_s}, &handler,
+                     environmentFor(home));
+            return handler == u"kadrillo.desktop"_s;
+        },
+        u"xdg-mime naming kadrillo.desktop for .vol files"_s, 30000);
+    QVERIFY2(associated.isEmpty(), qPrintable(associated + u"; it named: "_s + handler));
+    QVERIFY(TestEnvironment::readFile(home + u"/data/applications/kadrillo.desktop"_s)
+                .contains("\nExec=\"" + QFile::encodeName(prefix) + "/bin/kadrillo\" %f\n"));
+
+    program_->signal(SIGTERM);
+    const QString stopped = program_->waitForExit(30000);
+    QVERIFY2(stopped.isEmpty(), qPrintable(stopped));
 }
 
 QTEST_GUILESS_MAIN(EndToEndTest)

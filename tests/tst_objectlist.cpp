@@ -4,6 +4,7 @@
 #include "picture/PictureBox.h"
 #include "picture/frmPreview.h"
 #include "preview/MediaControl.h"
+#include "preview/frmPalExtract.h"
 #include "preview/frmScript.h"
 #include "preview/frmSound.h"
 #include "support/MainWindowRun.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
@@ -45,7 +47,7 @@ private slots:
     void extractionProgressAndOrder();
     void noSecondToolRunWhileOneIsWaitedFor();
     void commandLineAndDrop();
-    void autoPreviewShowsEachKind();
+    void eachKindOpensItsWindow();
 
 private:
     void start(const QStringList& settings);
@@ -365,7 +367,7 @@ template <typename Window> Window* shownWindow()
 
 } // namespace
 
-void ObjectListTest::autoPreviewShowsEachKind()
+void ObjectListTest::eachKindOpensItsWindow()
 {
     start({u"Auto Preview=True"_s, u"Palette Path="_s + environment_.path() + u"/sample"_s});
     // The picture window starts from the program's own base.pal.
@@ -417,6 +419,20 @@ void ObjectListTest::autoPreviewShowsEachKind()
     QVERIFY(!QFile::exists(work() + u"/temp.bmp"_s));
     preview->close();
     script->close();
+
+    // A palette list is not previewed; Extract Palettes opens the extractor on the list from the archive.
+    select(u"gui.ppl"_s);
+    QVERIFY(!shownWindow<frmPalExtract>());
+    QTest::mouseClick(run_->control<QPushButton>("cmdPalette"), Qt::LeftButton);
+    auto* extractor = shownWindow<frmPalExtract>();
+    QVERIFY(extractor);
+    QCOMPARE(extractor->lblName->text() + u' ' + extractor->lblStatus->text(), u"gui.ppl Palette 1 of 3"_s);
+    auto* extractorItem = run_->control<QAction>("mnuToolsExtract");
+    QVERIFY(extractorItem->isChecked());
+    extractor->cmdExtract->click();
+    QCOMPARE(QFileInfo(out() + u"/gui/1.pal"_s).size(), 1048);
+    extractor->close();
+    QVERIFY(!extractorItem->isChecked());
 }
 
 QTEST_MAIN(ObjectListTest)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang into build-fuzz/ and runs each fuzz_* target for SECONDS
-# (default 60), starting from the seeds it writes itself. Exits non-zero on any finding; the input
-# that caused it is kept in build-fuzz/findings/<what>/.
+# (default 60), one after the other, starting from the seeds it writes itself. Ends with a table of
+# runs, executions per second and the coverage reached ("cov:" edges, "ft:" features of libFuzzer's
+# last status line). Exits non-zero on any finding; the input that caused it is kept in
+# build-fuzz/findings/<what>/.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
@@ -24,6 +26,7 @@ fi
 cmake --build "$build" -j"$(nproc)"
 
 status=0
+table=$(printf '%-20s %12s %8s %6s %7s  %s' target runs exec/s cov ft findings)
 for target in "$build"/bin/fuzz_*; do
   what=${target##*/fuzz_}
   corpus=$build/corpus/$what
@@ -32,15 +35,24 @@ for target in "$build"/bin/fuzz_*; do
   mkdir -p "$corpus" "$findings"
   KADRILLO_FUZZ_SEEDS=$corpus "$target"
   echo "fuzz_$what: $seconds s, corpus $corpus, log $log"
-  if "$target" -max_total_time="$seconds" -timeout=30 -print_final_stats=1 \
-    -artifact_prefix="$findings/" "$corpus" 2>"$log"; then
-    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-    speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
-    echo "fuzz_$what: no finding in $runs runs ($speed exec/s)"
+  found=0
+  "$target" -max_total_time="$seconds" -timeout=30 -print_final_stats=1 \
+    -artifact_prefix="$findings/" "$corpus" 2>"$log" || found=1
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+  speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
+  last=$(grep ' cov: ' "$log" | tail -n 1 || true)
+  cov=$(sed -n 's/.* cov: \([0-9]*\).*/\1/p' <<<"$last")
+  ft=$(sed -n 's/.* ft: \([0-9]*\).*/\1/p' <<<"$last")
+  if [ "$found" -eq 0 ]; then
+    echo "fuzz_$what: no finding in $runs runs ($speed exec/s, cov: $cov, ft: $ft)"
   else
     tail -n 60 "$log"
     echo "fuzz_$what: FINDING, input kept in $findings/"
     status=1
   fi
+  table+=$'\n'$(printf '%-20s %12s %8s %6s %7s  %s' "fuzz_$what" "${runs:--}" "${speed:--}" "${cov:--}" \
+    "${ft:--}" "$([ "$found" -eq 0 ] && echo none || echo "FINDING in $findings/")")
 done
+echo
+echo "$table"
 exit "$status"

@@ -66,29 +66,16 @@ private slots:
             TestEnvironment::writeFile(archive(QLatin1String(name)), content);
     }
 
-    void listsMatchingNames_data()
+    // The program only ever lists "*.*": every name, even one without a dot, after a heading that
+    // counts them.
+    void listsEveryName()
     {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QByteArray>("names");
-        QTest::newRow("star dot star lists all, even without a dot")
-            << u"*.*"_s << QByteArray("readme.cs\nSky.BMP\nnoext\ntwo words.cs\na.cs\nA.CS\nempty.txt\n");
-        QTest::newRow("extension, any case")
-            << u"*.CS"_s << QByteArray("readme.cs\ntwo words.cs\na.cs\nA.CS\n");
-        QTest::newRow("question mark") << u"?.cs"_s << QByteArray("a.cs\nA.CS\n");
-        QTest::newRow("exact name, other case") << u"sky.bmp"_s << QByteArray("Sky.BMP\n");
-        QTest::newRow("nothing matches") << u"*.zip"_s << QByteArray();
-    }
-
-    void listsMatchingNames()
-    {
-        QFETCH(QString, pattern);
-        QFETCH(QByteArray, names);
-        const Run listed = run(u"vtlist.exe"_s, {pattern, archive(u"good.vol"_s)}, folder_.path());
+        const Run listed = run(u"vtlist.exe"_s, {u"*.*"_s, archive(u"good.vol"_s)}, folder_.path());
         QVERIFY2(listed.status == 0, listed.err.constData());
         const QByteArray heading = listed.out.left(listed.out.indexOf('\n') + 1);
-        QVERIFY2(heading.contains(QByteArray::number(names.count('\n'))) && !heading.contains(','),
-                 heading.constData());
-        QCOMPARE(listed.out.mid(heading.size()), names);
+        QVERIFY2(heading.contains("7") && !heading.contains(','), heading.constData());
+        QCOMPARE(listed.out.mid(heading.size()),
+                 QByteArray("readme.cs\nSky.BMP\nnoext\ntwo words.cs\na.cs\nA.CS\nempty.txt\n"));
     }
 
     void extractsByteIdentical_data()

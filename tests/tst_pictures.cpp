@@ -279,17 +279,10 @@ void PicturesTest::pictureWindowMenuAndShutdown()
     QCOMPARE(app.Picture.CurrentPalette, PictureFiles::ramp(3)); // the window loads base.pal
     toggle->trigger();
     QVERIFY(preview->isHidden() && !submenu->isEnabled());
-    toggle->trigger();
-    QVERIFY(preview->isVisible());
-    preview->close();
-    QVERIFY(!toggle->isChecked());
-    QTRY_VERIFY(preview.isNull());
 
-    // Shutdown unloads a loaded window before the working files go.
-    toggle->trigger();
-    QVERIFY(toggle->isChecked());
+    // Shutdown unloads a loaded window, hidden too, before the working files go.
     window.close();
-    QVERIFY(!toggle->isChecked());
+    QTRY_VERIFY(preview.isNull());
 }
 
 void PicturesTest::batchConversion_data()

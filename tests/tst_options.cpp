@@ -19,12 +19,10 @@ class OptionsTest : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void init();
-    void applyFollowsTheBoxThatChanged();
+    void applyFollowsTheBoxThatChangedAndCancelDropsTheRest();
     void browseFillsOnlyWhatTheRowAccepts_data();
     void browseFillsOnlyWhatTheRowAccepts();
-    void applyMovesTheToolsToTheNewWorkingFolder();
-    void okWithAMissingPaletteSaysSoAndCloses();
-    void cancelChangesNothing();
+    void applyMovesTheToolsAndOkTakesAMissingPalette();
     void startUpOpensTheDialogAfterEachProblem();
 
 private:
@@ -58,12 +56,12 @@ void OptionsTest::inOptions(MainWindowRun& run, const std::function<void(frmOpti
     QCOMPARE(run.fakes.dialogs.dialogsRun().size(), before + 1);
 }
 
-void OptionsTest::applyFollowsTheBoxThatChanged()
+// Apply follows the box that changed last and applies every box; Cancel then drops what changed since.
+void OptionsTest::applyFollowsTheBoxThatChangedAndCancelDropsTheRest()
 {
     MainWindowRun run(ini());
     run.window.Form_Load();
     inOptions(run, [](frmOptions& options) {
-        QCOMPARE(options.windowTitle(), u"Options"_s);
         QVERIFY(!options.cmdApply->isEnabled());
         QVERIFY(options.cmdOk->isDefault());
         QVERIFY(options.Check1->isChecked() && !options.Check1->isEnabled());
@@ -76,6 +74,20 @@ void OptionsTest::applyFollowsTheBoxThatChanged()
     });
     QCOMPARE(run.state.settings.DestPath, QString());
     QVERIFY(run.state.settings.PalettePath.endsWith(u'x'));
+
+    const auto paths = [&run] {
+        const AppSettings& settings = run.state.settings;
+        return QStringList{settings.ExtractPath, settings.VtlistPath,     settings.TempPath,
+                           settings.DestPath,    settings.DefaultPalette, settings.PalettePath};
+    };
+    const QStringList applied = paths();
+    inOptions(run, [](frmOptions& options) {
+        for (QLineEdit* box : options.findChildren<QLineEdit*>())
+            box->setText(u"/elsewhere"_s);
+        options.cmdCancel->click();
+    });
+    QCOMPARE(paths(), applied);
+    QVERIFY(run.fakes.messages.shown().isEmpty());
 }
 
 void OptionsTest::browseFillsOnlyWhatTheRowAccepts_data()
@@ -123,61 +135,36 @@ void OptionsTest::browseFillsOnlyWhatTheRowAccepts()
     QVERIFY2(asked.title.startsWith(u"Find "_s), qPrintable(asked.title));
 }
 
-void OptionsTest::applyMovesTheToolsToTheNewWorkingFolder()
+// Apply moves the tools and leaves the user's files; OK with a missing palette says so and still
+// closes, keeping the palette named.
+void OptionsTest::applyMovesTheToolsAndOkTakesAMissingPalette()
 {
     MainWindowRun run(ini());
     run.window.Form_Load();
     TestEnvironment::writeFile(work() + u"/mine.txt"_s, "the user's");
     const QString next = work() + u"2"_s;
+    const QString missing = game() + u"/none.pal"_s;
+    int result = -1;
     inOptions(run, [&](frmOptions& options) {
         options.txtTemp->setText(next);
         options.cmdApply->click();
+        QVERIFY(run.fakes.messages.shown().isEmpty());
+        QCOMPARE(run.state.Picture.PaletteFile, game() + u"/base.pal"_s);
+        options.txtDefault->setText(missing);
+        options.cmdOk->click();
+        result = options.result();
     });
-    QVERIFY(run.fakes.messages.shown().isEmpty());
     QCOMPARE(QDir(work()).entryList(QDir::Files), QStringList{u"mine.txt"_s});
     QCOMPARE(TestEnvironment::readFile(next + u"/extract.exe"_s), "extract");
     QCOMPARE(TestEnvironment::readFile(next + u"/vtlist.exe"_s), "vtlist");
     QCOMPARE(run.window.toolRunner().workFolder().path(), next);
     QCOMPARE(run.state.settings.TempPath, next);
-    QCOMPARE(run.state.Picture.PaletteFile, game() + u"/base.pal"_s);
-}
 
-void OptionsTest::okWithAMissingPaletteSaysSoAndCloses()
-{
-    MainWindowRun run(ini());
-    run.window.Form_Load();
-    const QString missing = game() + u"/none.pal"_s;
-    int result = -1;
-    inOptions(run, [&](frmOptions& options) {
-        options.txtDefault->setText(missing);
-        options.cmdOk->click();
-        result = options.result();
-    });
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(run.fakes.messages.texts(), QStringList{u"Can not find the default palette."_s});
-    QCOMPARE(run.fakes.messages.shown().first().title, u"Kadrillo"_s);
     QCOMPARE(run.fakes.messages.shown().first().icon, MessageBoxes::Icon::None);
     QCOMPARE(run.state.settings.DefaultPalette, missing);
     QCOMPARE(run.state.Picture.PaletteFile, missing);
-}
-
-void OptionsTest::cancelChangesNothing()
-{
-    MainWindowRun run(ini());
-    run.window.Form_Load();
-    const AppSettings before = run.state.settings;
-    inOptions(run, [&](frmOptions& options) {
-        for (QLineEdit* box : options.findChildren<QLineEdit*>())
-            box->setText(u"/elsewhere"_s);
-        options.cmdCancel->click();
-    });
-    QCOMPARE(run.state.settings.ExtractPath, before.ExtractPath);
-    QCOMPARE(run.state.settings.TempPath, before.TempPath);
-    QCOMPARE(run.state.settings.DestPath, before.DestPath);
-    QCOMPARE(run.state.settings.DefaultPalette, before.DefaultPalette);
-    QCOMPARE(run.state.settings.PalettePath, before.PalettePath);
-    QVERIFY(QFile::exists(work() + u"/extract.exe"_s) && QFile::exists(work() + u"/vtlist.exe"_s));
-    QVERIFY(run.fakes.messages.shown().isEmpty());
 }
 
 // Each missing tool or palette, and a refused working folder, is reported and then the dialog

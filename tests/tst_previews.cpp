@@ -150,7 +150,6 @@ void PreviewsTest::dispatchByKind()
     QCOMPARE(window->windowTitle(), caption);
     if (kind == int(ObjectName::Kind::Sound)) {
         auto* control = window->findChild<MediaControl*>();
-        QVERIFY(control->isOpen());
         QTRY_COMPARE_WITH_TIMEOUT(control->length(), name == u"beep.wav"_s ? qint64(500) : qint64(200),
                                   30000);
     }
@@ -227,7 +226,6 @@ void PreviewsTest::soundPlaysToItsEndAndRewinds()
     int highest = 0;
     connect(window->pgbPreview, &QProgressBar::valueChanged, this,
             [&highest](int value) { highest = std::max(highest, value); });
-    QVERIFY(control->playButton->isEnabled());
     control->playButton->click();
     QTRY_VERIFY_WITH_TIMEOUT(control->pauseButton->isEnabled(), 30000);
     // Playing ends back at the start, ready to play again.

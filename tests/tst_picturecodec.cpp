@@ -158,7 +158,6 @@ void PictureCodecTest::paletteBytesPassThroughInOrder()
     QCOMPARE(file.mid(24 + 4, 4), QByteArray::fromHex("0a141e00")); // blue first
     const PaletteCodec::Decoded read = PaletteCodec::decode(file);
     QCOMPARE(read.palette, written);
-    QCOMPARE(read.header, file.left(24));
     QCOMPARE(PaletteCodec::encode(read.header, read.palette), file);
     QCOMPARE(PaletteCodec::encode(QByteArray(), read.palette).left(24), QByteArray(24, '\0'));
     QVERIFY(!PaletteCodec::decode(file.left(1047)).error.isEmpty());

@@ -250,7 +250,7 @@ void ObjectListTest::extractsSelectedObjectsAndReportsEveryFailure()
     const QString report = messages().first();
     QCOMPARE(run_->fakes.messages.shown().first().title, u"Warning!"_s);
     QVERIFY2(report.startsWith(u"2 objects could not be extracted:"_s) &&
-                 report.contains(u"ghost.cs: the tool wrote no file"_s) &&
+                 report.contains(u"ghost.cs: extract.exe ended with code 1"_s) &&
                  report.contains(u"../escape.cs: refused"_s),
              qPrintable(report));
     QVERIFY(!QFile::exists(environment_.path() + u"/out/escape.cs"_s));
@@ -281,9 +281,11 @@ void ObjectListTest::extractionProgressAndOrder()
     progress.exec();
     QCOMPARE(values, (QList<int>{33, 67, 100}));
     QCOMPARE(progress.findChild<QLabel*>(u"lblProgress"_s)->text(), u"File 3 of 3"_s);
-    const QByteArray folder = QFile::encodeName(out());
+    // The tool writes into the staging folder; each whole file then replaces the destination's.
+    const QByteArray folder = QFile::encodeName(work() + u"/extracted"_s);
     QCOMPARE(TestEnvironment::readFile(calls),
              folder + "/object1.cs\n" + folder + "/object3.cs\n" + folder + "/object5.cs\n");
+    QCOMPARE(QDir(out()).entryList(QDir::Files).size(), 3);
     QVERIFY(messages().isEmpty());
 }
 

@@ -3,11 +3,9 @@
 #include "archive/ObjectName.h"
 #include "archive/ToolCommands.h"
 #include "archive/ToolRunner.h"
+#include "platform/FileSystem.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
 
 ExtractionJob::ExtractionJob(ToolRunner& runner, const QString& destFolder)
     : runner_(runner)
@@ -18,10 +16,12 @@ ExtractionJob::ExtractionJob(ToolRunner& runner, const QString& destFolder)
 QString ExtractionJob::prepare(ToolRunner& runner, const QString& destFolder, const QString& volPath)
 {
     if (destFolder.isEmpty() || !QDir().mkpath(destFolder))
-        return QCoreApplication::translate("ExtractionJob", "Cannot create the destination folder \"%1\".")
-            .arg(QDir::toNativeSeparators(destFolder));
+        return tr("Cannot create the destination folder \"%1\".").arg(QDir::toNativeSeparators(destFolder));
     if (!runner.CopyVolToWork(volPath))
         return runner.lastError();
+    if (!QDir().mkpath(runner.workFolder().stagingFolder()))
+        return tr("Cannot create the folder \"%1\".")
+            .arg(QDir::toNativeSeparators(runner.workFolder().stagingFolder()));
     return {};
 }
 
@@ -37,23 +37,36 @@ ExtractionJob::Outcome ExtractionJob::extract(const QString& objectName)
     if (!error_.isEmpty())
         return Outcome::Refused;
 
-    // The tool may replace an older file of the same name, so "written" means new or changed.
-    const QString target = destFolder_ + QDir::separator() + objectName;
-    const QFileInfo before(target);
-    const bool existed = before.exists();
-    const QDateTime modifiedBefore = before.lastModified();
-    const qint64 sizeBefore = before.size();
-
-    QProcess* tool = runner_.StartToolCommand(
-        ToolCommands::extractionCommand(runner_.workFolder(), destFolder_, objectName));
-    if (tool)
-        runner_.WaitForProcess(tool);
+    const WorkFolder& work = runner_.workFolder();
+    const QString stagingFolder = work.stagingFolder();
+    const QString staged = stagingFolder + QDir::separator() + objectName;
+    if (!FileSystem::deleteFileIfExists(staged)) {
+        error_ = tr("cannot prepare %1").arg(QDir::toNativeSeparators(staged));
+        return Outcome::CannotWrite;
+    }
+    QProcess* tool =
+        runner_.StartToolCommand(ToolCommands::extractionCommand(work, stagingFolder, objectName));
+    const int status = tool ? runner_.WaitForProcess(tool) : -1;
     if (!tool || runner_.lastStartFailed()) {
         error_ = runner_.lastError();
         return Outcome::CannotStart;
     }
-    const QFileInfo after(target);
-    const bool written =
-        after.isFile() && (!existed || after.lastModified() != modifiedBefore || after.size() != sizeBefore);
-    return written ? Outcome::Written : Outcome::NotWritten;
+    if (status != 0) {
+        FileSystem::deleteFileIfExists(staged);
+        error_ =
+            status < 0
+                ? tr("%1 did not end normally").arg(QLatin1String(WorkFolder::extractToolName))
+                : tr("%1 ended with code %2").arg(QLatin1String(WorkFolder::extractToolName)).arg(status);
+        return Outcome::ToolFailed;
+    }
+    if (!FileSystem::fileExists(staged))
+        return Outcome::NotWritten;
+    const QString target = destFolder_ + QDir::separator() + objectName;
+    const bool installed = FileSystem::copyReplacing(staged, target);
+    FileSystem::deleteFileIfExists(staged);
+    if (!installed) {
+        error_ = tr("cannot write %1").arg(QDir::toNativeSeparators(target));
+        return Outcome::CannotWrite;
+    }
+    return Outcome::Written;
 }

@@ -1,23 +1,29 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class ToolRunner;
 
 // Extracts objects of one archive into a destination folder, one direct tool run each, and
-// tells for each whether its file was really written.
+// tells for each whether its file was really written. The tool writes into the working folder's
+// staging folder; its file replaces the destination's only once the tool has ended well, so a tool
+// that fails or is stopped half-way never costs the user an older file.
 class ExtractionJob {
+    Q_DECLARE_TR_FUNCTIONS(ExtractionJob)
+
 public:
-    enum class Outcome { Written, Refused, NotWritten, CannotStart };
+    enum class Outcome { Written, Refused, NotWritten, ToolFailed, CannotWrite, CannotStart };
 
     ExtractionJob(ToolRunner& runner, const QString& destFolder);
 
-    // Makes the destination folder and the working copy; why that failed, or empty.
+    // Makes the destination folder, the working copy and the staging folder; why that failed, or
+    // empty.
     static QString prepare(ToolRunner& runner, const QString& destFolder, const QString& volPath);
     // prepare() for this job; false with error() when it failed.
     bool begin(const QString& volPath);
     Outcome extract(const QString& objectName);
-    // Why begin() failed, why the last object was refused, or why the tool could not start.
+    // Why begin() failed, or why the last object was not written (other than NotWritten).
     QString error() const { return error_; }
 
 private:

@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 WorkFolder::WorkFolder(const QString& path)
     : path_(path)
@@ -39,4 +40,11 @@ void WorkFolder::deleteProgramFiles() const
         return;
     for (const QString& name : programFiles())
         FileSystem::deleteFileIfExists(file(name));
+    // A link in the staging folder's place is not followed.
+    const QFileInfo staging(stagingFolder());
+    if (!staging.isDir() || staging.isSymLink())
+        return;
+    for (const QFileInfo& staged : QDir(staging.filePath()).entryInfoList(QDir::Files | QDir::Hidden))
+        QFile::remove(staged.filePath());
+    QDir(path_).rmdir(QLatin1String(stagingFolderName));
 }

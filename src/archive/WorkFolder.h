@@ -18,6 +18,8 @@ public:
     static constexpr const char* scriptName = "temp.cs";
     static constexpr const char* extractScriptName = "extract.bat";
     static constexpr const char* listScriptName = "vtlist.bat";
+    // Where extracted objects wait until they are whole and can replace the destination's files.
+    static constexpr const char* stagingFolderName = "extracted";
 
     explicit WorkFolder(const QString& path = QString());
     // A folder that start-up refused: it keeps its path for messages and yields no file paths.
@@ -44,10 +46,12 @@ public:
     QString script() const { return file(QLatin1String(scriptName)); }
     QString extractScript() const { return file(QLatin1String(extractScriptName)); }
     QString listScript() const { return file(QLatin1String(listScriptName)); }
+    QString stagingFolder() const { return file(QLatin1String(stagingFolderName)); }
 
     // Every file the program may leave here, in the order they are removed at exit.
     static const QStringList& programFiles();
-    // Removes those of programFiles() that exist; anything else in the folder is left alone.
+    // Removes those of programFiles() that exist and the staging folder's files; anything else in the
+    // folder is left alone.
     void deleteProgramFiles() const;
 
 private:

@@ -70,6 +70,10 @@ void frmExtract::work()
         case ExtractionJob::Outcome::NotWritten:
             failures.append(tr("%1: the tool wrote no file").arg(name));
             break;
+        case ExtractionJob::Outcome::ToolFailed:
+        case ExtractionJob::Outcome::CannotWrite:
+            failures.append(tr("%1: %2").arg(name, job.error()));
+            break;
         case ExtractionJob::Outcome::CannotStart:
             messages_.warn(this, job.error());
             return;

@@ -1,12 +1,15 @@
 #include "archive/ToolRunner.h"
 #include "platform/FileSystem.h"
+#include "platform/SettingsStore.h"
 #include "support/TestEnvironment.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <csignal>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +25,7 @@ private slots:
     void refusesEveryCommand_data();
     void refusesEveryCommand();
     void copiesNeverLoseAFile();
+    void aFullDiskKeepsTheOldFile();
     void shutdownEndsTheWholeToolRun();
 
 private:
@@ -190,6 +194,36 @@ void ToolRunnerTest::copiesNeverLoseAFile()
     QVERIFY(runner_.lastError().contains(u"gone.vol"_s));
     QCOMPARE(TestEnvironment::readFile(tool), QByteArray("#!/bin/sh\n"));
     QCOMPARE(TestEnvironment::readFile(copy), QByteArray("the archive"));
+}
+
+// Qt 6.4's QSaveFile::commit() put an empty file in the old one's place when its last write failed.
+void ToolRunnerTest::aFullDiskKeepsTheOldFile()
+{
+    const QString disk = environment_.path() + u"/small disk"_s;
+    QDir().mkpath(disk);
+    if (geteuid() != 0 ||
+        QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=64k"_s, u"tmpfs"_s, disk}) != 0)
+        QSKIP("a small file system can be mounted only by root");
+    const auto unmount = qScopeGuard([&disk] { QProcess::execute(u"umount"_s, {disk}); });
+    const QString kept = disk + u"/7.pal"_s;
+    TestEnvironment::writeFile(kept, "the user's own palette");
+    const QString settings = disk + u"/Kadrillo.ini"_s;
+    TestEnvironment::writeFile(settings, "[Settings]\nDest%20Path=/home/me/out\n");
+    QFile filler(disk + u"/filler"_s);
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(1024, 'x')) == 1024) {
+    }
+    const QString source = environment_.path() + u"/big.bmp"_s;
+    TestEnvironment::writeFile(source, QByteArray(3000, 'b'));
+
+    QVERIFY(!FileSystem::replaceContents(kept, QByteArray(3000, 'p')).isEmpty());
+    QVERIFY(!FileSystem::copyReplacing(source, kept));
+    QCOMPARE(TestEnvironment::readFile(kept), QByteArray("the user's own palette"));
+    SettingsStore store(settings);
+    store.write(u"Dest Path"_s, QString(3000, u'd'));
+    QVERIFY(!store.flush());
+    QCOMPARE(TestEnvironment::readFile(settings), QByteArray("[Settings]\nDest%20Path=/home/me/out\n"));
+    QCOMPARE(QDir(disk).entryList(QDir::Files), (QStringList{"7.pal", "filler", "Kadrillo.ini"}));
 }
 
 // Closing the program during a tool run ends the interpreter and everything it started, or the

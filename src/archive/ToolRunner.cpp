@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 ToolRunner::ToolRunner(QObject* parent)
     : QObject(parent)
@@ -49,10 +48,10 @@ bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolL
 {
     if (!readyForRun())
         return false;
-    QSaveFile script(workFolder_.file(scriptName));
-    if (!script.open(QIODevice::WriteOnly) || script.write(scriptText(workFolder_.path(), toolLine)) < 0 ||
-        !script.commit())
-        return failWith(tr("Cannot write %1: %2").arg(script.fileName(), script.errorString()));
+    const QString path = workFolder_.file(scriptName);
+    if (const QString error = FileSystem::replaceContents(path, scriptText(workFolder_.path(), toolLine));
+        !error.isEmpty())
+        return failWith(tr("Cannot write %1: %2").arg(path, error));
     return true;
 }
 
@@ -98,6 +97,12 @@ int ToolRunner::WaitForProcess(QProcess* process)
 
 bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLine)
 {
+    // The interpreter would only say on its own output why the tool cannot start (no Wine for a
+    // Windows tool), so that is found out here, where the user can be told.
+    const LaunchPlan tool =
+        ToolLauncher::plan(workFolder_.file(toolLine.section(QLatin1Char(' '), 0, 0)), {});
+    if (!tool.ok())
+        return failWith(tool.error);
     if (!WriteToolScript(scriptName, toolLine))
         return false;
     QProcess* process = StartToolCommand(QLatin1Char('"') + workFolder_.file(scriptName) + QLatin1Char('"'));

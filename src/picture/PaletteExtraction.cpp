@@ -1,10 +1,10 @@
 #include "picture/PaletteExtraction.h"
 
 #include "picture/PaletteCodec.h"
+#include "platform/FileSystem.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSaveFile>
 
 namespace PaletteExtraction {
 
@@ -23,10 +23,9 @@ QString write(const QString& folder, const QByteArray& header, const PaletteList
     if (!QDir().mkpath(folder))
         return tr("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder));
     const QString path = folder + QDir::separator() + PaletteListCodec::fileName(palette);
-    QSaveFile file(path);
-    const QByteArray bytes = PaletteCodec::encode(header, palette.Colors);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    if (const QString error = FileSystem::replaceContents(path, PaletteCodec::encode(header, palette.Colors));
+        !error.isEmpty())
+        return tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error);
     return {};
 }
 

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -43,12 +42,12 @@ std::optional<PictureMessage> Palettes::ReadPalette()
 
 std::optional<PictureMessage> Palettes::WritePalette()
 {
-    QSaveFile file(state_.PaletteFile);
-    const QByteArray bytes = PaletteCodec::encode(state_.PaletteHeader, state_.CurrentPalette);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const QString error = FileSystem::replaceContents(
+        state_.PaletteFile, PaletteCodec::encode(state_.PaletteHeader, state_.CurrentPalette));
+    if (error.isEmpty())
         return std::nullopt;
-    return PictureMessage{tr("Cannot write the palette file %1: %2.")
-                              .arg(QDir::toNativeSeparators(state_.PaletteFile), file.errorString())};
+    return PictureMessage{
+        tr("Cannot write the palette file %1: %2.").arg(QDir::toNativeSeparators(state_.PaletteFile), error)};
 }
 
 QString Palettes::fileNameFor(int index)

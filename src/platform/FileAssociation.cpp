@@ -1,10 +1,11 @@
 #include "platform/FileAssociation.h"
 
+#include "platform/FileSystem.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
@@ -27,9 +28,8 @@ QString userFolder(const char* variable, const QString& fallback)
 QString writeFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return tr("Cannot write %1: %2").arg(path, file.errorString());
+    if (const QString error = FileSystem::replaceContents(path, bytes); !error.isEmpty())
+        return tr("Cannot write %1: %2").arg(path, error);
     return {};
 }
 

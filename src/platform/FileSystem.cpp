@@ -6,6 +6,23 @@
 
 namespace FileSystem {
 
+namespace {
+
+// Qt 6.4's commit() renames the new file into place even when writing out its buffer failed (a
+// full disk), which would replace a good file with a cut one; so the buffer is written out first.
+// Why that failed, or an empty text.
+QString commitWhole(QSaveFile& file)
+{
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    return file.commit() ? QString() : file.errorString();
+}
+
+} // namespace
+
 bool fileExists(const QString& path)
 {
     if (path.isEmpty())
@@ -45,7 +62,15 @@ bool copyReplacing(const QString& source, const QString& target)
             return false;
         }
     }
-    return out.commit() && QFile::setPermissions(target, in.permissions());
+    return commitWhole(out).isEmpty() && QFile::setPermissions(target, in.permissions());
+}
+
+QString replaceContents(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return file.errorString();
+    return commitWhole(file);
 }
 
 } // namespace FileSystem

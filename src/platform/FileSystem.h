@@ -16,4 +16,8 @@ bool deleteFileIfExists(const QString& path);
 // copying a file onto itself (by any path) changes nothing.
 bool copyReplacing(const QString& source, const QString& target);
 
+// Writes `bytes` as the file's whole content, replacing the old file only once they are all
+// written; why that failed, or an empty text.
+QString replaceContents(const QString& path, const QByteArray& bytes);
+
 } // namespace FileSystem

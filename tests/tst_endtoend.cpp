@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <unistd.h>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -65,6 +66,8 @@ private slots:
     void listsAndExtractsWithTheTools_data();
     void listsAndExtractsWithTheTools();
     void installedProgramRunsFromAnotherFolder();
+    void faultsAreToldAndLoseNothing_data();
+    void faultsAreToldAndLoseNothing();
 
 private:
     // Private settings, data and temporary folders under `home`; returns the working folder.
@@ -74,7 +77,16 @@ private:
     // Starts the program in `home`, on the private display when there is one; false with the reason in
     // state().
     bool start(const QString& home, const QStringList& arguments,
-               const QString& program = QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"));
+               const QString& program = QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"),
+               const QProcessEnvironment& environment = {});
+    // Sets up the fault a row of faultsAreToldAndLoseNothing names, in `home`: false when the machine
+    // cannot have it, with the reason in `skipped`.
+    bool plantFault(const QString& fault, const QString& home, QProcessEnvironment& environment,
+                    QStringList& arguments, QString& skipped);
+    // What the program told the user so far, from its log.
+    QString told() const { return QString::fromLocal8Bit(TestEnvironment::readFile(logFile_)); }
+    // Mounts a small file system of its own on `folder` (root only): false when the machine refuses.
+    bool mountSmall(const QString& folder, const QString& options);
     // Gives the shown window whose title matches the keyboard and types `keys` into it.
     QString type(const QString& title, const QStringList& keys);
     // Waits, while the program runs, until `condition` holds: empty, or the reason with what the display
@@ -91,6 +103,8 @@ private:
     std::optional<QString> wineProblem_;
     std::unique_ptr<VirtualDisplay> display_;
     std::unique_ptr<OwnedProgram> program_;
+    QString logFile_;
+    QStringList mounts_;
 };
 
 void EndToEndTest::initTestCase()
@@ -117,6 +131,10 @@ void EndToEndTest::cleanup()
         program_.reset();
     }
     display_.reset();
+    for (const QString& folder : std::exchange(mounts_, {})) {
+        if (const QString failed = runToEnd(u"umount"_s, {folder}); !failed.isEmpty())
+            problems.append(failed);
+    }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
@@ -157,12 +175,15 @@ QProcessEnvironment EndToEndTest::environmentFor(const QString& home) const
     return environment;
 }
 
-bool EndToEndTest::start(const QString& home, const QStringList& arguments, const QString& program)
+bool EndToEndTest::start(const QString& home, const QStringList& arguments, const QString& program,
+                         const QProcessEnvironment& environment)
 {
     program_ = std::make_unique<OwnedProgram>(u"kadrillo"_s);
-    program_->process().setProcessChannelMode(QProcess::ForwardedChannels);
+    program_->process().setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    logFile_ = home + u"/kadrillo.log"_s;
+    program_->process().setStandardErrorFile(logFile_);
     program_->process().setWorkingDirectory(home);
-    return program_->start(program, arguments, environmentFor(home));
+    return program_->start(program, arguments, environment.isEmpty() ? environmentFor(home) : environment);
 }
 
 QString EndToEndTest::type(const QString& title, const QStringList& keys)
@@ -188,7 +209,8 @@ QString EndToEndTest::waitOnScreen(const std::function<bool()>& condition, const
     if (failed.isEmpty() || !display_)
         return failed;
     const QString xdotool = display_->error();
-    return failed + u"; last xdotool problem: "_s + xdotool + u"; "_s + display_->report();
+    return failed + u"; last xdotool problem: "_s + xdotool + u"; "_s + display_->report() +
+           u"; the program's log: "_s + told().right(2000);
 }
 
 void EndToEndTest::terminationSignalShutsDownCleanly_data()
@@ -395,6 +417,162 @@ void EndToEndTest::installedProgramRunsFromAnotherFolder()
     program_->signal(SIGTERM);
     const QString stopped = program_->waitForExit(30000);
     QVERIFY2(stopped.isEmpty(), qPrintable(stopped));
+}
+
+bool EndToEndTest::mountSmall(const QString& folder, const QString& options)
+{
+    if (geteuid() != 0 ||
+        !runToEnd(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, options, u"tmpfs"_s, folder}).isEmpty())
+        return false;
+    mounts_.append(folder);
+    return true;
+}
+
+bool EndToEndTest::plantFault(const QString& fault, const QString& home, QProcessEnvironment& environment,
+                              QStringList& arguments, QString& skipped)
+{
+    const QString out = home + u"/out"_s;
+    QSettings settings(home + u"/config/Kadrillo/Kadrillo.ini"_s, QSettings::IniFormat);
+    settings.beginGroup(u"Settings"_s);
+    if (fault == u"missing tool") {
+        settings.setValue(u"Extract Path"_s, home + u"/nowhere/extract.exe"_s);
+    } else if (fault == u"no Wine") {
+#ifdef KADRILLO_STANDIN_WINDOWS_DIR
+        settings.setValue(u"Extract Path"_s, QStringLiteral(KADRILLO_STANDIN_WINDOWS_DIR "/extract.exe"));
+        settings.setValue(u"Vtlist Path"_s, QStringLiteral(KADRILLO_STANDIN_WINDOWS_DIR "/vtlist.exe"));
+        environment.insert(u"KADRILLO_WINE"_s, home + u"/no-wine-here"_s);
+#else
+        skipped = u"the Windows stand-ins are not built"_s;
+        return false;
+#endif
+    } else if (fault == u"read-only destination") {
+        // Permissions do not stop root, a read-only file system does.
+        const bool readOnly = geteuid() == 0 ? mountSmall(out, u"size=1m"_s) : true;
+        TestEnvironment::writeFile(out + u"/sky.bmp"_s, "the user's own sky.bmp");
+        const bool sealed = geteuid() == 0
+                                ? readOnly && runToEnd(u"mount"_s, {u"-o"_s, u"remount,ro"_s, out}).isEmpty()
+                                : QFile::setPermissions(out, QFile::ReadOwner | QFile::ExeOwner);
+        skipped = u"a read-only folder cannot be had here"_s;
+        return sealed;
+    } else if (fault == u"full destination") {
+        skipped = u"a small file system cannot be mounted here (needs root)"_s;
+        if (!mountSmall(out, u"size=64k"_s))
+            return false;
+        TestEnvironment::writeFile(out + u"/sky.bmp"_s, "the user's own sky.bmp");
+        QFile filler(out + u"/filler"_s);
+        filler.open(QIODevice::WriteOnly);
+        while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {
+        }
+    } else if (fault == u"deleted archive") {
+        arguments = {home + u"/doomed.vol"_s};
+        QFile::copy(samples() + u"/sample.vol"_s, arguments[0]);
+    } else if (fault == u"planted working folder") {
+        QDir().mkpath(home + u"/elsewhere"_s);
+        QFile::link(home + u"/elsewhere"_s, home + u"/tmp/kadrillo-"_s + QString::number(getuid()));
+    } else if (fault == u"garbage settings") {
+        settings.setValue(u"Auto Preview"_s, u"perhaps"_s);
+        settings.setValue(u"Add Ppl"_s, u"\x01\x02"_s);
+        settings.setValue(u"Palette Path"_s, QString(300, u'?'));
+        settings.setValue(u"Search Sub"_s, u"-1e99"_s);
+    } else {
+        environment.insert(u"KADRILLO_STANDIN_FAULT"_s, fault);
+    }
+    return true;
+}
+
+void EndToEndTest::faultsAreToldAndLoseNothing_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<bool>("extracts"); // the listing ends and three objects are extracted
+    QTest::addColumn<QString>("toldText");
+    QTest::addColumn<QStringList>("left"); // what the destination holds afterwards
+    const QStringList own{"sky.bmp"};
+    const QStringList all{"mission.cs", "readme.cs", "sky.bmp"};
+    QTest::newRow("listing garbage") << u"garbage"_s << true << u"could not be extracted"_s << own;
+    QTest::newRow("listing nothing") << u"silent"_s << false << u"There is a problem with the vol file"_s
+                                     << own;
+    QTest::newRow("listing a million names") << u"million"_s << false << u"32767"_s << own;
+    QTest::newRow("extraction ends with code 3")
+        << u"exit-code"_s << true << u"extract.exe ended with code 3"_s << own;
+    QTest::newRow("extraction writes nothing")
+        << u"no-output"_s << true << u"the tool wrote no file"_s << own;
+    QTest::newRow("extraction writes half and crashes")
+        << u"truncated"_s << true << u"extract.exe did not end normally"_s << own;
+    QTest::newRow("extraction hangs") << u"hang"_s << true << QString() << own;
+    QTest::newRow("missing tool") << u"missing tool"_s << false << u"Can not find extract.exe"_s << own;
+    QTest::newRow("no Wine") << u"no Wine"_s << false << u"needs Wine to run"_s << own;
+    QTest::newRow("read-only destination") << u"read-only destination"_s << true << u"cannot write"_s << own;
+    QTest::newRow("full destination")
+        << u"full destination"_s << true << u"cannot write"_s << QStringList{"filler", "sky.bmp"};
+    QTest::newRow("deleted archive") << u"deleted archive"_s << true << u"doomed.vol"_s << own;
+    QTest::newRow("planted working folder") << u"planted working folder"_s << false << u"kadrillo-"_s << own;
+    QTest::newRow("garbage settings") << u"garbage settings"_s << true << QString() << all;
+}
+
+void EndToEndTest::faultsAreToldAndLoseNothing()
+{
+    QFETCH(QString, fault);
+    QFETCH(bool, extracts);
+    QFETCH(QString, toldText);
+    QFETCH(QStringList, left);
+    if (const QString missing = VirtualDisplay::missingPrograms(); !missing.isEmpty())
+        QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs them)"_s.arg(missing)));
+    display_ = std::make_unique<VirtualDisplay>();
+    QVERIFY2(display_->start(environment_.path() + u"/Xvfb.log"_s), qPrintable(display_->error()));
+    const QString home = environment_.path() + u"/fault"_s;
+    const QString work = prepareHome(home, QStringLiteral(KADRILLO_STANDIN_DIR));
+    const QString out = home + u"/out"_s;
+    QDir().mkpath(out);
+    TestEnvironment::writeFile(out + u"/sky.bmp"_s, "the user's own sky.bmp");
+    QProcessEnvironment environment = environmentFor(home);
+    QStringList arguments{samples() + u"/sample.vol"_s};
+    QString skipped;
+    if (!plantFault(fault, home, environment, arguments, skipped))
+        QSKIP(qPrintable(skipped));
+    QVERIFY2(start(home, arguments, QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"), environment),
+             qPrintable(program_->state()));
+
+    if (extracts) {
+        const QString listed = waitOnScreen(
+            [&] {
+                return QFile::exists(work + u"/results.dat"_s) && !toolRunning() && closed(u"Get List"_s);
+            },
+            u"the end of the listing"_s, 60000);
+        QVERIFY2(listed.isEmpty(), qPrintable(listed));
+        if (fault == u"deleted archive")
+            QVERIFY(QFile::remove(arguments[0]));
+        const QString typed =
+            type(u"Starsiege Kadrillo"_s, {u"Home"_s, u"shift+Down"_s, u"shift+Down"_s, u"ctrl+e"_s});
+        QVERIFY2(typed.isEmpty(), qPrintable(typed));
+    }
+    if (fault == u"hang") {
+        const QString hanging = waitOnScreen([&] { return toolRunning(); }, u"the hanging tool"_s, 30000);
+        QVERIFY2(hanging.isEmpty(), qPrintable(hanging));
+    } else if (!toldText.isEmpty()) {
+        const QString shown = waitOnScreen([&] { return told().contains(toldText); },
+                                           u"the user being told \"%1\""_s.arg(toldText), 60000);
+        QVERIFY2(shown.isEmpty(), qPrintable(shown));
+    } else {
+        const QString done = waitOnScreen(
+            [&] {
+                return QDir(out).entryList(QDir::Files).size() == left.size() && !toolRunning() &&
+                       closed(u"Extract Files"_s);
+            },
+            u"the end of the extraction"_s, 60000);
+        QVERIFY2(done.isEmpty(), qPrintable(done));
+    }
+
+    // Closing the program mid-run or with a message open ends it as closing its window does.
+    program_->signal(SIGTERM);
+    const QString stopped = program_->waitForExit(30000);
+    QVERIFY2(stopped.isEmpty(), qPrintable(stopped + u"; "_s + told()));
+    QStringList held = QDir(out).entryList(QDir::Files | QDir::Hidden);
+    held.sort();
+    QCOMPARE(held, left);
+    if (left.contains(u"sky.bmp"_s) && fault != u"garbage settings")
+        QCOMPARE(TestEnvironment::readFile(out + u"/sky.bmp"_s), QByteArray("the user's own sky.bmp"));
+    QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    QCOMPARE(QDir(home + u"/elsewhere"_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_GUILESS_MAIN(EndToEndTest)

@@ -1,8 +1,12 @@
 #include "platform/QtMessageBoxes.h"
 
+#include <QLoggingCategory>
 #include <QMessageBox>
 
 namespace {
+
+// What the user was told stays in the log (the journal, or a terminal's output) for a bug report.
+Q_LOGGING_CATEGORY(shownMessages, "kadrillo.messages", QtInfoMsg)
 
 QMessageBox::Icon qtIcon(MessageBoxes::Icon icon)
 {
@@ -39,6 +43,7 @@ QMessageBox::StandardButtons qtButtons(MessageBoxes::Buttons buttons)
 MessageBoxes::Answer QtMessageBoxes::show(QWidget* parent, const QString& title, const QString& text,
                                           Buttons buttons, Icon icon)
 {
+    qCInfo(shownMessages).noquote() << title + QStringLiteral(": ") + text;
     QMessageBox box(qtIcon(icon), title, text, qtButtons(buttons), parent);
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -1,10 +1,14 @@
 // Stand-in for the game's extractor:
 //   extract.exe ARCHIVE NAME OUTFILE
 //   extract.exe ARCHIVE DEST_FOLDER/NAME   (object name = text after the last '/' or '\')
+// Faults (see Fault.h): "exit-code" writes the object and ends with code 3, "no-output" writes
+// nothing and ends well, "truncated" writes half the object and crashes, "hang" waits a minute first.
 #include "BinaryFile.h"
+#include "Fault.h"
 #include "VolArchive.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -45,8 +49,19 @@ int main(int argc, char** argv)
     if (!entry)
         return fail("no object '" + objectName + "' in '" + archivePath + "'");
 
+    if (Fault::is("hang"))
+        Fault::sleepSeconds(60);
+    if (Fault::is("no-output"))
+        return 0;
+    if (Fault::is("truncated")) {
+        if (std::FILE* out = std::fopen(outputPath.c_str(), "wb")) {
+            std::fwrite(entry->data.data(), 1, entry->data.size() / 2, out);
+            std::fflush(out);
+        }
+        std::abort();
+    }
     // Written only now, so a failed lookup never creates or truncates the output.
     if (!writeBinaryFile(outputPath, entry->data, error))
         return fail(error);
-    return 0;
+    return Fault::is("exit-code") ? 3 : 0;
 }

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
+#include <QtEndian>
 #include <csignal>
 #include <memory>
 #include <optional>
@@ -68,6 +69,7 @@ private slots:
     void installedProgramRunsFromAnotherFolder();
     void faultsAreToldAndLoseNothing_data();
     void faultsAreToldAndLoseNothing();
+    void aKillAtAnyMomentLeavesEveryFileWhole();
 
 private:
     // Private settings, data and temporary folders under `home`; returns the working folder.
@@ -573,6 +575,63 @@ void EndToEndTest::faultsAreToldAndLoseNothing()
         QCOMPARE(TestEnvironment::readFile(out + u"/sky.bmp"_s), QByteArray("the user's own sky.bmp"));
     QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     QCOMPARE(QDir(home + u"/elsewhere"_s).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+// Files the program writes for the user are renamed into place whole, so even SIGKILL in the middle
+// of a batch conversion or of the settings write leaves each one old or new, never cut.
+void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
+{
+    if (const QString missing = VirtualDisplay::missingPrograms(); !missing.isEmpty())
+        QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs them)"_s.arg(missing)));
+    display_ = std::make_unique<VirtualDisplay>();
+    QVERIFY2(display_->start(environment_.path() + u"/Xvfb.log"_s), qPrintable(display_->error()));
+    const QString home = environment_.path() + u"/killed"_s;
+    const QString work = prepareHome(home, QStringLiteral(KADRILLO_STANDIN_DIR));
+    const QString out = home + u"/out"_s;
+    const QByteArray own = "the user's own tile.bmp";
+    TestEnvironment::writeFile(out + u"/tile.bmp"_s, own);
+    const QString ini = home + u"/config/Kadrillo/Kadrillo.ini"_s;
+    const QByteArray settingsBefore = TestEnvironment::readFile(ini);
+
+    QVERIFY2(start(home, {samples() + u"/sample.vol"_s}), qPrintable(program_->state()));
+    const QString listed = waitOnScreen(
+        [&] { return QFile::exists(work + u"/results.dat"_s) && !toolRunning() && closed(u"Get List"_s); },
+        u"the end of the listing"_s, 60000);
+    QVERIFY2(listed.isEmpty(), qPrintable(listed));
+    // The six pictures follow the two scripts; Convert is the fourth enabled button after the list.
+    QStringList keys{u"Home"_s, u"Down"_s, u"Down"_s};
+    keys << QStringList(5, u"shift+Down"_s) << QStringList(4, u"Tab"_s) << u"space"_s;
+    const QString typed = type(u"Starsiege Kadrillo"_s, keys);
+    QVERIFY2(typed.isEmpty(), qPrintable(typed));
+    const QString first = waitOnScreen([&] { return QFile::exists(out + u"/sky.bmp"_s); },
+                                       u"the first converted picture"_s, 60000);
+    QVERIFY2(first.isEmpty(), qPrintable(first));
+    program_->signal(SIGKILL);
+    QVERIFY(program_->process().waitForFinished(30000));
+    for (const char* name : {"sky.bmp", "logo.bmp", "pad.bmp", "extra.bmp", "dot.bmp", "tile.bmp"}) {
+        const QByteArray bytes = TestEnvironment::readFile(out + u'/' + QLatin1String(name));
+        if (bytes.isEmpty() || bytes == own)
+            continue;
+        const qint64 stated = qFromLittleEndian<quint32>(bytes.constData() + 2);
+        QVERIFY2(bytes.startsWith("BM") && stated == bytes.size(), name);
+    }
+    QCOMPARE(TestEnvironment::readFile(ini), settingsBefore);
+
+    for (const int delayMs : {0, 10, 20, 25, 30, 35, 40, 45, 50, 100}) {
+        QVERIFY2(start(home, {}), qPrintable(program_->state()));
+        const QString shownUp =
+            waitOnScreen([&] { return shown(u"Starsiege Kadrillo"_s); }, u"the main window"_s, 30000);
+        QVERIFY2(shownUp.isEmpty(), qPrintable(shownUp));
+        program_->signal(SIGTERM);
+        QThread::msleep(delayMs); // when the kill lands, not what the test waits for
+        program_->signal(SIGKILL);
+        QVERIFY(program_->process().waitForFinished(30000));
+        QSettings written(ini, QSettings::IniFormat);
+        written.beginGroup(u"Settings"_s);
+        const qsizetype keysWritten = written.childKeys().size();
+        QVERIFY2(keysWritten == 5 || keysWritten == 12, qPrintable(QString::number(keysWritten)));
+        QCOMPARE(written.value(u"Dest Path"_s).toString(), out);
+    }
 }
 
 QTEST_GUILESS_MAIN(EndToEndTest)

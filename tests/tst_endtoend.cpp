@@ -617,11 +617,14 @@ void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
     }
     QCOMPARE(TestEnvironment::readFile(ini), settingsBefore);
 
+    // The settings are written at the end of a shutdown, which needs no display to run.
+    display_.reset();
     for (const int delayMs : {0, 10, 20, 25, 30, 35, 40, 45, 50, 100}) {
         QVERIFY2(start(home, {}), qPrintable(program_->state()));
-        const QString shownUp =
-            waitOnScreen([&] { return shown(u"Starsiege Kadrillo"_s); }, u"the main window"_s, 30000);
-        QVERIFY2(shownUp.isEmpty(), qPrintable(shownUp));
+        QFile::remove(work + u"/vtlist.exe"_s);
+        const QString started = waitOnScreen([&] { return QFile::exists(work + u"/vtlist.exe"_s); },
+                                             u"the copy of vtlist.exe"_s, 30000);
+        QVERIFY2(started.isEmpty(), qPrintable(started));
         program_->signal(SIGTERM);
         QThread::msleep(delayMs); // when the kill lands, not what the test waits for
         program_->signal(SIGKILL);

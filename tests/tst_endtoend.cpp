@@ -568,6 +568,8 @@ void EndToEndTest::faultsAreToldAndLoseNothing()
     program_->signal(SIGTERM);
     const QString stopped = program_->waitForExit(30000);
     QVERIFY2(stopped.isEmpty(), qPrintable(stopped + u"; "_s + told()));
+    if (toldText.isEmpty())
+        QVERIFY2(!told().contains(u"kadrillo.messages"_s), qPrintable(told()));
     QStringList held = QDir(out).entryList(QDir::Files | QDir::Hidden);
     held.sort();
     QCOMPARE(held, left);

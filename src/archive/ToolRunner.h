@@ -33,6 +33,7 @@ public:
     // Ends a tool run that is still going (its whole process tree) and refuses every later run or
     // copy; for the program's shutdown.
     void shutDown();
+    bool isShutDown() const { return shutDown_; }
     QString lastError() const { return lastError_; }
     // Whether the process last waited for could not be started at all.
     bool lastStartFailed() const { return lastStartFailed_; }

@@ -1,6 +1,7 @@
 #include "archive/frmExtract.h"
 
 #include "archive/ExtractionJob.h"
+#include "archive/ToolRunner.h"
 #include "archive/VolTable.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
@@ -61,7 +62,11 @@ void frmExtract::work()
         lblProgress->setText(progressText(done, total));
         const int row = rows_.at(done - 1);
         const QString name = vol_.ObjectNames.value(row);
-        switch (job.extract(name)) {
+        const ExtractionJob::Outcome outcome = job.extract(name);
+        // Closing the program ended the run; nobody is left to tell.
+        if (runner_.isShutDown())
+            return;
+        switch (outcome) {
         case ExtractionJob::Outcome::Written:
             break;
         case ExtractionJob::Outcome::Refused:

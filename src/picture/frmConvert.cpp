@@ -115,8 +115,13 @@ void frmConvert::work()
         showStatus(statusText(QT_TR_NOOP("Extracting file %1 of %2"), position, objects));
         // An earlier object's picture must never pass for this one's.
         FileSystem::deleteFileIfExists(picture);
-        if (!runner_.RunToolScript(ToolCommands::extractScript,
-                                   ToolCommands::extractLine(name, QLatin1String(WorkFolder::pictureName)))) {
+        const bool ran =
+            runner_.RunToolScript(ToolCommands::extractScript,
+                                  ToolCommands::extractLine(name, QLatin1String(WorkFolder::pictureName)));
+        // Closing the program ended the run; nobody is left to tell.
+        if (runner_.isShutDown())
+            return;
+        if (!ran) {
             messages_.warn(this, runner_.lastError());
             break;
         }

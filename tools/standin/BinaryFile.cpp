@@ -11,7 +11,8 @@ bool writeBinaryFile(const std::string& path, const std::vector<unsigned char>& 
         error = "cannot create '" + path + "': " + std::strerror(errno);
         return false;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    // fwrite's buffer must not be null, and an empty vector's may be.
+    const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     if (std::fclose(file) != 0 || !written) {
         std::remove(path.c_str());
         error = "cannot write '" + path + "'";

@@ -27,6 +27,7 @@ class PreviewsTest : public QObject {
 private slots:
     void initTestCase();
     void init();
+    void cleanupTestCase();
     void dispatchByKind_data();
     void dispatchByKind();
     void soundProgress_data();
@@ -251,6 +252,16 @@ void PreviewsTest::soundThatCannotBePlayedIsReported()
     window.mmcPreview->close();
     QVERIFY(!window.mmcPreview->isOpen());
     QCOMPARE(messages_.shown().size(), 1);
+}
+
+// The command's windows outlive it: like the main window at exit, the owner closes them.
+void PreviewsTest::cleanupTestCase()
+{
+    using Kind = ObjectName::Kind;
+    for (const Kind kind : {Kind::Picture, Kind::Sound, Kind::Script, Kind::PaletteList})
+        if (QWidget* window = command_->loadedWindow(kind))
+            window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QTEST_MAIN(PreviewsTest)

@@ -19,9 +19,11 @@ bool VirtualDisplay::start(const QString& logFile)
     QProcess& process = server_.process();
     process.setStandardErrorFile(logFile);
     // The server picks a free display itself and writes its number to standard output once it takes
-    // connections; a socket file alone does not mean that.
-    if (!server_.start(QStringLiteral("Xvfb"),
-                       QStringList{"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"})) {
+    // connections; a socket file alone does not mean that. Without -noreset it resets whenever its
+    // last client leaves (each xdotool query, a program that ended), and a program that connects
+    // during a reset is refused.
+    if (!server_.start(QStringLiteral("Xvfb"), QStringList{"-displayfd", "1", "-noreset", "-screen", "0",
+                                                           "1024x768x24", "-nolisten", "tcp"})) {
         error_ = server_.state();
         return false;
     }

@@ -268,7 +268,11 @@ void BatchRunsTest::failureTableCopiesAndRetriesTheFailedOnly()
         table.findChild<QPushButton*>(u"cmdRetry"_s)->click();
     });
     QStringList secondRows;
-    run_->fakes.dialogs.willAnswer([&](QDialog& table) { secondRows = failureRows(table); });
+    bool retryOffered = true;
+    run_->fakes.dialogs.willAnswer([&](QDialog& table) {
+        secondRows = failureRows(table);
+        retryOffered = table.findChild<QPushButton*>(u"cmdRetry"_s)->isEnabled();
+    });
     run_->window.cmdExtract_Click();
 
     QCOMPARE(firstRows, (QStringList{u"readme.cs | tool wrote nothing | extract.exe ended with code 4"_s,
@@ -278,6 +282,7 @@ void BatchRunsTest::failureTableCopiesAndRetriesTheFailedOnly()
                      "readme.cs\ttool wrote nothing\textract.exe ended with code 4\n"
                      "../escape.cs\trefused name\tit holds the character /\n"_s);
     QCOMPARE(secondRows, QStringList{u"../escape.cs | refused name | it holds the character /"_s});
+    QVERIFY2(!retryOffered, "a retry is offered when it would only refuse the same names again");
     QCOMPARE(run_->fakes.dialogs.dialogsRun(), QStringList(2, u"FailureTable"_s));
     QCOMPARE(TestEnvironment::readFile(calls), "readme.cs\nmission.cs\nsky.bmp\nreadme.cs\n");
     QCOMPARE(QDir(out()).entryList(QDir::Files), (QStringList{"mission.cs", "readme.cs", "sky.bmp"}));

@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -56,8 +57,15 @@ FailureTable::FailureTable(const BatchReport& report, QWidget* parent)
     QPushButton* copy =
         addButton(buttons, QStringLiteral("cmdCopy"), tr("&Copy"), QDialogButtonBox::ActionRole);
     copy->setToolTip(tr("Put the table on the clipboard as text"));
-    addButton(buttons, QStringLiteral("cmdRetry"), tr("&Retry failed"), QDialogButtonBox::AcceptRole)
-        ->setToolTip(tr("Run again on these objects only"));
+    QPushButton* retry =
+        addButton(buttons, QStringLiteral("cmdRetry"), tr("&Retry failed"), QDialogButtonBox::AcceptRole);
+    retry->setToolTip(tr("Run again on these objects only"));
+    // A refused name is refused again, so a retry is only offered when it can change something.
+    const QList<BatchReport::Failure>& failures = report.failures();
+    retry->setEnabled(
+        std::any_of(failures.cbegin(), failures.cend(), [](const BatchReport::Failure& failure) {
+            return failure.step != BatchReport::Step::RefusedName;
+        }));
     QPushButton* close =
         addButton(buttons, QStringLiteral("cmdClose"), tr("Close"), QDialogButtonBox::RejectRole);
     close->setDefault(true);
@@ -84,6 +92,7 @@ void FailureTable::fillTable()
     tblFailures->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblFailures->setAlternatingRowColors(true);
     tblFailures->setWordWrap(false);
+    tblFailures->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     int row = 0;
     for (const BatchReport::Failure& failure : report_.failures()) {
         const QStringList cells{failure.name, BatchReport::stepName(failure.step), failure.reason};

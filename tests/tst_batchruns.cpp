@@ -32,6 +32,7 @@ private slots:
     void cancelEndsTheRunAndItsTools_data();
     void cancelEndsTheRunAndItsTools();
     void failureTableCopiesAndRetriesTheFailedOnly();
+    void conversionWithoutItsPaletteIsListed();
 
 private:
     // The main window, with the sample archive opened and listed unless `listed` is false.
@@ -287,6 +288,23 @@ void BatchRunsTest::failureTableCopiesAndRetriesTheFailedOnly()
     QCOMPARE(TestEnvironment::readFile(calls), "readme.cs\nmission.cs\nsky.bmp\nreadme.cs\n");
     QCOMPARE(QDir(out()).entryList(QDir::Files), (QStringList{"mission.cs", "readme.cs", "sky.bmp"}));
     QVERIFY(run_->fakes.messages.texts().isEmpty());
+}
+
+// The picture is converted with the palette at hand and copied, but its colours are wrong: the
+// table says so, besides the message the conversion shows.
+void BatchRunsTest::conversionWithoutItsPaletteIsListed()
+{
+    start();
+    const QString missing = environment_.path() + u"/nowhere/base.pal"_s;
+    run_->state.settings.DefaultPalette = missing;
+    QStringList shown;
+    run_->fakes.dialogs.willAnswer([&shown](QDialog& table) { shown = failureRows(table); });
+    select({2});
+    run_->window.cmdConvert_Click();
+    QCOMPARE(shown, QStringList{
+                        u"sky.bmp | palette missing | The palette file does not exist. (%1)"_s.arg(missing)});
+    QCOMPARE(run_->fakes.messages.texts(), QStringList{u"The palette file does not exist."_s});
+    QCOMPARE(QDir(out()).entryList(QDir::Files), QStringList{u"sky.bmp"_s});
 }
 
 QTEST_MAIN(BatchRunsTest)

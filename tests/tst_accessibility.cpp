@@ -1,6 +1,7 @@
 #include "app/frmAbout.h"
 #include "app/frmMain.h"
 #include "app/frmOptions.h"
+#include "archive/FailureTable.h"
 #include "archive/ToolRunner.h"
 #include "archive/VolTable.h"
 #include "archive/frmExtract.h"
@@ -75,7 +76,10 @@ void AccessibilityTest::everyWindowAndControlIsNamed()
     frmSound sound(runner, fakes_.messages);
     frmScript script(runner);
     frmPreview picture(pictures, fakes_.messages);
-    frmExtract extraction(&main, vol, {0}, environment_.path(), runner, fakes_.messages);
+    frmExtract extraction(&main, vol, {0}, environment_.path(), runner, fakes_.seams());
+    BatchReport report(BatchReport::Kind::Extraction, 1);
+    report.addFailure(0, QStringLiteral("a.cs"), BatchReport::Step::CannotWrite, QStringLiteral("full"));
+    FailureTable failures(report, &main);
     AppLifecycle lifecycle(state, store, runner, fakes_.messages);
     frmOptions options(lifecycle, fakes_.seams(), &main);
     frmAbout about(fakes_.seams(), &main);
@@ -85,7 +89,7 @@ void AccessibilityTest::everyWindowAndControlIsNamed()
 
     QStringList problems;
     for (QWidget* window : std::initializer_list<QWidget*>{&main, &sound, &script, &picture, &extraction,
-                                                           &options, &about, &palettes})
+                                                           &failures, &options, &about, &palettes})
         problems += problemsIn(window);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }

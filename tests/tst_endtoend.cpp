@@ -261,7 +261,7 @@ void EndToEndTest::listsAndExtractsWithTheTools_data()
     QTest::newRow("Windows stand-ins through Wine") << QStringLiteral(KADRILLO_STANDIN_WINDOWS_DIR)
                                                     << u"sample.vol"_s << u"shift+Down shift+Down"_s << three;
 #endif
-    // Refused names end the run with one warning that lists them; only the safe names are written.
+    // Refused names end the run with the failure table that lists them; only the safe names are written.
     QTest::newRow("hostile names") << standIns << u"hostile.vol"_s << u"shift+End"_s
                                    << QStringList{"a&b.cs",        "a&calc & touch pwned.cs",
                                                   "caret^x.cs",    "good.bmp",
@@ -309,16 +309,16 @@ void EndToEndTest::listsAndExtractsWithTheTools()
         type(u"Starsiege Kadrillo"_s, QStringList{u"Home"_s} + keys.split(u' ') + QStringList{u"ctrl+e"_s});
     QVERIFY2(typed.isEmpty(), qPrintable(typed));
     // The "Extract Files" window is up from before the first file until the last tool run has ended,
-    // or until its warning about the refused names is answered.
+    // or until its failure table about the refused names is closed.
     const QString out = home + u"/out"_s;
     const bool warns = archive.endsWith(u"hostile.vol"_s);
     const QString done = waitOnScreen(
         [&] {
-            return warns ? shown(u"Warning!"_s)
+            return warns ? shown(u"Extraction Report"_s)
                          : QDir(out).entryList(QDir::Files).size() == extracted.size() && !toolRunning() &&
                                closed(u"Extract Files"_s);
         },
-        warns ? u"the warning about the refused names"_s
+        warns ? u"the failure table about the refused names"_s
               : u"the extracted files with \"Extract Files\" closed"_s,
         60000);
     QVERIFY2(done.isEmpty(), qPrintable(done));

@@ -5,6 +5,7 @@
 #include "preview/frmPalExtract.h"
 #include "preview/frmScript.h"
 #include "preview/frmSound.h"
+#include "support/FailureRows.h"
 #include "support/MainWindowRun.h"
 #include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
@@ -234,8 +235,8 @@ void ObjectListTest::listingProblemsWarn()
     QVERIFY(run_->state.Vols.current()->Listed);
 }
 
-// Rows picked one by one, two of them names that fail: the others are written whole, and one
-// warning lists the failures.
+// Rows picked one by one, two of them names that fail: the others are written whole, and the
+// failure table lists the failures.
 void ObjectListTest::extractsSelectedObjectsAndReportsEveryFailure()
 {
     openSample(sample());
@@ -245,14 +246,12 @@ void ObjectListTest::extractsSelectedObjectsAndReportsEveryFailure()
     const int ghost = int(sampleNames_.size());
     for (const int row : {0, 2, 4, ghost, ghost + 1})
         list()->item(row)->setSelected(true);
+    QStringList failures;
+    run_->fakes.dialogs.willAnswer([&failures](QDialog& table) { failures = failureRows(table); });
     QTest::keyClick(list(), Qt::Key_Return); // Extract is the default button with several rows
-    QCOMPARE(messages().size(), 1);
-    const QString report = messages().first();
-    QCOMPARE(run_->fakes.messages.shown().first().title, u"Warning!"_s);
-    QVERIFY2(report.startsWith(u"2 objects could not be extracted:"_s) &&
-                 report.contains(u"ghost.cs: extract.exe ended with code 1"_s) &&
-                 report.contains(u"../escape.cs: refused"_s),
-             qPrintable(report));
+    QVERIFY2(messages().isEmpty(), qPrintable(messages().join('|')));
+    QCOMPARE(failures, (QStringList{u"ghost.cs | tool wrote nothing | extract.exe ended with code 1"_s,
+                                    u"../escape.cs | refused name | it holds the character /"_s}));
     QVERIFY(!QFile::exists(environment_.path() + u"/out/escape.cs"_s));
 
     QCOMPARE(QDir(out()).entryList(QDir::Files).size(), 3);
@@ -274,7 +273,7 @@ void ObjectListTest::extractionProgressAndOrder()
     VolRecord vol{u"sample.vol"_s, sample(), {}, true};
     for (int i = 0; i < 10; ++i)
         vol.ObjectNames << u"object%1.cs"_s.arg(i);
-    frmExtract progress(&window(), vol, {1, 3, 5}, out(), window().toolRunner(), run_->fakes.messages);
+    frmExtract progress(&window(), vol, {1, 3, 5}, out(), window().toolRunner(), run_->fakes.seams());
     QList<int> values;
     connect(progress.findChild<QProgressBar*>(u"ProgressBar1"_s), &QProgressBar::valueChanged, this,
             [&values](int value) { values.append(value); });

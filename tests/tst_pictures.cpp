@@ -10,6 +10,7 @@
 #include "picture/frmPreview.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "support/FailureRows.h"
 #include "support/FakeSeams.h"
 #include "support/PictureFiles.h"
 #include "support/TestEnvironment.h"
@@ -74,6 +75,7 @@ void PicturesTest::init()
     TestEnvironment::writeFile(pal_ + u"/base.pal"_s, PictureFiles::pal(PictureFiles::ramp(0)));
     state_ = PictureState();
     fakes_.messages.clear();
+    fakes_.dialogs = ScriptedDialogs();
 }
 
 PictureConversion::Options PicturesTest::options(bool autoSelect) const
@@ -291,18 +293,19 @@ void PicturesTest::batchConversion_data()
     QTest::addColumn<QList<int>>("positions");        // of the objects extracted, converted and copied
     QTest::addColumn<QList<int>>("bar");
     QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("failures"); // the rows of the table at the end
     const QString skip =
         u"b.txt is not a bitmap file do you want to skip this file and continue with the rest."_s;
     QTest::newRow("Yes skips b.txt") << MessageBoxes::Answer::Yes << QList<int>{1, 3}
-                                     << QList<int>{1667, 3333, 8333, 10000} << QStringList{skip};
+                                     << QList<int>{1667, 3333, 8333, 10000} << QStringList{skip}
+                                     << QStringList();
     // Our change: a refused picture is still copied as it was extracted, and the end of the run says so.
     QTest::newRow("No converts it anyway")
         << MessageBoxes::Answer::No << QList<int>{1, 2, 3} << QList<int>{1667, 3333, 5000, 6667, 8333, 10000}
-        << QStringList{skip, "This file is not a valid bitmap file.",
-                       "1 object could not be converted:\n\nb.txt: copied unconverted, because it is not a "
-                       "valid bitmap file"};
-    QTest::newRow("Cancel ends the run")
-        << MessageBoxes::Answer::Cancel << QList<int>{1} << QList<int>{1667, 3333} << QStringList{skip};
+        << QStringList{skip, "This file is not a valid bitmap file."}
+        << QStringList{"b.txt | not a picture | copied unconverted, because it is not a valid bitmap file"};
+    QTest::newRow("Cancel ends the run") << MessageBoxes::Answer::Cancel << QList<int>{1}
+                                         << QList<int>{1667, 3333} << QStringList{skip} << QStringList();
 }
 
 void PicturesTest::batchConversion()
@@ -311,6 +314,7 @@ void PicturesTest::batchConversion()
     QFETCH(QList<int>, positions);
     QFETCH(QList<int>, bar);
     QFETCH(QStringList, texts);
+    QFETCH(QStringList, failures);
     const QByteArray good = PictureFiles::pbmp(4, 2, "\1\2\3\4\5\6\7\10", 0);
     const QMap<QString, QByteArray> objects{{"a.bmp", good}, {"b.txt", "notes"}, {"c.BMP", good}};
     std::vector<VolEntry> entries;
@@ -325,7 +329,9 @@ void PicturesTest::batchConversion()
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work_));
     const VolRecord vol{u"pictures.vol"_s, archive, objects.keys(), true};
-    frmConvert window(nullptr, {vol, {0, 1, 2}, out, options(true)}, runner, state_, fakes_.messages);
+    frmConvert window(nullptr, {vol, {0, 1, 2}, out, options(true)}, runner, state_, fakes_.seams());
+    QStringList shown;
+    fakes_.dialogs.willAnswer([&shown](QDialog& table) { shown = failureRows(table); });
     QStringList statuses;
     QList<int> values;
     connect(&window, &frmConvert::statusShown, this, [&](const QString& text) { statuses.append(text); });
@@ -343,6 +349,7 @@ void PicturesTest::batchConversion()
     QCOMPARE(statuses, expected);
     QCOMPARE(values, bar);
     QCOMPARE(fakes_.messages.texts(), texts);
+    QCOMPARE(shown, failures);
     QCOMPARE(fakes_.messages.shown().first().buttons, MessageBoxes::Buttons::YesNoCancel);
     QCOMPARE(QDir(out).entryList(QDir::Files), written);
     for (const QString& name : written)

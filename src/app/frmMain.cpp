@@ -252,7 +252,7 @@ void frmMain::mnuFileOpen_Click()
     StatusBar1->setText(QString());
 }
 
-// Runs the listing window over the current archive; false when another tool run is under way.
+// Runs the listing window over the current archive; false when it was not listed (busy, cancelled).
 bool frmMain::listCurrentVol()
 {
     VolRecord* vol = state_.Vols.current();
@@ -260,7 +260,7 @@ bool frmMain::listCurrentVol()
         return false;
     frmGetList window(this, *vol, *runner_, seams_.messages);
     window.exec();
-    return true;
+    return vol->Listed;
 }
 
 void frmMain::mnuFileGetList_Click()
@@ -339,7 +339,7 @@ void frmMain::cmdExtract_Click()
     if (!vol || rows.isEmpty() || runner_->isBusy())
         return;
     StatusBar1->setText(tr("Extracting Files"));
-    frmExtract window(this, *vol, rows, state_.settings.DestPath, *runner_, seams_.messages);
+    frmExtract window(this, *vol, rows, state_.settings.DestPath, *runner_, seams_);
     window.exec();
     StatusBar1->setText(QString());
 }
@@ -377,7 +377,7 @@ void frmMain::cmdConvert_Click()
     frmConvert window(
         this,
         {*vol, rows, state_.settings.DestPath, state_.settings.conversionOptions(runner_->workFolder())},
-        *runner_, state_.Picture, seams_.messages);
+        *runner_, state_.Picture, seams_);
     window.exec();
     StatusBar1->setText(QString());
 }

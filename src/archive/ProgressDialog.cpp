@@ -1,28 +1,44 @@
 #include "archive/ProgressDialog.h"
 
-#include "platform/BusyCursor.h"
-#include "platform/MessageBoxes.h"
+#include "archive/BatchReport.h"
+#include "archive/FailureTable.h"
+#include "archive/ToolRunner.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QTimer>
+#include <QPushButton>
 #include <utility>
 
 namespace {
 constexpr int paintPauseMs = 500;
-constexpr int listedFailuresAtMost = 20;
+// The Cancel button's row, below the window's own controls.
+constexpr int buttonWidth = 1095;
+constexpr int buttonHeight = 375;
+constexpr int margin = 120;
 } // namespace
 
-ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, int widthTwips, int heightTwips)
+ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, int widthTwips, int heightTwips,
+                               ToolRunner& runner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , runner_(runner)
+    , cmdCancel(Twips::create<QPushButton>(this, QStringLiteral("cmdCancel"), tr("Cancel"),
+                                           widthTwips - margin - buttonWidth, heightTwips, buttonWidth,
+                                           buttonHeight))
 {
     setWindowTitle(caption);
     setModal(true);
-    setFixedSize(Twips::toPixels(this, 0, 0, widthTwips, heightTwips).size());
+    setFixedSize(Twips::toPixels(this, 0, 0, widthTwips, heightTwips + buttonHeight + margin).size());
     if (owner)
         move(owner->geometry().center() - rect().center());
+    cmdCancel->setAccessibleName(tr("Cancel"));
+    cmdCancel->setToolTip(tr("Stop after the object in hand (Escape)"));
+    cmdCancel->setAutoDefault(false);
+    connect(cmdCancel, &QPushButton::clicked, this, &ProgressDialog::cancel);
+    grace_.setSingleShot(true);
+    grace_.setInterval(cancelGraceMs);
+    connect(&grace_, &QTimer::timeout, this, &ProgressDialog::endToolAfterGrace);
 }
 
 void ProgressDialog::showEvent(QShowEvent* event)
@@ -38,37 +54,63 @@ void ProgressDialog::start()
     QEventLoop pause;
     QTimer::singleShot(paintPauseMs, &pause, &QEventLoop::quit);
     pause.exec(QEventLoop::ExcludeUserInputEvents);
-    {
-        const BusyCursor busy;
-        work();
-    }
+    busy_.emplace();
+    work();
+    busy_.reset();
     finished_ = true;
+    grace_.stop();
     accept();
 }
 
-// The work cannot be stopped half-way, so the window stays until it is done.
+void ProgressDialog::cancel()
+{
+    if (finished_ || std::exchange(cancelled_, true))
+        return;
+    cmdCancel->setEnabled(false);
+    grace_.start();
+}
+
+void ProgressDialog::endToolAfterGrace()
+{
+    if (finished_ || !runner_.isBusy())
+        return;
+    endedTool_ = true;
+    runner_.endRun();
+}
+
+// Closing the window asks the work to stop, as Cancel does; the window goes once it has.
 void ProgressDialog::closeEvent(QCloseEvent* event)
 {
-    if (finished_)
+    if (finished_) {
         event->accept();
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    cancel();
 }
 
 void ProgressDialog::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && !finished_)
+    if (event->key() == Qt::Key_Escape && !finished_) {
+        cancel();
         return;
+    }
     QDialog::keyPressEvent(event);
 }
 
-void ProgressDialog::reportFailures(MessageBoxes& messages, const QStringList& failures,
-                                    const std::function<QString(qsizetype)>& heading)
+QList<int> ProgressDialog::endOfPass(const BatchReport& report, const RunModal& runModal)
 {
-    if (failures.isEmpty())
-        return;
-    QStringList shown = failures.mid(0, listedFailuresAtMost);
-    if (failures.size() > listedFailuresAtMost)
-        shown.append(tr("... and %1 more.").arg(failures.size() - listedFailuresAtMost));
-    messages.warn(this, heading(failures.size()) + QStringLiteral("\n\n") + shown.join(QLatin1Char('\n')));
+    grace_.stop();
+    if (report.isClean() || runner_.isShutDown())
+        return {};
+    FailureTable table(report, this);
+    busy_.reset();
+    const bool retry = runModal(table) == QDialog::Accepted;
+    busy_.emplace();
+    if (!retry || runner_.isShutDown())
+        return {};
+    cancelled_ = false;
+    endedTool_ = false;
+    cmdCancel->setEnabled(true);
+    return report.retryRows();
 }

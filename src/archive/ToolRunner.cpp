@@ -112,12 +112,17 @@ bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLin
     return !lastStartFailed_;
 }
 
-void ToolRunner::shutDown()
+void ToolRunner::endRun()
 {
-    shutDown_ = true;
     // The whole tree goes, or a tool could still write into the folder after it was emptied.
     if (running_)
         ProcessGroup::end(*running_);
+}
+
+void ToolRunner::shutDown()
+{
+    shutDown_ = true;
+    endRun();
 }
 
 bool ToolRunner::failWith(const QString& message)

@@ -30,6 +30,8 @@ public:
     bool RunToolScript(const QString& scriptName, const QString& toolLine);
 
     bool isBusy() const { return !running_.isNull(); }
+    // Ends the tool run under way, with its whole process tree; its wait then returns -1.
+    void endRun();
     // Ends a tool run that is still going (its whole process tree) and refuses every later run or
     // copy; for the program's shutdown.
     void shutDown();

@@ -1,5 +1,6 @@
 #include "archive/frmExtract.h"
 
+#include "archive/BatchReport.h"
 #include "archive/ExtractionJob.h"
 #include "archive/ToolRunner.h"
 #include "archive/VolTable.h"
@@ -12,13 +13,13 @@
 #include <cmath>
 
 frmExtract::frmExtract(QWidget* owner, const VolRecord& vol, const QList<int>& rows,
-                       const QString& destFolder, ToolRunner& runner, MessageBoxes& messages)
-    : ProgressDialog(owner, tr("Extract Files"), 4215, 1095)
+                       const QString& destFolder, ToolRunner& runner, const Seams& seams)
+    : ProgressDialog(owner, tr("Extract Files"), 4215, 1095, runner)
     , vol_(vol)
     , rows_(rows)
     , destFolder_(destFolder)
     , runner_(runner)
-    , messages_(messages)
+    , seams_(seams)
     , lblProgress(new QLabel(QStringLiteral("File # of ##"), this))
     , ProgressBar1(new QProgressBar(this))
 {
@@ -51,42 +52,74 @@ int frmExtract::progressValue(int done, int total)
 
 void frmExtract::work()
 {
+    for (QList<int> rows = rows_; !rows.isEmpty();)
+        rows = endOfPass(extractRows(rows), seams_.runModal);
+}
+
+namespace {
+
+void record(BatchReport& report, int row, const QString& name, ExtractionJob::Outcome outcome,
+            const QString& error)
+{
+    using Step = BatchReport::Step;
+    switch (outcome) {
+    case ExtractionJob::Outcome::Written:
+        report.addDone();
+        break;
+    case ExtractionJob::Outcome::Refused:
+        report.addFailure(row, name, Step::RefusedName, error);
+        break;
+    case ExtractionJob::Outcome::NotWritten:
+        report.addFailure(row, name, Step::ToolWroteNothing, frmExtract::tr("the tool wrote no file"));
+        break;
+    case ExtractionJob::Outcome::ToolFailed:
+        report.addFailure(row, name, Step::ToolWroteNothing, error);
+        break;
+    case ExtractionJob::Outcome::CannotWrite:
+        report.addFailure(row, name, Step::CannotWrite, error);
+        break;
+    case ExtractionJob::Outcome::CannotStart:
+        report.addFailure(row, name, Step::CannotStart, error);
+        break;
+    }
+}
+
+} // namespace
+
+BatchReport frmExtract::extractRows(const QList<int>& rows)
+{
+    const int total = int(rows.size());
+    BatchReport report(BatchReport::Kind::Extraction, total);
     ExtractionJob job(runner_, destFolder_);
     if (!job.begin(vol_.FilePath)) {
-        messages_.warn(this, job.error());
-        return;
+        seams_.messages.warn(this, job.error());
+        return report;
     }
-    const int total = int(rows_.size());
-    QStringList failures;
+    ProgressBar1->setValue(0);
+    QString stopped; // why the objects left are not done, once the run has stopped
     for (int done = 1; done <= total; ++done) {
-        lblProgress->setText(progressText(done, total));
-        const int row = rows_.at(done - 1);
+        const int row = rows.at(done - 1);
         const QString name = vol_.ObjectNames.value(row);
+        if (stopped.isEmpty() && isCancelled())
+            stopped = tr("cancelled");
+        if (!stopped.isEmpty()) {
+            report.addFailure(row, name, BatchReport::Step::NotDone, stopped);
+            continue;
+        }
+        lblProgress->setText(progressText(done, total));
         const ExtractionJob::Outcome outcome = job.extract(name);
         // Closing the program ended the run; nobody is left to tell.
         if (runner_.isShutDown())
-            return;
-        switch (outcome) {
-        case ExtractionJob::Outcome::Written:
-            break;
-        case ExtractionJob::Outcome::Refused:
-            failures.append(tr("%1: refused, because %2").arg(name, job.error()));
-            break;
-        case ExtractionJob::Outcome::NotWritten:
-            failures.append(tr("%1: the tool wrote no file").arg(name));
-            break;
-        case ExtractionJob::Outcome::ToolFailed:
-        case ExtractionJob::Outcome::CannotWrite:
-            failures.append(tr("%1: %2").arg(name, job.error()));
-            break;
-        case ExtractionJob::Outcome::CannotStart:
-            messages_.warn(this, job.error());
-            return;
-        }
+            return BatchReport(BatchReport::Kind::Extraction, 0);
+        if (endedTool())
+            report.addFailure(row, name, BatchReport::Step::NotDone, tr("cancelled; its tool was ended"));
+        else
+            record(report, row, name, outcome, job.error());
+        if (outcome == ExtractionJob::Outcome::CannotStart)
+            stopped = tr("not tried, as the tool could not start");
         ProgressBar1->setValue(progressValue(done, total));
     }
-    reportFailures(messages_, failures, [](qsizetype count) {
-        return count == 1 ? tr("1 object could not be extracted:")
-                          : tr("%1 objects could not be extracted:").arg(count);
-    });
+    if (isCancelled())
+        report.markCancelled();
+    return report;
 }

@@ -12,7 +12,7 @@
 #include <QLabel>
 
 frmGetList::frmGetList(QWidget* owner, VolRecord& vol, ToolRunner& runner, MessageBoxes& messages)
-    : ProgressDialog(owner, tr("Get List"), 4335, 630)
+    : ProgressDialog(owner, tr("Get List"), 4335, 630, runner)
     , vol_(vol)
     , runner_(runner)
     , messages_(messages)
@@ -23,30 +23,35 @@ frmGetList::frmGetList(QWidget* owner, VolRecord& vol, ToolRunner& runner, Messa
     Twips::place(label, 127, 135, 4080, 360);
 }
 
+// A listing cut short by Cancel leaves the archive unlisted, so that it can be listed again.
 void frmGetList::work()
 {
+    if (isCancelled())
+        return;
     if (!FileSystem::fileExists(vol_.FilePath)) {
         messages_.warn(this, tr("Cannot find the volume file."), MessageBoxes::Icon::Critical);
     } else if (!runner_.CopyVolToWork(vol_.FilePath)) {
         messages_.warn(this, runner_.lastError());
-    } else {
-        listNames();
+    } else if (!listNames()) {
+        return;
     }
     vol_.Listed = true;
 }
 
-void frmGetList::listNames()
+bool frmGetList::listNames()
 {
     // An old listing left behind by a failed run must never pass for this archive's.
     const QString results = runner_.workFolder().listing();
     FileSystem::deleteFileIfExists(results);
     if (!runner_.RunToolScript(ToolCommands::listScript, ToolCommands::listingLine())) {
         messages_.warn(this, runner_.lastError());
-        return;
+        return true;
     }
+    if (endedTool())
+        return false;
     QFile file(results);
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return true;
     const ResultsFile::Listing listing = ResultsFile::ReadListing(file.readAll());
     if (!listing.names.isEmpty())
         vol_.ObjectNames = listing.names;
@@ -55,4 +60,5 @@ void frmGetList::listNames()
                                  .arg(vol_.FileTitle)
                                  .arg(ResultsFile::maximumNames));
     }
+    return true;
 }

@@ -7,6 +7,7 @@ class ToolRunner;
 struct VolRecord;
 
 // Lists one archive through vtlist.exe into its object names while showing that it is busy.
+// An archive whose listing was cancelled stays unlisted.
 class frmGetList : public ProgressDialog {
     Q_OBJECT
 
@@ -17,7 +18,8 @@ protected:
     void work() override;
 
 private:
-    void listNames();
+    // False when Cancel ended the tool, so there is no listing.
+    bool listNames();
 
     VolRecord& vol_;
     ToolRunner& runner_;

@@ -61,10 +61,17 @@ PictureConversion::Report PictureConversion::ConvertPicture(const Options& optio
     if (const QString error = ReadPicture(std::move(bytes), standardBitmap, options.workFolder, report);
         !error.isEmpty())
         return refused(error, cannotConvert(path, error));
-    if (options.autoSelect)
-        append(report.messages, Palettes(state_).FindPalette(state_.Bitmap.PaletteIndex, options.search));
+    if (options.autoSelect) {
+        const std::optional<PictureMessage> problem =
+            Palettes(state_).FindPalette(state_.Bitmap.PaletteIndex, options.search);
+        if (problem)
+            report.paletteProblem =
+                tr("%1 (%2)").arg(problem->text, QDir::toNativeSeparators(state_.PaletteFile));
+        append(report.messages, problem);
+    }
     if (const QString error = WriteBitmap(path); !error.isEmpty()) {
         report.outcome = Outcome::Refused;
+        report.unwritten = true;
         report.refusal = tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), error);
         report.messages.append({tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), error)});
     }

@@ -28,6 +28,10 @@ public:
         QString refusal;
         // What the window shows once the conversion has returned, in the order it arose.
         QList<PictureMessage> messages;
+        // Refused because the converted picture could not be written back.
+        bool unwritten = false;
+        // Why the palette that the picture names could not be used; empty when it could.
+        QString paletteProblem;
     };
 
     // Asks the user a yes/no question mid-way; true for yes.

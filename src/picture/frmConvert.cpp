@@ -1,5 +1,6 @@
 #include "picture/frmConvert.h"
 
+#include "archive/BatchReport.h"
 #include "archive/ExtractionJob.h"
 #include "archive/ObjectName.h"
 #include "archive/ToolCommands.h"
@@ -21,12 +22,12 @@ constexpr int barScale = 100;
 } // namespace
 
 frmConvert::frmConvert(QWidget* owner, const Job& job, ToolRunner& runner, PictureState& pictures,
-                       MessageBoxes& messages)
-    : ProgressDialog(owner, tr("Convert Picture"), 4215, 1095)
+                       const Seams& seams)
+    : ProgressDialog(owner, tr("Convert Picture"), 4215, 1095, runner)
     , job_(job)
     , runner_(runner)
     , pictures_(pictures)
-    , messages_(messages)
+    , seams_(seams)
     , lblStatus(new QLabel(tr("Extracting file # of #"), this))
     , ProgressBar1(new QProgressBar(this))
 {
@@ -62,83 +63,123 @@ void frmConvert::showProgress(int units)
     ProgressBar1->setValue(int(std::lround(std::min(100.0f, float(units) * step_) * barScale)));
 }
 
-// A refused picture is still copied, as it was extracted. Returns the failure to list, if any.
-QString frmConvert::convertAndCopy(const QString& name, const QString& picture)
+// A refused picture is still copied, as it was extracted.
+void frmConvert::convertAndCopy(BatchReport& report, int row, const QString& name, const QString& picture)
 {
-    PicturePrompts prompts(messages_, this);
+    using Step = BatchReport::Step;
+    PicturePrompts prompts(seams_.messages, this);
     PictureConversion conversion(pictures_);
-    const PictureConversion::Report report = prompts.convert(conversion, job_.conversion);
-    prompts.show(report.messages);
+    const PictureConversion::Report converted = prompts.convert(conversion, job_.conversion);
+    prompts.show(converted.messages);
     const QString target = job_.destFolder + QDir::separator() + name;
     if (FileSystem::fileExists(picture) && !FileSystem::copyReplacing(picture, target))
-        return tr("%1: cannot write %2").arg(name, QDir::toNativeSeparators(target));
-    if (report.outcome == PictureConversion::Outcome::Refused)
-        return tr("%1: copied unconverted, because %2").arg(name, report.refusal);
-    return {};
+        report.addFailure(row, name, Step::CannotWrite,
+                          tr("cannot write %1").arg(QDir::toNativeSeparators(target)));
+    else if (converted.outcome == PictureConversion::Outcome::Refused)
+        report.addFailure(row, name, converted.unwritten ? Step::CannotWrite : Step::NotAPicture,
+                          tr("copied unconverted, because %1").arg(converted.refusal));
+    else if (!converted.paletteProblem.isEmpty())
+        report.addFailure(row, name, Step::PaletteMissing, converted.paletteProblem);
+    else
+        report.addDone();
+}
+
+frmConvert::Next frmConvert::askAboutName(BatchReport& report, int row, const QString& name)
+{
+    if (!name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive)) {
+        const MessageBoxes::Answer answer = seams_.messages.show(
+            this, MessageBoxes::programTitle(),
+            tr("%1 is not a bitmap file do you want to skip this file and continue with the rest.").arg(name),
+            MessageBoxes::Buttons::YesNoCancel, MessageBoxes::Icon::Question);
+        if (answer == MessageBoxes::Answer::Cancel)
+            return Next::Stop;
+        if (answer == MessageBoxes::Answer::Yes) {
+            report.addSkipped();
+            return Next::Skip;
+        }
+    }
+    if (const QString refusal = ObjectName::refusal(name); !refusal.isEmpty()) {
+        report.addFailure(row, name, BatchReport::Step::RefusedName, refusal);
+        return Next::Skip;
+    }
+    return Next::Convert;
+}
+
+frmConvert::Next frmConvert::convertObject(BatchReport& report, int row, const QString& name, int objects)
+{
+    using Step = BatchReport::Step;
+    const QString picture = runner_.workFolder().picture();
+    ++units_;
+    const int position = (units_ + 1) / 2;
+    showStatus(statusText(QT_TR_NOOP("Extracting file %1 of %2"), position, objects));
+    // An earlier object's picture must never pass for this one's.
+    FileSystem::deleteFileIfExists(picture);
+    const bool ran = runner_.RunToolScript(
+        ToolCommands::extractScript, ToolCommands::extractLine(name, QLatin1String(WorkFolder::pictureName)));
+    if (runner_.isShutDown())
+        return Next::Stop;
+    if (!ran) {
+        report.addFailure(row, name, Step::CannotStart, runner_.lastError());
+        return Next::Stop;
+    }
+    if (endedTool()) {
+        report.addFailure(row, name, Step::NotDone, tr("cancelled; its tool was ended"));
+        return Next::Convert;
+    }
+    showProgress(units_);
+    showStatus(statusText(QT_TR_NOOP("Converting file %1 of %2"), position, objects));
+    ++units_;
+    if (FileSystem::fileExists(picture))
+        convertAndCopy(report, row, name, picture);
+    else
+        report.addFailure(row, name, Step::ToolWroteNothing, tr("the tool wrote no file"));
+    showProgress(units_);
+    return Next::Convert;
 }
 
 void frmConvert::work()
 {
+    for (QList<int> rows = job_.rows; !rows.isEmpty();)
+        rows = endOfPass(convertRows(rows), seams_.runModal);
+}
+
+BatchReport frmConvert::convertRows(const QList<int>& rows)
+{
+    const int objects = int(rows.size());
+    BatchReport report(BatchReport::Kind::Conversion, objects);
     if (const QString error = ExtractionJob::prepare(runner_, job_.destFolder, job_.vol.FilePath);
         !error.isEmpty()) {
-        messages_.warn(this, error);
-        return;
+        seams_.messages.warn(this, error);
+        return report;
     }
-    const int objects = int(job_.rows.size());
     // Each object is two units of progress: its extraction, then its conversion.
     step_ = 100.0f / float(2 * objects);
-    const QString picture = runner_.workFolder().picture();
-    QStringList failures;
-    int units = 0;
-    for (const int row : job_.rows) {
+    units_ = 0;
+    ProgressBar1->setValue(0);
+    QString stopped; // why the objects left are not done, once the run has stopped
+    for (const int row : rows) {
         const QString name = job_.vol.ObjectNames.value(row);
-        if (!name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive)) {
-            const MessageBoxes::Answer answer = messages_.show(
-                this, MessageBoxes::programTitle(),
-                tr("%1 is not a bitmap file do you want to skip this file and continue with the rest.")
-                    .arg(name),
-                MessageBoxes::Buttons::YesNoCancel, MessageBoxes::Icon::Question);
-            if (answer == MessageBoxes::Answer::Cancel)
-                break;
-            if (answer == MessageBoxes::Answer::Yes) {
-                units += 2;
-                continue;
-            }
-        }
-        if (const QString refusal = ObjectName::refusal(name); !refusal.isEmpty()) {
-            failures.append(tr("%1: refused, because %2").arg(name, refusal));
-            units += 2;
+        if (stopped.isEmpty() && isCancelled())
+            stopped = tr("cancelled");
+        if (!stopped.isEmpty()) {
+            report.addFailure(row, name, BatchReport::Step::NotDone, stopped);
             continue;
         }
-        ++units;
-        const int position = (units + 1) / 2;
-        showStatus(statusText(QT_TR_NOOP("Extracting file %1 of %2"), position, objects));
-        // An earlier object's picture must never pass for this one's.
-        FileSystem::deleteFileIfExists(picture);
-        const bool ran =
-            runner_.RunToolScript(ToolCommands::extractScript,
-                                  ToolCommands::extractLine(name, QLatin1String(WorkFolder::pictureName)));
-        // Closing the program ended the run; nobody is left to tell.
-        if (runner_.isShutDown())
-            return;
-        if (!ran) {
-            messages_.warn(this, runner_.lastError());
+        const Next next = askAboutName(report, row, name);
+        if (next == Next::Stop)
             break;
-        }
-        showProgress(units);
-        showStatus(statusText(QT_TR_NOOP("Converting file %1 of %2"), position, objects));
-        ++units;
-        if (!FileSystem::fileExists(picture)) {
-            failures.append(tr("%1: the tool wrote no file").arg(name));
-            showProgress(units);
+        if (next == Next::Skip) {
+            units_ += 2;
             continue;
         }
-        if (const QString failure = convertAndCopy(name, picture); !failure.isEmpty())
-            failures.append(failure);
-        showProgress(units);
+        if (convertObject(report, row, name, objects) == Next::Stop) {
+            // Closing the program ended the run; nobody is left to tell.
+            if (runner_.isShutDown())
+                return BatchReport(BatchReport::Kind::Conversion, 0);
+            stopped = tr("not tried, as the tool could not start");
+        }
     }
-    reportFailures(messages_, failures, [](qsizetype count) {
-        return count == 1 ? tr("1 object could not be converted:")
-                          : tr("%1 objects could not be converted:").arg(count);
-    });
+    if (isCancelled())
+        report.markCancelled();
+    return report;
 }

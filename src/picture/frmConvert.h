@@ -2,10 +2,11 @@
 
 #include "archive/ProgressDialog.h"
 #include "picture/PictureConversion.h"
+#include "platform/Seams.h"
 
 #include <QStringList>
 
-class MessageBoxes;
+class BatchReport;
 class QLabel;
 class QProgressBar;
 class ToolRunner;
@@ -13,7 +14,7 @@ struct PictureState;
 struct VolRecord;
 
 // Extracts the selected pictures one by one, converts each to a Windows BMP and copies it to the
-// destination folder under its own name.
+// destination folder under its own name. Pictures that were not done are listed at the end, for a retry.
 class frmConvert : public ProgressDialog {
     Q_OBJECT
 
@@ -26,7 +27,7 @@ public:
     };
 
     frmConvert(QWidget* owner, const Job& job, ToolRunner& runner, PictureState& pictures,
-               MessageBoxes& messages);
+               const Seams& seams);
 
     // "Extracting file 3 of 7"
     static QString statusText(const char* step, int position, int count);
@@ -39,15 +40,24 @@ protected:
     void work() override;
 
 private:
+    enum class Next { Convert, Skip, Stop };
+
     void showStatus(const QString& text);
     void showProgress(int units);
-    QString convertAndCopy(const QString& name, const QString& picture);
+    // One pass over `rows`, stopping early on Cancel or when the tool cannot start.
+    BatchReport convertRows(const QList<int>& rows);
+    // Whether to convert the object: the question about a name not ending in "bmp", then the name check.
+    Next askAboutName(BatchReport& report, int row, const QString& name);
+    // Extracts, converts and copies one object; Stop when its tool could not run.
+    Next convertObject(BatchReport& report, int row, const QString& name, int objects);
+    void convertAndCopy(BatchReport& report, int row, const QString& name, const QString& picture);
 
     Job job_;
     ToolRunner& runner_;
     PictureState& pictures_;
-    MessageBoxes& messages_;
+    Seams seams_;
     QLabel* lblStatus;
     QProgressBar* ProgressBar1;
     float step_ = 0;
+    int units_ = 0; // of progress, two per object
 };

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <csignal>
 #include <memory>
 #include <unistd.h>
 
@@ -31,6 +32,7 @@ private slots:
     void writesWhatTheWindowsWrite();
     void exitStatusAndOutput_data();
     void exitStatusAndOutput();
+    void terminationSignalEndsTheRun();
     void twoProgramsAtOnce();
 
 private:
@@ -267,6 +269,33 @@ void BatchModeTest::exitStatusAndOutput()
     QCOMPARE(batch.errors.filter(QRegularExpression(u"^(kadrillo: |\\[)"_s)), errors);
     if (arguments.contains(u"ghost.cs"_s))
         QCOMPARE(files(environment_.path() + u"/out"_s).keys(), QStringList{u"sky.bmp"_s});
+}
+
+// As closing the window does: the tool run in hand is ended with its whole tree, the rest is not run,
+// and the working folder is emptied.
+void BatchModeTest::terminationSignalEndsTheRun()
+{
+    OwnedProgram batch(u"kadrillo"_s);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"KADRILLO_STANDIN_FAULT"_s, u"hang"_s);
+    QVERIFY2(batch.start(
+                 QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"),
+                 {u"--extract"_s, samples() + u"/sample.vol"_s, u"--to"_s, environment_.path() + u"/out"_s},
+                 environment),
+             qPrintable(batch.state()));
+    const QString hanging =
+        batch.waitUntil([&] { return batch.children().join(u' ').contains(u"extract.exe"_s); },
+                        u"the hanging extraction"_s, 30000);
+    QVERIFY2(hanging.isEmpty(), qPrintable(hanging));
+    batch.signal(SIGTERM);
+    QVERIFY2(batch.process().waitForFinished(30000), qPrintable(batch.state()));
+    QCOMPARE(batch.process().exitCode(), 1);
+    const QStringList errors =
+        QString::fromUtf8(batch.process().readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(errors.last(), u"kadrillo: stopped by a termination signal"_s);
+    QCOMPARE(errors.filter(u"because the run was stopped"_s).size(), 12);
+    QCOMPARE(batch.killLeftovers(), QStringList());
+    QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 // A second window and a command-line run each work in a private

@@ -47,6 +47,10 @@ int BatchMode::run()
 int BatchMode::runCommand()
 {
     const ArchiveListing::Result listing = ArchiveListing::list(runner_, options_.archive);
+    if (runner_.isShutDown()) {
+        console_.fail(tr("stopped by a termination signal"));
+        return Failed;
+    }
     if (!listing.error.isEmpty() || listing.names.isEmpty()) {
         console_.warn(listing.error.isEmpty()
                           ? tr("%1: there is a problem with the vol file, or it is not a valid vol file")

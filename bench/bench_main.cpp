@@ -270,6 +270,8 @@ int main(int argc, char* argv[])
                         "ConvertALargePicture", "CopyTheSameBytes", 2.0);
     reporter.printRatio("find a palette among 1000 subfolders / list the folder",
                         "FindPaletteInManySubfolders", "ListThePaletteFolder");
+    reporter.printRatio("kadrillo --convert of 1000 pictures / the conversion window",
+                        "ConvertWithTheCommandLine", "ConvertInTheWindow", 1.0);
     benchmark::Shutdown();
     return 0;
 }

@@ -112,9 +112,9 @@ std::optional<AppLifecycle::Notice> AppLifecycle::useWorkFolder(const QString& p
     runner_.setWorkFolder(WorkFolder::refused(path));
     const QString shown = QDir::toNativeSeparators(path);
     QString refusal;
-    switch (PrivateFolder::prepare(path)) {
+    switch (workFolderClaim_.claim(path)) {
     case PrivateFolder::Status::Ready:
-        runner_.setWorkFolder(WorkFolder(path));
+        runner_.setWorkFolder(WorkFolder(workFolderClaim_.path()));
         return std::nullopt;
     case PrivateFolder::Status::NotOurs:
         refusal = tr("The working folder %1 is not a folder of your own, so Kadrillo will not run the game's "
@@ -180,6 +180,7 @@ void AppLifecycle::shutDown()
 {
     runner_.shutDown();
     runner_.workFolder().deleteProgramFiles();
+    workFolderClaim_.release();
     state_.settings.save(store_);
     if (!store_.flush())
         qWarning("Kadrillo: cannot write the settings to %s", qUtf8Printable(store_.fileName()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/WorkFolderClaim.h"
 #include "platform/MessageBoxes.h"
 
 #include <QList>
@@ -34,7 +35,8 @@ public:
     // before each step.
     void prepare(QWidget* window, const std::function<bool()>& closing,
                  const std::function<void()>& openOptions);
-    // Ends a tool still running, deletes the working files and writes the settings.
+    // Ends a tool still running, deletes the working files, gives up the working folder and writes the
+    // settings.
     void shutDown();
 
     const AppSettings& settings() const;
@@ -58,6 +60,7 @@ private:
     SettingsStore& store_;
     ToolRunner& runner_;
     MessageBoxes& messages_;
+    WorkFolderClaim workFolderClaim_;
     QWidget* window_ = nullptr;
     std::function<void()> openOptions_;
 };

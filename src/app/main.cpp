@@ -1,4 +1,6 @@
 #include "app/AppState.h"
+#include "app/BatchMode.h"
+#include "app/BatchOptions.h"
 #include "app/CommandLine.h"
 #include "app/frmMain.h"
 #include "platform/QtDesktopOpener.h"
@@ -9,12 +11,32 @@
 
 #include <QApplication>
 
+namespace {
+
+void nameProgram()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Kadrillo"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kadrillo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KADRILLO_VERSION));
+}
+
+// The command-line mode runs without a display, so it never makes a QApplication.
+int runCommandLine(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    nameProgram();
+    SettingsStore store;
+    return BatchMode(BatchOptions::parse(QCoreApplication::arguments().mid(1)), store).run();
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (BatchOptions::requested(argc, argv))
+        return runCommandLine(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Kadrillo"));
-    QApplication::setApplicationName(QStringLiteral("Kadrillo"));
-    QApplication::setApplicationVersion(QStringLiteral(KADRILLO_VERSION));
+    nameProgram();
 
     AppState state;
     SettingsStore store;

@@ -1,0 +1,241 @@
+#include "app/BatchMode.h"
+
+#include "archive/ArchiveListing.h"
+#include "archive/ExtractionJob.h"
+#include "archive/ResultsFile.h"
+#include "picture/ConversionJob.h"
+#include "picture/Palettes.h"
+#include "platform/FileSystem.h"
+#include "platform/SettingsStore.h"
+#include "platform/TerminationSignals.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+BatchMode::BatchMode(const BatchOptions& options, SettingsStore& store)
+    : options_(options)
+    , store_(store)
+    , console_(options.quiet)
+{
+}
+
+BatchMode::~BatchMode() = default;
+
+int BatchMode::run()
+{
+    if (!options_.error.isEmpty()) {
+        console_.warn(options_.error);
+        console_.warn(tr("see kadrillo --help"));
+        return UsageError;
+    }
+    if (options_.command == BatchOptions::Command::Help) {
+        console_.print(BatchOptions::usage().trimmed());
+        return Succeeded;
+    }
+    if (options_.command == BatchOptions::Command::Version) {
+        console_.print(QStringLiteral("Kadrillo ") + QCoreApplication::applicationVersion());
+        return Succeeded;
+    }
+    // A signal ends the tool run in hand and the rest of the run, which then cleans up as usual.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &runner_, [this] { runner_.shutDown(); });
+    const int status = prepare() ? runCommand() : UsageError;
+    finish();
+    return status;
+}
+
+int BatchMode::runCommand()
+{
+    const ArchiveListing::Result listing = ArchiveListing::list(runner_, options_.archive);
+    if (runner_.isShutDown()) {
+        console_.fail(tr("stopped by a termination signal"));
+        return Failed;
+    }
+    if (!listing.error.isEmpty() || listing.names.isEmpty()) {
+        console_.warn(listing.error.isEmpty()
+                          ? tr("%1: there is a problem with the vol file, or it is not a valid vol file")
+                                .arg(QDir::toNativeSeparators(options_.archive))
+                          : listing.error);
+        return UsageError;
+    }
+    if (listing.truncated)
+        console_.fail(tr("%1 holds more than %2 objects; only the first %2 are listed")
+                          .arg(QDir::toNativeSeparators(options_.archive))
+                          .arg(ResultsFile::maximumNames));
+    switch (options_.command) {
+    case BatchOptions::Command::List:
+        for (const QString& name : listing.names)
+            console_.print(BatchConsole::shown(name));
+        break;
+    case BatchOptions::Command::Extract:
+        extract(chosen(listing.names));
+        break;
+    case BatchOptions::Command::Convert:
+        convert(chosen(listing.names));
+        break;
+    case BatchOptions::Command::Help:
+    case BatchOptions::Command::Version:
+        break;
+    }
+    if (runner_.isShutDown())
+        console_.fail(tr("stopped by a termination signal"));
+    return console_.failures() == 0 ? Succeeded : Failed;
+}
+
+// The windows' start-up, without the options dialog: the working folder, the tool copies and, for a
+// conversion, the default palette. False when the archive cannot be listed.
+bool BatchMode::prepare()
+{
+    settings_ = AppSettings::load(store_);
+    const QString shown = QDir::toNativeSeparators(settings_.TempPath);
+    switch (workFolderClaim_.claim(settings_.TempPath)) {
+    case PrivateFolder::Status::Ready:
+        break;
+    case PrivateFolder::Status::NotOurs:
+        console_.warn(tr("the working folder %1 is not a folder of your own, so the game's tools will not "
+                         "run there; choose another \"Temp Path\" in the settings")
+                          .arg(shown));
+        return false;
+    case PrivateFolder::Status::CannotCreate:
+        console_.warn(tr("cannot create the working folder %1").arg(shown));
+        return false;
+    }
+    runner_.setWorkFolder(WorkFolder(workFolderClaim_.path()));
+    if (!copyTool(settings_.VtlistPath, WorkFolder::listToolName))
+        return false;
+    if (options_.command != BatchOptions::Command::List)
+        copyTool(settings_.ExtractPath, WorkFolder::extractToolName);
+    if (options_.command == BatchOptions::Command::Convert)
+        loadDefaultPalette();
+    return true;
+}
+
+// A tool that cannot be copied is said at once; runs of it then fail with their own reason.
+bool BatchMode::copyTool(const QString& source, const char* toolName)
+{
+    const QString shown = QDir::toNativeSeparators(source);
+    if (!FileSystem::fileExists(source))
+        console_.warn(tr("can not find %1 (%2)").arg(QLatin1String(toolName), shown));
+    else if (!FileSystem::copyReplacing(source, runner_.workFolder().file(QLatin1String(toolName))))
+        console_.warn(tr("cannot copy %1 into the working folder %2")
+                          .arg(shown, QDir::toNativeSeparators(runner_.workFolder().path())));
+    else
+        return true;
+    return false;
+}
+
+// As the windows start: the default palette is current until a picture finds its own.
+void BatchMode::loadDefaultPalette()
+{
+    if (FileSystem::fileExists(settings_.DefaultPalette))
+        pictures_.PaletteFile = settings_.DefaultPalette;
+    else
+        console_.warn(tr("can not find the default palette %1")
+                          .arg(QDir::toNativeSeparators(settings_.DefaultPalette)));
+    if (const std::optional<PictureMessage> message = Palettes(pictures_).ReadPalette())
+        console_.warn(message->text);
+}
+
+QStringList BatchMode::chosen(const QStringList& listed)
+{
+    if (options_.names.isEmpty()) {
+        if (options_.command == BatchOptions::Command::Extract)
+            return listed;
+        QStringList pictures;
+        for (const QString& name : listed) {
+            if (name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive))
+                pictures.append(name);
+        }
+        return pictures;
+    }
+    QStringList names;
+    for (const QString& name : options_.names) {
+        if (!listed.contains(name))
+            console_.fail(name, tr("not in the archive"));
+        else if (!names.contains(name))
+            names.append(name);
+    }
+    return names;
+}
+
+void BatchMode::extract(const QStringList& names)
+{
+    ExtractionJob job(runner_, QFileInfo(options_.destFolder).absoluteFilePath());
+    if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
+        console_.fail(job.error());
+        return;
+    }
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names.at(i);
+        if (runner_.isShutDown())
+            return failRest(names, i, tr("not extracted, because the run was stopped"));
+        console_.progress(int(i + 1), int(names.size()), name);
+        switch (job.extract(name)) {
+        case ExtractionJob::Outcome::Written:
+            break;
+        case ExtractionJob::Outcome::Refused:
+            console_.fail(name, tr("refused, because %1").arg(job.error()));
+            break;
+        case ExtractionJob::Outcome::NotWritten:
+            console_.fail(name, tr("the tool wrote no file"));
+            break;
+        case ExtractionJob::Outcome::ToolFailed:
+        case ExtractionJob::Outcome::CannotWrite:
+            console_.fail(name, job.error());
+            break;
+        case ExtractionJob::Outcome::CannotStart:
+            console_.fail(name, job.error());
+            return failRest(names, i + 1, tr("not extracted, because the tool could not start"));
+        }
+    }
+}
+
+void BatchMode::convert(const QStringList& names)
+{
+    const auto declined = [](const PictureMessage&) {
+        return false;
+    };
+    ConversionJob job(runner_, pictures_, QFileInfo(options_.destFolder).absoluteFilePath(),
+                      settings_.conversionOptions(runner_.workFolder()), declined);
+    if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
+        console_.fail(job.error());
+        return;
+    }
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names.at(i);
+        if (runner_.isShutDown())
+            return failRest(names, i, tr("not converted, because the run was stopped"));
+        if (!name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive)) {
+            console_.fail(name, tr("not converted, because its name does not end in \"bmp\""));
+            continue;
+        }
+        console_.progress(int(i + 1), int(names.size()), name);
+        const ConversionJob::Result result = job.convert(name);
+        if (result.outcome == ConversionJob::Outcome::CannotStart) {
+            console_.fail(name, result.error);
+            return failRest(names, i + 1, tr("not converted, because the tool could not start"));
+        }
+        // One line per object: a refusal's messages only repeat its reason.
+        QStringList told;
+        for (const PictureMessage& message : result.messages)
+            told.append(message.text);
+        if (!result.error.isEmpty() || !told.isEmpty())
+            console_.fail(name, result.error.isEmpty() ? told.join(QLatin1String("; ")) : result.error);
+        if (result.conversion == PictureConversion::Outcome::Declined)
+            console_.note(name, tr("a standard bitmap, copied as it is"));
+    }
+}
+
+void BatchMode::failRest(const QStringList& names, qsizetype from, const QString& reason)
+{
+    for (qsizetype i = from; i < names.size(); ++i)
+        console_.fail(names.at(i), reason);
+}
+
+// As the windows' shutdown, but the settings are left as they are.
+void BatchMode::finish()
+{
+    runner_.shutDown();
+    runner_.workFolder().deleteProgramFiles();
+    workFolderClaim_.release();
+}

@@ -1,0 +1,126 @@
+#include "app/BatchOptions.h"
+
+#include <QMap>
+
+namespace {
+
+const QMap<QString, BatchOptions::Command>& commands()
+{
+    static const QMap<QString, BatchOptions::Command> byOption{
+        {QStringLiteral("--list"), BatchOptions::Command::List},
+        {QStringLiteral("--extract"), BatchOptions::Command::Extract},
+        {QStringLiteral("--convert"), BatchOptions::Command::Convert},
+        {QStringLiteral("--help"), BatchOptions::Command::Help},
+        {QStringLiteral("--version"), BatchOptions::Command::Version},
+    };
+    return byOption;
+}
+
+// The checks that need every argument read first; empty when they pass.
+QString missingParts(const BatchOptions& options, qsizetype commandsGiven, qsizetype operands)
+{
+    using Command = BatchOptions::Command;
+    const bool writes = options.command == Command::Extract || options.command == Command::Convert;
+    if (commandsGiven == 0)
+        return BatchOptions::tr("no command given: use --list, --extract or --convert");
+    if (commandsGiven > 1)
+        return BatchOptions::tr("give only one of --list, --extract and --convert");
+    if (operands == 0)
+        return BatchOptions::tr("no archive given");
+    if (options.command == Command::List && operands > 1)
+        return BatchOptions::tr("--list takes one archive and no object names");
+    if (writes && options.destFolder.isEmpty())
+        return BatchOptions::tr("--to DIR is missing");
+    if (!writes && !options.destFolder.isEmpty())
+        return BatchOptions::tr("--to only goes with --extract and --convert");
+    return {};
+}
+
+} // namespace
+
+bool BatchOptions::requested(const QStringList& arguments)
+{
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(QLatin1String("--")))
+            return true;
+    }
+    return false;
+}
+
+bool BatchOptions::requested(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return requested(arguments);
+}
+
+BatchOptions BatchOptions::parse(const QStringList& arguments)
+{
+    BatchOptions options;
+    QStringList operands;
+    QList<Command> given;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (optionsEnded || !argument.startsWith(QLatin1String("--"))) {
+            operands.append(argument);
+        } else if (argument == QLatin1String("--")) {
+            optionsEnded = true;
+        } else if (argument == QLatin1String("--quiet")) {
+            options.quiet = true;
+        } else if (argument == QLatin1String("--to")) {
+            if (++i == arguments.size() || arguments.at(i).isEmpty() || !options.destFolder.isEmpty()) {
+                options.error = tr("--to needs one folder");
+                return options;
+            }
+            options.destFolder = arguments.at(i);
+        } else if (const auto command = commands().constFind(argument); command != commands().cend()) {
+            given.append(*command);
+        } else {
+            options.error = tr("unknown option %1").arg(argument);
+            return options;
+        }
+    }
+    // --help and --version need nothing else and win over the rest.
+    for (const Command informs : {Command::Help, Command::Version}) {
+        if (given.contains(informs)) {
+            options.command = informs;
+            return options;
+        }
+    }
+    if (!given.isEmpty())
+        options.command = given.first();
+    options.error = missingParts(options, given.size(), operands.size());
+    if (!operands.isEmpty()) {
+        options.archive = operands.takeFirst();
+        options.names = operands;
+    }
+    return options;
+}
+
+QString BatchOptions::usage()
+{
+    return tr("Usage:\n"
+              "  kadrillo [ARCHIVE...]\n"
+              "      open the archives in the window\n"
+              "  kadrillo --list ARCHIVE\n"
+              "      print the archive's object names, one a line, in the archive's order\n"
+              "  kadrillo --extract ARCHIVE [NAME...] --to DIR\n"
+              "      extract the named objects into DIR (all of them when none is named)\n"
+              "  kadrillo --convert ARCHIVE [NAME...] --to DIR\n"
+              "      convert the named pictures to BMP files in DIR (when none is named, every\n"
+              "      object whose name ends in \"bmp\")\n"
+              "  kadrillo --help | --version\n"
+              "\n"
+              "Options:\n"
+              "  --quiet   no progress lines; failures are still printed\n"
+              "  --        what follows is an archive or an object name, even when it starts with \"--\"\n"
+              "\n"
+              "The tools, the working folder and the palettes come from the settings of the window.\n"
+              "Nothing is asked: a named object that does not end in \"bmp\" is not converted and counts\n"
+              "as failed, and a standard bitmap is copied as it is in the archive, with its own colours.\n"
+              "\n"
+              "Exit status: 0 when every object succeeded, 1 when any failed, 2 for a usage error or an\n"
+              "archive that cannot be listed.\n");
+}

@@ -1,0 +1,56 @@
+#include "picture/ConversionJob.h"
+
+#include "archive/ExtractionJob.h"
+#include "archive/ObjectName.h"
+#include "archive/ToolCommands.h"
+#include "archive/ToolRunner.h"
+#include "platform/FileSystem.h"
+
+#include <QDir>
+
+ConversionJob::ConversionJob(ToolRunner& runner, PictureState& pictures, const QString& destFolder,
+                             const PictureConversion::Options& options, PictureConversion::Ask ask)
+    : runner_(runner)
+    , pictures_(pictures)
+    , destFolder_(destFolder)
+    , options_(options)
+    , ask_(std::move(ask))
+{
+}
+
+bool ConversionJob::begin(const QString& volPath)
+{
+    error_ = ExtractionJob::prepare(runner_, destFolder_, volPath);
+    return error_.isEmpty();
+}
+
+ConversionJob::Result ConversionJob::convert(const QString& objectName)
+{
+    if (const QString refusal = ObjectName::refusal(objectName); !refusal.isEmpty())
+        return {Outcome::Refused, refusal, {}, {}};
+    // An earlier object's picture must never pass for this one's.
+    const QString picture = runner_.workFolder().picture();
+    FileSystem::deleteFileIfExists(picture);
+    if (!runner_.RunToolScript(ToolCommands::extractScript,
+                               ToolCommands::extractLine(objectName, QLatin1String(WorkFolder::pictureName))))
+        return {Outcome::CannotStart, runner_.lastError(), {}, {}};
+    if (!FileSystem::fileExists(picture))
+        return {Outcome::NotWritten, tr("the tool wrote no file"), {}, {}};
+    return convertAndCopy(objectName);
+}
+
+ConversionJob::Result ConversionJob::convertAndCopy(const QString& objectName)
+{
+    const PictureConversion::Report report = PictureConversion(pictures_).ConvertPicture(options_, ask_);
+    Result result{Outcome::Written, {}, report.outcome, report.messages};
+    const QString picture = runner_.workFolder().picture();
+    const QString target = destFolder_ + QDir::separator() + objectName;
+    if (FileSystem::fileExists(picture) && !FileSystem::copyReplacing(picture, target)) {
+        result.outcome = Outcome::CannotWrite;
+        result.error = tr("cannot write %1").arg(QDir::toNativeSeparators(target));
+    } else if (report.outcome == PictureConversion::Outcome::Refused) {
+        result.outcome = Outcome::CopiedUnconverted;
+        result.error = tr("copied unconverted, because %1").arg(report.refusal);
+    }
+    return result;
+}

@@ -1,0 +1,338 @@
+#include "VolArchive.h"
+#include "app/BatchOptions.h"
+#include "archive/ToolRunner.h"
+#include "archive/WorkFolderClaim.h"
+#include "support/FailureRows.h"
+#include "support/MainWindowRun.h"
+#include "support/OwnedProgram.h"
+#include "support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <csignal>
+#include <memory>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+// The command-line mode as a process with no display, against the windows' own extraction and
+// conversion of the same archive in this process; and a window and other runs at the same time.
+class BatchModeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void readsTheOptions_data();
+    void readsTheOptions();
+    void writesWhatTheWindowsWrite_data();
+    void writesWhatTheWindowsWrite();
+    void exitStatusAndOutput_data();
+    void exitStatusAndOutput();
+    void terminationSignalEndsTheRun();
+    void twoProgramsAtOnce();
+
+private:
+    struct Run {
+        int status = -1; // -1: did not end by itself; the reason is in errors
+        QByteArray output;
+        QStringList errors; // stderr, by line
+    };
+    Run run(const QStringList& arguments);
+    // Opens the archive in a window (listed by Auto List), selects the rows the command works on when
+    // given no names, and runs the command as its button does.
+    std::unique_ptr<MainWindowRun> openInWindow(const QString& archive);
+    void runInWindow(MainWindowRun& window, const QString& command);
+    QString samples() const { return environment_.path() + u"/samples"_s; }
+    QString ini() const { return environment_.configHome() + u"/Kadrillo/Kadrillo.ini"_s; }
+    QString work() const { return environment_.tempHome() + u"/kadrillo-"_s + QString::number(getuid()); }
+    QString windowOut() const { return environment_.path() + u"/window-out"_s; }
+    // Every file under the folder, by its path there, with its bytes.
+    static QMap<QString, QByteArray> files(const QString& folder);
+    // The folders beside the working folder, itself included.
+    QStringList workFolders() const
+    {
+        return QDir(environment_.tempHome()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    }
+
+    TestEnvironment environment_;
+};
+
+void BatchModeTest::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    OwnedProgram maker(u"make-sample-vol"_s);
+    QVERIFY2(maker.start(QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol"), {samples(), u"--hostile"_s}),
+             qPrintable(maker.state()));
+    const QString made = maker.waitForExit(30000);
+    QVERIFY2(made.isEmpty(), qPrintable(made));
+}
+
+void BatchModeTest::init()
+{
+    for (const QString& folder : QDir(environment_.path()).entryList({u"*out*"_s}, QDir::Dirs))
+        QDir(environment_.path() + u'/' + folder).removeRecursively();
+    MainWindowRun::writeSettings(ini(), {u"Extract Path=" KADRILLO_STANDIN_DIR "/extract.exe"_s,
+                                         u"Vtlist Path=" KADRILLO_STANDIN_DIR "/vtlist.exe"_s,
+                                         u"Dest Path="_s + windowOut(),
+                                         u"Default Palette="_s + samples() + u"/base.pal"_s,
+                                         u"Palette Path="_s + samples(), u"Auto Preview=False"_s});
+}
+
+// Where the parse differs from the plain cases that exitStatusAndOutput runs.
+void BatchModeTest::readsTheOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("parsed"); // "archive|names|folder|quiet", or the error
+    QTest::newRow("options anywhere, names in order")
+        << QStringList{u"--to"_s, u"d"_s, u"--extract"_s, u"a.vol"_s, u"x.cs"_s, u"--quiet"_s, u"b.cs"_s}
+        << u"a.vol|x.cs,b.cs|d|quiet"_s;
+    QTest::newRow("-- ends the options")
+        << QStringList{u"--convert"_s, u"--to"_s, u"d"_s, u"--"_s, u"--a.vol"_s, u"--quiet"_s}
+        << u"--a.vol|--quiet|d|"_s;
+    QTest::newRow("--to twice") << QStringList{u"--extract"_s, u"a.vol"_s, u"--to"_s,
+                                               u"d"_s,         u"--to"_s,  u"e"_s}
+                                << u"--to needs one folder"_s;
+    QTest::newRow("--to last") << QStringList{u"--extract"_s, u"a.vol"_s, u"--to"_s}
+                               << u"--to needs one folder"_s;
+    QTest::newRow("--list with names") << QStringList{u"--list"_s, u"a.vol"_s, u"b.cs"_s}
+                                       << u"--list takes one archive and no object names"_s;
+    QTest::newRow("--to with --list") << QStringList{u"--list"_s, u"a.vol"_s, u"--to"_s, u"d"_s}
+                                      << u"--to only goes with --extract and --convert"_s;
+    QTest::newRow("only --quiet") << QStringList{u"--quiet"_s}
+                                  << u"no command given: use --list, --extract or --convert"_s;
+}
+
+void BatchModeTest::readsTheOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, parsed);
+    QVERIFY(BatchOptions::requested(arguments));
+    QVERIFY(!BatchOptions::requested({u"a.vol"_s, u"-x.vol"_s, u"my --x.vol"_s}));
+    const BatchOptions options = BatchOptions::parse(arguments);
+    const QStringList read{options.archive, options.names.join(u','), options.destFolder,
+                           options.quiet ? u"quiet"_s : QString()};
+    QCOMPARE(options.error.isEmpty() ? read.join(u'|') : options.error, parsed);
+}
+
+BatchModeTest::Run BatchModeTest::run(const QStringList& arguments)
+{
+    OwnedProgram batch(u"kadrillo"_s);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // No display at all: the mode must not need one.
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"WAYLAND_DISPLAY"_s);
+    environment.remove(u"QT_QPA_PLATFORM"_s);
+    if (!batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"), arguments, environment))
+        return {-1, {}, {batch.state()}};
+    if (const QString ended = batch.waitForExit(60000);
+        batch.isRunning() || batch.process().exitStatus() != QProcess::NormalExit)
+        return {-1, {}, {ended}};
+    const QString errors = QString::fromUtf8(batch.process().readAllStandardError());
+    return {batch.process().exitCode(), batch.process().readAllStandardOutput(),
+            errors.split(u'\n', Qt::SkipEmptyParts)};
+}
+
+std::unique_ptr<MainWindowRun> BatchModeTest::openInWindow(const QString& archive)
+{
+    auto window = std::make_unique<MainWindowRun>(ini());
+    window->window.Form_Load();
+    window->window.show();
+    window->fakes.files.willPick(archive);
+    window->window.mnuFileOpen_Click();
+    return window;
+}
+
+void BatchModeTest::runInWindow(MainWindowRun& window, const QString& command)
+{
+    auto* list = window.control<QListWidget>("lstList");
+    for (int row = 0; row < list->count(); ++row)
+        list->item(row)->setSelected(command == u"--extract"_s ||
+                                     list->item(row)->text().endsWith(u"bmp"_s, Qt::CaseInsensitive));
+    if (command == u"--extract"_s)
+        window.window.cmdExtract_Click();
+    else
+        window.window.cmdConvert_Click();
+}
+
+QMap<QString, QByteArray> BatchModeTest::files(const QString& folder)
+{
+    QMap<QString, QByteArray> found;
+    for (QDirIterator all(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); all.hasNext();) {
+        const QString path = all.next();
+        found.insert(QDir(folder).relativeFilePath(path), TestEnvironment::readFile(path));
+    }
+    return found;
+}
+
+void BatchModeTest::writesWhatTheWindowsWrite_data()
+{
+    QTest::addColumn<QString>("archive");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("failures"); // rows of the window's failure table
+    QTest::newRow("sample, extract all") << u"sample.vol"_s << u"--extract"_s << 0;
+    QTest::newRow("sample, convert the pictures") << u"sample.vol"_s << u"--convert"_s << 0;
+    QTest::newRow("hostile, extract all") << u"hostile.vol"_s << u"--extract"_s << 12;
+    QTest::newRow("hostile, convert the pictures") << u"hostile.vol"_s << u"--convert"_s << 0;
+}
+
+void BatchModeTest::writesWhatTheWindowsWrite()
+{
+    QFETCH(QString, archive);
+    QFETCH(QString, command);
+    QFETCH(int, failures);
+    archive = samples() + u'/' + archive;
+    {
+        const std::unique_ptr<MainWindowRun> window = openInWindow(archive);
+        QStringList failed;
+        window->fakes.dialogs.willAnswer([&failed](QDialog& table) { failed = failureRows(table); });
+        runInWindow(*window, command);
+        QVERIFY2(window->fakes.messages.texts().isEmpty(),
+                 qPrintable(window->fakes.messages.texts().join(u'\n')));
+        QCOMPARE(failed.size(), failures);
+        window->window.close();
+    }
+    const QString out = environment_.path() + u"/batch-out"_s;
+    const Run batch = run({command, archive, u"--to"_s, out});
+    QCOMPARE(batch.status, failures > 0 ? 1 : 0);
+    const QStringList failed = batch.errors.filter(QRegularExpression(u"^kadrillo: "_s));
+    QCOMPARE(failed.size(), failures);
+    const QMap<QString, QByteArray> written = files(out);
+    QCOMPARE(batch.errors.size() - failed.size(),
+             written.size() + failures); // a progress line each
+    QVERIFY(!written.isEmpty());
+    QCOMPARE(written, files(windowOut()));
+    // Nothing of the run is left in the working folder, nor a
+    // private folder beside it.
+    QCOMPARE(workFolders(), QStringList{QFileInfo(work()).fileName()});
+    QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+void BatchModeTest::exitStatusAndOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output");     // what stdout starts with
+    QTest::addColumn<QStringList>("errors"); // the program's lines on stderr
+    const QString sample = samples() + u"/sample.vol"_s;
+    const QString out = environment_.path() + u"/out"_s;
+    std::vector<VolEntry> entries;
+    std::string error;
+    VolArchive::read(sample.toStdString(), entries, error);
+    QString names;
+    for (const VolEntry& entry : entries)
+        names += QString::fromStdString(entry.name) + u'\n';
+    QTest::newRow("list") << QStringList{u"--list"_s, sample} << 0 << names << QStringList();
+    QTest::newRow("a missing object, quiet")
+        << QStringList{u"--quiet"_s, u"--extract"_s, sample, u"sky.bmp"_s, u"ghost.cs"_s, u"--to"_s, out} << 1
+        << QString() << QStringList{u"kadrillo: ghost.cs: not in the archive"_s};
+    QTest::newRow("a named object that is no picture")
+        << QStringList{u"--convert"_s, sample, u"notes.txt"_s, u"dot.bmp"_s, u"--to"_s, out} << 1 << QString()
+        << QStringList{u"kadrillo: notes.txt: not converted, because its name does not end in \"bmp\""_s,
+                       u"[2/2] dot.bmp"_s};
+    QTest::newRow("a missing archive")
+        << QStringList{u"--list"_s, environment_.path() + u"/gone.vol"_s} << 2 << QString()
+        << QStringList{u"kadrillo: Cannot find the volume file "_s + environment_.path() + u"/gone.vol."_s};
+    QTest::newRow("not an archive") << QStringList{u"--list"_s, ini()} << 2 << QString()
+                                    << QStringList{u"kadrillo: "_s + ini() +
+                                                   u": there is a problem with the vol file, "
+                                                   u"or it is not a "
+                                                   "valid vol file"_s};
+    const QString seeHelp = u"kadrillo: see kadrillo --help"_s;
+    QTest::newRow("a bad option") << QStringList{u"--list"_s, sample, u"--frob"_s} << 2 << QString()
+                                  << QStringList{u"kadrillo: unknown option --frob"_s, seeHelp};
+    QTest::newRow("no --to") << QStringList{u"--extract"_s, sample} << 2 << QString()
+                             << QStringList{u"kadrillo: --to DIR is missing"_s, seeHelp};
+    QTest::newRow("two commands") << QStringList{u"--list"_s, u"--convert"_s, sample} << 2 << QString()
+                                  << QStringList{
+                                         u"kadrillo: give only one of --list, --extract and --convert"_s,
+                                         seeHelp};
+    QTest::newRow("help wins") << QStringList{u"--list"_s, u"--help"_s} << 0 << u"Usage:\n"_s
+                               << QStringList();
+    QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"Kadrillo 1."_s << QStringList();
+}
+
+void BatchModeTest::exitStatusAndOutput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, output);
+    QFETCH(QStringList, errors);
+    const Run batch = run(arguments);
+    QVERIFY2(batch.status == status, qPrintable(batch.errors.join(u'\n')));
+    QVERIFY2(QString::fromUtf8(batch.output).startsWith(output), batch.output.constData());
+    // The tools' own complaints come through as well; these are
+    // the program's.
+    QCOMPARE(batch.errors.filter(QRegularExpression(u"^(kadrillo: |\\[)"_s)), errors);
+    if (arguments.contains(u"ghost.cs"_s))
+        QCOMPARE(files(environment_.path() + u"/out"_s).keys(), QStringList{u"sky.bmp"_s});
+}
+
+// As closing the window does: the tool run in hand is ended with its whole tree, the rest is not run,
+// and the working folder is emptied.
+void BatchModeTest::terminationSignalEndsTheRun()
+{
+    OwnedProgram batch(u"kadrillo"_s);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"KADRILLO_STANDIN_FAULT"_s, u"hang"_s);
+    QVERIFY2(batch.start(
+                 QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"),
+                 {u"--extract"_s, samples() + u"/sample.vol"_s, u"--to"_s, environment_.path() + u"/out"_s},
+                 environment),
+             qPrintable(batch.state()));
+    const QString hanging =
+        batch.waitUntil([&] { return batch.children().join(u' ').contains(u"extract.exe"_s); },
+                        u"the hanging extraction"_s, 30000);
+    QVERIFY2(hanging.isEmpty(), qPrintable(hanging));
+    batch.signal(SIGTERM);
+    QVERIFY2(batch.process().waitForFinished(30000), qPrintable(batch.state()));
+    QCOMPARE(batch.process().exitCode(), 1);
+    const QStringList errors =
+        QString::fromUtf8(batch.process().readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(errors.last(), u"kadrillo: stopped by a termination signal"_s);
+    QCOMPARE(errors.filter(u"because the run was stopped"_s).size(), 12);
+    QCOMPARE(batch.killLeftovers(), QStringList());
+    QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+// A second window and a command-line run each work in a private
+// folder beside the first window's, which keeps its archive copy,
+// listing and tools; the private folders go when their runs end.
+void BatchModeTest::twoProgramsAtOnce()
+{
+    const QString sample = samples() + u"/sample.vol"_s;
+    const std::unique_ptr<MainWindowRun> first = openInWindow(sample);
+    QCOMPARE(first->window.toolRunner().workFolder().path(), work());
+    QVERIFY(QFile::exists(work() + u'/' + QLatin1String(WorkFolderClaim::lockFileName)));
+    const QMap<QString, QByteArray> held = files(work());
+    QVERIFY(held.contains(u"results.dat"_s) && held.contains(u"temp.vol"_s));
+
+    {
+        const std::unique_ptr<MainWindowRun> second = openInWindow(samples() + u"/hostile.vol"_s);
+        const QString own = second->window.toolRunner().workFolder().path();
+        QCOMPARE(QFileInfo(own).path(), environment_.tempHome());
+        QVERIFY2(QFileInfo(own).fileName().startsWith(QFileInfo(work()).fileName() + u'-'), qPrintable(own));
+        QCOMPARE(second->control<QListWidget>("lstList")->count(), 20);
+        second->window.close();
+        QVERIFY(!QFileInfo::exists(own));
+    }
+    const Run batch = run({u"--extract"_s, samples() + u"/hostile.vol"_s, u"safe.cs"_s, u"--to"_s,
+                           environment_.path() + u"/out"_s});
+    QVERIFY2(batch.status == 0, qPrintable(batch.errors.join(u'\n')));
+    QCOMPARE(files(work()), held);
+    QCOMPARE(workFolders(), QStringList{QFileInfo(work()).fileName()});
+
+    // The first window's run goes on with its own files.
+    runInWindow(*first, u"--extract"_s);
+    QVERIFY2(first->fakes.messages.texts().isEmpty(), qPrintable(first->fakes.messages.texts().join(u'\n')));
+    QCOMPARE(files(windowOut()).size(), 13);
+    first->window.close();
+    QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+QTEST_MAIN(BatchModeTest)
+#include "tst_batchmode.moc"

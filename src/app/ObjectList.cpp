@@ -53,6 +53,7 @@ void ObjectList::fill(const QStringList& names)
 {
     clear();
     addItems(names);
+    names_ = names;
     hidden_.assign(names.size(), 0);
     keptAside_.assign(names.size(), 0);
     visibleCount_ = int(names.size());
@@ -66,7 +67,7 @@ void ObjectList::showOnly(const ObjectFilter& filter)
     RowRuns toSelect(model());
     RowRuns toDeselect(model());
     for (int row = 0; row < int(hidden_.size()); ++row) {
-        const bool hide = !filter.matches(item(row)->text());
+        const bool hide = !filter.matches(names_[row]);
         if (bool(hidden_[row]) == hide)
             continue;
         hidden_[row] = hide;

@@ -47,6 +47,7 @@ private:
 
     int handlingInput_ = 0;
     bool changed_ = false;
+    QStringList names_; // read back from the items, the names would cost more than the matching
     std::vector<char> hidden_;
     std::vector<char> keptAside_; // selected when it was hidden
     int visibleCount_ = 0;

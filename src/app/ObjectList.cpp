@@ -66,6 +66,8 @@ void ObjectList::showOnly(const ObjectFilter& filter)
         std::fill(selected.begin() + range.top(), selected.begin() + range.bottom() + 1, 1);
     RowRuns toSelect(model());
     RowRuns toDeselect(model());
+    // Each hidden or shown row asks for a repaint of the whole list; one at the end is enough.
+    setUpdatesEnabled(false);
     for (int row = 0; row < int(hidden_.size()); ++row) {
         const bool hide = !filter.matches(names_[row]);
         if (bool(hidden_[row]) == hide)
@@ -83,6 +85,7 @@ void ObjectList::showOnly(const ObjectFilter& filter)
             toSelect.add(row);
         }
     }
+    setUpdatesEnabled(true);
     // One change of the selection, so one click.
     asOneAction(
         [&] {

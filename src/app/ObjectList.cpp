@@ -112,16 +112,6 @@ int ObjectList::lastVisibleRow() const
     return -1;
 }
 
-void ObjectList::selectAll()
-{
-    RowRuns visible(model());
-    for (int row = 0; row < int(hidden_.size()); ++row) {
-        if (!hidden_[row])
-            visible.add(row);
-    }
-    selectionModel()->select(visible.selection(), QItemSelectionModel::Select);
-}
-
 template <typename Handling> void ObjectList::asOneAction(Handling handling, bool clickedRow)
 {
     ++handlingInput_;

@@ -23,8 +23,6 @@ public:
     int visibleCount() const { return visibleCount_; }
     // The last row that shows, or -1.
     int lastVisibleRow() const;
-    // Selects the rows that show, and no others.
-    void selectAll() override;
 
 signals:
     void clickRaised();

@@ -1,4 +1,5 @@
 #include "app/MainLayout.h"
+#include "app/ObjectFilter.h"
 #include "app/SelectionRules.h"
 #include "archive/ObjectName.h"
 #include "platform/BatchLine.h"
@@ -27,6 +28,8 @@ private slots:
     void objectNames();
     void objectKinds_data();
     void objectKinds();
+    void objectFilter_data();
+    void objectFilter();
 };
 
 void RulesTest::batchLine_data()
@@ -248,6 +251,35 @@ void RulesTest::objectKinds()
     QFETCH(ObjectName::Kind, kind);
     for (const QString& name : names)
         QVERIFY2(ObjectName::kindOf(name) == kind, qPrintable(name));
+}
+
+void RulesTest::objectFilter_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("empty shows all") << "" << "sky.bmp" << true;
+    QTest::newRow("substring, any case") << "KY.B" << "sky.bmp" << true;
+    QTest::newRow("substring missing") << "skies" << "sky.bmp" << false;
+    QTest::newRow("non-ASCII case") << "ÉTÉ" << "été.wav" << true;
+    QTest::newRow("star is a whole-name pattern") << "*.BMP" << "sky.bmp" << true;
+    QTest::newRow("star pattern, other ending") << "*.bmp" << "sky.bmp.cs" << false;
+    QTest::newRow("star at both ends") << "*y.b*" << "sky.bmp" << true;
+    QTest::newRow("question mark is one character") << "s?y.bmp" << "sky.bmp" << true;
+    QTest::newRow("question mark is not none") << "sky?.bmp" << "sky.bmp" << false;
+    QTest::newRow("stars in a row") << "**a**" << "a" << true;
+    QTest::newRow("star needs a step back") << "*ab*abc" << "xabyababc" << true;
+    QTest::newRow("brackets are plain") << "[1]*" << "[1]tank.bmp" << true;
+    QTest::newRow("brackets are not a class") << "[12]*" << "1tank.bmp" << false;
+    QTest::newRow("dot is plain in a pattern") << "a.?" << "abc" << false;
+}
+
+void RulesTest::objectFilter()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+    QFETCH(bool, shown);
+    QCOMPARE(ObjectFilter(typed).matches(name), shown);
 }
 
 QTEST_GUILESS_MAIN(RulesTest)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QListWidget>
+#include <vector>
+
+class ObjectFilter;
 
 // The object list. Like the list box it stands for, it raises one click for each user action on it
 // (a click on a row, the selected one included; a key that moves the current row or changes the
@@ -10,6 +13,16 @@ class ObjectList : public QListWidget {
 
 public:
     explicit ObjectList(QWidget* parent = nullptr);
+
+    // Replaces the rows; every row shows.
+    void fill(const QStringList& names);
+    // Hides the rows whose names the filter does not let through. Rows keep their place, so a row's
+    // number is still the object's place in the archive. A hidden row is never selected: it keeps
+    // its selection aside and gets it back when it shows again.
+    void showOnly(const ObjectFilter& filter);
+    int visibleCount() const { return visibleCount_; }
+    // The last row that shows, or -1.
+    int lastVisibleRow() const;
 
 signals:
     void clickRaised();
@@ -26,6 +39,14 @@ private:
     // Runs one input event's handling and raises at most one click for it.
     template <typename Handling> void asOneAction(Handling handling, bool clickedRow);
 
+    // The row made current when the current one is hidden, or when there is none while rows are
+    // selected: the first selected row, or none.
+    QModelIndex firstSelected(const std::vector<char>& selected) const;
+
     int handlingInput_ = 0;
     bool changed_ = false;
+    QStringList names_; // read back from the items, the names would cost more than the matching
+    std::vector<char> hidden_;
+    std::vector<char> keptAside_; // selected when it was hidden
+    int visibleCount_ = 0;
 };

@@ -1,12 +1,15 @@
 #include "app/ObjectPane.h"
 
+#include "app/ObjectFilter.h"
 #include "app/ObjectList.h"
 #include "platform/Twips.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -32,8 +35,16 @@ ObjectPane::ObjectPane(QWidget* parent)
     lstList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstList->setUniformItemSizes(true);
     lstList->setSortingEnabled(false);
-    Twips::place(lstList, 0, 240, 2415, 3960);
+    Twips::place(lstList, 0, 615, 2415, 3585);
     Label1->setBuddy(lstList);
+    filterBox = new QLineEdit(this);
+    filterBox->setObjectName(QStringLiteral("filterBox"));
+    filterBox->setAccessibleName(tr("Filter"));
+    filterBox->setPlaceholderText(tr("Filter"));
+    filterBox->setToolTip(tr("Show only the objects whose names hold this text, or match it with * and ? "
+                             "(Ctrl+F; Escape clears)"));
+    Twips::place(filterBox, 0, 240, 2415, 330);
+    setTabOrder(filterBox, lstList);
 
     cmdSelect = command(this, "cmdSelect", tr("Select All"), 2640, 240);
     cmdNone = command(this, "cmdNone", tr("Select None"), 2640, 840);
@@ -53,13 +64,21 @@ ObjectPane::ObjectPane(QWidget* parent)
     lstList->installEventFilter(this);
     connect(cmdSelect, &QPushButton::clicked, this, &ObjectPane::cmdSelect_Click);
     connect(cmdNone, &QPushButton::clicked, this, &ObjectPane::cmdNone_Click);
+    connect(filterBox, &QLineEdit::textChanged, this, &ObjectPane::applyFilter);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, filterBox, [this] {
+        filterBox->setFocus(Qt::ShortcutFocusReason);
+        filterBox->selectAll();
+    });
+    auto* clear = new QShortcut(QKeySequence(Qt::Key_Escape), filterBox);
+    clear->setContext(Qt::WidgetShortcut);
+    connect(clear, &QShortcut::activated, filterBox, &QLineEdit::clear);
 }
 
 SelectionRules::Selection ObjectPane::selection() const
 {
     SelectionRules::Selection selection;
     selection.selectedCount = int(lstList->selectionModel()->selectedRows().size());
-    selection.rowCount = lstList->count();
+    selection.rowCount = lstList->visibleCount();
     selection.hasCurrentRow = lstList->currentRow() >= 0;
     if (selection.hasCurrentRow)
         selection.currentName = lstList->currentItem()->text();
@@ -82,8 +101,8 @@ void ObjectPane::applyCommands(const SelectionRules::Commands& commands)
 void ObjectPane::showNames(const QStringList& names)
 {
     const QSignalBlocker quiet(lstList);
-    lstList->clear();
-    lstList->addItems(names);
+    lstList->fill(names);
+    lstList->showOnly(ObjectFilter(filterBox->text()));
 }
 
 void ObjectPane::markListed(int rows)
@@ -117,12 +136,24 @@ bool ObjectPane::eventFilter(QObject* watched, QEvent* event)
     return QFrame::eventFilter(watched, event);
 }
 
+// A filter that hides or shows rows without changing the selection still changes whether there is
+// anything left for Select All.
+void ObjectPane::applyFilter()
+{
+    lstList->showOnly(ObjectFilter(filterBox->text()));
+    if (lstList->count() > 0) {
+        const SelectionRules::Selection now = selection();
+        cmdSelect->setEnabled(now.selectedCount < now.rowCount);
+    }
+}
+
 void ObjectPane::cmdSelect_Click()
 {
-    if (lstList->count() == 0)
+    const int last = lstList->lastVisibleRow();
+    if (last < 0)
         return;
     // Marking every row ends, as it always has, with the last row current.
-    lstList->selectionModel()->setCurrentIndex(lstList->model()->index(lstList->count() - 1, 0),
+    lstList->selectionModel()->setCurrentIndex(lstList->model()->index(last, 0),
                                                QItemSelectionModel::NoUpdate);
     lstList->selectAll();
 }

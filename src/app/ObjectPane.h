@@ -6,6 +6,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class ObjectList;
 class QPushButton;
 
@@ -21,7 +22,8 @@ public:
     SelectionRules::Selection selection() const;
     // Sets the pane's commands and the selected count as the rules say.
     void applyCommands(const SelectionRules::Commands& commands);
-    // Fills the list; filling is not a selection by the user, so no click is raised.
+    // Fills the list, filtered as the filter box says; filling is not a selection by the user, so no
+    // click is raised.
     void showNames(const QStringList& names);
     // A listing with rows: its counts, with Select All and Select None available.
     void markListed(int rows);
@@ -29,6 +31,7 @@ public:
     QList<int> selectedRows() const;
 
     QLabel* Label1;
+    QLineEdit* filterBox;
     ObjectList* lstList;
     QPushButton* cmdSelect;
     QPushButton* cmdNone;
@@ -46,6 +49,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void applyFilter();
     void cmdSelect_Click();
     void cmdNone_Click();
 };

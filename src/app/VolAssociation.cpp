@@ -1,6 +1,7 @@
 #include "app/VolAssociation.h"
 
 #include "platform/FileAssociation.h"
+#include "platform/MessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,4 +19,15 @@ QString RegisterVolAssociation()
     association.programPath = QCoreApplication::applicationFilePath();
     association.iconSvg = icon.readAll();
     return association.install();
+}
+
+void AssociateVolFiles(QWidget* window, MessageBoxes& messages)
+{
+    const QString error = RegisterVolAssociation();
+    if (!error.isEmpty())
+        messages.show(window, MessageBoxes::programTitle(),
+                      QCoreApplication::translate(
+                          "frmMain", "Kadrillo could not make itself the program for .vol files.\n\n%1")
+                          .arg(error),
+                      MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
 }

@@ -9,6 +9,7 @@
 #include "app/ObjectPane.h"
 #include "app/OpenDialog.h"
 #include "app/PreviewMenus.h"
+#include "app/RecentArchives.h"
 #include "app/TabStrip.h"
 #include "app/VolAssociation.h"
 #include "app/frmAbout.h"
@@ -17,7 +18,6 @@
 #include "archive/frmExtract.h"
 #include "archive/frmGetList.h"
 #include "picture/frmConvert.h"
-#include "platform/MessageBoxes.h"
 #include "platform/SystemMenu.h"
 #include "platform/Twips.h"
 #include "preview/PreviewCommand.h"
@@ -43,6 +43,7 @@ frmMain::frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWid
           [this] { return currentObjectName(); }, this))
     , innerArea_(new MainArea(this))
     , menus_(new MainMenuBar(this))
+    , recent_(new RecentArchives(store, *menus_, this))
     , Toolbar1(innerArea_->Toolbar1)
     , StatusBar1(innerArea_->StatusBar1)
     , TabStrip1(innerArea_->TabStrip1)
@@ -87,6 +88,8 @@ void frmMain::connectMenus()
     connect(menus_->mnuFileExtract, &QAction::triggered, this, &frmMain::cmdExtract_Click);
     connect(menus_->mnuFilePreview, &QAction::triggered, this, &frmMain::cmdPreview_Click);
     connect(menus_->mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(recent_, &RecentArchives::openRequested, this,
+            [this](const QString& path) { openArchives({path}); });
     connect(menus_->mnuToolsAcioate, &QAction::triggered, this, &frmMain::mnuToolsAcioate_Click);
     connect(menus_->mnuToolsOptions, &QAction::triggered, this, &frmMain::mnuToolsOptions_Click);
     connect(menus_->mnuHelpAbout, &QAction::triggered, this, [this] {
@@ -167,6 +170,7 @@ void frmMain::Form_Unload()
         if (*window)
             (*window)->close();
     }
+    recent_->save();
     lifecycle_.shutDown();
 }
 
@@ -233,6 +237,7 @@ bool frmMain::AddVol(const QString& path, const QString& title)
     }
     QTabBar* tabs = TabStrip1->tabBar();
     tabs->addTab(title);
+    recent_->add(path);
     tabs->setCurrentIndex(state_.Vols.CurrentVol - 1);
     setListingCommandsEnabled(true);
     return true;
@@ -390,10 +395,5 @@ void frmMain::mnuToolsOptions_Click()
 
 void frmMain::mnuToolsAcioate_Click()
 {
-    const QString error = RegisterVolAssociation();
-    if (!error.isEmpty())
-        seams_.messages.show(
-            this, MessageBoxes::programTitle(),
-            tr("Kadrillo could not make itself the program for .vol files.\n\n%1").arg(error),
-            MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Exclamation);
+    AssociateVolFiles(this, seams_.messages);
 }

@@ -14,6 +14,7 @@ class MainStatusBar;
 class MainToolBar;
 class ObjectPane;
 class PreviewCommand;
+class RecentArchives;
 class SettingsStore;
 class TabStrip;
 class ToolRunner;
@@ -93,6 +94,7 @@ private:
 
     MainArea* innerArea_;
     MainMenuBar* menus_;
+    RecentArchives* recent_;
     MainToolBar* Toolbar1;
     MainStatusBar* StatusBar1;
     TabStrip* TabStrip1;

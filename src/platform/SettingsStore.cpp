@@ -21,9 +21,14 @@ SettingsStore::~SettingsStore() = default;
 
 std::optional<QString> SettingsStore::read(const QString& key) const
 {
+    return value(group + QLatin1Char('/') + key);
+}
+
+std::optional<QString> SettingsStore::value(const QString& fullKey) const
+{
     if (settings_->status() != QSettings::NoError)
         return std::nullopt;
-    const QVariant value = settings_->value(group + QLatin1Char('/') + key);
+    const QVariant value = settings_->value(fullKey);
     if (!value.isValid())
         return std::nullopt;
     // An unquoted comma in a hand-edited file makes QSettings split the text into a list.
@@ -35,6 +40,26 @@ std::optional<QString> SettingsStore::read(const QString& key) const
 void SettingsStore::write(const QString& key, const QString& value)
 {
     settings_->setValue(group + QLatin1Char('/') + key, value);
+}
+
+QStringList SettingsStore::readList(const QString& listGroup, const QString& prefix) const
+{
+    QStringList values;
+    for (int number = 1;; ++number) {
+        const std::optional<QString> entry =
+            value(listGroup + QLatin1Char('/') + prefix + QString::number(number));
+        if (!entry)
+            return values;
+        values.append(*entry);
+    }
+}
+
+void SettingsStore::writeList(const QString& listGroup, const QString& prefix, const QStringList& values)
+{
+    settings_->remove(listGroup);
+    for (qsizetype index = 0; index < values.size(); ++index)
+        settings_->setValue(listGroup + QLatin1Char('/') + prefix + QString::number(index + 1),
+                            values[index]);
 }
 
 bool SettingsStore::flush()

@@ -2,10 +2,12 @@
 
 #include <QSettings>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
-// The per-user settings store: one INI file, group "Settings", one text value per key.
+// The per-user settings store: one INI file, group "Settings", one text value per key; lists in
+// groups of their own.
 class SettingsStore {
 public:
     SettingsStore();
@@ -14,10 +16,15 @@ public:
 
     std::optional<QString> read(const QString& key) const;
     void write(const QString& key, const QString& value);
+    // A list kept in a group of its own, one numbered key per entry ("<prefix>1", "<prefix>2", ...).
+    QStringList readList(const QString& listGroup, const QString& prefix) const;
+    void writeList(const QString& listGroup, const QString& prefix, const QStringList& values);
     // Writes pending values to disk; false when the file could not be written.
     bool flush();
     QString fileName() const;
 
 private:
+    std::optional<QString> value(const QString& fullKey) const;
+
     std::unique_ptr<QSettings> settings_;
 };

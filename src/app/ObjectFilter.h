@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// Which object names the filter box lets through: without regard to case, any name that holds the
+// text, or, when the text holds `*` or `?`, any whole name that the wildcard pattern matches.
+class ObjectFilter {
+public:
+    explicit ObjectFilter(const QString& text = QString());
+
+    // An empty filter lets every name through.
+    bool isEmpty() const { return text_.isEmpty(); }
+    bool matches(QStringView name) const;
+
+private:
+    bool wildcardMatches(QStringView name) const;
+
+    QString text_; // case-folded
+    bool wildcard_ = false;
+};

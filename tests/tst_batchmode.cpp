@@ -65,10 +65,7 @@ private:
 void BatchModeTest::initTestCase()
 {
     QApplication::setQuitOnLastWindowClosed(false);
-    OwnedProgram maker(u"make-sample-vol"_s);
-    QVERIFY2(maker.start(QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol"), {samples(), u"--hostile"_s}),
-             qPrintable(maker.state()));
-    const QString made = maker.waitForExit(30000);
+    const QString made = TestEnvironment::makeSamples(samples(), {u"--hostile"_s});
     QVERIFY2(made.isEmpty(), qPrintable(made));
 }
 

@@ -3,7 +3,6 @@
 #include "archive/ToolRunner.h"
 #include "support/FailureRows.h"
 #include "support/MainWindowRun.h"
-#include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -80,11 +79,7 @@ bool isGone(qint64 pid)
 void BatchRunsTest::initTestCase()
 {
     QApplication::setQuitOnLastWindowClosed(false);
-    OwnedProgram maker(u"make-sample-vol"_s);
-    QVERIFY2(maker.start(QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol"),
-                         {environment_.path() + u"/sample"_s}),
-             qPrintable(maker.state()));
-    const QString made = maker.waitForExit(30000);
+    const QString made = TestEnvironment::makeSamples(environment_.path() + u"/sample"_s);
     QVERIFY2(made.isEmpty(), qPrintable(made));
 }
 

@@ -111,8 +111,7 @@ private:
 
 void EndToEndTest::initTestCase()
 {
-    QCOMPARE(runToEnd(QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol"), {samples(), u"--hostile"_s}),
-             QString());
+    QCOMPARE(TestEnvironment::makeSamples(samples(), {u"--hostile"_s}), QString());
 }
 
 void EndToEndTest::cleanup()

@@ -1,6 +1,5 @@
 #include "VolArchive.h"
 #include "support/MainWindowRun.h"
-#include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -47,10 +46,7 @@ private:
 void FilterTest::initTestCase()
 {
     QApplication::setQuitOnLastWindowClosed(false);
-    OwnedProgram maker(u"make-sample-vol"_s);
-    QVERIFY2(maker.start(QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol"), {environment_.path()}),
-             qPrintable(maker.state()));
-    const QString made = maker.waitForExit(30000);
+    const QString made = TestEnvironment::makeSamples(environment_.path());
     QVERIFY2(made.isEmpty(), qPrintable(made));
     std::string error;
     QVERIFY2(VolArchive::read((environment_.path() + u"/sample.vol"_s).toStdString(), sampleEntries_, error),

@@ -7,7 +7,6 @@
 #include "preview/frmSound.h"
 #include "support/FailureRows.h"
 #include "support/MainWindowRun.h"
-#include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -67,11 +66,7 @@ private:
 void ObjectListTest::initTestCase()
 {
     QApplication::setQuitOnLastWindowClosed(false);
-    OwnedProgram maker(u"make-sample-vol"_s);
-    QVERIFY2(maker.start(QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol"),
-                         {environment_.path() + u"/sample"_s}),
-             qPrintable(maker.state()));
-    const QString made = maker.waitForExit(30000);
+    const QString made = TestEnvironment::makeSamples(environment_.path() + u"/sample"_s);
     QVERIFY2(made.isEmpty(), qPrintable(made));
     std::string error;
     QVERIFY2(VolArchive::read(sample().toStdString(), sampleEntries_, error), error.c_str());

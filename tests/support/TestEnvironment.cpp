@@ -1,5 +1,7 @@
 #include "support/TestEnvironment.h"
 
+#include "support/OwnedProgram.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,4 +34,12 @@ QByteArray TestEnvironment::readFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString TestEnvironment::makeSamples(const QString& folder, const QStringList& options)
+{
+    OwnedProgram maker(QStringLiteral("make-sample-vol"));
+    if (!maker.start(QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol"), QStringList{folder} + options))
+        return maker.state();
+    return maker.waitForExit(30000);
 }

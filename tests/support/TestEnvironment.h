@@ -17,6 +17,8 @@ public:
     // Writes an executable stand-in file with the given bytes (a script, or an "MZ" header).
     static void writeFile(const QString& path, const QByteArray& bytes, bool executable = false);
     static QByteArray readFile(const QString& path);
+    // Writes the sample archives into `folder` with make-sample-vol: empty, or why it failed.
+    static QString makeSamples(const QString& folder, const QStringList& options = {});
 
 private:
     QTemporaryDir root_;

@@ -1,4 +1,7 @@
 #include "archive/ToolRunner.h"
+#include "archive/VolTable.h"
+#include "picture/ArchivePalettes.h"
+#include "picture/ConversionJob.h"
 #include "picture/PaletteCodec.h"
 #include "picture/PaletteExtraction.h"
 #include "picture/PaletteListCodec.h"
@@ -30,6 +33,7 @@ private slots:
     void refusesListsItCannotRead();
     void writtenPaletteIsFoundByNumber();
     void extractorStepsAndWrites();
+    void archiveListsFillTheGaps();
 
 private:
     TestEnvironment environment_;
@@ -163,11 +167,55 @@ void PalettesTest::extractorStepsAndWrites()
     QVERIFY(QFile::exists(dest + u"/7.pal"_s));
     QVERIFY(messages.shown().isEmpty());
 
+
     TestEnvironment::writeFile(runner.workFolder().paletteList(), ppl(1, {4}));
     QCOMPARE(window.load(u"one.ppl"_s), QString());
     QCOMPARE(state(), u"Palette 1 of 1 4 00"_s);
     TestEnvironment::writeFile(runner.workFolder().paletteList(), ppl(2, {4}));
     QVERIFY(window.load(u"cut.ppl"_s).contains(u"2 palettes need"_s));
+}
+
+// A picture whose number no palette file has takes that palette from a list of its archive, with
+// the colours Extract writes for it; once read, a list is remembered until the archive is listed again.
+void PalettesTest::archiveListsFillTheGaps()
+{
+    const QString samples = environment_.path() + u"/samples"_s;
+    QVERIFY2(TestEnvironment::makeSamples(samples).isEmpty(), "make-sample-vol failed");
+    const WorkFolder work(environment_.path() + u"/archive-work"_s);
+    QVERIFY(QDir().mkpath(work.path()) &&
+            QFile::copy(KADRILLO_STANDIN_DIR "/extract.exe"_L1, work.extractTool()));
+    ToolRunner runner;
+    runner.setWorkFolder(work);
+    VolRecord vol{u"sample.vol"_s, samples + u"/sample.vol"_s, {u"sky.bmp"_s, u"logo.bmp"_s, u"gui.ppl"_s}};
+    vol.markListed();
+    ArchivePalettes lists;
+    const PaletteSearch search{environment_.path() + u"/no-palettes"_s, samples + u"/base.pal"_s, true,
+                               lists.source(runner, vol)};
+    PictureState pictures;
+    const QString out = environment_.path() + u"/archive-out"_s;
+    ConversionJob job(runner, pictures, out, {work, true, search}, [](auto&) { return false; });
+    QVERIFY2(job.begin(vol.FilePath), qPrintable(job.error()));
+    QCOMPARE(job.convert(u"sky.bmp"_s).outcome, ConversionJob::Outcome::Written);  // palette 2
+    QCOMPARE(job.convert(u"logo.bmp"_s).outcome, ConversionJob::Outcome::Written); // -3: in no list
+
+    const QString extracted = environment_.path() + u"/extracted"_s;
+    const PaletteListCodec::Decoded gui =
+        PaletteListCodec::decode(TestEnvironment::readFile(work.paletteList()));
+    QCOMPARE(PaletteExtraction::writeAll(extracted, {}, gui.palettes).written,
+             (QStringList{u"1.pal"_s, u"2.pal"_s, u"7.pal"_s}));
+    const auto colourTable = [&out](const QString& name) {
+        return TestEnvironment::readFile(out + u'/' + name).mid(54, 1024);
+    };
+    const QByteArray two = TestEnvironment::readFile(extracted + u"/2.pal"_s).mid(24);
+    QCOMPARE(colourTable(u"sky.bmp"_s), two);
+    QVERIFY(two.at(3) == '\xff' && two.at(1023) == 0); // entries of both forms
+    QCOMPARE(colourTable(u"logo.bmp"_s), TestEnvironment::readFile(samples + u"/base.pal"_s).mid(24));
+
+    // Remembered: found with no tool to extract the list again, until a new listing.
+    QVERIFY(QFile::remove(work.extractTool()));
+    QCOMPARE(lists.find(runner, vol, 7), gui.palettes.at(2).Colors);
+    vol.markListed();
+    QVERIFY(!lists.find(runner, vol, 7));
 }
 
 QTEST_MAIN(PalettesTest)

@@ -3,6 +3,8 @@
 #include "archive/ArchiveListing.h"
 #include "archive/ExtractionJob.h"
 #include "archive/ResultsFile.h"
+#include "archive/VolTable.h"
+#include "picture/ArchivePalettes.h"
 #include "picture/ConversionJob.h"
 #include "picture/Palettes.h"
 #include "platform/FileSystem.h"
@@ -71,7 +73,7 @@ int BatchMode::runCommand()
         extract(chosen(listing.names));
         break;
     case BatchOptions::Command::Convert:
-        convert(chosen(listing.names));
+        convert(chosen(listing.names), listing.names);
         break;
     case BatchOptions::Command::Help:
     case BatchOptions::Command::Version:
@@ -190,13 +192,18 @@ void BatchMode::extract(const QStringList& names)
     }
 }
 
-void BatchMode::convert(const QStringList& names)
+void BatchMode::convert(const QStringList& names, const QStringList& listed)
 {
     const auto declined = [](const PictureMessage&) {
         return false;
     };
-    ConversionJob job(runner_, pictures_, QFileInfo(options_.destFolder).absoluteFilePath(),
-                      settings_.conversionOptions(runner_.workFolder()), declined);
+    VolRecord vol{QFileInfo(options_.archive).fileName(), options_.archive, listed};
+    vol.markListed();
+    ArchivePalettes paletteLists;
+    PictureConversion::Options conversion = settings_.conversionOptions(runner_.workFolder());
+    conversion.search.inArchive = paletteLists.source(runner_, vol);
+    ConversionJob job(runner_, pictures_, QFileInfo(options_.destFolder).absoluteFilePath(), conversion,
+                      declined);
     if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
         console_.fail(job.error());
         return;

@@ -38,7 +38,8 @@ private:
     // The listed objects the command works on; named ones missing from the listing are failures.
     QStringList chosen(const QStringList& listed);
     void extract(const QStringList& names);
-    void convert(const QStringList& names);
+    // `listed`: every object of the archive, whose palette lists the palette search may read.
+    void convert(const QStringList& names, const QStringList& listed);
     // Every object from `from` on was not done, because the run stopped.
     void failRest(const QStringList& names, qsizetype from, const QString& reason);
     void finish();

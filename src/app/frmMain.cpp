@@ -360,8 +360,7 @@ void frmMain::cmdPreview_Click()
     const VolRecord* vol = state_.Vols.current();
     if (!vol || currentObjectName().isEmpty() || runner_->isBusy())
         return;
-    previews_->preview({vol->FilePath, currentObjectName(),
-                        state_.settings.conversionOptions(runner_->workFolder()),
+    previews_->preview({vol->FilePath, currentObjectName(), state_.conversionOptions(*runner_, *vol),
                         state_.settings.ResizeToFit});
 }
 
@@ -379,10 +378,8 @@ void frmMain::cmdConvert_Click()
     if (!vol || rows.isEmpty() || runner_->isBusy())
         return;
     StatusBar1->setText(tr("Converting Picture Files"));
-    frmConvert window(
-        this,
-        {*vol, rows, state_.settings.DestPath, state_.settings.conversionOptions(runner_->workFolder())},
-        *runner_, state_.Picture, seams_);
+    frmConvert window(this, {*vol, rows, state_.settings.DestPath, state_.conversionOptions(*runner_, *vol)},
+                      *runner_, state_.Picture, seams_);
     window.exec();
     StatusBar1->setText(QString());
 }

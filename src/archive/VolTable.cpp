@@ -1,5 +1,12 @@
 #include "archive/VolTable.h"
 
+void VolRecord::markListed()
+{
+    static quint64 listings = 0;
+    Listed = true;
+    ListingId = ++listings;
+}
+
 int VolTable::AddVol(const QString& path, const QString& title)
 {
     if (VolCount() >= maximumCount)

@@ -10,6 +10,10 @@ struct VolRecord {
     QString FilePath;
     QStringList ObjectNames;
     bool Listed = false;
+    // Differs after each listing, so that what was read from the archive before is read afresh.
+    quint64 ListingId = 0;
+
+    void markListed();
 };
 
 // The opened archives, numbered from 1 in the order of their tabs; none is ever removed.

@@ -35,7 +35,7 @@ void frmGetList::work()
     } else if (!listNames()) {
         return;
     }
-    vol_.Listed = true;
+    vol_.markListed();
 }
 
 bool frmGetList::listNames()

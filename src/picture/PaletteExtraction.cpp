@@ -29,4 +29,18 @@ QString write(const QString& folder, const QByteArray& header, const PaletteList
     return {};
 }
 
+Summary writeAll(const QString& folder, const QByteArray& header,
+                 const QList<PaletteListCodec::PplPalette>& palettes)
+{
+    Summary summary;
+    for (const PaletteListCodec::PplPalette& palette : palettes) {
+        const QString error = write(folder, header, palette);
+        if (error.isEmpty())
+            summary.written.append(PaletteListCodec::fileName(palette));
+        else if (!summary.failures.contains(error))
+            summary.failures.append(error);
+    }
+    return summary;
+}
+
 } // namespace PaletteExtraction

@@ -3,6 +3,7 @@
 #include "picture/PaletteListCodec.h"
 
 #include <QString>
+#include <QStringList>
 
 // Where the palette extractor writes a palette of a list, and the writing.
 namespace PaletteExtraction {
@@ -16,5 +17,14 @@ QString folderFor(const QString& targetFolder, const QString& listName, bool add
 // file of that name; the header is the last palette file's (24 zero bytes when none was read).
 // Why it could not, or an empty text.
 QString write(const QString& folder, const QByteArray& header, const PaletteListCodec::PplPalette& palette);
+
+struct Summary {
+    QStringList written;  // the names of the files written, in list order
+    QStringList failures; // why palettes were not written, each reason once
+};
+
+// write() for every palette of a list, in order: a later palette of the same number replaces the file.
+Summary writeAll(const QString& folder, const QByteArray& header,
+                 const QList<PaletteListCodec::PplPalette>& palettes);
 
 } // namespace PaletteExtraction

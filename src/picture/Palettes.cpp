@@ -57,8 +57,14 @@ QString Palettes::fileNameFor(int index)
 
 QString Palettes::fileFor(int index, const PaletteSearch& search)
 {
+    const QString found = numberedFile(index, search);
+    return found.isEmpty() ? search.defaultPalette : found;
+}
+
+QString Palettes::numberedFile(int index, const PaletteSearch& search)
+{
     if (index == 0)
-        return search.defaultPalette;
+        return {};
     const QString name = fileNameFor(index);
     const QString inFolder = search.palettePath + QDir::separator() + name;
     if (FileSystem::fileExists(inFolder))
@@ -72,11 +78,19 @@ QString Palettes::fileFor(int index, const PaletteSearch& search)
                 return candidate;
         }
     }
-    return search.defaultPalette;
+    return {};
 }
 
 std::optional<PictureMessage> Palettes::FindPalette(int index, const PaletteSearch& search)
 {
-    state_.PaletteFile = fileFor(index, search);
+    const QString found = numberedFile(index, search);
+    if (found.isEmpty() && index != 0 && search.inArchive) {
+        if (const std::optional<Palette> listed = search.inArchive(index)) {
+            state_.CurrentPalette = *listed;
+            state_.PaletteFile.clear(); // no file holds it
+            return std::nullopt;
+        }
+    }
+    state_.PaletteFile = found.isEmpty() ? search.defaultPalette : found;
     return ReadPalette();
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "picture/PaletteEntry.h"
 #include "picture/PictureMessage.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 struct PictureState;
@@ -12,6 +14,8 @@ struct PaletteSearch {
     QString palettePath;
     QString defaultPalette;
     bool searchSubfolders = true;
+    // The palette numbered so in the open archive's palette lists, asked when no file has that number.
+    std::function<std::optional<Palette>(int number)> inArchive{};
 };
 
 // Reads, writes and finds palette files for the shared palette state. Each step returns nothing
@@ -26,12 +30,15 @@ public:
     [[nodiscard]] std::optional<PictureMessage> WritePalette();
     // Makes the palette for `index` current: the default palette for 0, else the first "n.pal"
     // found in the palette folder, then in its direct subfolders in the order the file system
-    // lists them, else the default palette.
+    // lists them, then the archive's palette numbered n, else the default palette.
     [[nodiscard]] std::optional<PictureMessage> FindPalette(int index, const PaletteSearch& search);
 
     static QString fileNameFor(int index);
     static QString fileFor(int index, const PaletteSearch& search);
 
 private:
+    // The numbered file fileFor() finds; empty when there is none.
+    static QString numberedFile(int index, const PaletteSearch& search);
+
     PictureState& state_;
 };

@@ -167,6 +167,31 @@ void PalettesTest::extractorStepsAndWrites()
     QVERIFY(QFile::exists(dest + u"/7.pal"_s));
     QVERIFY(messages.shown().isEmpty());
 
+    // Extract All writes each palette as Extract writes the one shown, and says so once.
+    window.chkAdd->click();
+    window.optPal->click();
+    window.cmdPrev->click();
+    window.cmdPrev->click();
+    for (int shown = 0; shown < 3; ++shown) {
+        window.cmdExtract->click();
+        window.cmdNext->click();
+    }
+    window.optDest->click();
+    window.cmdExtractAll->click();
+    for (const QString& name : {u"1.pal"_s, u"2.pal"_s, u"7.pal"_s})
+        QCOMPARE(TestEnvironment::readFile(dest + u"/moved/"_s + name),
+                 TestEnvironment::readFile(pal + u"/moved/"_s + name));
+    QCOMPARE(messages.texts(),
+             QStringList{u"3 of 3 palettes written to "_s + dest + u"/moved:\n1.pal, 2.pal, 7.pal."_s});
+    QCOMPARE(messages.shown().last().icon, MessageBoxes::Icon::Information);
+    TestEnvironment::writeFile(dest + u"/blocked"_s, "file");
+    current = u"blocked.ppl"_s;
+    window.cmdExtractAll->click();
+    QCOMPARE(messages.texts().last(), u"0 of 3 palettes written to "_s + dest +
+                                          u"/blocked.\n\nNot written:\nThe folder "_s + dest +
+                                          u"/blocked cannot be created."_s);
+    QCOMPARE(messages.shown().last().icon, MessageBoxes::Icon::Exclamation);
+    messages.clear();
 
     TestEnvironment::writeFile(runner.workFolder().paletteList(), ppl(1, {4}));
     QCOMPARE(window.load(u"one.ppl"_s), QString());

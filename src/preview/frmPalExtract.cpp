@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,14 +51,24 @@ frmPalExtract::frmPalExtract(const Settings& settings, const PictureState& pictu
     optDest =
         Twips::create<QRadioButton>(this, "optDest", tr("Destination Directory"), 4200, 1860, 2295, 300);
     chkAdd = Twips::create<QCheckBox>(this, "chkAdd", tr("&Add PPL name"), 4200, 2280, 2295, 300);
+    cmdExtractAll =
+        Twips::create<QPushButton>(this, "cmdExtractAll", tr("Extract A&ll"), 4200, 3720, 1215, 375);
+    cmdExtractAll->setAccessibleName(tr("Extract all palettes"));
     cmdExtract = Twips::create<QPushButton>(this, "cmdExtract", tr("&Extract"), 4200, 4200, 1215, 375);
     cmdOK = Twips::create<QPushButton>(this, "cmdOK", tr("OK"), 4200, 4680, 1215, 375);
-    Twips::fitCaptions(
-        {heading, lblName, lblStatus, index, target, optPal, optDest, chkAdd, cmdExtract, cmdOK});
+    Twips::fitCaptions({heading, lblName, lblStatus, index, target, optPal, optDest, chkAdd, cmdExtractAll,
+                        cmdExtract, cmdOK});
     cmdPrev->setEnabled(false);
     cmdNext->setEnabled(false);
-    cmdExtract->setEnabled(false);
+    setExtractEnabled(false);
 
+    connectControls();
+    chkAdd->setChecked(settings_.addPpl);
+    optDest->click();
+}
+
+void frmPalExtract::connectControls()
+{
     connect(optPal, &QRadioButton::clicked, this, [this] { TargetFolder = settings_.palettePath; });
     connect(optDest, &QRadioButton::clicked, this, [this] { TargetFolder = settings_.destPath; });
     connect(chkAdd, &QCheckBox::toggled, this, [this](bool checked) { settings_.addPpl = checked; });
@@ -70,10 +81,8 @@ frmPalExtract::frmPalExtract(const Settings& settings, const PictureState& pictu
         showPalette();
     });
     connect(cmdExtract, &QPushButton::clicked, this, &frmPalExtract::cmdExtract_Click);
+    connect(cmdExtractAll, &QPushButton::clicked, this, &frmPalExtract::extractAll);
     connect(cmdOK, &QPushButton::clicked, this, &QWidget::close);
-
-    chkAdd->setChecked(settings_.addPpl);
-    optDest->click();
 }
 
 QString frmPalExtract::load(const QString& listName)
@@ -86,7 +95,7 @@ QString frmPalExtract::load(const QString& listName)
         return list.error;
     PplPalettes = list.palettes;
     CurrentIndex = 0;
-    cmdExtract->setEnabled(true);
+    setExtractEnabled(true);
     showPalette();
     lblName->setText(listName);
     return {};
@@ -110,13 +119,41 @@ void frmPalExtract::showPalette()
 // The list's name is read from the main window now: its selection may have moved since the load.
 void frmPalExtract::cmdExtract_Click()
 {
-    cmdExtract->setEnabled(false);
+    setExtractEnabled(false);
     const QString folder = PaletteExtraction::folderFor(TargetFolder, currentName_(), settings_.addPpl);
     const QString error =
         PaletteExtraction::write(folder, pictures_.PaletteHeader, PplPalettes.at(CurrentIndex));
     if (!error.isEmpty())
         messages_.warn(this, error);
-    cmdExtract->setEnabled(true);
+    setExtractEnabled(true);
+}
+
+void frmPalExtract::extractAll()
+{
+    setExtractEnabled(false);
+    const QString folder = PaletteExtraction::folderFor(TargetFolder, currentName_(), settings_.addPpl);
+    const PaletteExtraction::Summary summary =
+        PaletteExtraction::writeAll(folder, pictures_.PaletteHeader, PplPalettes);
+    QString text = tr("%1 of %2 palettes written to %3")
+                       .arg(summary.written.size())
+                       .arg(PplPalettes.size())
+                       .arg(QDir::toNativeSeparators(folder));
+    if (!summary.written.isEmpty())
+        text += QLatin1String(":\n") + summary.written.join(QLatin1String(", "));
+    text += QLatin1Char('.');
+    if (!summary.failures.isEmpty())
+        text += QLatin1String("\n\n") + tr("Not written:") + QLatin1Char('\n') +
+                summary.failures.join(QLatin1Char('\n'));
+    messages_.show(this, MessageBoxes::programTitle(), text, MessageBoxes::Buttons::Ok,
+                   summary.failures.isEmpty() ? MessageBoxes::Icon::Information
+                                              : MessageBoxes::Icon::Exclamation);
+    setExtractEnabled(true);
+}
+
+void frmPalExtract::setExtractEnabled(bool enabled)
+{
+    cmdExtract->setEnabled(enabled);
+    cmdExtractAll->setEnabled(enabled);
 }
 
 void frmPalExtract::reject()

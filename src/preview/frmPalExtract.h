@@ -16,7 +16,7 @@ class ToolRunner;
 struct PictureState;
 
 // Shows the palettes of the list the extraction tool left in "temp.ppl", one at a time, and writes
-// the one shown as "<Id>.pal" where the palette search finds it.
+// the one shown, or all of them, as "<Id>.pal" where the palette search finds it.
 class frmPalExtract : public QDialog {
     Q_OBJECT
 
@@ -45,6 +45,7 @@ public:
     QRadioButton* optDest;
     QCheckBox* chkAdd;
     QPushButton* cmdExtract;
+    QPushButton* cmdExtractAll;
     QPushButton* cmdOK;
 
 signals:
@@ -55,7 +56,11 @@ protected:
     void reject() override;
 
 private:
+    void connectControls();
     void cmdExtract_Click();
+    // Writes every palette of the list as Extract would, then says what was written and what not.
+    void extractAll();
+    void setExtractEnabled(bool enabled);
 
     Settings settings_;
     const PictureState& pictures_;

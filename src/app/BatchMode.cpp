@@ -195,8 +195,11 @@ void BatchMode::convert(const QStringList& names)
     const auto declined = [](const PictureMessage&) {
         return false;
     };
-    ConversionJob job(runner_, pictures_, QFileInfo(options_.destFolder).absoluteFilePath(),
-                      settings_.conversionOptions(runner_.workFolder()), declined);
+    PictureConversion::Options conversion = settings_.conversionOptions(runner_.workFolder());
+    // The window's remembered format is not used: a script gets what it asks for.
+    conversion.exportAs = {options_.format.value_or(PictureExport::Format::Bmp), options_.transparentIndex};
+    ConversionJob job(runner_, pictures_, QFileInfo(options_.destFolder).absoluteFilePath(), conversion,
+                      declined);
     if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
         console_.fail(job.error());
         return;

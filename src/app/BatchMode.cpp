@@ -225,7 +225,9 @@ void BatchMode::convert(const QStringList& names)
         if (!result.error.isEmpty() || !told.isEmpty())
             console_.fail(name, result.error.isEmpty() ? told.join(QLatin1String("; ")) : result.error);
         if (result.conversion == PictureConversion::Outcome::Declined)
-            console_.note(name, tr("a standard bitmap, copied as it is"));
+            console_.note(name, conversion.exportAs.format == PictureExport::Format::Png
+                                    ? tr("a standard bitmap, kept with its own colours")
+                                    : tr("a standard bitmap, copied as it is"));
     }
 }
 

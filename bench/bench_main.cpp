@@ -268,6 +268,10 @@ int main(int argc, char* argv[])
                         "StartTheToolInAPlainLoop", 1.5);
     reporter.printRatio("convert a 4096 x 4096 PBMP / copy as many bytes file to file",
                         "ConvertALargePicture", "CopyTheSameBytes", 2.0);
+    reporter.printRatio("export a dithered 4096 x 4096 picture as PNG / as BMP",
+                        "ExportALargePicture/DitheredAsPng", "ExportALargePicture/DitheredAsBmp", 3.0);
+    reporter.printRatio("export a repeating 4096 x 4096 picture as PNG / as BMP",
+                        "ExportALargePicture/RepeatingAsPng", "ExportALargePicture/RepeatingAsBmp", 3.0);
     reporter.printRatio("find a palette among 1000 subfolders / list the folder",
                         "FindPaletteInManySubfolders", "ListThePaletteFolder");
     reporter.printRatio("kadrillo --convert of 1000 pictures / the conversion window",

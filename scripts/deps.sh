@@ -8,7 +8,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libqt6svg6
   shared-mime-info xdg-utils desktop-file-utils libfile-mimeinfo-perl appstream
-  libbenchmark-dev
+  libpng-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   wine64 g++-mingw-w64-x86-64
 )

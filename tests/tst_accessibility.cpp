@@ -6,6 +6,7 @@
 #include "archive/VolTable.h"
 #include "archive/frmExtract.h"
 #include "picture/PictureState.h"
+#include "picture/frmExportFormat.h"
 #include "picture/frmPreview.h"
 #include "platform/SettingsStore.h"
 #include "preview/frmPalExtract.h"
@@ -83,13 +84,14 @@ void AccessibilityTest::everyWindowAndControlIsNamed()
     AppLifecycle lifecycle(state, store, runner, fakes_.messages);
     frmOptions options(lifecycle, fakes_.seams(), &main);
     frmAbout about(fakes_.seams(), &main);
+    frmExportFormat format(PictureExport{}, &main);
     bool addPpl = false;
     frmPalExtract palettes({vol.FilePath, vol.FilePath, addPpl}, pictures, runner, fakes_.messages,
                            [] { return QString(); });
 
     QStringList problems;
     for (QWidget* window : std::initializer_list<QWidget*>{&main, &sound, &script, &picture, &extraction,
-                                                           &failures, &options, &about, &palettes})
+                                                           &failures, &options, &about, &palettes, &format})
         problems += problemsIn(window);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }

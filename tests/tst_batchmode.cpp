@@ -5,6 +5,7 @@
 #include "support/FailureRows.h"
 #include "support/MainWindowRun.h"
 #include "support/OwnedProgram.h"
+#include "support/PngCheck.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QDirIterator>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <csignal>
 #include <memory>
@@ -33,6 +35,7 @@ private slots:
     void writesWhatTheWindowsWrite();
     void exitStatusAndOutput_data();
     void exitStatusAndOutput();
+    void pngFilesHoldTheBmpPictures();
     void terminationSignalEndsTheRun();
     void twoProgramsAtOnce();
 
@@ -102,6 +105,24 @@ void BatchModeTest::readsTheOptions_data()
                                       << u"--to only goes with --extract and --convert"_s;
     QTest::newRow("only --quiet") << QStringList{u"--quiet"_s}
                                   << u"no command given: use --list, --extract or --convert"_s;
+    QTest::newRow("png, index 0 transparent")
+        << QStringList{u"--convert"_s, u"a.vol"_s, u"--transparent"_s, u"0"_s,
+                       u"--format"_s,  u"png"_s,   u"--to"_s,          u"d"_s}
+        << u"a.vol||d||png|0"_s;
+    QTest::newRow("--format with --extract")
+        << QStringList{u"--extract"_s, u"a.vol"_s, u"--to"_s, u"d"_s, u"--format"_s, u"bmp"_s}
+        << u"--format and --transparent only go with --convert"_s;
+    QTest::newRow("--transparent with bmp")
+        << QStringList{u"--convert"_s, u"a.vol"_s, u"--to"_s, u"d"_s, u"--transparent"_s, u"1"_s}
+        << u"--transparent only goes with --format png"_s;
+    for (const char* index : {"256", "-1", "x"})
+        QTest::addRow("--transparent %s", index)
+            << QStringList{u"--convert"_s, u"--transparent"_s, QString::fromLatin1(index)}
+            << u"--transparent takes one colour index from 0 to 255"_s;
+    QTest::newRow("--format gif") << QStringList{u"--convert"_s, u"--format"_s, u"gif"_s}
+                                  << u"--format takes bmp or png, once"_s;
+    QTest::newRow("--format twice") << QStringList{u"--format"_s, u"png"_s, u"--format"_s, u"png"_s}
+                                    << u"--format takes bmp or png, once"_s;
 }
 
 void BatchModeTest::readsTheOptions()
@@ -111,8 +132,11 @@ void BatchModeTest::readsTheOptions()
     QVERIFY(BatchOptions::requested(arguments));
     QVERIFY(!BatchOptions::requested({u"a.vol"_s, u"-x.vol"_s, u"my --x.vol"_s}));
     const BatchOptions options = BatchOptions::parse(arguments);
-    const QStringList read{options.archive, options.names.join(u','), options.destFolder,
-                           options.quiet ? u"quiet"_s : QString()};
+    QStringList read{options.archive, options.names.join(u','), options.destFolder,
+                     options.quiet ? u"quiet"_s : QString()};
+    if (options.format)
+        read << (*options.format == PictureExport::Format::Png ? u"png"_s : u"bmp"_s)
+             << (options.transparentIndex ? QString::number(*options.transparentIndex) : QString());
     QCOMPARE(options.error.isEmpty() ? read.join(u'|') : options.error, parsed);
 }
 
@@ -170,11 +194,16 @@ void BatchModeTest::writesWhatTheWindowsWrite_data()
 {
     QTest::addColumn<QString>("archive");
     QTest::addColumn<QString>("command");
-    QTest::addColumn<int>("failures"); // rows of the window's failure table
-    QTest::newRow("sample, extract all") << u"sample.vol"_s << u"--extract"_s << 0;
-    QTest::newRow("sample, convert the pictures") << u"sample.vol"_s << u"--convert"_s << 0;
-    QTest::newRow("hostile, extract all") << u"hostile.vol"_s << u"--extract"_s << 12;
-    QTest::newRow("hostile, convert the pictures") << u"hostile.vol"_s << u"--convert"_s << 0;
+    QTest::addColumn<int>("failures");       // rows of the window's failure table
+    QTest::addColumn<QStringList>("format"); // the batch mode's; the window's is in the settings file
+    QTest::newRow("sample, extract all") << u"sample.vol"_s << u"--extract"_s << 0 << QStringList();
+    QTest::newRow("sample, convert the pictures") << u"sample.vol"_s << u"--convert"_s << 0 << QStringList();
+    QTest::newRow("sample, convert to png")
+        << u"sample.vol"_s << u"--convert"_s << 0
+        << QStringList{u"--format"_s, u"png"_s, u"--transparent"_s, u"3"_s};
+    QTest::newRow("hostile, extract all") << u"hostile.vol"_s << u"--extract"_s << 12 << QStringList();
+    QTest::newRow("hostile, convert the pictures")
+        << u"hostile.vol"_s << u"--convert"_s << 0 << QStringList();
 }
 
 void BatchModeTest::writesWhatTheWindowsWrite()
@@ -182,7 +211,13 @@ void BatchModeTest::writesWhatTheWindowsWrite()
     QFETCH(QString, archive);
     QFETCH(QString, command);
     QFETCH(int, failures);
+    QFETCH(QStringList, format);
     archive = samples() + u'/' + archive;
+    if (!format.isEmpty()) {
+        QSettings settings(ini(), QSettings::IniFormat);
+        settings.setValue(u"Export/Format"_s, u"PNG"_s);
+        settings.setValue(u"Export/Transparent Index"_s, format.last());
+    }
     {
         const std::unique_ptr<MainWindowRun> window = openInWindow(archive);
         QStringList failed;
@@ -194,7 +229,7 @@ void BatchModeTest::writesWhatTheWindowsWrite()
         window->window.close();
     }
     const QString out = environment_.path() + u"/batch-out"_s;
-    const Run batch = run({command, archive, u"--to"_s, out});
+    const Run batch = run(QStringList{command, archive, u"--to"_s, out} + format);
     QCOMPARE(batch.status, failures > 0 ? 1 : 0);
     const QStringList failed = batch.errors.filter(QRegularExpression(u"^kadrillo: "_s));
     QCOMPARE(failed.size(), failures);
@@ -254,6 +289,9 @@ void BatchModeTest::exitStatusAndOutput_data()
                                   << QStringList{
                                          u"kadrillo: give only one of --list, --extract and --convert"_s,
                                          seeHelp};
+    QTest::newRow("--transparent with bmp")
+        << QStringList{u"--convert"_s, sample, u"--to"_s, out, u"--transparent"_s, u"4"_s} << 2 << QString()
+        << QStringList{u"kadrillo: --transparent only goes with --format png"_s, seeHelp};
     QTest::newRow("help wins") << QStringList{u"--list"_s, u"--help"_s} << 0 << u"Usage:\n"_s
                                << QStringList();
     QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"Kadrillo 1."_s << QStringList();
@@ -273,6 +311,36 @@ void BatchModeTest::exitStatusAndOutput()
     QCOMPARE(batch.errors.filter(QRegularExpression(u"^(kadrillo: |\\[)"_s)), errors);
     if (arguments.contains(u"ghost.cs"_s))
         QCOMPARE(files(environment_.path() + u"/out"_s).keys(), QStringList{u"sky.bmp"_s});
+}
+
+// Each picture converted to PNG decodes, with Qt and with ImageMagick, to the indices and colours of
+// the same picture converted to BMP; --help tells of both options.
+void BatchModeTest::pngFilesHoldTheBmpPictures()
+{
+    const QString sample = samples() + u"/sample.vol"_s;
+    const QString bmp = environment_.path() + u"/bmp-out"_s;
+    const QString png = environment_.path() + u"/png-out"_s;
+    const Run help = run({u"--help"_s});
+    QVERIFY(help.output.contains("--format bmp|png] [--transparent INDEX]"));
+    QCOMPARE(run({u"--convert"_s, sample, u"--to"_s, bmp, u"--format"_s, u"bmp"_s}).status, 0);
+    QCOMPARE(
+        run({u"--convert"_s, sample, u"--to"_s, png, u"--format"_s, u"png"_s, u"--transparent"_s, u"200"_s})
+            .status,
+        0);
+    const QStringList pictures = files(bmp).keys();
+    QCOMPARE(pictures.size(), 6);
+    QStringList expected;
+    for (const QString& picture : pictures) {
+        const QString made = png + u'/' + PictureExport::pngName(picture);
+        expected.append(QFileInfo(made).fileName());
+        const QString qt = PngCheck::qtDifferences(bmp + u'/' + picture, made, 200);
+        QVERIFY2(qt.isEmpty(), qPrintable(picture + u": "_s + qt));
+        const QString magick = PngCheck::magickDifferences(bmp + u'/' + picture, made, 200);
+        if (magick.startsWith(u"SKIP"_s))
+            QSKIP(qPrintable(magick));
+        QVERIFY2(magick.isEmpty(), qPrintable(picture + u": "_s + magick));
+    }
+    QCOMPARE(files(png).keys(), expected);
 }
 
 // As closing the window does: the tool run in hand is ended with its whole tree, the rest is not run,

@@ -1,15 +1,19 @@
 #include "archive/ToolRunner.h"
 #include "archive/WorkFolder.h"
+#include "picture/frmExportFormat.h"
 #include "platform/Twips.h"
 #include "support/MainWindowRun.h"
 #include "support/TestEnvironment.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QRadioButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
 
@@ -205,6 +209,14 @@ void MainWindowTest::closingKeepsTheSettingsAndOnlyTheUsersFiles()
         QVERIFY(!first.enabled("mnuSearchSub"));
         first.control<QAction>("munPaletteAuto")->trigger();
         QVERIFY(first.enabled("mnuSearchSub"));
+        first.fakes.dialogs.willAnswer([](QDialog& dialog) {
+            auto& format = static_cast<frmExportFormat&>(dialog);
+            format.optPng->setChecked(true);
+            format.chkTransparent->setChecked(true);
+            format.spnTransparent->setValue(9);
+            format.accept();
+        });
+        first.control<QAction>("mnuToolsFormat")->trigger();
 
         for (const QString& name : WorkFolder::programFiles())
             TestEnvironment::writeFile(work() + u'/' + name, "x");
@@ -224,11 +236,26 @@ void MainWindowTest::closingKeepsTheSettingsAndOnlyTheUsersFiles()
     written.beginGroup(u"Settings"_s);
     QCOMPARE(written.childKeys().size(), 12);
     QCOMPARE(written.value(u"Auto Preview"_s).toString(), u"False"_s);
+    written.endGroup();
+    QCOMPARE(written.value(u"Export/Transparent Index"_s).toString(), u"9"_s);
 
     MainWindowRun second(ini());
     second.window.Form_Load();
     for (const char* item : toggles)
         QVERIFY2(second.control<QAction>(item)->isChecked() == (qstrcmp(item, "munPaletteAuto") == 0), item);
+    // The dialog shows the choice kept; BMP leaves no transparent index to set, and Cancel changes nothing.
+    PictureExport shown;
+    bool indexOffered = true;
+    second.fakes.dialogs.willAnswer([&](QDialog& dialog) {
+        auto& format = static_cast<frmExportFormat&>(dialog);
+        shown = format.chosen();
+        format.optBmp->setChecked(true);
+        indexOffered = format.chkTransparent->isEnabled() || format.spnTransparent->isEnabled();
+    });
+    second.control<QAction>("mnuToolsFormat")->trigger();
+    QCOMPARE(shown, (PictureExport{PictureExport::Format::Png, 9}));
+    QVERIFY(!indexOffered);
+    QCOMPARE(second.state.settings.Export, shown);
 }
 
 QTEST_MAIN(MainWindowTest)

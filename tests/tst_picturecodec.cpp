@@ -1,7 +1,11 @@
+#include "picture/IndexedPng.h"
 #include "picture/PaletteCodec.h"
 #include "picture/PbmpLayout.h"
 #include "picture/PictureCodec.h"
+#include "picture/PictureExport.h"
 #include "support/PictureFiles.h"
+#include "support/PngCheck.h"
+#include "support/TestEnvironment.h"
 
 #include <QTest>
 
@@ -17,6 +21,12 @@ private slots:
     void refusesInconsistentFiles();
     void writerReadsOnlyThePixelsItHolds();
     void paletteBytesPassThroughInOrder();
+    void pngKeepsIndicesAndPalette_data();
+    void pngKeepsIndicesAndPalette();
+    void pngIsMadeOnlyFromConvertedBitmaps();
+
+private:
+    TestEnvironment environment_;
 };
 
 namespace {
@@ -161,6 +171,59 @@ void PictureCodecTest::paletteBytesPassThroughInOrder()
     QCOMPARE(PaletteCodec::encode(read.header, read.palette), file);
     QCOMPARE(PaletteCodec::encode(QByteArray(), read.palette).left(24), QByteArray(24, '\0'));
     QVERIFY(!PaletteCodec::decode(file.left(1047)).error.isEmpty());
+}
+
+void PictureCodecTest::pngKeepsIndicesAndPalette_data()
+{
+    QTest::addColumn<QByteArray>("bitmap");
+    QTest::addColumn<int>("transparent"); // -1: none
+    Palette grey{};
+    for (int i = 0; i < 256; ++i)
+        grey[std::size_t(i)] = PaletteEntry{std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0};
+    const auto converted = [](int width, int height, const Palette& palette) {
+        BitmapRecord record;
+        if (!PictureCodec::readPbmp(PictureFiles::pbmp(width, height, counting(width * height), 0), record)
+                 .isEmpty())
+            return QByteArray();
+        return PictureCodec::writePbmpAsBitmap(record, palette);
+    };
+    QTest::newRow("padded rows, index 5 transparent") << converted(5, 3, PictureFiles::ramp(7)) << 5;
+    QTest::newRow("index 255 transparent") << converted(16, 16, PictureFiles::ramp(1)) << 255;
+    // Qt's own PNG writer makes a grey PNG of this one.
+    QTest::newRow("grey ramp palette, none transparent") << converted(16, 16, grey) << -1;
+    QTest::newRow("top-down rows, index 0 transparent")
+        << PictureFiles::standardBitmap(4, -2, PictureFiles::ramp(3), counting(8)) << 0;
+}
+
+void PictureCodecTest::pngKeepsIndicesAndPalette()
+{
+    QFETCH(QByteArray, bitmap);
+    QFETCH(int, transparent);
+    const std::optional<int> index = transparent < 0 ? std::nullopt : std::optional<int>(transparent);
+    const QString bmpFile = environment_.path() + QStringLiteral("/picture.bmp");
+    const QString pngFile = environment_.path() + QStringLiteral("/picture.png");
+    TestEnvironment::writeFile(bmpFile, bitmap);
+    TestEnvironment::writeFile(pngFile, IndexedPng::encode(IndexedPng::fromBitmap(bitmap, index)));
+    const QString qt = PngCheck::qtDifferences(bmpFile, pngFile, index);
+    QVERIFY2(qt.isEmpty(), qPrintable(qt));
+    const QString magick = PngCheck::magickDifferences(bmpFile, pngFile, index);
+    if (magick.startsWith(QLatin1String("SKIP")))
+        QSKIP(qPrintable(magick));
+    QVERIFY2(magick.isEmpty(), qPrintable(magick));
+}
+
+// Anything else is copied as it is, under the object's own name.
+void PictureCodecTest::pngIsMadeOnlyFromConvertedBitmaps()
+{
+    const QByteArray bitmap = PictureFiles::standardBitmap(4, 2, Palette{}, counting(8));
+    QVERIFY(!IndexedPng::fromBitmap(bitmap, std::nullopt).isNull());
+    for (const QByteArray& other : {PictureFiles::pbmp(4, 2, counting(8), 0), bitmap.left(1080),
+                                    QByteArray(bitmap).replace(30, 1, "\x01"), // run-length coded
+                                    PictureFiles::standardBitmap(4, 2, Palette{}, counting(8), "BM", 40, 24)})
+        QVERIFY(IndexedPng::fromBitmap(other, 3).isNull());
+    QCOMPARE(PictureExport::pngName(QStringLiteral("sky.bmp")), QStringLiteral("sky.png"));
+    QCOMPARE(PictureExport::pngName(QStringLiteral("SKY.BMP")), QStringLiteral("SKY.png"));
+    QCOMPARE(PictureExport::pngName(QStringLiteral("notes.txt")), QStringLiteral("notes.txt.png"));
 }
 
 QTEST_GUILESS_MAIN(PictureCodecTest)

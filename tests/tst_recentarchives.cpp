@@ -127,7 +127,7 @@ void RecentArchivesTest::newestFirstOnceEachAndAtMostEight()
     start();
     QCOMPARE(shownItems(), before);
     QSettings written(ini(), QSettings::IniFormat);
-    QCOMPARE(written.childGroups(), (QStringList{u"Recent Archives"_s, u"Settings"_s}));
+    QCOMPARE(written.childGroups(), (QStringList{u"Export"_s, u"Recent Archives"_s, u"Settings"_s}));
     written.beginGroup(u"Settings"_s);
     QCOMPARE(written.childKeys().size(), 12);
 }

@@ -30,8 +30,9 @@ QStringList fields(const AppSettings& s)
     for (const bool flag :
          {s.AddPpl, s.AutoList, s.AutoSelect, s.ResizeToFit, s.SearchSubfolders, s.AutoPreview})
         flags.append(flag ? u"yes"_s : u"no"_s);
+    const QString format = s.Export.format == PictureExport::Format::Png ? u"png"_s : u"bmp"_s;
     return QStringList{s.ExtractPath, s.VtlistPath, s.TempPath, s.DestPath, s.DefaultPalette, s.PalettePath} +
-           flags;
+           flags + QStringList{format, QString::number(s.Export.transparentIndex.value_or(-1))};
 }
 
 } // namespace
@@ -75,6 +76,7 @@ void SettingsTest::everySettingSurvivesTheIniFile()
     for (const bool flag : {false, true}) {
         written.AddPpl = written.AutoSelect = written.SearchSubfolders = flag;
         written.AutoList = written.ResizeToFit = written.AutoPreview = !flag;
+        written.Export = flag ? PictureExport{PictureExport::Format::Png, 0} : PictureExport{};
         {
             SettingsStore store(file);
             written.save(store);
@@ -87,16 +89,20 @@ void SettingsTest::everySettingSurvivesTheIniFile()
     QCOMPARE(raw.childKeys().size(), 12);
     QCOMPARE(raw.value(u"Add Ppl"_s).toString(), u"True"_s);
     QCOMPARE(raw.value(u"Auto List"_s).toString(), u"False"_s);
+    raw.endGroup();
+    QCOMPARE(raw.value(u"Export/Format"_s).toString(), u"PNG"_s);
 }
 
 void SettingsTest::unreadableOrMissingValuesGiveTheDefaults()
 {
     const QString file = environment_.path() + u"/handmade.ini"_s;
     TestEnvironment::writeFile(file, "[Settings]\nAuto%20Preview=0\nAuto%20List=-1\nAuto%20Select=banana\n"
-                                     "Resize%20to%20Fit=false\nSearch%20Subfolders=\nPalette%20Path=a,b\n");
+                                     "Resize%20to%20Fit=false\nSearch%20Subfolders=\nPalette%20Path=a,b\n"
+                                     "[Export]\nFormat=png\nTransparent%20Index=256\n");
     AppSettings expected = AppSettings::defaults();
     expected.AutoPreview = expected.ResizeToFit = false;
     expected.PalettePath = u"a,b"_s;
+    expected.Export.format = PictureExport::Format::Png;
     QCOMPARE(fields(AppSettings::load(SettingsStore(file))), fields(expected));
 
     const QString missing = environment_.path() + u"/never/written.ini"_s;

@@ -63,6 +63,7 @@ AppSettings AppSettings::load(const SettingsStore& store)
                 settings.*entry.field = *flag;
         }
     }
+    settings.Export = PictureExport::load(store);
     return settings;
 }
 
@@ -73,6 +74,7 @@ void AppSettings::save(SettingsStore& store) const
     for (const FlagKey& entry : flagKeys)
         store.write(QLatin1String(entry.key),
                     this->*entry.field ? QStringLiteral("True") : QStringLiteral("False"));
+    Export.save(store);
 }
 
 std::optional<bool> AppSettings::textToBool(const QString& text)

@@ -21,6 +21,8 @@ struct AppSettings {
     bool ResizeToFit = true;
     bool SearchSubfolders = true;
     bool AutoPreview = true;
+    // Kept in a group of its own, beside the twelve.
+    PictureExport Export;
 
     // The values used when the store holds none, formed from this platform's folders.
     static AppSettings defaults();
@@ -31,7 +33,7 @@ struct AppSettings {
     // How pictures found in the working folder are converted under these settings.
     PictureConversion::Options conversionOptions(const WorkFolder& work) const
     {
-        return {work, AutoSelect, PaletteSearch{PalettePath, DefaultPalette, SearchSubfolders}};
+        return {work, AutoSelect, PaletteSearch{PalettePath, DefaultPalette, SearchSubfolders}, Export};
     }
 
     // "True"/"False" in any letter case, or a number (0 is no, any other yes); nothing else.

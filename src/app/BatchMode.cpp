@@ -202,6 +202,8 @@ void BatchMode::convert(const QStringList& names, const QStringList& listed)
     ArchivePalettes paletteLists;
     PictureConversion::Options conversion = settings_.conversionOptions(runner_.workFolder());
     conversion.search.inArchive = paletteLists.source(runner_, vol);
+    // The window's remembered format is not used: a script gets what it asks for.
+    conversion.exportAs = {options_.format.value_or(PictureExport::Format::Bmp), options_.transparentIndex};
     ConversionJob job(runner_, pictures_, QFileInfo(options_.destFolder).absoluteFilePath(), conversion,
                       declined);
     if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
@@ -229,7 +231,9 @@ void BatchMode::convert(const QStringList& names, const QStringList& listed)
         if (!result.error.isEmpty() || !told.isEmpty())
             console_.fail(name, result.error.isEmpty() ? told.join(QLatin1String("; ")) : result.error);
         if (result.conversion == PictureConversion::Outcome::Declined)
-            console_.note(name, tr("a standard bitmap, copied as it is"));
+            console_.note(name, conversion.exportAs.format == PictureExport::Format::Png
+                                    ? tr("a standard bitmap, kept with its own colours")
+                                    : tr("a standard bitmap, copied as it is"));
     }
 }
 

@@ -33,6 +33,28 @@ QString missingParts(const BatchOptions& options, qsizetype commandsGiven, qsize
         return BatchOptions::tr("--to DIR is missing");
     if (!writes && !options.destFolder.isEmpty())
         return BatchOptions::tr("--to only goes with --extract and --convert");
+    if ((options.format || options.transparentIndex) && options.command != Command::Convert)
+        return BatchOptions::tr("--format and --transparent only go with --convert");
+    if (options.transparentIndex && options.format != PictureExport::Format::Png)
+        return BatchOptions::tr("--transparent only goes with --format png");
+    return {};
+}
+
+// --format or --transparent and the value after it; why they cannot be taken, or empty.
+QString readExportOption(BatchOptions& options, const QString& option, const QString& value)
+{
+    if (option == QLatin1String("--format")) {
+        if (options.format || (value != QLatin1String("bmp") && value != QLatin1String("png")))
+            return BatchOptions::tr("--format takes bmp or png, once");
+        options.format =
+            value == QLatin1String("png") ? PictureExport::Format::Png : PictureExport::Format::Bmp;
+        return {};
+    }
+    bool isNumber = false;
+    const int index = value.toInt(&isNumber);
+    if (options.transparentIndex || !isNumber || index < 0 || index > 255)
+        return BatchOptions::tr("--transparent takes one colour index from 0 to 255");
+    options.transparentIndex = index;
     return {};
 }
 
@@ -75,6 +97,11 @@ BatchOptions BatchOptions::parse(const QStringList& arguments)
                 return options;
             }
             options.destFolder = arguments.at(i);
+        } else if (argument == QLatin1String("--format") || argument == QLatin1String("--transparent")) {
+            options.error =
+                readExportOption(options, argument, ++i < arguments.size() ? arguments.at(i) : QString());
+            if (!options.error.isEmpty())
+                return options;
         } else if (const auto command = commands().constFind(argument); command != commands().cend()) {
             given.append(*command);
         } else {
@@ -108,9 +135,12 @@ QString BatchOptions::usage()
               "      print the archive's object names, one a line, in the archive's order\n"
               "  kadrillo --extract ARCHIVE [NAME...] --to DIR\n"
               "      extract the named objects into DIR (all of them when none is named)\n"
-              "  kadrillo --convert ARCHIVE [NAME...] --to DIR\n"
+              "  kadrillo --convert ARCHIVE [NAME...] --to DIR [--format bmp|png] [--transparent INDEX]\n"
               "      convert the named pictures to BMP files in DIR (when none is named, every\n"
-              "      object whose name ends in \"bmp\")\n"
+              "      object whose name ends in \"bmp\"); with --format png, to 8-bit indexed PNG\n"
+              "      files instead (\"sky.bmp\" becomes \"sky.png\") that keep every colour index\n"
+              "      and the palette, with colour INDEX (0 to 255) transparent when --transparent\n"
+              "      is given\n"
               "  kadrillo --help | --version\n"
               "\n"
               "Options:\n"

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "picture/PictureExport.h"
+
 #include <QCoreApplication>
 #include <QStringList>
+#include <optional>
 
 // The options of the command-line mode, which works without a window:
 //   --list ARCHIVE | --extract ARCHIVE [NAME...] --to DIR | --convert ARCHIVE [NAME...] --to DIR
-//   | --help | --version, each with --quiet anywhere; "--" ends the options.
+//   | --help | --version, each with --quiet anywhere; "--" ends the options. --convert also takes
+//   --format bmp|png and, with png, --transparent INDEX.
 struct BatchOptions {
     Q_DECLARE_TR_FUNCTIONS(BatchOptions)
 
@@ -17,6 +21,9 @@ public:
     QStringList names; // the objects named, in the order given; none means all
     QString destFolder;
     bool quiet = false;
+    // As given; a conversion writes BMP files when none is.
+    std::optional<PictureExport::Format> format;
+    std::optional<int> transparentIndex;
     // What is wrong with the arguments; empty when they can be run.
     QString error;
 

@@ -1,6 +1,7 @@
 #include "app/MainMenuBar.h"
 
 #include "app/AppSettings.h"
+#include "picture/frmExportFormat.h"
 
 #include <QMenu>
 
@@ -73,6 +74,7 @@ MainMenuBar::MainMenuBar(QWidget* parent)
                           QKeySequence(tr("Ctrl+S")));
     mnuSearchSub = item(mnuToolsPalette, "mnuSearchSub", tr("&Search Subdirectories"), Start::Checkable);
     mnuTools->addMenu(mnuToolsPalette);
+    mnuToolsFormat = item(mnuTools, "mnuToolsFormat", tr("Conversion &Format..."), Start::Enabled);
     mnuToolsExtract = item(mnuTools, "mnuToolsExtract", tr("&Palette Extractor..."), Start::Checkable);
     mnuToolsList = item(mnuTools, "mnuToolsList", tr("Auto &List"), Start::Checkable);
     mnuToolsUpdate =
@@ -86,7 +88,7 @@ MainMenuBar::MainMenuBar(QWidget* parent)
     addMenu(mnuHelp);
 }
 
-void MainMenuBar::bindSettings(AppSettings& settings)
+void MainMenuBar::bindSettings(AppSettings& settings, const std::function<int(QDialog&)>& runModal)
 {
     settings_ = &settings;
     // An item has already flipped its own check mark when it is triggered.
@@ -100,6 +102,11 @@ void MainMenuBar::bindSettings(AppSettings& settings)
     bind(mnuToolsList, &AppSettings::AutoList);
     bind(munPaletteAuto, &AppSettings::AutoSelect);
     connect(munPaletteAuto, &QAction::triggered, mnuSearchSub, &QAction::setEnabled);
+    connect(mnuToolsFormat, &QAction::triggered, this, [this, runModal] {
+        frmExportFormat window(settings_->Export, parentWidget());
+        if (runModal(window) == QDialog::Accepted)
+            settings_->Export = window.chosen();
+    });
 }
 
 void MainMenuBar::showSettings()

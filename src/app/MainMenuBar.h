@@ -2,7 +2,9 @@
 
 #include "archive/ObjectName.h"
 
+#include <QDialog>
 #include <QMenuBar>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -15,8 +17,9 @@ class MainMenuBar : public QMenuBar {
 public:
     explicit MainMenuBar(QWidget* parent = nullptr);
 
-    // The check marks of the settings' items write the settings as they change.
-    void bindSettings(AppSettings& settings);
+    // The check marks of the settings' items write the settings as they change; the conversion format
+    // is chosen in a dialog run by `runModal`.
+    void bindSettings(AppSettings& settings, const std::function<int(QDialog&)>& runModal);
     // Shows the bound settings as check marks, as they stand now.
     void showSettings();
     // The item that shows and hides the window for this kind of object.
@@ -46,6 +49,7 @@ public:
     QMenu* mnuToolsPalette;
     QAction* munPaletteAuto;
     QAction* mnuSearchSub;
+    QAction* mnuToolsFormat;
     QAction* mnuToolsExtract;
     QAction* mnuToolsList;
     QAction* mnuToolsUpdate;

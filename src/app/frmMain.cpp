@@ -97,7 +97,7 @@ void frmMain::connectMenus()
         box.Form_Load();
         seams_.runModal(box);
     });
-    menus_->bindSettings(state_.settings);
+    menus_->bindSettings(state_.settings, seams_.runModal);
     connect(Toolbar1->open, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(Toolbar1->list, &QAction::triggered, this, &frmMain::mnuFileGetList_Click);
     connect(Toolbar1->preview, &QAction::triggered, this, &frmMain::cmdPreview_Click);

@@ -44,10 +44,12 @@ ConversionJob::Result ConversionJob::convertAndCopy(const QString& objectName)
     const PictureConversion::Report report = PictureConversion(pictures_).ConvertPicture(options_, ask_);
     Result result{Outcome::Written, {}, report.outcome, report.messages};
     const QString picture = runner_.workFolder().picture();
-    const QString target = destFolder_ + QDir::separator() + objectName;
-    if (FileSystem::fileExists(picture) && !FileSystem::copyReplacing(picture, target)) {
+    const PictureExport::Delivery delivered =
+        FileSystem::fileExists(picture) ? options_.exportAs.deliver(picture, destFolder_, objectName)
+                                        : PictureExport::Delivery{{}, true};
+    if (!delivered.written) {
         result.outcome = Outcome::CannotWrite;
-        result.error = tr("cannot write %1").arg(QDir::toNativeSeparators(target));
+        result.error = tr("cannot write %1").arg(QDir::toNativeSeparators(delivered.target));
     } else if (report.outcome == PictureConversion::Outcome::Refused) {
         result.outcome = Outcome::CopiedUnconverted;
         result.error = tr("copied unconverted, because %1").arg(report.refusal);

@@ -2,6 +2,7 @@
 
 #include "archive/WorkFolder.h"
 #include "picture/Palettes.h"
+#include "picture/PictureExport.h"
 #include "picture/PictureMessage.h"
 
 #include <QList>
@@ -20,6 +21,8 @@ public:
         WorkFolder workFolder;
         bool autoSelect = true;
         PaletteSearch search;
+        // How the batch conversions write the picture out; the picture window has no use for it.
+        PictureExport exportAs{};
     };
 
     struct [[nodiscard]] Report {

@@ -71,10 +71,12 @@ void frmConvert::convertAndCopy(BatchReport& report, int row, const QString& nam
     PictureConversion conversion(pictures_);
     const PictureConversion::Report converted = prompts.convert(conversion, job_.conversion);
     prompts.show(converted.messages);
-    const QString target = job_.destFolder + QDir::separator() + name;
-    if (FileSystem::fileExists(picture) && !FileSystem::copyReplacing(picture, target))
+    const PictureExport::Delivery delivered =
+        FileSystem::fileExists(picture) ? job_.conversion.exportAs.deliver(picture, job_.destFolder, name)
+                                        : PictureExport::Delivery{{}, true};
+    if (!delivered.written)
         report.addFailure(row, name, Step::CannotWrite,
-                          tr("cannot write %1").arg(QDir::toNativeSeparators(target)));
+                          tr("cannot write %1").arg(QDir::toNativeSeparators(delivered.target)));
     else if (converted.outcome == PictureConversion::Outcome::Refused)
         report.addFailure(row, name, converted.unwritten ? Step::CannotWrite : Step::NotAPicture,
                           tr("copied unconverted, because %1").arg(converted.refusal));

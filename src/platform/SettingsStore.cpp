@@ -42,6 +42,16 @@ void SettingsStore::write(const QString& key, const QString& value)
     settings_->setValue(group + QLatin1Char('/') + key, value);
 }
 
+std::optional<QString> SettingsStore::read(const QString& otherGroup, const QString& key) const
+{
+    return value(otherGroup + QLatin1Char('/') + key);
+}
+
+void SettingsStore::write(const QString& otherGroup, const QString& key, const QString& value)
+{
+    settings_->setValue(otherGroup + QLatin1Char('/') + key, value);
+}
+
 QStringList SettingsStore::readList(const QString& listGroup, const QString& prefix) const
 {
     QStringList values;

@@ -16,6 +16,9 @@ public:
 
     std::optional<QString> read(const QString& key) const;
     void write(const QString& key, const QString& value);
+    // The same, in another group than "Settings".
+    std::optional<QString> read(const QString& otherGroup, const QString& key) const;
+    void write(const QString& otherGroup, const QString& key, const QString& value);
     // A list kept in a group of its own, one numbered key per entry ("<prefix>1", "<prefix>2", ...).
     QStringList readList(const QString& listGroup, const QString& prefix) const;
     void writeList(const QString& listGroup, const QString& prefix, const QStringList& values);

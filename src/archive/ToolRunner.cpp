@@ -3,7 +3,6 @@
 #include "platform/FileSystem.h"
 #include "platform/ProcessGroup.h"
 #include "platform/ProcessWait.h"
-#include "platform/ToolLauncher.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,18 +58,24 @@ QProcess* ToolRunner::StartToolCommand(const QString& commandLine)
 {
     if (!readyForRun())
         return nullptr;
-    const LaunchPlan launch = ToolLauncher::planCommandLine(commandLine);
+    LaunchPlan launch = ToolLauncher::planCommandLine(commandLine);
+    launch.workingFolder = workFolder_.path();
+    return start(launch);
+}
+
+QProcess* ToolRunner::start(const LaunchPlan& launch)
+{
     if (!launch.ok()) {
         failWith(launch.error);
         return nullptr;
     }
     auto* process = new QProcess(this);
-    process->setProgram(launch.program);
-    process->setArguments(launch.arguments);
-    process->setProcessEnvironment(launch.environment);
-    process->setWorkingDirectory(workFolder_.path());
-    process->setStandardInputFile(QProcess::nullDevice());
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    if (const QString error = ToolLauncher::setUp(*process, launch); !error.isEmpty()) {
+        delete process;
+        failWith(error);
+        return nullptr;
+    }
+    wine_.keepUpFor(launch);
     ProcessGroup::startOwnGroup(*process);
     process->start();
     running_ = process;
@@ -97,15 +102,22 @@ int ToolRunner::WaitForProcess(QProcess* process)
 
 bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLine)
 {
-    // The interpreter would only say on its own output why the tool cannot start (no Wine for a
-    // Windows tool), so that is found out here, where the user can be told.
+    // Said before the script is written, in the words the user can act on.
     const LaunchPlan tool =
         ToolLauncher::plan(workFolder_.file(toolLine.section(QLatin1Char(' '), 0, 0)), {});
     if (!tool.ok())
         return failWith(tool.error);
-    if (!WriteToolScript(scriptName, toolLine))
+    return WriteToolScript(scriptName, toolLine) && RunScript(workFolder_.file(scriptName));
+}
+
+bool ToolRunner::RunScript(const QString& scriptPath)
+{
+    if (!readyForRun())
         return false;
-    QProcess* process = StartToolCommand(QLatin1Char('"') + workFolder_.file(scriptName) + QLatin1Char('"'));
+    const LaunchPlan launch = ToolLauncher::planScript(scriptPath, workFolder_.path());
+    if (launch.runsNothing())
+        return true;
+    QProcess* process = start(launch);
     if (!process)
         return false;
     WaitForProcess(process);
@@ -123,6 +135,7 @@ void ToolRunner::shutDown()
 {
     shutDown_ = true;
     endRun();
+    wine_.end();
 }
 
 bool ToolRunner::failWith(const QString& message)

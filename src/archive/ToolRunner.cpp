@@ -47,11 +47,18 @@ bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolL
 {
     if (!readyForRun())
         return false;
+    // Written again for every run, so it is not synced to disk as the user's files are (that cost
+    // more than the tool run itself); one that could not be written whole is removed, never run.
     const QString path = workFolder_.file(scriptName);
-    if (const QString error = FileSystem::replaceContents(path, scriptText(workFolder_.path(), toolLine));
-        !error.isEmpty())
-        return failWith(tr("Cannot write %1: %2").arg(path, error));
-    return true;
+    const QByteArray text = scriptText(workFolder_.path(), toolLine);
+    QFile script(path);
+    if (script.open(QIODevice::WriteOnly | QIODevice::Truncate) && script.write(text) == text.size() &&
+        script.flush())
+        return true;
+    const QString error = script.errorString();
+    script.close();
+    QFile::remove(path);
+    return failWith(tr("Cannot write %1: %2").arg(path, error));
 }
 
 QProcess* ToolRunner::StartToolCommand(const QString& commandLine)

@@ -5,6 +5,7 @@
 #include "app/frmMain.h"
 #include "archive/ExtractionJob.h"
 #include "archive/ResultsFile.h"
+#include "archive/ToolCommands.h"
 #include "archive/ToolRunner.h"
 #include "picture/Palettes.h"
 #include "picture/PbmpLayout.h"
@@ -176,6 +177,21 @@ void ExtractWithTheJob(benchmark::State& state)
     }
 }
 
+// As a conversion or a preview extracts: through extract.bat, into the working folder.
+void ExtractThroughTheScript(benchmark::State& state)
+{
+    ToolRunner runner;
+    runner.setWorkFolder(WorkFolder(fixture->work));
+    runner.CopyVolToWork(fixture->archive);
+    for (auto _ : state) {
+        for (const QString& name : fixture->objectNames) {
+            if (!runner.RunToolScript(ToolCommands::extractScript,
+                                      ToolCommands::extractLine(name, QLatin1String(WorkFolder::scriptName))))
+                state.SkipWithError(qPrintable(runner.lastError()));
+        }
+    }
+}
+
 void CopyTheSameBytes(benchmark::State& state)
 {
     const QString from = fixture->root.filePath(QStringLiteral("copy-from.bmp"));
@@ -250,6 +266,9 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("ExtractWithTheJob", ExtractWithTheJob)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(5);
+    benchmark::RegisterBenchmark("ExtractThroughTheScript", ExtractThroughTheScript)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5);
     benchmark::RegisterBenchmark("CopyTheSameBytes", CopyTheSameBytes)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ConvertALargePicture", ConvertALargePicture)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ListThePaletteFolder", ListThePaletteFolder)->Unit(benchmark::kMicrosecond);
@@ -265,7 +284,13 @@ int main(int argc, char* argv[])
     reporter.printRatio("fill lstList with 32767 names / bare QListWidget::addItems", "FillObjectList",
                         "FillPlainListWidget");
     reporter.printRatio("extract 200 objects / start the stand-in 200 times", "ExtractWithTheJob",
-                        "StartTheToolInAPlainLoop", 1.5);
+                        "StartTheToolInAPlainLoop", 1.1);
+    reporter.printRatio("extract 200 objects through extract.bat / start the stand-in 200 times",
+                        "ExtractThroughTheScript", "StartTheToolInAPlainLoop", 1.1);
+    reporter.printRatio("extract 200 objects through Wine / 200 Wine starts in a loop",
+                        "ExtractThroughWineWithTheJob", "StartTheWineToolInAPlainLoop", 1.1);
+    reporter.printRatio("extract 200 objects through Wine / the same, Wine's session kept",
+                        "ExtractThroughWineWithTheJob", "StartTheWineToolWithWinesSessionKept");
     reporter.printRatio("convert a 4096 x 4096 PBMP / copy as many bytes file to file",
                         "ConvertALargePicture", "CopyTheSameBytes", 2.0);
     reporter.printRatio("export a dithered 4096 x 4096 picture as PNG / as BMP",

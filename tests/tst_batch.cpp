@@ -1,3 +1,4 @@
+#include "archive/ToolRunner.h"
 #include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
 
@@ -7,7 +8,8 @@
 using namespace Qt::StringLiterals;
 
 // kadrillo-batch as a process: what it writes, the status it ends with, and that it refuses a script
-// before running anything of it. Which lines it accepts is tested on BatchLine in tst_rules.
+// before running anything of it; and that the program's own runs of a script agree with it. Which
+// lines it accepts is tested on BatchLine in tst_rules.
 class BatchTest : public QObject {
     Q_OBJECT
 
@@ -19,13 +21,17 @@ private slots:
     void startsWindowsProgramsThroughWine();
     void refusesBeforeRunningAnything_data();
     void refusesBeforeRunningAnything();
+    void theProgramRunsScriptsAsItDoes_data();
+    void theProgramRunsScriptsAsItDoes();
 
 private:
     struct Run {
         int status = -1; // -1: did not end by itself, with the reason in errors
         QByteArray errors;
     };
-    // Runs the script "cd <work>" and `lines`.
+    // Writes the script "cd <work>" and `lines`; returns its path.
+    QString write(const QByteArray& lines) const;
+    // Runs that script with kadrillo-batch.
     Run run(const QByteArray& lines, const QProcessEnvironment& environment);
     Run run(const QByteArray& lines) { return run(lines, QProcessEnvironment::systemEnvironment()); }
     QString work() const { return environment_.path() + u"/work"_s; }
@@ -42,10 +48,16 @@ void BatchTest::init()
         "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done\nexit ${EXIT_WITH:-0}\n", true);
 }
 
-BatchTest::Run BatchTest::run(const QByteArray& lines, const QProcessEnvironment& environment)
+QString BatchTest::write(const QByteArray& lines) const
 {
     const QString script = environment_.path() + u"/script.bat"_s;
     TestEnvironment::writeFile(script, "@echo off\r\nc:\r\ncd " + QFile::encodeName(work()) + "\r\n" + lines);
+    return script;
+}
+
+BatchTest::Run BatchTest::run(const QByteArray& lines, const QProcessEnvironment& environment)
+{
+    const QString script = write(lines);
     OwnedProgram batch(u"kadrillo-batch"_s);
     batch.process().setWorkingDirectory(environment_.path());
     if (!batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"), {script}, environment))
@@ -142,6 +154,44 @@ void BatchTest::refusesBeforeRunningAnything()
              result.errors.constData());
     QVERIFY(!QFile::exists(work() + u"/out.txt"_s));
     QVERIFY(!QFile::exists(work() + u"/pwned"_s));
+}
+
+void BatchTest::theProgramRunsScriptsAsItDoes_data()
+{
+    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("the program's own line") << QByteArray("tool.exe *.* temp.vol >out.txt") << true;
+    QTest::newRow("an operator outside quotes") << QByteArray("tool.exe a&b >out.txt") << false;
+    QTest::newRow("quoted arguments, appended to a quoted target")
+        << QByteArray("tool.exe *.* \"two words\" \"a&b\" >> \"out.txt\"") << true;
+    QTest::newRow("nothing after exit") << QByteArray("exit\r\ntool.exe >out.txt") << true;
+    QTest::newRow("an echo that writes a file") << QByteArray("echo x >out.txt") << false;
+    QTest::newRow("a second tool line") << QByteArray("tool.exe a >out.txt\r\ntool.exe b") << false;
+    QTest::newRow("unknown tool") << QByteArray("missing.exe a >out.txt") << false;
+    QTest::newRow("a failed cd after the tool line")
+        << QByteArray("tool.exe a >out.txt\r\ncd /no/such/folder") << false;
+    QTest::newRow("an expansion") << QByteArray("tool.exe %PATH% >out.txt") << false;
+    QTest::newRow("an open quote") << QByteArray("tool.exe \"a >out.txt") << false;
+}
+
+// The same script, run by kadrillo-batch and by the program, is accepted or refused by both and
+// writes the same.
+void BatchTest::theProgramRunsScriptsAsItDoes()
+{
+    QFETCH(QByteArray, lines);
+    QFETCH(bool, accepted);
+    const QString out = work() + u"/out.txt"_s;
+    const Run batch = run(lines + "\r\nexit\r\n");
+    QVERIFY2((batch.status == 0) == accepted, batch.errors.constData());
+    const QByteArray written = TestEnvironment::readFile(out);
+    QFile::remove(out);
+
+    ToolRunner runner;
+    runner.setWorkFolder(WorkFolder(work()));
+    QCOMPARE(runner.RunScript(write(lines + "\r\nexit\r\n")), accepted);
+    QVERIFY2(accepted || batch.errors.contains(runner.lastError().toLocal8Bit()),
+             qPrintable(runner.lastError()));
+    QCOMPARE(TestEnvironment::readFile(out), written);
 }
 
 QTEST_GUILESS_MAIN(BatchTest)

@@ -27,6 +27,7 @@ private slots:
     void copiesNeverLoseAFile();
     void aFullDiskKeepsTheOldFile();
     void shutdownEndsTheWholeToolRun();
+    void wineSessionLastsUntilShutdown();
 
 private:
     // A blank in the folder's name, as in many users' folders.
@@ -257,6 +258,39 @@ void ToolRunnerTest::shutdownEndsTheWholeToolRun()
             ::kill(child, SIGKILL);
     });
     QTRY_VERIFY2_WITH_TIMEOUT(ended(), "the tool's own child outlived the shutdown", 10000);
+}
+
+// A fake Wine: "cmd.exe" waits on its input as Wine's own does, and writes down its id; a tool runs.
+void ToolRunnerTest::wineSessionLastsUntilShutdown()
+{
+    const QString wine = environment_.path() + u"/fake-wine"_s;
+    const QString keeper = work() + u"/keeper.pid"_s;
+    TestEnvironment::writeFile(wine,
+                               "#!/bin/sh\nif [ \"$1\" = cmd.exe ]; then echo $$ > '" +
+                                   QFile::encodeName(keeper) + "'; exec cat >/dev/null; fi\nexec sh \"$@\"\n",
+                               true);
+    TestEnvironment::writeFile(work() + u"/extract.exe"_s, QByteArray("MZ=1\necho ran >> runs.txt\n"));
+    qputenv("KADRILLO_WINE", QFile::encodeName(wine));
+    const auto unset = qScopeGuard([] { qunsetenv("KADRILLO_WINE"); });
+    ToolRunner runner;
+    runner.setWorkFolder(WorkFolder(work()));
+    for (int run = 0; run < 2; ++run)
+        QVERIFY2(runner.RunToolScript(u"extract.bat"_s, u"extract.exe"_s), qPrintable(runner.lastError()));
+    QCOMPARE(TestEnvironment::readFile(work() + u"/runs.txt"_s), QByteArray("ran\nran\n"));
+    QTRY_VERIFY2_WITH_TIMEOUT(!TestEnvironment::readFile(keeper).isEmpty(), "Wine's session was not kept",
+                              10000);
+    const pid_t pid = TestEnvironment::readFile(keeper).trimmed().toInt();
+    const auto alive = [pid] {
+        const QByteArray stat = TestEnvironment::readFile(u"/proc/%1/stat"_s.arg(pid));
+        return !stat.isEmpty() && !stat.contains(") Z ");
+    };
+    const auto leftOver = qScopeGuard([&] {
+        if (alive())
+            ::kill(pid, SIGKILL);
+    });
+    QVERIFY2(alive(), "the session ended between two runs");
+    runner.shutDown();
+    QVERIFY2(!alive(), "the session outlived the shutdown");
 }
 
 QTEST_GUILESS_MAIN(ToolRunnerTest)

@@ -3,7 +3,6 @@
 #include "platform/FileSystem.h"
 #include "platform/ProcessGroup.h"
 #include "platform/ProcessWait.h"
-#include "platform/ToolLauncher.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,29 +47,42 @@ bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolL
 {
     if (!readyForRun())
         return false;
+    // Written again for every run, so it is not synced to disk as the user's files are (that cost
+    // more than the tool run itself); one that could not be written whole is removed, never run.
     const QString path = workFolder_.file(scriptName);
-    if (const QString error = FileSystem::replaceContents(path, scriptText(workFolder_.path(), toolLine));
-        !error.isEmpty())
-        return failWith(tr("Cannot write %1: %2").arg(path, error));
-    return true;
+    const QByteArray text = scriptText(workFolder_.path(), toolLine);
+    QFile script(path);
+    if (script.open(QIODevice::WriteOnly | QIODevice::Truncate) && script.write(text) == text.size() &&
+        script.flush())
+        return true;
+    const QString error = script.errorString();
+    script.close();
+    QFile::remove(path);
+    return failWith(tr("Cannot write %1: %2").arg(path, error));
 }
 
 QProcess* ToolRunner::StartToolCommand(const QString& commandLine)
 {
     if (!readyForRun())
         return nullptr;
-    const LaunchPlan launch = ToolLauncher::planCommandLine(commandLine);
+    LaunchPlan launch = ToolLauncher::planCommandLine(commandLine);
+    launch.workingFolder = workFolder_.path();
+    return start(launch);
+}
+
+QProcess* ToolRunner::start(const LaunchPlan& launch)
+{
     if (!launch.ok()) {
         failWith(launch.error);
         return nullptr;
     }
     auto* process = new QProcess(this);
-    process->setProgram(launch.program);
-    process->setArguments(launch.arguments);
-    process->setProcessEnvironment(launch.environment);
-    process->setWorkingDirectory(workFolder_.path());
-    process->setStandardInputFile(QProcess::nullDevice());
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    if (const QString error = ToolLauncher::setUp(*process, launch); !error.isEmpty()) {
+        delete process;
+        failWith(error);
+        return nullptr;
+    }
+    wine_.keepUpFor(launch);
     ProcessGroup::startOwnGroup(*process);
     process->start();
     running_ = process;
@@ -97,15 +109,22 @@ int ToolRunner::WaitForProcess(QProcess* process)
 
 bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLine)
 {
-    // The interpreter would only say on its own output why the tool cannot start (no Wine for a
-    // Windows tool), so that is found out here, where the user can be told.
+    // Said before the script is written, in the words the user can act on.
     const LaunchPlan tool =
         ToolLauncher::plan(workFolder_.file(toolLine.section(QLatin1Char(' '), 0, 0)), {});
     if (!tool.ok())
         return failWith(tool.error);
-    if (!WriteToolScript(scriptName, toolLine))
+    return WriteToolScript(scriptName, toolLine) && RunScript(workFolder_.file(scriptName));
+}
+
+bool ToolRunner::RunScript(const QString& scriptPath)
+{
+    if (!readyForRun())
         return false;
-    QProcess* process = StartToolCommand(QLatin1Char('"') + workFolder_.file(scriptName) + QLatin1Char('"'));
+    const LaunchPlan launch = ToolLauncher::planScript(scriptPath, workFolder_.path());
+    if (launch.runsNothing())
+        return true;
+    QProcess* process = start(launch);
     if (!process)
         return false;
     WaitForProcess(process);
@@ -123,6 +142,7 @@ void ToolRunner::shutDown()
 {
     shutDown_ = true;
     endRun();
+    wine_.end();
 }
 
 bool ToolRunner::failWith(const QString& message)

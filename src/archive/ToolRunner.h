@@ -1,6 +1,8 @@
 #pragma once
 
 #include "archive/WorkFolder.h"
+#include "platform/ToolLauncher.h"
+#include "platform/WineSession.h"
 
 #include <QObject>
 #include <QPointer>
@@ -26,14 +28,18 @@ public:
     QProcess* StartToolCommand(const QString& commandLine);
     // The tool's exit status, or -1 when it did not run to a normal end.
     int WaitForProcess(QProcess* process);
-    // WriteToolScript, StartToolCommand and WaitForProcess; false when the script could not run.
+    // WriteToolScript, then RunScript; false when the script could not run.
     bool RunToolScript(const QString& scriptName, const QString& toolLine);
+    // Runs a tool script of the working folder and waits for it. On Linux the script is read here, as
+    // kadrillo-batch reads it, and only its tool (or Wine with the tool) is started. False when the
+    // script is refused or its tool cannot start (see lastError()).
+    bool RunScript(const QString& scriptPath);
 
     bool isBusy() const { return !running_.isNull(); }
     // Ends the tool run under way, with its whole process tree; its wait then returns -1.
     void endRun();
-    // Ends a tool run that is still going (its whole process tree) and refuses every later run or
-    // copy; for the program's shutdown.
+    // Ends a tool run that is still going (its whole process tree) and Wine's session kept for the
+    // runs, and refuses every later run or copy; for the program's shutdown.
     void shutDown();
     bool isShutDown() const { return shutDown_; }
     QString lastError() const { return lastError_; }
@@ -42,9 +48,12 @@ public:
 
 private:
     bool readyForRun();
+    // Starts the plan's process as the leader of a group of its own; null when it cannot be set up.
+    QProcess* start(const LaunchPlan& launch);
     bool failWith(const QString& message);
 
     WorkFolder workFolder_;
+    WineSession wine_;
     QPointer<QProcess> running_;
     QString lastError_;
     bool lastStartFailed_ = false;

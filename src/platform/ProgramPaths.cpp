@@ -49,11 +49,6 @@ QString defaultToolPath(const QString& toolFileName)
 #endif
 }
 
-QString batchInterpreterPath()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/kadrillo-batch");
-}
-
 QString readmePath()
 {
 #ifdef Q_OS_WIN

@@ -11,8 +11,6 @@ QString userDataFolder();
 QString defaultTempPath();
 // Default location of one of the game's tools in the game's own folder.
 QString defaultToolPath(const QString& toolFileName);
-// The small interpreter that runs the tool scripts, installed beside the program.
-QString batchInterpreterPath();
 // The read-me: in the program folder on Windows; elsewhere in the installed data folder, which the
 // build folder copies so that a program run from there finds it too.
 QString readmePath();

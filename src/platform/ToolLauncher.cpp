@@ -1,10 +1,11 @@
 #include "platform/ToolLauncher.h"
 
-#include "platform/ProgramPaths.h"
+#include "platform/BatchInterpreter.h"
 #include "platform/WindowsCommandLine.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QStandardPaths>
 
 namespace ToolLauncher {
@@ -52,6 +53,7 @@ LaunchPlan plan(const QString& toolPath, const QStringList& arguments)
     }
     launch.program = wine;
     launch.arguments = QStringList{toolPath} + arguments;
+    launch.throughWine = true;
     if (!launch.environment.contains(QStringLiteral("WINEDEBUG")))
         launch.environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
 #endif
@@ -66,20 +68,44 @@ LaunchPlan planCommandLine(const QString& commandLine)
         launch.error = QStringLiteral("There is no command to run.");
         return launch;
     }
-    if (!words.first().endsWith(QLatin1String(".bat"), Qt::CaseInsensitive))
-        return plan(words.first(), words.mid(1));
+    return plan(words.first(), words.mid(1));
+}
+
+LaunchPlan planScript(const QString& scriptPath, const QString& folder)
+{
+#ifdef Q_OS_WIN
     LaunchPlan launch;
     launch.environment = QProcessEnvironment::systemEnvironment();
-#ifdef Q_OS_WIN
     launch.program = QStringLiteral("cmd.exe");
-    launch.arguments = QStringList{QStringLiteral("/c")} + words;
-#else
-    launch.program = ProgramPaths::batchInterpreterPath();
-    launch.arguments = words;
-    if (!QFileInfo(launch.program).isExecutable())
-        launch.error = QStringLiteral("The script interpreter %1 is missing.").arg(launch.program);
-#endif
+    launch.arguments = QStringList{QStringLiteral("/c"), scriptPath};
+    launch.workingFolder = folder;
     return launch;
+#else
+    return BatchInterpreter::plan(scriptPath, folder);
+#endif
+}
+
+QString setUp(QProcess& process, const LaunchPlan& launch)
+{
+    process.setProgram(launch.program);
+    process.setArguments(launch.arguments);
+    process.setProcessEnvironment(launch.environment);
+    process.setWorkingDirectory(launch.workingFolder);
+    process.setStandardInputFile(QProcess::nullDevice());
+    if (launch.outputFile.isEmpty()) {
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        return {};
+    }
+    const QIODevice::OpenMode mode = launch.appendOutput ? QIODevice::Append : QIODevice::WriteOnly;
+    // Opened here first, so that a target that cannot be written is told before the tool runs.
+    QFile target(launch.outputFile);
+    if (!target.open(mode))
+        return QStringLiteral("cannot write %1: %2").arg(launch.outputFile, target.errorString());
+    target.close();
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(launch.outputFile,
+                                  launch.appendOutput ? QIODevice::Append : QIODevice::Truncate);
+    return {};
 }
 
 } // namespace ToolLauncher

@@ -3,14 +3,22 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 
+class QProcess;
+
 // How to start one of the game's tools: Windows programs go through Wine, anything else runs as is.
 struct LaunchPlan {
     QString program;
     QStringList arguments;
     QProcessEnvironment environment;
-    QString error; // set when the tool cannot be started at all
+    QString workingFolder; // empty: the starter's own
+    QString outputFile;    // where standard output goes, when not to the starter's
+    bool appendOutput = false;
+    bool throughWine = false; // the program is Wine, the tool its first argument
+    QString error;            // set when the tool cannot be started at all
 
     bool ok() const { return error.isEmpty(); }
+    // A script that ends before its tool line.
+    bool runsNothing() const { return ok() && program.isEmpty(); }
 };
 
 namespace ToolLauncher {
@@ -20,7 +28,13 @@ bool isWindowsProgram(const QString& path);
 // KADRILLO_WINE when set, else wine or wine64 on the PATH, else Debian's own wine64; empty if none.
 QString findWine();
 LaunchPlan plan(const QString& toolPath, const QStringList& arguments);
-// A whole command line: a script (".bat") goes to the script interpreter, a tool to plan().
+// A whole command line that starts a tool: its first word is the tool, see plan().
 LaunchPlan planCommandLine(const QString& commandLine);
+// A tool script started from `folder`: on Windows the system's interpreter runs it; elsewhere it is
+// read here (BatchInterpreter::plan) and only its tool is started.
+LaunchPlan planScript(const QString& scriptPath, const QString& folder);
+// Sets `process` up to start as planned, its standard input empty and its output forwarded or
+// redirected; creates or empties the redirection's file. Returns why it cannot, or empty.
+QString setUp(QProcess& process, const LaunchPlan& launch);
 
 } // namespace ToolLauncher

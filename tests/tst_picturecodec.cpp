@@ -7,6 +7,7 @@
 #include "support/PngCheck.h"
 #include "support/TestEnvironment.h"
 
+#include <QFile>
 #include <QTest>
 
 // The picture and palette formats, on bytes in memory.
@@ -20,6 +21,7 @@ private slots:
     void refusesInconsistentFiles_data();
     void refusesInconsistentFiles();
     void writerReadsOnlyThePixelsItHolds();
+    void writerTellsAFailedWrite();
     void paletteBytesPassThroughInOrder();
     void pngKeepsIndicesAndPalette_data();
     void pngKeepsIndicesAndPalette();
@@ -158,6 +160,17 @@ void PictureCodecTest::writerReadsOnlyThePixelsItHolds()
     cut.Pixels = QByteArray::fromRawData(buffer.constData(), 3);
     QCOMPARE(PictureCodec::writePbmpAsBitmap(cut, Palette{}).mid(1078),
              QByteArray::fromHex("00000000 01020300"));
+}
+
+// The file writer sends rows as it makes them; a full disk must not pass for a written picture.
+void PictureCodecTest::writerTellsAFailedWrite()
+{
+    QFile full(QStringLiteral("/dev/full"));
+    if (!full.open(QIODevice::WriteOnly))
+        QSKIP("no /dev/full to write to");
+    BitmapRecord bitmap;
+    QVERIFY(PictureCodec::readPbmp(PictureFiles::pbmp(200, 200, counting(200 * 200), 0), bitmap).isEmpty());
+    QVERIFY(!PictureCodec::writePbmpAsBitmap(bitmap, Palette{}, full));
 }
 
 void PictureCodecTest::paletteBytesPassThroughInOrder()

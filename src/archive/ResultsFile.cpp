@@ -2,55 +2,54 @@
 
 #include "archive/Windows1252.h"
 
+#include <algorithm>
+
 namespace ResultsFile {
 
 namespace {
 
-bool isBlank(QChar c)
+// Every delimiter is ASCII, and Windows-1252 has one byte a character: the fields are found in the
+// bytes, and only the names themselves are decoded.
+bool isBlank(char c)
 {
-    return c == u' ' || c == u'\t';
+    return c == ' ' || c == '\t';
 }
 
-bool isLineEnd(QChar c)
+bool isLineEnd(char c)
 {
-    return c == u'\r' || c == u'\n';
+    return c == '\r' || c == '\n';
 }
 
-bool endsField(QChar c)
+bool endsField(char c)
 {
-    return c == u',' || isLineEnd(c);
+    return c == ',' || isLineEnd(c);
 }
 
-// Reads one field of `text` from `at`, leaving `at` after the delimiter that ended it.
-QStringView readField(QStringView text, qsizetype& at)
+// Reads one field from `at`, leaving `at` after the delimiter that ended it.
+QByteArrayView readField(const char*& at, const char* end)
 {
-    const qsizetype end = text.size();
-    while (at < end && isBlank(text[at]))
+    while (at != end && isBlank(*at))
         ++at;
-    QStringView field;
-    if (at < end && text[at] == u'"') {
+    const char* start = at;
+    const char* stop = nullptr;
+    if (at != end && *at == '"') {
         // A quote left open ends with its line: names never span lines.
-        qsizetype stop = at + 1;
-        while (stop < end && text[stop] != u'"' && !isLineEnd(text[stop]))
-            ++stop;
-        field = text.sliced(at + 1, stop - at - 1);
-        at = stop < end && text[stop] == u'"' ? stop + 1 : stop;
+        start = at + 1;
+        stop = std::find_if(start, end, [](char c) { return c == '"' || isLineEnd(c); });
+        at = stop != end && *stop == '"' ? stop + 1 : stop;
         // Whatever stands between the closing quote and the delimiter belongs to no field.
-        while (at < end && !endsField(text[at]))
-            ++at;
+        at = std::find_if(at, end, [](char c) { return endsField(c); });
     } else {
-        const qsizetype start = at;
-        while (at < end && !endsField(text[at]))
-            ++at;
-        field = text.sliced(start, at - start);
-        while (!field.isEmpty() && isBlank(field.back()))
-            field.chop(1);
+        at = std::find_if(at, end, [](char c) { return endsField(c); });
+        stop = at;
+        while (stop != start && isBlank(stop[-1]))
+            --stop;
     }
-    if (at < end) {
-        const bool crlf = text[at] == u'\r' && at + 1 < end && text[at + 1] == u'\n';
+    if (at != end) {
+        const bool crlf = *at == '\r' && at + 1 != end && at[1] == '\n';
         at += crlf ? 2 : 1;
     }
-    return field;
+    return QByteArrayView(start, stop - start);
 }
 
 } // namespace
@@ -58,21 +57,21 @@ QStringView readField(QStringView text, qsizetype& at)
 Listing ReadListing(const QByteArray& windows1252Text)
 {
     Listing listing;
-    const QString decoded = Windows1252::decode(windows1252Text);
-    const QStringView text(decoded);
-    listing.names.reserve(qMin<qsizetype>(text.count(u'\n'), maximumNames));
-    qsizetype at = 0;
-    if (!text.isEmpty())
-        readField(text, at);
-    while (at < text.size()) {
-        const QStringView name = readField(text, at);
+    const char* at = windows1252Text.constData();
+    const char* const end = at + windows1252Text.size();
+    // Each name takes at least one byte and its delimiter.
+    listing.names.reserve(qMin<qsizetype>(windows1252Text.size() / 2 + 1, maximumNames));
+    if (at != end)
+        readField(at, end);
+    while (at != end) {
+        const QByteArrayView name = readField(at, end);
         if (name.isEmpty())
             continue;
         if (listing.names.size() == maximumNames) {
             listing.truncated = true;
             break;
         }
-        listing.names.append(name.toString());
+        listing.names.append(Windows1252::decode(name));
     }
     return listing;
 }

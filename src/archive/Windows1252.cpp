@@ -1,6 +1,7 @@
 #include "archive/Windows1252.h"
 
 #include <array>
+#include <cstring>
 
 namespace Windows1252 {
 
@@ -13,15 +14,38 @@ constexpr std::array<char16_t, 32> upperControls{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// Whether any byte lies in 0x80 to 0x9F, tested eight bytes at a time: such a byte (100xxxxx) is
+// made zero, and a zero byte leaves its borrow in the top bit.
+bool holdsUpperControls(QByteArrayView bytes)
+{
+    constexpr quint64 ones = 0x0101010101010101;
+    constexpr quint64 tops = 0x80 * ones;
+    qsizetype at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        quint64 word = 0;
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        const quint64 marked = (word & (0xE0 * ones)) ^ tops;
+        if ((marked - ones) & ~marked & tops)
+            return true;
+    }
+    for (; at < bytes.size(); ++at) {
+        if ((static_cast<unsigned char>(bytes[at]) & 0xE0) == 0x80)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
-QString decode(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        *out++ = (value >= 0x80 && value < 0xA0) ? QChar(upperControls[value - 0x80]) : QChar(value);
+    // Latin-1 is right for every byte but 0x80 to 0x9F, and Qt converts it many bytes at a time.
+    QString text = QString::fromLatin1(bytes);
+    if (!holdsUpperControls(bytes))
+        return text;
+    for (QChar& c : text) {
+        if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
+            c = QChar(upperControls[c.unicode() - 0x80]);
     }
     return text;
 }

@@ -3,6 +3,7 @@
 #include "picture/PaletteCodec.h"
 #include "picture/PbmpLayout.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
@@ -102,6 +103,23 @@ void putPalette(QByteArray& out, const Palette& palette)
 {
     for (const PaletteEntry& entry : palette)
         PaletteCodec::appendEntry(out, entry);
+}
+
+void setBitmapHeaders(BitmapRecord& bitmap, qsizetype stride)
+{
+    bitmap.bfType = QStringLiteral("BM");
+    bitmap.biSizeImage = std::int32_t(stride * bitmap.biHeight);
+    bitmap.bfSize = std::int32_t(bitmap.biSizeImage + pixelOffset);
+    bitmap.bfReserved1 = 0;
+    bitmap.bfReserved2 = 0;
+    bitmap.bfOffBits = std::int32_t(pixelOffset);
+    bitmap.biSize = infoHeaderSize;
+    bitmap.biPlanes = 1;
+    bitmap.biCompression = 0;
+    bitmap.biXPelsPerMeter = 0;
+    bitmap.biYPelsPerMeter = 0;
+    bitmap.biClrUsed = 256;
+    bitmap.biClrImportant = 256;
 }
 
 } // namespace
@@ -207,44 +225,41 @@ QString readStandardBitmap(const QByteArray& file, BitmapRecord& bitmap, Palette
     return {};
 }
 
-QByteArray writePbmpAsBitmap(BitmapRecord& bitmap, const Palette& palette)
+bool writePbmpAsBitmap(BitmapRecord& bitmap, const Palette& palette, QIODevice& out)
 {
     const int width = bitmap.biWidth;
     const int height = bitmap.biHeight;
     const int padding = rowPadding(width, height, bitmap.biSizeImage);
     const qsizetype sourceRow = qsizetype(width) + padding;
     const qsizetype stride = (qsizetype(width) + 3) & ~qsizetype(3);
+    setBitmapHeaders(bitmap, stride);
 
-    bitmap.bfType = QStringLiteral("BM");
-    bitmap.biSizeImage = std::int32_t(stride * height);
-    bitmap.bfSize = std::int32_t(bitmap.biSizeImage + pixelOffset);
-    bitmap.bfReserved1 = 0;
-    bitmap.bfReserved2 = 0;
-    bitmap.bfOffBits = std::int32_t(pixelOffset);
-    bitmap.biSize = infoHeaderSize;
-    bitmap.biPlanes = 1;
-    bitmap.biCompression = 0;
-    bitmap.biXPelsPerMeter = 0;
-    bitmap.biYPelsPerMeter = 0;
-    bitmap.biClrUsed = 256;
-    bitmap.biClrImportant = 256;
-
-    QByteArray out;
-    out.reserve(bitmap.bfSize);
-    putHeaders(out, bitmap);
-    putPalette(out, palette);
+    QByteArray head;
+    head.reserve(pixelOffset);
+    putHeaders(head, bitmap);
+    putPalette(head, palette);
+    bool written = out.write(head) == head.size();
     const char* pixels = bitmap.Pixels.constData();
     const qsizetype available = bitmap.Pixels.size();
     const qsizetype rowBytes = std::min(stride, sourceRow);
-    for (int y = height - 1; y >= 0; --y) {
+    const QByteArray zeros(stride, '\0');
+    for (int y = height - 1; y >= 0 && written; --y) {
         const qsizetype start = sourceRow * y;
         // The row and its own padding bytes, as far as the BMP row needs and the data holds; zeros after.
         const qsizetype kept = std::clamp(available - start, qsizetype(0), rowBytes);
-        if (kept > 0)
-            out.append(pixels + start, kept);
-        out.append(stride - kept, '\0');
+        written = (kept == 0 || out.write(pixels + start, kept) == kept) &&
+                  (kept == stride || out.write(zeros.constData(), stride - kept) == stride - kept);
     }
-    return out;
+    return written;
+}
+
+QByteArray writePbmpAsBitmap(BitmapRecord& bitmap, const Palette& palette)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    writePbmpAsBitmap(bitmap, palette, buffer);
+    return bytes;
 }
 
 QByteArray writeStandardBitmap(const BitmapRecord& bitmap, const Palette& palette)

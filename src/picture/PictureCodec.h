@@ -4,6 +4,7 @@
 #include "picture/PaletteEntry.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 // The game's PBMP pictures and Windows BMP files with a 256-colour table, on bytes in memory.
@@ -40,6 +41,9 @@ QString readStandardBitmap(const QByteArray& file, BitmapRecord& bitmap, Palette
 // bottom-up, each padded to a multiple of four bytes with the row's own padding bytes first;
 // whatever would lie past the pixels held is written as zeros.
 QByteArray writePbmpAsBitmap(BitmapRecord& bitmap, const Palette& palette);
+// The same bytes written to `out` row by row, with no whole copy of the picture in memory; false
+// when a write failed.
+bool writePbmpAsBitmap(BitmapRecord& bitmap, const Palette& palette, QIODevice& out);
 // A standard bitmap written back with its own headers and pixels and the given colour table.
 QByteArray writeStandardBitmap(const BitmapRecord& bitmap, const Palette& palette);
 

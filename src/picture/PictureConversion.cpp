@@ -104,12 +104,16 @@ QString PictureConversion::ReadPicture(QByteArray bytes, bool standardBitmap, co
 
 QString PictureConversion::WriteBitmap(const QString& path)
 {
-    const QByteArray bytes = state_.IsStandardBitmap
-                                 ? PictureCodec::writeStandardBitmap(state_.Bitmap, state_.CurrentPalette)
-                                 : PictureCodec::writePbmpAsBitmap(state_.Bitmap, state_.CurrentPalette);
     // A scratch file of the working folder: rewritten in place and cut to the length written.
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
-        return {};
-    return file.errorString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return file.errorString();
+    bool written = false;
+    if (state_.IsStandardBitmap) {
+        const QByteArray bytes = PictureCodec::writeStandardBitmap(state_.Bitmap, state_.CurrentPalette);
+        written = file.write(bytes) == bytes.size();
+    } else {
+        written = PictureCodec::writePbmpAsBitmap(state_.Bitmap, state_.CurrentPalette, file);
+    }
+    return written && file.flush() ? QString() : file.errorString();
 }

@@ -4,6 +4,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <sys/sendfile.h>
+#endif
+
 namespace FileSystem {
 
 namespace {
@@ -19,6 +24,45 @@ QString commitWhole(QSaveFile& file)
         return reason;
     }
     return file.commit() ? QString() : file.errorString();
+}
+
+enum class Moved { All, Failed, NotTried };
+
+// Lets the kernel move the bytes from file to file, as QFile::copy does, so that they never pass
+// through the program. NotTried when it cannot before anything was written: the caller copies instead.
+Moved moveInKernel(QFile& in, QSaveFile& out)
+{
+#ifdef Q_OS_LINUX
+    // At most this much a call, as the kernel moves no more anyway.
+    constexpr size_t callSize = 0x7ffff000;
+    bool moved = false;
+    for (;;) {
+        const ssize_t count = ::sendfile(out.handle(), in.handle(), nullptr, callSize);
+        if (count > 0) {
+            moved = true;
+        } else if (count == 0) {
+            // Nothing moved: an empty file, or one the kernel cannot move so; the block copy settles it.
+            return moved ? Moved::All : Moved::NotTried;
+        } else if (errno != EINTR) {
+            return moved ? Moved::Failed : Moved::NotTried;
+        }
+    }
+#else
+    Q_UNUSED(in);
+    Q_UNUSED(out);
+    return Moved::NotTried;
+#endif
+}
+
+bool copyInBlocks(QFile& in, QSaveFile& out)
+{
+    constexpr qint64 blockSize = 1 << 20;
+    while (!in.atEnd()) {
+        const QByteArray block = in.read(blockSize);
+        if (block.isEmpty() || out.write(block) != block.size())
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -54,13 +98,10 @@ bool copyReplacing(const QString& source, const QString& target)
     QSaveFile out(target);
     if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
         return false;
-    constexpr qint64 blockSize = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray block = in.read(blockSize);
-        if (block.isEmpty() || out.write(block) != block.size()) {
-            out.cancelWriting();
-            return false;
-        }
+    const Moved moved = moveInKernel(in, out);
+    if (moved == Moved::Failed || (moved == Moved::NotTried && !copyInBlocks(in, out))) {
+        out.cancelWriting();
+        return false;
     }
     return commitWhole(out).isEmpty() && QFile::setPermissions(target, in.permissions());
 }

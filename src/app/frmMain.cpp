@@ -5,6 +5,7 @@
 #include "app/MainMenuBar.h"
 #include "app/MainStatusBar.h"
 #include "app/MainToolBar.h"
+#include "app/ObjectDragOut.h"
 #include "app/ObjectList.h"
 #include "app/ObjectPane.h"
 #include "app/OpenDialog.h"
@@ -73,8 +74,6 @@ void frmMain::connectPreviews()
             [this](QWidget* window) { toolWindows_.append(window); });
     new PreviewMenus(*menus_, *previews_, this);
 }
-
-frmMain::~frmMain() = default;
 
 QAction* frmMain::toolbarButton(const QString& key) const
 {
@@ -179,6 +178,7 @@ void frmMain::connectObjectPane()
     ObjectList* list = Frame1->lstList;
     connect(list, &ObjectList::clickRaised, this, &frmMain::lstList_Click);
     connect(list, &QListWidget::itemDoubleClicked, this, &frmMain::lstList_DblClick);
+    new ObjectDragOut(*list, *runner_, state_.Vols, seams_.messages, this);
     connect(Frame1->cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
     connect(Frame1->cmdExtract, &QPushButton::clicked, this, &frmMain::cmdExtract_Click);
     connect(Frame1->cmdConvert, &QPushButton::clicked, this, &frmMain::cmdConvert_Click);

@@ -25,7 +25,6 @@ class frmMain : public QMainWindow {
 
 public:
     frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWidget* parent = nullptr);
-    ~frmMain() override;
 
     // Start-up: settings, tool copies and the default palette; runs before the window is shown.
     void Form_Load();

@@ -1,6 +1,7 @@
 #include "app/frmMain.h"
 
 #include "app/CommandLine.h"
+#include "app/ContactSheetCommand.h"
 #include "app/MainArea.h"
 #include "app/MainMenuBar.h"
 #include "app/MainStatusBar.h"
@@ -73,11 +74,7 @@ void frmMain::connectPreviews()
     connect(previews_, &PreviewCommand::windowLoaded, this,
             [this](QWidget* window) { toolWindows_.append(window); });
     new PreviewMenus(*menus_, *previews_, this);
-}
-
-QAction* frmMain::toolbarButton(const QString& key) const
-{
-    return Toolbar1->button(key);
+    new ContactSheetCommand(*menus_, *Frame1, state_, *runner_, seams_, this);
 }
 
 void frmMain::connectMenus()

@@ -3,6 +3,8 @@
 #include "archive/ArchiveListing.h"
 #include "archive/ExtractionJob.h"
 #include "archive/ResultsFile.h"
+#include "picture/ContactSheet.h"
+#include "picture/ContactSheetJob.h"
 #include "picture/ConversionJob.h"
 #include "picture/Palettes.h"
 #include "platform/FileSystem.h"
@@ -11,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 BatchMode::BatchMode(const BatchOptions& options, SettingsStore& store)
     : options_(options)
@@ -73,6 +76,9 @@ int BatchMode::runCommand()
     case BatchOptions::Command::Convert:
         convert(chosen(listing.names));
         break;
+    case BatchOptions::Command::ContactSheet:
+        contactSheet(chosen(listing.names));
+        break;
     case BatchOptions::Command::Help:
     case BatchOptions::Command::Version:
         break;
@@ -105,7 +111,8 @@ bool BatchMode::prepare()
         return false;
     if (options_.command != BatchOptions::Command::List)
         copyTool(settings_.ExtractPath, WorkFolder::extractToolName);
-    if (options_.command == BatchOptions::Command::Convert)
+    if (options_.command == BatchOptions::Command::Convert ||
+        options_.command == BatchOptions::Command::ContactSheet)
         loadDefaultPalette();
     return true;
 }
@@ -224,6 +231,33 @@ void BatchMode::convert(const QStringList& names)
         if (result.conversion == PictureConversion::Outcome::Declined)
             console_.note(name, tr("a standard bitmap, copied as it is"));
     }
+}
+
+// The sheet the window draws, written as one PNG file.
+void BatchMode::contactSheet(const QStringList& names)
+{
+    ContactSheetJob job(runner_, pictures_, settings_.conversionOptions(runner_.workFolder()));
+    if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
+        console_.fail(job.error());
+        return;
+    }
+    ContactSheet sheet(QGuiApplication::font());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names.at(i);
+        if (runner_.isShutDown())
+            return failRest(names, i, tr("not drawn, because the run was stopped"));
+        console_.progress(int(i + 1), int(names.size()), name);
+        const QImage picture = job.picture(name);
+        if (!picture.isNull()) {
+            sheet.add(name, picture);
+            continue;
+        }
+        console_.fail(name, job.error());
+        if (job.cannotStart())
+            return failRest(names, i + 1, tr("not drawn, because the tool could not start"));
+    }
+    if (!sheet.toImage().save(options_.destFolder, "PNG"))
+        console_.fail(tr("cannot write %1").arg(QDir::toNativeSeparators(options_.destFolder)));
 }
 
 void BatchMode::failRest(const QStringList& names, qsizetype from, const QString& reason)

@@ -39,6 +39,7 @@ private:
     QStringList chosen(const QStringList& listed);
     void extract(const QStringList& names);
     void convert(const QStringList& names);
+    void contactSheet(const QStringList& names);
     // Every object from `from` on was not done, because the run stopped.
     void failRest(const QStringList& names, qsizetype from, const QString& reason);
     void finish();

@@ -10,7 +10,7 @@ class ToolRunner;
 struct PictureState;
 
 // Brings the pictures of one archive, one after the other, to the image the picture window shows
-// for each: extracted to "temp.bmp" by a tool script, converted there with the palette search (a
+// for each: extracted by the tool and moved to "temp.bmp", converted there with the palette search (a
 // standard bitmap keeps its own colours, as the window shows it after "No"), and loaded at its own
 // size.
 class ContactSheetJob {
@@ -19,7 +19,7 @@ class ContactSheetJob {
 public:
     ContactSheetJob(ToolRunner& runner, PictureState& pictures, const PictureConversion::Options& options);
 
-    // Makes the working copy of the archive; false with error() when it failed.
+    // Makes the working copy of the archive and the staging folder; false with error() when it failed.
     bool begin(const QString& volPath);
     // The picture, or a null image with error().
     QImage picture(const QString& objectName);

@@ -315,6 +315,8 @@ int main(int argc, char* argv[])
                         "FindPaletteInManySubfolders", "ListThePaletteFolder");
     reporter.printRatio("kadrillo --convert of 1000 pictures / the conversion window",
                         "ConvertWithTheCommandLine", "ConvertInTheWindow", 1.0);
+    reporter.printRatio("contact sheet of 1000 pictures / start the stand-in 1000 times", "DrawContactSheet",
+                        "StartTheToolForEachPicture");
     benchmark::Shutdown();
     return 0;
 }

@@ -2,12 +2,15 @@
 #include "app/BatchOptions.h"
 #include "archive/ToolRunner.h"
 #include "archive/WorkFolderClaim.h"
+#include "picture/ContactSheet.h"
+#include "picture/frmContactSheet.h"
 #include "support/FailureRows.h"
 #include "support/MainWindowRun.h"
 #include "support/OwnedProgram.h"
 #include "support/PngCheck.h"
 #include "support/TestEnvironment.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -33,6 +36,7 @@ private slots:
     void readsTheOptions();
     void writesWhatTheWindowsWrite_data();
     void writesWhatTheWindowsWrite();
+    void drawsTheWindowsContactSheet();
     void exitStatusAndOutput_data();
     void exitStatusAndOutput();
     void pngFilesHoldTheBmpPictures();
@@ -248,6 +252,25 @@ void BatchModeTest::writesWhatTheWindowsWrite()
     // private folder beside it.
     QCOMPARE(workFolders(), QStringList{QFileInfo(work()).fileName()});
     QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+// Pixel for pixel the sheet of the window's View menu, every picture with its own palette.
+void BatchModeTest::drawsTheWindowsContactSheet()
+{
+    const QString archive = samples() + u"/sample.vol"_s;
+    const QString png = environment_.path() + u"/sheet-out/sheet.png"_s;
+    QDir().mkpath(QFileInfo(png).absolutePath());
+    const Run batch = run({u"--quiet"_s, u"--contact-sheet"_s, archive, u"--to"_s, png});
+    QVERIFY2(batch.status >= 0, qPrintable(batch.errors.join(u'\n')));
+    const std::unique_ptr<MainWindowRun> window = openInWindow(archive);
+    window->control<QAction>("mnuViewContactSheet")->trigger();
+    const ContactSheet& sheet = window->control<frmContactSheet>("frmContactSheet")->sheet();
+    QCOMPARE(sheet.count(), 6);
+    QVERIFY2(window->fakes.messages.texts().isEmpty(),
+             qPrintable(window->fakes.messages.texts().join(u'\n')));
+    QCOMPARE(batch.status, 0);
+    QVERIFY(batch.errors.filter(QRegularExpression(u"^kadrillo: "_s)).isEmpty());
+    QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), sheet.toImage());
 }
 
 void BatchModeTest::exitStatusAndOutput_data()

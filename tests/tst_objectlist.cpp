@@ -16,11 +16,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QUrl>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -41,6 +43,7 @@ private slots:
     void extractsSelectedObjectsAndReportsEveryFailure();
     void extractionProgressAndOrder();
     void noSecondToolRunWhileOneIsWaitedFor();
+    void dragsSelectedObjectsOutAsFiles();
     void commandLineAndDrop();
     void eachKindOpensItsWindow();
 
@@ -297,6 +300,53 @@ void ObjectListTest::noSecondToolRunWhileOneIsWaitedFor()
     QVERIFY(!QFile::exists(work() + u"/vtlist.bat"_s));
     runner.WaitForProcess(sleeper);
     QVERIFY(messages().isEmpty());
+}
+
+// The rows dragged go out as files holding the archive's bytes, in a folder that goes with the
+// program; a refused name is named in a warning, and nothing is extracted while a tool is waited for.
+void ObjectListTest::dragsSelectedObjectsOutAsFiles()
+{
+    openSample(sample());
+    run_->state.Vols.current()->ObjectNames << u"../escape.cs"_s;
+    window().showVol(1);
+    for (const int row : {0, 2, 4, int(sampleNames_.size())})
+        list()->item(row)->setSelected(true);
+    const QModelIndexList selected = list()->selectionModel()->selectedRows();
+    const std::unique_ptr<QMimeData> data(list()->model()->mimeData(selected));
+    QVERIFY(data && data->hasFormat(u"text/uri-list"_s));
+    const QString refused =
+        u"These objects could not be dragged out:\n../escape.cs: it holds the character /"_s;
+    QCOMPARE(messages(), QStringList{refused});
+    QStringList names;
+    for (const QUrl& url : data->urls()) {
+        names.append(QFileInfo(url.toLocalFile()).fileName());
+        const VolEntry& entry = sampleEntries_.at(std::size_t(sampleNames_.indexOf(names.last())));
+        QCOMPARE(TestEnvironment::readFile(url.toLocalFile()),
+                 QByteArray(reinterpret_cast<const char*>(entry.data.data()), qsizetype(entry.data.size())));
+    }
+    QCOMPARE(names, (QStringList{sampleNames_.at(0), sampleNames_.at(2), sampleNames_.at(4)}));
+    // The mouse's drag goes the same way.
+    QVERIFY(QFile::remove(data->urls().first().toLocalFile()));
+    const QPoint from = list()->visualItemRect(list()->item(0)).center();
+    QTest::mousePress(list()->viewport(), Qt::LeftButton, {}, from);
+    const QPoint to = from + QPoint(0, 2 * QApplication::startDragDistance());
+    QMouseEvent move(QEvent::MouseMove, to, list()->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(list()->viewport(), &move); // the view makes ready to drag
+    QApplication::sendEvent(list()->viewport(), &move); // and drags
+    QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, to);
+    QVERIFY(QFile::exists(data->urls().first().toLocalFile()));
+
+    TestEnvironment::writeFile(work() + u"/sleeper.exe"_s, "#!/bin/sh\nsleep 0.3\n", true);
+    ToolRunner& runner = window().toolRunner();
+    QProcess* sleeper = runner.StartToolCommand(u"\"%1/sleeper.exe\""_s.arg(work()));
+    QVERIFY(sleeper);
+    QVERIFY(!list()->model()->mimeData(selected));
+    runner.WaitForProcess(sleeper);
+    QCOMPARE(messages(), (QStringList{refused, refused}));
+    const QString staging = QFileInfo(data->urls().first().toLocalFile()).absolutePath();
+    run_.reset();
+    QVERIFY(!QFileInfo::exists(staging));
 }
 
 void ObjectListTest::commandLineAndDrop()

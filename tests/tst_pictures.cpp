@@ -1,11 +1,14 @@
 #include "VolArchive.h"
 #include "app/frmMain.h"
 #include "archive/ToolRunner.h"
+#include "picture/ContactSheet.h"
+#include "picture/ContactSheetJob.h"
 #include "picture/Palettes.h"
 #include "picture/PictureBox.h"
 #include "picture/PictureCodec.h"
 #include "picture/PicturePrompts.h"
 #include "picture/PictureState.h"
+#include "picture/frmContactSheet.h"
 #include "picture/frmConvert.h"
 #include "picture/frmPreview.h"
 #include "platform/SettingsStore.h"
@@ -40,6 +43,7 @@ private slots:
     void pictureWindowMenuAndShutdown();
     void batchConversion_data();
     void batchConversion();
+    void contactSheet();
 
 private:
     PictureConversion::Options options(bool autoSelect) const;
@@ -355,6 +359,59 @@ void PicturesTest::batchConversion()
     for (const QString& name : written)
         QCOMPARE(TestEnvironment::readFile(out + u'/' + name),
                  name == "b.txt"_L1 ? objects[name] : converted(good, PictureFiles::ramp(0)));
+}
+
+// Each picture is on the sheet as the picture window shows it, with its own palette; a picture wider
+// than the sheet takes a row of its own; one that cannot be drawn is named; Save writes the sheet.
+void PicturesTest::contactSheet()
+{
+    TestEnvironment::writeFile(pal_ + u"/5.pal"_s, PictureFiles::pal(PictureFiles::ramp(5)));
+    QByteArray wide(1100 * 2, '\4');
+    wide[0] = '\11';
+    const QList<std::pair<QString, QByteArray>> objects{
+        {"own.bmp", PictureFiles::pbmp(4, 3, "\1\2\3\4\5\6\7\10\11\12\13\14", 5)},
+        {"base.bmp", PictureFiles::pbmp(2, 2, "\1\2\3\4", 0)},
+        {"plain.bmp", PictureFiles::standardBitmap(4, -2, PictureFiles::ramp(7), "\1\2\3\4\5\6\7\10")},
+        {"broken.bmp", "hello"},
+        {"wide.bmp", PictureFiles::pbmp(1100, 2, wide, 0)}};
+    std::vector<VolEntry> entries;
+    QStringList names;
+    for (const auto& [name, bytes] : objects) {
+        entries.push_back({name.toStdString(), {bytes.begin(), bytes.end()}});
+        names.append(name);
+    }
+    const QString archive = environment_.path() + u"/sheet.vol"_s;
+    std::string error;
+    QVERIFY2(VolArchive::write(archive.toStdString(), entries, error), error.c_str());
+    QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work_ + u"/extract.exe"_s);
+    ToolRunner runner;
+    runner.setWorkFolder(WorkFolder(work_));
+    frmContactSheet window(fakes_.messages, fakes_.files);
+    window.show();
+    ContactSheetJob job(runner, state_, options(true));
+    window.draw(job, archive, names);
+    QCOMPARE(fakes_.messages.texts(),
+             QStringList{u"These pictures could not be drawn:\nbroken.bmp: it is not a valid bitmap file"_s});
+
+    const ContactSheet& sheet = window.sheet();
+    const QImage drawn = sheet.toImage();
+    QCOMPARE(sheet.count(), 4);
+    QVERIFY(sheet.pictureRect(3).top() > sheet.pictureRect(0).bottom());
+    frmPreview preview(state_, fakes_.messages);
+    fakes_.messages.willAnswer(MessageBoxes::Answer::No); // the standard bitmap keeps its colours
+    for (int shown = 0, object = 0; object < objects.size(); ++object) {
+        if (object == 3)
+            continue;
+        TestEnvironment::writeFile(temp(), objects.at(object).second);
+        preview.loadPic(options(true), true);
+        const QImage expected =
+            preview.findChild<PictureBox*>(u"Picture1"_s)->picture().convertToFormat(drawn.format());
+        QCOMPARE(drawn.copy(sheet.pictureRect(shown++)), expected);
+    }
+    const QString saved = environment_.path() + u"/sheet.png"_s;
+    fakes_.files.willPick(saved);
+    window.findChild<QAction*>(u"mnuSave"_s)->trigger();
+    QCOMPARE(QImage(saved).convertToFormat(drawn.format()), drawn);
 }
 
 QTEST_MAIN(PicturesTest)

@@ -5,6 +5,8 @@
 #include "archive/ResultsFile.h"
 #include "archive/VolTable.h"
 #include "picture/ArchivePalettes.h"
+#include "picture/ContactSheet.h"
+#include "picture/ContactSheetJob.h"
 #include "picture/ConversionJob.h"
 #include "picture/Palettes.h"
 #include "platform/FileSystem.h"
@@ -13,6 +15,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 BatchMode::BatchMode(const BatchOptions& options, SettingsStore& store)
     : options_(options)
@@ -75,6 +78,9 @@ int BatchMode::runCommand()
     case BatchOptions::Command::Convert:
         convert(chosen(listing.names), listing.names);
         break;
+    case BatchOptions::Command::ContactSheet:
+        contactSheet(chosen(listing.names), listing.names);
+        break;
     case BatchOptions::Command::Help:
     case BatchOptions::Command::Version:
         break;
@@ -107,7 +113,8 @@ bool BatchMode::prepare()
         return false;
     if (options_.command != BatchOptions::Command::List)
         copyTool(settings_.ExtractPath, WorkFolder::extractToolName);
-    if (options_.command == BatchOptions::Command::Convert)
+    if (options_.command == BatchOptions::Command::Convert ||
+        options_.command == BatchOptions::Command::ContactSheet)
         loadDefaultPalette();
     return true;
 }
@@ -192,16 +199,21 @@ void BatchMode::extract(const QStringList& names)
     }
 }
 
+PictureConversion::Options BatchMode::conversionOptions(const QStringList& listed)
+{
+    VolRecord vol{QFileInfo(options_.archive).fileName(), options_.archive, listed};
+    vol.markListed();
+    PictureConversion::Options conversion = settings_.conversionOptions(runner_.workFolder());
+    conversion.search.inArchive = paletteLists_.source(runner_, vol);
+    return conversion;
+}
+
 void BatchMode::convert(const QStringList& names, const QStringList& listed)
 {
     const auto declined = [](const PictureMessage&) {
         return false;
     };
-    VolRecord vol{QFileInfo(options_.archive).fileName(), options_.archive, listed};
-    vol.markListed();
-    ArchivePalettes paletteLists;
-    PictureConversion::Options conversion = settings_.conversionOptions(runner_.workFolder());
-    conversion.search.inArchive = paletteLists.source(runner_, vol);
+    PictureConversion::Options conversion = conversionOptions(listed);
     // The window's remembered format is not used: a script gets what it asks for.
     conversion.exportAs = {options_.format.value_or(PictureExport::Format::Bmp), options_.transparentIndex};
     ConversionJob job(runner_, pictures_, QFileInfo(options_.destFolder).absoluteFilePath(), conversion,
@@ -235,6 +247,33 @@ void BatchMode::convert(const QStringList& names, const QStringList& listed)
                                     ? tr("a standard bitmap, kept with its own colours")
                                     : tr("a standard bitmap, copied as it is"));
     }
+}
+
+// The sheet the window draws, written as one PNG file.
+void BatchMode::contactSheet(const QStringList& names, const QStringList& listed)
+{
+    ContactSheetJob job(runner_, pictures_, conversionOptions(listed));
+    if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
+        console_.fail(job.error());
+        return;
+    }
+    ContactSheet sheet(QGuiApplication::font());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names.at(i);
+        if (runner_.isShutDown())
+            return failRest(names, i, tr("not drawn, because the run was stopped"));
+        console_.progress(int(i + 1), int(names.size()), name);
+        const QImage picture = job.picture(name);
+        if (!picture.isNull()) {
+            sheet.add(name, picture);
+            continue;
+        }
+        console_.fail(name, job.error());
+        if (job.cannotStart())
+            return failRest(names, i + 1, tr("not drawn, because the tool could not start"));
+    }
+    if (!sheet.toImage().save(options_.destFolder, "PNG"))
+        console_.fail(tr("cannot write %1").arg(QDir::toNativeSeparators(options_.destFolder)));
 }
 
 void BatchMode::failRest(const QStringList& names, qsizetype from, const QString& reason)

@@ -5,6 +5,7 @@
 #include "app/BatchOptions.h"
 #include "archive/ToolRunner.h"
 #include "archive/WorkFolderClaim.h"
+#include "picture/ArchivePalettes.h"
 #include "picture/PictureState.h"
 
 #include <QCoreApplication>
@@ -38,8 +39,11 @@ private:
     // The listed objects the command works on; named ones missing from the listing are failures.
     QStringList chosen(const QStringList& listed);
     void extract(const QStringList& names);
-    // `listed`: every object of the archive, whose palette lists the palette search may read.
+    // How pictures are converted; `listed` is every object of the archive, whose palette lists
+    // the palette search may read.
+    PictureConversion::Options conversionOptions(const QStringList& listed);
     void convert(const QStringList& names, const QStringList& listed);
+    void contactSheet(const QStringList& names, const QStringList& listed);
     // Every object from `from` on was not done, because the run stopped.
     void failRest(const QStringList& names, qsizetype from, const QString& reason);
     void finish();
@@ -51,4 +55,5 @@ private:
     ToolRunner runner_;
     WorkFolderClaim workFolderClaim_;
     PictureState pictures_;
+    ArchivePalettes paletteLists_;
 };

@@ -10,6 +10,7 @@ const QMap<QString, BatchOptions::Command>& commands()
         {QStringLiteral("--list"), BatchOptions::Command::List},
         {QStringLiteral("--extract"), BatchOptions::Command::Extract},
         {QStringLiteral("--convert"), BatchOptions::Command::Convert},
+        {QStringLiteral("--contact-sheet"), BatchOptions::Command::ContactSheet},
         {QStringLiteral("--help"), BatchOptions::Command::Help},
         {QStringLiteral("--version"), BatchOptions::Command::Version},
     };
@@ -20,7 +21,8 @@ const QMap<QString, BatchOptions::Command>& commands()
 QString missingParts(const BatchOptions& options, qsizetype commandsGiven, qsizetype operands)
 {
     using Command = BatchOptions::Command;
-    const bool writes = options.command == Command::Extract || options.command == Command::Convert;
+    const bool writes = options.command == Command::Extract || options.command == Command::Convert ||
+                        options.command == Command::ContactSheet;
     if (commandsGiven == 0)
         return BatchOptions::tr("no command given: use --list, --extract or --convert");
     if (commandsGiven > 1)
@@ -75,6 +77,17 @@ bool BatchOptions::requested(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     return requested(arguments);
+}
+
+bool BatchOptions::drawsText(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--") == 0)
+            break;
+        if (qstrcmp(argv[i], "--contact-sheet") == 0)
+            return true;
+    }
+    return false;
 }
 
 BatchOptions BatchOptions::parse(const QStringList& arguments)
@@ -141,6 +154,9 @@ QString BatchOptions::usage()
               "      files instead (\"sky.bmp\" becomes \"sky.png\") that keep every colour index\n"
               "      and the palette, with colour INDEX (0 to 255) transparent when --transparent\n"
               "      is given\n"
+              "  kadrillo --contact-sheet ARCHIVE [NAME...] --to FILE.png\n"
+              "      draw the named pictures (as --convert chooses them) side by side with their names\n"
+              "      below, into one PNG picture\n"
               "  kadrillo --help | --version\n"
               "\n"
               "Options:\n"

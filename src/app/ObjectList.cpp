@@ -2,6 +2,7 @@
 
 #include "app/ObjectFilter.h"
 
+#include <QDrag>
 #include <QMouseEvent>
 
 namespace {
@@ -160,4 +161,39 @@ void ObjectList::currentChanged(const QModelIndex& current, const QModelIndex& p
     QListWidget::currentChanged(current, previous);
     if (handlingInput_ > 0)
         changed_ = true;
+}
+
+void ObjectList::setDragData(DragData dragData)
+{
+    dragData_ = std::move(dragData);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+    setDefaultDropAction(Qt::CopyAction);
+}
+
+QStringList ObjectList::mimeTypes() const
+{
+    return {QStringLiteral("text/uri-list")};
+}
+
+QMimeData* ObjectList::mimeData(const QList<QListWidgetItem*>& items) const
+{
+    QList<int> rows;
+    for (const QListWidgetItem* item : items) {
+        if (const int itemRow = row(item); !hidden_[itemRow])
+            rows.append(itemRow);
+    }
+    std::sort(rows.begin(), rows.end());
+    return dragData_ && !rows.isEmpty() ? dragData_(rows) : nullptr;
+}
+
+// Only as a copy: the view's own drag takes the rows out of the list when a file manager moves them.
+void ObjectList::startDrag(Qt::DropActions)
+{
+    QMimeData* data = model()->mimeData(selectionModel()->selectedRows());
+    if (!data)
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
 }

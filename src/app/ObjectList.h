@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QListWidget>
+#include <functional>
 #include <vector>
 
 class ObjectFilter;
+class QMimeData;
 
 // The object list. Like the list box it stands for, it raises one click for each user action on it
 // (a click on a row, the selected one included; a key that moves the current row or changes the
@@ -24,6 +26,11 @@ public:
     // The last row that shows, or -1.
     int lastVisibleRow() const;
 
+    // What a drag of these rows, in row order, carries; null refuses the drag.
+    using DragData = std::function<QMimeData*(const QList<int>& rows)>;
+    // Lets the selected rows be dragged out, as copies.
+    void setDragData(DragData dragData);
+
 signals:
     void clickRaised();
 
@@ -34,6 +41,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override;
+    void startDrag(Qt::DropActions supportedActions) override;
 
 private:
     // Runs one input event's handling and raises at most one click for it.
@@ -49,4 +59,5 @@ private:
     std::vector<char> hidden_;
     std::vector<char> keptAside_; // selected when it was hidden
     int visibleCount_ = 0;
+    DragData dragData_;
 };

@@ -1,10 +1,12 @@
 #include "app/frmMain.h"
 
 #include "app/CommandLine.h"
+#include "app/ContactSheetCommand.h"
 #include "app/MainArea.h"
 #include "app/MainMenuBar.h"
 #include "app/MainStatusBar.h"
 #include "app/MainToolBar.h"
+#include "app/ObjectDragOut.h"
 #include "app/ObjectList.h"
 #include "app/ObjectPane.h"
 #include "app/OpenDialog.h"
@@ -72,13 +74,7 @@ void frmMain::connectPreviews()
     connect(previews_, &PreviewCommand::windowLoaded, this,
             [this](QWidget* window) { toolWindows_.append(window); });
     new PreviewMenus(*menus_, *previews_, this);
-}
-
-frmMain::~frmMain() = default;
-
-QAction* frmMain::toolbarButton(const QString& key) const
-{
-    return Toolbar1->button(key);
+    new ContactSheetCommand(*menus_, *Frame1, state_, *runner_, seams_, this);
 }
 
 void frmMain::connectMenus()
@@ -179,6 +175,7 @@ void frmMain::connectObjectPane()
     ObjectList* list = Frame1->lstList;
     connect(list, &ObjectList::clickRaised, this, &frmMain::lstList_Click);
     connect(list, &QListWidget::itemDoubleClicked, this, &frmMain::lstList_DblClick);
+    new ObjectDragOut(*list, *runner_, state_.Vols, seams_.messages, this);
     connect(Frame1->cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
     connect(Frame1->cmdExtract, &QPushButton::clicked, this, &frmMain::cmdExtract_Click);
     connect(Frame1->cmdConvert, &QPushButton::clicked, this, &frmMain::cmdConvert_Click);

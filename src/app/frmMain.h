@@ -2,6 +2,7 @@
 
 #include "app/AppLifecycle.h"
 #include "app/AppState.h"
+#include "app/MainToolBar.h"
 #include "picture/PictureConversion.h"
 #include "platform/Seams.h"
 
@@ -11,7 +12,6 @@
 class MainArea;
 class MainMenuBar;
 class MainStatusBar;
-class MainToolBar;
 class ObjectPane;
 class PreviewCommand;
 class RecentArchives;
@@ -25,7 +25,6 @@ class frmMain : public QMainWindow {
 
 public:
     frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWidget* parent = nullptr);
-    ~frmMain() override;
 
     // Start-up: settings, tool copies and the default palette; runs before the window is shown.
     void Form_Load();
@@ -35,7 +34,7 @@ public:
     bool isUnloaded() const { return unloaded_; }
 
     ToolRunner& toolRunner() const { return *runner_; }
-    QAction* toolbarButton(const QString& key) const;
+    QAction* toolbarButton(const QString& key) const { return Toolbar1->button(key); }
 
     bool AddVol(const QString& path, const QString& title);
     void showVol(int index);

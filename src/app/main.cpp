@@ -10,6 +10,7 @@
 #include "platform/TerminationSignals.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 
 namespace {
 
@@ -20,10 +21,11 @@ void nameProgram()
     QCoreApplication::setApplicationVersion(QStringLiteral(KADRILLO_VERSION));
 }
 
-// The command-line mode runs without a display, so it never makes a QApplication.
-int runCommandLine(int argc, char* argv[])
+// The command-line mode runs without a display, so it never makes a QApplication; drawing text needs
+// fonts, which come with a QGuiApplication on the display-less platform.
+template <typename Application> int runCommandLine(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    Application app(argc, argv);
     nameProgram();
     SettingsStore store;
     return BatchMode(BatchOptions::parse(QCoreApplication::arguments().mid(1)), store).run();
@@ -33,8 +35,12 @@ int runCommandLine(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    if (BatchOptions::requested(argc, argv) && BatchOptions::drawsText(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return runCommandLine<QGuiApplication>(argc, argv);
+    }
     if (BatchOptions::requested(argc, argv))
-        return runCommandLine(argc, argv);
+        return runCommandLine<QCoreApplication>(argc, argv);
     QApplication app(argc, argv);
     nameProgram();
 

@@ -19,4 +19,7 @@ public:
                                                    const QString& filter) = 0;
     // The chosen folder's full path. Nothing when cancelled.
     virtual std::optional<QString> pickExistingFolder(QWidget* parent, const QString& title) = 0;
+    // The full path of a file to write, new or to be replaced. Nothing when cancelled.
+    virtual std::optional<QString> pickNewFile(QWidget* parent, const QString& title,
+                                               const QString& filter) = 0;
 };

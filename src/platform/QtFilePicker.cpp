@@ -19,3 +19,11 @@ std::optional<QString> QtFilePicker::pickExistingFolder(QWidget* parent, const Q
         return std::nullopt;
     return path;
 }
+
+std::optional<QString> QtFilePicker::pickNewFile(QWidget* parent, const QString& title, const QString& filter)
+{
+    const QString path = QFileDialog::getSaveFileName(parent, title, QString(), filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}

@@ -7,4 +7,5 @@ public:
     std::optional<Picked> pickExistingFile(QWidget* parent, const QString& title,
                                            const QString& filter) override;
     std::optional<QString> pickExistingFolder(QWidget* parent, const QString& title) override;
+    std::optional<QString> pickNewFile(QWidget* parent, const QString& title, const QString& filter) override;
 };

@@ -28,6 +28,11 @@ public:
         const std::optional<Picked> answer = answers_.isEmpty() ? std::nullopt : answers_.takeFirst();
         return answer ? std::optional(answer->path) : std::nullopt;
     }
+    std::optional<QString> pickNewFile(QWidget* parent, const QString& title, const QString& filter) override
+    {
+        const std::optional<Picked> answer = pickExistingFile(parent, title, filter);
+        return answer ? std::optional(answer->path) : std::nullopt;
+    }
     const QList<Asked>& asked() const { return asked_; }
 
 private:

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+class ContactSheet;
+class ContactSheetJob;
+class ContactSheetView;
+class FilePicker;
+class MessageBoxes;
+class QLabel;
+
+// Pictures of an archive side by side, each with its palette at its own size and its name below,
+// drawn while they are extracted; Save writes the sheet as one PNG file.
+class frmContactSheet : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmContactSheet(MessageBoxes& messages, FilePicker& files, QWidget* parent = nullptr);
+    ~frmContactSheet() override;
+
+    // Draws the named pictures as the job brings them, after clearing the sheet; the pictures that
+    // could not be drawn are named in one warning at the end. Closing the window stops it.
+    void draw(ContactSheetJob& job, const QString& volPath, const QStringList& names);
+    bool isDrawing() const { return drawing_; }
+    const ContactSheet& sheet() const { return *sheet_; }
+
+signals:
+    // A picture has been placed on the sheet, and is drawn at the next paint.
+    void pictureAdded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void save();
+
+    MessageBoxes& messages_;
+    FilePicker& files_;
+    std::unique_ptr<ContactSheet> sheet_;
+    ContactSheetView* view_;
+    QAction* saveAction_;
+    QLabel* status_;
+    bool drawing_ = false;
+    bool closed_ = false;
+};

@@ -1,14 +1,13 @@
 // A 4096 x 4096 picture converted and written to the destination folder as a PNG file, beside the same
 // conversion written as a BMP file: the goal is at most three times as long.
+#include "SquarePbmp.h"
 #include "picture/PbmpLayout.h"
 #include "picture/PictureConversion.h"
 #include "picture/PictureState.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <benchmark/benchmark.h>
-#include <cstring>
 
 namespace {
 
@@ -19,12 +18,7 @@ constexpr int side = 4096;
 QByteArray picture(int kind)
 {
     const qsizetype size = qsizetype(side) * side;
-    QByteArray out(PbmpLayout::fileSize(size), '\0');
-    std::memcpy(out.data(), PbmpLayout::fileTag, std::strlen(PbmpLayout::fileTag));
-    qToLittleEndian<qint32>(side, out.data() + PbmpLayout::widthOffset);
-    qToLittleEndian<qint32>(side, out.data() + PbmpLayout::heightOffset);
-    qToLittleEndian<qint16>(8, out.data() + PbmpLayout::bitCountOffset);
-    qToLittleEndian<qint32>(qint32(size), out.data() + PbmpLayout::dataSizeOffset);
+    QByteArray out = squarePbmp(side);
     quint32 noise = 12345;
     for (qsizetype i = 0; i < size; ++i) {
         noise = noise * 1103515245u + 12345u;

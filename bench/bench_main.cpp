@@ -1,6 +1,7 @@
 // Benchmarks of the archive and picture work, each printed at the end as a ratio to a baseline measured
 // in the same run, so that the figures mean the same on any machine.
 #include "RatioReporter.h"
+#include "SquarePbmp.h"
 #include "VolArchive.h"
 #include "app/frmMain.h"
 #include "archive/ExtractionJob.h"
@@ -24,8 +25,6 @@
 #include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtEndian>
-#include <cstring>
 
 namespace {
 
@@ -34,16 +33,11 @@ constexpr int extractedObjects = 200;
 constexpr int largePictureSide = 4096;
 constexpr int paletteSubfolders = 1000;
 
-// A PBMP with the fields the reader takes; the chunks it skips are left as zeros.
+// A PBMP whose pixels repeat a ramp.
 QByteArray pbmp(int side)
 {
     const qsizetype size = qsizetype(side) * side;
-    QByteArray out(PbmpLayout::fileSize(size), '\0');
-    std::memcpy(out.data(), PbmpLayout::fileTag, std::strlen(PbmpLayout::fileTag));
-    qToLittleEndian<qint32>(side, out.data() + PbmpLayout::widthOffset);
-    qToLittleEndian<qint32>(side, out.data() + PbmpLayout::heightOffset);
-    qToLittleEndian<qint16>(8, out.data() + PbmpLayout::bitCountOffset);
-    qToLittleEndian<qint32>(qint32(size), out.data() + PbmpLayout::dataSizeOffset);
+    QByteArray out = squarePbmp(side);
     for (qsizetype i = 0; i < size; ++i)
         out[PbmpLayout::pixelOffset + i] = char(i * 7);
     return out;

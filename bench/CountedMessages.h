@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/MessageBoxes.h"
+
+// Counts what a window would show; a run that shows anything measured something else.
+struct CountedMessages final : MessageBoxes {
+    int shown = 0;
+    Answer show(QWidget*, const QString&, const QString&, Buttons, Icon) override
+    {
+        ++shown;
+        return Answer::No;
+    }
+};

@@ -6,6 +6,7 @@
 #include "archive/VolTable.h"
 #include "archive/frmExtract.h"
 #include "picture/PictureState.h"
+#include "picture/frmContactSheet.h"
 #include "picture/frmExportFormat.h"
 #include "picture/frmPreview.h"
 #include "platform/SettingsStore.h"
@@ -85,13 +86,15 @@ void AccessibilityTest::everyWindowAndControlIsNamed()
     frmOptions options(lifecycle, fakes_.seams(), &main);
     frmAbout about(fakes_.seams(), &main);
     frmExportFormat format(PictureExport{}, &main);
+    frmContactSheet sheet(fakes_.messages, fakes_.files);
     bool addPpl = false;
     frmPalExtract palettes({vol.FilePath, vol.FilePath, addPpl}, pictures, runner, fakes_.messages,
                            [] { return QString(); });
 
     QStringList problems;
-    for (QWidget* window : std::initializer_list<QWidget*>{&main, &sound, &script, &picture, &extraction,
-                                                           &failures, &options, &about, &palettes, &format})
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&main, &sound, &script, &picture, &extraction, &failures, &options,
+                                         &about, &palettes, &format, &sheet})
         problems += problemsIn(window);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }

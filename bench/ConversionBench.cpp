@@ -63,8 +63,7 @@ void ConvertALargePictureFromTheToolsStart(benchmark::State& state)
     PictureState pictures;
     const PictureConversion::Options options{
         WorkFolder(data.work), true, {data.palettes, data.palettes + u"/base.pal"_s, true}};
-    ConversionJob job(runner, pictures, data.root.filePath(u"converted"_s), options,
-                      [](const PictureMessage&) { return false; });
+    ConversionJob job(runner, pictures, data.root.filePath(u"converted"_s), options);
     if (!job.begin(data.archive))
         state.SkipWithError(qPrintable(job.error()));
     for (auto _ : state) {

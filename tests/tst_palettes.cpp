@@ -218,7 +218,7 @@ void PalettesTest::archiveListsFillTheGaps()
                                lists.source(runner, vol)};
     PictureState pictures;
     const QString out = environment_.path() + u"/archive-out"_s;
-    ConversionJob job(runner, pictures, out, {work, true, search}, [](auto&) { return false; });
+    ConversionJob job(runner, pictures, out, {work, true, search});
     QVERIFY2(job.begin(vol.FilePath), qPrintable(job.error()));
     QCOMPARE(job.convert(u"sky.bmp"_s).outcome, ConversionJob::Outcome::Written);  // palette 2
     QCOMPARE(job.convert(u"logo.bmp"_s).outcome, ConversionJob::Outcome::Written); // -3: in no list

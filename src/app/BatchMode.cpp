@@ -210,14 +210,10 @@ PictureConversion::Options BatchMode::conversionOptions(const QStringList& liste
 
 void BatchMode::convert(const QStringList& names, const QStringList& listed)
 {
-    const auto declined = [](const PictureMessage&) {
-        return false;
-    };
     PictureConversion::Options conversion = conversionOptions(listed);
     // The window's remembered format is not used: a script gets what it asks for.
     conversion.exportAs = {options_.format.value_or(PictureExport::Format::Bmp), options_.transparentIndex};
-    ConversionJob job(runner_, pictures_, QFileInfo(options_.destFolder).absoluteFilePath(), conversion,
-                      declined);
+    ConversionJob job(runner_, pictures_, QFileInfo(options_.destFolder).absoluteFilePath(), conversion);
     if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
         console_.fail(job.error());
         return;

@@ -11,7 +11,8 @@
 ArchiveListing::Result ArchiveListing::list(ToolRunner& runner, const QString& volPath)
 {
     if (!FileSystem::fileExists(volPath))
-        return {{}, false, tr("Cannot find the volume file %1.").arg(QDir::toNativeSeparators(volPath))};
+        return {
+            {}, false, tr("Cannot find the volume file %1.").arg(QDir::toNativeSeparators(volPath)), true};
     if (!runner.CopyVolToWork(volPath))
         return {{}, false, runner.lastError()};
     // An old listing left behind by a failed run must never pass for this archive's.

@@ -16,6 +16,7 @@ public:
         bool truncated = false;
         // Why nothing could be listed; empty when the tool ran (names may still be empty).
         QString error;
+        bool volumeMissing = false; // the archive file itself is not there
     };
 
     static Result list(ToolRunner& runner, const QString& volPath);

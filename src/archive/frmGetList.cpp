@@ -1,14 +1,11 @@
 #include "archive/frmGetList.h"
 
+#include "archive/ArchiveListing.h"
 #include "archive/ResultsFile.h"
-#include "archive/ToolCommands.h"
-#include "archive/ToolRunner.h"
 #include "archive/VolTable.h"
-#include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
-#include <QFile>
 #include <QLabel>
 
 frmGetList::frmGetList(QWidget* owner, VolRecord& vol, ToolRunner& runner, MessageBoxes& messages)
@@ -28,37 +25,20 @@ void frmGetList::work()
 {
     if (isCancelled())
         return;
-    if (!FileSystem::fileExists(vol_.FilePath)) {
+    const ArchiveListing::Result listing = ArchiveListing::list(runner_, vol_.FilePath);
+    if (listing.volumeMissing) {
         messages_.warn(this, tr("Cannot find the volume file."), MessageBoxes::Icon::Critical);
-    } else if (!runner_.CopyVolToWork(vol_.FilePath)) {
-        messages_.warn(this, runner_.lastError());
-    } else if (!listNames()) {
+    } else if (!listing.error.isEmpty()) {
+        messages_.warn(this, listing.error);
+    } else if (endedTool()) {
         return;
+    } else {
+        if (!listing.names.isEmpty())
+            vol_.ObjectNames = listing.names;
+        if (listing.truncated)
+            messages_.warn(this, tr("%1 holds more than %2 objects; only the first %2 are listed.")
+                                     .arg(vol_.FileTitle)
+                                     .arg(ResultsFile::maximumNames));
     }
     vol_.markListed();
-}
-
-bool frmGetList::listNames()
-{
-    // An old listing left behind by a failed run must never pass for this archive's.
-    const QString results = runner_.workFolder().listing();
-    FileSystem::deleteFileIfExists(results);
-    if (!runner_.RunToolScript(ToolCommands::listScript, ToolCommands::listingLine())) {
-        messages_.warn(this, runner_.lastError());
-        return true;
-    }
-    if (endedTool())
-        return false;
-    QFile file(results);
-    if (!file.open(QIODevice::ReadOnly))
-        return true;
-    const ResultsFile::Listing listing = ResultsFile::ReadListing(file.readAll());
-    if (!listing.names.isEmpty())
-        vol_.ObjectNames = listing.names;
-    if (listing.truncated) {
-        messages_.warn(this, tr("%1 holds more than %2 objects; only the first %2 are listed.")
-                                 .arg(vol_.FileTitle)
-                                 .arg(ResultsFile::maximumNames));
-    }
-    return true;
 }

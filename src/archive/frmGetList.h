@@ -18,9 +18,6 @@ protected:
     void work() override;
 
 private:
-    // False when Cancel ended the tool, so there is no listing.
-    bool listNames();
-
     VolRecord& vol_;
     ToolRunner& runner_;
     MessageBoxes& messages_;

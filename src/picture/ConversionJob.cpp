@@ -9,12 +9,11 @@
 #include <QDir>
 
 ConversionJob::ConversionJob(ToolRunner& runner, PictureState& pictures, const QString& destFolder,
-                             const PictureConversion::Options& options, PictureConversion::Ask ask)
+                             const PictureConversion::Options& options)
     : runner_(runner)
     , pictures_(pictures)
     , destFolder_(destFolder)
     , options_(options)
-    , ask_(std::move(ask))
 {
 }
 
@@ -28,6 +27,16 @@ ConversionJob::Result ConversionJob::convert(const QString& objectName)
 {
     if (const QString refusal = ObjectName::refusal(objectName); !refusal.isEmpty())
         return {Outcome::Refused, refusal, {}, {}};
+    if (Result extracted = extract(objectName); extracted.outcome != Outcome::Written)
+        return extracted;
+    const auto declined = [](const PictureMessage&) {
+        return false;
+    };
+    return copy(objectName, PictureConversion(pictures_).ConvertPicture(options_, declined));
+}
+
+ConversionJob::Result ConversionJob::extract(const QString& objectName)
+{
     // An earlier object's picture must never pass for this one's.
     const QString picture = runner_.workFolder().picture();
     FileSystem::deleteFileIfExists(picture);
@@ -36,13 +45,13 @@ ConversionJob::Result ConversionJob::convert(const QString& objectName)
         return {Outcome::CannotStart, runner_.lastError(), {}, {}};
     if (!FileSystem::fileExists(picture))
         return {Outcome::NotWritten, tr("the tool wrote no file"), {}, {}};
-    return convertAndCopy(objectName);
+    return {Outcome::Written, {}, {}, {}};
 }
 
-ConversionJob::Result ConversionJob::convertAndCopy(const QString& objectName)
+ConversionJob::Result ConversionJob::copy(const QString& objectName,
+                                          const PictureConversion::Report& converted)
 {
-    const PictureConversion::Report report = PictureConversion(pictures_).ConvertPicture(options_, ask_);
-    Result result{Outcome::Written, {}, report.outcome, report.messages};
+    Result result{Outcome::Written, {}, converted.outcome, converted.messages};
     const QString picture = runner_.workFolder().picture();
     const PictureExport::Delivery delivered =
         FileSystem::fileExists(picture) ? options_.exportAs.deliver(picture, destFolder_, objectName)
@@ -50,9 +59,9 @@ ConversionJob::Result ConversionJob::convertAndCopy(const QString& objectName)
     if (!delivered.written) {
         result.outcome = Outcome::CannotWrite;
         result.error = tr("cannot write %1").arg(QDir::toNativeSeparators(delivered.target));
-    } else if (report.outcome == PictureConversion::Outcome::Refused) {
+    } else if (converted.outcome == PictureConversion::Outcome::Refused) {
         result.outcome = Outcome::CopiedUnconverted;
-        result.error = tr("copied unconverted, because %1").arg(report.refusal);
+        result.error = tr("copied unconverted, because %1").arg(converted.refusal);
     }
     return result;
 }

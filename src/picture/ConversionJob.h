@@ -8,10 +8,10 @@
 class ToolRunner;
 struct PictureState;
 
-// Converts pictures of one archive into a destination folder without a window, one after the other
-// as the conversion window does: each is extracted to "temp.bmp" by a tool script, converted there
-// with the shared picture state, and copied to the destination under its own name. A picture that
-// cannot be converted is still copied, as it was extracted.
+// Converts pictures of one archive into a destination folder, one after the other: each is extracted
+// to "temp.bmp" by a tool script, converted there with the shared picture state and copied out under its
+// own name, even when it cannot be converted. The conversion window converts between extract() and
+// copy() itself, so that it can ask its questions and show its messages.
 class ConversionJob {
     Q_DECLARE_TR_FUNCTIONS(ConversionJob)
 
@@ -29,21 +29,23 @@ public:
     };
 
     ConversionJob(ToolRunner& runner, PictureState& pictures, const QString& destFolder,
-                  const PictureConversion::Options& options, PictureConversion::Ask ask);
+                  const PictureConversion::Options& options);
 
     // Makes the destination folder and the working copy; false with error() when it failed.
     bool begin(const QString& volPath);
+    // Extracts, converts and copies; every question the conversion asks is answered No.
     Result convert(const QString& objectName);
+    // Extracts the object to "temp.bmp": Written when the tool left it there, else CannotStart or NotWritten.
+    Result extract(const QString& objectName);
+    // Copies the picture that `converted` left to the destination: Written, CopiedUnconverted or CannotWrite.
+    Result copy(const QString& objectName, const PictureConversion::Report& converted);
     // Why begin() failed.
     QString error() const { return error_; }
 
 private:
-    Result convertAndCopy(const QString& objectName);
-
     ToolRunner& runner_;
     PictureState& pictures_;
     QString destFolder_;
     PictureConversion::Options options_;
-    PictureConversion::Ask ask_;
     QString error_;
 };

@@ -1,17 +1,13 @@
 #include "picture/frmConvert.h"
 
 #include "archive/BatchReport.h"
-#include "archive/ExtractionJob.h"
 #include "archive/ObjectName.h"
-#include "archive/ToolCommands.h"
 #include "archive/ToolRunner.h"
 #include "archive/VolTable.h"
 #include "picture/PicturePrompts.h"
-#include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <cmath>
@@ -28,6 +24,7 @@ frmConvert::frmConvert(QWidget* owner, const Job& job, ToolRunner& runner, Pictu
     , runner_(runner)
     , pictures_(pictures)
     , seams_(seams)
+    , conversion_(runner, pictures, job.destFolder, job.conversion)
     , lblStatus(new QLabel(tr("Extracting file # of #"), this))
     , ProgressBar1(new QProgressBar(this))
 {
@@ -64,22 +61,19 @@ void frmConvert::showProgress(int units)
 }
 
 // A refused picture is still copied, as it was extracted.
-void frmConvert::convertAndCopy(BatchReport& report, int row, const QString& name, const QString& picture)
+void frmConvert::convertAndCopy(BatchReport& report, int row, const QString& name)
 {
     using Step = BatchReport::Step;
     PicturePrompts prompts(seams_.messages, this);
     PictureConversion conversion(pictures_);
     const PictureConversion::Report converted = prompts.convert(conversion, job_.conversion);
     prompts.show(converted.messages);
-    const PictureExport::Delivery delivered =
-        FileSystem::fileExists(picture) ? job_.conversion.exportAs.deliver(picture, job_.destFolder, name)
-                                        : PictureExport::Delivery{{}, true};
-    if (!delivered.written)
-        report.addFailure(row, name, Step::CannotWrite,
-                          tr("cannot write %1").arg(QDir::toNativeSeparators(delivered.target)));
-    else if (converted.outcome == PictureConversion::Outcome::Refused)
+    const ConversionJob::Result copied = conversion_.copy(name, converted);
+    if (copied.outcome == ConversionJob::Outcome::CannotWrite)
+        report.addFailure(row, name, Step::CannotWrite, copied.error);
+    else if (copied.outcome == ConversionJob::Outcome::CopiedUnconverted)
         report.addFailure(row, name, converted.unwritten ? Step::CannotWrite : Step::NotAPicture,
-                          tr("copied unconverted, because %1").arg(converted.refusal));
+                          copied.error);
     else if (!converted.paletteProblem.isEmpty())
         report.addFailure(row, name, Step::PaletteMissing, converted.paletteProblem);
     else
@@ -110,18 +104,14 @@ frmConvert::Next frmConvert::askAboutName(BatchReport& report, int row, const QS
 frmConvert::Next frmConvert::convertObject(BatchReport& report, int row, const QString& name, int objects)
 {
     using Step = BatchReport::Step;
-    const QString picture = runner_.workFolder().picture();
     ++units_;
     const int position = (units_ + 1) / 2;
     showStatus(statusText(QT_TR_NOOP("Extracting file %1 of %2"), position, objects));
-    // An earlier object's picture must never pass for this one's.
-    FileSystem::deleteFileIfExists(picture);
-    const bool ran = runner_.RunToolScript(
-        ToolCommands::extractScript, ToolCommands::extractLine(name, QLatin1String(WorkFolder::pictureName)));
+    const ConversionJob::Result extracted = conversion_.extract(name);
     if (runner_.isShutDown())
         return Next::Stop;
-    if (!ran) {
-        report.addFailure(row, name, Step::CannotStart, runner_.lastError());
+    if (extracted.outcome == ConversionJob::Outcome::CannotStart) {
+        report.addFailure(row, name, Step::CannotStart, extracted.error);
         return Next::Stop;
     }
     if (endedTool()) {
@@ -131,10 +121,10 @@ frmConvert::Next frmConvert::convertObject(BatchReport& report, int row, const Q
     showProgress(units_);
     showStatus(statusText(QT_TR_NOOP("Converting file %1 of %2"), position, objects));
     ++units_;
-    if (FileSystem::fileExists(picture))
-        convertAndCopy(report, row, name, picture);
+    if (extracted.outcome == ConversionJob::Outcome::Written)
+        convertAndCopy(report, row, name);
     else
-        report.addFailure(row, name, Step::ToolWroteNothing, tr("the tool wrote no file"));
+        report.addFailure(row, name, Step::ToolWroteNothing, extracted.error);
     showProgress(units_);
     return Next::Convert;
 }
@@ -149,9 +139,8 @@ BatchReport frmConvert::convertRows(const QList<int>& rows)
 {
     const int objects = int(rows.size());
     BatchReport report(BatchReport::Kind::Conversion, objects);
-    if (const QString error = ExtractionJob::prepare(runner_, job_.destFolder, job_.vol.FilePath);
-        !error.isEmpty()) {
-        seams_.messages.warn(this, error);
+    if (!conversion_.begin(job_.vol.FilePath)) {
+        seams_.messages.warn(this, conversion_.error());
         return report;
     }
     // Each object is two units of progress: its extraction, then its conversion.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/ProgressDialog.h"
+#include "picture/ConversionJob.h"
 #include "picture/PictureConversion.h"
 #include "platform/Seams.h"
 
@@ -50,12 +51,13 @@ private:
     Next askAboutName(BatchReport& report, int row, const QString& name);
     // Extracts, converts and copies one object; Stop when its tool could not run.
     Next convertObject(BatchReport& report, int row, const QString& name, int objects);
-    void convertAndCopy(BatchReport& report, int row, const QString& name, const QString& picture);
+    void convertAndCopy(BatchReport& report, int row, const QString& name);
 
     Job job_;
     ToolRunner& runner_;
     PictureState& pictures_;
     Seams seams_;
+    ConversionJob conversion_;
     QLabel* lblStatus;
     QProgressBar* ProgressBar1;
     float step_ = 0;

@@ -51,10 +51,10 @@ PictureConversion::Report PictureConversion::ConvertPicture(const Options& optio
     if (standardBitmap) {
         if (!ask({tr("This file is a standard bitmap file.\r\nAre you sure you want to open it."),
                   MessageBoxes::Icon::Information, PictureMessage::Title::Program}))
-            return {Outcome::Declined, {}, {}};
+            return {Outcome::Declined, {}, {}, false, {}};
         // Only the one layout gets another palette; the window shows any other bitmap as it is.
         if (PictureCodec::hasOtherLayout(bytes))
-            return {Outcome::Kept, {}, {}};
+            return {Outcome::Kept, {}, {}, false, {}};
     }
 
     Report report;
@@ -81,7 +81,7 @@ PictureConversion::Report PictureConversion::ConvertPicture(const Options& optio
 PictureConversion::Report PictureConversion::refused(const QString& reason, const QString& message,
                                                      MessageBoxes::Icon icon)
 {
-    return {Outcome::Refused, reason, {PictureMessage{message, icon}}};
+    return {Outcome::Refused, reason, {PictureMessage{message, icon}}, false, {}};
 }
 
 QString PictureConversion::ReadPicture(QByteArray bytes, bool standardBitmap, const WorkFolder& workFolder,

@@ -7,6 +7,7 @@
 #include "support/PngCheck.h"
 #include "support/TestEnvironment.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTest>
 
@@ -216,7 +217,10 @@ void PictureCodecTest::pngKeepsIndicesAndPalette()
     const QString bmpFile = environment_.path() + QStringLiteral("/picture.bmp");
     const QString pngFile = environment_.path() + QStringLiteral("/picture.png");
     TestEnvironment::writeFile(bmpFile, bitmap);
-    TestEnvironment::writeFile(pngFile, IndexedPng::encode(IndexedPng::fromBitmap(bitmap, index)));
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    QVERIFY(IndexedPng::write(IndexedPng::sourceOf(bitmap).value(), index, png));
+    TestEnvironment::writeFile(pngFile, png.data());
     const QString qt = PngCheck::qtDifferences(bmpFile, pngFile, index);
     QVERIFY2(qt.isEmpty(), qPrintable(qt));
     const QString magick = PngCheck::magickDifferences(bmpFile, pngFile, index);
@@ -229,11 +233,15 @@ void PictureCodecTest::pngKeepsIndicesAndPalette()
 void PictureCodecTest::pngIsMadeOnlyFromConvertedBitmaps()
 {
     const QByteArray bitmap = PictureFiles::standardBitmap(4, 2, Palette{}, counting(8));
-    QVERIFY(!IndexedPng::fromBitmap(bitmap, std::nullopt).isNull());
+    const std::optional<IndexedPng::Source> source = IndexedPng::sourceOf(bitmap);
+    QVERIFY(source);
     for (const QByteArray& other : {PictureFiles::pbmp(4, 2, counting(8), 0), bitmap.left(1080),
                                     QByteArray(bitmap).replace(30, 1, "\x01"), // run-length coded
                                     PictureFiles::standardBitmap(4, 2, Palette{}, counting(8), "BM", 40, 24)})
-        QVERIFY(IndexedPng::fromBitmap(other, 3).isNull());
+        QVERIFY(!IndexedPng::sourceOf(other));
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    QVERIFY(!IndexedPng::write(*source, 3, readOnly));
     QCOMPARE(PictureExport::pngName(QStringLiteral("sky.bmp")), QStringLiteral("sky.png"));
     QCOMPARE(PictureExport::pngName(QStringLiteral("SKY.BMP")), QStringLiteral("SKY.png"));
     QCOMPARE(PictureExport::pngName(QStringLiteral("notes.txt")), QStringLiteral("notes.txt.png"));

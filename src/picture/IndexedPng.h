@@ -1,9 +1,12 @@
 #pragma once
 
+#include "picture/BitmapRecord.h"
+#include "picture/PaletteEntry.h"
+
 #include <QByteArray>
-#include <QImage>
-#include <QString>
 #include <optional>
+
+class QIODevice;
 
 // 8-bit indexed PNG files made from the BMP files the conversion writes: every pixel keeps its colour
 // index and the colour table is the BMP's, so that a PNG reader sees what a BMP reader sees. libpng
@@ -11,11 +14,17 @@
 // as the game's base palette is) into a grey PNG without a palette.
 namespace IndexedPng {
 
-// The picture of a bitmap laid out as the conversion writes it (8 bits, 256 colours, no
-// compression), with the transparent index's colour given alpha 0; a null image for any other bytes.
-QImage fromBitmap(const QByteArray& bitmap, std::optional<int> transparentIndex);
+struct Source {
+    BitmapRecord record;
+    Palette palette;
+};
 
-// The PNG file's bytes for an indexed image; empty for any other, or when libpng refused it.
-QByteArray encode(const QImage& image);
+// The picture of a bitmap laid out as the conversion writes it (8 bits, 256 colours, no
+// compression); nothing for any other bytes.
+std::optional<Source> sourceOf(const QByteArray& bitmap);
+
+// Writes the PNG file, with the transparent index (if any) marked in a tRNS chunk; false when libpng
+// or the device failed.
+bool write(const Source& source, std::optional<int> transparentIndex, QIODevice& out);
 
 } // namespace IndexedPng

@@ -47,12 +47,15 @@ PictureExport::Delivery PictureExport::deliver(const QString& picture, const QSt
     const QString copied = folder + QDir::separator() + objectName;
     if (format == Format::Bmp)
         return {copied, FileSystem::copyReplacing(picture, copied)};
+    // Mapped, not read: a large picture is then not copied once more.
     QFile file(picture);
-    const QImage image = IndexedPng::fromBitmap(
-        file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(), transparentIndex);
-    if (image.isNull())
+    const uchar* mapped = file.open(QIODevice::ReadOnly) ? file.map(0, file.size()) : nullptr;
+    const std::optional<IndexedPng::Source> source = IndexedPng::sourceOf(
+        mapped ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size()) : QByteArray());
+    if (!source)
         return {copied, FileSystem::copyReplacing(picture, copied)};
     const QString target = folder + QDir::separator() + pngName(objectName);
-    const QByteArray bytes = IndexedPng::encode(image);
-    return {target, !bytes.isEmpty() && FileSystem::replaceContents(target, bytes).isEmpty()};
+    const QString failure = FileSystem::replaceWith(
+        target, [&](QIODevice& out) { return IndexedPng::write(*source, transparentIndex, out); });
+    return {target, failure.isEmpty()};
 }

@@ -108,9 +108,19 @@ bool copyReplacing(const QString& source, const QString& target)
 
 QString replaceContents(const QString& path, const QByteArray& bytes)
 {
+    return replaceWith(path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+}
+
+QString replaceWith(const QString& path, const std::function<bool(QIODevice&)>& write)
+{
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
+    if (!write(file)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
     return commitWhole(file);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+
+class QIODevice;
 
 // File tests and operations as the program understands them.
 namespace FileSystem {
@@ -19,5 +22,8 @@ bool copyReplacing(const QString& source, const QString& target);
 // Writes `bytes` as the file's whole content, replacing the old file only once they are all
 // written; why that failed, or an empty text.
 QString replaceContents(const QString& path, const QByteArray& bytes);
+
+// The same for a content that `write` puts into the file and reports as whole or not.
+QString replaceWith(const QString& path, const std::function<bool(QIODevice&)>& write);
 
 } // namespace FileSystem

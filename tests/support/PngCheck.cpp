@@ -53,7 +53,7 @@ QString qtDifferences(const QString& bmpFile, const QString& pngFile, std::optio
             return QStringLiteral("colour %1 is %2, not %3")
                 .arg(i)
                 .arg(png.color(i), 8, 16)
-                .arg(bmp.color(i), 8, 16);
+                .arg(expectedColour(bmp, i, transparent), 8, 16);
     }
     return {};
 }

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -59,30 +61,98 @@ char foldAscii(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-} // namespace
+using Visit = std::function<void(std::string_view name, const unsigned char* data, std::size_t size)>;
 
-bool VolArchive::read(const std::string& path, std::vector<VolEntry>& out, std::string& error)
+// Hands every entry in archive order to `visit`, without copying it; false with `error` when the
+// layout does not fit the bytes.
+bool walk(const std::vector<unsigned char>& bytes, const Visit& visit, std::string& error)
+{
+    std::size_t pos = 0;
+    const unsigned char* magic = getBytes(bytes, pos, sizeof kMagic);
+    if (!magic || std::memcmp(magic, kMagic, sizeof kMagic) != 0) {
+        error = "not an archive (bad magic)";
+        return false;
+    }
+    std::uint32_t count = 0;
+    if (!getU32(bytes, pos, count)) {
+        error = "truncated header";
+        return false;
+    }
+    if (count > (bytes.size() - pos) / kMinEntrySize) {
+        error = "entry count " + std::to_string(count) + " exceeds what the file can hold";
+        return false;
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint16_t nameLength = 0;
+        std::uint32_t dataLength = 0;
+        const unsigned char* name = nullptr;
+        const unsigned char* data = nullptr;
+        if (!getU16(bytes, pos, nameLength) || !(name = getBytes(bytes, pos, nameLength)) ||
+            !getU32(bytes, pos, dataLength) || !(data = getBytes(bytes, pos, dataLength))) {
+            error = "entry " + std::to_string(i) + " runs past the end of the file";
+            return false;
+        }
+        visit(std::string_view(reinterpret_cast<const char*>(name), nameLength), data, dataLength);
+    }
+    if ((bytes.size() - pos) != 0) {
+        error = std::to_string((bytes.size() - pos)) + " unexpected bytes after the last entry";
+        return false;
+    }
+    return true;
+}
+
+// The whole file in one read into a buffer of its size: a buffer grown chunk by chunk costs a large
+// archive more page faults than the rest of a tool's run.
+bool readWhole(const std::string& path, std::vector<unsigned char>& bytes, std::string& error)
 {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) {
         error = "cannot open '" + path + "': " + std::strerror(errno);
         return false;
     }
-    std::vector<unsigned char> bytes;
-    unsigned char chunk[65536];
-    std::size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + got);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed) {
-        error = "cannot read '" + path + "'";
-        return false;
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+    bool failed = sizeError || size > bytes.max_size();
+    if (!failed) {
+        bytes.resize(std::size_t(size));
+        failed = std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fgetc(file) != EOF;
     }
+    std::fclose(file);
+    if (failed)
+        error = "cannot read '" + path + "'";
+    return !failed;
+}
+
+} // namespace
+
+bool VolArchive::read(const std::string& path, std::vector<VolEntry>& out, std::string& error)
+{
+    std::vector<unsigned char> bytes;
+    if (!readWhole(path, bytes, error))
+        return false;
     if (!decode(bytes, out, error)) {
         error = "'" + path + "': " + error;
         return false;
     }
+    return true;
+}
+
+bool VolArchive::readEntry(const std::string& path, std::string_view name, std::optional<VolEntry>& out,
+                           std::string& error)
+{
+    std::vector<unsigned char> bytes;
+    if (!readWhole(path, bytes, error))
+        return false;
+    std::optional<VolEntry> found;
+    const auto keepFirstMatch = [&](std::string_view entryName, const unsigned char* data, std::size_t size) {
+        if (!found && namesEqual(entryName, name))
+            found = VolEntry{std::string(entryName), std::vector<unsigned char>(data, data + size)};
+    };
+    if (!walk(bytes, keepFirstMatch, error)) {
+        error = "'" + path + "': " + error;
+        return false;
+    }
+    out = std::move(found);
     return true;
 }
 
@@ -97,41 +167,12 @@ bool VolArchive::write(const std::string& path, const std::vector<VolEntry>& ent
 bool VolArchive::decode(const std::vector<unsigned char>& bytes, std::vector<VolEntry>& out,
                         std::string& error)
 {
-    std::size_t pos = 0;
-    const unsigned char* magic = getBytes(bytes, pos, sizeof kMagic);
-    if (!magic || std::memcmp(magic, kMagic, sizeof kMagic) != 0) {
-        error = "not an archive (bad magic)";
-        return false;
-    }
-    std::uint32_t count = 0;
-    if (!getU32(bytes, pos, count)) {
-        error = "truncated header";
-        return false;
-    }
-    // Checked before reserving so a forged count cannot trigger a huge allocation.
-    if (count > (bytes.size() - pos) / kMinEntrySize) {
-        error = "entry count " + std::to_string(count) + " exceeds what the file can hold";
-        return false;
-    }
     std::vector<VolEntry> entries;
-    entries.reserve(count);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        std::uint16_t nameLength = 0;
-        std::uint32_t dataLength = 0;
-        const unsigned char* name = nullptr;
-        const unsigned char* data = nullptr;
-        if (!getU16(bytes, pos, nameLength) || !(name = getBytes(bytes, pos, nameLength)) ||
-            !getU32(bytes, pos, dataLength) || !(data = getBytes(bytes, pos, dataLength))) {
-            error = "entry " + std::to_string(i) + " runs past the end of the file";
-            return false;
-        }
-        entries.push_back(VolEntry{std::string(reinterpret_cast<const char*>(name), nameLength),
-                                   std::vector<unsigned char>(data, data + dataLength)});
-    }
-    if ((bytes.size() - pos) != 0) {
-        error = std::to_string((bytes.size() - pos)) + " unexpected bytes after the last entry";
+    const auto copy = [&entries](std::string_view name, const unsigned char* data, std::size_t size) {
+        entries.push_back(VolEntry{std::string(name), std::vector<unsigned char>(data, data + size)});
+    };
+    if (!walk(bytes, copy, error))
         return false;
-    }
     out = std::move(entries);
     return true;
 }

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,10 @@ struct VolEntry {
 class VolArchive {
 public:
     static bool read(const std::string& path, std::vector<VolEntry>& out, std::string& error);
+    // Only the first entry of that name (see find), copied out; the archive is checked whole all the
+    // same. `out` is empty when no entry has the name.
+    static bool readEntry(const std::string& path, std::string_view name, std::optional<VolEntry>& out,
+                          std::string& error);
     static bool write(const std::string& path, const std::vector<VolEntry>& entries, std::string& error);
 
     static bool decode(const std::vector<unsigned char>& bytes, std::vector<VolEntry>& out,

@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,11 +42,10 @@ int main(int argc, char** argv)
         objectName = separator == std::string::npos ? outputPath : outputPath.substr(separator + 1);
     }
 
-    std::vector<VolEntry> entries;
+    std::optional<VolEntry> entry;
     std::string error;
-    if (!VolArchive::read(archivePath, entries, error))
+    if (!VolArchive::readEntry(archivePath, objectName, entry, error))
         return fail(error);
-    const VolEntry* entry = VolArchive::find(entries, objectName);
     if (!entry)
         return fail("no object '" + objectName + "' in '" + archivePath + "'");
 

@@ -1,5 +1,6 @@
 // The contact sheet of a 1000-picture archive, drawn by its window with the stand-in tools, beside
-// starting the stand-in tool as many times from a plain loop (the sheet runs it once per picture).
+// starting the stand-in tool as many times from a plain loop (the sheet runs it once per picture), and
+// beside as many starts of a program that does nothing: the floor of any one-process-a-picture sheet.
 // Goals: the first row shown within 0.5 s, the whole sheet within 2 s; the counters give both.
 #include "CountedMessages.h"
 #include "PictureArchive.h"
@@ -66,7 +67,19 @@ void StartTheToolForEachPicture(benchmark::State& state)
     }
 }
 
+void StartANoOpProgramForEachPicture(benchmark::State& state)
+{
+    for (auto _ : state) {
+        for (int i = 0; i < PictureArchive::pictureCount; ++i) {
+            QProcess program;
+            program.start(u"/bin/true"_s, {});
+            program.waitForFinished(-1);
+        }
+    }
+}
+
 } // namespace
 
 BENCHMARK(DrawContactSheet)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(StartTheToolForEachPicture)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(StartANoOpProgramForEachPicture)->Unit(benchmark::kMillisecond)->Iterations(2);

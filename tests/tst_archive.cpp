@@ -80,10 +80,8 @@ void ArchiveTest::extractionProgress()
     for (int done = 1; done <= 7; ++done)
         seven.append(frmExtract::progressValue(done, 7));
     QCOMPARE(seven, (QList<int>{14, 29, 43, 57, 71, 86, 100}));
-    QCOMPARE(frmExtract::progressValue(1, 1), 100);
-    for (const int many : {3, 45, 199, 32767})
+    for (const int many : {1, 3, 45, 199, 32767})
         QCOMPARE(frmExtract::progressValue(many, many), 100);
-    QCOMPARE(frmExtract::progressText(2, 3), u"File 2 of 3"_s);
 }
 
 QTEST_GUILESS_MAIN(ArchiveTest)

@@ -30,7 +30,6 @@ private slots:
     void dispatchByKind();
     void soundProgress_data();
     void soundProgress();
-    void scriptShownLiterally();
     void soundPlaysToItsEndAndRewinds();
     void soundThatCannotBePlayedIsReported();
 
@@ -65,14 +64,15 @@ std::vector<unsigned char> tone(double seconds)
 
 } // namespace
 
-// One archive with two sounds, a script, a palette list and a name that is unsafe in a tool line.
+// One archive with two sounds, two scripts, a palette list and a name that is unsafe in a tool line.
 void PreviewsTest::initTestCase()
 {
     archive_ = environment_.path() + u"/kinds.vol"_s;
     std::string error;
     QVERIFY(VolArchive::write(archive_.toStdString(),
                               {{"TAUNT1.WAV", tone(0.2)},
-                               {"Readme.CS", bytes("echo(\"hello\");\r\n")},
+                               {"Readme.CS", bytes("{\\rtf1\\ansi {\\b bold}}\r\n// caf\xe9 \x96 done\r\n")},
+                               {"second.cs", bytes("echo(\"second\");")},
                                {"pal.ppl", bytes("PPL")},
                                {"run|me.cs", bytes("quit();")},
                                {"beep.wav", tone(0.5)}},
@@ -105,12 +105,17 @@ void PreviewsTest::dispatchByKind()
     QVERIFY(QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work("extract.exe")));
     QSignalSpy status(command_, &PreviewCommand::statusChanged);
     QSignalSpy shown(command_, &PreviewCommand::windowShown);
+    // A script is shown as it is, from the game's code page: no rich text, nothing of the one before.
     preview(u"Readme.CS"_s);
-    QWidget* script = command_->loadedWindow(Kind::Script);
+    auto* script = qobject_cast<frmScript*>(command_->loadedWindow(Kind::Script));
     QVERIFY(script);
-    QCOMPARE(script->findChild<QPlainTextEdit*>()->toPlainText(), u"echo(\"hello\");\n"_s);
+    QCOMPARE(script->rtfScript->toPlainText(), u"{\\rtf1\\ansi {\\b bold}}\n// café – done\n"_s);
+    QVERIFY(script->rtfScript->isReadOnly());
+    QVERIFY(script->rtfScript->font().fixedPitch() || QFontInfo(script->rtfScript->font()).fixedPitch());
     QCOMPARE(status.takeFirst().first().toString(), u"Previewing Readme.CS"_s);
     QCOMPARE(status.takeFirst().first().toString(), QString());
+    preview(u"second.cs"_s);
+    QCOMPARE(script->rtfScript->toPlainText(), u"echo(\"second\");"_s);
 
     preview(u"TAUNT1.WAV"_s);
     QWidget* sound = command_->loadedWindow(Kind::Sound);
@@ -135,8 +140,8 @@ void PreviewsTest::dispatchByKind()
     QVERIFY2(messages_.texts().first().startsWith(u"run|me.cs cannot be previewed: "_s),
              qPrintable(messages_.texts().first()));
     QVERIFY(!TestEnvironment::readFile(work("temp.cs")).contains("quit"));
-    QCOMPARE(shown.count(), 4);
-    QCOMPARE(status.count(), 2 * 5); // each preview clears its status again
+    QCOMPARE(shown.count(), 5);
+    QCOMPARE(status.count(), 2 * 6); // each preview clears its status again
 }
 
 void PreviewsTest::soundProgress_data()
@@ -159,23 +164,6 @@ void PreviewsTest::soundProgress()
     QFETCH(qint64, position);
     QFETCH(qint64, length);
     QTEST(SoundProgress::percent(position, length), "percent");
-}
-
-void PreviewsTest::scriptShownLiterally()
-{
-    frmScript window(runner_);
-    QFile::remove(work("temp.cs"));
-    QVERIFY(!window.loadFile().isEmpty()); // no "temp.cs" yet
-
-    TestEnvironment::writeFile(work("temp.cs"), "{\\rtf1\\ansi {\\b bold}}\r\n// caf\xe9 \x96 done\r\n");
-    QVERIFY(window.loadFile().isEmpty());
-    QCOMPARE(window.rtfScript->toPlainText(), u"{\\rtf1\\ansi {\\b bold}}\n// café – done\n"_s);
-    QVERIFY(window.rtfScript->isReadOnly());
-    QVERIFY(window.rtfScript->font().fixedPitch() || QFontInfo(window.rtfScript->font()).fixedPitch());
-
-    TestEnvironment::writeFile(work("temp.cs"), "echo(\"second\");");
-    QVERIFY(window.loadFile().isEmpty());
-    QCOMPARE(window.rtfScript->toPlainText(), u"echo(\"second\");"_s);
 }
 
 void PreviewsTest::soundPlaysToItsEndAndRewinds()

@@ -30,7 +30,6 @@ private slots:
     void readsEveryPaletteOfAList();
     void refusesListsItCannotRead_data();
     void refusesListsItCannotRead();
-    void writtenPaletteIsFoundByNumber();
     void extractorStepsAndWrites();
     void archiveListsFillTheGaps();
 
@@ -97,36 +96,6 @@ void PalettesTest::refusesListsItCannotRead()
     QVERIFY(list.palettes.isEmpty());
 }
 
-void PalettesTest::writtenPaletteIsFoundByNumber()
-{
-    // The folder with and without the list's name is checked through the window below.
-    const QString target = environment_.path() + u"/pal/deeper"_s;
-    QCOMPARE(PaletteExtraction::folderFor(target, u"ppl"_s, true), target);
-
-    const PaletteListCodec::PplPalette palette = PaletteListCodec::decode(ppl(1, {7})).palettes.value(0);
-    const QString folder = PaletteExtraction::folderFor(target, u"gui.ppl"_s, true);
-    TestEnvironment::writeFile(folder + u"/7.pal"_s, QByteArray(5000, 'o')); // a longer file is cut
-    const QByteArray header = "HEADER-OF-THE-LAST-READ!";
-    QCOMPARE(PaletteExtraction::write(folder, header, palette), QString());
-    const QByteArray written = TestEnvironment::readFile(folder + u"/7.pal"_s);
-    QCOMPARE(written.size(), 1048);
-    QVERIFY(written.startsWith(header));
-    QCOMPARE(written.mid(24, 8), QByteArray("\0\0\7\0\x1e\x14\x0a\xff", 8));
-
-    // The whole loop: a picture that names palette 7 is converted with the palette written above.
-    const WorkFolder work(environment_.tempHome());
-    TestEnvironment::writeFile(work.picture(), PictureFiles::pbmp(4, 1, QByteArray("\1\1\1\1"), 7));
-    PictureState state;
-    const PictureConversion::Report report = PictureConversion(state).ConvertPicture(
-        {work, true, {target, QString(), true}}, [](auto&) { return true; });
-    QCOMPARE(report.outcome, PictureConversion::Outcome::Converted);
-    QCOMPARE(state.CurrentPalette, palette.Colors);
-
-    // A file where the folder should be is reported.
-    TestEnvironment::writeFile(target + u"/blocked"_s, "file");
-    QVERIFY(PaletteExtraction::write(target + u"/blocked"_s, {}, palette).contains(u"cannot be created"_s));
-}
-
 void PalettesTest::extractorStepsAndWrites()
 {
     const QString dest = environment_.path() + u"/dest"_s;
@@ -153,9 +122,23 @@ void PalettesTest::extractorStepsAndWrites()
     QCOMPARE(state(), u"Palette 3 of 3 7 10"_s);
     QCOMPARE(window.lblPalette[200]->palette().color(QPalette::Window), QColor(7, 2, 200));
 
+    TestEnvironment::writeFile(pal + u"/gui/7.pal"_s, QByteArray(5000, 'o')); // a longer file is cut
     window.optPal->click();
     window.cmdExtract->click();
-    QVERIFY(QFile::exists(pal + u"/gui/7.pal"_s));
+    const QByteArray written = TestEnvironment::readFile(pal + u"/gui/7.pal"_s);
+    QCOMPARE(written.size(), 1048);
+    QVERIFY(written.startsWith(pictures.PaletteHeader));
+    QCOMPARE(written.mid(24, 8), QByteArray("\0\2\7\0\x1e\x14\x0a\xff", 8));
+    // A picture that names palette 7 is converted with the palette written there.
+    TestEnvironment::writeFile(runner.workFolder().picture(), PictureFiles::pbmp(4, 1, "\1\1\1\1", 7));
+    PictureState converted;
+    QCOMPARE(
+        PictureConversion(converted)
+            .ConvertPicture({runner.workFolder(), true, {pal, QString(), true}}, [](auto&) { return true; })
+            .outcome,
+        PictureConversion::Outcome::Converted);
+    QCOMPARE(converted.CurrentPalette, PaletteListCodec::decode(ppl(3, {1, 2, 7})).palettes.at(2).Colors);
+    QCOMPARE(PaletteExtraction::folderFor(pal, u"ppl"_s, true), pal); // no name without the ending
     window.chkAdd->click();
     QVERIFY(!addPpl); // the program-wide setting
     window.optDest->click();
@@ -164,7 +147,8 @@ void PalettesTest::extractorStepsAndWrites()
     QVERIFY(QFile::exists(dest + u"/7.pal"_s));
     QVERIFY(messages.shown().isEmpty());
 
-    // Extract All writes each palette as Extract wrote the one shown, and says so once.
+    // Extract All writes each palette as Extract wrote the one shown, and says so once; a file where the
+    // folder should be is reported.
     window.chkAdd->click();
     window.cmdExtractAll->click();
     QCOMPARE(TestEnvironment::readFile(dest + u"/moved/7.pal"_s),

@@ -2,7 +2,6 @@
 #include "archive/VolTable.h"
 #include "picture/ArchivePalettes.h"
 #include "picture/ConversionJob.h"
-#include "picture/PaletteCodec.h"
 #include "picture/PaletteExtraction.h"
 #include "picture/PaletteListCodec.h"
 #include "picture/PictureConversion.h"
@@ -31,7 +30,6 @@ private slots:
     void readsEveryPaletteOfAList();
     void refusesListsItCannotRead_data();
     void refusesListsItCannotRead();
-    void writtenPaletteIsFoundByNumber();
     void extractorStepsAndWrites();
     void archiveListsFillTheGaps();
 
@@ -98,39 +96,6 @@ void PalettesTest::refusesListsItCannotRead()
     QVERIFY(list.palettes.isEmpty());
 }
 
-void PalettesTest::writtenPaletteIsFoundByNumber()
-{
-    const QString target = environment_.path() + u"/pal/deeper"_s;
-    QCOMPARE(PaletteExtraction::folderFor(target, u"gui.ppl"_s, true), target + u"/gui"_s);
-    QCOMPARE(PaletteExtraction::folderFor(target, u"gui.ppl"_s, false), target);
-    QCOMPARE(PaletteExtraction::folderFor(target, u"ppl"_s, true), target);
-
-    const PaletteListCodec::PplPalette palette = PaletteListCodec::decode(ppl(1, {7})).palettes.value(0);
-    const QString folder = PaletteExtraction::folderFor(target, u"gui.ppl"_s, true);
-    TestEnvironment::writeFile(folder + u"/7.pal"_s, QByteArray(5000, 'o')); // a longer file is cut
-    const QByteArray header = "HEADER-OF-THE-LAST-READ!";
-    QCOMPARE(PaletteExtraction::write(folder, header, palette), QString());
-    const QByteArray written = TestEnvironment::readFile(folder + u"/7.pal"_s);
-    QCOMPARE(written.size(), 1048);
-    QVERIFY(written.startsWith(header));
-    QCOMPARE(written.mid(24, 8), QByteArray("\0\0\7\0\x1e\x14\x0a\xff", 8));
-
-    // The whole loop: a picture that names palette 7 is converted with the palette written above.
-    const WorkFolder work(environment_.tempHome());
-    TestEnvironment::writeFile(work.picture(), PictureFiles::pbmp(4, 1, QByteArray("\1\1\1\1"), 7));
-    PictureState state;
-    const PictureConversion::Report report = PictureConversion(state).ConvertPicture(
-        {work, true, {target, QString(), true}}, [](auto&) { return true; });
-    QCOMPARE(report.outcome, PictureConversion::Outcome::Converted);
-    QCOMPARE(state.CurrentPalette, palette.Colors);
-    const QByteArray bitmap = TestEnvironment::readFile(work.picture());
-    QCOMPARE(PaletteCodec::entryAt(bitmap.constData() + 54, 1), (PaletteEntry{10, 20, 30, 255}));
-
-    // A file where the folder should be is reported.
-    TestEnvironment::writeFile(target + u"/blocked"_s, "file");
-    QVERIFY(PaletteExtraction::write(target + u"/blocked"_s, {}, palette).contains(u"cannot be created"_s));
-}
-
 void PalettesTest::extractorStepsAndWrites()
 {
     const QString dest = environment_.path() + u"/dest"_s;
@@ -140,6 +105,7 @@ void PalettesTest::extractorStepsAndWrites()
     runner.setWorkFolder(WorkFolder(environment_.tempHome()));
     TestEnvironment::writeFile(runner.workFolder().paletteList(), ppl(3, {1, 2, 7}));
     PictureState pictures;
+    pictures.PaletteHeader = "HEADER-OF-THE-LAST-READ!";
     ScriptedMessageBoxes messages;
     QString current = u"gui.ppl"_s;
     frmPalExtract window({dest, pal, addPpl}, pictures, runner, messages, [&current] { return current; });
@@ -156,9 +122,23 @@ void PalettesTest::extractorStepsAndWrites()
     QCOMPARE(state(), u"Palette 3 of 3 7 10"_s);
     QCOMPARE(window.lblPalette[200]->palette().color(QPalette::Window), QColor(7, 2, 200));
 
+    TestEnvironment::writeFile(pal + u"/gui/7.pal"_s, QByteArray(5000, 'o')); // a longer file is cut
     window.optPal->click();
     window.cmdExtract->click();
-    QVERIFY(QFile::exists(pal + u"/gui/7.pal"_s));
+    const QByteArray written = TestEnvironment::readFile(pal + u"/gui/7.pal"_s);
+    QCOMPARE(written.size(), 1048);
+    QVERIFY(written.startsWith(pictures.PaletteHeader));
+    QCOMPARE(written.mid(24, 8), QByteArray("\0\2\7\0\x1e\x14\x0a\xff", 8));
+    // A picture that names palette 7 is converted with the palette written there.
+    TestEnvironment::writeFile(runner.workFolder().picture(), PictureFiles::pbmp(4, 1, "\1\1\1\1", 7));
+    PictureState converted;
+    QCOMPARE(
+        PictureConversion(converted)
+            .ConvertPicture({runner.workFolder(), true, {pal, QString(), true}}, [](auto&) { return true; })
+            .outcome,
+        PictureConversion::Outcome::Converted);
+    QCOMPARE(converted.CurrentPalette, PaletteListCodec::decode(ppl(3, {1, 2, 7})).palettes.at(2).Colors);
+    QCOMPARE(PaletteExtraction::folderFor(pal, u"ppl"_s, true), pal); // no name without the ending
     window.chkAdd->click();
     QVERIFY(!addPpl); // the program-wide setting
     window.optDest->click();
@@ -167,20 +147,12 @@ void PalettesTest::extractorStepsAndWrites()
     QVERIFY(QFile::exists(dest + u"/7.pal"_s));
     QVERIFY(messages.shown().isEmpty());
 
-    // Extract All writes each palette as Extract writes the one shown, and says so once.
+    // Extract All writes each palette as Extract wrote the one shown, and says so once; a file where the
+    // folder should be is reported.
     window.chkAdd->click();
-    window.optPal->click();
-    window.cmdPrev->click();
-    window.cmdPrev->click();
-    for (int shown = 0; shown < 3; ++shown) {
-        window.cmdExtract->click();
-        window.cmdNext->click();
-    }
-    window.optDest->click();
     window.cmdExtractAll->click();
-    for (const QString& name : {u"1.pal"_s, u"2.pal"_s, u"7.pal"_s})
-        QCOMPARE(TestEnvironment::readFile(dest + u"/moved/"_s + name),
-                 TestEnvironment::readFile(pal + u"/moved/"_s + name));
+    QCOMPARE(TestEnvironment::readFile(dest + u"/moved/7.pal"_s),
+             TestEnvironment::readFile(pal + u"/gui/7.pal"_s));
     QCOMPARE(messages.texts(),
              QStringList{u"3 of 3 palettes written to "_s + dest + u"/moved:\n1.pal, 2.pal, 7.pal."_s});
     QCOMPARE(messages.shown().last().icon, MessageBoxes::Icon::Information);

@@ -7,7 +7,6 @@
 #include "preview/SoundProgress.h"
 #include "preview/frmScript.h"
 #include "preview/frmSound.h"
-#include "support/PictureFiles.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
 
@@ -28,17 +27,15 @@ private slots:
     void initTestCase();
     void init();
     void cleanupTestCase();
-    void dispatchByKind_data();
     void dispatchByKind();
     void soundProgress_data();
     void soundProgress();
-    void scriptBox();
-    void scriptShownLiterally();
     void soundPlaysToItsEndAndRewinds();
     void soundThatCannotBePlayedIsReported();
 
 private:
     QString work(const char* name) const { return runner_.workFolder().file(QLatin1String(name)); }
+    void preview(const QString& name);
 
     TestEnvironment environment_;
     ToolRunner runner_;
@@ -67,22 +64,19 @@ std::vector<unsigned char> tone(double seconds)
 
 } // namespace
 
-// One archive with an object of every kind, two sounds and a name that is unsafe in a tool line.
+// One archive with two sounds, two scripts, a palette list and a name that is unsafe in a tool line.
 void PreviewsTest::initTestCase()
 {
-    const QByteArray picture = PictureFiles::pbmp(4, 2, QByteArray(8, '\3'), 0);
     archive_ = environment_.path() + u"/kinds.vol"_s;
     std::string error;
     QVERIFY(VolArchive::write(archive_.toStdString(),
                               {{"TAUNT1.WAV", tone(0.2)},
-                               {"Readme.CS", bytes("echo(\"hello\");\r\n")},
-                               {"SKY.Bmp", bytes(picture)},
+                               {"Readme.CS", bytes("{\\rtf1\\ansi {\\b bold}}\r\n// caf\xe9 \x96 done\r\n")},
+                               {"second.cs", bytes("echo(\"second\");")},
                                {"pal.ppl", bytes("PPL")},
                                {"run|me.cs", bytes("quit();")},
                                {"beep.wav", tone(0.5)}},
                               error));
-    TestEnvironment::writeFile(environment_.dataHome() + u"/Kadrillo/base.pal"_s,
-                               PictureFiles::pal(PictureFiles::ramp(1)));
     command_ = new PreviewCommand(
         pictures_, runner_, messages_, {palettePath_, palettePath_, addPpl_}, [] { return QString(); },
         &owner_);
@@ -95,70 +89,59 @@ void PreviewsTest::init()
     messages_.clear();
 }
 
-void PreviewsTest::dispatchByKind_data()
+// Previews as the main window does, making a fresh working copy of the archive that the tool reads.
+void PreviewsTest::preview(const QString& name)
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("caption");
-    const int none = -1;
-    QTest::newRow("sound") << u"TAUNT1.WAV"_s << int(ObjectName::Kind::Sound)
-                           << u"Preview Sound File (TAUNT1.WAV)"_s;
-    QTest::newRow("script") << u"Readme.CS"_s << int(ObjectName::Kind::Script)
-                            << u"Preview Script (Readme.CS)"_s;
-    QTest::newRow("picture") << u"SKY.Bmp"_s << int(ObjectName::Kind::Picture) << u"Preview (SKY.Bmp)"_s;
-    // Which names are of which kind is tested on ObjectName::kindOf in tst_rules.
-    QTest::newRow("palette list") << u"pal.ppl"_s << none << QString();
-    // Refused before the tool runs: the caption slot holds the message.
-    QTest::newRow("unsafe name") << u"run|me.cs"_s << none << u"run|me.cs cannot be previewed: "_s;
-    // The sound window lets go of the first sound and opens the second.
-    QTest::newRow("second sound") << u"beep.wav"_s << int(ObjectName::Kind::Sound)
-                                  << u"Preview Sound File (beep.wav)"_s;
-    QTest::newRow("third sound, window hidden")
-        << u"TAUNT1.WAV"_s << int(ObjectName::Kind::Sound) << u"Preview Sound File (TAUNT1.WAV)"_s;
+    QFile::remove(runner_.workFolder().archiveCopy());
+    command_->preview({archive_, name, {runner_.workFolder(), false, {}}, true});
 }
 
+// Each kind's caption is checked through the main window in tst_objectlist; which names are of which
+// kind, on ObjectName::kindOf in tst_rules.
 void PreviewsTest::dispatchByKind()
 {
-    QFETCH(QString, name);
-    QFETCH(int, kind);
-    QFETCH(QString, caption);
-    const WorkFolder& work = runner_.workFolder();
-    QFile::remove(work.extractTool());
-    QVERIFY(QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work.extractTool()));
-    QFile::remove(work.archiveCopy());
+    using Kind = ObjectName::Kind;
+    QFile::remove(work("extract.exe"));
+    QVERIFY(QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work("extract.exe")));
     QSignalSpy status(command_, &PreviewCommand::statusChanged);
     QSignalSpy shown(command_, &PreviewCommand::windowShown);
+    // A script is shown as it is, from the game's code page: no rich text, nothing of the one before.
+    preview(u"Readme.CS"_s);
+    auto* script = qobject_cast<frmScript*>(command_->loadedWindow(Kind::Script));
+    QVERIFY(script);
+    QCOMPARE(script->rtfScript->toPlainText(), u"{\\rtf1\\ansi {\\b bold}}\n// café – done\n"_s);
+    QVERIFY(script->rtfScript->isReadOnly());
+    QVERIFY(script->rtfScript->font().fixedPitch() || QFontInfo(script->rtfScript->font()).fixedPitch());
+    QCOMPARE(status.takeFirst().first().toString(), u"Previewing Readme.CS"_s);
+    QCOMPARE(status.takeFirst().first().toString(), QString());
+    preview(u"second.cs"_s);
+    QCOMPARE(script->rtfScript->toPlainText(), u"echo(\"second\");"_s);
 
-    command_->preview({archive_, name, {work, false, {}}, true});
-
-    QCOMPARE(TestEnvironment::readFile(work.archiveCopy()), TestEnvironment::readFile(archive_));
-    QCOMPARE(status.count(), 2);
-    QCOMPARE(status.first().first().toString(), u"Previewing "_s + name);
-    QCOMPARE(status.last().first().toString(), QString());
-    QCOMPARE(shown.count(), kind < 0 ? 0 : 1);
-    if (kind < 0 && !caption.isEmpty()) {
-        QCOMPARE(messages_.shown().size(), 1);
-        QVERIFY2(messages_.texts().first().startsWith(caption), qPrintable(messages_.texts().first()));
-        QVERIFY(!TestEnvironment::readFile(work.script()).contains("quit")); // nothing was extracted
-        messages_.clear();
-        return;
-    }
+    preview(u"TAUNT1.WAV"_s);
+    QWidget* sound = command_->loadedWindow(Kind::Sound);
+    QVERIFY(sound);
+    auto* control = sound->findChild<MediaControl*>();
+    QTRY_COMPARE_WITH_TIMEOUT(control->length(), qint64(200), 30000);
+    // The sound window lets go of the first sound and opens the second, shown or hidden.
+    preview(u"beep.wav"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(control->length(), qint64(500), 30000);
+    QCOMPARE(sound->windowTitle(), u"Preview Sound File (beep.wav)"_s);
+    sound->hide();
+    preview(u"TAUNT1.WAV"_s);
+    QTRY_COMPARE_WITH_TIMEOUT(control->length(), qint64(200), 30000);
+    QVERIFY(sound->isVisible() && command_->loadedWindow(Kind::Sound) == sound);
     QVERIFY2(messages_.shown().isEmpty(), qPrintable(messages_.texts().join(u'\n')));
-    if (kind < 0)
-        return;
-    QWidget* window = command_->loadedWindow(ObjectName::Kind(kind));
-    QVERIFY(window && window->isVisible());
-    QCOMPARE(window->windowTitle(), caption);
-    if (kind == int(ObjectName::Kind::Sound)) {
-        auto* control = window->findChild<MediaControl*>();
-        QTRY_COMPARE_WITH_TIMEOUT(control->length(), name == u"beep.wav"_s ? qint64(500) : qint64(200),
-                                  30000);
-    }
-    if (kind == int(ObjectName::Kind::Script))
-        QCOMPARE(window->findChild<QPlainTextEdit*>()->toPlainText(), u"echo(\"hello\");\n"_s);
-    // The sound window stays up for the second sound, and is hidden, still loaded, for the third.
-    if (QLatin1String(QTest::currentDataTag()) != "sound")
-        window->hide();
+
+    // No window for a palette list; an unsafe name is refused before the tool runs.
+    preview(u"pal.ppl"_s);
+    QVERIFY(messages_.shown().isEmpty());
+    preview(u"run|me.cs"_s);
+    QCOMPARE(messages_.texts().size(), 1);
+    QVERIFY2(messages_.texts().first().startsWith(u"run|me.cs cannot be previewed: "_s),
+             qPrintable(messages_.texts().first()));
+    QVERIFY(!TestEnvironment::readFile(work("temp.cs")).contains("quit"));
+    QCOMPARE(shown.count(), 5);
+    QCOMPARE(status.count(), 2 * 6); // each preview clears its status again
 }
 
 void PreviewsTest::soundProgress_data()
@@ -183,35 +166,9 @@ void PreviewsTest::soundProgress()
     QTEST(SoundProgress::percent(position, length), "percent");
 }
 
-void PreviewsTest::scriptBox()
-{
-    QCOMPARE(frmScript::scriptBox(2000, 1500), QRect(10, 10, 1980, 1480));
-    QCOMPARE(frmScript::scriptBox(15, 0), QRect(10, 10, 0, 0));
-}
-
-void PreviewsTest::scriptShownLiterally()
-{
-    frmScript window(runner_);
-    QFile::remove(work("temp.cs"));
-    QVERIFY(!window.loadFile().isEmpty()); // no "temp.cs" yet
-
-    TestEnvironment::writeFile(work("temp.cs"), "{\\rtf1\\ansi {\\b bold}}\r\n// caf\xe9 \x96 done\r\n");
-    QVERIFY(window.loadFile().isEmpty());
-    QCOMPARE(window.rtfScript->toPlainText(), u"{\\rtf1\\ansi {\\b bold}}\n// café – done\n"_s);
-    QVERIFY(window.rtfScript->isReadOnly());
-    QVERIFY(window.rtfScript->font().fixedPitch() || QFontInfo(window.rtfScript->font()).fixedPitch());
-
-    TestEnvironment::writeFile(work("temp.cs"), "echo(\"second\");");
-    QVERIFY(window.loadFile().isEmpty());
-    QCOMPARE(window.rtfScript->toPlainText(), u"echo(\"second\");"_s);
-}
-
 void PreviewsTest::soundPlaysToItsEndAndRewinds()
 {
-    WavTone tone;
-    tone.addTone(440, 1.0);
-    tone.addTone(660, 1.0);
-    const std::vector<unsigned char> wav = tone.encode();
+    const std::vector<unsigned char> wav = tone(2.0);
     TestEnvironment::writeFile(work("temp.wav"),
                                QByteArray(reinterpret_cast<const char*>(wav.data()), qsizetype(wav.size())));
 
@@ -219,10 +176,7 @@ void PreviewsTest::soundPlaysToItsEndAndRewinds()
     QSignalSpy unloaded(window.get(), &frmSound::unloaded);
     MediaControl* control = window->mmcPreview;
     window->show();
-    QCOMPARE(control->fileName(), work("temp.wav"));
-    QVERIFY(control->isOpen());
     QTRY_COMPARE_WITH_TIMEOUT(control->length(), qint64(2000), 30000);
-    QCOMPARE(window->pgbPreview->value(), 0);
 
     int highest = 0;
     connect(window->pgbPreview, &QProgressBar::valueChanged, this,

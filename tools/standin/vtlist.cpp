@@ -1,6 +1,5 @@
 // Stand-in for the game's archive lister: vtlist.exe PATTERN ARCHIVE
-// Faults (see Fault.h): "garbage" lists 4 KiB of arbitrary bytes, "silent" lists nothing at all,
-// "million" lists a million names.
+// Fault (see Fault.h): "million" lists a million names.
 #include "Fault.h"
 #include "VolArchive.h"
 #include "WildcardPattern.h"
@@ -20,16 +19,6 @@ int main(int argc, char** argv)
     if (!VolArchive::read(argv[2], entries, error)) {
         std::fprintf(stderr, "vtlist: %s\n", error.c_str());
         return 1;
-    }
-    if (Fault::is("silent"))
-        return 0;
-    if (Fault::is("garbage")) {
-        unsigned state = 12345;
-        for (int i = 0; i < 4096; ++i) {
-            state = state * 1103515245u + 12345u;
-            std::fputc(int(state >> 16) & 0xff, stdout);
-        }
-        return 0;
     }
     if (Fault::is("million")) {
         std::fputs("Volume contents: 1000000 objects\n", stdout);

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
+#include <QtEndian>
 #include <csignal>
 #include <memory>
 #include <optional>
@@ -59,6 +60,7 @@ private slots:
     void cleanupTestCase();
     void runsTheToolsAndLosesNothing_data();
     void runsTheToolsAndLosesNothing();
+    void aKillAtAnyMomentLeavesEveryFileWhole();
     void installedProgramRunsFromAnotherFolder();
 
 private:
@@ -332,6 +334,60 @@ void EndToEndTest::runsTheToolsAndLosesNothing()
     while (!program_->marked().isEmpty() && !settle.hasExpired())
         QThread::msleep(100);
     QCOMPARE(program_->marked(), QStringList());
+}
+
+// Every file the program writes for the user is replaced whole or not at all, however it is ended.
+void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
+{
+    const QString work = prepareHome(QStringLiteral(KADRILLO_STANDIN_DIR));
+    const QString out = home() + u"/out"_s;
+    const QByteArray own = "the user's own tile.bmp";
+    TestEnvironment::writeFile(out + u"/tile.bmp"_s, own);
+    const QString ini = home() + u"/config/Kadrillo/Kadrillo.ini"_s;
+    const QByteArray settingsBefore = TestEnvironment::readFile(ini);
+    QProcessEnvironment environment = privateEnvironment();
+    QVERIFY2(start({samples() + u"/sample.vol"_s}, environment), qPrintable(program_->state()));
+    const QString listed = waitOnScreen(
+        [&] { return QFile::exists(work + u"/results.dat"_s) && !toolRunning() && closed(u"Get List"_s); },
+        u"the end of the listing"_s, 60000);
+    QVERIFY2(listed.isEmpty(), qPrintable(listed));
+    // The six pictures follow the two scripts; Convert is the fourth enabled button after the list.
+    QStringList keys{u"Home"_s, u"Down"_s, u"Down"_s};
+    keys << QStringList(5, u"shift+Down"_s) << QStringList(4, u"Tab"_s) << u"space"_s;
+    const QString typed = type(u"Starsiege Kadrillo"_s, keys);
+    QVERIFY2(typed.isEmpty(), qPrintable(typed));
+    const QString first = waitOnScreen([&] { return QFile::exists(out + u"/sky.bmp"_s); },
+                                       u"the first converted picture"_s, 60000);
+    QVERIFY2(first.isEmpty(), qPrintable(first));
+    program_->signal(SIGKILL);
+    QVERIFY(program_->process().waitForFinished(30000));
+    for (const char* name : {"sky.bmp", "logo.bmp", "pad.bmp", "extra.bmp", "dot.bmp", "tile.bmp"}) {
+        const QByteArray bytes = TestEnvironment::readFile(out + u'/' + QLatin1String(name));
+        if (bytes.isEmpty() || bytes == own)
+            continue;
+        const qint64 stated = qFromLittleEndian<quint32>(bytes.constData() + 2);
+        QVERIFY2(bytes.startsWith("BM") && stated == bytes.size(), name);
+    }
+    QCOMPARE(TestEnvironment::readFile(ini), settingsBefore);
+
+    // The settings are written at the end of a shutdown, which needs no display.
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    for (const int delayMs : {0, 10, 20, 25, 30, 35, 40, 45, 50, 100}) {
+        QVERIFY2(start({}, environment), qPrintable(program_->state()));
+        QFile::remove(work + u"/vtlist.exe"_s);
+        const QString started = waitOnScreen([&] { return QFile::exists(work + u"/vtlist.exe"_s); },
+                                             u"the copy of vtlist.exe"_s, 30000);
+        QVERIFY2(started.isEmpty(), qPrintable(started));
+        program_->signal(SIGTERM);
+        QThread::msleep(delayMs); // when the kill lands, not what the test waits for
+        program_->signal(SIGKILL);
+        QVERIFY(program_->process().waitForFinished(30000));
+        QSettings written(ini, QSettings::IniFormat);
+        written.beginGroup(u"Settings"_s);
+        const qsizetype keysWritten = written.childKeys().size();
+        QVERIFY2(keysWritten == 5 || keysWritten == 12, qPrintable(QString::number(keysWritten)));
+        QCOMPARE(written.value(u"Dest Path"_s).toString(), out);
+    }
 }
 
 void EndToEndTest::installedProgramRunsFromAnotherFolder()

@@ -258,20 +258,20 @@ void RulesTest::objectFilter_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("shown");
-    QTest::newRow("empty shows all") << "" << "sky.bmp" << true;
-    QTest::newRow("substring, any case") << "KY.B" << "sky.bmp" << true;
-    QTest::newRow("substring missing") << "skies" << "sky.bmp" << false;
-    QTest::newRow("non-ASCII case") << "ÉTÉ" << "été.wav" << true;
-    QTest::newRow("star is a whole-name pattern") << "*.BMP" << "sky.bmp" << true;
-    QTest::newRow("star pattern, other ending") << "*.bmp" << "sky.bmp.cs" << false;
-    QTest::newRow("star at both ends") << "*y.b*" << "sky.bmp" << true;
-    QTest::newRow("question mark is one character") << "s?y.bmp" << "sky.bmp" << true;
-    QTest::newRow("question mark is not none") << "sky?.bmp" << "sky.bmp" << false;
-    QTest::newRow("stars in a row") << "**a**" << "a" << true;
-    QTest::newRow("star needs a step back") << "*ab*abc" << "xabyababc" << true;
-    QTest::newRow("brackets are plain") << "[1]*" << "[1]tank.bmp" << true;
-    QTest::newRow("brackets are not a class") << "[12]*" << "1tank.bmp" << false;
-    QTest::newRow("dot is plain in a pattern") << "a.?" << "abc" << false;
+    QTest::newRow("empty shows all") << u""_s << "sky.bmp" << true;
+    QTest::newRow("substring, any case") << u"KY.B"_s << "sky.bmp" << true;
+    QTest::newRow("substring missing") << u"skies"_s << "sky.bmp" << false;
+    QTest::newRow("non-ASCII case") << u"ÉTÉ"_s << "été.wav" << true;
+    QTest::newRow("star is a whole-name pattern") << u"*.BMP"_s << "sky.bmp" << true;
+    QTest::newRow("star pattern, other ending") << u"*.bmp"_s << "sky.bmp.cs" << false;
+    QTest::newRow("star at both ends") << u"*y.b*"_s << "sky.bmp" << true;
+    QTest::newRow("question mark is one character") << u"s?y.bmp"_s << "sky.bmp" << true;
+    QTest::newRow("question mark is not none") << u"sky?.bmp"_s << "sky.bmp" << false;
+    QTest::newRow("stars in a row") << u"**a**"_s << "a" << true;
+    QTest::newRow("star needs a step back") << u"*ab*abc"_s << "xabyababc" << true;
+    QTest::newRow("brackets are plain") << u"[1]*"_s << "[1]tank.bmp" << true;
+    QTest::newRow("brackets are not a class") << u"[12]*"_s << "1tank.bmp" << false;
+    QTest::newRow("dot is plain in a pattern") << u"a.?"_s << "abc" << false;
 }
 
 void RulesTest::objectFilter()

@@ -31,7 +31,6 @@ private slots:
     void cancelEndsTheRunAndItsTools_data();
     void cancelEndsTheRunAndItsTools();
     void failureTableCopiesAndRetriesTheFailedOnly();
-    void conversionWithoutItsPaletteIsListed();
 
 private:
     // The main window, with the sample archive opened and listed unless `listed` is false.
@@ -269,29 +268,12 @@ void BatchRunsTest::failureTableCopiesAndRetriesTheFailedOnly()
                      "Object\tStep\tReason\n"
                      "readme.cs\ttool wrote nothing\textract.exe ended with code 4\n"
                      "../escape.cs\trefused name\tit holds the character /\n"_s);
-    QCOMPARE(secondRows, QStringList{u"../escape.cs | refused name | it holds the character /"_s});
+    QCOMPARE(secondRows, QStringList{"../escape.cs | refused name | it holds the character /"});
     QVERIFY2(!retryOffered, "a retry is offered when it would only refuse the same names again");
     QCOMPARE(run_->fakes.dialogs.dialogsRun(), QStringList(2, u"FailureTable"_s));
     QCOMPARE(TestEnvironment::readFile(calls), "readme.cs\nmission.cs\nsky.bmp\nreadme.cs\n");
     QCOMPARE(QDir(out()).entryList(QDir::Files), (QStringList{"mission.cs", "readme.cs", "sky.bmp"}));
     QVERIFY(run_->fakes.messages.texts().isEmpty());
-}
-
-// The picture is converted with the palette at hand and copied, but its colours are wrong: the
-// table says so, besides the message the conversion shows.
-void BatchRunsTest::conversionWithoutItsPaletteIsListed()
-{
-    start();
-    const QString missing = environment_.path() + u"/nowhere/base.pal"_s;
-    run_->state.settings.DefaultPalette = missing;
-    QStringList shown;
-    run_->fakes.dialogs.willAnswer([&shown](QDialog& table) { shown = failureRows(table); });
-    select({3}); // logo.bmp: its palette -3 is in no palette list of the archive either
-    run_->window.cmdConvert_Click();
-    QCOMPARE(shown, QStringList{u"logo.bmp | palette missing | The palette file does not exist. (%1)"_s.arg(
-                        missing)});
-    QCOMPARE(run_->fakes.messages.texts(), QStringList{u"The palette file does not exist."_s});
-    QCOMPARE(QDir(out()).entryList(QDir::Files), QStringList{u"logo.bmp"_s});
 }
 
 QTEST_MAIN(BatchRunsTest)

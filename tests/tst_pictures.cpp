@@ -1,11 +1,17 @@
 #include "VolArchive.h"
 #include "app/frmMain.h"
 #include "archive/ToolRunner.h"
+#include "archive/VolTable.h"
+#include "picture/ArchivePalettes.h"
 #include "picture/ContactSheet.h"
 #include "picture/ContactSheetJob.h"
+#include "picture/ConversionJob.h"
+#include "picture/PaletteExtraction.h"
+#include "picture/PaletteListCodec.h"
 #include "picture/Palettes.h"
 #include "picture/PictureBox.h"
 #include "picture/PictureCodec.h"
+#include "picture/PictureConversion.h"
 #include "picture/PicturePrompts.h"
 #include "picture/PictureState.h"
 #include "picture/frmContactSheet.h"
@@ -13,23 +19,32 @@
 #include "picture/frmPreview.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
+#include "preview/frmPalExtract.h"
 #include "support/FailureRows.h"
 #include "support/FakeSeams.h"
 #include "support/PictureFiles.h"
+#include "support/ScriptedMessageBoxes.h"
 #include "support/TestEnvironment.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDir>
 #include <QDirIterator>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QTest>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 
-// Pictures through the files the tools leave: conversion, palette search, the picture window and
-// batch conversion with the stand-in tools.
+// Pictures and palettes through the files the tools leave: conversion, palette search, palette lists,
+// the picture window and batch conversion with the stand-in tools.
 class PicturesTest : public QObject {
     Q_OBJECT
 
@@ -44,12 +59,19 @@ private slots:
     void batchConversion_data();
     void batchConversion();
     void contactSheet();
+    void readsEveryPaletteOfAList();
+    void refusesListsItCannotRead_data();
+    void refusesListsItCannotRead();
+    void extractorStepsAndWrites();
+    void archiveListsFillTheGaps();
 
 private:
     PictureConversion::Options options(bool autoSelect) const;
     QString temp() const { return WorkFolder(work_).picture(); }
     // Every box shown, as "title (icon): text".
     QStringList boxes() const;
+    // Writes an archive and the stand-in extract.exe beside it; returns its path, or nothing on failure.
+    QString archiveOf(const QList<std::pair<QString, QByteArray>>& objects) const;
 
     TestEnvironment environment_;
     const QString work_ = environment_.path() + u"/work"_s;
@@ -65,6 +87,27 @@ QByteArray converted(const QByteArray& pbmp, const Palette& palette)
     BitmapRecord bitmap;
     PictureCodec::readPbmp(pbmp, bitmap);
     return PictureCodec::writePbmpAsBitmap(bitmap, palette);
+}
+
+QByteArray int32(qint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+// A list whose palette i has entry k = (k, i, id, 0), except entry 1 stored red first.
+QByteArray ppl(qint32 count, const QList<qint32>& ids)
+{
+    QByteArray bytes = "PPAL" + int32(count) + QByteArray(44, 'x');
+    for (const qint32 id : ids) {
+        for (int k = 0; k < 256; ++k) {
+            const char entry[4] = {char(k), char(ids.indexOf(id)), char(id), 0};
+            bytes += k == 1 ? QByteArray("\x0a\x14\x1e\xff", 4) : QByteArray(entry, 4);
+        }
+        bytes += int32(id) + "tail";
+    }
+    return bytes;
 }
 
 } // namespace
@@ -94,6 +137,19 @@ QStringList PicturesTest::boxes() const
     for (const ScriptedMessageBoxes::Shown& box : fakes_.messages.shown())
         described.append(box.title + QLatin1String(icons[int(box.icon)]) + u": "_s + box.text);
     return described;
+}
+
+QString PicturesTest::archiveOf(const QList<std::pair<QString, QByteArray>>& objects) const
+{
+    std::vector<VolEntry> entries;
+    for (const auto& [name, bytes] : objects)
+        entries.push_back({name.toStdString(), {bytes.begin(), bytes.end()}});
+    const QString archive = environment_.path() + u"/pictures.vol"_s;
+    std::string error;
+    if (!VolArchive::write(archive.toStdString(), entries, error) ||
+        !QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work_ + u"/extract.exe"_s))
+        return {};
+    return archive;
 }
 
 void PicturesTest::conversionOutcomes_data()
@@ -298,18 +354,27 @@ void PicturesTest::batchConversion_data()
     QTest::addColumn<QList<int>>("bar");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("failures"); // the rows of the table at the end
+    QTest::addColumn<int>("palette"); // the ramp the pictures get; -1: the default palette file is missing
     const QString skip =
         u"b.txt is not a bitmap file do you want to skip this file and continue with the rest."_s;
     QTest::newRow("Yes skips b.txt") << MessageBoxes::Answer::Yes << QList<int>{1, 3}
                                      << QList<int>{1667, 3333, 8333, 10000} << QStringList{skip}
-                                     << QStringList();
+                                     << QStringList() << 0;
     // Our change: a refused picture is still copied as it was extracted, and the end of the run says so.
     QTest::newRow("No converts it anyway")
         << MessageBoxes::Answer::No << QList<int>{1, 2, 3} << QList<int>{1667, 3333, 5000, 6667, 8333, 10000}
         << QStringList{skip, "This file is not a valid bitmap file."}
-        << QStringList{"b.txt | not a picture | copied unconverted, because it is not a valid bitmap file"};
+        << QStringList{"b.txt | not a picture | copied unconverted, because it is not a valid bitmap file"}
+        << 0;
     QTest::newRow("Cancel ends the run") << MessageBoxes::Answer::Cancel << QList<int>{1}
-                                         << QList<int>{1667, 3333} << QStringList{skip} << QStringList();
+                                         << QList<int>{1667, 3333} << QStringList{skip} << QStringList() << 0;
+    // Converted with the palette at hand, so its colours are wrong: the table says so too.
+    const QString missing =
+        u"palette missing | The palette file does not exist. ("_s + pal_ + u"/base.pal)"_s;
+    QTest::newRow("default palette missing")
+        << MessageBoxes::Answer::Yes << QList<int>{1, 3} << QList<int>{1667, 3333, 8333, 10000}
+        << QStringList{"The palette file does not exist.", skip, "The palette file does not exist."}
+        << QStringList{"a.bmp | " + missing, "c.BMP | " + missing} << -1;
 }
 
 void PicturesTest::batchConversion()
@@ -319,20 +384,18 @@ void PicturesTest::batchConversion()
     QFETCH(QList<int>, bar);
     QFETCH(QStringList, texts);
     QFETCH(QStringList, failures);
+    QFETCH(int, palette);
+    if (palette < 0)
+        QFile::remove(pal_ + u"/base.pal"_s);
     const QByteArray good = PictureFiles::pbmp(4, 2, "\1\2\3\4\5\6\7\10", 0);
-    const QMap<QString, QByteArray> objects{{"a.bmp", good}, {"b.txt", "notes"}, {"c.BMP", good}};
-    std::vector<VolEntry> entries;
-    for (auto object = objects.begin(); object != objects.end(); ++object)
-        entries.push_back({object.key().toStdString(), {object.value().begin(), object.value().end()}});
-    const QString archive = environment_.path() + u"/pictures.vol"_s;
-    std::string error;
-    QVERIFY2(VolArchive::write(archive.toStdString(), entries, error), error.c_str());
-    QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work_ + u"/extract.exe"_s);
+    const QStringList names{"a.bmp", "b.txt", "c.BMP"};
+    const QString archive = archiveOf({{names[0], good}, {names[1], "notes"}, {names[2], good}});
+    QVERIFY(!archive.isEmpty());
     const QString out = environment_.path() + u"/converted"_s;
     QDir(out).removeRecursively();
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work_));
-    const VolRecord vol{u"pictures.vol"_s, archive, objects.keys(), true};
+    const VolRecord vol{u"pictures.vol"_s, archive, names, true};
     frmConvert window(nullptr, {vol, {0, 1, 2}, out, options(true)}, runner, state_, fakes_.seams());
     QStringList shown;
     fakes_.dialogs.willAnswer([&shown](QDialog& table) { shown = failureRows(table); });
@@ -348,17 +411,21 @@ void PicturesTest::batchConversion()
     QStringList written;
     for (const int position : positions) {
         expected << u"Extracting file %1 of 3"_s.arg(position) << u"Converting file %1 of 3"_s.arg(position);
-        written << objects.keys().at(position - 1);
+        written << names.at(position - 1);
     }
     QCOMPARE(statuses, expected);
     QCOMPARE(values, bar);
     QCOMPARE(fakes_.messages.texts(), texts);
     QCOMPARE(shown, failures);
-    QCOMPARE(fakes_.messages.shown().first().buttons, MessageBoxes::Buttons::YesNoCancel);
+    for (const ScriptedMessageBoxes::Shown& box : fakes_.messages.shown()) {
+        if (box.text.startsWith(u"b.txt"_s))
+            QCOMPARE(box.buttons, MessageBoxes::Buttons::YesNoCancel);
+    }
     QCOMPARE(QDir(out).entryList(QDir::Files), written);
     for (const QString& name : written)
         QCOMPARE(TestEnvironment::readFile(out + u'/' + name),
-                 name == "b.txt"_L1 ? objects[name] : converted(good, PictureFiles::ramp(0)));
+                 name == "b.txt"_L1 ? QByteArray("notes")
+                                    : converted(good, palette < 0 ? Palette{} : PictureFiles::ramp(palette)));
 }
 
 // Each picture is on the sheet as the picture window shows it, with its own palette; a picture wider
@@ -374,16 +441,11 @@ void PicturesTest::contactSheet()
         {"plain.bmp", PictureFiles::standardBitmap(4, -2, PictureFiles::ramp(7), "\1\2\3\4\5\6\7\10")},
         {"broken.bmp", "hello"},
         {"wide.bmp", PictureFiles::pbmp(1100, 2, wide, 0)}};
-    std::vector<VolEntry> entries;
     QStringList names;
-    for (const auto& [name, bytes] : objects) {
-        entries.push_back({name.toStdString(), {bytes.begin(), bytes.end()}});
-        names.append(name);
-    }
-    const QString archive = environment_.path() + u"/sheet.vol"_s;
-    std::string error;
-    QVERIFY2(VolArchive::write(archive.toStdString(), entries, error), error.c_str());
-    QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work_ + u"/extract.exe"_s);
+    for (const auto& object : objects)
+        names.append(object.first);
+    const QString archive = archiveOf(objects);
+    QVERIFY(!archive.isEmpty());
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work_));
     frmContactSheet window(fakes_.messages, fakes_.files);
@@ -391,7 +453,7 @@ void PicturesTest::contactSheet()
     ContactSheetJob job(runner, state_, options(true));
     window.draw(job, archive, names);
     QCOMPARE(fakes_.messages.texts(),
-             QStringList{u"These pictures could not be drawn:\nbroken.bmp: it is not a valid bitmap file"_s});
+             QStringList{"These pictures could not be drawn:\nbroken.bmp: it is not a valid bitmap file"});
 
     const ContactSheet& sheet = window.sheet();
     const QImage drawn = sheet.toImage();
@@ -411,6 +473,159 @@ void PicturesTest::contactSheet()
     fakes_.files.willPick(saved);
     window.findChild<QAction*>(u"mnuSave"_s)->trigger();
     QCOMPARE(QImage(saved).convertToFormat(drawn.format()), drawn);
+}
+
+void PicturesTest::readsEveryPaletteOfAList()
+{
+    const PaletteListCodec::Decoded list =
+        PaletteListCodec::decode(ppl(3, {7, -3, 12}) + "ignored after the last");
+    QVERIFY2(list.error.isEmpty(), qPrintable(list.error));
+    QCOMPARE(list.palettes.size(), 3);
+    QCOMPARE(PaletteListCodec::fileName(list.palettes[0]), u"7.pal"_s);
+    QCOMPARE(PaletteListCodec::fileName(list.palettes[1]), u"-3.pal"_s);
+    // Stored blue first, or red first when the fourth byte is 255.
+    QCOMPARE(list.palettes[2].Colors[200], (PaletteEntry{12, 2, 200, 0}));
+    QCOMPARE(list.palettes[2].Colors[1], (PaletteEntry{10, 20, 30, 255}));
+}
+
+void PicturesTest::refusesListsItCannotRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("cut in the heading") << QByteArray("PPAL\1\0\0\0") << u"too few for the heading"_s;
+    QTest::newRow("no palettes") << ppl(0, {}) << u"says it holds 0 palettes"_s;
+    QTest::newRow("negative count") << ppl(-2, {1}) << u"says it holds -2 palettes"_s;
+    QTest::newRow("one palette short") << ppl(2, {1}) << u"2 palettes need 2116"_s;
+    QTest::newRow("last byte missing") << ppl(1, {1}).chopped(1) << u"1 palettes need 1084"_s;
+    QTest::newRow("count near 2^31") << ppl(0x7fffffff, {1}) << u"2147483647 palettes need"_s;
+}
+
+void PicturesTest::refusesListsItCannotRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const PaletteListCodec::Decoded list = PaletteListCodec::decode(bytes);
+    QVERIFY2(list.error.contains(reason), qPrintable(list.error));
+    QVERIFY(list.palettes.isEmpty());
+}
+
+void PicturesTest::extractorStepsAndWrites()
+{
+    const QString dest = environment_.path() + u"/dest"_s;
+    const QString pal = environment_.path() + u"/palettes"_s;
+    bool addPpl = true;
+    ToolRunner runner;
+    runner.setWorkFolder(WorkFolder(environment_.tempHome()));
+    TestEnvironment::writeFile(runner.workFolder().paletteList(), ppl(3, {1, 2, 7}));
+    PictureState pictures;
+    pictures.PaletteHeader = "HEADER-OF-THE-LAST-READ!";
+    ScriptedMessageBoxes messages;
+    QString current = u"gui.ppl"_s;
+    frmPalExtract window({dest, pal, addPpl}, pictures, runner, messages, [&current] { return current; });
+    QVERIFY(!window.cmdExtract->isEnabled() && window.chkAdd->isChecked() && window.optDest->isChecked());
+
+    QCOMPARE(window.load(u"gui.ppl"_s), QString());
+    const auto state = [&window] {
+        return window.lblStatus->text() + u' ' + window.txtIndex->text() + u' ' +
+               QString::number(window.cmdPrev->isEnabled()) + QString::number(window.cmdNext->isEnabled());
+    };
+    QCOMPARE(state(), u"Palette 1 of 3 1 01"_s);
+    window.cmdNext->click();
+    window.cmdNext->click();
+    QCOMPARE(state(), u"Palette 3 of 3 7 10"_s);
+    QCOMPARE(window.lblPalette[200]->palette().color(QPalette::Window), QColor(7, 2, 200));
+
+    TestEnvironment::writeFile(pal + u"/gui/7.pal"_s, QByteArray(5000, 'o')); // a longer file is cut
+    window.optPal->click();
+    window.cmdExtract->click();
+    const QByteArray written = TestEnvironment::readFile(pal + u"/gui/7.pal"_s);
+    QCOMPARE(written.size(), 1048);
+    QVERIFY(written.startsWith(pictures.PaletteHeader));
+    QCOMPARE(written.mid(24, 8), QByteArray("\0\2\7\0\x1e\x14\x0a\xff", 8));
+    // A picture that names palette 7 is converted with the palette written there.
+    TestEnvironment::writeFile(runner.workFolder().picture(), PictureFiles::pbmp(4, 1, "\1\1\1\1", 7));
+    PictureState converted;
+    QCOMPARE(
+        PictureConversion(converted)
+            .ConvertPicture({runner.workFolder(), true, {pal, QString(), true}}, [](auto&) { return true; })
+            .outcome,
+        PictureConversion::Outcome::Converted);
+    QCOMPARE(converted.CurrentPalette, PaletteListCodec::decode(ppl(3, {1, 2, 7})).palettes.at(2).Colors);
+    QCOMPARE(PaletteExtraction::folderFor(pal, u"ppl"_s, true), pal); // no name without the ending
+    window.chkAdd->click();
+    QVERIFY(!addPpl); // the program-wide setting
+    window.optDest->click();
+    current = u"moved.ppl"_s; // the name is read from the main list when Extract is pressed
+    window.cmdExtract->click();
+    QVERIFY(QFile::exists(dest + u"/7.pal"_s));
+    QVERIFY(messages.shown().isEmpty());
+
+    // Extract All writes each palette as Extract wrote the one shown, and says so once; a file where the
+    // folder should be is reported.
+    window.chkAdd->click();
+    window.cmdExtractAll->click();
+    QCOMPARE(TestEnvironment::readFile(dest + u"/moved/7.pal"_s),
+             TestEnvironment::readFile(pal + u"/gui/7.pal"_s));
+    QCOMPARE(messages.texts(),
+             QStringList{u"3 of 3 palettes written to "_s + dest + u"/moved:\n1.pal, 2.pal, 7.pal."_s});
+    QCOMPARE(messages.shown().last().icon, MessageBoxes::Icon::Information);
+    TestEnvironment::writeFile(dest + u"/blocked"_s, "file");
+    current = u"blocked.ppl"_s;
+    window.cmdExtractAll->click();
+    QCOMPARE(messages.texts().last(), u"0 of 3 palettes written to "_s + dest +
+                                          u"/blocked.\n\nNot written:\nThe folder "_s + dest +
+                                          u"/blocked cannot be created."_s);
+    QCOMPARE(messages.shown().last().icon, MessageBoxes::Icon::Exclamation);
+    messages.clear();
+
+    TestEnvironment::writeFile(runner.workFolder().paletteList(), ppl(1, {4}));
+    QCOMPARE(window.load(u"one.ppl"_s), QString());
+    QCOMPARE(state(), u"Palette 1 of 1 4 00"_s);
+    TestEnvironment::writeFile(runner.workFolder().paletteList(), ppl(2, {4}));
+    QVERIFY(window.load(u"cut.ppl"_s).contains(u"2 palettes need"_s));
+}
+
+// A picture whose number no palette file has takes that palette from a list of its archive, with
+// the colours Extract writes for it; once read, a list is remembered until the archive is listed again.
+void PicturesTest::archiveListsFillTheGaps()
+{
+    const QString samples = environment_.path() + u"/samples"_s;
+    QVERIFY2(TestEnvironment::makeSamples(samples).isEmpty(), "make-sample-vol failed");
+    const WorkFolder work(environment_.path() + u"/archive-work"_s);
+    QVERIFY(QDir().mkpath(work.path()) &&
+            QFile::copy(KADRILLO_STANDIN_DIR "/extract.exe"_L1, work.extractTool()));
+    ToolRunner runner;
+    runner.setWorkFolder(work);
+    VolRecord vol{u"sample.vol"_s, samples + u"/sample.vol"_s, {u"sky.bmp"_s, u"logo.bmp"_s, u"gui.ppl"_s}};
+    vol.markListed();
+    ArchivePalettes lists;
+    const PaletteSearch search{environment_.path() + u"/no-palettes"_s, samples + u"/base.pal"_s, true,
+                               lists.source(runner, vol)};
+    PictureState pictures;
+    const QString out = environment_.path() + u"/archive-out"_s;
+    ConversionJob job(runner, pictures, out, {work, true, search});
+    QVERIFY2(job.begin(vol.FilePath), qPrintable(job.error()));
+    QCOMPARE(job.convert(u"sky.bmp"_s).outcome, ConversionJob::Outcome::Written);  // palette 2
+    QCOMPARE(job.convert(u"logo.bmp"_s).outcome, ConversionJob::Outcome::Written); // -3: in no list
+
+    const QString extracted = environment_.path() + u"/extracted"_s;
+    const PaletteListCodec::Decoded gui =
+        PaletteListCodec::decode(TestEnvironment::readFile(work.paletteList()));
+    QCOMPARE(PaletteExtraction::writeAll(extracted, {}, gui.palettes).written,
+             (QStringList{"1.pal", "2.pal", "7.pal"}));
+    const auto colourTable = [&out](const QString& name) {
+        return TestEnvironment::readFile(out + u'/' + name).mid(54, 1024);
+    };
+    const QByteArray two = TestEnvironment::readFile(extracted + u"/2.pal"_s).mid(24);
+    QCOMPARE(colourTable(u"sky.bmp"_s), two);
+    QVERIFY(two.at(3) == '\xff' && two.at(1023) == 0); // entries of both forms
+    QCOMPARE(colourTable(u"logo.bmp"_s), TestEnvironment::readFile(samples + u"/base.pal"_s).mid(24));
+
+    // Remembered: found with no tool to extract the list again, until a new listing.
+    QVERIFY(QFile::remove(work.extractTool()));
+    QCOMPARE(lists.find(runner, vol, 7), gui.palettes.at(2).Colors);
+    vol.markListed();
+    QVERIFY(!lists.find(runner, vol, 7));
 }
 
 QTEST_MAIN(PicturesTest)

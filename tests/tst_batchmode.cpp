@@ -1,5 +1,7 @@
 #include "VolArchive.h"
 #include "app/BatchOptions.h"
+#include "archive/BatchReport.h"
+#include "archive/ProgressDialog.h"
 #include "archive/ToolRunner.h"
 #include "picture/ContactSheet.h"
 #include "picture/frmContactSheet.h"
@@ -11,11 +13,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <csignal>
 #include <memory>
 #include <unistd.h>
@@ -23,13 +30,15 @@
 using namespace Qt::StringLiterals;
 
 // The command-line mode as a process with no display, against the windows' own extraction and
-// conversion of the same archive in this process; and a window and other runs at the same time.
+// conversion of the same archive in this process; a window and other runs at the same time; and in the
+// windows, Cancel on the three progress windows with tools that hang, and the failure table at the end.
 class BatchModeTest : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase();
     void init();
+    void cleanup();
     void readsTheOptions_data();
     void readsTheOptions();
     void writesWhatTheWindowsWrite_data();
@@ -39,6 +48,10 @@ private slots:
     void exitStatusAndOutput();
     void terminationSignalEndsTheRun();
     void twoProgramsAtOnce();
+    void reportCountsAndText();
+    void cancelEndsTheRunAndItsTools_data();
+    void cancelEndsTheRunAndItsTools();
+    void failureTableCopiesAndRetriesTheFailedOnly();
 
 private:
     struct Run {
@@ -49,8 +62,8 @@ private:
     // Starts the program with no display at all: the mode must not need one.
     bool start(OwnedProgram& batch, const QStringList& arguments, const QString& fault = {});
     Run run(const QStringList& arguments);
-    // Opens the archive in a window (listed by Auto List), selects the rows the command works on when
-    // given no names, and runs the command as its button does.
+    // Opens the archive, if any, in a window (listed by Auto List); runInWindow selects the rows the
+    // command works on when given no names, and runs the command as its button does.
     std::unique_ptr<MainWindowRun> openInWindow(const QString& archive);
     void runInWindow(MainWindowRun& window, const QString& command);
     QString samples() const { return environment_.path() + u"/samples"_s; }
@@ -65,8 +78,41 @@ private:
         return QDir(environment_.tempHome()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     }
 
+    // Presses Cancel (`how`: "button" or "Escape") on the progress window once its tool and the tool's
+    // child are running. Should the window stay ten seconds, ends the tool from here, so that a broken
+    // Cancel fails the test rather than hanging it.
+    void cancelOnceRunning(const QString& how);
+    QList<qint64> hangingPids() const;
+    QListWidget* list() const { return run_->control<QListWidget>("lstList"); }
+    void select(const QList<int>& rows) const;
+    QString sample() const { return samples() + u"/sample.vol"_s; }
+    QString pidFile() const { return environment_.path() + u"/pids"_s; }
+
     TestEnvironment environment_;
+    std::unique_ptr<MainWindowRun> run_;
+    std::unique_ptr<QTimer> canceller_;
+    QElapsedTimer pressed_;
 };
+
+namespace {
+
+// A tool that writes its own id and its child's, then waits for the child, which sleeps.
+QByteArray hangingTool(const QString& pidFile)
+{
+    const QByteArray file = QFile::encodeName(pidFile);
+    return "#!/bin/sh\necho $$ >> '" + file + "'\nsleep 600 &\necho $! >> '" + file + "'\nwait\n";
+}
+
+bool isGone(qint64 pid)
+{
+    QFile stat(u"/proc/%1/stat"_s.arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray fields = stat.readAll();
+    return fields.mid(fields.lastIndexOf(')') + 2, 1) == "Z";
+}
+
+} // namespace
 
 void BatchModeTest::initTestCase()
 {
@@ -92,42 +138,38 @@ void BatchModeTest::readsTheOptions_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("parsed"); // "archive|names|folder|quiet", or the error
     QTest::newRow("options anywhere, names in order")
-        << QStringList{u"--to"_s, u"d"_s, u"--extract"_s, u"a.vol"_s, u"x.cs"_s, u"--quiet"_s, u"b.cs"_s}
+        << QStringList{"--to", "d", "--extract", "a.vol", "x.cs", "--quiet", "b.cs"}
         << u"a.vol|x.cs,b.cs|d|quiet"_s;
     QTest::newRow("-- ends the options")
-        << QStringList{u"--convert"_s, u"--to"_s, u"d"_s, u"--"_s, u"--a.vol"_s, u"--quiet"_s}
-        << u"--a.vol|--quiet|d|"_s;
-    QTest::newRow("--to twice") << QStringList{u"--extract"_s, u"a.vol"_s, u"--to"_s,
-                                               u"d"_s,         u"--to"_s,  u"e"_s}
+        << QStringList{"--convert", "--to", "d", "--", "--a.vol", "--quiet"} << u"--a.vol|--quiet|d|"_s;
+    QTest::newRow("--to twice") << QStringList{"--extract", "a.vol", "--to", "d", "--to", "e"}
                                 << u"--to needs one folder"_s;
-    QTest::newRow("--to last") << QStringList{u"--extract"_s, u"a.vol"_s, u"--to"_s}
-                               << u"--to needs one folder"_s;
-    QTest::newRow("--list with names") << QStringList{u"--list"_s, u"a.vol"_s, u"b.cs"_s}
-                                       << u"--list takes one archive and no object names"_s;
-    QTest::newRow("--to with --list") << QStringList{u"--list"_s, u"a.vol"_s, u"--to"_s, u"d"_s}
-                                      << u"--to only goes with --extract and --convert"_s;
-    QTest::newRow("only --quiet") << QStringList{u"--quiet"_s}
+    QTest::newRow("--to last") << QStringList{"--extract", "a.vol", "--to"} << u"--to needs one folder"_s;
+    QTest::newRow("--list with names")
+        << QStringList{"--list", "a.vol", "b.cs"} << u"--list takes one archive and no object names"_s;
+    QTest::newRow("--to with --list")
+        << QStringList{"--list", "a.vol", "--to", "d"} << u"--to only goes with --extract and --convert"_s;
+    QTest::newRow("only --quiet") << QStringList{"--quiet"}
                                   << u"no command given: use --list, --extract or --convert"_s;
-    QTest::newRow("two commands") << QStringList{u"--list"_s, u"--convert"_s, u"a.vol"_s}
+    QTest::newRow("two commands") << QStringList{"--list", "--convert", "a.vol"}
                                   << u"give only one of --list, --extract and --convert"_s;
-    QTest::newRow("no --to") << QStringList{u"--extract"_s, u"a.vol"_s} << u"--to DIR is missing"_s;
+    QTest::newRow("no --to") << QStringList{"--extract", "a.vol"} << u"--to DIR is missing"_s;
     QTest::newRow("png, index 0 transparent")
-        << QStringList{u"--convert"_s, u"a.vol"_s, u"--transparent"_s, u"0"_s,
-                       u"--format"_s,  u"png"_s,   u"--to"_s,          u"d"_s}
+        << QStringList{"--convert", "a.vol", "--transparent", "0", "--format", "png", "--to", "d"}
         << u"a.vol||d||png|0"_s;
     QTest::newRow("--format with --extract")
-        << QStringList{u"--extract"_s, u"a.vol"_s, u"--to"_s, u"d"_s, u"--format"_s, u"bmp"_s}
+        << QStringList{"--extract", "a.vol", "--to", "d", "--format", "bmp"}
         << u"--format and --transparent only go with --convert"_s;
     QTest::newRow("--transparent with bmp")
-        << QStringList{u"--convert"_s, u"a.vol"_s, u"--to"_s, u"d"_s, u"--transparent"_s, u"1"_s}
+        << QStringList{"--convert", "a.vol", "--to", "d", "--transparent", "1"}
         << u"--transparent only goes with --format png"_s;
     for (const char* index : {"256", "-1", "x"})
         QTest::addRow("--transparent %s", index)
-            << QStringList{u"--convert"_s, u"--transparent"_s, QString::fromLatin1(index)}
+            << QStringList{"--convert", "--transparent", QString::fromLatin1(index)}
             << u"--transparent takes one colour index from 0 to 255"_s;
-    QTest::newRow("--format gif") << QStringList{u"--convert"_s, u"--format"_s, u"gif"_s}
+    QTest::newRow("--format gif") << QStringList{"--convert", "--format", "gif"}
                                   << u"--format takes bmp or png, once"_s;
-    QTest::newRow("--format twice") << QStringList{u"--format"_s, u"png"_s, u"--format"_s, u"png"_s}
+    QTest::newRow("--format twice") << QStringList{"--format", "png", "--format", "png"}
                                     << u"--format takes bmp or png, once"_s;
 }
 
@@ -144,6 +186,181 @@ void BatchModeTest::readsTheOptions()
         read << (*options.format == PictureExport::Format::Png ? u"png"_s : u"bmp"_s)
              << (options.transparentIndex ? QString::number(*options.transparentIndex) : QString());
     QCOMPARE(options.error.isEmpty() ? read.join(u'|') : options.error, parsed);
+}
+
+void BatchModeTest::cleanup()
+{
+    canceller_.reset();
+    run_.reset();
+    // The test owns what its tools started, whatever became of them.
+    for (const qint64 pid : hangingPids()) {
+        if (!isGone(pid))
+            ::kill(pid_t(pid), SIGKILL);
+    }
+    QFile::remove(pidFile());
+}
+
+void BatchModeTest::select(const QList<int>& rows) const
+{
+    for (const int row : rows)
+        list()->item(row)->setSelected(true);
+}
+
+QList<qint64> BatchModeTest::hangingPids() const
+{
+    QList<qint64> pids;
+    for (const QByteArray& line : TestEnvironment::readFile(pidFile()).split('\n')) {
+        if (!line.isEmpty())
+            pids.append(line.toLongLong());
+    }
+    return pids;
+}
+
+void BatchModeTest::cancelOnceRunning(const QString& how)
+{
+    pressed_.invalidate();
+    canceller_ = std::make_unique<QTimer>();
+    canceller_->setInterval(20);
+    connect(canceller_.get(), &QTimer::timeout, this, [this, how] {
+        ToolRunner& runner = run_->window.toolRunner();
+        if (pressed_.isValid()) {
+            if (pressed_.hasExpired(10000))
+                runner.endRun();
+            return;
+        }
+        auto* dialog = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !runner.isBusy() || hangingPids().size() < 2)
+            return;
+        pressed_.start();
+        if (how == u"Escape")
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        else
+            dialog->findChild<QPushButton*>(u"cmdCancel"_s)->click();
+    });
+    canceller_->start();
+}
+
+void BatchModeTest::reportCountsAndText()
+{
+    using Step = BatchReport::Step;
+    BatchReport extraction(BatchReport::Kind::Extraction, 4);
+    extraction.addDone();
+    extraction.addFailure(5, u"tab\there.cs"_s, Step::RefusedName, u"it holds a control character"_s);
+    extraction.addFailure(2, u"b.cs"_s, Step::NotDone, u"cancelled"_s);
+    extraction.markCancelled();
+    QCOMPARE(extraction.retryRows(), (QList<int>{5, 2}));
+    QCOMPARE(extraction.text(), u"1 of 4 objects were extracted before the run was cancelled.\n"
+                                "2 objects could not be extracted:\n\n"
+                                "Object\tStep\tReason\n"
+                                "tab\uFFFDhere.cs\trefused name\tit holds a control character\n"
+                                "b.cs\tnot done\tcancelled\n"_s);
+
+    // Objects the user chose to skip are not counted.
+    BatchReport conversion(BatchReport::Kind::Conversion, 3);
+    conversion.addSkipped();
+    conversion.addSkipped();
+    conversion.addFailure(0, u"a.bmp"_s, Step::PaletteMissing, u"no 7.pal"_s);
+    QCOMPARE(conversion.heading(), u"0 of 1 object was converted.\n1 object could not be converted:"_s);
+}
+
+void BatchModeTest::cancelEndsTheRunAndItsTools_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QStringList>("failures"); // the table's rows at the end
+    QTest::newRow("listing, Escape") << u"frmGetList"_s << u"Escape"_s << QStringList();
+    QTest::newRow("extraction, Cancel button")
+        << u"frmExtract"_s << u"button"_s
+        << QStringList{"readme.cs | not done | cancelled; its tool was ended",
+                       "mission.cs | not done | cancelled"};
+    QTest::newRow("conversion, Escape") << u"frmConvert"_s << u"Escape"_s
+                                        << QStringList{"sky.bmp | not done | cancelled; its tool was ended",
+                                                       "logo.bmp | not done | cancelled"};
+}
+
+// The window closes within three seconds of Cancel (two of grace for the tool, then it is ended),
+// no process of the tool is left, and the end of the run says what was not done.
+void BatchModeTest::cancelEndsTheRunAndItsTools()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, how);
+    QFETCH(QStringList, failures);
+    const bool listing = window == u"frmGetList";
+    run_ = openInWindow(listing ? QString() : sample());
+    // The working folder's copy of the tool is replaced.
+    TestEnvironment::writeFile(work() + (listing ? u"/vtlist.exe"_s : u"/extract.exe"_s),
+                               hangingTool(pidFile()), true);
+    QStringList shown;
+    run_->fakes.dialogs.willAnswer([&shown](QDialog& table) { shown = failureRows(table); });
+    cancelOnceRunning(how);
+    if (listing) {
+        run_->fakes.files.willPick(sample());
+        run_->window.mnuFileOpen_Click();
+    } else if (window == u"frmExtract") {
+        select({0, 1});
+        run_->window.cmdExtract_Click();
+    } else {
+        select({2, 3});
+        run_->window.cmdConvert_Click();
+    }
+    QVERIFY2(pressed_.isValid(), "Cancel was never pressed: the tool did not run");
+    const qint64 closedMs = pressed_.elapsed();
+    QVERIFY2(closedMs < 3000, qPrintable(u"the window closed %1 ms after Cancel"_s.arg(closedMs)));
+    const auto allGone = [this] {
+        const QList<qint64> pids = hangingPids();
+        return std::all_of(pids.cbegin(), pids.cend(), isGone);
+    };
+    QTRY_VERIFY2_WITH_TIMEOUT(allGone(), "a process of the cancelled tool is still running", 5000);
+    QVERIFY2(run_->fakes.messages.texts().isEmpty(), qPrintable(run_->fakes.messages.texts().join('|')));
+    QCOMPARE(shown, failures);
+    QCOMPARE(QDir(windowOut()).entryList(QDir::Files), QStringList());
+    if (listing) {
+        // Not listed, so it can be listed again.
+        QCOMPARE(list()->count(), 0);
+        QVERIFY(run_->enabled("mnuFileGetList"));
+    }
+}
+
+// The first pass fails on readme.cs (the tool ends with code 4) and refuses a name; Retry runs those
+// two only, and readme.cs then succeeds.
+void BatchModeTest::failureTableCopiesAndRetriesTheFailedOnly()
+{
+    run_ = openInWindow(sample());
+    run_->state.Vols.current()->ObjectNames << u"../escape.cs"_s;
+    run_->window.showVol(1);
+    const QString calls = environment_.path() + u"/calls.txt"_s;
+    const QString healed = environment_.path() + u"/healed"_s;
+    TestEnvironment::writeFile(work() + u"/extract.exe"_s,
+                               "#!/bin/sh\nprintf '%s\\n' \"${2##*/}\" >> '" + QFile::encodeName(calls) +
+                                   "'\n[ -e '" + QFile::encodeName(healed) +
+                                   "' ] || case \"$2\" in */readme.cs) exit 4;; esac\nprintf x > \"$2\"\n");
+    select({0, 1, 2, list()->count() - 1});
+
+    QString copied;
+    run_->fakes.dialogs.willAnswer([&](QDialog& table) {
+        table.findChild<QPushButton*>(u"cmdCopy"_s)->click();
+        copied = QApplication::clipboard()->text();
+        TestEnvironment::writeFile(healed, "");
+        table.findChild<QPushButton*>(u"cmdRetry"_s)->click();
+    });
+    QStringList secondRows;
+    bool retryOffered = true;
+    run_->fakes.dialogs.willAnswer([&](QDialog& table) {
+        secondRows = failureRows(table);
+        retryOffered = table.findChild<QPushButton*>(u"cmdRetry"_s)->isEnabled();
+    });
+    run_->window.cmdExtract_Click();
+
+    QCOMPARE(copied, u"2 of 4 objects were extracted.\n2 objects could not be extracted:\n\n"
+                     "Object\tStep\tReason\n"
+                     "readme.cs\ttool wrote nothing\textract.exe ended with code 4\n"
+                     "../escape.cs\trefused name\tit holds the character /\n"_s);
+    QCOMPARE(secondRows, QStringList{"../escape.cs | refused name | it holds the character /"});
+    QVERIFY2(!retryOffered, "a retry is offered when it would only refuse the same names again");
+    QCOMPARE(run_->fakes.dialogs.dialogsRun(), QStringList(2, u"FailureTable"_s));
+    QCOMPARE(TestEnvironment::readFile(calls), "readme.cs\nmission.cs\nsky.bmp\nreadme.cs\n");
+    QCOMPARE(QDir(windowOut()).entryList(QDir::Files), (QStringList{"mission.cs", "readme.cs", "sky.bmp"}));
+    QVERIFY(run_->fakes.messages.texts().isEmpty());
 }
 
 bool BatchModeTest::start(OwnedProgram& batch, const QStringList& arguments, const QString& fault)
@@ -174,6 +391,8 @@ std::unique_ptr<MainWindowRun> BatchModeTest::openInWindow(const QString& archiv
     auto window = std::make_unique<MainWindowRun>(ini());
     window->window.Form_Load();
     window->window.show();
+    if (archive.isEmpty())
+        return window;
     window->fakes.files.willPick(archive);
     window->window.mnuFileOpen_Click();
     return window;
@@ -210,8 +429,7 @@ void BatchModeTest::writesWhatTheWindowsWrite_data()
     QTest::newRow("sample, extract all") << u"sample.vol"_s << u"--extract"_s << 0 << QStringList();
     QTest::newRow("sample, convert the pictures") << u"sample.vol"_s << u"--convert"_s << 0 << QStringList();
     QTest::newRow("sample, convert to png")
-        << u"sample.vol"_s << u"--convert"_s << 0
-        << QStringList{u"--format"_s, u"png"_s, u"--transparent"_s, u"3"_s};
+        << u"sample.vol"_s << u"--convert"_s << 0 << QStringList{"--format", "png", "--transparent", "3"};
     QTest::newRow("hostile, extract all") << u"hostile.vol"_s << u"--extract"_s << 12 << QStringList();
     QTest::newRow("hostile, convert the pictures")
         << u"hostile.vol"_s << u"--convert"_s << 0 << QStringList();
@@ -240,7 +458,7 @@ void BatchModeTest::writesWhatTheWindowsWrite()
         window->window.close();
     }
     const QString out = environment_.path() + u"/batch-out"_s;
-    const Run batch = run(QStringList{command, archive, u"--to"_s, out} + format);
+    const Run batch = run(QStringList{command, archive, "--to", out} + format);
     QCOMPARE(batch.status, failures > 0 ? 1 : 0);
     const QStringList failed = batch.errors.filter(QRegularExpression(u"^kadrillo: "_s));
     QCOMPARE(failed.size(), failures);
@@ -307,26 +525,25 @@ void BatchModeTest::exitStatusAndOutput_data()
     QString names;
     for (const VolEntry& entry : entries)
         names += QString::fromStdString(entry.name) + u'\n';
-    QTest::newRow("list") << QStringList{u"--list"_s, sample} << 0 << names << QStringList();
+    QTest::newRow("list") << QStringList{"--list", sample} << 0 << names << QStringList();
     QTest::newRow("a missing object, quiet")
-        << QStringList{u"--quiet"_s, u"--extract"_s, sample, u"sky.bmp"_s, u"ghost.cs"_s, u"--to"_s, out} << 1
-        << QString() << QStringList{u"kadrillo: ghost.cs: not in the archive"_s};
+        << QStringList{"--quiet", "--extract", sample, "sky.bmp", "ghost.cs", "--to", out} << 1 << QString()
+        << QStringList{"kadrillo: ghost.cs: not in the archive"};
     QTest::newRow("a named object that is no picture")
-        << QStringList{u"--convert"_s, sample, u"notes.txt"_s, u"dot.bmp"_s, u"--to"_s, out} << 1 << QString()
-        << QStringList{u"kadrillo: notes.txt: not converted, because its name does not end in \"bmp\""_s,
-                       u"[2/2] dot.bmp"_s};
+        << QStringList{"--convert", sample, "notes.txt", "dot.bmp", "--to", out} << 1 << QString()
+        << QStringList{"kadrillo: notes.txt: not converted, because its name does not end in \"bmp\"",
+                       "[2/2] dot.bmp"};
     QTest::newRow("a missing archive")
-        << QStringList{u"--list"_s, environment_.path() + u"/gone.vol"_s} << 2 << QString()
+        << QStringList{"--list", environment_.path() + u"/gone.vol"_s} << 2 << QString()
         << QStringList{u"kadrillo: Cannot find the volume file "_s + environment_.path() + u"/gone.vol."_s};
     const QString notVol = u": there is a problem with the vol file, or it is not a valid vol file"_s;
-    QTest::newRow("not an archive") << QStringList{u"--list"_s, ini()} << 2 << QString()
+    QTest::newRow("not an archive") << QStringList{"--list", ini()} << 2 << QString()
                                     << QStringList{u"kadrillo: "_s + ini() + notVol};
-    QTest::newRow("a bad option") << QStringList{u"--list"_s, sample, u"--frob"_s} << 2 << QString()
-                                  << QStringList{u"kadrillo: unknown option --frob"_s,
-                                                 u"kadrillo: see kadrillo --help"_s};
-    QTest::newRow("help wins") << QStringList{u"--list"_s, u"--help"_s} << 0 << u"Usage:\n"_s
-                               << QStringList();
-    QTest::newRow("version") << QStringList{u"--version"_s} << 0 << u"Kadrillo 1."_s << QStringList();
+    QTest::newRow("a bad option") << QStringList{"--list", sample, "--frob"} << 2 << QString()
+                                  << QStringList{"kadrillo: unknown option --frob",
+                                                 "kadrillo: see kadrillo --help"};
+    QTest::newRow("help wins") << QStringList{"--list", "--help"} << 0 << u"Usage:\n"_s << QStringList();
+    QTest::newRow("version") << QStringList{"--version"} << 0 << u"Kadrillo 1."_s << QStringList();
 }
 
 void BatchModeTest::exitStatusAndOutput()
@@ -338,11 +555,10 @@ void BatchModeTest::exitStatusAndOutput()
     const Run batch = run(arguments);
     QVERIFY2(batch.status == status, qPrintable(batch.errors.join(u'\n')));
     QVERIFY2(QString::fromUtf8(batch.output).startsWith(output), batch.output.constData());
-    // The tools' own complaints come through as well; these are
-    // the program's.
+    // The tools' own complaints come through as well; these are the program's.
     QCOMPARE(batch.errors.filter(QRegularExpression(u"^(kadrillo: |\\[)"_s)), errors);
     if (arguments.contains(u"ghost.cs"_s))
-        QCOMPARE(files(environment_.path() + u"/out"_s).keys(), QStringList{u"sky.bmp"_s});
+        QCOMPARE(files(environment_.path() + u"/out"_s).keys(), QStringList{"sky.bmp"});
 }
 
 // As closing the window does: the tool run in hand is ended with its whole tree, the rest is not run,
@@ -369,9 +585,8 @@ void BatchModeTest::terminationSignalEndsTheRun()
     QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
-// A second window and a command-line run each work in a private
-// folder beside the first window's, which keeps its archive copy,
-// listing and tools; the private folders go when their runs end.
+// A second window and a command-line run each work in a private folder beside the first window's, which
+// keeps its archive copy, listing and tools; the private folders go when their runs end.
 void BatchModeTest::twoProgramsAtOnce()
 {
     const QString sample = samples() + u"/sample.vol"_s;

@@ -28,21 +28,8 @@ QByteArray objectData(const QString& archive, const QString& name)
     std::string error;
     VolArchive::read(archive.toStdString(), entries, error);
     const VolEntry* entry = VolArchive::find(entries, name.toStdString());
-    return entry
-               ? QByteArray(reinterpret_cast<const char*>(entry->data.data()), qsizetype(entry->data.size()))
-               : QByteArray();
-}
-
-// Runs a program to its end: empty when it ended with exit code 0, else why, with what it wrote.
-QString runToEnd(const QString& program, const QStringList& arguments)
-{
-    OwnedProgram owned(program);
-    owned.process().setProcessChannelMode(QProcess::MergedChannels);
-    if (!owned.start(program, arguments))
-        return owned.state();
-    const QString failed = owned.waitForExit(120000);
-    const QString written = QString::fromLocal8Bit(owned.process().readAllStandardOutput()).trimmed();
-    return failed.isEmpty() ? failed : failed + u": "_s + written;
+    return entry ? QByteArray(reinterpret_cast<const char*>(entry->data.data()), entry->data.size())
+                 : QByteArray();
 }
 
 } // namespace
@@ -120,11 +107,9 @@ private:
     QString waitOnScreen(const std::function<bool()>& condition, const QString& what, int timeoutMs)
     {
         const QString failed = program_->waitUntil(condition, what, timeoutMs);
-        if (failed.isEmpty())
-            return failed;
-        const QString xdotool = display_->error();
-        return failed + u"; last xdotool problem: "_s + xdotool + u"; "_s + display_->report() +
-               u"; the program's log: "_s + told().right(2000);
+        return failed.isEmpty() ? failed
+                                : failed + u"; last xdotool problem: "_s + display_->error() + u"; "_s +
+                                      display_->report() + u"; the program's log: "_s + told().right(2000);
     }
 
     // Gives the shown window whose title matches the keyboard and types `keys` into it.
@@ -153,6 +138,17 @@ private:
         return children.size() > children.filter(u" start.exe /exec"_s).size();
     }
     bool closed(const QString& title) const { return display_->window(title) == QString(); }
+    // The working folder is new, so "results.dat" appears only once the listing run has begun (empty at
+    // first, through the redirection), and the "Get List" window is up from before that run until its
+    // output has been read. So the file, no tool run and that window closed mean a whole listing.
+    QString waitForListing(const QString& work)
+    {
+        return waitOnScreen(
+            [&] {
+                return QFile::exists(work + u"/results.dat"_s) && !toolRunning() && closed(u"Get List"_s);
+            },
+            u"the end of the listing (\"results.dat\" written, no tool run, \"Get List\" closed)"_s, 60000);
+    }
 
     // Makes `folder`, with the user's own sky.bmp in it, read-only: false when the machine refuses.
     bool sealReadOnly(const QString& folder)
@@ -160,11 +156,12 @@ private:
         // Permissions do not stop root, a read-only file system does.
         if (geteuid() != 0)
             return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        if (!runToEnd(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=1m"_s, u"tmpfs"_s, folder}).isEmpty())
+        const QStringList tmpfs = u"-t tmpfs -o size=1m tmpfs"_s.split(u' ') << folder;
+        if (!OwnedProgram::runToEnd(u"mount"_s, tmpfs).isEmpty())
             return false;
         mounts_.append(folder);
         TestEnvironment::writeFile(folder + u"/sky.bmp"_s, "the user's own sky.bmp");
-        return runToEnd(u"mount"_s, {u"-o"_s, u"remount,ro"_s, folder}).isEmpty();
+        return OwnedProgram::runToEnd(u"mount"_s, {u"-o"_s, u"remount,ro"_s, folder}).isEmpty();
     }
 
     TestEnvironment environment_;
@@ -177,7 +174,7 @@ private:
 
 void EndToEndTest::initTestCase()
 {
-    if (const QString missing = VirtualDisplay::missingPrograms(); !missing.isEmpty())
+    if (const QString missing = TestEnvironment::missingPrograms({"Xvfb", "xdotool"}); !missing.isEmpty())
         QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs them)"_s.arg(missing)));
     QCOMPARE(TestEnvironment::makeSamples(samples()), QString());
 }
@@ -207,7 +204,7 @@ void EndToEndTest::cleanup()
     }
     display_.reset();
     for (const QString& folder : std::exchange(mounts_, {})) {
-        if (const QString failed = runToEnd(u"umount"_s, {folder}); !failed.isEmpty())
+        if (const QString failed = OwnedProgram::runToEnd(u"umount"_s, {folder}); !failed.isEmpty())
             problems.append(failed);
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
@@ -277,14 +274,7 @@ void EndToEndTest::runsTheToolsAndLosesNothing()
     QVERIFY2(start({archive}, environment), qPrintable(program_->state()));
 
     if (extracts) {
-        // The working folder is new, so "results.dat" appears only once the listing run has begun (empty
-        // at first, through the redirection), and the "Get List" window is up from before that run until
-        // its output has been read. So the file, no tool run and that window closed mean a whole listing.
-        const QString listed = waitOnScreen(
-            [&] {
-                return QFile::exists(work + u"/results.dat"_s) && !toolRunning() && closed(u"Get List"_s);
-            },
-            u"the end of the listing (\"results.dat\" written, no tool run, \"Get List\" closed)"_s, 60000);
+        const QString listed = waitForListing(work);
         QVERIFY2(listed.isEmpty(), qPrintable(listed));
         QCOMPARE(TestEnvironment::readFile(work + u"/vtlist.bat"_s),
                  "@echo off\r\nc:\r\ncd " + QFile::encodeName(work) +
@@ -329,11 +319,8 @@ void EndToEndTest::runsTheToolsAndLosesNothing()
              QStringList{"notes.txt"});
     QSettings written(home() + u"/config/Kadrillo/Kadrillo.ini"_s, QSettings::IniFormat);
     QCOMPARE(written.value(u"Settings/Temp Path"_s).toString(), work);
-    // Wine's session and a tool run end by themselves once the program has; nothing is left to the cleanup.
-    QDeadlineTimer settle(30000);
-    while (!program_->marked().isEmpty() && !settle.hasExpired())
-        QThread::msleep(100);
-    QCOMPARE(program_->marked(), QStringList());
+    // Wine's session and a tool run end by themselves once the program has; nothing is left to kill.
+    QCOMPARE(program_->killLeftovers(30000), QStringList());
 }
 
 // Every file the program writes for the user is replaced whole or not at all, however it is ended.
@@ -347,9 +334,7 @@ void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
     const QByteArray settingsBefore = TestEnvironment::readFile(ini);
     QProcessEnvironment environment = privateEnvironment();
     QVERIFY2(start({samples() + u"/sample.vol"_s}, environment), qPrintable(program_->state()));
-    const QString listed = waitOnScreen(
-        [&] { return QFile::exists(work + u"/results.dat"_s) && !toolRunning() && closed(u"Get List"_s); },
-        u"the end of the listing"_s, 60000);
+    const QString listed = waitForListing(work);
     QVERIFY2(listed.isEmpty(), qPrintable(listed));
     // The six pictures follow the two scripts; Convert is the fourth enabled button after the list.
     QStringList keys{u"Home"_s, u"Down"_s, u"Down"_s};
@@ -392,14 +377,15 @@ void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
 
 void EndToEndTest::installedProgramRunsFromAnotherFolder()
 {
-    for (const char* tool : {"desktop-file-validate", "appstreamcli", "update-mime-database", "xdg-mime",
-                             "xdg-open", "mimetype"}) {
-        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
-            QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs it)"_s.arg(QLatin1String(tool))));
-    }
+    const QString missing =
+        TestEnvironment::missingPrograms({"desktop-file-validate", "appstreamcli", "update-mime-database",
+                                          "xdg-mime", "xdg-open", "mimetype"});
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs them)"_s.arg(missing)));
     const QString prefix = environment_.path() + u"/prefix"_s;
     const QString build = QFileInfo(QStringLiteral(KADRILLO_BIN_DIR)).path();
-    const QString installed = runToEnd(u"cmake"_s, {u"--install"_s, build, u"--prefix"_s, prefix});
+    const QString installed =
+        OwnedProgram::runToEnd(u"cmake"_s, {u"--install"_s, build, u"--prefix"_s, prefix});
     QVERIFY2(installed.isEmpty(), qPrintable(installed));
     const QString entry = prefix + u"/share/applications/kadrillo.desktop"_s;
     const QString metainfo = prefix + u"/share/metainfo/org.kadrillo.Kadrillo.metainfo.xml"_s;
@@ -411,7 +397,7 @@ void EndToEndTest::installedProgramRunsFromAnotherFolder()
          {std::pair{u"desktop-file-validate"_s, QStringList{entry}},
           std::pair{u"appstreamcli"_s, QStringList{u"validate"_s, u"--no-net"_s, metainfo}},
           std::pair{u"update-mime-database"_s, QStringList{prefix + u"/share/mime"_s}}}) {
-        const QString failed = runToEnd(program, arguments);
+        const QString failed = OwnedProgram::runToEnd(program, arguments);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
     QVERIFY2(QFileInfo::exists(prefix + u"/share/mime/application/x-starsiege-volume.xml"_s),
@@ -440,18 +426,6 @@ void EndToEndTest::installedProgramRunsFromAnotherFolder()
         [&] { return QString::fromLocal8Bit(TestEnvironment::readFile(opened)).trimmed() == readme; },
         u"the viewer opening %1 alone"_s.arg(readme), 30000);
     QVERIFY2(viewed.isEmpty(), qPrintable(viewed + u"; it opened: "_s + TestEnvironment::readFile(opened)));
-
-    typed = type(u"About Kadrillo"_s, {u"Escape"_s});
-    QVERIFY2(typed.isEmpty(), qPrintable(typed));
-    typed = type(u"Starsiege Kadrillo"_s, {u"alt+t"_s, u"a"_s});
-    QVERIFY2(typed.isEmpty(), qPrintable(typed));
-    // What the desktop makes of the records is tested in tst_association; here they must name this program.
-    const QString desktopEntry = home() + u"/data/applications/kadrillo.desktop"_s;
-    const QByteArray exec = "\nExec=\"" + QFile::encodeName(prefix) + "/bin/kadrillo\" %f\n";
-    const QString associated =
-        waitOnScreen([&] { return TestEnvironment::readFile(desktopEntry).contains(exec); },
-                     u"kadrillo.desktop starting %1/bin/kadrillo"_s.arg(prefix), 30000);
-    QVERIFY2(associated.isEmpty(), qPrintable(associated));
 
     program_->signal(SIGTERM);
     const QString stopped = program_->waitForExit(30000);

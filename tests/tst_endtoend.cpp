@@ -1,5 +1,6 @@
 #include "VolArchive.h"
 #include "platform/ToolLauncher.h"
+#include "support/MainWindowRun.h"
 #include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
 #include "support/VirtualDisplay.h"
@@ -8,7 +9,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <QThread>
 #include <QtEndian>
@@ -53,19 +53,17 @@ private slots:
 private:
     QString home() const { return environment_.path() + u"/home"_s; }
     QString samples() const { return environment_.path() + u"/samples"_s; }
+    QString ini() const { return home() + u"/config/Kadrillo/Kadrillo.ini"_s; }
 
     // Private settings, data and temporary folders under home(); returns the working folder.
     QString prepareHome(const QString& tools) const
     {
         QDir(home()).removeRecursively();
         QDir().mkpath(home() + u"/tmp"_s);
-        QSettings settings(home() + u"/config/Kadrillo/Kadrillo.ini"_s, QSettings::IniFormat);
-        settings.beginGroup(u"Settings"_s);
-        settings.setValue(u"Extract Path"_s, tools + u"/extract.exe"_s);
-        settings.setValue(u"Vtlist Path"_s, tools + u"/vtlist.exe"_s);
-        settings.setValue(u"Dest Path"_s, home() + u"/out"_s);
-        settings.setValue(u"Default Palette"_s, samples() + u"/base.pal"_s);
-        settings.setValue(u"Auto Preview"_s, u"False"_s);
+        MainWindowRun::writeSettings(
+            ini(), {u"Extract Path="_s + tools + u"/extract.exe"_s,
+                    u"Vtlist Path="_s + tools + u"/vtlist.exe"_s, u"Dest Path="_s + home() + u"/out"_s,
+                    u"Default Palette="_s + samples() + u"/base.pal"_s, u"Auto Preview=False"_s});
         return home() + u"/tmp/kadrillo-"_s + QString::number(getuid());
     }
 
@@ -317,7 +315,7 @@ void EndToEndTest::runsTheToolsAndLosesNothing()
     }
     QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"notes.txt"});
-    QSettings written(home() + u"/config/Kadrillo/Kadrillo.ini"_s, QSettings::IniFormat);
+    QSettings written(ini(), QSettings::IniFormat);
     QCOMPARE(written.value(u"Settings/Temp Path"_s).toString(), work);
     // Wine's session and a tool run end by themselves once the program has; nothing is left to kill.
     QCOMPARE(program_->killLeftovers(30000), QStringList());
@@ -330,8 +328,7 @@ void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
     const QString out = home() + u"/out"_s;
     const QByteArray own = "the user's own tile.bmp";
     TestEnvironment::writeFile(out + u"/tile.bmp"_s, own);
-    const QString ini = home() + u"/config/Kadrillo/Kadrillo.ini"_s;
-    const QByteArray settingsBefore = TestEnvironment::readFile(ini);
+    const QByteArray settingsBefore = TestEnvironment::readFile(ini());
     QProcessEnvironment environment = privateEnvironment();
     QVERIFY2(start({samples() + u"/sample.vol"_s}, environment), qPrintable(program_->state()));
     const QString listed = waitForListing(work);
@@ -353,7 +350,7 @@ void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
         const qint64 stated = qFromLittleEndian<quint32>(bytes.constData() + 2);
         QVERIFY2(bytes.startsWith("BM") && stated == bytes.size(), name);
     }
-    QCOMPARE(TestEnvironment::readFile(ini), settingsBefore);
+    QCOMPARE(TestEnvironment::readFile(ini()), settingsBefore);
 
     // The settings are written at the end of a shutdown, which needs no display.
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
@@ -367,7 +364,7 @@ void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
         QThread::msleep(delayMs); // when the kill lands, not what the test waits for
         program_->signal(SIGKILL);
         QVERIFY(program_->process().waitForFinished(30000));
-        QSettings written(ini, QSettings::IniFormat);
+        QSettings written(ini(), QSettings::IniFormat);
         written.beginGroup(u"Settings"_s);
         const qsizetype keysWritten = written.childKeys().size();
         QVERIFY2(keysWritten == 5 || keysWritten == 12, qPrintable(QString::number(keysWritten)));

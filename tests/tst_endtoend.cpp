@@ -1,5 +1,6 @@
 #include "VolArchive.h"
 #include "platform/ToolLauncher.h"
+#include "support/MainWindowRun.h"
 #include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
 #include "support/VirtualDisplay.h"
@@ -8,7 +9,6 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <QThread>
 #include <QtEndian>
@@ -28,21 +28,8 @@ QByteArray objectData(const QString& archive, const QString& name)
     std::string error;
     VolArchive::read(archive.toStdString(), entries, error);
     const VolEntry* entry = VolArchive::find(entries, name.toStdString());
-    return entry
-               ? QByteArray(reinterpret_cast<const char*>(entry->data.data()), qsizetype(entry->data.size()))
-               : QByteArray();
-}
-
-// Runs a program to its end: empty when it ended with exit code 0, else why, with what it wrote.
-QString runToEnd(const QString& program, const QStringList& arguments)
-{
-    OwnedProgram owned(program);
-    owned.process().setProcessChannelMode(QProcess::MergedChannels);
-    if (!owned.start(program, arguments))
-        return owned.state();
-    const QString failed = owned.waitForExit(120000);
-    const QString written = QString::fromLocal8Bit(owned.process().readAllStandardOutput()).trimmed();
-    return failed.isEmpty() ? failed : failed + u": "_s + written;
+    return entry ? QByteArray(reinterpret_cast<const char*>(entry->data.data()), entry->data.size())
+                 : QByteArray();
 }
 
 } // namespace
@@ -66,19 +53,17 @@ private slots:
 private:
     QString home() const { return environment_.path() + u"/home"_s; }
     QString samples() const { return environment_.path() + u"/samples"_s; }
+    QString ini() const { return home() + u"/config/Kadrillo/Kadrillo.ini"_s; }
 
     // Private settings, data and temporary folders under home(); returns the working folder.
     QString prepareHome(const QString& tools) const
     {
         QDir(home()).removeRecursively();
         QDir().mkpath(home() + u"/tmp"_s);
-        QSettings settings(home() + u"/config/Kadrillo/Kadrillo.ini"_s, QSettings::IniFormat);
-        settings.beginGroup(u"Settings"_s);
-        settings.setValue(u"Extract Path"_s, tools + u"/extract.exe"_s);
-        settings.setValue(u"Vtlist Path"_s, tools + u"/vtlist.exe"_s);
-        settings.setValue(u"Dest Path"_s, home() + u"/out"_s);
-        settings.setValue(u"Default Palette"_s, samples() + u"/base.pal"_s);
-        settings.setValue(u"Auto Preview"_s, u"False"_s);
+        MainWindowRun::writeSettings(
+            ini(), {u"Extract Path="_s + tools + u"/extract.exe"_s,
+                    u"Vtlist Path="_s + tools + u"/vtlist.exe"_s, u"Dest Path="_s + home() + u"/out"_s,
+                    u"Default Palette="_s + samples() + u"/base.pal"_s, u"Auto Preview=False"_s});
         return home() + u"/tmp/kadrillo-"_s + QString::number(getuid());
     }
 
@@ -120,11 +105,9 @@ private:
     QString waitOnScreen(const std::function<bool()>& condition, const QString& what, int timeoutMs)
     {
         const QString failed = program_->waitUntil(condition, what, timeoutMs);
-        if (failed.isEmpty())
-            return failed;
-        const QString xdotool = display_->error();
-        return failed + u"; last xdotool problem: "_s + xdotool + u"; "_s + display_->report() +
-               u"; the program's log: "_s + told().right(2000);
+        return failed.isEmpty() ? failed
+                                : failed + u"; last xdotool problem: "_s + display_->error() + u"; "_s +
+                                      display_->report() + u"; the program's log: "_s + told().right(2000);
     }
 
     // Gives the shown window whose title matches the keyboard and types `keys` into it.
@@ -153,6 +136,17 @@ private:
         return children.size() > children.filter(u" start.exe /exec"_s).size();
     }
     bool closed(const QString& title) const { return display_->window(title) == QString(); }
+    // The working folder is new, so "results.dat" appears only once the listing run has begun (empty at
+    // first, through the redirection), and the "Get List" window is up from before that run until its
+    // output has been read. So the file, no tool run and that window closed mean a whole listing.
+    QString waitForListing(const QString& work)
+    {
+        return waitOnScreen(
+            [&] {
+                return QFile::exists(work + u"/results.dat"_s) && !toolRunning() && closed(u"Get List"_s);
+            },
+            u"the end of the listing (\"results.dat\" written, no tool run, \"Get List\" closed)"_s, 60000);
+    }
 
     // Makes `folder`, with the user's own sky.bmp in it, read-only: false when the machine refuses.
     bool sealReadOnly(const QString& folder)
@@ -160,11 +154,12 @@ private:
         // Permissions do not stop root, a read-only file system does.
         if (geteuid() != 0)
             return QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
-        if (!runToEnd(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=1m"_s, u"tmpfs"_s, folder}).isEmpty())
+        const QStringList tmpfs = u"-t tmpfs -o size=1m tmpfs"_s.split(u' ') << folder;
+        if (!OwnedProgram::runToEnd(u"mount"_s, tmpfs).isEmpty())
             return false;
         mounts_.append(folder);
         TestEnvironment::writeFile(folder + u"/sky.bmp"_s, "the user's own sky.bmp");
-        return runToEnd(u"mount"_s, {u"-o"_s, u"remount,ro"_s, folder}).isEmpty();
+        return OwnedProgram::runToEnd(u"mount"_s, {u"-o"_s, u"remount,ro"_s, folder}).isEmpty();
     }
 
     TestEnvironment environment_;
@@ -177,7 +172,7 @@ private:
 
 void EndToEndTest::initTestCase()
 {
-    if (const QString missing = VirtualDisplay::missingPrograms(); !missing.isEmpty())
+    if (const QString missing = TestEnvironment::missingPrograms({"Xvfb", "xdotool"}); !missing.isEmpty())
         QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs them)"_s.arg(missing)));
     QCOMPARE(TestEnvironment::makeSamples(samples()), QString());
 }
@@ -207,7 +202,7 @@ void EndToEndTest::cleanup()
     }
     display_.reset();
     for (const QString& folder : std::exchange(mounts_, {})) {
-        if (const QString failed = runToEnd(u"umount"_s, {folder}); !failed.isEmpty())
+        if (const QString failed = OwnedProgram::runToEnd(u"umount"_s, {folder}); !failed.isEmpty())
             problems.append(failed);
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
@@ -277,14 +272,7 @@ void EndToEndTest::runsTheToolsAndLosesNothing()
     QVERIFY2(start({archive}, environment), qPrintable(program_->state()));
 
     if (extracts) {
-        // The working folder is new, so "results.dat" appears only once the listing run has begun (empty
-        // at first, through the redirection), and the "Get List" window is up from before that run until
-        // its output has been read. So the file, no tool run and that window closed mean a whole listing.
-        const QString listed = waitOnScreen(
-            [&] {
-                return QFile::exists(work + u"/results.dat"_s) && !toolRunning() && closed(u"Get List"_s);
-            },
-            u"the end of the listing (\"results.dat\" written, no tool run, \"Get List\" closed)"_s, 60000);
+        const QString listed = waitForListing(work);
         QVERIFY2(listed.isEmpty(), qPrintable(listed));
         QCOMPARE(TestEnvironment::readFile(work + u"/vtlist.bat"_s),
                  "@echo off\r\nc:\r\ncd " + QFile::encodeName(work) +
@@ -327,13 +315,10 @@ void EndToEndTest::runsTheToolsAndLosesNothing()
     }
     QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
              QStringList{"notes.txt"});
-    QSettings written(home() + u"/config/Kadrillo/Kadrillo.ini"_s, QSettings::IniFormat);
+    QSettings written(ini(), QSettings::IniFormat);
     QCOMPARE(written.value(u"Settings/Temp Path"_s).toString(), work);
-    // Wine's session and a tool run end by themselves once the program has; nothing is left to the cleanup.
-    QDeadlineTimer settle(30000);
-    while (!program_->marked().isEmpty() && !settle.hasExpired())
-        QThread::msleep(100);
-    QCOMPARE(program_->marked(), QStringList());
+    // Wine's session and a tool run end by themselves once the program has; nothing is left to kill.
+    QCOMPARE(program_->killLeftovers(30000), QStringList());
 }
 
 // Every file the program writes for the user is replaced whole or not at all, however it is ended.
@@ -343,13 +328,10 @@ void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
     const QString out = home() + u"/out"_s;
     const QByteArray own = "the user's own tile.bmp";
     TestEnvironment::writeFile(out + u"/tile.bmp"_s, own);
-    const QString ini = home() + u"/config/Kadrillo/Kadrillo.ini"_s;
-    const QByteArray settingsBefore = TestEnvironment::readFile(ini);
+    const QByteArray settingsBefore = TestEnvironment::readFile(ini());
     QProcessEnvironment environment = privateEnvironment();
     QVERIFY2(start({samples() + u"/sample.vol"_s}, environment), qPrintable(program_->state()));
-    const QString listed = waitOnScreen(
-        [&] { return QFile::exists(work + u"/results.dat"_s) && !toolRunning() && closed(u"Get List"_s); },
-        u"the end of the listing"_s, 60000);
+    const QString listed = waitForListing(work);
     QVERIFY2(listed.isEmpty(), qPrintable(listed));
     // The six pictures follow the two scripts; Convert is the fourth enabled button after the list.
     QStringList keys{u"Home"_s, u"Down"_s, u"Down"_s};
@@ -368,7 +350,7 @@ void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
         const qint64 stated = qFromLittleEndian<quint32>(bytes.constData() + 2);
         QVERIFY2(bytes.startsWith("BM") && stated == bytes.size(), name);
     }
-    QCOMPARE(TestEnvironment::readFile(ini), settingsBefore);
+    QCOMPARE(TestEnvironment::readFile(ini()), settingsBefore);
 
     // The settings are written at the end of a shutdown, which needs no display.
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
@@ -382,7 +364,7 @@ void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
         QThread::msleep(delayMs); // when the kill lands, not what the test waits for
         program_->signal(SIGKILL);
         QVERIFY(program_->process().waitForFinished(30000));
-        QSettings written(ini, QSettings::IniFormat);
+        QSettings written(ini(), QSettings::IniFormat);
         written.beginGroup(u"Settings"_s);
         const qsizetype keysWritten = written.childKeys().size();
         QVERIFY2(keysWritten == 5 || keysWritten == 12, qPrintable(QString::number(keysWritten)));
@@ -392,14 +374,15 @@ void EndToEndTest::aKillAtAnyMomentLeavesEveryFileWhole()
 
 void EndToEndTest::installedProgramRunsFromAnotherFolder()
 {
-    for (const char* tool : {"desktop-file-validate", "appstreamcli", "update-mime-database", "xdg-mime",
-                             "xdg-open", "mimetype"}) {
-        if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
-            QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs it)"_s.arg(QLatin1String(tool))));
-    }
+    const QString missing =
+        TestEnvironment::missingPrograms({"desktop-file-validate", "appstreamcli", "update-mime-database",
+                                          "xdg-mime", "xdg-open", "mimetype"});
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs them)"_s.arg(missing)));
     const QString prefix = environment_.path() + u"/prefix"_s;
     const QString build = QFileInfo(QStringLiteral(KADRILLO_BIN_DIR)).path();
-    const QString installed = runToEnd(u"cmake"_s, {u"--install"_s, build, u"--prefix"_s, prefix});
+    const QString installed =
+        OwnedProgram::runToEnd(u"cmake"_s, {u"--install"_s, build, u"--prefix"_s, prefix});
     QVERIFY2(installed.isEmpty(), qPrintable(installed));
     const QString entry = prefix + u"/share/applications/kadrillo.desktop"_s;
     const QString metainfo = prefix + u"/share/metainfo/org.kadrillo.Kadrillo.metainfo.xml"_s;
@@ -411,7 +394,7 @@ void EndToEndTest::installedProgramRunsFromAnotherFolder()
          {std::pair{u"desktop-file-validate"_s, QStringList{entry}},
           std::pair{u"appstreamcli"_s, QStringList{u"validate"_s, u"--no-net"_s, metainfo}},
           std::pair{u"update-mime-database"_s, QStringList{prefix + u"/share/mime"_s}}}) {
-        const QString failed = runToEnd(program, arguments);
+        const QString failed = OwnedProgram::runToEnd(program, arguments);
         QVERIFY2(failed.isEmpty(), qPrintable(failed));
     }
     QVERIFY2(QFileInfo::exists(prefix + u"/share/mime/application/x-starsiege-volume.xml"_s),
@@ -440,18 +423,6 @@ void EndToEndTest::installedProgramRunsFromAnotherFolder()
         [&] { return QString::fromLocal8Bit(TestEnvironment::readFile(opened)).trimmed() == readme; },
         u"the viewer opening %1 alone"_s.arg(readme), 30000);
     QVERIFY2(viewed.isEmpty(), qPrintable(viewed + u"; it opened: "_s + TestEnvironment::readFile(opened)));
-
-    typed = type(u"About Kadrillo"_s, {u"Escape"_s});
-    QVERIFY2(typed.isEmpty(), qPrintable(typed));
-    typed = type(u"Starsiege Kadrillo"_s, {u"alt+t"_s, u"a"_s});
-    QVERIFY2(typed.isEmpty(), qPrintable(typed));
-    // What the desktop makes of the records is tested in tst_association; here they must name this program.
-    const QString desktopEntry = home() + u"/data/applications/kadrillo.desktop"_s;
-    const QByteArray exec = "\nExec=\"" + QFile::encodeName(prefix) + "/bin/kadrillo\" %f\n";
-    const QString associated =
-        waitOnScreen([&] { return TestEnvironment::readFile(desktopEntry).contains(exec); },
-                     u"kadrillo.desktop starting %1/bin/kadrillo"_s.arg(prefix), 30000);
-    QVERIFY2(associated.isEmpty(), qPrintable(associated));
 
     program_->signal(SIGTERM);
     const QString stopped = program_->waitForExit(30000);

@@ -123,6 +123,19 @@ QString OwnedProgram::waitForExit(int timeoutMs)
     return succeeded ? QString() : state();
 }
 
+QString OwnedProgram::runToEnd(const QString& program, const QStringList& arguments, QByteArray* output,
+                               const QProcessEnvironment& environment, int timeoutMs)
+{
+    OwnedProgram run(program);
+    if (!run.start(program, arguments, environment))
+        return run.state();
+    const QString failed = run.waitForExit(timeoutMs);
+    if (output)
+        *output = run.process().readAllStandardOutput();
+    const QString written = QString::fromLocal8Bit(run.process().readAllStandardError()).trimmed();
+    return failed.isEmpty() ? failed : failed + QStringLiteral(": ") + written;
+}
+
 QStringList OwnedProgram::marked() const
 {
     return describe(carriers(mark_));
@@ -152,10 +165,10 @@ void OwnedProgram::end(int graceMs)
     group_ = 0;
 }
 
-QStringList OwnedProgram::killLeftovers()
+QStringList OwnedProgram::killLeftovers(int graceMs)
 {
     QList<pid_t> left = carriers(mark_);
-    for (const QDeadlineTimer grace(2000); !left.isEmpty() && !grace.hasExpired(); left = carriers(mark_))
+    for (const QDeadlineTimer grace(graceMs); !left.isEmpty() && !grace.hasExpired(); left = carriers(mark_))
         QThread::msleep(50);
     const QStringList killed = describe(left);
     for (const QDeadlineTimer gone(10000); !left.isEmpty() && !gone.hasExpired(); left = carriers(mark_)) {

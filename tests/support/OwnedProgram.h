@@ -31,6 +31,12 @@ public:
     QString waitUntil(const std::function<bool()>& condition, const QString& what, int timeoutMs);
     // Waits for the program to end by itself: empty when it ended with exit code 0, else the reason.
     QString waitForExit(int timeoutMs);
+    // Runs a program to its end and hands over its standard output: empty when it ended with exit code 0,
+    // else the reason with what it wrote on its error channel.
+    static QString runToEnd(const QString& program, const QStringList& arguments,
+                            QByteArray* output = nullptr,
+                            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                            int timeoutMs = 120000);
 
     // Running processes that carry the mark, the program included, as "pid command line".
     QStringList marked() const;
@@ -38,9 +44,9 @@ public:
     QStringList children() const;
     // Asks the program's group to end, kills it after `graceMs` and waits until the program has ended.
     void end(int graceMs = 5000);
-    // Kills what still carries the mark after a short grace and waits until it is gone; returns what had
-    // to be killed, which a test that owns its processes treats as a fault.
-    QStringList killLeftovers();
+    // Kills what still carries the mark after `graceMs` and waits until it is gone; returns what had to
+    // be killed, which a test that owns its processes treats as a fault.
+    QStringList killLeftovers(int graceMs = 2000);
 
 private:
     QString name_;

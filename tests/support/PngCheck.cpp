@@ -2,6 +2,7 @@
 
 #include "support/OwnedProgram.h"
 
+#include <QDebug>
 #include <QImage>
 #include <QStandardPaths>
 #include <cstring>
@@ -15,18 +16,6 @@ QRgb expectedColour(const QImage& bmp, int index, std::optional<int> transparent
     return index == transparent ? bmp.color(index) & RGB_MASK : bmp.color(index);
 }
 
-// stdout of a program run to its end, or empty with `error` set.
-QByteArray output(const QString& program, const QStringList& arguments, QString& error)
-{
-    OwnedProgram run(program);
-    if (!run.start(program, arguments)) {
-        error = run.state();
-        return {};
-    }
-    error = run.waitForExit(60000);
-    return error.isEmpty() ? run.process().readAllStandardOutput() : QByteArray();
-}
-
 } // namespace
 
 QString qtDifferences(const QString& bmpFile, const QString& pngFile, std::optional<int> transparent)
@@ -34,14 +23,11 @@ QString qtDifferences(const QString& bmpFile, const QString& pngFile, std::optio
     const QImage bmp(bmpFile, "BMP");
     const QImage png(pngFile, "PNG");
     if (bmp.format() != QImage::Format_Indexed8 || png.format() != QImage::Format_Indexed8 ||
-        bmp.size() != png.size())
-        return QStringLiteral("read as formats %1 and %2 of %3 x %4 and %5 x %6 pixels")
-            .arg(bmp.format())
-            .arg(png.format())
-            .arg(bmp.width())
-            .arg(bmp.height())
-            .arg(png.width())
-            .arg(png.height());
+        bmp.size() != png.size()) {
+        QString read;
+        QDebug(&read) << "read as" << bmp << "and" << png;
+        return read;
+    }
     for (int y = 0; y < bmp.height(); ++y) {
         if (std::memcmp(bmp.constScanLine(y), png.constScanLine(y), std::size_t(bmp.width())) != 0)
             return QStringLiteral("the indices of row %1 differ").arg(y);
@@ -64,20 +50,21 @@ QString magickDifferences(const QString& bmpFile, const QString& pngFile, std::o
     const QString convert = QStandardPaths::findExecutable(QStringLiteral("convert"));
     if (identify.isEmpty() || convert.isEmpty())
         return QStringLiteral("SKIP: ImageMagick is not installed (scripts/deps.sh installs it)");
-    QString error;
-    const QByteArray kind =
-        output(identify,
-               {QStringLiteral("-format"),
-                QStringLiteral(
-                    "%[png:IHDR.color-type-orig] %[png:IHDR.bit-depth-orig] %[png:PLTE.number_colors] %w %h"),
-                pngFile},
-               error);
+    QByteArray kind;
+    QString error = OwnedProgram::runToEnd(
+        identify,
+        {QStringLiteral("-format"),
+         QStringLiteral(
+             "%[png:IHDR.color-type-orig] %[png:IHDR.bit-depth-orig] %[png:PLTE.number_colors] %w %h"),
+         pngFile},
+        &kind);
     const QImage bmp(bmpFile, "BMP");
     const QByteArray expected =
         "3 8 256 " + QByteArray::number(bmp.width()) + ' ' + QByteArray::number(bmp.height());
     if (kind != expected)
         return QStringLiteral("identify: %1 %2").arg(QString::fromLatin1(kind), error);
-    const QByteArray rgba = output(convert, {pngFile, QStringLiteral("rgba:-")}, error);
+    QByteArray rgba;
+    error = OwnedProgram::runToEnd(convert, {pngFile, QStringLiteral("rgba:-")}, &rgba);
     if (rgba.size() != 4 * bmp.width() * bmp.height())
         return QStringLiteral("convert wrote %1 bytes %2").arg(rgba.size()).arg(error);
     const auto* bytes = reinterpret_cast<const uchar*>(rgba.constData());

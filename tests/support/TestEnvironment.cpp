@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 TestEnvironment::TestEnvironment()
 {
@@ -36,10 +37,16 @@ QByteArray TestEnvironment::readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QString TestEnvironment::missingPrograms(const QStringList& programs)
+{
+    QStringList missing = programs;
+    missing.removeIf(
+        [](const QString& program) { return !QStandardPaths::findExecutable(program).isEmpty(); });
+    return missing.join(QStringLiteral(", "));
+}
+
 QString TestEnvironment::makeSamples(const QString& folder, const QStringList& options)
 {
-    OwnedProgram maker(QStringLiteral("make-sample-vol"));
-    if (!maker.start(QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol"), QStringList{folder} + options))
-        return maker.state();
-    return maker.waitForExit(30000);
+    return OwnedProgram::runToEnd(QStringLiteral(KADRILLO_BIN_DIR "/make-sample-vol"),
+                                  QStringList{folder} + options);
 }

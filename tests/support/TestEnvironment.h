@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A private home for one test run: configuration, data and temporary folders of its own, so no
@@ -17,6 +17,8 @@ public:
     // Writes an executable stand-in file with the given bytes (a script, or an "MZ" header).
     static void writeFile(const QString& path, const QByteArray& bytes, bool executable = false);
     static QByteArray readFile(const QString& path);
+    // Those of `programs` that are not installed, for a test to name when it skips.
+    static QString missingPrograms(const QStringList& programs);
     // Writes the sample archives into `folder` with make-sample-vol: empty, or why it failed.
     static QString makeSamples(const QString& folder, const QStringList& options = {});
 

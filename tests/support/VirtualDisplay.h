@@ -13,8 +13,6 @@ public:
     {
     }
 
-    // Why the display cannot be had here (the programs missing), or empty when it can.
-    static QString missingPrograms();
     // Starts the server, writing its messages to `logFile`, and waits until it takes connections;
     // false with the reason in error().
     bool start(const QString& logFile);
@@ -34,5 +32,4 @@ private:
     QString logFile_;
     QString name_;
     mutable QString error_;
-    mutable int lastExitCode_ = -1;
 };

@@ -46,16 +46,14 @@ QString WinePrefix::create(int timeoutMs) const
     // Nobody would answer Wine's offer to install its .NET and HTML engines, so it is not made.
     environment.remove(QStringLiteral("DISPLAY"));
     environment.insert(QStringLiteral("WINEDLLOVERRIDES"), QStringLiteral("mscoree,mshtml="));
-    OwnedProgram boot(QStringLiteral("wineboot"));
-    if (!boot.start(wine, {QStringLiteral("wineboot"), QStringLiteral("--init")}, environment))
-        return boot.state();
-    if (const QString failed = boot.waitForExit(int(deadline.remainingTime())); !failed.isEmpty())
-        return failed;
+    const QString booted =
+        OwnedProgram::runToEnd(wine, {QStringLiteral("wineboot"), QStringLiteral("--init")}, nullptr,
+                               environment, int(deadline.remainingTime()));
+    if (!booted.isEmpty())
+        return booted;
     // The prefix is complete once the server has written it out, which it does when it ends.
-    OwnedProgram saved(QStringLiteral("wineserver -w"));
-    if (!saved.start(server(), {QStringLiteral("-w")}, environment_))
-        return saved.state();
-    return saved.waitForExit(int(deadline.remainingTime()));
+    return OwnedProgram::runToEnd(server(), {QStringLiteral("-w")}, nullptr, environment_,
+                                  int(deadline.remainingTime()));
 }
 
 QString WinePrefix::shutDown(int timeoutMs) const

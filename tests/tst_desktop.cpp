@@ -1,0 +1,166 @@
+#include "app/CommandLine.h"
+#include "app/frmAbout.h"
+#include "platform/ProgramPaths.h"
+#include "support/MainWindowRun.h"
+#include "support/OwnedProgram.h"
+#include "support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// What passes between the program and the desktop: the ".vol" association, checked with the desktop's
+// own query tool in private folders, the command line it starts the program with, and the read-me that
+// the About box hands to it.
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void aboutShowsTheVersionAndOpensTheReadme();
+    void associateRegistersKadrilloForVolFiles();
+    void commandLineTokens_data();
+    void commandLineTokens();
+    void archivePaths();
+
+private:
+    TestEnvironment environment_;
+};
+
+namespace {
+
+// What xdg-mime answers, or why it gave no answer.
+QString xdgMime(const QStringList& arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"XDG_CURRENT_DESKTOP"_s);
+    environment.remove(u"DESKTOP_SESSION"_s);
+    environment.insert(u"XDG_DATA_DIRS"_s, u"/usr/share"_s);
+    QByteArray answer;
+    const QString failed = OwnedProgram::runToEnd(u"xdg-mime"_s, arguments, &answer, environment);
+    return failed.isEmpty() ? QString::fromLocal8Bit(answer).trimmed() : failed;
+}
+
+} // namespace
+
+// The box sits on its owner's centre with the version whole. Read Me hands the read-me to the
+// desktop's viewer, or says which file it could not open; either way the box stays open until OK.
+void DesktopTest::aboutShowsTheVersionAndOpensTheReadme()
+{
+    FakeSeams fakes;
+    QWidget owner;
+    owner.setGeometry(200, 150, 900, 700);
+    frmAbout box(fakes.seams(), &owner);
+    box.Form_Load();
+    QCOMPARE(box.lblVersion->text(), u"Version 1.0.3"_s);
+    QVERIFY2(box.lblVersion->width() >= box.lblVersion->sizeHint().width(), "the version is cut off");
+    QVERIFY((box.geometry().center() - owner.geometry().center()).manhattanLength() <= 1);
+    QVERIFY(box.cmdOK->isDefault());
+
+    box.show();
+    QTest::mouseClick(box.cmdReadme, Qt::LeftButton);
+    const QString readme = ProgramPaths::readmePath();
+    QCOMPARE(fakes.desktop.opened, QList<QUrl>{QUrl::fromLocalFile(readme)});
+    // A program run from the build folder finds the build's copy of the read-me.
+    QVERIFY2(TestEnvironment::readFile(readme).startsWith("KADRILLO 1.0.3 - READ ME"), qPrintable(readme));
+    QVERIFY(fakes.messages.shown().isEmpty());
+    QVERIFY(box.isVisible());
+
+    fakes.desktop.refuse = true;
+    QTest::mouseClick(box.cmdReadme, Qt::LeftButton);
+    QCOMPARE(fakes.messages.shown().size(), 1);
+    QCOMPARE(fakes.messages.shown().first().icon, MessageBoxes::Icon::Exclamation);
+    QVERIFY2(fakes.messages.texts().first().contains(readme), qPrintable(fakes.messages.texts().first()));
+    QVERIFY(box.isVisible());
+
+    QTest::mouseClick(box.cmdOK, Qt::LeftButton);
+    QVERIFY(!box.isVisible());
+    QCOMPARE(box.result(), int(QDialog::Accepted));
+}
+
+// Tools > Associate makes the program the one for ".vol" files, keeps the user's other choices and
+// doubles nothing when chosen again.
+void DesktopTest::associateRegistersKadrilloForVolFiles()
+{
+    const QString missing = TestEnvironment::missingPrograms(
+        {"xdg-mime", "mimetype", "update-mime-database", "update-desktop-database"});
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs them)"_s.arg(missing)));
+    const QString list = environment_.configHome() + u"/mimeapps.list"_s;
+    TestEnvironment::writeFile(list,
+                               "[Default Applications]\ntext/plain=editor.desktop\n\n[Other]\nkeep=me\n");
+    const QString archive = environment_.path() + u"/maps.vol"_s;
+    TestEnvironment::writeFile(archive, "KVOL");
+    MainWindowRun run(environment_.path() + u"/Kadrillo.ini"_s);
+
+    run.control<QAction>("mnuToolsAcioate")->trigger();
+    QCOMPARE(run.fakes.messages.texts(), QStringList());
+    QCOMPARE(xdgMime({u"query"_s, u"filetype"_s, archive}), u"application/x-starsiege-volume"_s);
+    QCOMPARE(xdgMime({u"query"_s, u"default"_s, u"application/x-starsiege-volume"_s}), u"kadrillo.desktop"_s);
+    const QString data = environment_.dataHome();
+    const QByteArray entry = TestEnvironment::readFile(data + u"/applications/kadrillo.desktop"_s);
+    QVERIFY2(
+        entry.contains("\nExec=\"" + QFile::encodeName(QCoreApplication::applicationFilePath()) + "\" %f\n"),
+        entry.constData());
+    QVERIFY(entry.contains("\nMimeType=application/x-starsiege-volume;\n"));
+    QVERIFY(QFile::exists(data + u"/icons/hicolor/scalable/apps/kadrillo.svg"_s));
+
+    const QByteArray lists = TestEnvironment::readFile(list);
+    QVERIFY2(lists.contains("text/plain=editor.desktop\n") && lists.contains("[Other]\nkeep=me\n"),
+             lists.constData());
+    run.control<QAction>("mnuToolsAcioate")->trigger();
+    QCOMPARE(run.fakes.messages.texts(), QStringList());
+    QCOMPARE(TestEnvironment::readFile(list), lists);
+}
+
+void DesktopTest::commandLineTokens_data()
+{
+    QTest::addColumn<QString>("commandLine");
+    QTest::addColumn<QStringList>("paths");
+    QTest::addColumn<QStringList>("titles");
+    QTest::newRow("quoted path with blanks")
+        << u"\"/games/My Vols/a.vol\""_s << QStringList{"/games/My Vols/a.vol"} << QStringList{"a.vol"};
+    QTest::newRow("blanks and tabs separate")
+        << u"  /x/a.vol \t b.vol  "_s << QStringList{"/x/a.vol", "b.vol"} << QStringList{"a.vol", "b.vol"};
+    QTest::newRow("tab inside quotes stays")
+        << u"\"/v/a\tb.vol\""_s << QStringList{"/v/a\tb.vol"} << QStringList{"a\tb.vol"};
+    QTest::newRow("blank right after a closing quote")
+        << u"\"a b.vol\" c.vol"_s << QStringList{"a b.vol", "c.vol"} << QStringList{"a b.vol", "c.vol"};
+    QTest::newRow("quote in the middle of a word")
+        << u"/v/my\" \"x.vol"_s << QStringList{"/v/my ", "x.vol"} << QStringList{"my ", "x.vol"};
+    QTest::newRow("unclosed quote runs to the end")
+        << u"\"/v/a b.vol"_s << QStringList{"/v/a b.vol"} << QStringList{"a b.vol"};
+    QTest::newRow("empty quotes name nothing")
+        << u"\"\" a.vol"_s << QStringList{"a.vol"} << QStringList{"a.vol"};
+    QTest::newRow("folder path ending in a separator") << u"/v/"_s << QStringList{"/v/"} << QStringList{""};
+    QTest::newRow("empty") << QString() << QStringList{} << QStringList{};
+}
+
+void DesktopTest::commandLineTokens()
+{
+    QFETCH(QString, commandLine);
+    QFETCH(QStringList, paths);
+    QFETCH(QStringList, titles);
+    const QStringList tokens = CommandLine::tokens(commandLine);
+    QCOMPARE(tokens, paths);
+    QStringList names;
+    for (const QString& token : tokens)
+        names.append(CommandLine::fileName(token));
+    QCOMPARE(names, titles);
+}
+
+// Joining the arguments and splitting the text again turned my"odd.vol and "a b.vol" into three
+// wrong paths: each argument is one path, and on Windows the joined text splits back into the same.
+void DesktopTest::archivePaths()
+{
+    QCOMPARE(CommandLine::archivePaths({"/v/my\"odd.vol", "/v/a b.vol", "", "/v/\"quoted\".vol"}),
+             (QStringList{"/v/my\"odd.vol", "/v/a b.vol", "/v/\"quoted\".vol"}));
+    const QStringList arguments{"/home/me/My Vols/a.vol", "plain.vol", "/t/tab\there.vol", "/x/b&c.vol"};
+    QCOMPARE(CommandLine::tokens(CommandLine::join(arguments)), arguments);
+}
+
+QTEST_MAIN(DesktopTest)
+#include "tst_desktop.moc"

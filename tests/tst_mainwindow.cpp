@@ -108,8 +108,7 @@ private slots:
     void browseFillsOnlyWhatTheRowAccepts_data();
     void browseFillsOnlyWhatTheRowAccepts();
     void closingKeepsTheSettingsAndOnlyTheUsersFiles();
-    void everySettingSurvivesTheIniFile();
-    void unreadableOrMissingValuesGiveTheDefaults();
+    void settingsFileKeepsEveryValueOrGivesTheDefault();
     void everyWindowAndControlIsNamed();
     void rulesFollowEveryClickAndCurrentRowMove();
     void listingProblemsWarn();
@@ -498,8 +497,8 @@ void MainWindowTest::closingKeepsTheSettingsAndOnlyTheUsersFiles()
 }
 
 // Each field a value of its own and each flag both ways, so that two keys swapped or a flag written
-// as a constant would show.
-void MainWindowTest::everySettingSurvivesTheIniFile()
+// as a constant would show; then what an unreadable or missing value reads as.
+void MainWindowTest::settingsFileKeepsEveryValueOrGivesTheDefault()
 {
     const QString file = environment_.path() + u"/roundtrip.ini"_s;
     AppSettings written;
@@ -527,11 +526,9 @@ void MainWindowTest::everySettingSurvivesTheIniFile()
     QCOMPARE(raw.value(u"Auto List"_s).toString(), u"False"_s);
     raw.endGroup();
     QCOMPARE(raw.value(u"Export/Format"_s).toString(), u"PNG"_s);
-}
 
-void MainWindowTest::unreadableOrMissingValuesGiveTheDefaults()
-{
-    // Each text as a flag: 1 yes, 0 no, -1 unreadable. "True", "False" and "0" are read back below.
+    // Each text as a flag: 1 yes, 0 no, -1 unreadable (the default); "True", "False" and "0" are read
+    // back above and below.
     const QList<std::pair<QString, int>> flags{{u"TRUE"_s, 1},     {u"-1"_s, 1},          {u"0.5"_s, 1},
                                                {u"  False "_s, 0}, {u"yes please"_s, -1}, {QString(), -1},
                                                {u"nan"_s, -1}};
@@ -539,15 +536,16 @@ void MainWindowTest::unreadableOrMissingValuesGiveTheDefaults()
         const std::optional<bool> flag = AppSettings::textToBool(text);
         QVERIFY2((flag.has_value() ? int(*flag) : -1) == expected, qPrintable(text));
     }
-    const QString file = environment_.path() + u"/handmade.ini"_s;
-    TestEnvironment::writeFile(file, "[Settings]\nAuto%20Preview=0\nAuto%20List=-1\nAuto%20Select=banana\n"
-                                     "Resize%20to%20Fit=false\nSearch%20Subfolders=\nPalette%20Path=a,b\n"
-                                     "[Export]\nFormat=png\nTransparent%20Index=256\n");
+    const QString handmade = environment_.path() + u"/handmade.ini"_s;
+    TestEnvironment::writeFile(handmade,
+                               "[Settings]\nAuto%20Preview=0\nAuto%20List=-1\nAuto%20Select=banana\n"
+                               "Resize%20to%20Fit=false\nSearch%20Subfolders=\nPalette%20Path=a,b\n"
+                               "[Export]\nFormat=png\nTransparent%20Index=256\n");
     AppSettings expected = AppSettings::defaults();
     expected.AutoPreview = expected.ResizeToFit = false;
     expected.PalettePath = u"a,b"_s;
     expected.Export.format = PictureExport::Format::Png;
-    QCOMPARE(fields(AppSettings::load(SettingsStore(file))), fields(expected));
+    QCOMPARE(fields(AppSettings::load(SettingsStore(handmade))), fields(expected));
 
     const QString missing = environment_.path() + u"/never/written.ini"_s;
     QCOMPARE(fields(AppSettings::load(SettingsStore(missing))), fields(AppSettings::defaults()));

@@ -1,7 +1,7 @@
+#include "VolArchive.h"
 #include "app/AppSettings.h"
 #include "app/frmAbout.h"
 #include "app/frmOptions.h"
-#include "archive/FailureTable.h"
 #include "archive/ToolRunner.h"
 #include "archive/WorkFolder.h"
 #include "archive/frmExtract.h"
@@ -12,6 +12,7 @@
 #include "preview/frmPalExtract.h"
 #include "preview/frmScript.h"
 #include "preview/frmSound.h"
+#include "support/FailureRows.h"
 #include "support/MainWindowRun.h"
 #include "support/TestEnvironment.h"
 
@@ -20,23 +21,34 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTest>
+#include <QUrl>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-const QByteArray extractBytes = "#!/bin/sh\necho extract\n";
-const QByteArray vtlistBytes = "#!/bin/sh\necho vtlist\n";
+
+QString standIn(const QString& tool)
+{
+    return QStringLiteral(KADRILLO_STANDIN_DIR) + u'/' + tool;
+}
 
 QStringList fields(const AppSettings& s)
 {
@@ -56,161 +68,301 @@ QStringList problemsIn(QWidget* window)
     QStringList problems;
     const QAccessible::Role role = QAccessible::queryAccessibleInterface(window)->role();
     if (role != QAccessible::Window && role != QAccessible::Dialog)
-        problems.append(window->objectName() + QStringLiteral(" is not a window"));
+        problems.append(window->objectName() + u" is not a window"_s);
     for (QWidget* control : window->findChildren<QWidget*>()) {
         const bool reachable = qobject_cast<QAbstractButton*>(control) ||
                                qobject_cast<QAbstractItemView*>(control) ||
                                qobject_cast<QProgressBar*>(control) || qobject_cast<QPlainTextEdit*>(control);
         // Qt's own helpers, such as the menu bar's overflow button, are named by Qt.
-        if (reachable && !control->isHidden() && !control->objectName().startsWith(QLatin1String("qt_")) &&
+        if (reachable && !control->isHidden() && !control->objectName().startsWith("qt_"_L1) &&
             QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).trimmed().isEmpty())
-            problems.append(window->objectName() + QLatin1Char('/') + control->objectName() +
-                            QStringLiteral(" has no name"));
+            problems.append(window->objectName() + u'/' + control->objectName() + u" has no name"_s);
     }
     return problems;
 }
+
+template <typename Window> Window* shownWindow()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<Window*>(widget); found && found->isVisible())
+            return found;
+    }
+    return nullptr;
+}
+
 } // namespace
 
-// The main window's start-up, layout, options dialog, settings file and shutdown, and what a screen
-// reader finds in every window.
+// The main window with the stand-in game tools: start-up, layout, options, settings and shutdown, the
+// object list and the archive commands, and what a screen reader finds in every window. Which commands
+// a selection allows is tested on SelectionRules in tst_rules.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void initTestCase();
     void init();
+    void cleanup() { run_.reset(); }
     void startsEmptyAndTheTabStripFollowsTheWindow();
-    void missingFilesAreReportedInOrder();
-    void startUpOpensTheOptionsAfterEachProblem();
-    void applyFollowsTheBoxThatChangedAndCancelDropsTheRest();
+    void startUpReportsEachProblemAndOpensTheOptions();
+    void optionsApplyCancelAndOk();
     void browseFillsOnlyWhatTheRowAccepts_data();
     void browseFillsOnlyWhatTheRowAccepts();
-    void applyMovesTheToolsAndOkTakesAMissingPalette();
     void closingKeepsTheSettingsAndOnlyTheUsersFiles();
-    void textToBool_data();
-    void textToBool();
-    void everySettingSurvivesTheIniFile();
-    void unreadableOrMissingValuesGiveTheDefaults();
+    void settingsFileKeepsEveryValueOrGivesTheDefault();
     void everyWindowAndControlIsNamed();
+    void rulesFollowEveryClickAndCurrentRowMove();
+    void listingProblemsWarn();
+    void extractsTheRowsShownAndReportsEveryFailure();
+    void extractionProgressAndOrder();
+    void dragsSelectedObjectsOutAsFiles();
+    void commandLineAndDrop();
+    void previewsFollowTheCurrentRow();
+    void filterShowsRowsInArchiveOrderAndBringsBackTheirSelection();
+    void recentArchivesNewestFirstOnceEachAndAtMostEight();
 
 private:
-    QString game() const { return environment_.path() + u"/game"_s; }
-    QString work() const { return environment_.path() + u"/work"_s; }
+    // Writes the settings (the stand-in tools, private folders, the sample palette, no Auto Preview,
+    // then each "Key=Value" of `settings`) and makes a main window on them, not yet loaded.
+    void configure(const QStringList& settings = {});
+    // A new main window on the settings file as it stands, not yet loaded.
+    void reopen();
+    // Configured, loaded without a word, and shown.
+    void start(const QStringList& settings = {});
     QString ini() const { return environment_.path() + u"/Kadrillo.ini"_s; }
+    QString samples() const { return environment_.path() + u"/sample"_s; }
+    QString sample() const { return samples() + u"/sample.vol"_s; }
+    QString work() const { return environment_.path() + u"/work"_s; }
+    QString out() const { return environment_.path() + u"/out/new"_s; }
+    frmMain& window() const { return run_->window; }
+    QListWidget* list() const { return run_->control<QListWidget>("lstList"); }
+    QTabBar* tabs() const { return run_->control("TabStrip1")->findChild<QTabBar*>(); }
+    QString text(const char* label) const { return run_->control<QLabel>(label)->text(); }
+    QStringList messages() const { return run_->fakes.messages.texts(); }
     // The control's place in its parent, in twips of the main window's inner area, to a pixel.
-    bool placedAt(const MainWindowRun& run, const char* name, const QRect& twips) const;
-    // Opens the options dialog from the menu of a started main window and runs `act` in it.
-    static void inOptions(MainWindowRun& run, const std::function<void(frmOptions&)>& act);
+    bool placedAt(const char* name, const QRect& twips) const;
+    // Opens the options dialog from the menu and runs `act` in it.
+    void inOptions(const std::function<void(frmOptions&)>& act);
+    void openSample(const QString& path);
+    void filter(const QString& typed);
+    // The names of the rows shown, or of those selected, in the list's order.
+    QStringList rowNames(bool selectedOnly) const;
+    QStringList shownNames() const { return rowNames(false); }
+    QStringList selectedNames() const { return rowNames(true); }
+    // The visible recent archives of the File menu, as it is about to show them.
+    QStringList recentItems() const;
 
     TestEnvironment environment_;
+    QStringList sampleNames_; // in the archive's order
+    QHash<QString, QByteArray> sampleBytes_;
+    std::unique_ptr<MainWindowRun> run_;
 };
+
+void MainWindowTest::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QString made = TestEnvironment::makeSamples(samples());
+    QVERIFY2(made.isEmpty(), qPrintable(made));
+    std::vector<VolEntry> entries;
+    std::string error;
+    QVERIFY2(VolArchive::read(sample().toStdString(), entries, error), error.c_str());
+    for (const VolEntry& entry : entries) {
+        sampleNames_.append(QString::fromStdString(entry.name));
+        sampleBytes_[sampleNames_.last()] =
+            QByteArray(reinterpret_cast<const char*>(entry.data.data()), qsizetype(entry.data.size()));
+    }
+}
 
 void MainWindowTest::init()
 {
-    for (const QString& folder : {game(), work(), work() + u"2"_s})
+    QFile::remove(work()); // the link a failed start-up test leaves
+    for (const QString& folder : {work(), work() + u"2"_s, environment_.path() + u"/out"_s})
         QDir(folder).removeRecursively();
-    TestEnvironment::writeFile(game() + u"/extract.exe"_s, extractBytes, true);
-    TestEnvironment::writeFile(game() + u"/vtlist.exe"_s, vtlistBytes, true);
-    TestEnvironment::writeFile(game() + u"/base.pal"_s, QByteArray(1048, '\1'));
-    MainWindowRun::writeSettings(ini(),
-                                 {u"Extract Path="_s + game() + u"/extract.exe"_s,
-                                  u"Vtlist Path="_s + game() + u"/vtlist.exe"_s,
-                                  u"Default Palette="_s + game() + u"/base.pal"_s, u"Temp Path="_s + work()});
 }
 
-bool MainWindowTest::placedAt(const MainWindowRun& run, const char* name, const QRect& twips) const
+void MainWindowTest::configure(const QStringList& settings)
 {
-    const QRect actual = run.control(name)->geometry();
+    MainWindowRun::writeSettings(ini(), QStringList{u"Extract Path="_s + standIn(u"extract.exe"_s),
+                                                    u"Vtlist Path="_s + standIn(u"vtlist.exe"_s),
+                                                    u"Temp Path="_s + work(), u"Dest Path="_s + out(),
+                                                    u"Default Palette="_s + samples() + u"/base.pal"_s,
+                                                    u"Auto Preview=False"_s} +
+                                            settings);
+    reopen();
+}
+
+void MainWindowTest::reopen()
+{
+    run_.reset();
+    run_ = std::make_unique<MainWindowRun>(ini());
+}
+
+void MainWindowTest::start(const QStringList& settings)
+{
+    configure(settings);
+    window().Form_Load();
+    QVERIFY2(messages().isEmpty(), qPrintable(messages().join('|')));
+    window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window()));
+}
+
+bool MainWindowTest::placedAt(const char* name, const QRect& twips) const
+{
+    const QRect actual = run_->control(name)->geometry();
     const QRect expected =
-        Twips::toPixels(run.window.centralWidget(), twips.x(), twips.y(), twips.width(), twips.height());
+        Twips::toPixels(window().centralWidget(), twips.x(), twips.y(), twips.width(), twips.height());
     return qAbs(actual.x() - expected.x()) <= 1 && qAbs(actual.y() - expected.y()) <= 1 &&
            qAbs(actual.width() - expected.width()) <= 1 && qAbs(actual.height() - expected.height()) <= 1;
 }
 
+void MainWindowTest::inOptions(const std::function<void(frmOptions&)>& act)
+{
+    const qsizetype before = run_->fakes.dialogs.dialogsRun().size();
+    run_->fakes.dialogs.willAnswer([&act](QDialog& dialog) { act(static_cast<frmOptions&>(dialog)); });
+    run_->control<QAction>("mnuToolsOptions")->trigger();
+    QCOMPARE(run_->fakes.dialogs.dialogsRun().size(), before + 1);
+}
+
+void MainWindowTest::openSample(const QString& path)
+{
+    run_->fakes.files.willPick(path);
+    window().mnuFileOpen_Click();
+}
+
+void MainWindowTest::filter(const QString& typed)
+{
+    run_->control<QLineEdit>("filterBox")->clear();
+    QTest::keyClicks(run_->control<QLineEdit>("filterBox"), typed);
+}
+
+QStringList MainWindowTest::rowNames(bool selectedOnly) const
+{
+    QStringList names;
+    for (int row = 0; row < list()->count(); ++row) {
+        if (selectedOnly ? list()->item(row)->isSelected() : !list()->isRowHidden(row))
+            names.append(list()->item(row)->text());
+    }
+    return names;
+}
+
+QStringList MainWindowTest::recentItems() const
+{
+    emit run_->control<QMenu>("mnuFile")->aboutToShow();
+    QStringList shown;
+    for (int number = 1; number <= 8; ++number) {
+        const QAction* item =
+            run_->control<QAction>(("mnuFileRecent" + QByteArray::number(number)).constData());
+        if (item->isVisible())
+            shown.append(item->text() + (item->isEnabled() ? u""_s : u" (disabled)"_s));
+    }
+    return shown;
+}
+
 // Start-up copies the tools into a folder of the user's own and shows nothing open, at the designed
-// size; the tab strip then follows the window and the bars shown, but not while minimized.
+// size, where the commands do nothing; the tab strip then follows the window and the bars shown, but
+// not while minimized.
 void MainWindowTest::startsEmptyAndTheTabStripFollowsTheWindow()
 {
-    MainWindowRun run(ini());
-    run.window.Form_Load();
-    QVERIFY2(run.fakes.messages.shown().isEmpty(), qPrintable(run.fakes.messages.texts().join('|')));
-    QCOMPARE(TestEnvironment::readFile(work() + u"/extract.exe"_s), extractBytes);
-    QCOMPARE(TestEnvironment::readFile(work() + u"/vtlist.exe"_s), vtlistBytes);
+    start();
+    for (const QString& tool : {u"extract.exe"_s, u"vtlist.exe"_s})
+        QCOMPARE(TestEnvironment::readFile(work() + u'/' + tool), TestEnvironment::readFile(standIn(tool)));
     QVERIFY(QFileInfo(work() + u"/extract.exe"_s).isExecutable());
     QCOMPARE(QFileInfo(work()).permissions() & 0x0077, QFileDevice::Permissions());
     QVERIFY(QFileInfo(environment_.dataHome() + u"/Kadrillo/data"_s).isDir());
 
-    run.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&run.window));
     // Sorting would part the rows from the names that commands look up by row.
-    const auto* list = run.control<QListWidget>("lstList");
-    QVERIFY(list->count() == 0 && !list->isSortingEnabled());
-    for (const char* name : {"cmdSelect", "cmdNone", "cmdPreview", "cmdExtract", "cmdPalette", "cmdConvert"})
-        QVERIFY2(!run.enabled(name), name);
-    QCOMPARE(run.control<QLabel>("lblSelected")->text(), u"######"_s);
+    QVERIFY(list()->count() == 0 && !list()->isSortingEnabled());
+    for (const char* name :
+         {"cmdSelect", "cmdNone", "cmdPreview", "cmdExtract", "cmdPalette", "cmdConvert", "mnuFileGetList"})
+        QVERIFY2(!run_->enabled(name), name);
+    window().showVol(1);
+    window().showVol(-3);
+    QCOMPARE(text("lblFiles"), u"######"_s);
+    QCOMPARE(text("lblSelected"), u"######"_s);
+    window().mnuFileGetList_Click();
+    window().cmdExtract_Click();
+    run_->fakes.files.willCancel();
+    run_->control<QAction>("Open")->trigger();
+    QCOMPARE(run_->fakes.files.asked().last().title, u"Open VOL file"_s);
+    QCOMPARE(run_->fakes.files.asked().last().filter, u"VOL Files (*.vol)"_s);
+    QCOMPARE(tabs()->count(), 0);
+    QVERIFY(messages().isEmpty());
     // Every caption of the object area shows whole at its fixed size.
-    for (const QLabel* label : run.control("Frame1")->findChildren<QLabel*>())
+    for (const QLabel* label : run_->control("Frame1")->findChildren<QLabel*>())
         QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                  qPrintable(label->text()));
-    QVERIFY(!run.control<QLabel>("StatusClock")->text().isEmpty());
+    QVERIFY(!text("StatusClock").isEmpty());
 
-    QVERIFY(placedAt(run, "TabStrip1", QRect(10, 370, 5500, 4915)));
-    QVERIFY(run.control("TabStrip1")->geometry().contains(run.control("Frame1")->geometry()));
-    run.control<QAction>("mnuToolbarsMain")->trigger();
-    run.control<QAction>("mnuViewStatusbar")->trigger();
-    QVERIFY(run.control("Toolbar1")->isHidden() && run.control("StatusBar1")->isHidden());
-    QVERIFY(placedAt(run, "TabStrip1", QRect(10, 10, 5500, 5575)));
+    QVERIFY(placedAt("TabStrip1", QRect(10, 370, 5500, 4915)));
+    QVERIFY(run_->control("TabStrip1")->geometry().contains(run_->control("Frame1")->geometry()));
+    run_->control<QAction>("mnuToolbarsMain")->trigger();
+    run_->control<QAction>("mnuViewStatusbar")->trigger();
+    QVERIFY(run_->control("Toolbar1")->isHidden() && run_->control("StatusBar1")->isHidden());
+    QVERIFY(placedAt("TabStrip1", QRect(10, 10, 5500, 5575)));
 
-    run.control<QAction>("mnuToolbarsMain")->trigger();
-    QWidget* inner = run.window.centralWidget();
+    run_->control<QAction>("mnuToolbarsMain")->trigger();
+    QWidget* inner = window().centralWidget();
     const QSize wider = Twips::toPixels(inner, 0, 0, 7200, 6000).size();
-    run.window.resize(run.window.size() + wider - inner->size());
+    window().resize(window().size() + wider - inner->size());
     QTRY_COMPARE(inner->size(), wider);
-    QVERIFY(placedAt(run, "TabStrip1", QRect(10, 370, 7180, 5620)));
+    QVERIFY(placedAt("TabStrip1", QRect(10, 370, 7180, 5620)));
 
-    run.window.setWindowState(Qt::WindowMinimized);
-    run.control<QAction>("mnuViewStatusbar")->trigger();
-    QVERIFY(placedAt(run, "TabStrip1", QRect(10, 370, 7180, 5620)));
+    window().setWindowState(Qt::WindowMinimized);
+    run_->control<QAction>("mnuViewStatusbar")->trigger();
+    QVERIFY(placedAt("TabStrip1", QRect(10, 370, 7180, 5620)));
 }
 
-// Only what is there is copied: startUpOpensTheOptionsAfterEachProblem copies vtlist.exe with
-// extract.exe missing.
-void MainWindowTest::missingFilesAreReportedInOrder()
+// Each problem at start-up is reported in order, and the options dialog then opens (not for the
+// palette file's); what it applied counts for the steps after it. Tools that are missing, or a folder
+// where a tool should be, are not copied, and nothing is written through a working folder that is a
+// link to someone else's.
+void MainWindowTest::startUpReportsEachProblemAndOpensTheOptions()
 {
-    for (const char* name : {"base.pal", "vtlist.exe", "extract.exe"})
-        QFile::remove(game() + u'/' + QLatin1String(name));
-    QDir().mkpath(game() + u"/extract.exe"_s); // a folder where a tool should be is not a tool
-
-    MainWindowRun run(ini());
-    run.window.Form_Load();
-    // With no default palette there is no palette to read either.
-    QCOMPARE(run.fakes.messages.texts(),
-             (QStringList{u"Can not find extract.exe."_s, u"Can not find vtlist.exe."_s,
-                          u"Can not find the default palette."_s, u"The palette file does not exist."_s}));
-    for (const ScriptedMessageBoxes::Shown& box : run.fakes.messages.shown()) {
-        QCOMPARE(box.title, u"Kadrillo"_s);
-        QCOMPARE(box.icon, MessageBoxes::Icon::None);
-    }
-    QVERIFY(!QFile::exists(work() + u"/extract.exe"_s) && !QFile::exists(work() + u"/vtlist.exe"_s));
+    const QString planted = environment_.path() + u"/planted"_s;
+    TestEnvironment::writeFile(planted + u"/temp.vol"_s, "someone else's");
+    QVERIFY(QFile::link(planted, work()));
+    const QString folder = environment_.path() + u"/game/extract.exe"_s;
+    QDir().mkpath(folder);
+    configure({u"Extract Path="_s + folder, u"Vtlist Path=/nowhere/vtlist.exe"_s,
+               u"Default Palette=/nowhere/base.pal"_s});
+    const QString fixed = work() + u"2"_s;
+    run_->fakes.dialogs.willAnswer([&](QDialog& dialog) {
+        static_cast<frmOptions&>(dialog).txtTemp->setText(fixed);
+        static_cast<frmOptions&>(dialog).cmdOk->click();
+    });
+    run_->fakes.dialogs.willAnswer([&](QDialog& dialog) {
+        static_cast<frmOptions&>(dialog).txtDefault->setText(samples() + u"/base.pal"_s);
+        static_cast<frmOptions&>(dialog).cmdOk->click();
+    });
+    window().Form_Load();
+    QVERIFY2(messages().value(0).contains(work()), qPrintable(messages().value(0)));
+    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageBoxes::Icon::Exclamation);
+    // The first dialog's OK reports the palette it did not fix; the second fixes it before its turn.
+    QCOMPARE(messages().mid(1), (QStringList{u"Can not find the default palette."_s,
+                                             u"Can not find extract.exe."_s, u"Can not find vtlist.exe."_s}));
+    for (const ScriptedMessageBoxes::Shown& box : run_->fakes.messages.shown().mid(1))
+        QVERIFY2(box.title == u"Kadrillo"_s && box.icon == MessageBoxes::Icon::None, qPrintable(box.text));
+    QCOMPARE(run_->fakes.dialogs.dialogsRun(), QStringList(3, u"frmOptions"_s));
+    QVERIFY(run_->state.Picture.CurrentPalette != Palette{});
+    QVERIFY(window().toolRunner().workFolder().isUsable());
+    QVERIFY(!QFile::exists(fixed + u"/extract.exe"_s) && !QFile::exists(fixed + u"/vtlist.exe"_s));
+    window().close();
+    QCOMPARE(QDir(planted).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"temp.vol"});
+    QFile::remove(work());
 }
 
-void MainWindowTest::inOptions(MainWindowRun& run, const std::function<void(frmOptions&)>& act)
+// Apply follows the box that changed last and applies every box, moving the tools and leaving the
+// user's files; Cancel drops what changed since; OK with a missing palette says so and still closes,
+// keeping the palette named.
+void MainWindowTest::optionsApplyCancelAndOk()
 {
-    const qsizetype before = run.fakes.dialogs.dialogsRun().size();
-    run.fakes.dialogs.willAnswer([&act](QDialog& dialog) { act(static_cast<frmOptions&>(dialog)); });
-    run.control<QAction>("mnuToolsOptions")->trigger();
-    QCOMPARE(run.fakes.dialogs.dialogsRun().size(), before + 1);
-}
-
-// Apply follows the box that changed last and applies every box; Cancel then drops what changed since.
-void MainWindowTest::applyFollowsTheBoxThatChangedAndCancelDropsTheRest()
-{
-    MainWindowRun run(ini());
-    run.window.Form_Load();
-    inOptions(run, [](frmOptions& options) {
+    start();
+    TestEnvironment::writeFile(work() + u"/mine.txt"_s, "the user's");
+    const QString next = work() + u"2"_s;
+    inOptions([&](frmOptions& options) {
         QVERIFY(!options.cmdApply->isEnabled());
         QVERIFY(options.cmdOk->isDefault());
         QVERIFY(options.Check1->isChecked() && !options.Check1->isEnabled());
+        options.txtTemp->setText(next);
         options.txtDest->clear();
         QVERIFY(!options.cmdApply->isEnabled());
         QTest::keyClick(options.txtPalette, Qt::Key_X);
@@ -218,22 +370,36 @@ void MainWindowTest::applyFollowsTheBoxThatChangedAndCancelDropsTheRest()
         options.cmdApply->click();
         QVERIFY(!options.cmdApply->isEnabled());
     });
-    QCOMPARE(run.state.settings.DestPath, QString());
-    QVERIFY(run.state.settings.PalettePath.endsWith(u'x'));
+    QCOMPARE(run_->state.settings.DestPath, QString());
+    QVERIFY(run_->state.settings.PalettePath.endsWith(u'x'));
+    QCOMPARE(run_->state.settings.TempPath, next);
+    QCOMPARE(window().toolRunner().workFolder().path(), next);
+    for (const QString& tool : {u"extract.exe"_s, u"vtlist.exe"_s})
+        QCOMPARE(TestEnvironment::readFile(next + u'/' + tool), TestEnvironment::readFile(standIn(tool)));
+    QCOMPARE(QDir(work()).entryList(QDir::Files), QStringList{u"mine.txt"_s});
+    QCOMPARE(run_->state.Picture.PaletteFile, samples() + u"/base.pal"_s);
+    QVERIFY(messages().isEmpty());
 
-    const auto paths = [&run] {
-        const AppSettings& settings = run.state.settings;
-        return QStringList{settings.ExtractPath, settings.VtlistPath,     settings.TempPath,
-                           settings.DestPath,    settings.DefaultPalette, settings.PalettePath};
-    };
-    const QStringList applied = paths();
-    inOptions(run, [](frmOptions& options) {
+    const QStringList applied = fields(run_->state.settings);
+    inOptions([](frmOptions& options) {
         for (QLineEdit* box : options.findChildren<QLineEdit*>())
             box->setText(u"/elsewhere"_s);
         options.cmdCancel->click();
     });
-    QCOMPARE(paths(), applied);
-    QVERIFY(run.fakes.messages.shown().isEmpty());
+    QCOMPARE(fields(run_->state.settings), applied);
+
+    const QString missing = environment_.path() + u"/none.pal"_s;
+    int result = -1;
+    inOptions([&](frmOptions& options) {
+        options.txtDefault->setText(missing);
+        options.cmdOk->click();
+        result = options.result();
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(messages(), QStringList{u"Can not find the default palette."_s});
+    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageBoxes::Icon::None);
+    QCOMPARE(run_->state.settings.DefaultPalette, missing);
+    QCOMPARE(run_->state.Picture.PaletteFile, missing);
 }
 
 void MainWindowTest::browseFillsOnlyWhatTheRowAccepts_data()
@@ -260,13 +426,12 @@ void MainWindowTest::browseFillsOnlyWhatTheRowAccepts()
     QFETCH(QString, picked);
     QFETCH(bool, accepted);
     QFETCH(QString, filter);
-    MainWindowRun run(ini());
-    run.window.Form_Load();
+    start();
     if (picked.isEmpty())
-        run.fakes.files.willCancel();
+        run_->fakes.files.willCancel();
     else
-        run.fakes.files.willPick(picked);
-    inOptions(run, [&](frmOptions& options) {
+        run_->fakes.files.willPick(picked);
+    inOptions([&](frmOptions& options) {
         auto* browse = options.findChild<QPushButton*>(QLatin1String(button));
         auto* box = options.findChild<QLineEdit*>(u"txt"_s + QLatin1String(button.mid(3)));
         QVERIFY(browse && box);
@@ -275,76 +440,9 @@ void MainWindowTest::browseFillsOnlyWhatTheRowAccepts()
         QCOMPARE(box->text(), accepted ? picked : before);
         QCOMPARE(options.cmdApply->isEnabled(), accepted);
     });
-    QCOMPARE(run.fakes.files.asked().size(), 1);
-    const ScriptedFilePicker::Asked asked = run.fakes.files.asked().first();
+    QCOMPARE(run_->fakes.files.asked().size(), 1);
+    const ScriptedFilePicker::Asked asked = run_->fakes.files.asked().first();
     QCOMPARE(asked.folder ? u"folder"_s : asked.filter, filter);
-}
-
-// Apply moves the tools and leaves the user's files; OK with a missing palette says so and still
-// closes, keeping the palette named.
-void MainWindowTest::applyMovesTheToolsAndOkTakesAMissingPalette()
-{
-    MainWindowRun run(ini());
-    run.window.Form_Load();
-    TestEnvironment::writeFile(work() + u"/mine.txt"_s, "the user's");
-    const QString next = work() + u"2"_s;
-    const QString missing = game() + u"/none.pal"_s;
-    int result = -1;
-    inOptions(run, [&](frmOptions& options) {
-        options.txtTemp->setText(next);
-        options.cmdApply->click();
-        QVERIFY(run.fakes.messages.shown().isEmpty());
-        QCOMPARE(run.state.Picture.PaletteFile, game() + u"/base.pal"_s);
-        options.txtDefault->setText(missing);
-        options.cmdOk->click();
-        result = options.result();
-    });
-    QCOMPARE(QDir(work()).entryList(QDir::Files), QStringList{u"mine.txt"_s});
-    QCOMPARE(TestEnvironment::readFile(next + u"/extract.exe"_s), extractBytes);
-    QCOMPARE(TestEnvironment::readFile(next + u"/vtlist.exe"_s), vtlistBytes);
-    QCOMPARE(run.window.toolRunner().workFolder().path(), next);
-    QCOMPARE(run.state.settings.TempPath, next);
-
-    QCOMPARE(result, int(QDialog::Accepted));
-    QCOMPARE(run.fakes.messages.texts(), QStringList{u"Can not find the default palette."_s});
-    QCOMPARE(run.fakes.messages.shown().first().icon, MessageBoxes::Icon::None);
-    QCOMPARE(run.state.settings.DefaultPalette, missing);
-    QCOMPARE(run.state.Picture.PaletteFile, missing);
-}
-
-// Each missing tool or palette, and a working folder that is a link to someone else's, is reported
-// and then the dialog opens; what it applied counts for the steps after it. Nothing is written
-// through the link.
-void MainWindowTest::startUpOpensTheOptionsAfterEachProblem()
-{
-    for (const char* name : {"extract.exe", "vtlist.exe", "base.pal"})
-        QFile::rename(game() + u'/' + QLatin1String(name), environment_.path() + u'/' + QLatin1String(name));
-    const QString planted = environment_.path() + u"/planted"_s;
-    TestEnvironment::writeFile(planted + u"/temp.vol"_s, "someone else's");
-    QVERIFY(QFile::link(planted, work()));
-    MainWindowRun run(ini());
-    const QString fixed = work() + u"2"_s;
-    run.fakes.dialogs.willAnswer([&](QDialog& dialog) {
-        auto& options = static_cast<frmOptions&>(dialog);
-        options.txtTemp->setText(fixed);
-        options.txtVtlist->setText(environment_.path() + u"/vtlist.exe"_s);
-        options.cmdOk->click();
-    });
-    run.window.Form_Load();
-    const QStringList texts = run.fakes.messages.texts();
-    QVERIFY2(texts.value(0).contains(work()), qPrintable(texts.value(0)));
-    QCOMPARE(run.fakes.messages.shown().first().icon, MessageBoxes::Icon::Exclamation);
-    // The first dialog's OK reports the palette it did not fix; the vtlist.exe it fixed is not
-    // reported at start.
-    const QString palette = u"Can not find the default palette."_s;
-    QCOMPARE(texts.mid(1), (QStringList{palette, u"Can not find extract.exe."_s, palette,
-                                        u"The palette file does not exist."_s}));
-    QCOMPARE(run.fakes.dialogs.dialogsRun(), QStringList(3, u"frmOptions"_s));
-    QVERIFY(run.window.toolRunner().workFolder().isUsable());
-    QCOMPARE(TestEnvironment::readFile(fixed + u"/vtlist.exe"_s), vtlistBytes);
-    run.window.close();
-    QCOMPARE(QDir(planted).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"temp.vol"});
-    QFile::remove(work());
 }
 
 // Closing writes every setting, toggled ones included, and deletes the program's own working files
@@ -353,82 +451,54 @@ void MainWindowTest::closingKeepsTheSettingsAndOnlyTheUsersFiles()
 {
     const char* toggles[] = {"mnuPreviewAuto", "mnuPreviewResize", "mnuSearchSub", "mnuToolsList",
                              "munPaletteAuto"};
-    QStringList kept{"keep.txt", "TEMP.BMP", "temp.vol.bak", "results.dat.old", "temp.wav"};
-    {
-        MainWindowRun first(ini());
-        first.window.Form_Load();
-        for (const char* item : toggles)
-            first.control<QAction>(item)->trigger();
-        QVERIFY(!first.enabled("mnuSearchSub"));
-        first.control<QAction>("munPaletteAuto")->trigger();
-        QVERIFY(first.enabled("mnuSearchSub"));
-        first.fakes.dialogs.willAnswer([](QDialog& dialog) {
-            auto& format = static_cast<frmExportFormat&>(dialog);
-            format.optPng->setChecked(true);
-            format.chkTransparent->setChecked(true);
-            format.spnTransparent->setValue(9);
-            format.accept();
-        });
-        first.control<QAction>("mnuToolsFormat")->trigger();
-
-        for (const QString& name : WorkFolder::programFiles())
-            TestEnvironment::writeFile(work() + u'/' + name, "x");
-        for (const QString& name : kept.mid(0, 4))
-            TestEnvironment::writeFile(work() + u'/' + name, "keep");
-        QFile::remove(work() + u"/temp.wav"_s); // an absent file is simply passed over
-        QDir().mkpath(work() + u"/temp.wav"_s); // and a folder of that name is not a file
-        first.window.show();
-        QVERIFY(first.window.close());
-    }
-    QStringList left = QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    left.sort();
-    kept.sort();
-    QCOMPARE(left, kept);
-
-    MainWindowRun second(ini());
-    second.window.Form_Load();
+    start({u"Auto Preview=True"_s});
     for (const char* item : toggles)
-        QVERIFY2(second.control<QAction>(item)->isChecked() == (qstrcmp(item, "munPaletteAuto") == 0), item);
+        run_->control<QAction>(item)->trigger();
+    QVERIFY(!run_->enabled("mnuSearchSub"));
+    run_->control<QAction>("munPaletteAuto")->trigger();
+    QVERIFY(run_->enabled("mnuSearchSub"));
+    run_->fakes.dialogs.willAnswer([](QDialog& dialog) {
+        auto& format = static_cast<frmExportFormat&>(dialog);
+        format.optPng->setChecked(true);
+        format.chkTransparent->setChecked(true);
+        format.spnTransparent->setValue(9);
+        format.accept();
+    });
+    run_->control<QAction>("mnuToolsFormat")->trigger();
+
+    const QStringList kept{"TEMP.BMP", "keep.txt", "results.dat.old", "temp.vol.bak", "temp.wav"};
+    for (const QString& name : WorkFolder::programFiles())
+        TestEnvironment::writeFile(work() + u'/' + name, "x");
+    for (const QString& name : kept.mid(0, 4))
+        TestEnvironment::writeFile(work() + u'/' + name, "keep");
+    QFile::remove(work() + u"/temp.wav"_s); // an absent file is simply passed over
+    QDir().mkpath(work() + u"/temp.wav"_s); // and a folder of that name is not a file
+    QVERIFY(window().close());
+    QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
+             kept);
+
+    reopen();
+    window().Form_Load();
+    for (const char* item : toggles)
+        QVERIFY2(run_->control<QAction>(item)->isChecked() == (qstrcmp(item, "munPaletteAuto") == 0), item);
     // The dialog shows the choice kept; BMP leaves no transparent index to set, and Cancel changes nothing.
     PictureExport shown;
     bool indexOffered = true;
-    second.fakes.dialogs.willAnswer([&](QDialog& dialog) {
+    run_->fakes.dialogs.willAnswer([&](QDialog& dialog) {
         auto& format = static_cast<frmExportFormat&>(dialog);
         shown = format.chosen();
         format.optBmp->setChecked(true);
         indexOffered = format.chkTransparent->isEnabled() || format.spnTransparent->isEnabled();
     });
-    second.control<QAction>("mnuToolsFormat")->trigger();
+    run_->control<QAction>("mnuToolsFormat")->trigger();
     QCOMPARE(shown, (PictureExport{PictureExport::Format::Png, 9}));
     QVERIFY(!indexOffered);
-    QCOMPARE(second.state.settings.Export, shown);
-}
-
-void MainWindowTest::textToBool_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("expected"); // 1 yes, 0 no, -1 unreadable
-    // "True", "False" and "0" are read back by the two tests below.
-    QTest::newRow("TRUE upper") << u"TRUE"_s << 1;
-    QTest::newRow("minus one") << u"-1"_s << 1;
-    QTest::newRow("fraction") << u"0.5"_s << 1;
-    QTest::newRow("blanks around") << u"  False "_s << 0;
-    QTest::newRow("garbage") << u"yes please"_s << -1;
-    QTest::newRow("empty") << QString() << -1;
-    QTest::newRow("not a number") << u"nan"_s << -1;
-}
-
-void MainWindowTest::textToBool()
-{
-    QFETCH(QString, text);
-    QFETCH(int, expected);
-    const std::optional<bool> flag = AppSettings::textToBool(text);
-    QCOMPARE(flag.has_value() ? int(*flag) : -1, expected);
+    QCOMPARE(run_->state.settings.Export, shown);
 }
 
 // Each field a value of its own and each flag both ways, so that two keys swapped or a flag written
-// as a constant would show.
-void MainWindowTest::everySettingSurvivesTheIniFile()
+// as a constant would show; then what an unreadable or missing value reads as.
+void MainWindowTest::settingsFileKeepsEveryValueOrGivesTheDefault()
 {
     const QString file = environment_.path() + u"/roundtrip.ini"_s;
     AppSettings written;
@@ -456,19 +526,26 @@ void MainWindowTest::everySettingSurvivesTheIniFile()
     QCOMPARE(raw.value(u"Auto List"_s).toString(), u"False"_s);
     raw.endGroup();
     QCOMPARE(raw.value(u"Export/Format"_s).toString(), u"PNG"_s);
-}
 
-void MainWindowTest::unreadableOrMissingValuesGiveTheDefaults()
-{
-    const QString file = environment_.path() + u"/handmade.ini"_s;
-    TestEnvironment::writeFile(file, "[Settings]\nAuto%20Preview=0\nAuto%20List=-1\nAuto%20Select=banana\n"
-                                     "Resize%20to%20Fit=false\nSearch%20Subfolders=\nPalette%20Path=a,b\n"
-                                     "[Export]\nFormat=png\nTransparent%20Index=256\n");
+    // Each text as a flag: 1 yes, 0 no, -1 unreadable (the default); "True", "False" and "0" are read
+    // back above and below.
+    const QList<std::pair<QString, int>> flags{{u"TRUE"_s, 1},     {u"-1"_s, 1},          {u"0.5"_s, 1},
+                                               {u"  False "_s, 0}, {u"yes please"_s, -1}, {QString(), -1},
+                                               {u"nan"_s, -1}};
+    for (const auto& [text, expected] : flags) {
+        const std::optional<bool> flag = AppSettings::textToBool(text);
+        QVERIFY2((flag.has_value() ? int(*flag) : -1) == expected, qPrintable(text));
+    }
+    const QString handmade = environment_.path() + u"/handmade.ini"_s;
+    TestEnvironment::writeFile(handmade,
+                               "[Settings]\nAuto%20Preview=0\nAuto%20List=-1\nAuto%20Select=banana\n"
+                               "Resize%20to%20Fit=false\nSearch%20Subfolders=\nPalette%20Path=a,b\n"
+                               "[Export]\nFormat=png\nTransparent%20Index=256\n");
     AppSettings expected = AppSettings::defaults();
     expected.AutoPreview = expected.ResizeToFit = false;
     expected.PalettePath = u"a,b"_s;
     expected.Export.format = PictureExport::Format::Png;
-    QCOMPARE(fields(AppSettings::load(SettingsStore(file))), fields(expected));
+    QCOMPARE(fields(AppSettings::load(SettingsStore(handmade))), fields(expected));
 
     const QString missing = environment_.path() + u"/never/written.ini"_s;
     QCOMPARE(fields(AppSettings::load(SettingsStore(missing))), fields(AppSettings::defaults()));
@@ -487,34 +564,369 @@ void MainWindowTest::unreadableOrMissingValuesGiveTheDefaults()
 
 void MainWindowTest::everyWindowAndControlIsNamed()
 {
-    MainWindowRun run(ini());
-    FakeSeams& fakes = run.fakes;
-    frmMain& main = run.window;
+    configure();
+    FakeSeams& fakes = run_->fakes;
     ToolRunner runner;
     PictureState pictures;
     VolRecord vol;
     frmSound sound(runner, fakes.messages);
     frmScript script(runner);
     frmPreview picture(pictures, fakes.messages);
-    frmExtract extraction(&main, vol, {0}, environment_.path(), runner, fakes.seams());
+    frmExtract extraction(&window(), vol, {0}, environment_.path(), runner, fakes.seams());
     BatchReport report(BatchReport::Kind::Extraction, 1);
-    report.addFailure(0, QStringLiteral("a.cs"), BatchReport::Step::CannotWrite, QStringLiteral("full"));
-    FailureTable failures(report, &main);
-    AppLifecycle lifecycle(run.state, run.store, runner, fakes.messages);
-    frmOptions options(lifecycle, fakes.seams(), &main);
-    frmAbout about(fakes.seams(), &main);
-    frmExportFormat format(PictureExport{}, &main);
+    report.addFailure(0, u"a.cs"_s, BatchReport::Step::CannotWrite, u"full"_s);
+    FailureTable failures(report, &window());
+    AppLifecycle lifecycle(run_->state, run_->store, runner, fakes.messages);
+    frmOptions options(lifecycle, fakes.seams(), &window());
+    frmAbout about(fakes.seams(), &window());
+    frmExportFormat format(PictureExport{}, &window());
     frmContactSheet sheet(fakes.messages, fakes.files);
     bool addPpl = false;
     frmPalExtract palettes({vol.FilePath, vol.FilePath, addPpl}, pictures, runner, fakes.messages,
                            [] { return QString(); });
 
     QStringList problems;
-    for (QWidget* window :
-         std::initializer_list<QWidget*>{&main, &sound, &script, &picture, &extraction, &failures, &options,
-                                         &about, &palettes, &format, &sheet})
-        problems += problemsIn(window);
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    for (QWidget* shown :
+         std::initializer_list<QWidget*>{&window(), &sound, &script, &picture, &extraction, &failures,
+                                         &options, &about, &palettes, &format, &sheet})
+        problems += problemsIn(shown);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+}
+
+// The rules look at the current row, so moving it alone (Ctrl+arrow) must run them and set every
+// control they govern, as must Select All and None.
+void MainWindowTest::rulesFollowEveryClickAndCurrentRowMove()
+{
+    start();
+    QVERIFY(window().AddVol(u"/nowhere/test.vol"_s, u"test.vol"_s));
+    run_->state.Vols.current()->ObjectNames = QStringList{"a.bmp", "pal.ppl"};
+    run_->state.Vols.current()->Listed = true;
+    window().showVol(1);
+    QListWidget* rows = list();
+    rows->setFocus();
+    QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(rows->item(0)).center());
+    for (const char* name :
+         {"cmdPreview", "mnuFilePreview", "Preview", "cmdConvert", "cmdExtract", "Extract"})
+        QVERIFY2(run_->enabled(name), name);
+    QVERIFY(!run_->enabled("cmdPalette"));
+    QVERIFY(run_->control<QPushButton>("cmdPreview")->isDefault());
+
+    QTest::keyClick(rows, Qt::Key_Down, Qt::ControlModifier);
+    QCOMPARE(rows->currentRow(), 1);
+    for (const char* name : {"cmdPreview", "mnuFilePreview", "Preview", "cmdConvert"})
+        QVERIFY2(!run_->enabled(name), name);
+    QVERIFY(run_->enabled("cmdPalette"));
+    QVERIFY(run_->control<QPushButton>("cmdExtract")->isDefault());
+
+    QTest::mouseClick(run_->control<QPushButton>("cmdSelect"), Qt::LeftButton);
+    QCOMPARE(text("lblSelected"), u"2"_s);
+    QVERIFY(!run_->enabled("cmdSelect") && run_->enabled("cmdNone") && run_->enabled("cmdExtract"));
+    QTest::mouseClick(run_->control<QPushButton>("cmdNone"), Qt::LeftButton);
+    QCOMPARE(text("lblSelected"), u"0"_s);
+    QVERIFY(run_->enabled("cmdSelect") && !run_->enabled("cmdNone") && !run_->enabled("cmdExtract"));
+}
+
+// An archive gone since it was opened is said so before anything runs, and a listing left from
+// before must not pass for another archive's.
+void MainWindowTest::listingProblemsWarn()
+{
+    start({u"Auto List=False"_s});
+    const QString garbage = environment_.path() + u"/garbage.vol"_s;
+    TestEnvironment::writeFile(garbage, "this is not an archive");
+    openSample(garbage);
+    openSample(environment_.path() + u"/gone.vol"_s); // the picker offers it, then it goes
+    run_->control<QAction>("List")->trigger();
+    const QString gone = u"Cannot find the volume file."_s;
+    const QString problem = u"There is a problem with the vol file, or it is not a vaild vol file."_s;
+    QCOMPARE(messages(), (QStringList{gone, problem}));
+    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageBoxes::Icon::Critical);
+    QVERIFY(!QFile::exists(work() + u"/vtlist.bat"_s));
+
+    TestEnvironment::writeFile(work() + u"/results.dat"_s, "Volume contents\r\nstale.cs\r\n");
+    tabs()->setCurrentIndex(0);
+    run_->control<QAction>("List")->trigger();
+    QCOMPARE(messages(), (QStringList{gone, problem, problem}));
+    QCOMPARE(run_->fakes.messages.shown().last().title, u"Warning!"_s);
+    QCOMPARE(run_->fakes.messages.shown().last().icon, MessageBoxes::Icon::Exclamation);
+    QCOMPARE(list()->count(), 0);
+    QVERIFY(run_->enabled("mnuFileGetList"));
+    QVERIFY(run_->state.Vols.current()->Listed);
+}
+
+// A range picked with Shift, Select All and the extraction they lead to never take in a hidden row.
+// The last row shown is a name the tool cannot extract: the others are written whole, and the failure
+// table lists it.
+void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
+{
+    start();
+    openSample(sample());
+    run_->state.Vols.current()->ObjectNames << u"ghost.cs"_s;
+    window().showVol(1);
+    QStringList scripts = sampleNames_.filter(u".cs"_s);
+    filter(u"*.cs"_s);
+    QCOMPARE(shownNames(), scripts + QStringList{u"ghost.cs"_s});
+    QVERIFY(scripts.size() >= 2 && shownNames().size() < list()->count());
+    const QListWidgetItem* first = list()->item(int(sampleNames_.indexOf(scripts.first())));
+    const QListWidgetItem* last = list()->item(list()->count() - 1);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(first).center());
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                      list()->visualItemRect(last).center());
+    QCOMPARE(selectedNames(), shownNames());
+    run_->control<QPushButton>("cmdNone")->click();
+    run_->control<QPushButton>("cmdSelect")->click();
+    QCOMPARE(selectedNames(), shownNames());
+    QCOMPARE(text("lblSelected"), QString::number(shownNames().size()));
+    QCOMPARE(list()->currentItem(), last);
+
+    QStringList failures;
+    run_->fakes.dialogs.willAnswer([&failures](QDialog& table) { failures = failureRows(table); });
+    QTest::keyClick(list(), Qt::Key_Return); // Extract is the default button with several rows
+    QVERIFY2(messages().isEmpty(), qPrintable(messages().join('|')));
+    QCOMPARE(failures, QStringList{u"ghost.cs | tool wrote nothing | extract.exe ended with code 1"_s});
+    scripts.sort();
+    QCOMPARE(QDir(out()).entryList(QDir::Files, QDir::Name), scripts);
+    for (const QString& name : scripts)
+        QCOMPARE(TestEnvironment::readFile(out() + u'/' + name), sampleBytes_.value(name));
+}
+
+// The tool writes into the staging folder; each whole file then replaces the destination's.
+void MainWindowTest::extractionProgressAndOrder()
+{
+    start();
+    const QString calls = environment_.path() + u"/calls.txt"_s;
+    TestEnvironment::writeFile(work() + u"/extract.exe"_s,
+                               "#!/bin/sh\nprintf '%s\\n' \"$2\" >> \"" + QFile::encodeName(calls) +
+                                   "\"\nprintf x > \"$2\"\n",
+                               true);
+    VolRecord vol{u"sample.vol"_s, sample(), {}, true};
+    for (int i = 0; i < 10; ++i)
+        vol.ObjectNames << u"object%1.cs"_s.arg(i);
+    frmExtract progress(&window(), vol, {1, 3, 5}, out(), window().toolRunner(), run_->fakes.seams());
+    QList<int> values;
+    connect(progress.findChild<QProgressBar*>(u"ProgressBar1"_s), &QProgressBar::valueChanged, this,
+            [&values](int value) { values.append(value); });
+    progress.exec();
+    QCOMPARE(values, (QList<int>{33, 67, 100}));
+    QCOMPARE(progress.findChild<QLabel*>(u"lblProgress"_s)->text(), u"File 3 of 3"_s);
+    const QByteArray folder = QFile::encodeName(work() + u"/extracted"_s);
+    QCOMPARE(TestEnvironment::readFile(calls),
+             folder + "/object1.cs\n" + folder + "/object3.cs\n" + folder + "/object5.cs\n");
+    QCOMPARE(QDir(out()).entryList(QDir::Files).size(), 3);
+    QVERIFY(messages().isEmpty());
+}
+
+// The rows dragged go out as files holding the archive's bytes, in a folder that goes with the
+// program; a refused name is named in a warning. While a tool is waited for, nothing is dragged out,
+// extracted or listed.
+void MainWindowTest::dragsSelectedObjectsOutAsFiles()
+{
+    start();
+    openSample(sample());
+    run_->state.Vols.current()->ObjectNames << u"../escape.cs"_s;
+    window().showVol(1);
+    for (const int row : {0, 2, 4, int(sampleNames_.size())})
+        list()->item(row)->setSelected(true);
+    const QModelIndexList selected = list()->selectionModel()->selectedRows();
+    const std::unique_ptr<QMimeData> data(list()->model()->mimeData(selected));
+    QVERIFY(data && data->hasFormat(u"text/uri-list"_s));
+    const QString refused =
+        u"These objects could not be dragged out:\n../escape.cs: it holds the character /"_s;
+    QCOMPARE(messages(), QStringList{refused});
+    QStringList names;
+    for (const QUrl& url : data->urls()) {
+        names.append(QFileInfo(url.toLocalFile()).fileName());
+        QCOMPARE(TestEnvironment::readFile(url.toLocalFile()), sampleBytes_.value(names.last()));
+    }
+    QCOMPARE(names, (QStringList{sampleNames_.at(0), sampleNames_.at(2), sampleNames_.at(4)}));
+    // The mouse's drag goes the same way.
+    QVERIFY(QFile::remove(data->urls().first().toLocalFile()));
+    const QPoint from = list()->visualItemRect(list()->item(0)).center();
+    QTest::mousePress(list()->viewport(), Qt::LeftButton, {}, from);
+    const QPoint to = from + QPoint(0, 2 * QApplication::startDragDistance());
+    QMouseEvent move(QEvent::MouseMove, to, list()->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(list()->viewport(), &move); // the view makes ready to drag
+    QApplication::sendEvent(list()->viewport(), &move); // and drags
+    QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, to);
+    QVERIFY(QFile::exists(data->urls().first().toLocalFile()));
+
+    TestEnvironment::writeFile(work() + u"/sleeper.exe"_s, "#!/bin/sh\nsleep 0.3\n", true);
+    ToolRunner& runner = window().toolRunner();
+    QProcess* sleeper = runner.StartToolCommand(u"\"%1/sleeper.exe\""_s.arg(work()));
+    QVERIFY(sleeper);
+    QVERIFY(!list()->model()->mimeData(selected));
+    window().cmdExtract_Click();
+    window().mnuFileGetList_Click();
+    runner.WaitForProcess(sleeper);
+    QVERIFY(!QDir(out()).exists());
+    QCOMPARE(messages(), (QStringList{refused, refused}));
+    const QString staging = QFileInfo(data->urls().first().toLocalFile()).absolutePath();
+    run_.reset();
+    QVERIFY(!QFileInfo::exists(staging));
+}
+
+// Each archive named on the command line gets a tab, and a tab shows its own archive's listing.
+void MainWindowTest::commandLineAndDrop()
+{
+    start();
+    const QString spaced = environment_.path() + u"/My Vols/sample copy.vol"_s;
+    QDir().mkpath(QFileInfo(spaced).absolutePath());
+    QFile::copy(sample(), spaced);
+    const QString quoted = environment_.path() + u"/my\"odd.vol"_s;
+    QFile::copy(sample(), quoted);
+    const QString missing = environment_.path() + u"/missing.vol"_s;
+    window().setArchivePaths({spaced, quoted, missing});
+    window().OpenCommandLine();
+    QCOMPARE(tabs()->count(), 3);
+    QCOMPARE(tabs()->tabText(1), u"my\"odd.vol"_s);
+    QCOMPARE(run_->state.Vols.record(1)->ObjectNames, sampleNames_);
+    QCOMPARE(run_->state.Vols.record(2)->ObjectNames, sampleNames_);
+    QCOMPARE(list()->count(), 0); // the last one opened is shown
+    QVERIFY(run_->enabled("mnuFileGetList") && run_->enabled("List"));
+    tabs()->setCurrentIndex(0);
+    QCOMPARE(shownNames(), sampleNames_);
+    QVERIFY(!run_->enabled("mnuFileGetList") && !run_->enabled("List"));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(sample()), QUrl::fromLocalFile(environment_.path() + u"/notes.txt"_s)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window(), &drop);
+    QTRY_COMPARE(tabs()->count(), 4);
+    QTRY_COMPARE(list()->count(), sampleNames_.size());
+    QCOMPARE(text("lblFiles"), QString::number(sampleNames_.size()));
+    QCOMPARE(text("lblSelected"), u"0"_s);
+    QCOMPARE(messages().first(), u"Cannot find the volume file."_s);
+    // Both ways count as opened for the File menu's recent archives.
+    QCOMPARE(recentItems(), (QStringList{u"&1 "_s + sample(), u"&2 "_s + missing + u" (disabled)"_s,
+                                         u"&3 "_s + quoted, u"&4 "_s + spaced}));
+}
+
+// With Auto Preview a row made current is previewed, once for each click, a click on the selected row
+// included; which window each kind opens is tested on the preview command in tst_previews. A shown
+// window checks its menu item, and unloaded clears it.
+void MainWindowTest::previewsFollowTheCurrentRow()
+{
+    start({u"Auto Preview=True"_s, u"Palette Path="_s + samples()});
+    // The picture window starts from the program's own base.pal.
+    QDir().mkpath(environment_.dataHome() + u"/Kadrillo"_s);
+    QFile::copy(samples() + u"/base.pal"_s, environment_.dataHome() + u"/Kadrillo/base.pal"_s);
+    openSample(sample());
+    run_->state.Vols.current()->ObjectNames.prepend(u"ghost.bmp"_s);
+    window().showVol(1);
+    list()->setCurrentItem(list()->findItems(u"sky.bmp"_s, Qt::MatchExactly).value(0));
+    auto* preview = shownWindow<frmPreview>();
+    QVERIFY(preview);
+    QCOMPARE(preview->windowTitle(), u"Preview (sky.bmp)"_s);
+    QVERIFY(run_->control<QAction>("mnuToolbarsPreview")->isChecked());
+    // Found by the PBMP's palette number under the Palette Path setting.
+    QVERIFY(run_->state.Picture.PaletteFile.endsWith(u"/2.pal"_s));
+
+    // An object the tool cannot extract is said so, and the last picture is not shown under its name.
+    const QPoint ghost = list()->visualItemRect(list()->item(0)).center();
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, ghost);
+    QCOMPARE(messages(), QStringList{"extract.exe did not extract ghost.bmp."});
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, ghost);
+    QCOMPARE(messages().size(), 2);
+    QCOMPARE(text("lblSelected"), u"1"_s);
+    QCOMPARE(preview->windowTitle(), u"Preview (sky.bmp)"_s);
+    QVERIFY(!QFile::exists(work() + u"/temp.bmp"_s));
+    preview->close();
+
+    // A palette list is not previewed; Extract Palettes opens the extractor on the list from the archive.
+    list()->setCurrentItem(list()->findItems(u"gui.ppl"_s, Qt::MatchExactly).value(0));
+    QTest::mouseClick(run_->control<QPushButton>("cmdPalette"), Qt::LeftButton);
+    auto* extractor = shownWindow<frmPalExtract>();
+    QVERIFY(extractor);
+    QCOMPARE(extractor->lblName->text() + u' ' + extractor->lblStatus->text(), u"gui.ppl Palette 1 of 3"_s);
+    auto* extractorItem = run_->control<QAction>("mnuToolsExtract");
+    QVERIFY(extractorItem->isChecked());
+    extractor->cmdExtract->click();
+    QCOMPARE(QFileInfo(out() + u"/gui/1.pal"_s).size(), 1048);
+    extractor->close();
+    QVERIFY(!extractorItem->isChecked());
+}
+
+// The filter keeps the archive's count, and the rows shown keep their order and their row numbers;
+// Ctrl+F reaches the box, and Escape clears it and brings back what was selected before, rows hidden
+// in between included. The matching rule itself is tested on ObjectFilter in tst_rules.
+void MainWindowTest::filterShowsRowsInArchiveOrderAndBringsBackTheirSelection()
+{
+    start();
+    openSample(sample());
+    const QStringList pictures = sampleNames_.filter(u".bmp"_s);
+    QVERIFY(pictures.size() >= 3 && pictures.size() < sampleNames_.size());
+    const int script = int(sampleNames_.indexOf(u"mission.cs"_s));
+    const int picture = int(sampleNames_.indexOf(pictures.at(1)));
+    list()->setCurrentRow(script, QItemSelectionModel::NoUpdate);
+    list()->item(script)->setSelected(true);
+    list()->item(picture)->setSelected(true);
+
+    filter(u"*.BMP"_s);
+    QCOMPARE(shownNames(), pictures);
+    QCOMPARE(text("lblFiles"), QString::number(sampleNames_.size()));
+    QCOMPARE(text("lblSelected"), u"1"_s);
+    QCOMPARE(selectedNames(), QStringList{pictures.at(1)});
+    QCOMPARE(list()->currentRow(), picture); // the hidden script is no longer current
+
+    filter(u"nothing like it"_s);
+    QVERIFY(shownNames().isEmpty());
+    QVERIFY(!run_->enabled("cmdSelect") && !run_->enabled("cmdExtract"));
+
+    window().activateWindow(); // for the window's shortcuts, once the listing window has gone
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    list()->setFocus();
+    QTest::keyClick(list(), Qt::Key_F, Qt::ControlModifier);
+    auto* box = run_->control<QLineEdit>("filterBox");
+    QVERIFY(box->hasFocus());
+    QTest::keyClick(box, Qt::Key_Escape);
+    QVERIFY(box->text().isEmpty());
+    QCOMPARE(shownNames(), sampleNames_);
+    QCOMPARE(selectedNames(), (QStringList{u"mission.cs"_s, pictures.at(1)}));
+    QCOMPARE(text("lblSelected"), u"2"_s);
+}
+
+// Opening again moves an archive to the top, and the ninth falls off; a restart shows the same list,
+// kept in a group of its own. An archive gone shows disabled; an item reopens.
+void MainWindowTest::recentArchivesNewestFirstOnceEachAndAtMostEight()
+{
+    const auto vol = [this](const QString& name) {
+        return environment_.path() + u'/' + name + u".vol"_s;
+    };
+    for (const QString& name : {u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s, u"h"_s, u"x&y"_s})
+        TestEnvironment::writeFile(vol(name), "not listed here");
+    start({u"Auto List=False"_s});
+    QVERIFY(recentItems().isEmpty());
+    QVERIFY(!run_->control<QAction>("mnuFileRecentBar")->isVisible());
+    for (const QString& name : {u"a"_s, u"x&y"_s, u"a"_s})
+        openSample(vol(name));
+    QCOMPARE(recentItems(), (QStringList{u"&1 "_s + vol(u"a"_s), u"&2 "_s + vol(u"x&&y"_s)}));
+
+    for (const QString& name : {u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s, u"g"_s, u"h"_s})
+        openSample(vol(name));
+    window().close();
+    const QStringList before = recentItems();
+    QCOMPARE(before.size(), 8);
+    QVERIFY(before.first().endsWith(u"/h.vol"_s) && before.last().endsWith(u"/a.vol"_s));
+    reopen();
+    window().Form_Load();
+    QCOMPARE(recentItems(), before);
+    QCOMPARE(QSettings(ini(), QSettings::IniFormat).childGroups(),
+             (QStringList{u"Export"_s, u"Recent Archives"_s, u"Settings"_s}));
+
+    QVERIFY(QFile::rename(vol(u"a"_s), vol(u"gone"_s)));
+    const QStringList gone = recentItems();
+    QVERIFY(QFile::rename(vol(u"gone"_s), vol(u"a"_s)));
+    QVERIFY2(gone.last().endsWith(u"/a.vol (disabled)"_s), qPrintable(gone.join('|')));
+    QVERIFY2(!recentItems().last().endsWith(u"(disabled)"_s),
+             "back in place, the archive can be opened again");
+    run_->control<QAction>("mnuFileRecent8")->trigger();
+    QTRY_COMPARE(tabs()->count(), 1);
+    QCOMPARE(tabs()->tabText(0), u"a.vol"_s);
+    QVERIFY(recentItems().first().endsWith(u"/a.vol"_s));
+    QVERIFY(messages().isEmpty());
 }
 
 QTEST_MAIN(MainWindowTest)

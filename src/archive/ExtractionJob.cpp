@@ -13,10 +13,8 @@ ExtractionJob::ExtractionJob(ToolRunner& runner, const QString& destFolder)
 {
 }
 
-QString ExtractionJob::prepare(ToolRunner& runner, const QString& destFolder, const QString& volPath)
+QString ExtractionJob::prepareStaging(ToolRunner& runner, const QString& volPath)
 {
-    if (destFolder.isEmpty() || !QDir().mkpath(destFolder))
-        return tr("Cannot create the destination folder \"%1\".").arg(QDir::toNativeSeparators(destFolder));
     if (!runner.CopyVolToWork(volPath))
         return runner.lastError();
     if (!QDir().mkpath(runner.workFolder().stagingFolder()))
@@ -25,27 +23,37 @@ QString ExtractionJob::prepare(ToolRunner& runner, const QString& destFolder, co
     return {};
 }
 
+QString ExtractionJob::prepare(ToolRunner& runner, const QString& destFolder, const QString& volPath)
+{
+    if (destFolder.isEmpty() || !QDir().mkpath(destFolder))
+        return tr("Cannot create the destination folder \"%1\".").arg(QDir::toNativeSeparators(destFolder));
+    return prepareStaging(runner, volPath);
+}
+
 bool ExtractionJob::begin(const QString& volPath)
 {
     error_ = prepare(runner_, destFolder_, volPath);
     return error_.isEmpty();
 }
 
-ExtractionJob::Outcome ExtractionJob::extract(const QString& objectName)
+QString ExtractionJob::stagedPath(const QString& objectName) const
+{
+    return runner_.workFolder().stagingFolder() + QDir::separator() + objectName;
+}
+
+ExtractionJob::Outcome ExtractionJob::stage(const QString& objectName)
 {
     error_ = ObjectName::refusal(objectName);
     if (!error_.isEmpty())
         return Outcome::Refused;
-
     const WorkFolder& work = runner_.workFolder();
-    const QString stagingFolder = work.stagingFolder();
-    const QString staged = stagingFolder + QDir::separator() + objectName;
+    const QString staged = stagedPath(objectName);
     if (!FileSystem::deleteFileIfExists(staged)) {
         error_ = tr("cannot prepare %1").arg(QDir::toNativeSeparators(staged));
         return Outcome::CannotWrite;
     }
     QProcess* tool =
-        runner_.StartToolCommand(ToolCommands::extractionCommand(work, stagingFolder, objectName));
+        runner_.StartToolCommand(ToolCommands::extractionCommand(work, work.stagingFolder(), objectName));
     const int status = tool ? runner_.WaitForProcess(tool) : -1;
     if (!tool || runner_.lastStartFailed()) {
         error_ = runner_.lastError();
@@ -59,8 +67,14 @@ ExtractionJob::Outcome ExtractionJob::extract(const QString& objectName)
                 : tr("%1 ended with code %2").arg(QLatin1String(WorkFolder::extractToolName)).arg(status);
         return Outcome::ToolFailed;
     }
-    if (!FileSystem::fileExists(staged))
-        return Outcome::NotWritten;
+    return FileSystem::fileExists(staged) ? Outcome::Written : Outcome::NotWritten;
+}
+
+ExtractionJob::Outcome ExtractionJob::extract(const QString& objectName)
+{
+    if (const Outcome outcome = stage(objectName); outcome != Outcome::Written)
+        return outcome;
+    const QString staged = stagedPath(objectName);
     const QString target = destFolder_ + QDir::separator() + objectName;
     const bool installed = FileSystem::copyReplacing(staged, target);
     FileSystem::deleteFileIfExists(staged);

@@ -17,11 +17,17 @@ public:
 
     ExtractionJob(ToolRunner& runner, const QString& destFolder);
 
-    // Makes the destination folder, the working copy and the staging folder; why that failed, or
-    // empty.
+    // Makes the working copy and the staging folder; why that failed, or empty.
+    static QString prepareStaging(ToolRunner& runner, const QString& volPath);
+    // The destination folder, then prepareStaging().
     static QString prepare(ToolRunner& runner, const QString& destFolder, const QString& volPath);
     // prepare() for this job; false with error() when it failed.
     bool begin(const QString& volPath);
+    // Has the tool write the object into the staging folder: Written when its file is there, at
+    // stagedPath(), for the caller to take.
+    Outcome stage(const QString& objectName);
+    QString stagedPath(const QString& objectName) const;
+    // stage(), then the staged file replaces the destination's.
     Outcome extract(const QString& objectName);
     // Why begin() failed, or why the last object was not written (other than NotWritten).
     QString error() const { return error_; }

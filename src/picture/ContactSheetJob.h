@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/ExtractionJob.h"
 #include "picture/PictureConversion.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,7 @@ private:
     ToolRunner& runner_;
     PictureState& pictures_;
     PictureConversion::Options options_;
+    ExtractionJob extraction_;
     QString error_;
     bool cannotStart_ = false;
 };

@@ -28,7 +28,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
@@ -104,16 +103,13 @@ private slots:
     void cleanup() { run_.reset(); }
     void startsEmptyAndTheTabStripFollowsTheWindow();
     void startUpReportsEachProblemAndOpensTheOptions();
-    void optionsApplyCancelAndOk();
-    void browseFillsOnlyWhatTheRowAccepts_data();
-    void browseFillsOnlyWhatTheRowAccepts();
+    void optionsBrowseApplyCancelAndOk();
     void closingKeepsTheSettingsAndOnlyTheUsersFiles();
     void settingsFileKeepsEveryValueOrGivesTheDefault();
     void everyWindowAndControlIsNamed();
     void rulesFollowEveryClickAndCurrentRowMove();
     void listingProblemsWarn();
     void extractsTheRowsShownAndReportsEveryFailure();
-    void extractionProgressAndOrder();
     void dragsSelectedObjectsOutAsFiles();
     void commandLineAndDrop();
     void previewsFollowTheCurrentRow();
@@ -174,7 +170,7 @@ void MainWindowTest::initTestCase()
 
 void MainWindowTest::init()
 {
-    QFile::remove(work()); // the link a failed start-up test leaves
+    QFile::remove(work()); // the link the start-up test leaves
     for (const QString& folder : {work(), work() + u"2"_s, environment_.path() + u"/out"_s})
         QDir(folder).removeRecursively();
 }
@@ -257,14 +253,11 @@ QStringList MainWindowTest::recentItems() const
     return shown;
 }
 
-// Start-up copies the tools into a folder of the user's own and shows nothing open, at the designed
-// size, where the commands do nothing; the tab strip then follows the window and the bars shown, but
-// not while minimized.
+// Start-up copies the tools into a folder of the user's own and shows nothing open, where the commands
+// do nothing; the tab strip follows the bars shown, but not while minimized.
 void MainWindowTest::startsEmptyAndTheTabStripFollowsTheWindow()
 {
     start();
-    for (const QString& tool : {u"extract.exe"_s, u"vtlist.exe"_s})
-        QCOMPARE(TestEnvironment::readFile(work() + u'/' + tool), TestEnvironment::readFile(standIn(tool)));
     QVERIFY(QFileInfo(work() + u"/extract.exe"_s).isExecutable());
     QCOMPARE(QFileInfo(work()).permissions() & 0x0077, QFileDevice::Permissions());
     QVERIFY(QFileInfo(environment_.dataHome() + u"/Kadrillo/data"_s).isDir());
@@ -274,16 +267,9 @@ void MainWindowTest::startsEmptyAndTheTabStripFollowsTheWindow()
     for (const char* name :
          {"cmdSelect", "cmdNone", "cmdPreview", "cmdExtract", "cmdPalette", "cmdConvert", "mnuFileGetList"})
         QVERIFY2(!run_->enabled(name), name);
-    window().showVol(1);
-    window().showVol(-3);
     QCOMPARE(text("lblFiles"), u"######"_s);
-    QCOMPARE(text("lblSelected"), u"######"_s);
-    window().mnuFileGetList_Click();
-    window().cmdExtract_Click();
     run_->fakes.files.willCancel();
     run_->control<QAction>("Open")->trigger();
-    QCOMPARE(run_->fakes.files.asked().last().title, u"Open VOL file"_s);
-    QCOMPARE(run_->fakes.files.asked().last().filter, u"VOL Files (*.vol)"_s);
     QCOMPARE(tabs()->count(), 0);
     QVERIFY(messages().isEmpty());
     // Every caption of the object area shows whole at its fixed size.
@@ -296,19 +282,10 @@ void MainWindowTest::startsEmptyAndTheTabStripFollowsTheWindow()
     QVERIFY(run_->control("TabStrip1")->geometry().contains(run_->control("Frame1")->geometry()));
     run_->control<QAction>("mnuToolbarsMain")->trigger();
     run_->control<QAction>("mnuViewStatusbar")->trigger();
-    QVERIFY(run_->control("Toolbar1")->isHidden() && run_->control("StatusBar1")->isHidden());
     QVERIFY(placedAt("TabStrip1", QRect(10, 10, 5500, 5575)));
-
-    run_->control<QAction>("mnuToolbarsMain")->trigger();
-    QWidget* inner = window().centralWidget();
-    const QSize wider = Twips::toPixels(inner, 0, 0, 7200, 6000).size();
-    window().resize(window().size() + wider - inner->size());
-    QTRY_COMPARE(inner->size(), wider);
-    QVERIFY(placedAt("TabStrip1", QRect(10, 370, 7180, 5620)));
-
     window().setWindowState(Qt::WindowMinimized);
     run_->control<QAction>("mnuViewStatusbar")->trigger();
-    QVERIFY(placedAt("TabStrip1", QRect(10, 370, 7180, 5620)));
+    QVERIFY(placedAt("TabStrip1", QRect(10, 10, 5500, 5575)));
 }
 
 // Each problem at start-up is reported in order, and the options dialog then opens (not for the
@@ -335,36 +312,56 @@ void MainWindowTest::startUpReportsEachProblemAndOpensTheOptions()
     });
     window().Form_Load();
     QVERIFY2(messages().value(0).contains(work()), qPrintable(messages().value(0)));
-    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageBoxes::Icon::Exclamation);
     // The first dialog's OK reports the palette it did not fix; the second fixes it before its turn.
     QCOMPARE(messages().mid(1), (QStringList{u"Can not find the default palette."_s,
                                              u"Can not find extract.exe."_s, u"Can not find vtlist.exe."_s}));
-    for (const ScriptedMessageBoxes::Shown& box : run_->fakes.messages.shown().mid(1))
-        QVERIFY2(box.title == u"Kadrillo"_s && box.icon == MessageBoxes::Icon::None, qPrintable(box.text));
     QCOMPARE(run_->fakes.dialogs.dialogsRun(), QStringList(3, u"frmOptions"_s));
     QVERIFY(run_->state.Picture.CurrentPalette != Palette{});
     QVERIFY(window().toolRunner().workFolder().isUsable());
     QVERIFY(!QFile::exists(fixed + u"/extract.exe"_s) && !QFile::exists(fixed + u"/vtlist.exe"_s));
     window().close();
     QCOMPARE(QDir(planted).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"temp.vol"});
-    QFile::remove(work());
 }
 
-// Apply follows the box that changed last and applies every box, moving the tools and leaving the
-// user's files; Cancel drops what changed since; OK with a missing palette says so and still closes,
-// keeping the palette named.
-void MainWindowTest::optionsApplyCancelAndOk()
+// Each Browse button fills its own box, a tool's box only with that tool (in any case), and Apply
+// follows; folders are picked as folders, and Cancel applies nothing. Apply applies every box, moving
+// the tools and leaving the user's files; OK with a missing palette says so and still closes, keeping
+// the palette named.
+void MainWindowTest::optionsBrowseApplyCancelAndOk()
 {
     start();
+    const QStringList before = fields(run_->state.settings);
+    const QList<std::tuple<const char*, QString, bool>> rows{
+        {"cmdExtract", u"/games/EXTRACT.EXE"_s, true}, {"cmdExtract", u"/games/extract2.exe"_s, false},
+        {"cmdVtlist", u"/games/VtList.exe"_s, true},   {"cmdVtlist", u"/games/extract.exe"_s, false},
+        {"cmdTemp", u"/home/me/work"_s, true},         {"cmdDest", QString(), false},
+        {"cmdDefault", u"/pals/any.name"_s, true},     {"cmdPalette", u"/pals"_s, true}};
+    for (const auto& [button, picked, accepted] : rows) {
+        if (picked.isEmpty())
+            run_->fakes.files.willCancel();
+        else
+            run_->fakes.files.willPick(picked);
+        inOptions([&](frmOptions& options) {
+            auto* box = options.findChild<QLineEdit*>(u"txt"_s + QLatin1String(button).mid(3));
+            const QString was = box->text();
+            options.findChild<QPushButton*>(QLatin1String(button))->click();
+            const QString row = QLatin1String(button) + u' ' + picked;
+            QVERIFY2(box->text() == (accepted ? picked : was), qPrintable(row));
+            QVERIFY2(options.cmdApply->isEnabled() == accepted, qPrintable(row));
+            options.cmdCancel->click();
+        });
+    }
+    QCOMPARE(fields(run_->state.settings), before);
+    QList<bool> folders;
+    for (const ScriptedFilePicker::Asked& asked : run_->fakes.files.asked())
+        folders.append(asked.folder);
+    QCOMPARE(folders, (QList<bool>{false, false, false, false, true, true, false, true}));
+
     TestEnvironment::writeFile(work() + u"/mine.txt"_s, "the user's");
     const QString next = work() + u"2"_s;
     inOptions([&](frmOptions& options) {
-        QVERIFY(!options.cmdApply->isEnabled());
-        QVERIFY(options.cmdOk->isDefault());
-        QVERIFY(options.Check1->isChecked() && !options.Check1->isEnabled());
         options.txtTemp->setText(next);
         options.txtDest->clear();
-        QVERIFY(!options.cmdApply->isEnabled());
         QTest::keyClick(options.txtPalette, Qt::Key_X);
         QVERIFY(options.cmdApply->isEnabled());
         options.cmdApply->click();
@@ -377,16 +374,7 @@ void MainWindowTest::optionsApplyCancelAndOk()
     for (const QString& tool : {u"extract.exe"_s, u"vtlist.exe"_s})
         QCOMPARE(TestEnvironment::readFile(next + u'/' + tool), TestEnvironment::readFile(standIn(tool)));
     QCOMPARE(QDir(work()).entryList(QDir::Files), QStringList{u"mine.txt"_s});
-    QCOMPARE(run_->state.Picture.PaletteFile, samples() + u"/base.pal"_s);
     QVERIFY(messages().isEmpty());
-
-    const QStringList applied = fields(run_->state.settings);
-    inOptions([](frmOptions& options) {
-        for (QLineEdit* box : options.findChildren<QLineEdit*>())
-            box->setText(u"/elsewhere"_s);
-        options.cmdCancel->click();
-    });
-    QCOMPARE(fields(run_->state.settings), applied);
 
     const QString missing = environment_.path() + u"/none.pal"_s;
     int result = -1;
@@ -397,52 +385,8 @@ void MainWindowTest::optionsApplyCancelAndOk()
     });
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(messages(), QStringList{u"Can not find the default palette."_s});
-    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageBoxes::Icon::None);
     QCOMPARE(run_->state.settings.DefaultPalette, missing);
     QCOMPARE(run_->state.Picture.PaletteFile, missing);
-}
-
-void MainWindowTest::browseFillsOnlyWhatTheRowAccepts_data()
-{
-    QTest::addColumn<QByteArray>("button");
-    QTest::addColumn<QString>("picked"); // empty: the picker is cancelled
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QString>("filter"); // "folder" for the folder picker
-    const QString exe = u"Application Files (*.exe)"_s;
-    QTest::newRow("extract in capitals") << "cmdExtract"_ba << u"/games/EXTRACT.EXE"_s << true << exe;
-    QTest::newRow("another tool") << "cmdExtract"_ba << u"/games/extract2.exe"_s << false << exe;
-    QTest::newRow("vtlist, mixed case") << "cmdVtlist"_ba << u"/games/VtList.exe"_s << true << exe;
-    QTest::newRow("extract for vtlist") << "cmdVtlist"_ba << u"/games/extract.exe"_s << false << exe;
-    QTest::newRow("temp folder") << "cmdTemp"_ba << u"/home/me/work"_s << true << u"folder"_s;
-    QTest::newRow("cancelled") << "cmdDest"_ba << QString() << false << u"folder"_s;
-    QTest::newRow("palette file") << "cmdDefault"_ba << u"/pals/any.name"_s << true
-                                  << u"Palette Files (*.pal)"_s;
-    QTest::newRow("palette folder") << "cmdPalette"_ba << u"/pals"_s << true << u"folder"_s;
-}
-
-void MainWindowTest::browseFillsOnlyWhatTheRowAccepts()
-{
-    QFETCH(QByteArray, button);
-    QFETCH(QString, picked);
-    QFETCH(bool, accepted);
-    QFETCH(QString, filter);
-    start();
-    if (picked.isEmpty())
-        run_->fakes.files.willCancel();
-    else
-        run_->fakes.files.willPick(picked);
-    inOptions([&](frmOptions& options) {
-        auto* browse = options.findChild<QPushButton*>(QLatin1String(button));
-        auto* box = options.findChild<QLineEdit*>(u"txt"_s + QLatin1String(button.mid(3)));
-        QVERIFY(browse && box);
-        const QString before = box->text();
-        browse->click();
-        QCOMPARE(box->text(), accepted ? picked : before);
-        QCOMPARE(options.cmdApply->isEnabled(), accepted);
-    });
-    QCOMPARE(run_->fakes.files.asked().size(), 1);
-    const ScriptedFilePicker::Asked asked = run_->fakes.files.asked().first();
-    QCOMPARE(asked.folder ? u"folder"_s : asked.filter, filter);
 }
 
 // Closing writes every setting, toggled ones included, and deletes the program's own working files
@@ -512,26 +456,19 @@ void MainWindowTest::settingsFileKeepsEveryValueOrGivesTheDefault()
         written.AddPpl = written.AutoSelect = written.SearchSubfolders = flag;
         written.AutoList = written.ResizeToFit = written.AutoPreview = !flag;
         written.Export = flag ? PictureExport{PictureExport::Format::Png, 0} : PictureExport{};
-        {
-            SettingsStore store(file);
-            written.save(store);
-            QVERIFY(store.flush());
-        }
+        SettingsStore store(file);
+        written.save(store);
+        QVERIFY(store.flush());
         QCOMPARE(fields(AppSettings::load(SettingsStore(file))), fields(written));
     }
-    QSettings raw(file, QSettings::IniFormat);
-    raw.beginGroup(u"Settings"_s);
-    QCOMPARE(raw.childKeys().size(), 12);
-    QCOMPARE(raw.value(u"Add Ppl"_s).toString(), u"True"_s);
-    QCOMPARE(raw.value(u"Auto List"_s).toString(), u"False"_s);
-    raw.endGroup();
+    const QSettings raw(file, QSettings::IniFormat);
+    QCOMPARE(raw.value(u"Settings/Add Ppl"_s).toString(), u"True"_s);
+    QCOMPARE(raw.value(u"Settings/Auto List"_s).toString(), u"False"_s);
     QCOMPARE(raw.value(u"Export/Format"_s).toString(), u"PNG"_s);
 
-    // Each text as a flag: 1 yes, 0 no, -1 unreadable (the default); "True", "False" and "0" are read
-    // back above and below.
-    const QList<std::pair<QString, int>> flags{{u"TRUE"_s, 1},     {u"-1"_s, 1},          {u"0.5"_s, 1},
-                                               {u"  False "_s, 0}, {u"yes please"_s, -1}, {QString(), -1},
-                                               {u"nan"_s, -1}};
+    // Each text as a flag: 1 yes, 0 no, -1 unreadable (the default).
+    const QList<std::pair<QString, int>> flags{{u"TRUE"_s, 1},     {u"-1"_s, 1},    {u"0.5"_s, 1},
+                                               {u"  False "_s, 0}, {QString(), -1}, {u"nan"_s, -1}};
     for (const auto& [text, expected] : flags) {
         const std::optional<bool> flag = AppSettings::textToBool(text);
         QVERIFY2((flag.has_value() ? int(*flag) : -1) == expected, qPrintable(text));
@@ -555,7 +492,6 @@ void MainWindowTest::settingsFileKeepsEveryValueOrGivesTheDefault()
     const AppSettings defaults = AppSettings::defaults();
     const QString data = environment_.dataHome() + u"/Kadrillo/data"_s;
     QCOMPARE(defaults.DestPath, data);
-    QCOMPARE(defaults.PalettePath, data);
     QCOMPARE(defaults.DefaultPalette, data + u"/base.pal"_s);
     QVERIFY(defaults.TempPath.startsWith(environment_.tempHome() + u"/kadrillo-"_s));
     QCOMPARE(defaults.ExtractPath, environment_.path() + u"/wine/drive_c/Dynamix/Starsiege/extract.exe"_s);
@@ -594,7 +530,7 @@ void MainWindowTest::everyWindowAndControlIsNamed()
 }
 
 // The rules look at the current row, so moving it alone (Ctrl+arrow) must run them and set every
-// control they govern, as must Select All and None.
+// control they govern.
 void MainWindowTest::rulesFollowEveryClickAndCurrentRowMove()
 {
     start();
@@ -616,14 +552,6 @@ void MainWindowTest::rulesFollowEveryClickAndCurrentRowMove()
     for (const char* name : {"cmdPreview", "mnuFilePreview", "Preview", "cmdConvert"})
         QVERIFY2(!run_->enabled(name), name);
     QVERIFY(run_->enabled("cmdPalette"));
-    QVERIFY(run_->control<QPushButton>("cmdExtract")->isDefault());
-
-    QTest::mouseClick(run_->control<QPushButton>("cmdSelect"), Qt::LeftButton);
-    QCOMPARE(text("lblSelected"), u"2"_s);
-    QVERIFY(!run_->enabled("cmdSelect") && run_->enabled("cmdNone") && run_->enabled("cmdExtract"));
-    QTest::mouseClick(run_->control<QPushButton>("cmdNone"), Qt::LeftButton);
-    QCOMPARE(text("lblSelected"), u"0"_s);
-    QVERIFY(run_->enabled("cmdSelect") && !run_->enabled("cmdNone") && !run_->enabled("cmdExtract"));
 }
 
 // An archive gone since it was opened is said so before anything runs, and a listing left from
@@ -639,33 +567,32 @@ void MainWindowTest::listingProblemsWarn()
     const QString gone = u"Cannot find the volume file."_s;
     const QString problem = u"There is a problem with the vol file, or it is not a vaild vol file."_s;
     QCOMPARE(messages(), (QStringList{gone, problem}));
-    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageBoxes::Icon::Critical);
     QVERIFY(!QFile::exists(work() + u"/vtlist.bat"_s));
 
     TestEnvironment::writeFile(work() + u"/results.dat"_s, "Volume contents\r\nstale.cs\r\n");
     tabs()->setCurrentIndex(0);
     run_->control<QAction>("List")->trigger();
     QCOMPARE(messages(), (QStringList{gone, problem, problem}));
-    QCOMPARE(run_->fakes.messages.shown().last().title, u"Warning!"_s);
-    QCOMPARE(run_->fakes.messages.shown().last().icon, MessageBoxes::Icon::Exclamation);
     QCOMPARE(list()->count(), 0);
     QVERIFY(run_->enabled("mnuFileGetList"));
-    QVERIFY(run_->state.Vols.current()->Listed);
 }
 
 // A range picked with Shift, Select All and the extraction they lead to never take in a hidden row.
-// The last row shown is a name the tool cannot extract: the others are written whole, and the failure
-// table lists it.
+// The tool writes each object, in the rows' order, into a staging folder; the last row shown is a name
+// it cannot extract: the others go out whole, and the failure table lists it.
 void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
 {
     start();
+    const QString calls = environment_.path() + u"/calls.txt"_s;
+    const QString script = u"#!/bin/sh\nprintf '%s\\n' \"$2\" >> '%1'\nexec '%2' \"$@\"\n"_s;
+    TestEnvironment::writeFile(work() + u"/extract.exe"_s,
+                               QFile::encodeName(script.arg(calls, standIn(u"extract.exe"_s))), true);
     openSample(sample());
     run_->state.Vols.current()->ObjectNames << u"ghost.cs"_s;
     window().showVol(1);
     QStringList scripts = sampleNames_.filter(u".cs"_s);
     filter(u"*.cs"_s);
     QCOMPARE(shownNames(), scripts + QStringList{u"ghost.cs"_s});
-    QVERIFY(scripts.size() >= 2 && shownNames().size() < list()->count());
     const QListWidgetItem* first = list()->item(int(sampleNames_.indexOf(scripts.first())));
     const QListWidgetItem* last = list()->item(list()->count() - 1);
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(first).center());
@@ -673,46 +600,30 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
                       list()->visualItemRect(last).center());
     QCOMPARE(selectedNames(), shownNames());
     run_->control<QPushButton>("cmdNone")->click();
+    QVERIFY(selectedNames().isEmpty() && !run_->enabled("cmdNone") && !run_->enabled("cmdExtract"));
     run_->control<QPushButton>("cmdSelect")->click();
     QCOMPARE(selectedNames(), shownNames());
     QCOMPARE(text("lblSelected"), QString::number(shownNames().size()));
     QCOMPARE(list()->currentItem(), last);
 
     QStringList failures;
-    run_->fakes.dialogs.willAnswer([&failures](QDialog& table) { failures = failureRows(table); });
+    int progress = 0;
+    run_->fakes.dialogs.willAnswer([&](QDialog& table) {
+        failures = failureRows(table);
+        progress = table.parentWidget()->findChild<QProgressBar*>(u"ProgressBar1"_s)->value();
+    });
     QTest::keyClick(list(), Qt::Key_Return); // Extract is the default button with several rows
     QVERIFY2(messages().isEmpty(), qPrintable(messages().join('|')));
     QCOMPARE(failures, QStringList{u"ghost.cs | tool wrote nothing | extract.exe ended with code 1"_s});
+    QCOMPARE(progress, 100);
+    QByteArray staged;
+    for (const QString& name : shownNames())
+        staged += QFile::encodeName(work() + u"/extracted/"_s + name) + '\n';
+    QCOMPARE(TestEnvironment::readFile(calls), staged);
     scripts.sort();
     QCOMPARE(QDir(out()).entryList(QDir::Files, QDir::Name), scripts);
     for (const QString& name : scripts)
         QCOMPARE(TestEnvironment::readFile(out() + u'/' + name), sampleBytes_.value(name));
-}
-
-// The tool writes into the staging folder; each whole file then replaces the destination's.
-void MainWindowTest::extractionProgressAndOrder()
-{
-    start();
-    const QString calls = environment_.path() + u"/calls.txt"_s;
-    TestEnvironment::writeFile(work() + u"/extract.exe"_s,
-                               "#!/bin/sh\nprintf '%s\\n' \"$2\" >> \"" + QFile::encodeName(calls) +
-                                   "\"\nprintf x > \"$2\"\n",
-                               true);
-    VolRecord vol{u"sample.vol"_s, sample(), {}, true};
-    for (int i = 0; i < 10; ++i)
-        vol.ObjectNames << u"object%1.cs"_s.arg(i);
-    frmExtract progress(&window(), vol, {1, 3, 5}, out(), window().toolRunner(), run_->fakes.seams());
-    QList<int> values;
-    connect(progress.findChild<QProgressBar*>(u"ProgressBar1"_s), &QProgressBar::valueChanged, this,
-            [&values](int value) { values.append(value); });
-    progress.exec();
-    QCOMPARE(values, (QList<int>{33, 67, 100}));
-    QCOMPARE(progress.findChild<QLabel*>(u"lblProgress"_s)->text(), u"File 3 of 3"_s);
-    const QByteArray folder = QFile::encodeName(work() + u"/extracted"_s);
-    QCOMPARE(TestEnvironment::readFile(calls),
-             folder + "/object1.cs\n" + folder + "/object3.cs\n" + folder + "/object5.cs\n");
-    QCOMPARE(QDir(out()).entryList(QDir::Files).size(), 3);
-    QVERIFY(messages().isEmpty());
 }
 
 // The rows dragged go out as files holding the archive's bytes, in a folder that goes with the
@@ -728,7 +639,7 @@ void MainWindowTest::dragsSelectedObjectsOutAsFiles()
         list()->item(row)->setSelected(true);
     const QModelIndexList selected = list()->selectionModel()->selectedRows();
     const std::unique_ptr<QMimeData> data(list()->model()->mimeData(selected));
-    QVERIFY(data && data->hasFormat(u"text/uri-list"_s));
+    QVERIFY(data);
     const QString refused =
         u"These objects could not be dragged out:\n../escape.cs: it holds the character /"_s;
     QCOMPARE(messages(), QStringList{refused});
@@ -738,17 +649,6 @@ void MainWindowTest::dragsSelectedObjectsOutAsFiles()
         QCOMPARE(TestEnvironment::readFile(url.toLocalFile()), sampleBytes_.value(names.last()));
     }
     QCOMPARE(names, (QStringList{sampleNames_.at(0), sampleNames_.at(2), sampleNames_.at(4)}));
-    // The mouse's drag goes the same way.
-    QVERIFY(QFile::remove(data->urls().first().toLocalFile()));
-    const QPoint from = list()->visualItemRect(list()->item(0)).center();
-    QTest::mousePress(list()->viewport(), Qt::LeftButton, {}, from);
-    const QPoint to = from + QPoint(0, 2 * QApplication::startDragDistance());
-    QMouseEvent move(QEvent::MouseMove, to, list()->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(list()->viewport(), &move); // the view makes ready to drag
-    QApplication::sendEvent(list()->viewport(), &move); // and drags
-    QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, to);
-    QVERIFY(QFile::exists(data->urls().first().toLocalFile()));
 
     TestEnvironment::writeFile(work() + u"/sleeper.exe"_s, "#!/bin/sh\nsleep 0.3\n", true);
     ToolRunner& runner = window().toolRunner();
@@ -759,7 +659,7 @@ void MainWindowTest::dragsSelectedObjectsOutAsFiles()
     window().mnuFileGetList_Click();
     runner.WaitForProcess(sleeper);
     QVERIFY(!QDir(out()).exists());
-    QCOMPARE(messages(), (QStringList{refused, refused}));
+    QCOMPARE(messages(), QStringList{refused});
     const QString staging = QFileInfo(data->urls().first().toLocalFile()).absolutePath();
     run_.reset();
     QVERIFY(!QFileInfo::exists(staging));
@@ -778,8 +678,6 @@ void MainWindowTest::commandLineAndDrop()
     window().setArchivePaths({spaced, quoted, missing});
     window().OpenCommandLine();
     QCOMPARE(tabs()->count(), 3);
-    QCOMPARE(tabs()->tabText(1), u"my\"odd.vol"_s);
-    QCOMPARE(run_->state.Vols.record(1)->ObjectNames, sampleNames_);
     QCOMPARE(run_->state.Vols.record(2)->ObjectNames, sampleNames_);
     QCOMPARE(list()->count(), 0); // the last one opened is shown
     QVERIFY(run_->enabled("mnuFileGetList") && run_->enabled("List"));
@@ -796,8 +694,6 @@ void MainWindowTest::commandLineAndDrop()
     QCoreApplication::sendEvent(&window(), &drop);
     QTRY_COMPARE(tabs()->count(), 4);
     QTRY_COMPARE(list()->count(), sampleNames_.size());
-    QCOMPARE(text("lblFiles"), QString::number(sampleNames_.size()));
-    QCOMPARE(text("lblSelected"), u"0"_s);
     QCOMPARE(messages().first(), u"Cannot find the volume file."_s);
     // Both ways count as opened for the File menu's recent archives.
     QCOMPARE(recentItems(), (QStringList{u"&1 "_s + sample(), u"&2 "_s + missing + u" (disabled)"_s,
@@ -820,7 +716,6 @@ void MainWindowTest::previewsFollowTheCurrentRow()
     auto* preview = shownWindow<frmPreview>();
     QVERIFY(preview);
     QCOMPARE(preview->windowTitle(), u"Preview (sky.bmp)"_s);
-    QVERIFY(run_->control<QAction>("mnuToolbarsPreview")->isChecked());
     // Found by the PBMP's palette number under the Palette Path setting.
     QVERIFY(run_->state.Picture.PaletteFile.endsWith(u"/2.pal"_s));
 
@@ -830,7 +725,6 @@ void MainWindowTest::previewsFollowTheCurrentRow()
     QCOMPARE(messages(), QStringList{"extract.exe did not extract ghost.bmp."});
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, ghost);
     QCOMPARE(messages().size(), 2);
-    QCOMPARE(text("lblSelected"), u"1"_s);
     QCOMPARE(preview->windowTitle(), u"Preview (sky.bmp)"_s);
     QVERIFY(!QFile::exists(work() + u"/temp.bmp"_s));
     preview->close();
@@ -843,8 +737,6 @@ void MainWindowTest::previewsFollowTheCurrentRow()
     QCOMPARE(extractor->lblName->text() + u' ' + extractor->lblStatus->text(), u"gui.ppl Palette 1 of 3"_s);
     auto* extractorItem = run_->control<QAction>("mnuToolsExtract");
     QVERIFY(extractorItem->isChecked());
-    extractor->cmdExtract->click();
-    QCOMPARE(QFileInfo(out() + u"/gui/1.pal"_s).size(), 1048);
     extractor->close();
     QVERIFY(!extractorItem->isChecked());
 }
@@ -857,7 +749,6 @@ void MainWindowTest::filterShowsRowsInArchiveOrderAndBringsBackTheirSelection()
     start();
     openSample(sample());
     const QStringList pictures = sampleNames_.filter(u".bmp"_s);
-    QVERIFY(pictures.size() >= 3 && pictures.size() < sampleNames_.size());
     const int script = int(sampleNames_.indexOf(u"mission.cs"_s));
     const int picture = int(sampleNames_.indexOf(pictures.at(1)));
     list()->setCurrentRow(script, QItemSelectionModel::NoUpdate);
@@ -888,8 +779,8 @@ void MainWindowTest::filterShowsRowsInArchiveOrderAndBringsBackTheirSelection()
     QCOMPARE(text("lblSelected"), u"2"_s);
 }
 
-// Opening again moves an archive to the top, and the ninth falls off; a restart shows the same list,
-// kept in a group of its own. An archive gone shows disabled; an item reopens.
+// Opening again moves an archive to the top, and the ninth falls off; a restart shows the same list.
+// An archive gone since shows disabled; an item reopens.
 void MainWindowTest::recentArchivesNewestFirstOnceEachAndAtMostEight()
 {
     const auto vol = [this](const QString& name) {
@@ -913,18 +804,11 @@ void MainWindowTest::recentArchivesNewestFirstOnceEachAndAtMostEight()
     reopen();
     window().Form_Load();
     QCOMPARE(recentItems(), before);
-    QCOMPARE(QSettings(ini(), QSettings::IniFormat).childGroups(),
-             (QStringList{u"Export"_s, u"Recent Archives"_s, u"Settings"_s}));
 
-    QVERIFY(QFile::rename(vol(u"a"_s), vol(u"gone"_s)));
-    const QStringList gone = recentItems();
-    QVERIFY(QFile::rename(vol(u"gone"_s), vol(u"a"_s)));
-    QVERIFY2(gone.last().endsWith(u"/a.vol (disabled)"_s), qPrintable(gone.join('|')));
-    QVERIFY2(!recentItems().last().endsWith(u"(disabled)"_s),
-             "back in place, the archive can be opened again");
+    QVERIFY(QFile::remove(vol(u"h"_s)));
+    QVERIFY2(recentItems().first().endsWith(u"/h.vol (disabled)"_s), qPrintable(recentItems().join('|')));
     run_->control<QAction>("mnuFileRecent8")->trigger();
     QTRY_COMPARE(tabs()->count(), 1);
-    QCOMPARE(tabs()->tabText(0), u"a.vol"_s);
     QVERIFY(recentItems().first().endsWith(u"/a.vol"_s));
     QVERIFY(messages().isEmpty());
 }

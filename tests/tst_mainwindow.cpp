@@ -312,9 +312,12 @@ void MainWindowTest::startUpReportsEachProblemAndOpensTheOptions()
     });
     window().Form_Load();
     QVERIFY2(messages().value(0).contains(work()), qPrintable(messages().value(0)));
+    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageBoxes::Icon::Exclamation);
     // The first dialog's OK reports the palette it did not fix; the second fixes it before its turn.
     QCOMPARE(messages().mid(1), (QStringList{u"Can not find the default palette."_s,
                                              u"Can not find extract.exe."_s, u"Can not find vtlist.exe."_s}));
+    for (const ScriptedMessageBoxes::Shown& box : run_->fakes.messages.shown().mid(1))
+        QVERIFY2(box.title == u"Kadrillo"_s && box.icon == MessageBoxes::Icon::None, qPrintable(box.text));
     QCOMPARE(run_->fakes.dialogs.dialogsRun(), QStringList(3, u"frmOptions"_s));
     QVERIFY(run_->state.Picture.CurrentPalette != Palette{});
     QVERIFY(window().toolRunner().workFolder().isUsable());
@@ -567,12 +570,15 @@ void MainWindowTest::listingProblemsWarn()
     const QString gone = u"Cannot find the volume file."_s;
     const QString problem = u"There is a problem with the vol file, or it is not a vaild vol file."_s;
     QCOMPARE(messages(), (QStringList{gone, problem}));
+    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageBoxes::Icon::Critical);
     QVERIFY(!QFile::exists(work() + u"/vtlist.bat"_s));
 
     TestEnvironment::writeFile(work() + u"/results.dat"_s, "Volume contents\r\nstale.cs\r\n");
     tabs()->setCurrentIndex(0);
     run_->control<QAction>("List")->trigger();
     QCOMPARE(messages(), (QStringList{gone, problem, problem}));
+    QCOMPARE(run_->fakes.messages.shown().last().title, u"Warning!"_s);
+    QCOMPARE(run_->fakes.messages.shown().last().icon, MessageBoxes::Icon::Exclamation);
     QCOMPARE(list()->count(), 0);
     QVERIFY(run_->enabled("mnuFileGetList"));
 }

@@ -65,6 +65,8 @@ private:
     static QByteArray converted(const QByteArray& pbmp, const Palette& palette);
     PictureConversion::Options options(bool autoSelect) const;
     QString temp() const { return WorkFolder(work_).picture(); }
+    // Every box shown, as "title (icon): text".
+    QStringList boxes() const;
     // Writes an archive and the stand-in extract.exe beside it; returns its path, or nothing on failure.
     QString archiveOf(const QStringList& names, const QList<QByteArray>& contents) const;
 
@@ -100,6 +102,15 @@ PictureConversion::Options PicturesTest::options(bool autoSelect) const
     return {WorkFolder(work_), autoSelect, PaletteSearch{pal_, pal_ + u"/base.pal"_s, true}};
 }
 
+QStringList PicturesTest::boxes() const
+{
+    static const char* const icons[] = {"", " (i)", " (?)", " (!)", " (x)"};
+    QStringList described;
+    for (const ScriptedMessageBoxes::Shown& box : fakes_.messages.shown())
+        described.append(box.title + QLatin1String(icons[int(box.icon)]) + u": "_s + box.text);
+    return described;
+}
+
 QString PicturesTest::archiveOf(const QStringList& names, const QList<QByteArray>& contents) const
 {
     std::vector<VolEntry> entries;
@@ -118,7 +129,7 @@ void PicturesTest::conversionOutcomes_data()
     QTest::addColumn<QByteArray>("file"); // "temp.bmp" as the tool left it; empty for none
     QTest::addColumn<bool>("autoSelect");
     QTest::addColumn<PictureConversion::Outcome>("outcome");
-    QTest::addColumn<QStringList>("texts"); // of the message boxes shown
+    QTest::addColumn<QStringList>("boxes"); // as boxes() describes them
     QTest::addColumn<QByteArray>("after");  // "temp.bmp" afterwards
     QTest::addColumn<int>("palette");       // the ramp that is then the current palette; -1: none
     using enum PictureConversion::Outcome;
@@ -128,12 +139,12 @@ void PicturesTest::conversionOutcomes_data()
     const QByteArray bitmap = PictureFiles::standardBitmap(4, 2, PictureFiles::ramp(4), "\1\2\3\4\5\6\7\10");
     const QByteArray cut = PictureFiles::pbmp(8, 8, QByteArray(64, 'x'), 1).left(80);
     const QStringList question{
-        u"This file is a standard bitmap file.\r\nAre you sure you want to open it."_s};
+        u"Kadrillo (i): This file is a standard bitmap file.\r\nAre you sure you want to open it."_s};
     QTest::newRow("PBMP, its palette by number")
         << pbmp(7) << true << Converted << QStringList() << converted(pbmp(7), PictureFiles::ramp(7)) << 7;
     QTest::newRow("PBMP, its palette file cut short")
         << pbmp(6) << true << Converted
-        << QStringList{"The palette file " + pal_ +
+        << QStringList{"Warning! (!): The palette file " + pal_ +
                        "/6.pal cannot be used: it holds 1000 bytes, and a palette file has 1048."}
         << converted(pbmp(6), Palette{}) << -1;
     QTest::newRow("standard bitmap declined") << bitmap << false << Declined << question << bitmap << -1;
@@ -148,15 +159,15 @@ void PicturesTest::conversionOutcomes_data()
     const QByteArray trueColour = PictureFiles::standardBitmap(2, 1, {}, QByteArray(8, '\3'), "BM", 40, 24);
     QTest::newRow("24 bits a pixel kept") << trueColour << true << Kept << question << trueColour << -1;
     QTest::newRow("not a picture") << QByteArray("Pb and more") << true << Refused
-                                   << QStringList{"This file is not a valid bitmap file."}
+                                   << QStringList{"Warning! (x): This file is not a valid bitmap file."}
                                    << QByteArray("Pb and more") << -1;
     QTest::newRow("PBMP cut short") << cut << true << Refused
-                                    << QStringList{"The picture " + temp() +
+                                    << QStringList{"Warning! (!): The picture " + temp() +
                                                    " cannot be converted: the file is cut short: its picture "
                                                    "data and palette number need 132 bytes, and it has 80."}
                                     << cut << -1;
     QTest::newRow("missing") << QByteArray() << true << Refused
-                             << QStringList{"The file you seleted to be opened does not exist."}
+                             << QStringList{"Warning! (x): The file you seleted to be opened does not exist."}
                              << QByteArray() << -1;
 }
 
@@ -166,7 +177,7 @@ void PicturesTest::conversionOutcomes()
     QFETCH(QByteArray, file);
     QFETCH(bool, autoSelect);
     QFETCH(PictureConversion::Outcome, outcome);
-    QFETCH(QStringList, texts);
+    QFETCH(QStringList, boxes);
     QFETCH(QByteArray, after);
     QFETCH(int, palette);
     TestEnvironment::writeFile(pal_ + u"/7.pal"_s, PictureFiles::pal(PictureFiles::ramp(7)));
@@ -182,7 +193,7 @@ void PicturesTest::conversionOutcomes()
 
     QCOMPARE(report.outcome, outcome);
     QCOMPARE(report.refusal.isEmpty(), outcome != PictureConversion::Outcome::Refused);
-    QCOMPARE(fakes_.messages.texts(), texts);
+    QCOMPARE(this->boxes(), boxes);
     QCOMPARE(TestEnvironment::readFile(temp()), after);
     QCOMPARE(state_.CurrentPalette, palette < 0 ? Palette{} : PictureFiles::ramp(palette));
     if (palette >= 0) // from the file now named: a standard bitmap's own colours from "temp.pal"

@@ -47,6 +47,22 @@ QByteArray pal(const Palette& palette, const QByteArray& header)
     return out;
 }
 
+QByteArray ppl(qint32 count, const QList<qint32>& ids)
+{
+    QByteArray out("PPAL");
+    put(out, count);
+    out.append(44, 'x');
+    for (const qint32 id : ids) {
+        for (int k = 0; k < 256; ++k) {
+            const char entry[4] = {char(k), char(ids.indexOf(id)), char(id), 0};
+            out.append(k == 1 ? "\x0a\x14\x1e\xff" : entry, 4);
+        }
+        put(out, id);
+        out.append("tail");
+    }
+    return out;
+}
+
 Palette ramp(int seed)
 {
     Palette palette{};

@@ -3,6 +3,7 @@
 #include "picture/PaletteEntry.h"
 
 #include <QByteArray>
+#include <QList>
 
 // Builds the picture and palette files the tests feed to the program.
 namespace PictureFiles {
@@ -12,6 +13,8 @@ QByteArray pbmp(qint32 width, qint32 height, const QByteArray& data, qint32 pale
                 qint16 bitCount = 8);
 // `header` (24 bytes in a palette file), then the colours stored Blue, Green, Red, Reserved.
 QByteArray pal(const Palette& palette, const QByteArray& header = QByteArray(24, 'H'));
+// A palette list whose palette i has entry k = (k, i, id, 0), except entry 1 stored red first.
+QByteArray ppl(qint32 count, const QList<qint32>& ids);
 // A palette whose every entry differs, derived from `seed`.
 Palette ramp(int seed);
 // An uncompressed bitmap as other programs write them: an info header of `infoSize` bytes (those

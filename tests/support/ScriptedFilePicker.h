@@ -5,8 +5,7 @@
 #include <QFileInfo>
 #include <QList>
 
-// Answers file and folder pickers from a script, in order (nothing queued: cancelled), and records
-// each call.
+// Answers file and folder pickers from a script, in order (none queued: cancelled), recording each.
 class ScriptedFilePicker final : public FilePicker {
 public:
     struct Asked {

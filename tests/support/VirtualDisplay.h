@@ -8,11 +8,6 @@
 // user at the keyboard would.
 class VirtualDisplay {
 public:
-    VirtualDisplay()
-        : server_(QStringLiteral("Xvfb"))
-    {
-    }
-
     // Starts the server, writing its messages to `logFile`, and waits until it takes connections;
     // false with the reason in error().
     bool start(const QString& logFile);
@@ -28,7 +23,7 @@ public:
     std::optional<QString> window(const QString& title) const;
 
 private:
-    OwnedProgram server_;
+    OwnedProgram server_{QStringLiteral("Xvfb")};
     QString logFile_;
     QString name_;
     mutable QString error_;

@@ -10,7 +10,7 @@
 namespace {
 
 // Wine's server: WINESERVER, else beside Wine itself (a server of another version would refuse it),
-// else on the PATH, else Debian's; empty when there is none.
+// else on the PATH; empty when there is none.
 QString server()
 {
     QStringList candidates{qEnvironmentVariable("WINESERVER")};
@@ -18,8 +18,7 @@ QString server()
         const QString folder = QFileInfo(QFileInfo(wine).canonicalFilePath()).absolutePath();
         candidates << folder + QStringLiteral("/wineserver64") << folder + QStringLiteral("/wineserver");
     }
-    candidates << QStandardPaths::findExecutable(QStringLiteral("wineserver"))
-               << QStringLiteral("/usr/lib/wine/wineserver64") << QStringLiteral("/usr/lib/wine/wineserver");
+    candidates << QStandardPaths::findExecutable(QStringLiteral("wineserver"));
     for (const QString& candidate : candidates) {
         if (!candidate.isEmpty() && QFileInfo(candidate).isExecutable())
             return candidate;

@@ -23,7 +23,6 @@ class ToolRunnerTest : public QObject {
 private slots:
     void initTestCase();
     void init();
-    void runsAScriptAndWaitsForItsOutput();
     void startsADirectCommandInTheWorkFolder();
     void refusesASecondRunWhileOneIsWaitedFor();
     void reportsAToolThatCannotStart();
@@ -34,25 +33,18 @@ private slots:
     void wineSessionLastsUntilShutdown();
     void batchRunsScriptsAsTheProgramDoes_data();
     void batchRunsScriptsAsTheProgramDoes();
-    void batchStartsWindowsProgramsThroughWine();
 
 private:
     struct Run {
         int status = -1; // -1: did not end by itself, with the reason in errors
         QByteArray errors;
     };
-    // Writes the script "cd <work>" and `lines`; returns its path.
-    QString write(const QByteArray& lines) const;
-    // Runs that script with kadrillo-batch.
-    Run run(const QByteArray& lines,
-            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+    // Runs the program's script for `lines` with kadrillo-batch.
+    Run run(const QString& lines);
+    QString script() const { return work() + u"/script.bat"_s; }
     QString out() const { return work() + u"/out.txt"_s; }
     // A blank in the folder's name, as in many users' folders.
     QString work() const { return environment_.path() + u"/work folder"_s; }
-    QString sleeper(const char* seconds) const
-    {
-        return u"\"%1/sleeper.exe\" %2"_s.arg(work(), QLatin1String(seconds));
-    }
 
     TestEnvironment environment_;
     ToolRunner runner_;
@@ -65,6 +57,10 @@ void ToolRunnerTest::initTestCase()
     TestEnvironment::writeFile(elsewhere + u"/tool.exe"_s, "#!/bin/sh\necho from-path\n", true);
     TestEnvironment::writeFile(elsewhere + u"/other.exe"_s, "#!/bin/sh\necho other\nexit 3\n", true);
     qputenv("PATH", QFile::encodeName(elsewhere) + ':' + qgetenv("PATH"));
+    // A fake Wine that shows its debug setting and what it was asked to run.
+    TestEnvironment::writeFile(environment_.path() + u"/printing-wine"_s,
+                               "#!/bin/sh\necho \"debug=$WINEDEBUG\"\nprintf '[%s]\\n' \"$@\"\n", true);
+    qunsetenv("WINEDEBUG");
 }
 
 void ToolRunnerTest::init()
@@ -72,26 +68,12 @@ void ToolRunnerTest::init()
     QDir(work()).removeRecursively();
     QDir().mkpath(work());
     runner_.setWorkFolder(WorkFolder(work()));
-    TestEnvironment::writeFile(work() + u"/vtlist.exe"_s,
-                               "#!/bin/sh\necho 'Volume contents'\nfor a in \"$@\"; do echo \"$a\"; done\n",
-                               true);
+    TestEnvironment::writeFile(work() + u"/vtlist.exe"_s, "#!/bin/sh\necho listed\n", true);
     TestEnvironment::writeFile(work() + u"/sleeper.exe"_s, "#!/bin/sh\nsleep \"$1\"\n", true);
     // Prints each argument in brackets on a line of its own, so the split can be read back exactly.
-    TestEnvironment::writeFile(work() + u"/tool.exe"_s,
-                               "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done\n", true);
+    TestEnvironment::writeFile(work() + u"/tool.exe"_s, "#!/bin/sh\nprintf '[%s]\\n' \"$@\"\n", true);
+    TestEnvironment::writeFile(work() + u"/game.exe"_s, "MZ");
     TestEnvironment::writeFile(out(), "before\n");
-}
-
-// A longer script left from before must not leave its tail behind the new five lines.
-void ToolRunnerTest::runsAScriptAndWaitsForItsOutput()
-{
-    const QString script = work() + u"/vtlist.bat"_s;
-    TestEnvironment::writeFile(script, QByteArray(4096, 'x'));
-    const QString line = u"vtlist.exe *.* temp.vol >results.dat"_s;
-    QVERIFY2(runner_.RunToolScript(u"vtlist.bat"_s, line), qPrintable(runner_.lastError()));
-    QCOMPARE(TestEnvironment::readFile(work() + u"/results.dat"_s),
-             QByteArray("Volume contents\n*.*\ntemp.vol\n"));
-    QCOMPARE(TestEnvironment::readFile(script), ToolRunner::scriptText(work(), line));
 }
 
 // The wait comes after the command has ended, and so after its finished signal: a wait that
@@ -99,7 +81,7 @@ void ToolRunnerTest::runsAScriptAndWaitsForItsOutput()
 void ToolRunnerTest::startsADirectCommandInTheWorkFolder()
 {
     TestEnvironment::writeFile(work() + u"/extract.exe"_s,
-                               "#!/bin/sh\npwd > where.txt\nprintf '%s|' \"$@\" > args.txt\n", true);
+                               "#!/bin/sh\n{ pwd; printf '[%s]\\n' \"$@\"; } >out.txt\n", true);
     QProcess* process =
         runner_.StartToolCommand(u"\"%1/extract.exe\" \"%1/temp.vol\" \"/out/two words.bmp\""_s.arg(work()));
     QVERIFY(process);
@@ -111,9 +93,9 @@ void ToolRunnerTest::startsADirectCommandInTheWorkFolder()
     zero.start(0);
     QCOMPARE(runner_.WaitForProcess(process), 0);
     QVERIFY2(!eventsRan, "the wait for an ended process entered the event loop");
-    QCOMPARE(TestEnvironment::readFile(work() + u"/args.txt"_s),
-             QFile::encodeName(work()) + "/temp.vol|/out/two words.bmp|");
-    QCOMPARE(TestEnvironment::readFile(work() + u"/where.txt"_s).trimmed(), QFile::encodeName(work()));
+    const QByteArray folder = QFile::encodeName(work());
+    QCOMPARE(TestEnvironment::readFile(out()),
+             folder + "\n[" + folder + "/temp.vol]\n[/out/two words.bmp]\n");
 }
 
 // The timer fires during the run only when the wait keeps the event loop, and so the windows, alive.
@@ -126,7 +108,7 @@ void ToolRunnerTest::refusesASecondRunWhileOneIsWaitedFor()
     connect(&during, &QTimer::timeout, this, [&] {
         busySeen = runner_.isBusy();
         secondRefused = !runner_.RunToolScript(u"vtlist.bat"_s, u"vtlist.exe >results.dat"_s) &&
-                        !runner_.StartToolCommand(sleeper("0"));
+                        !runner_.StartToolCommand(u"\"%1/sleeper.exe\" 0"_s.arg(work()));
     });
     during.start(100);
     QVERIFY(runner_.RunToolScript(u"extract.bat"_s, u"sleeper.exe 0.5"_s));
@@ -138,12 +120,8 @@ void ToolRunnerTest::refusesASecondRunWhileOneIsWaitedFor()
 
 void ToolRunnerTest::reportsAToolThatCannotStart()
 {
-    TestEnvironment::writeFile(work() + u"/extract.exe"_s, QByteArray("MZ") + QByteArray(62, '\0'));
     qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + u"/no-wine-here"_s));
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", "/nonexistent");
-    QProcess* process = runner_.StartToolCommand(u"\"%1/extract.exe\" a b"_s.arg(work()));
-    qputenv("PATH", path);
+    QProcess* process = runner_.StartToolCommand(u"\"%1/game.exe\" a b"_s.arg(work()));
     qunsetenv("KADRILLO_WINE");
     QVERIFY(!process);
     QVERIFY2(runner_.lastError().contains(u"Wine"_s), qPrintable(runner_.lastError()));
@@ -175,8 +153,6 @@ void ToolRunnerTest::refusesEveryCommand()
     const QString planted = environment_.path() + u"/planted"_s;
     QDir(planted).removeRecursively();
     QDir().mkpath(planted);
-    const QString archive = environment_.path() + u"/a.vol"_s;
-    TestEnvironment::writeFile(archive, "KVOL");
     const QStringList written{work() + u"/temp.vol"_s, work() + u"/vtlist.bat"_s, u"/temp.vol"_s,
                               u"/vtlist.bat"_s, u"/results.dat"_s};
 
@@ -186,11 +162,11 @@ void ToolRunnerTest::refusesEveryCommand()
                                              : WorkFolder::refused(planted));
     if (closing)
         refused.shutDown();
-    QVERIFY(!refused.CopyVolToWork(archive));
+    QVERIFY(!refused.CopyVolToWork(out()));
     QVERIFY2(refused.lastError().contains(reason.arg(planted)), qPrintable(refused.lastError()));
     QVERIFY(!refused.WriteToolScript(u"vtlist.bat"_s, u"vtlist.exe"_s));
     QVERIFY(!refused.RunToolScript(u"vtlist.bat"_s, u"vtlist.exe >results.dat"_s));
-    QVERIFY(!refused.StartToolCommand(sleeper("0")));
+    QVERIFY(!refused.StartToolCommand(u"\"%1/sleeper.exe\" 0"_s.arg(work())));
     for (const QString& file : written)
         QVERIFY2(!QFile::exists(file), qPrintable(file));
     QCOMPARE(QDir(planted).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
@@ -275,33 +251,21 @@ void ToolRunnerTest::wineSessionLastsUntilShutdown()
     QTRY_VERIFY2_WITH_TIMEOUT(!TestEnvironment::readFile(keeper).isEmpty(), "Wine's session was not kept",
                               10000);
     const pid_t pid = TestEnvironment::readFile(keeper).trimmed().toInt();
-    const auto alive = [pid] {
-        const QByteArray stat = TestEnvironment::readFile(u"/proc/%1/stat"_s.arg(pid));
-        return !stat.isEmpty() && !stat.contains(") Z ");
-    };
-    const auto leftOver = qScopeGuard([&] {
-        if (alive())
+    const auto leftOver = qScopeGuard([pid] {
+        if (OwnedProgram::isAlive(pid))
             ::kill(pid, SIGKILL);
     });
-    QVERIFY2(alive(), "the session ended between two runs");
+    QVERIFY2(OwnedProgram::isAlive(pid), "the session ended between two runs");
     runner.shutDown();
-    QVERIFY2(!alive(), "the session outlived the shutdown");
+    QVERIFY2(!OwnedProgram::isAlive(pid), "the session outlived the shutdown");
 }
 
-QString ToolRunnerTest::write(const QByteArray& lines) const
+ToolRunnerTest::Run ToolRunnerTest::run(const QString& lines)
 {
-    const QString script = environment_.path() + u"/script.bat"_s;
-    TestEnvironment::writeFile(script, "@echo off\r\nc:\r\ncd \"" + QFile::encodeName(work()) + "\"\r\n" +
-                                           lines + "\r\nexit\r\n");
-    return script;
-}
-
-ToolRunnerTest::Run ToolRunnerTest::run(const QByteArray& lines, const QProcessEnvironment& environment)
-{
-    const QString script = write(lines);
+    TestEnvironment::writeFile(script(), ToolRunner::scriptText(work(), lines));
     OwnedProgram batch(u"kadrillo-batch"_s);
     batch.process().setWorkingDirectory(environment_.path());
-    if (!batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"), {script}, environment))
+    if (!batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"), {script()}))
         return {-1, batch.state().toUtf8()};
     const QString failed = batch.waitForExit(30000);
     if (batch.isRunning() || batch.process().exitStatus() != QProcess::NormalExit)
@@ -311,7 +275,7 @@ ToolRunnerTest::Run ToolRunnerTest::run(const QByteArray& lines, const QProcessE
 
 void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes_data()
 {
-    QTest::addColumn<QByteArray>("lines");
+    QTest::addColumn<QString>("lines");
     QTest::addColumn<int>("status");           // kadrillo-batch's
     QTest::addColumn<QByteArray>("written");   // out.txt afterwards
     QTest::addColumn<QByteArray>("complaint"); // in the refusal; empty when the script runs
@@ -319,32 +283,35 @@ void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes_data()
     // The Windows interpreter's 9009 for a command it cannot run, as an exit status keeps it.
     const int refused = 9009 % 256;
     QTest::newRow("one argument each, target replaced")
-        << QByteArray("tool.exe *.* \"two words\" \"a&b\" x;y >out.txt") << 0
+        << u"tool.exe *.* \"two words\" \"a&b\" x;y >out.txt"_s << 0
         << QByteArray("[*.*]\n[two words]\n[a&b]\n[x;y]\n") << QByteArray();
     QTest::newRow("append to a quoted target")
-        << QByteArray("tool.exe one >> \"out.txt\"") << 0 << QByteArray("before\n[one]\n") << QByteArray();
+        << u"tool.exe one >> \"out.txt\""_s << 0 << QByteArray("before\n[one]\n") << QByteArray();
     QTest::newRow("a tool on the PATH, its status passed on")
-        << QByteArray("other.exe >out.txt") << 3 << QByteArray("other\n") << QByteArray();
-    QTest::newRow("nothing after exit")
-        << QByteArray("exit\r\ntool.exe >out.txt") << 0 << untouched << QByteArray();
+        << u"other.exe >out.txt"_s << 3 << QByteArray("other\n") << QByteArray();
+    QTest::newRow("nothing after exit") << u"exit\r\ntool.exe >out.txt"_s << 0 << untouched << QByteArray();
     QTest::newRow("a refused line after the tool line")
-        << QByteArray("tool.exe a >out.txt\r\ntool.exe b & touch pwned") << refused << untouched
-        << QByteArray("&");
+        << u"tool.exe a >out.txt\r\ntool.exe b & touch pwned"_s << refused << untouched << QByteArray("&");
     QTest::newRow("a second tool line")
-        << QByteArray("tool.exe a >out.txt\r\ntool.exe b") << refused << untouched << QByteArray("one tool");
-    QTest::newRow("unknown tool") << QByteArray("missing.exe a >out.txt") << refused << untouched
+        << u"tool.exe a >out.txt\r\ntool.exe b"_s << refused << untouched << QByteArray("one tool");
+    QTest::newRow("unknown tool") << u"missing.exe a >out.txt"_s << refused << untouched
                                   << QByteArray("missing.exe");
-    QTest::newRow("a failed cd after the tool line")
-        << QByteArray("tool.exe a >out.txt\r\ncd /no/such/folder") << refused << untouched
-        << QByteArray("/no/such/folder");
+    QTest::newRow("a failed cd after the tool line") << u"tool.exe a >out.txt\r\ncd /no/such/folder"_s
+                                                     << refused << untouched << QByteArray("/no/such/folder");
+    QTest::newRow("a Windows program through Wine, its debug output off")
+        << u"game.exe *.* >out.txt"_s << 0
+        << "debug=-all\n[" + QFile::encodeName(work()) + "/game.exe]\n[*.*]\n"
+        << QByteArray();
 }
 
 void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes()
 {
-    QFETCH(QByteArray, lines);
+    QFETCH(QString, lines);
     QFETCH(int, status);
     QFETCH(QByteArray, written);
     QFETCH(QByteArray, complaint);
+    qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + u"/printing-wine"_s));
+    const auto unset = qScopeGuard([] { qunsetenv("KADRILLO_WINE"); });
     const Run batch = run(lines);
     QVERIFY2(batch.status == status, batch.errors.constData());
     if (!complaint.isEmpty())
@@ -353,26 +320,14 @@ void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes()
     QCOMPARE(TestEnvironment::readFile(out()), written);
     QVERIFY(!QFile::exists(work() + u"/pwned"_s));
 
+    // The program's own run, over a longer script left from before, which must not leave its tail.
     TestEnvironment::writeFile(out(), "before\n");
-    QCOMPARE(runner_.RunScript(write(lines)), complaint.isEmpty());
+    TestEnvironment::writeFile(script(), QByteArray(4096, 'x'));
+    QCOMPARE(runner_.RunToolScript(u"script.bat"_s, lines), complaint.isEmpty());
     QVERIFY2(complaint.isEmpty() || batch.errors.contains(runner_.lastError().toLocal8Bit()),
              qPrintable(runner_.lastError()));
     QCOMPARE(TestEnvironment::readFile(out()), written);
-}
-
-void ToolRunnerTest::batchStartsWindowsProgramsThroughWine()
-{
-    const QString fakeWine = environment_.path() + u"/fake-wine"_s;
-    TestEnvironment::writeFile(
-        fakeWine, "#!/bin/sh\necho \"debug=$WINEDEBUG\"\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done\n",
-        true);
-    TestEnvironment::writeFile(work() + u"/game.exe"_s, QByteArray("MZ") + QByteArray(62, '\0'));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"KADRILLO_WINE"_s, fakeWine);
-    environment.remove(u"WINEDEBUG"_s);
-    QCOMPARE(run("game.exe *.* temp.vol >results.dat", environment).status, 0);
-    QCOMPARE(TestEnvironment::readFile(work() + u"/results.dat"_s),
-             "debug=-all\n[" + QFile::encodeName(work()) + "/game.exe]\n[*.*]\n[temp.vol]\n");
+    QCOMPARE(TestEnvironment::readFile(script()), ToolRunner::scriptText(work(), lines));
 }
 
 QTEST_GUILESS_MAIN(ToolRunnerTest)

@@ -141,6 +141,12 @@ QStringList OwnedProgram::marked() const
     return describe(carriers(mark_));
 }
 
+bool OwnedProgram::isAlive(qint64 pid)
+{
+    const QByteArray stat = procFile(pid_t(pid), "stat");
+    return !stat.isEmpty() && stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z";
+}
+
 QStringList OwnedProgram::children() const
 {
     const qint64 parent = process_.processId();

@@ -38,6 +38,8 @@ public:
                             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
                             int timeoutMs = 120000);
 
+    // Whether the process is running: a zombie has ended, though not yet reaped.
+    static bool isAlive(qint64 pid);
     // Running processes that carry the mark, the program included, as "pid command line".
     QStringList marked() const;
     // The program's own running children (its tool runs), as "pid command line".

@@ -141,7 +141,8 @@ void ToolRunnerTest::refusesEveryCommand_data()
     // A termination signal may end the program while a window is still about to run a tool.
     QTest::newRow("closing") << true << QString() << u"Kadrillo is closing."_s;
     // No command may fall back to writing anywhere else, the file-system root included.
-    QTest::newRow("refused working folder") << false << u"planted"_s << u"working folder \"%1\""_s;
+    QTest::newRow("refused working folder")
+        << false << u"planted"_s << u"working folder \"%1/planted\""_s.arg(environment_.path());
     QTest::newRow("no working folder") << false << QString() << u"working folder \"\""_s;
 }
 
@@ -163,7 +164,7 @@ void ToolRunnerTest::refusesEveryCommand()
     if (closing)
         refused.shutDown();
     QVERIFY(!refused.CopyVolToWork(out()));
-    QVERIFY2(refused.lastError().contains(reason.arg(planted)), qPrintable(refused.lastError()));
+    QVERIFY2(refused.lastError().contains(reason), qPrintable(refused.lastError()));
     QVERIFY(!refused.WriteToolScript(u"vtlist.bat"_s, u"vtlist.exe"_s));
     QVERIFY(!refused.RunToolScript(u"vtlist.bat"_s, u"vtlist.exe >results.dat"_s));
     QVERIFY(!refused.StartToolCommand(u"\"%1/sleeper.exe\" 0"_s.arg(work())));

@@ -81,7 +81,12 @@ void RulesTest::batchLine_data()
         << "tool.exe a >> \"my out.txt\"" << u"tool.exe [a] >>my out.txt"_s;
     QTest::newRow("command after &") << "tool.exe a & calc" << u"refused &"_s;
     QTest::newRow("operator after a redirection") << "tool.exe >out.txt&calc" << u"refused &"_s;
+    QTest::newRow("pipe") << "tool.exe a | calc" << u"refused |"_s;
+    QTest::newRow("caret") << "tool.exe a^b" << u"refused ^"_s;
+    QTest::newRow("input redirection") << "tool.exe <in.txt" << u"refused <"_s;
     QTest::newRow("percent, even quoted") << "tool.exe \"100%\"" << u"refused %"_s;
+    QTest::newRow("variable as the command") << "%COMSPEC% /c calc" << u"refused %"_s;
+    QTest::newRow("command after an echo") << "echo x & calc" << u"refused &"_s;
     QTest::newRow("echo into a file") << "@echo x > pwned" << u"refused >"_s;
     QTest::newRow("operator in cd") << "cd /tmp/a&calc" << u"refused &"_s;
     QTest::newRow("quote inside cd") << "cd \"a\"b\"" << u"refused one folder"_s;

@@ -109,6 +109,8 @@ void BatchModeTest::readsTheOptions_data()
         << u"a.vol|x.cs,b.cs|d|quiet"_s;
     QTest::newRow("-- ends the options")
         << QStringList{"--convert", "--to", "d", "--", "--a.vol", "--quiet"} << u"--a.vol|--quiet|d|"_s;
+    QTest::newRow("--to twice") << QStringList{"--extract", "a.vol", "--to", "d", "--to", "e"}
+                                << u"--to needs one folder"_s;
     QTest::newRow("--to last") << QStringList{"--extract", "a.vol", "--to"} << u"--to needs one folder"_s;
     QTest::newRow("--list with names")
         << QStringList{"--list", "a.vol", "b.cs"} << u"--list takes one archive and no object names"_s;
@@ -134,6 +136,8 @@ void BatchModeTest::readsTheOptions_data()
             << u"--transparent takes one colour index from 0 to 255"_s;
     QTest::newRow("--format gif") << QStringList{"--convert", "--format", "gif"}
                                   << u"--format takes bmp or png, once"_s;
+    QTest::newRow("--format twice") << QStringList{"--format", "png", "--format", "png"}
+                                    << u"--format takes bmp or png, once"_s;
 }
 
 void BatchModeTest::readsTheOptions()

@@ -109,9 +109,9 @@ int ToolRunner::WaitForProcess(QProcess* process)
 
 bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLine)
 {
-    // Said before the script is written, in the words the user can act on.
     if (!readyForRun())
         return false;
+    // Said before the script is written, in the words the user can act on.
     const LaunchPlan tool =
         ToolLauncher::plan(workFolder_.file(toolLine.section(QLatin1Char(' '), 0, 0)), {});
     if (!tool.ok())

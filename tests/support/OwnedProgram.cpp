@@ -18,6 +18,14 @@ QByteArray procFile(pid_t pid, const char* name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The fields of the process's status after the command's closing parenthesis: the state first, then
+// the parent's id; none when the process is gone.
+QList<QByteArray> statAfterCommand(pid_t pid)
+{
+    const QByteArray stat = procFile(pid, "stat");
+    return stat.isEmpty() ? QList<QByteArray>() : stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+}
+
 // The running processes, this one aside, for which `take` holds.
 QList<pid_t> processes(const std::function<bool(pid_t)>& take)
 {
@@ -143,17 +151,14 @@ QStringList OwnedProgram::marked() const
 
 bool OwnedProgram::isAlive(qint64 pid)
 {
-    const QByteArray stat = procFile(pid_t(pid), "stat");
-    return !stat.isEmpty() && stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z";
+    return statAfterCommand(pid_t(pid)).value(0, "Z") != "Z";
 }
 
 QStringList OwnedProgram::children() const
 {
     const qint64 parent = process_.processId();
     return describe(processes([parent](pid_t pid) {
-        // After the command's closing parenthesis: the state, then the parent's id.
-        const QByteArray stat = procFile(pid, "stat");
-        const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+        const QList<QByteArray> fields = statAfterCommand(pid);
         return parent > 0 && fields.size() > 1 && fields[0] != "Z" && fields[1].toLongLong() == parent;
     }));
 }

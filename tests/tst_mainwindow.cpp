@@ -519,7 +519,7 @@ void MainWindowTest::everyWindowAndControlIsNamed()
     frmOptions options(lifecycle, fakes.seams(), &window());
     frmAbout about(fakes.seams(), &window());
     frmExportFormat format(PictureExport{}, &window());
-    frmContactSheet sheet(fakes.messages, fakes.files);
+    frmContactSheet sheet(fakes.messages, fakes.files, runner);
     bool addPpl = false;
     frmPalExtract palettes({vol.FilePath, vol.FilePath, addPpl}, pictures, runner, fakes.messages,
                            [] { return QString(); });

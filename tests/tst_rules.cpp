@@ -2,11 +2,14 @@
 #include "app/ObjectFilter.h"
 #include "app/SelectionRules.h"
 #include "archive/ObjectName.h"
+#include "archive/OwnerRecord.h"
 #include "archive/ResultsFile.h"
 #include "archive/Windows1252.h"
+#include "archive/WorkFolder.h"
 #include "archive/frmExtract.h"
 #include "picture/IndexedPng.h"
 #include "picture/PaletteCodec.h"
+#include "picture/PaletteExtraction.h"
 #include "picture/PbmpLayout.h"
 #include "picture/PictureCodec.h"
 #include "picture/PictureExport.h"
@@ -17,7 +20,9 @@
 #include "support/TestEnvironment.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRect>
 #include <QTest>
 #include <tuple>
@@ -41,6 +46,10 @@ private slots:
     void objectNames_data();
     void objectNames();
     void objectKinds();
+    void workFolderHoldsWhatLiesInside_data();
+    void workFolderHoldsWhatLiesInside();
+    void ownerRecords_data();
+    void ownerRecords();
     void objectFilter();
     void listingFromToolOutput_data();
     void listingFromToolOutput();
@@ -57,6 +66,7 @@ private slots:
     void pngKeepsIndicesAndPalette_data();
     void pngKeepsIndicesAndPalette();
     void pngIsMadeOnlyFromConvertedBitmaps();
+    void writersReplaceALinkInTheirPlace();
 
 private:
     TestEnvironment environment_;
@@ -278,6 +288,82 @@ void RulesTest::objectKinds()
           {QStringList{"", "cs", "mp", "xcs", "notes.txt", "a.bmp.txt", "a.bm"}, Kind::Other}}) {
         for (const QString& name : names)
             QVERIFY2(ObjectName::kindOf(name) == kind, qPrintable(name));
+    }
+}
+
+void RulesTest::workFolderHoldsWhatLiesInside_data()
+{
+    QTest::addColumn<QString>("path"); // below the test's own folder
+    QTest::addColumn<QString>("holder");
+    const QString configured = u"configured"_s;
+    QTest::newRow("the folder itself") << u"kadrillo-1000"_s << configured;
+    QTest::newRow("a subfolder") << u"kadrillo-1000/sub"_s << configured;
+    QTest::newRow("a subfolder not made yet") << u"kadrillo-1000/new/deeper"_s << configured;
+    QTest::newRow("a sibling with a common prefix") << u"kadrillo-1000x"_s << QString();
+    QTest::newRow("the parent") << u"."_s << QString();
+    QTest::newRow("out of it by ..") << u"kadrillo-1000/../outside"_s << QString();
+    QTest::newRow("a link into it") << u"into/more"_s << configured;
+    // The kernel takes .. after a link from where the link points.
+    QTest::newRow("a link into it, then ..") << u"into/.."_s << configured;
+    QTest::newRow("a link into it that points nowhere yet") << u"later"_s << configured;
+    QTest::newRow("the private folder claimed beside it") << u"kadrillo-1000-Ab12Cd/out"_s << u"claimed"_s;
+}
+
+void RulesTest::workFolderHoldsWhatLiesInside()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, holder);
+    const QString root = environment_.path() + u"/holding"_s;
+    const QString configured = root + u"/kadrillo-1000"_s;
+    const QString claimed = root + u"/kadrillo-1000-Ab12Cd"_s;
+    QVERIFY(QDir().mkpath(configured + u"/sub"_s) && QDir().mkpath(claimed) &&
+            QDir().mkpath(root + u"/kadrillo-1000x"_s));
+    for (const auto& [link, target] :
+         {std::pair{u"/into"_s, u"kadrillo-1000/sub"_s}, {u"/later"_s, u"kadrillo-1000/later"_s}})
+        QVERIFY(QFileInfo(root + link).isSymLink() || QFile::link(target, root + link));
+    const QString expected = holder == u"configured"_s ? configured
+                             : holder == u"claimed"_s  ? claimed
+                                                       : QString();
+    QCOMPARE(WorkFolder(claimed, configured).holding(root + u'/' + path), expected);
+}
+
+void RulesTest::ownerRecords_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qint64>("pid"); // 0: refused
+    QTest::addColumn<QString>("host");
+    QTest::newRow("as written") << OwnerRecord{4242, u"box-1.example"_s}.text() << qint64(4242)
+                                << u"box-1.example"_s;
+    QTest::newRow("the largest pid") << QByteArray("kadrillo-owner 1\npid 2147483647\nhost h\n")
+                                     << qint64(2147483647) << u"h"_s;
+    const auto refused = [](const char* tag, const QByteArray& bytes) {
+        QTest::newRow(tag) << bytes << qint64(0) << QString();
+    };
+    refused("pid 0", "kadrillo-owner 1\npid 0\nhost h\n");
+    refused("negative pid", "kadrillo-owner 1\npid -5\nhost h\n");
+    refused("pid with a sign", "kadrillo-owner 1\npid +5\nhost h\n");
+    refused("leading zero", "kadrillo-owner 1\npid 042\nhost h\n");
+    refused("pid beyond 32 bits", "kadrillo-owner 1\npid 2147483648\nhost h\n");
+    refused("pid not a number", "kadrillo-owner 1\npid 12a\nhost h\n");
+    refused("another version", "kadrillo-owner 2\npid 5\nhost h\n");
+    refused("no final line end", "kadrillo-owner 1\npid 5\nhost h");
+    refused("CR LF line ends", "kadrillo-owner 1\r\npid 5\r\nhost h\r\n");
+    refused("a fourth line", "kadrillo-owner 1\npid 5\nhost h\nmore\n");
+    refused("a blank in the host", "kadrillo-owner 1\npid 5\nhost a b\n");
+    refused("no host", "kadrillo-owner 1\npid 5\nhost \n");
+    refused("empty", QByteArray());
+}
+
+void RulesTest::ownerRecords()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(qint64, pid);
+    QFETCH(QString, host);
+    const std::optional<OwnerRecord> read = OwnerRecord::read(bytes);
+    QCOMPARE(read.has_value(), pid > 0);
+    if (read) {
+        QCOMPARE(*read, (OwnerRecord{pid, host}));
+        QCOMPARE(read->text(), bytes);
     }
 }
 
@@ -548,6 +634,28 @@ void RulesTest::pngIsMadeOnlyFromConvertedBitmaps()
     QCOMPARE(PictureExport::pngName(QStringLiteral("sky.bmp")), QStringLiteral("sky.png"));
     QCOMPARE(PictureExport::pngName(QStringLiteral("SKY.BMP")), QStringLiteral("SKY.png"));
     QCOMPARE(PictureExport::pngName(QStringLiteral("notes.txt")), QStringLiteral("notes.txt.png"));
+}
+
+// A link where the file goes is replaced: the file it points to, outside the destination, stays as it was.
+void RulesTest::writersReplaceALinkInTheirPlace()
+{
+    const QString dest = environment_.path() + u"/dest"_s;
+    const QString outside = environment_.path() + u"/outside.txt"_s;
+    const QString bitmap = environment_.path() + u"/converted.bmp"_s;
+    QVERIFY(QDir().mkpath(dest));
+    TestEnvironment::writeFile(outside, "the user's");
+    TestEnvironment::writeFile(bitmap,
+                               PictureFiles::standardBitmap(4, 2, PictureFiles::ramp(3), counting(8)));
+    for (const QString& name : {u"sky.png"_s, u"7.pal"_s})
+        QVERIFY(QFile::link(outside, dest + u'/' + name));
+    const PictureExport png{PictureExport::Format::Png, 3};
+    QVERIFY(png.deliver(bitmap, dest, u"sky.bmp"_s).written);
+    QCOMPARE(PaletteExtraction::write(dest, {}, {PictureFiles::ramp(7), 7}), QString());
+    QCOMPARE(TestEnvironment::readFile(outside), QByteArray("the user's"));
+    for (const QString& name : {u"sky.png"_s, u"7.pal"_s}) {
+        const QFileInfo written(dest + u'/' + name);
+        QVERIFY2(written.isFile() && !written.isSymLink(), qPrintable(name));
+    }
 }
 
 QTEST_GUILESS_MAIN(RulesTest)

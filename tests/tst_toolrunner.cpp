@@ -1,4 +1,7 @@
+#include "archive/ExtractionJob.h"
+#include "archive/OwnerRecord.h"
 #include "archive/ToolRunner.h"
+#include "archive/WorkFolderClaim.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsStore.h"
 #include "support/OwnedProgram.h"
@@ -7,9 +10,13 @@
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSysInfo>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <csignal>
+#include <latch>
+#include <thread>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -29,6 +36,10 @@ private slots:
     void refusesEveryCommand_data();
     void refusesEveryCommand();
     void copiesNeverLoseAFile();
+    void neverWritesThroughALink_data();
+    void neverWritesThroughALink();
+    void claimRemovesOnlyTheFoldersOfKilledRuns();
+    void claimsStartedTogetherAllSucceed();
     void aFullDiskKeepsTheOldFile();
     void wineSessionLastsUntilShutdown();
     void batchRunsScriptsAsTheProgramDoes_data();
@@ -200,6 +211,148 @@ void ToolRunnerTest::copiesNeverLoseAFile()
     QVERIFY(runner_.lastError().contains(u"gone.vol"_s));
     QCOMPARE(TestEnvironment::readFile(tool), QByteArray("#!/bin/sh\n"));
     QCOMPARE(TestEnvironment::readFile(copy), QByteArray("the archive"));
+}
+
+void ToolRunnerTest::neverWritesThroughALink_data()
+{
+    QTest::addColumn<QString>("planted"); // a link in the working folder to the user's own file or folder
+    QTest::addColumn<bool>("dangling");   // pointing where nothing is yet
+    QTest::newRow("tool script") << u"extract.bat"_s << false;
+    QTest::newRow("tool script, pointing nowhere") << u"extract.bat"_s << true;
+    QTest::newRow("listing") << u"results.dat"_s << false;
+    QTest::newRow("tool output, pointing nowhere") << u"temp.bmp"_s << true;
+    QTest::newRow("staging folder") << u"extracted"_s << false;
+}
+
+// Each run takes the link's place with a file or folder of its own, and leaves the user's as they were.
+void ToolRunnerTest::neverWritesThroughALink()
+{
+    QFETCH(QString, planted);
+    QFETCH(bool, dangling);
+    const QString mine = environment_.path() + u"/mine"_s;
+    QDir(mine).removeRecursively();
+    QDir().mkpath(mine);
+    const bool folder = planted == u"extracted"_s;
+    if (!dangling)
+        TestEnvironment::writeFile(mine + (folder ? u"/a.cs"_s : u"/file"_s), "the user's");
+    QVERIFY(QFile::link(folder ? mine : mine + u"/file"_s, work() + u'/' + planted));
+    const auto held = [&mine] {
+        QStringList found;
+        for (const QString& name :
+             QDir(mine).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            found.append(name + u'=' + QString::fromUtf8(TestEnvironment::readFile(mine + u'/' + name)));
+        return found;
+    };
+    const QStringList before = held();
+    // Writes "x" to the file named last, as the extraction tool writes its output.
+    TestEnvironment::writeFile(work() + u"/extract.exe"_s,
+                               "#!/bin/sh\nfor last; do :; done\nprintf x > \"$last\"\n", true);
+    QString written = work() + u'/' + planted;
+    QByteArray expected = "x";
+    if (planted == u"extract.bat"_s) {
+        QVERIFY2(runner_.RunToolScript(planted, u"tool.exe a >out.txt"_s), qPrintable(runner_.lastError()));
+        written = out();
+        expected = "[a]\n";
+    } else if (planted == u"results.dat"_s) {
+        QVERIFY2(runner_.RunToolScript(u"vtlist.bat"_s, u"vtlist.exe >results.dat"_s),
+                 qPrintable(runner_.lastError()));
+        expected = "listed\n";
+    } else if (planted == u"temp.bmp"_s) {
+        // As every preview and conversion does before its tool run.
+        QVERIFY(FileSystem::deleteFileIfExists(written));
+        QVERIFY2(runner_.RunToolScript(u"extract.bat"_s, u"extract.exe temp.vol a.bmp temp.bmp"_s),
+                 qPrintable(runner_.lastError()));
+    } else {
+        const QString dest = environment_.path() + u"/dest"_s;
+        ExtractionJob job(runner_, dest);
+        QVERIFY2(job.begin(out()), qPrintable(job.error()));
+        QCOMPARE(job.extract(u"a.cs"_s), ExtractionJob::Outcome::Written);
+        written = dest + u"/a.cs"_s;
+    }
+    QCOMPARE(TestEnvironment::readFile(written), expected);
+    QCOMPARE(held(), before);
+    const QFileInfo replaced(work() + u'/' + planted);
+    QVERIFY(!replaced.isSymLink() && (folder ? replaced.isDir() : replaced.isFile()));
+}
+
+// At a claim, the private folders of runs that were killed go with what they hold, a link inside
+// removed and not followed; every other folder beside the working folder stays.
+void ToolRunnerTest::claimRemovesOnlyTheFoldersOfKilledRuns()
+{
+    const QString beside = environment_.path() + u"/claims"_s;
+    const QString configured = beside + u"/kadrillo-1000"_s;
+    QByteArray ended;
+    QVERIFY(OwnedProgram::runToEnd(u"sh"_s, {u"-c"_s, u"echo $$"_s}, &ended).isEmpty());
+    const QString host = QSysInfo::machineHostName();
+    const OwnerRecord killed{ended.trimmed().toLongLong(), host};
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const QString outside = environment_.path() + u"/outside.txt"_s;
+    TestEnvironment::writeFile(outside, "the user's");
+    const QList<std::tuple<QString, QByteArray, QFile::Permissions>> folders{
+        {u"kadrillo-1000-aB3dE9"_s, killed.text(), ownerOnly},
+        {u"kadrillo-1000-live00"_s, OwnerRecord{QCoreApplication::applicationPid(), host}.text(), ownerOnly},
+        {u"kadrillo-1000-other0"_s, OwnerRecord{killed.pid, host + u'x'}.text(), ownerOnly},
+        {u"kadrillo-1000-norec0"_s, QByteArray(), ownerOnly},
+        {u"kadrillo-1000-open00"_s, killed.text(), ownerOnly | QFile::ReadGroup | QFile::ExeGroup},
+        {u"kadrillo-1000-sevenCh"_s, killed.text(), ownerOnly},
+        {u"kadrillo-1001-aB3dE9"_s, killed.text(), ownerOnly},
+        {u"elsewhere/kadrillo-1000-aB3dE9"_s, killed.text(), ownerOnly},
+    };
+    for (const auto& [name, record, mode] : folders) {
+        const QString folder = beside + u'/' + name;
+        QVERIFY(QDir().mkpath(folder));
+        if (!record.isEmpty())
+            TestEnvironment::writeFile(folder + u'/' + QLatin1String(WorkFolderClaim::ownerRecordName),
+                                       record);
+        QVERIFY(QFile::setPermissions(folder, mode));
+    }
+    QVERIFY(QFile::link(outside, beside + u"/kadrillo-1000-aB3dE9/escape"_s));
+    QVERIFY(QFile::link(beside + u"/elsewhere/kadrillo-1000-aB3dE9"_s, beside + u"/kadrillo-1000-linked"_s));
+
+    WorkFolderClaim holder;
+    QCOMPARE(holder.claim(configured), PrivateFolder::Status::Ready);
+    QStringList kept{u"elsewhere"_s, u"kadrillo-1000"_s, u"kadrillo-1000-linked"_s};
+    for (const auto& [name, record, mode] : folders.mid(1, 6))
+        kept.append(name);
+    kept.sort();
+    QCOMPARE(QDir(beside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
+             kept);
+    QCOMPARE(TestEnvironment::readFile(outside), QByteArray("the user's"));
+    QVERIFY(QFile::exists(beside + u"/elsewhere/kadrillo-1000-aB3dE9/kadrillo.owner"_s));
+
+    // A run beside the holder records itself, and its folder goes once that run is gone.
+    WorkFolderClaim second;
+    QCOMPARE(second.claim(configured), PrivateFolder::Status::Ready);
+    QVERIFY(second.isPrivate());
+    const QString record = second.path() + u'/' + QLatin1String(WorkFolderClaim::ownerRecordName);
+    QCOMPARE(OwnerRecord::read(TestEnvironment::readFile(record)),
+             (OwnerRecord{QCoreApplication::applicationPid(), host}));
+    WorkFolderClaim third;
+    QCOMPARE(third.claim(configured), PrivateFolder::Status::Ready);
+    QVERIFY(QFileInfo::exists(second.path()));
+    TestEnvironment::writeFile(record, killed.text());
+    QCOMPARE(third.claim(configured), PrivateFolder::Status::Ready);
+    QVERIFY(!QFileInfo::exists(second.path()));
+}
+
+// Whichever of them makes the folder, every run started at the same moment finds it its own.
+void ToolRunnerTest::claimsStartedTogetherAllSucceed()
+{
+    for (int round = 0; round < 30; ++round) {
+        const QString folder = environment_.path() + u"/together/%1/work"_s.arg(round);
+        std::array<PrivateFolder::Status, 6> statuses{};
+        std::latch start(qsizetype(statuses.size()));
+        std::vector<std::thread> runs;
+        for (PrivateFolder::Status& status : statuses)
+            runs.emplace_back([&] {
+                start.arrive_and_wait();
+                status = PrivateFolder::prepare(folder);
+            });
+        for (std::thread& run : runs)
+            run.join();
+        for (const PrivateFolder::Status status : statuses)
+            QVERIFY2(status == PrivateFolder::Status::Ready, qPrintable(u"round %1"_s.arg(round)));
+    }
 }
 
 // Qt 6.4's QSaveFile::commit() put an empty file in the old one's place when its last write failed.

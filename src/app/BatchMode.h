@@ -34,6 +34,7 @@ public:
 private:
     int runCommand();
     bool prepare();
+    bool outsideWorkFolder();
     bool copyTool(const QString& source, const char* toolName);
     void loadDefaultPalette();
     // The listed objects the command works on; named ones missing from the listing are failures.

@@ -119,8 +119,10 @@ void frmPalExtract::showPalette()
 // The list's name is read from the main window now: its selection may have moved since the load.
 void frmPalExtract::cmdExtract_Click()
 {
-    setExtractEnabled(false);
     const QString folder = PaletteExtraction::folderFor(TargetFolder, currentName_(), settings_.addPpl);
+    if (!outsideWorkFolder(folder))
+        return;
+    setExtractEnabled(false);
     const QString error =
         PaletteExtraction::write(folder, pictures_.PaletteHeader, PplPalettes.at(CurrentIndex));
     if (!error.isEmpty())
@@ -130,8 +132,10 @@ void frmPalExtract::cmdExtract_Click()
 
 void frmPalExtract::extractAll()
 {
-    setExtractEnabled(false);
     const QString folder = PaletteExtraction::folderFor(TargetFolder, currentName_(), settings_.addPpl);
+    if (!outsideWorkFolder(folder))
+        return;
+    setExtractEnabled(false);
     const PaletteExtraction::Summary summary =
         PaletteExtraction::writeAll(folder, pictures_.PaletteHeader, PplPalettes);
     QString text = tr("%1 of %2 palettes written to %3")
@@ -148,6 +152,14 @@ void frmPalExtract::extractAll()
                    summary.failures.isEmpty() ? MessageBoxes::Icon::Information
                                               : MessageBoxes::Icon::Exclamation);
     setExtractEnabled(true);
+}
+
+bool frmPalExtract::outsideWorkFolder(const QString& folder)
+{
+    const QString refusal = runner_.workFolder().outputRefusal(folder);
+    if (!refusal.isEmpty())
+        messages_.warn(this, refusal);
+    return refusal.isEmpty();
 }
 
 void frmPalExtract::setExtractEnabled(bool enabled)

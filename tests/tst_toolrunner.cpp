@@ -338,7 +338,7 @@ void ToolRunnerTest::claimRemovesOnlyTheFoldersOfKilledRuns()
 // Whichever of them makes the folder, every run started at the same moment finds it its own.
 void ToolRunnerTest::claimsStartedTogetherAllSucceed()
 {
-    for (int round = 0; round < 30; ++round) {
+    for (int round = 0; round < 100; ++round) {
         const QString folder = environment_.path() + u"/together/%1/work"_s.arg(round);
         std::array<PrivateFolder::Status, 6> statuses{};
         std::latch start(qsizetype(statuses.size()));

@@ -34,7 +34,8 @@ LaunchPlan planCommandLine(const QString& commandLine);
 // read here (BatchInterpreter::plan) and only its tool is started.
 LaunchPlan planScript(const QString& scriptPath, const QString& folder);
 // Sets `process` up to start as planned, its standard input empty and its output forwarded or
-// redirected; creates or empties the redirection's file. Returns why it cannot, or empty.
+// redirected; makes the redirection's file anew, or opens it to append to. Returns why it cannot, or
+// empty.
 QString setUp(QProcess& process, const LaunchPlan& launch);
 
 } // namespace ToolLauncher

@@ -582,7 +582,8 @@ void BatchModeTest::refusesAnUnsafeWorkingFolderOrDestination()
     QFETCH(QStringList, arguments);
     QFETCH(QString, error);
     const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-    QVERIFY(QDir().mkpath(work()));
+    // Emptied first: earlier runs leave their files there, which any run then deletes.
+    QVERIFY(QDir(work()).removeRecursively() && QDir().mkpath(work()));
     QVERIFY(QFile::setPermissions(work(), writableByOthers ? QFile::Permissions(0x7777) : ownerOnly));
     const auto restore = qScopeGuard([&] { QFile::setPermissions(work(), ownerOnly); });
     const Run batch = run(arguments);

@@ -212,10 +212,10 @@ void BatchModeTest::cancelEndsTheRunAndItsTools_data()
                                                        "logo.bmp | not done | cancelled"};
 }
 
-// Cancel is pressed once the tool and its child are running: the window closes within three seconds
-// (two of grace for the tool, then it is ended), no process of the tool is left, and the end of the run
-// says what was not done. Should the window stay ten seconds, the tool is ended from here, so that a
-// broken Cancel fails the test rather than hanging it.
+// Cancel is pressed once the tool and its child are running: the window closes (after two seconds of
+// grace the tool is ended), no process of the tool is left, and the end of the run says what was not
+// done. Should the tool still run thirty seconds after Cancel, it is ended from here, so that a broken
+// Cancel fails the test rather than hanging it.
 void BatchModeTest::cancelEndsTheRunAndItsTools()
 {
     QFETCH(QString, window);
@@ -232,12 +232,15 @@ void BatchModeTest::cancelEndsTheRunAndItsTools()
     QStringList shown;
     run_->fakes.dialogs.willAnswer([&shown](QDialog& table) { shown = failureRows(table); });
     QElapsedTimer pressed;
+    bool endedHere = false;
     QTimer canceller;
     connect(&canceller, &QTimer::timeout, this, [&] {
         ToolRunner& runner = run_->window.toolRunner();
         if (pressed.isValid()) {
-            if (pressed.hasExpired(10000))
+            if (pressed.hasExpired(30000) && runner.isBusy()) {
+                endedHere = true;
                 runner.endRun();
+            }
             return;
         }
         auto* dialog = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget());
@@ -263,8 +266,7 @@ void BatchModeTest::cancelEndsTheRunAndItsTools()
         run_->window.cmdConvert_Click();
     }
     QVERIFY2(pressed.isValid(), "Cancel was never pressed: the tool did not run");
-    const qint64 closedMs = pressed.elapsed();
-    QVERIFY2(closedMs < 3000, qPrintable(u"the window closed %1 ms after Cancel"_s.arg(closedMs)));
+    QVERIFY2(!endedHere, "Cancel did not end the tool: the test had to");
     const QList<qint64> pids = hangingPids();
     QTRY_VERIFY2_WITH_TIMEOUT(std::none_of(pids.cbegin(), pids.cend(), OwnedProgram::isAlive),
                               "a process of the cancelled tool is still running", 5000);

@@ -614,14 +614,17 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
 
     QStringList failures;
     int progress = 0;
+    QString counted;
     run_->fakes.dialogs.willAnswer([&](QDialog& table) {
         failures = failureRows(table);
         progress = table.parentWidget()->findChild<QProgressBar*>(u"ProgressBar1"_s)->value();
+        counted = table.parentWidget()->findChild<QLabel*>(u"lblProgress"_s)->text();
     });
     QTest::keyClick(list(), Qt::Key_Return); // Extract is the default button with several rows
     QVERIFY2(messages().isEmpty(), qPrintable(messages().join('|')));
     QCOMPARE(failures, QStringList{u"ghost.cs | tool wrote nothing | extract.exe ended with code 1"_s});
     QCOMPARE(progress, 100);
+    QCOMPARE(counted, u"File %1 of %1"_s.arg(shownNames().size()));
     QByteArray staged;
     for (const QString& name : shownNames())
         staged += QFile::encodeName(work() + u"/extracted/"_s + name) + '\n';

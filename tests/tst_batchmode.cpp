@@ -466,31 +466,54 @@ void BatchModeTest::exitStatusAndOutput_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("output");     // what stdout starts with
-    QTest::addColumn<QStringList>("errors"); // the program's lines on stderr
+    QTest::addColumn<QStringList>("errors"); // the program's lines on stderr, and the lister's
+    QTest::addColumn<QString>("lister");     // what the settings name as vtlist.exe; empty: the stand-in
     const QString out = environment_.path() + u"/out"_s;
+    const QString notExecutable = environment_.path() + u"/not-executable/vtlist.exe"_s;
+    TestEnvironment::writeFile(notExecutable, "#!/bin/sh\n");
+    const QString empty = environment_.path() + u"/empty.vol"_s;
+    TestEnvironment::writeFile(empty, QByteArray("KVOL\0\0\0\0", 8));
+    const QString lister = work() + u"/vtlist.exe"_s;
     std::vector<VolEntry> entries;
     std::string error;
     VolArchive::read(sample().toStdString(), entries, error);
     QString names;
     for (const VolEntry& entry : entries)
         names += QString::fromStdString(entry.name) + u'\n';
-    QTest::newRow("list") << QStringList{"--list", sample()} << 0 << names << QStringList();
+    QTest::newRow("list") << QStringList{"--list", sample()} << 0 << names << QStringList() << QString();
     QTest::newRow("a missing object, quiet")
         << QStringList{"--quiet", "--extract", sample(), "sky.bmp", "ghost.cs", "--to", out} << 1 << QString()
-        << QStringList{"kadrillo: ghost.cs: not in the archive"};
+        << QStringList{"kadrillo: ghost.cs: not in the archive"} << QString();
     QTest::newRow("a named object that is no picture")
         << QStringList{"--convert", sample(), "notes.txt", "dot.bmp", "--to", out} << 1 << QString()
-        << QStringList{"kadrillo: notes.txt: not converted, because its name does not end in \"bmp\"",
-                       "[2/2] dot.bmp"};
-    QTest::newRow("not an archive")
-        << QStringList{"--list", ini()} << 2 << QString()
-        << QStringList{u"kadrillo: "_s + ini() +
-                       u": there is a problem with the vol file, or it is not a valid vol file"_s};
+        << QStringList{"[1/2] notes.txt",
+                       "kadrillo: notes.txt: not converted, because its name does not end in \"bmp\"",
+                       "[2/2] dot.bmp"}
+        << QString();
+    const QString badMagic = u"vtlist: 'temp.vol': not an archive (bad magic)"_s;
+    QTest::newRow("not an archive") << QStringList{"--list", ini()} << 2 << QString()
+                                    << QStringList{badMagic,
+                                                   u"kadrillo: vtlist.exe (%1) ended with status 1"_s.arg(
+                                                       lister),
+                                                   u"kadrillo: "_s + badMagic}
+                                    << QString();
+    QTest::newRow("an archive without objects")
+        << QStringList{"--list", empty} << 2 << QString()
+        << QStringList{u"kadrillo: "_s + empty +
+                       u": there is a problem with the vol file, or it is not a valid vol file"_s}
+        << QString();
+    QTest::newRow("a lister that cannot start")
+        << QStringList{"--list", sample()} << 2 << QString()
+        << QStringList{u"kadrillo: cannot start vtlist.exe (%1): the file is not executable"_s.arg(lister)}
+        << notExecutable;
     QTest::newRow("a bad option") << QStringList{"--list", sample(), "--frob"} << 2 << QString()
                                   << QStringList{"kadrillo: unknown option --frob",
-                                                 "kadrillo: see kadrillo --help"};
-    QTest::newRow("help wins") << QStringList{"--list", "--help"} << 0 << u"Usage:\n"_s << QStringList();
-    QTest::newRow("version") << QStringList{"--version"} << 0 << u"Kadrillo 1."_s << QStringList();
+                                                 "kadrillo: see kadrillo --help"}
+                                  << QString();
+    QTest::newRow("help wins") << QStringList{"--list", "--help"} << 0 << u"Usage:\n"_s << QStringList()
+                               << QString();
+    QTest::newRow("version") << QStringList{"--version"} << 0 << u"Kadrillo 1."_s << QStringList()
+                             << QString();
 }
 
 void BatchModeTest::exitStatusAndOutput()
@@ -499,11 +522,15 @@ void BatchModeTest::exitStatusAndOutput()
     QFETCH(int, status);
     QFETCH(QString, output);
     QFETCH(QStringList, errors);
+    QFETCH(QString, lister);
+    if (!lister.isEmpty())
+        QSettings(ini(), QSettings::IniFormat).setValue(u"Settings/Vtlist Path"_s, lister);
     const Run batch = run(arguments);
     QVERIFY2(batch.status == status, qPrintable(batch.errors.join(u'\n')));
     QVERIFY2(QString::fromUtf8(batch.output).startsWith(output), batch.output.constData());
-    // The tools' own complaints come through as well; these are the program's.
-    QCOMPARE(batch.errors.filter(QRegularExpression(u"^(kadrillo: |\\[)"_s)), errors);
+    // The extraction tool's own complaints come through as well; these are the program's and the
+    // lister's.
+    QCOMPARE(batch.errors.filter(QRegularExpression(u"^(kadrillo: |\\[|vtlist: )"_s)), errors);
     if (arguments.contains(u"ghost.cs"_s))
         QCOMPARE(files(environment_.path() + u"/out"_s).keys(), QStringList{"sky.bmp"});
 }

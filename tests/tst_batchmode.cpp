@@ -102,50 +102,64 @@ void BatchModeTest::init()
 // Where the parse differs from the plain cases that exitStatusAndOutput runs.
 void BatchModeTest::readsTheOptions_data()
 {
-    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArrayList>("arguments");
     QTest::addColumn<QString>("parsed"); // "archive|names|folder|quiet", or the error
     QTest::newRow("options anywhere, names in order")
-        << QStringList{"--to", "d", "--extract", "a.vol", "x.cs", "--quiet", "b.cs"}
+        << QByteArrayList{"--to", "d", "--extract", "a.vol", "x.cs", "--quiet", "b.cs"}
         << u"a.vol|x.cs,b.cs|d|quiet"_s;
     QTest::newRow("-- ends the options")
-        << QStringList{"--convert", "--to", "d", "--", "--a.vol", "--quiet"} << u"--a.vol|--quiet|d|"_s;
-    QTest::newRow("--to twice") << QStringList{"--extract", "a.vol", "--to", "d", "--to", "e"}
+        << QByteArrayList{"--convert", "--to", "d", "--", "--a.vol", "-h"} << u"--a.vol|-h|d|"_s;
+    QTest::newRow("Qt's options are Qt's")
+        << QByteArrayList{"-style", "fusion", "--list", "-reverse", "a.vol", "-platform"} << u"a.vol|||"_s;
+    QTest::newRow("unknown option") << QByteArrayList{"--list", "a.vol", "-x.vol"}
+                                    << u"unknown option -x.vol"_s;
+    QTest::newRow("--to twice") << QByteArrayList{"--extract", "a.vol", "--to", "d", "--to", "e"}
                                 << u"--to needs one folder"_s;
-    QTest::newRow("--to last") << QStringList{"--extract", "a.vol", "--to"} << u"--to needs one folder"_s;
+    QTest::newRow("--to last") << QByteArrayList{"--extract", "a.vol", "--to"} << u"--to needs one folder"_s;
+    const QString notText =
+        u" cannot name a file or folder: its bytes are not text in the system's encoding"_s;
+    QTest::newRow("--to not text") << QByteArrayList{"--extract", "a.vol", "--to", "odd\xff\xfe"}
+                                   << u"odd\uFFFD\uFFFD"_s + notText;
+    QTest::newRow("archive not text")
+        << QByteArrayList{"--list", "\xe9t\xe9.vol"} << u"\uFFFDt\uFFFD.vol"_s + notText;
+    QTest::newRow("empty archive") << QByteArrayList{"--list", ""} << u"no archive given"_s;
     QTest::newRow("--list with names")
-        << QStringList{"--list", "a.vol", "b.cs"} << u"--list takes one archive and no object names"_s;
-    QTest::newRow("--to with --list")
-        << QStringList{"--list", "a.vol", "--to", "d"} << u"--to only goes with --extract and --convert"_s;
-    QTest::newRow("only --quiet") << QStringList{"--quiet"}
-                                  << u"no command given: use --list, --extract or --convert"_s;
-    QTest::newRow("two commands") << QStringList{"--list", "--convert", "a.vol"}
-                                  << u"give only one of --list, --extract and --convert"_s;
-    QTest::newRow("no --to") << QStringList{"--extract", "a.vol"} << u"--to DIR is missing"_s;
+        << QByteArrayList{"--list", "a.vol", "b.cs"} << u"--list takes one archive and no object names"_s;
+    QTest::newRow("--to with --list") << QByteArrayList{"--list", "a.vol", "--to", "d"}
+                                      << u"--to only goes with --extract, --convert and --contact-sheet"_s;
+    QTest::newRow("only --quiet")
+        << QByteArrayList{"--quiet"}
+        << u"no command given: use --list, --extract, --convert or --contact-sheet"_s;
+    QTest::newRow("two commands") << QByteArrayList{"--list", "--contact-sheet", "a.vol"}
+                                  << u"give only one of --list, --extract, --convert and --contact-sheet"_s;
+    QTest::newRow("no --to") << QByteArrayList{"--extract", "a.vol"} << u"--to DIR is missing"_s;
+    QTest::newRow("sheet as BMP") << QByteArrayList{"--contact-sheet", "a.vol", "--to", "s.BMP"}
+                                  << u"a.vol||s.BMP|"_s;
+    QTest::newRow("sheet as JPEG")
+        << QByteArrayList{"--contact-sheet", "a.vol", "--to", "s.jpg"}
+        << u"--contact-sheet writes a .png or a .bmp file, and s.jpg ends in neither"_s;
     QTest::newRow("png, index 0 transparent")
-        << QStringList{"--convert", "a.vol", "--transparent", "0", "--format", "png", "--to", "d"}
+        << QByteArrayList{"--convert", "a.vol", "--transparent", "0", "--format", "png", "--to", "d"}
         << u"a.vol||d||png|0"_s;
     QTest::newRow("--format with --extract")
-        << QStringList{"--extract", "a.vol", "--to", "d", "--format", "bmp"}
+        << QByteArrayList{"--extract", "a.vol", "--to", "d", "--format", "bmp"}
         << u"--format and --transparent only go with --convert"_s;
     QTest::newRow("--transparent with bmp")
-        << QStringList{"--convert", "a.vol", "--to", "d", "--transparent", "1"}
+        << QByteArrayList{"--convert", "a.vol", "--to", "d", "--transparent", "1"}
         << u"--transparent only goes with --format png"_s;
     for (const char* index : {"256", "-1", "x"})
-        QTest::addRow("--transparent %s", index)
-            << QStringList{"--convert", "--transparent", QString::fromLatin1(index)}
-            << u"--transparent takes one colour index from 0 to 255"_s;
-    QTest::newRow("--format gif") << QStringList{"--convert", "--format", "gif"}
+        QTest::addRow("--transparent %s", index) << QByteArrayList{"--convert", "--transparent", index}
+                                                 << u"--transparent takes one colour index from 0 to 255"_s;
+    QTest::newRow("--format gif") << QByteArrayList{"--convert", "--format", "gif"}
                                   << u"--format takes bmp or png, once"_s;
-    QTest::newRow("--format twice") << QStringList{"--format", "png", "--format", "png"}
+    QTest::newRow("--format twice") << QByteArrayList{"--format", "png", "--format", "png"}
                                     << u"--format takes bmp or png, once"_s;
 }
 
 void BatchModeTest::readsTheOptions()
 {
-    QFETCH(QStringList, arguments);
+    QFETCH(QByteArrayList, arguments);
     QFETCH(QString, parsed);
-    QVERIFY(BatchOptions::requested(arguments));
-    QVERIFY(!BatchOptions::requested({u"a.vol"_s, u"-x.vol"_s, u"my --x.vol"_s}));
     const BatchOptions options = BatchOptions::parse(arguments);
     QStringList read{options.archive, options.names.join(u','), options.destFolder,
                      options.quiet ? u"quiet"_s : QString()};
@@ -153,6 +167,9 @@ void BatchModeTest::readsTheOptions()
         read << (*options.format == PictureExport::Format::Png ? u"png"_s : u"bmp"_s)
              << (options.transparentIndex ? QString::number(*options.transparentIndex) : QString());
     QCOMPARE(options.error.isEmpty() ? read.join(u'|') : options.error, parsed);
+    // Whatever is wrong, help wins.
+    const BatchOptions help = BatchOptions::parse(QByteArrayList{"-h"} + arguments);
+    QVERIFY(help.command == BatchOptions::Command::Help && help.error.isEmpty());
 }
 
 void BatchModeTest::cleanup()
@@ -510,8 +527,19 @@ void BatchModeTest::exitStatusAndOutput_data()
                                   << QStringList{"kadrillo: unknown option --frob",
                                                  "kadrillo: see kadrillo --help"}
                                   << QString();
+    QTest::newRow("a contact sheet as JPEG")
+        << QStringList{"--contact-sheet", sample(), "--to", environment_.path() + u"/sheet.jpg"_s} << 2
+        << QString()
+        << QStringList{u"kadrillo: --contact-sheet writes a .png or a .bmp file, and %1/sheet.jpg ends in "
+                       "neither"_s.arg(environment_.path()),
+                       "kadrillo: see kadrillo --help"}
+        << QString();
+    QTest::newRow("an archive named like an option")
+        << QStringList{"-x.vol"} << 2 << QString()
+        << QStringList{"kadrillo: unknown option -x.vol", "kadrillo: see kadrillo --help"} << QString();
     QTest::newRow("help wins") << QStringList{"--list", "--help"} << 0 << u"Usage:\n"_s << QStringList()
                                << QString();
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << u"Usage:\n"_s << QStringList() << QString();
     QTest::newRow("version") << QStringList{"--version"} << 0 << u"Kadrillo 1."_s << QStringList()
                              << QString();
 }

@@ -581,6 +581,25 @@ void MainWindowTest::listingProblemsWarn()
     QCOMPARE(run_->fakes.messages.shown().last().icon, MessageBoxes::Icon::Exclamation);
     QCOMPARE(list()->count(), 0);
     QVERIFY(run_->enabled("mnuFileGetList"));
+
+    // A lister that cannot start is said so, once and with a reason the user can act on, and the
+    // archive stays unlisted so that it can be listed once the tool is mended.
+    const QString lister = work() + u"/vtlist.exe"_s;
+    const QString cannotStart = u"Cannot start vtlist.exe (%1): %2."_s.arg(lister);
+    QVERIFY(QFile::remove(lister));
+    run_->control<QAction>("List")->trigger();
+    TestEnvironment::writeFile(lister, "MZ");
+    qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + u"/no-wine-here"_s));
+    run_->control<QAction>("List")->trigger();
+    qunsetenv("KADRILLO_WINE");
+    QCOMPARE(
+        messages().mid(3),
+        (QStringList{cannotStart.arg(u"the file is missing"_s),
+                     cannotStart.arg(u"vtlist.exe is a Windows program and needs Wine to run, but Wine was "
+                                     "not found. Install Wine (the Debian package wine64), or set "
+                                     "KADRILLO_WINE to the Wine program"_s)}));
+    QCOMPARE(run_->fakes.messages.shown().last().icon, MessageBoxes::Icon::Exclamation);
+    QVERIFY(!run_->state.Vols.current()->Listed);
 }
 
 // A range picked with Shift, Select All and the extraction they lead to never take in a hidden row.

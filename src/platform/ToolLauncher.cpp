@@ -3,10 +3,26 @@
 #include "platform/BatchInterpreter.h"
 #include "platform/WindowsCommandLine.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+
+#ifndef Q_OS_WIN
+namespace {
+
+QString wineNotFound(const QString& toolPath)
+{
+    return QCoreApplication::translate("ToolLauncher",
+                                       "%1 is a Windows program and needs Wine to run, but Wine was not "
+                                       "found. Install Wine (the Debian package wine64), or set "
+                                       "KADRILLO_WINE to the Wine program")
+        .arg(QFileInfo(toolPath).fileName());
+}
+
+} // namespace
+#endif
 
 namespace ToolLauncher {
 
@@ -30,6 +46,22 @@ QString findWine()
     return QFileInfo(debianWine).isExecutable() ? debianWine : QString();
 }
 
+QString whyCannotStart(const QString& toolPath)
+{
+    const QFileInfo tool(toolPath);
+    if (!tool.exists())
+        return QCoreApplication::translate("ToolLauncher", "the file is missing");
+    if (!tool.isFile())
+        return QCoreApplication::translate("ToolLauncher", "it is a folder, not a program");
+#ifndef Q_OS_WIN
+    if (isWindowsProgram(toolPath))
+        return findWine().isEmpty() ? wineNotFound(toolPath) : QString();
+    if (!tool.isExecutable())
+        return QCoreApplication::translate("ToolLauncher", "the file is not executable");
+#endif
+    return {};
+}
+
 LaunchPlan plan(const QString& toolPath, const QStringList& arguments)
 {
     LaunchPlan launch;
@@ -45,10 +77,7 @@ LaunchPlan plan(const QString& toolPath, const QStringList& arguments)
     }
     const QString wine = findWine();
     if (wine.isEmpty()) {
-        launch.error = QStringLiteral("%1 is a Windows program and needs Wine to run, but Wine was not "
-                                      "found. Install Wine (the Debian package wine64), or set "
-                                      "KADRILLO_WINE to the Wine program.")
-                           .arg(QFileInfo(toolPath).fileName());
+        launch.error = wineNotFound(toolPath) + QLatin1Char('.');
         return launch;
     }
     launch.program = wine;
@@ -85,15 +114,17 @@ LaunchPlan planScript(const QString& scriptPath, const QString& folder)
 #endif
 }
 
-QString setUp(QProcess& process, const LaunchPlan& launch)
+QString setUp(QProcess& process, const LaunchPlan& launch, ErrorChannel errors)
 {
+    const bool readErrors = errors == ErrorChannel::Read;
     process.setProgram(launch.program);
     process.setArguments(launch.arguments);
     process.setProcessEnvironment(launch.environment);
     process.setWorkingDirectory(launch.workingFolder);
     process.setStandardInputFile(QProcess::nullDevice());
     if (launch.outputFile.isEmpty()) {
-        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.setProcessChannelMode(readErrors ? QProcess::ForwardedOutputChannel
+                                                 : QProcess::ForwardedChannels);
         return {};
     }
     const QIODevice::OpenMode mode = launch.appendOutput ? QIODevice::Append : QIODevice::WriteOnly;
@@ -102,7 +133,7 @@ QString setUp(QProcess& process, const LaunchPlan& launch)
     if (!target.open(mode))
         return QStringLiteral("cannot write %1: %2").arg(launch.outputFile, target.errorString());
     target.close();
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setProcessChannelMode(readErrors ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
     process.setStandardOutputFile(launch.outputFile,
                                   launch.appendOutput ? QIODevice::Append : QIODevice::Truncate);
     return {};

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/StartArguments.h"
 #include "app/frmAbout.h"
 #include "platform/ProgramPaths.h"
 #include "support/MainWindowRun.h"
@@ -25,6 +26,8 @@ private slots:
     void commandLineTokens_data();
     void commandLineTokens();
     void archivePaths();
+    void startArguments_data();
+    void startArguments();
 
 private:
     TestEnvironment environment_;
@@ -152,6 +155,60 @@ void DesktopTest::archivePaths()
              (QStringList{"/v/my\"odd.vol", "/v/a b.vol", "/v/\"quoted\".vol"}));
     const QStringList arguments{"/home/me/My Vols/a.vol", "plain.vol", "/t/tab\there.vol", "/x/b&c.vol"};
     QCOMPARE(CommandLine::tokens(CommandLine::join(arguments)), arguments);
+}
+
+void DesktopTest::startArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("read"); // "window: archives | Qt's options", or "command line"
+    // With no display: how the program ended and the first line it wrote; empty: not started.
+    QTest::addColumn<QString>("withoutDisplay");
+    const QString noDisplay = u"kadrillo exited with code 2|kadrillo: "_s + StartArguments::noDisplay();
+    QTest::newRow("archives among Qt's options")
+        << QStringList{"-style", "fusion", "a.vol", "-reverse", "b c.vol", "-title", "-h", "-style=x"}
+        << u"window: a.vol,b c.vol | -style,fusion,-reverse,-title,-h,-style=x"_s << noDisplay;
+    QTest::newRow("-- ends the options") << QStringList{"a.vol", "--", "-h", "--list", "-platform"}
+                                         << u"window: a.vol,-h,--list,-platform | "_s << noDisplay;
+    QTest::newRow("a platform named") << QStringList{"-platform", "offscreen", "a.vol"}
+                                      << u"window: a.vol | -platform,offscreen (platform)"_s << QString();
+    QTest::newRow("-h") << QStringList{"a.vol", "-h"} << u"command line"_s << u"|Usage:"_s;
+    QTest::newRow("not an option") << QStringList{"-x.vol"} << u"command line"_s
+                                   << u"kadrillo exited with code 2|kadrillo: unknown option -x.vol"_s;
+    QTest::newRow("-- alone") << QStringList{"--"} << u"window:  | "_s << noDisplay;
+}
+
+// Decided before Qt reads the arguments: Qt's options stay Qt's, anything else starting with "-" is
+// the command line's, and a window that has no display says so instead of aborting in Qt.
+void DesktopTest::startArguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, read);
+    QFETCH(QString, withoutDisplay);
+    QByteArrayList bytes;
+    for (const QString& argument : arguments)
+        bytes.append(QFile::encodeName(argument));
+    const StartArguments start = StartArguments::read(bytes);
+    QCOMPARE(start.mode == StartArguments::Mode::CommandLine
+                 ? u"command line"_s
+                 : u"window: "_s + start.archives.join(u',') + u" | "_s +
+                       QString::fromLocal8Bit(start.qtOptions.join(',')) +
+                       (start.namesPlatform ? u" (platform)"_s : QString()),
+             read);
+    if (withoutDisplay.isEmpty())
+        return;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& display : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(display);
+    environment.insert(u"XDG_CONFIG_HOME"_s, environment_.configHome());
+    environment.insert(u"XDG_DATA_HOME"_s, environment_.dataHome());
+    environment.insert(u"TMPDIR"_s, environment_.tempHome());
+    OwnedProgram program(u"kadrillo"_s);
+    program.process().setProcessChannelMode(QProcess::MergedChannels);
+    QVERIFY2(program.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"), arguments, environment),
+             qPrintable(program.state()));
+    const QString ended = program.waitForExit(30000);
+    const QString said = QString::fromLocal8Bit(program.process().readAll()).section(u'\n', 0, 0);
+    QCOMPARE(ended + u'|' + said, withoutDisplay);
 }
 
 QTEST_MAIN(DesktopTest)

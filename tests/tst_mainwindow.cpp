@@ -603,6 +603,25 @@ void MainWindowTest::listingProblemsWarn()
     QCOMPARE(run_->fakes.messages.shown().last().icon, MessageBoxes::Icon::Exclamation);
     QCOMPARE(list()->count(), 0);
     QVERIFY(run_->enabled("mnuFileGetList"));
+
+    // A lister that cannot start is said so, once and with a reason the user can act on, and the
+    // archive stays unlisted so that it can be listed once the tool is mended.
+    const QString lister = work() + u"/vtlist.exe"_s;
+    const QString cannotStart = u"Cannot start vtlist.exe (%1): %2."_s.arg(lister);
+    QVERIFY(QFile::remove(lister));
+    run_->control<QAction>("List")->trigger();
+    TestEnvironment::writeFile(lister, "MZ");
+    qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + u"/no-wine-here"_s));
+    run_->control<QAction>("List")->trigger();
+    qunsetenv("KADRILLO_WINE");
+    QCOMPARE(
+        messages().mid(3),
+        (QStringList{cannotStart.arg(u"the file is missing"_s),
+                     cannotStart.arg(u"vtlist.exe is a Windows program and needs Wine to run, but Wine was "
+                                     "not found. Install Wine (the Debian package wine64), or set "
+                                     "KADRILLO_WINE to the Wine program"_s)}));
+    QCOMPARE(run_->fakes.messages.shown().last().icon, MessageBoxes::Icon::Exclamation);
+    QVERIFY(!run_->state.Vols.current()->Listed);
 }
 
 // A range picked with Shift, Select All and the extraction they lead to never take in a hidden row.
@@ -636,14 +655,17 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
 
     QStringList failures;
     int progress = 0;
+    QString counted;
     run_->fakes.dialogs.willAnswer([&](QDialog& table) {
         failures = failureRows(table);
         progress = table.parentWidget()->findChild<QProgressBar*>(u"ProgressBar1"_s)->value();
+        counted = table.parentWidget()->findChild<QLabel*>(u"lblProgress"_s)->text();
     });
     QTest::keyClick(list(), Qt::Key_Return); // Extract is the default button with several rows
     QVERIFY2(messages().isEmpty(), qPrintable(messages().join('|')));
     QCOMPARE(failures, QStringList{u"ghost.cs | tool wrote nothing | extract.exe ended with code 1"_s});
     QCOMPARE(progress, 100);
+    QCOMPARE(counted, u"File %1 of %1"_s.arg(shownNames().size()));
     QByteArray staged;
     for (const QString& name : shownNames())
         staged += QFile::encodeName(work() + u"/extracted/"_s + name) + '\n';

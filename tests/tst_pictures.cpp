@@ -155,7 +155,7 @@ void PicturesTest::conversionOutcomes_data()
         PictureFiles::standardBitmap(3, -2, PictureFiles::ramp(4), QByteArray("\1\2\3\0\4\5\6\0", 8), "bm");
     odd.replace(34, 4, QByteArray(4, '\0')); // then whole rows of four-byte multiples
     QTest::newRow("top-down, stating no size, \"bm\"") << odd << false << Converted << question << odd << 4;
-    // Our change: a bitmap of any other layout is kept, for the window to show as Qt reads it.
+    // A bitmap of any other layout is kept, for the window to show as Qt reads it.
     const QByteArray trueColour = PictureFiles::standardBitmap(2, 1, {}, QByteArray(8, '\3'), "BM", 40, 24);
     QTest::newRow("24 bits a pixel kept") << trueColour << true << Kept << question << trueColour << -1;
     QTest::newRow("not a picture") << QByteArray("Pb and more") << true << Refused
@@ -307,7 +307,7 @@ void PicturesTest::batchConversion_data()
     QTest::addColumn<int>("palette"); // the ramp the pictures get; -1: the default palette file is missing
     const QString skip =
         u"b.txt is not a bitmap file do you want to skip this file and continue with the rest."_s;
-    // Our change: a refused picture is still copied as it was extracted, and the end of the run says so.
+    // A refused picture is still copied as it was extracted, and the end of the run says so.
     QTest::newRow("No converts it anyway")
         << MessageBoxes::Answer::No << QList<int>{1, 2, 3} << QList<int>{1667, 3333, 5000, 6667, 8333, 10000}
         << QStringList{skip, "This file is not a valid bitmap file."}

@@ -7,7 +7,7 @@
 
 class SettingsStore;
 
-// The twelve persisted settings, read once at start and written once at exit.
+// The persisted settings, read once at start and written once at exit.
 struct AppSettings {
     QString ExtractPath;
     QString VtlistPath;
@@ -21,7 +21,7 @@ struct AppSettings {
     bool ResizeToFit = true;
     bool SearchSubfolders = true;
     bool AutoPreview = true;
-    // Kept in a group of its own, beside the twelve.
+    // Kept in a group of its own, beside the group "Settings".
     PictureExport Export;
 
     // The values used when the store holds none, formed from this platform's folders.

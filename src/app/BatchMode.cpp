@@ -56,11 +56,8 @@ int BatchMode::runCommand()
         console_.fail(tr("stopped by a termination signal"));
         return Failed;
     }
-    if (!listing.error.isEmpty() || listing.names.isEmpty()) {
-        console_.warn(listing.error.isEmpty()
-                          ? tr("%1: there is a problem with the vol file, or it is not a valid vol file")
-                                .arg(QDir::toNativeSeparators(options_.archive))
-                          : listing.error);
+    if (listing.outcome != ArchiveListing::Outcome::Listed) {
+        tellUnlisted(listing);
         return UsageError;
     }
     if (listing.truncated)
@@ -88,6 +85,33 @@ int BatchMode::runCommand()
     if (runner_.isShutDown())
         console_.fail(tr("stopped by a termination signal"));
     return console_.failures() == 0 ? Succeeded : Failed;
+}
+
+void BatchMode::tellUnlisted(const ArchiveListing::Result& listing)
+{
+    const QString tool = QFileInfo(listing.run.tool).fileName();
+    const QString path = QDir::toNativeSeparators(listing.run.tool);
+    switch (listing.outcome) {
+    case ArchiveListing::Outcome::CannotStart:
+        console_.warn(tr("cannot start %1 (%2): %3").arg(tool, path, listing.run.whyNotStarted));
+        break;
+    case ArchiveListing::Outcome::ToolFailed:
+        console_.warn(listing.run.exitStatus < 0
+                          ? tr("%1 (%2) did not end normally").arg(tool, path)
+                          : tr("%1 (%2) ended with status %3").arg(tool, path).arg(listing.run.exitStatus));
+        if (!listing.run.lastErrorLine.isEmpty())
+            console_.warn(listing.run.lastErrorLine);
+        break;
+    case ArchiveListing::Outcome::NoObjects:
+        console_.warn(tr("%1: there is a problem with the vol file, or it is not a valid vol file")
+                          .arg(QDir::toNativeSeparators(options_.archive)));
+        break;
+    case ArchiveListing::Outcome::Listed:
+    case ArchiveListing::Outcome::VolumeMissing:
+    case ArchiveListing::Outcome::NotRun:
+        console_.warn(listing.error);
+        break;
+    }
 }
 
 // The windows' start-up, without the options dialog: the working folder, the tool copies and, for a
@@ -248,11 +272,11 @@ void BatchMode::convert(const QStringList& names, const QStringList& listed)
         const QString& name = names.at(i);
         if (runner_.isShutDown())
             return failRest(names, i, tr("not converted, because the run was stopped"));
+        console_.progress(int(i + 1), int(names.size()), name);
         if (!name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive)) {
             console_.fail(name, tr("not converted, because its name does not end in \"bmp\""));
             continue;
         }
-        console_.progress(int(i + 1), int(names.size()), name);
         const ConversionJob::Result result = job.convert(name);
         if (result.outcome == ConversionJob::Outcome::CannotStart) {
             console_.fail(name, result.error);

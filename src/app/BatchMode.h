@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/BatchConsole.h"
 #include "app/BatchOptions.h"
+#include "archive/ArchiveListing.h"
 #include "archive/ToolRunner.h"
 #include "archive/WorkFolderClaim.h"
 #include "picture/ArchivePalettes.h"
@@ -33,6 +34,8 @@ public:
 
 private:
     int runCommand();
+    // Why the archive gave no objects to work on.
+    void tellUnlisted(const ArchiveListing::Result& listing);
     bool prepare();
     bool outsideWorkFolder();
     bool copyTool(const QString& source, const char* toolName);

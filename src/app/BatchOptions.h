@@ -2,14 +2,16 @@
 
 #include "picture/PictureExport.h"
 
+#include <QByteArrayList>
 #include <QCoreApplication>
 #include <QStringList>
 #include <optional>
 
 // The options of the command-line mode, which works without a window:
 //   --list ARCHIVE | --extract ARCHIVE [NAME...] --to DIR | --convert ARCHIVE [NAME...] --to DIR
-//   | --contact-sheet ARCHIVE [NAME...] --to FILE.png | --help | --version, each with --quiet anywhere;
-//   "--" ends the options. --convert also takes --format bmp|png and, with png, --transparent INDEX.
+//   | --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp | --help | -h | --version, each with
+//   --quiet anywhere; "--" ends the options. --convert also takes --format bmp|png and, with png,
+//   --transparent INDEX. Qt's own options are Qt's (see StartArguments) and are passed over.
 struct BatchOptions {
     Q_DECLARE_TR_FUNCTIONS(BatchOptions)
 
@@ -27,13 +29,11 @@ public:
     // What is wrong with the arguments; empty when they can be run.
     QString error;
 
-    // Whether the program runs in this mode: when any argument starts with "--", so that a mistyped
-    // option is refused rather than opened as an archive. Plain archive paths start the windows.
-    static bool requested(const QStringList& arguments);
-    static bool requested(int argc, char** argv);
     // Whether the command draws a picture with text, which needs the fonts of a QGuiApplication.
-    static bool drawsText(int argc, char** argv);
-    static BatchOptions parse(const QStringList& arguments);
+    bool drawsText() const { return error.isEmpty() && command == Command::ContactSheet; }
+    // `arguments` are argv without the program's name. A file or folder whose name's bytes would not
+    // come back from the text they are read as is refused: the run would work on another one.
+    static BatchOptions parse(const QByteArrayList& arguments);
     // The text --help prints.
     static QString usage();
 };

@@ -40,12 +40,3 @@ MainToolBar::MainToolBar(QWidget* parent)
     update =
         addButton(this, "Update", tr("Update"), tr("Update (Ctrl + U)"), "edit-undo", QStyle::SP_ArrowBack);
 }
-
-QAction* MainToolBar::button(const QString& key) const
-{
-    for (QAction* action : actions()) {
-        if (action->data().toString().compare(key, Qt::CaseInsensitive) == 0)
-            return action;
-    }
-    return nullptr;
-}

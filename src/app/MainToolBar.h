@@ -9,9 +9,6 @@ class MainToolBar : public QToolBar {
 public:
     explicit MainToolBar(QWidget* parent = nullptr);
 
-    // The button with this key, compared without regard to case; null when there is none.
-    QAction* button(const QString& key) const;
-
     QAction* open;
     QAction* list;
     QAction* extract;

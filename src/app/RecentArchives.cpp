@@ -1,28 +1,19 @@
 #include "app/RecentArchives.h"
 
 #include "app/MainMenuBar.h"
-#include "platform/SettingsStore.h"
+#include "app/RecentArchiveList.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
-namespace {
-
-const QString group = QStringLiteral("Recent Archives");
-const QString prefix = QStringLiteral("Archive");
-
-} // namespace
+using RecentArchiveList::maximumCount;
 
 RecentArchives::RecentArchives(SettingsStore& store, MainMenuBar& menus, QObject* parent)
     : QObject(parent)
     , store_(store)
+    , paths_(RecentArchiveList::read(store))
 {
-    // A hand-edited file may hold blanks, repeats or more than fit.
-    for (const QString& path : store.readList(group, prefix)) {
-        if (!path.isEmpty() && !paths_.contains(path) && paths_.size() < maximumCount)
-            paths_.append(path);
-    }
     for (int number = 1; number <= maximumCount; ++number) {
         auto* item = new QAction(&menus);
         item->setObjectName(QStringLiteral("mnuFileRecent%1").arg(number));
@@ -49,7 +40,7 @@ void RecentArchives::add(const QString& path)
 
 void RecentArchives::save() const
 {
-    store_.writeList(group, prefix, paths_);
+    RecentArchiveList::write(store_, paths_);
 }
 
 void RecentArchives::showInMenu()

@@ -8,14 +8,12 @@ class QAction;
 class SettingsStore;
 
 // The last archives opened, newest first and each once, as numbered items of the File menu above
-// Exit; an archive that is no longer there shows disabled. They are kept in the settings file in a
-// group of their own, read at start and written at exit like the settings.
+// Exit; an archive that is no longer there shows disabled. They are kept in the settings file
+// (RecentArchiveList), read at start and written at exit like the settings.
 class RecentArchives : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int maximumCount = 8;
-
     RecentArchives(SettingsStore& store, MainMenuBar& menus, QObject* parent = nullptr);
 
     // Puts `path` first.

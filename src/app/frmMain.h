@@ -34,7 +34,6 @@ public:
     bool isUnloaded() const { return unloaded_; }
 
     ToolRunner& toolRunner() const { return *runner_; }
-    QAction* toolbarButton(const QString& key) const { return Toolbar1->button(key); }
 
     bool AddVol(const QString& path, const QString& title);
     void showVol(int index);

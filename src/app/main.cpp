@@ -1,7 +1,9 @@
 #include "app/AppState.h"
+#include "app/BatchConsole.h"
 #include "app/BatchMode.h"
 #include "app/BatchOptions.h"
 #include "app/CommandLine.h"
+#include "app/StartArguments.h"
 #include "app/frmMain.h"
 #include "platform/QtDesktopOpener.h"
 #include "platform/QtFilePicker.h"
@@ -11,6 +13,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <vector>
 
 namespace {
 
@@ -22,26 +25,54 @@ void nameProgram()
 }
 
 // The command-line mode runs without a display, so it never makes a QApplication; drawing text needs
-// fonts, which come with a QGuiApplication on the display-less platform.
-template <typename Application> int runCommandLine(int argc, char* argv[])
+// fonts, which come with a QGuiApplication on the display-less platform. Qt is given none of the
+// arguments, which were read already.
+template <typename Application> int runCommandLine(char* program, const BatchOptions& options)
 {
+    int argc = 1;
+    char* argv[] = {program, nullptr};
     Application app(argc, argv);
     nameProgram();
     SettingsStore store;
-    return BatchMode(BatchOptions::parse(QCoreApplication::arguments().mid(1)), store).run();
+    return BatchMode(options, store).run();
+}
+
+bool displayNamed()
+{
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (BatchOptions::requested(argc, argv) && BatchOptions::drawsText(argc, argv)) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return runCommandLine<QGuiApplication>(argc, argv);
+    QByteArrayList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(argv[i]);
+    StartArguments start = StartArguments::read(arguments);
+    if (start.mode == StartArguments::Mode::CommandLine) {
+        const BatchOptions options = BatchOptions::parse(arguments);
+        if (options.drawsText()) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            return runCommandLine<QGuiApplication>(argv[0], options);
+        }
+        return runCommandLine<QCoreApplication>(argv[0], options);
     }
-    if (BatchOptions::requested(argc, argv))
-        return runCommandLine<QCoreApplication>(argc, argv);
-    QApplication app(argc, argv);
+    if (!start.namesPlatform && !displayNamed()) {
+        BatchConsole(false).warn(StartArguments::noDisplay());
+        return BatchMode::UsageError;
+    }
+    // Qt reads its own options only, so that no archive is taken for one.
+    std::vector<char*> forQt{argv[0]};
+    for (QByteArray& option : start.qtOptions)
+        forQt.push_back(option.data());
+    int qtArgc = int(forQt.size());
+    forQt.push_back(nullptr);
+    QApplication app(qtArgc, forQt.data());
     nameProgram();
 
     AppState state;
@@ -50,7 +81,7 @@ int main(int argc, char* argv[])
     QtFilePicker files;
     QtDesktopOpener desktop;
     frmMain window(state, store, Seams{messages, files, desktop});
-    window.setArchivePaths(CommandLine::archivePaths(QApplication::arguments().mid(1)));
+    window.setArchivePaths(CommandLine::archivePaths(start.archives));
 
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &window, [&window] {

@@ -2,7 +2,6 @@
 
 #include "archive/ResultsFile.h"
 #include "archive/ToolCommands.h"
-#include "archive/ToolRunner.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
@@ -10,19 +9,40 @@
 
 ArchiveListing::Result ArchiveListing::list(ToolRunner& runner, const QString& volPath)
 {
-    if (!FileSystem::fileExists(volPath))
-        return {
-            {}, false, tr("Cannot find the volume file %1.").arg(QDir::toNativeSeparators(volPath)), true};
-    if (!runner.CopyVolToWork(volPath))
-        return {{}, false, runner.lastError()};
+    Result result;
+    if (!FileSystem::fileExists(volPath)) {
+        result.outcome = Outcome::VolumeMissing;
+        result.error = tr("Cannot find the volume file %1.").arg(QDir::toNativeSeparators(volPath));
+        return result;
+    }
+    if (!runner.CopyVolToWork(volPath)) {
+        result.outcome = Outcome::NotRun;
+        result.error = runner.lastError();
+        return result;
+    }
     // An old listing left behind by a failed run must never pass for this archive's.
     const QString results = runner.workFolder().listing();
     FileSystem::deleteFileIfExists(results);
-    if (!runner.RunToolScript(ToolCommands::listScript, ToolCommands::listingLine()))
-        return {{}, false, runner.lastError()};
+    const bool ran = runner.RunToolScript(ToolCommands::listScript, ToolCommands::listingLine());
+    result.run = runner.lastRun();
+    if (!ran && !result.run.whyNotStarted.isEmpty()) {
+        result.outcome = Outcome::CannotStart;
+        return result;
+    }
+    if (!ran) {
+        result.outcome = Outcome::NotRun;
+        result.error = runner.lastError();
+        return result;
+    }
     QFile file(results);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const ResultsFile::Listing listing = ResultsFile::ReadListing(file.readAll());
-    return {listing.names, listing.truncated, {}};
+    if (file.open(QIODevice::ReadOnly)) {
+        const ResultsFile::Listing listing = ResultsFile::ReadListing(file.readAll());
+        result.names = listing.names;
+        result.truncated = listing.truncated;
+    }
+    if (!result.names.isEmpty())
+        result.outcome = Outcome::Listed;
+    else
+        result.outcome = result.run.exitStatus == 0 ? Outcome::NoObjects : Outcome::ToolFailed;
+    return result;
 }

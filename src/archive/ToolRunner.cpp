@@ -3,9 +3,25 @@
 #include "platform/FileSystem.h"
 #include "platform/ProcessGroup.h"
 #include "platform/ProcessWait.h"
+#include "platform/WindowsCommandLine.h"
 
 #include <QDir>
 #include <QFile>
+#include <cstdio>
+
+namespace {
+
+QString lastLine(const QByteArray& text)
+{
+    QString last;
+    for (const QByteArray& line : text.split('\n')) {
+        if (!line.trimmed().isEmpty())
+            last = QString::fromLocal8Bit(line.trimmed());
+    }
+    return last;
+}
+
+} // namespace
 
 ToolRunner::ToolRunner(QObject* parent)
     : QObject(parent)
@@ -62,27 +78,32 @@ bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolL
 
 QProcess* ToolRunner::StartToolCommand(const QString& commandLine)
 {
+    lastRun_ = {};
     if (!readyForRun())
         return nullptr;
     LaunchPlan launch = ToolLauncher::planCommandLine(commandLine);
     launch.workingFolder = workFolder_.path();
-    return start(launch);
+    return start(launch, WindowsCommandLine::split(commandLine).value(0));
 }
 
-QProcess* ToolRunner::start(const LaunchPlan& launch)
+QProcess* ToolRunner::start(const LaunchPlan& launch, const QString& tool)
 {
     if (!launch.ok()) {
-        failWith(launch.error);
+        notStarted(tool, launch.error, launch.error);
         return nullptr;
     }
     auto* process = new QProcess(this);
-    if (const QString error = ToolLauncher::setUp(*process, launch); !error.isEmpty()) {
+    if (const QString error = ToolLauncher::setUp(*process, launch, ToolLauncher::ErrorChannel::Read);
+        !error.isEmpty()) {
         delete process;
-        failWith(error);
+        notStarted(tool, error, error);
         return nullptr;
     }
+    connect(process, &QProcess::readyReadStandardError, this, [this, process] { passOnErrors(*process); });
     wine_.keepUpFor(launch);
     ProcessGroup::startOwnGroup(*process);
+    runningTool_ = tool;
+    errorTail_.clear();
     process->start();
     running_ = process;
     return process;
@@ -93,13 +114,16 @@ int ToolRunner::WaitForProcess(QProcess* process)
     if (!process)
         return -1;
     ProcessWait::untilEnded(*process);
+    passOnErrors(*process);
     const bool ranToEnd = process->error() != QProcess::FailedToStart &&
                           process->state() == QProcess::NotRunning &&
                           process->exitStatus() == QProcess::NormalExit;
     const int status = ranToEnd ? process->exitCode() : -1;
-    lastStartFailed_ = process->error() == QProcess::FailedToStart;
-    if (lastStartFailed_)
-        failWith(tr("Cannot start %1: %2").arg(process->program(), process->errorString()));
+    if (process->error() == QProcess::FailedToStart)
+        notStarted(runningTool_, tr("Cannot start %1: %2").arg(process->program(), process->errorString()),
+                   process->errorString());
+    else
+        lastRun_ = {runningTool_, true, status, lastLine(errorTail_), {}};
     if (process == running_)
         running_.clear();
     process->deleteLater();
@@ -108,28 +132,45 @@ int ToolRunner::WaitForProcess(QProcess* process)
 
 bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLine)
 {
+    lastRun_ = {};
     if (!readyForRun())
         return false;
     // Said before the script is written, in the words the user can act on.
-    const LaunchPlan tool =
-        ToolLauncher::plan(workFolder_.file(toolLine.section(QLatin1Char(' '), 0, 0)), {});
+    const QString toolPath = workFolder_.file(toolLine.section(QLatin1Char(' '), 0, 0));
+    const LaunchPlan tool = ToolLauncher::plan(toolPath, {});
     if (!tool.ok())
-        return failWith(tool.error);
-    return WriteToolScript(scriptName, toolLine) && RunScript(workFolder_.file(scriptName));
+        return notStarted(toolPath, tool.error, tool.error);
+    return WriteToolScript(scriptName, toolLine) && RunScript(workFolder_.file(scriptName), toolPath);
 }
 
-bool ToolRunner::RunScript(const QString& scriptPath)
+bool ToolRunner::RunScript(const QString& scriptPath, const QString& tool)
 {
     if (!readyForRun())
         return false;
     const LaunchPlan launch = ToolLauncher::planScript(scriptPath, workFolder_.path());
     if (launch.runsNothing())
         return true;
-    QProcess* process = start(launch);
+    QProcess* process = start(launch, tool);
     if (!process)
         return false;
     WaitForProcess(process);
-    return !lastStartFailed_;
+    return lastRun_.started;
+}
+
+bool ToolRunner::notStarted(const QString& tool, const QString& message, const QString& reason)
+{
+    const QString seen = ToolLauncher::whyCannotStart(tool);
+    lastRun_ = {tool, false, -1, {}, seen.isEmpty() ? reason : seen};
+    return failWith(message);
+}
+
+void ToolRunner::passOnErrors(QProcess& process)
+{
+    const QByteArray errors = process.readAllStandardError();
+    std::fwrite(errors.constData(), 1, size_t(errors.size()), stderr);
+    // Enough for the last line of any tool's message.
+    constexpr qsizetype kept = 4096;
+    errorTail_ = (errorTail_ + errors).right(kept);
 }
 
 void ToolRunner::endRun()

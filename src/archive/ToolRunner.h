@@ -28,12 +28,8 @@ public:
     QProcess* StartToolCommand(const QString& commandLine);
     // The tool's exit status, or -1 when it did not run to a normal end.
     int WaitForProcess(QProcess* process);
-    // WriteToolScript, then RunScript; false when the script could not run.
+    // Writes the tool script and runs it (see RunScript); false when the script could not run.
     bool RunToolScript(const QString& scriptName, const QString& toolLine);
-    // Runs a tool script of the working folder and waits for it. On Linux the script is read here, as
-    // kadrillo-batch reads it, and only its tool (or Wine with the tool) is started. False when the
-    // script is refused or its tool cannot start (see lastError()).
-    bool RunScript(const QString& scriptPath);
 
     bool isBusy() const { return !running_.isNull(); }
     // Ends the tool run under way, with its whole process tree; its wait then returns -1.
@@ -43,19 +39,40 @@ public:
     void shutDown();
     bool isShutDown() const { return shutDown_; }
     QString lastError() const { return lastError_; }
-    // Whether the process last waited for could not be started at all.
-    bool lastStartFailed() const { return lastStartFailed_; }
+
+    // What became of the last run of a tool script or tool command.
+    struct ToolRun {
+        QString tool; // the path of the tool it tried to start
+        bool started = false;
+        int exitStatus = -1;   // as WaitForProcess gives it
+        QString lastErrorLine; // the last line the tool wrote on its standard error
+        QString whyNotStarted; // in words the user can act on; empty when it was refused before
+    };
+    const ToolRun& lastRun() const { return lastRun_; }
+    // Whether the last run's tool did not start, whatever stopped it.
+    bool lastStartFailed() const { return !lastRun_.started; }
 
 private:
     bool readyForRun();
+    // Runs a tool script of the working folder and waits for it. On Linux the script is read here, as
+    // kadrillo-batch reads it, and only its tool (or Wine with the tool) is started. False when the
+    // script is refused or its tool cannot start (see lastError()).
+    bool RunScript(const QString& scriptPath, const QString& tool);
     // Starts the plan's process as the leader of a group of its own; null when it cannot be set up.
-    QProcess* start(const LaunchPlan& launch);
+    QProcess* start(const LaunchPlan& launch, const QString& tool);
+    // The tool could not start: `message` becomes lastError(), `reason` the run's unless the tool's
+    // file says better.
+    bool notStarted(const QString& tool, const QString& message, const QString& reason);
+    // Passes on what the tool in hand wrote on standard error, keeping its end.
+    void passOnErrors(QProcess& process);
     bool failWith(const QString& message);
 
     WorkFolder workFolder_;
     WineSession wine_;
     QPointer<QProcess> running_;
     QString lastError_;
-    bool lastStartFailed_ = false;
+    QString runningTool_;
+    QByteArray errorTail_;
+    ToolRun lastRun_;
     bool shutDown_ = false;
 };

@@ -6,6 +6,8 @@
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 
 frmGetList::frmGetList(QWidget* owner, VolRecord& vol, ToolRunner& runner, MessageBoxes& messages)
@@ -26,9 +28,18 @@ void frmGetList::work()
     if (isCancelled())
         return;
     const ArchiveListing::Result listing = ArchiveListing::list(runner_, vol_.FilePath);
-    if (listing.volumeMissing) {
+    using Outcome = ArchiveListing::Outcome;
+    if (listing.outcome == Outcome::CannotStart) {
+        messages_.warn(this, tr("Cannot start %1 (%2): %3.")
+                                 .arg(QFileInfo(listing.run.tool).fileName(),
+                                      QDir::toNativeSeparators(listing.run.tool), listing.run.whyNotStarted));
+        // Unlisted, so that it can be listed once the tool is mended.
+        vol_.Listed = false;
+        return;
+    }
+    if (listing.outcome == Outcome::VolumeMissing) {
         messages_.warn(this, tr("Cannot find the volume file."), MessageBoxes::Icon::Critical);
-    } else if (!listing.error.isEmpty()) {
+    } else if (listing.outcome == Outcome::NotRun) {
         messages_.warn(this, listing.error);
     } else if (endedTool()) {
         return;

@@ -14,8 +14,9 @@ class ToolRunner;
 struct PictureState;
 struct VolRecord;
 
-// Extracts the selected pictures one by one, converts each to a Windows BMP and copies it to the
-// destination folder under its own name. Pictures that were not done are listed at the end, for a retry.
+// Extracts the selected pictures one by one, converts each to a BMP or PNG file in the conversion
+// format and writes it to the destination folder under its own name. Pictures that were not done are listed
+// at the end, for a retry.
 class frmConvert : public ProgressDialog {
     Q_OBJECT
 

@@ -4,10 +4,26 @@
 #include "platform/FileSystem.h"
 #include "platform/WindowsCommandLine.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+
+#ifndef Q_OS_WIN
+namespace {
+
+QString wineNotFound(const QString& toolPath)
+{
+    return QCoreApplication::translate("ToolLauncher",
+                                       "%1 is a Windows program and needs Wine to run, but Wine was not "
+                                       "found. Install Wine (the Debian package wine64), or set "
+                                       "KADRILLO_WINE to the Wine program")
+        .arg(QFileInfo(toolPath).fileName());
+}
+
+} // namespace
+#endif
 
 namespace ToolLauncher {
 
@@ -31,6 +47,22 @@ QString findWine()
     return QFileInfo(debianWine).isExecutable() ? debianWine : QString();
 }
 
+QString whyCannotStart(const QString& toolPath)
+{
+    const QFileInfo tool(toolPath);
+    if (!tool.exists())
+        return QCoreApplication::translate("ToolLauncher", "the file is missing");
+    if (!tool.isFile())
+        return QCoreApplication::translate("ToolLauncher", "it is a folder, not a program");
+#ifndef Q_OS_WIN
+    if (isWindowsProgram(toolPath))
+        return findWine().isEmpty() ? wineNotFound(toolPath) : QString();
+    if (!tool.isExecutable())
+        return QCoreApplication::translate("ToolLauncher", "the file is not executable");
+#endif
+    return {};
+}
+
 LaunchPlan plan(const QString& toolPath, const QStringList& arguments)
 {
     LaunchPlan launch;
@@ -46,10 +78,7 @@ LaunchPlan plan(const QString& toolPath, const QStringList& arguments)
     }
     const QString wine = findWine();
     if (wine.isEmpty()) {
-        launch.error = QStringLiteral("%1 is a Windows program and needs Wine to run, but Wine was not "
-                                      "found. Install Wine (the Debian package wine64), or set "
-                                      "KADRILLO_WINE to the Wine program.")
-                           .arg(QFileInfo(toolPath).fileName());
+        launch.error = wineNotFound(toolPath) + QLatin1Char('.');
         return launch;
     }
     launch.program = wine;
@@ -86,15 +115,17 @@ LaunchPlan planScript(const QString& scriptPath, const QString& folder)
 #endif
 }
 
-QString setUp(QProcess& process, const LaunchPlan& launch)
+QString setUp(QProcess& process, const LaunchPlan& launch, ErrorChannel errors)
 {
+    const bool readErrors = errors == ErrorChannel::Read;
     process.setProgram(launch.program);
     process.setArguments(launch.arguments);
     process.setProcessEnvironment(launch.environment);
     process.setWorkingDirectory(launch.workingFolder);
     process.setStandardInputFile(QProcess::nullDevice());
     if (launch.outputFile.isEmpty()) {
-        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.setProcessChannelMode(readErrors ? QProcess::ForwardedOutputChannel
+                                                 : QProcess::ForwardedChannels);
         return {};
     }
     // Made here first, so that a target that cannot be written is told before the tool runs; a new
@@ -103,7 +134,7 @@ QString setUp(QProcess& process, const LaunchPlan& launch)
     if (!(launch.appendOutput ? target.open(QIODevice::Append) : FileSystem::createFresh(target)))
         return QStringLiteral("cannot write %1: %2").arg(launch.outputFile, target.errorString());
     target.close();
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setProcessChannelMode(readErrors ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
     process.setStandardOutputFile(launch.outputFile,
                                   launch.appendOutput ? QIODevice::Append : QIODevice::Truncate);
     return {};

@@ -27,15 +27,20 @@ namespace ToolLauncher {
 bool isWindowsProgram(const QString& path);
 // KADRILLO_WINE when set, else wine or wine64 on the PATH, else Debian's own wine64; empty if none.
 QString findWine();
+// Why the tool at `toolPath` cannot start, in words the user can act on, without a closing full stop:
+// the file is missing or not executable, or it needs Wine and none is found. Empty when nothing seen
+// stops it.
+QString whyCannotStart(const QString& toolPath);
 LaunchPlan plan(const QString& toolPath, const QStringList& arguments);
 // A whole command line that starts a tool: its first word is the tool, see plan().
 LaunchPlan planCommandLine(const QString& commandLine);
 // A tool script started from `folder`: on Windows the system's interpreter runs it; elsewhere it is
 // read here (BatchInterpreter::plan) and only its tool is started.
 LaunchPlan planScript(const QString& scriptPath, const QString& folder);
+enum class ErrorChannel { Forwarded, Read };
 // Sets `process` up to start as planned, its standard input empty and its output forwarded or
-// redirected; makes the redirection's file anew, or opens it to append to. Returns why it cannot, or
-// empty.
-QString setUp(QProcess& process, const LaunchPlan& launch);
+// redirected, its standard error forwarded or left for the starter to read; makes the redirection's
+// file anew, or opens it to append to. Returns why it cannot, or empty.
+QString setUp(QProcess& process, const LaunchPlan& launch, ErrorChannel errors = ErrorChannel::Forwarded);
 
 } // namespace ToolLauncher

@@ -58,6 +58,8 @@ private slots:
     void contactSheet();
     void refusesListsItCannotRead_data();
     void refusesListsItCannotRead();
+    void paletteFolders_data();
+    void paletteFolders();
     void extractorStepsAndWrites();
     void archiveListsFillTheGaps();
 
@@ -435,6 +437,43 @@ void PicturesTest::refusesListsItCannotRead()
     QVERIFY(list.palettes.isEmpty());
 }
 
+// Names come from the archive: none may choose a folder outside the target, nor a missing target
+// stand for the root.
+void PicturesTest::paletteFolders_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("listName");
+    QTest::addColumn<bool>("addName");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("refusal");
+    const QString t = u"/pal"_s;
+    QTest::newRow("list's own folder") << t << u"gui.ppl"_s << true << u"/pal/gui"_s << QString();
+    QTest::newRow("dots are a name") << t << u"....ppl"_s << true << u"/pal/..."_s << QString();
+    QTest::newRow("name not added") << t << u"../evil.ppl"_s << false << t << QString();
+    QTest::newRow("parent") << t << u"...ppl"_s << true << QString() << u"names no folder"_s;
+    QTest::newRow("parent, any ending") << t << u"..appl"_s << true << QString() << u"names no folder"_s;
+    QTest::newRow("same folder") << t << u"..ppl"_s << true << QString() << u"names no folder"_s;
+    QTest::newRow("ending only") << t << u".ppl"_s << true << QString() << u"names no folder"_s;
+    QTest::newRow("shorter than the ending") << t << u"ppl"_s << true << QString() << u"names no folder"_s;
+    QTest::newRow("path") << t << u"../evil.ppl"_s << true << QString() << u"the character /"_s;
+    QTest::newRow("no list") << t << QString() << true << QString() << u"it is empty"_s;
+    QTest::newRow("no target") << QString() << u"gui.ppl"_s << true << QString() << u"no folder is set"_s;
+    QTest::newRow("no target, no name")
+        << QString() << u"gui.ppl"_s << false << QString() << u"no folder is set"_s;
+}
+
+void PicturesTest::paletteFolders()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, listName);
+    QFETCH(bool, addName);
+    QFETCH(QString, refusal);
+    const PaletteExtraction::Folder folder = PaletteExtraction::folderFor(target, listName, addName);
+    QTEST(folder.path, "folder");
+    QVERIFY2(refusal.isEmpty() ? folder.refusal.isEmpty() : folder.refusal.contains(refusal),
+             qPrintable(folder.refusal));
+}
+
 void PicturesTest::extractorStepsAndWrites()
 {
     const QString dest = environment_.path() + u"/dest"_s;
@@ -471,7 +510,6 @@ void PicturesTest::extractorStepsAndWrites()
     QVERIFY(written.startsWith(pictures.PaletteHeader));
     // Entry 0 is stored blue first, entry 1 red first (its fourth byte is 255).
     QCOMPARE(written.mid(24, 8), QByteArray("\0\2\7\0\x1e\x14\x0a\xff", 8));
-    QCOMPARE(PaletteExtraction::folderFor(pal, u"ppl"_s, true), pal); // no name without the ending
     window.chkAdd->click();
     QVERIFY(!addPpl); // the program-wide setting
     window.optDest->click();
@@ -493,6 +531,28 @@ void PicturesTest::extractorStepsAndWrites()
     QCOMPARE(messages.texts().last(), u"0 of 3 palettes written to "_s + dest +
                                           u"/blocked.\n\nNot written:\nThe folder "_s + dest +
                                           u"/blocked cannot be created."_s);
+
+    // A list named to reach the target's parent writes nothing anywhere.
+    const auto files = [this] {
+        QStringList found;
+        for (QDirIterator it(environment_.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                             QDirIterator::Subdirectories);
+             it.hasNext();)
+            found.append(it.next());
+        return found;
+    };
+    const QStringList before = files();
+    for (const QString& hostile : {u"..appl"_s, u"../evil.ppl"_s}) {
+        current = hostile;
+        window.cmdExtract->click();
+        window.cmdExtractAll->click();
+        QVERIFY2(
+            messages.texts().last().startsWith(u"The palettes of "_s + hostile + u" cannot be extracted: "_s),
+            qPrintable(messages.texts().last()));
+    }
+    QCOMPARE(files(), before);
+    QCOMPARE(messages.texts().size(), 2 + 4);
+    QVERIFY(window.cmdExtract->isEnabled());
 
     TestEnvironment::writeFile(runner.workFolder().paletteList(), PictureFiles::ppl(1, {4}));
     QCOMPARE(window.load(u"one.ppl"_s), QString());

@@ -9,6 +9,7 @@
 #include "picture/frmExportFormat.h"
 #include "picture/frmPreview.h"
 #include "platform/Twips.h"
+#include "preview/QtSoundPlayer.h"
 #include "preview/frmPalExtract.h"
 #include "preview/frmScript.h"
 #include "preview/frmSound.h"
@@ -508,7 +509,7 @@ void MainWindowTest::everyWindowAndControlIsNamed()
     ToolRunner runner;
     PictureState pictures;
     VolRecord vol;
-    frmSound sound(runner, fakes.messages);
+    frmSound sound(runner, new QtSoundPlayer);
     frmScript script(runner);
     frmPreview picture(pictures, fakes.messages);
     frmExtract extraction(&window(), vol, {0}, environment_.path(), runner, fakes.seams());

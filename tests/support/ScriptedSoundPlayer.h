@@ -1,0 +1,76 @@
+#pragma once
+
+#include "preview/SoundPlayer.h"
+
+#include <QStringList>
+
+// A player that plays nothing in real time: the test says what it loads, how far it has played,
+// when it ends or fails, and whether there is an audio output; it records what it was told.
+class ScriptedSoundPlayer final : public SoundPlayer {
+    Q_OBJECT
+
+public:
+    void setSource(const QString& path) override
+    {
+        sources.append(path);
+        duration_ = 0;
+        position_ = 0;
+        setState(State::Stopped);
+    }
+    void play() override
+    {
+        ++plays;
+        setState(State::Playing);
+    }
+    void pause() override { setState(State::Paused); }
+    void stop() override { setState(State::Stopped); }
+    void setPosition(qint64 position) override { reach(position); }
+    qint64 position() const override { return position_; }
+    qint64 duration() const override { return duration_; }
+    State state() const override { return state_; }
+    bool hasOutput() const override { return output_; }
+
+    void load(qint64 duration)
+    {
+        duration_ = duration;
+        emit durationChanged();
+    }
+    void reach(qint64 position)
+    {
+        position_ = position;
+        emit positionChanged();
+    }
+    void end()
+    {
+        reach(duration_);
+        setState(State::Stopped);
+        emit finished();
+    }
+    void fail(const QString& reason)
+    {
+        setState(State::Stopped);
+        emit failed(reason);
+    }
+    void setOutput(bool present)
+    {
+        output_ = present;
+        emit outputChanged();
+    }
+
+    QStringList sources; // every source it was given, an empty text for letting go
+    int plays = 0;
+
+private:
+    void setState(State state)
+    {
+        if (state == state_)
+            return;
+        state_ = state;
+        emit stateChanged();
+    }
+
+    qint64 duration_ = 0;
+    qint64 position_ = 0;
+    State state_ = State::Stopped;
+    bool output_ = true;
+};

@@ -30,6 +30,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -746,6 +747,29 @@ void MainWindowTest::previewsFollowTheCurrentRow()
     QVERIFY(extractorItem->isChecked());
     extractor->close();
     QVERIFY(!extractorItem->isChecked());
+
+    // Each tool window's menu item shows it, hides it and shows the same window again; an unloaded
+    // window clears its item's mark.
+    const std::pair<const char*, const char*> toggles[] = {{"mnuToolbarsSound", "frmSound"},
+                                                           {"mnuToolbarsScript", "frmScript"},
+                                                           {"mnuToolsExtract", "frmPalExtract"},
+                                                           {"mnuToolbarsPalette", "frmPalette"}};
+    for (const auto& [itemName, windowName] : toggles) {
+        auto* item = run_->control<QAction>(itemName);
+        item->trigger();
+        QPointer<QWidget> shown;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == QLatin1String(windowName) && widget->isVisible())
+                shown = widget;
+        QVERIFY2(shown && item->isChecked(), itemName);
+        item->trigger();
+        QVERIFY2(shown && shown->isHidden() && !item->isChecked(), itemName);
+        item->trigger();
+        QVERIFY2(shown && shown->isVisible() && item->isChecked(), itemName);
+        shown->close();
+        QVERIFY2(!item->isChecked(), itemName);
+        QTRY_VERIFY2(shown.isNull(), itemName);
+    }
 }
 
 // The filter keeps the archive's count, and the rows shown keep their order and their row numbers;

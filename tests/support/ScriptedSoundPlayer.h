@@ -4,8 +4,8 @@
 
 #include <QStringList>
 
-// A player that plays nothing in real time: the test says what it loads, how far it has played,
-// when it ends or fails, and whether there is an audio output; it records what it was told.
+// A player that plays nothing in real time: the test says how far it has played, when it ends or
+// fails, and whether there is an audio output; it records the sources it was given ("" for none).
 class ScriptedSoundPlayer final : public SoundPlayer {
     Q_OBJECT
 
@@ -13,36 +13,27 @@ public:
     void setSource(const QString& path) override
     {
         sources.append(path);
-        duration_ = 0;
-        position_ = 0;
+        reach(0, 0);
         setState(State::Stopped);
     }
-    void play() override
-    {
-        ++plays;
-        setState(State::Playing);
-    }
+    void play() override { setState(State::Playing); }
     void pause() override { setState(State::Paused); }
     void stop() override { setState(State::Stopped); }
-    void setPosition(qint64 position) override { reach(position); }
+    void setPosition(qint64 position) override { reach(position, duration_); }
     qint64 position() const override { return position_; }
     qint64 duration() const override { return duration_; }
     State state() const override { return state_; }
     bool hasOutput() const override { return output_; }
 
-    void load(qint64 duration)
-    {
-        duration_ = duration;
-        emit durationChanged();
-    }
-    void reach(qint64 position)
+    void reach(qint64 position, qint64 duration)
     {
         position_ = position;
+        duration_ = duration;
+        emit durationChanged();
         emit positionChanged();
     }
     void end()
     {
-        reach(duration_);
         setState(State::Stopped);
         emit finished();
     }
@@ -57,14 +48,11 @@ public:
         emit outputChanged();
     }
 
-    QStringList sources; // every source it was given, an empty text for letting go
-    int plays = 0;
+    QStringList sources;
 
 private:
     void setState(State state)
     {
-        if (state == state_)
-            return;
         state_ = state;
         emit stateChanged();
     }

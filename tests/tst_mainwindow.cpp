@@ -748,8 +748,8 @@ void MainWindowTest::previewsFollowTheCurrentRow()
     extractor->close();
     QVERIFY(!extractorItem->isChecked());
 
-    // Each tool window's menu item shows it, hides it and shows the same window again; an unloaded
-    // window clears its item's mark.
+    // Each tool window's menu item shows it, hides it, then shows the same window; an unloaded window
+    // clears its item's mark.
     const std::pair<const char*, const char*> toggles[] = {{"mnuToolbarsSound", "frmSound"},
                                                            {"mnuToolbarsScript", "frmScript"},
                                                            {"mnuToolsExtract", "frmPalExtract"},

@@ -597,8 +597,8 @@ void PicturesTest::archiveListsFillTheGaps()
     QCOMPARE(TestEnvironment::readFile(out + u"/logo.bmp"_s).mid(54, 1024),
              TestEnvironment::readFile(samples + u"/base.pal"_s).mid(24));
 
-    // A new run tries the lists that failed; a read one is remembered, with no tool to extract it
-    // again, until a new listing.
+    // A new run tries the lists that failed; one that was read is found with the tool gone, until a
+    // new listing.
     QCOMPARE(lists.source(runner, vol)(7), gui.palettes.at(2).Colors);
     QCOMPARE(extractions(), (QList<qsizetype>{2, 2, 1}));
     QVERIFY(QFile::remove(work.extractTool()));

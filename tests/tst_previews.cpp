@@ -169,8 +169,8 @@ void PreviewsTest::soundProgress()
 }
 
 // Driven through a scripted player, so nothing waits for real time: the bar follows the position,
-// the end rewinds, and the window says, below the bar, why a sound cannot be played (once per try;
-// play tries again) or heard.
+// the end rewinds, and the window says, below the bar, why a sound cannot be played (the first
+// reason of each try; play retries) or heard.
 void PreviewsTest::soundWindow()
 {
     TestEnvironment::writeFile(work("temp.wav"), "RIFF");

@@ -23,10 +23,10 @@ public:
     decltype(PaletteSearch::inArchive) source(ToolRunner& runner, const VolRecord& vol);
 
 private:
-    // `failed` holds the lists the tool could not extract in this run, which are not tried again.
+    // `failed` holds the lists the tool could not extract in this run, which the run skips.
     std::optional<Palette> find(ToolRunner& runner, const VolRecord& vol, int id, QSet<QString>& failed);
     // The list's palettes; none when it is not a list that can be read. Nothing when the tool left
-    // no file (it could not start, or was ended), so that a later run tries again.
+    // no file (it could not start, or was ended), so that a later run tries it.
     static std::optional<QList<PaletteListCodec::PplPalette>> read(ToolRunner& runner,
                                                                    const QString& listName);
 

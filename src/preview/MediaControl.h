@@ -27,7 +27,7 @@ public:
     // In milliseconds; 0 while nothing is open or the length is not known yet.
     qint64 length() const;
     qint64 position() const;
-    // Why the open file cannot be played, or an empty text; play tries it again.
+    // Why the open file cannot be played, or an empty text; play retries it.
     const QString& failure() const { return failure_; }
     // Whether the computer has a device the sound can be heard on.
     bool hasOutput() const;

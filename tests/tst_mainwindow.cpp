@@ -9,6 +9,7 @@
 #include "picture/frmExportFormat.h"
 #include "picture/frmPreview.h"
 #include "platform/Twips.h"
+#include "preview/QtSoundPlayer.h"
 #include "preview/frmPalExtract.h"
 #include "preview/frmScript.h"
 #include "preview/frmSound.h"
@@ -29,6 +30,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -530,7 +532,7 @@ void MainWindowTest::everyWindowAndControlIsNamed()
     ToolRunner runner;
     PictureState pictures;
     VolRecord vol;
-    frmSound sound(runner, fakes.messages);
+    frmSound sound(runner, new QtSoundPlayer);
     frmScript script(runner);
     frmPreview picture(pictures, fakes.messages);
     frmExtract extraction(&window(), vol, {0}, environment_.path(), runner, fakes.seams());
@@ -836,6 +838,29 @@ void MainWindowTest::previewsFollowTheCurrentRow()
     QVERIFY(extractorItem->isChecked());
     extractor->close();
     QVERIFY(!extractorItem->isChecked());
+
+    // Each tool window's menu item shows it, hides it, then shows the same window; an unloaded window
+    // clears its item's mark.
+    const std::pair<const char*, const char*> toggles[] = {{"mnuToolbarsSound", "frmSound"},
+                                                           {"mnuToolbarsScript", "frmScript"},
+                                                           {"mnuToolsExtract", "frmPalExtract"},
+                                                           {"mnuToolbarsPalette", "frmPalette"}};
+    for (const auto& [itemName, windowName] : toggles) {
+        auto* item = run_->control<QAction>(itemName);
+        item->trigger();
+        QPointer<QWidget> shown;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->objectName() == QLatin1String(windowName) && widget->isVisible())
+                shown = widget;
+        QVERIFY2(shown && item->isChecked(), itemName);
+        item->trigger();
+        QVERIFY2(shown && shown->isHidden() && !item->isChecked(), itemName);
+        item->trigger();
+        QVERIFY2(shown && shown->isVisible() && item->isChecked(), itemName);
+        shown->close();
+        QVERIFY2(!item->isChecked(), itemName);
+        QTRY_VERIFY2(shown.isNull(), itemName);
+    }
 }
 
 // The filter keeps the archive's count, and the rows shown keep their order and their row numbers;

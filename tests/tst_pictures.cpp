@@ -58,6 +58,8 @@ private slots:
     void contactSheet();
     void refusesListsItCannotRead_data();
     void refusesListsItCannotRead();
+    void paletteFolders_data();
+    void paletteFolders();
     void extractorStepsAndWrites();
     void archiveListsFillTheGaps();
 
@@ -435,6 +437,43 @@ void PicturesTest::refusesListsItCannotRead()
     QVERIFY(list.palettes.isEmpty());
 }
 
+// Names come from the archive: none may choose a folder outside the target, nor a missing target
+// stand for the root.
+void PicturesTest::paletteFolders_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("listName");
+    QTest::addColumn<bool>("addName");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("refusal");
+    const QString t = u"/pal"_s;
+    QTest::newRow("list's own folder") << t << u"gui.ppl"_s << true << u"/pal/gui"_s << QString();
+    QTest::newRow("dots are a name") << t << u"....ppl"_s << true << u"/pal/..."_s << QString();
+    QTest::newRow("name not added") << t << u"../evil.ppl"_s << false << t << QString();
+    QTest::newRow("parent") << t << u"...ppl"_s << true << QString() << u"names no folder"_s;
+    QTest::newRow("parent, any ending") << t << u"..appl"_s << true << QString() << u"names no folder"_s;
+    QTest::newRow("same folder") << t << u"..ppl"_s << true << QString() << u"names no folder"_s;
+    QTest::newRow("ending only") << t << u".ppl"_s << true << QString() << u"names no folder"_s;
+    QTest::newRow("shorter than the ending") << t << u"ppl"_s << true << QString() << u"names no folder"_s;
+    QTest::newRow("path") << t << u"../evil.ppl"_s << true << QString() << u"the character /"_s;
+    QTest::newRow("no list") << t << QString() << true << QString() << u"it is empty"_s;
+    QTest::newRow("no target") << QString() << u"gui.ppl"_s << true << QString() << u"no folder is set"_s;
+    QTest::newRow("no target, no name")
+        << QString() << u"gui.ppl"_s << false << QString() << u"no folder is set"_s;
+}
+
+void PicturesTest::paletteFolders()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, listName);
+    QFETCH(bool, addName);
+    QFETCH(QString, refusal);
+    const PaletteExtraction::Folder folder = PaletteExtraction::folderFor(target, listName, addName);
+    QTEST(folder.path, "folder");
+    QVERIFY2(refusal.isEmpty() ? folder.refusal.isEmpty() : folder.refusal.contains(refusal),
+             qPrintable(folder.refusal));
+}
+
 void PicturesTest::extractorStepsAndWrites()
 {
     const QString dest = environment_.path() + u"/dest"_s;
@@ -471,7 +510,6 @@ void PicturesTest::extractorStepsAndWrites()
     QVERIFY(written.startsWith(pictures.PaletteHeader));
     // Entry 0 is stored blue first, entry 1 red first (its fourth byte is 255).
     QCOMPARE(written.mid(24, 8), QByteArray("\0\2\7\0\x1e\x14\x0a\xff", 8));
-    QCOMPARE(PaletteExtraction::folderFor(pal, u"ppl"_s, true), pal); // no name without the ending
     window.chkAdd->click();
     QVERIFY(!addPpl); // the program-wide setting
     window.optDest->click();
@@ -494,6 +532,19 @@ void PicturesTest::extractorStepsAndWrites()
                                           u"/blocked.\n\nNot written:\nThe folder "_s + dest +
                                           u"/blocked cannot be created."_s);
 
+    // A list named to reach the target's parent writes nothing there.
+    for (const QString& hostile : {u"..appl"_s, u"../evil.ppl"_s}) {
+        current = hostile;
+        window.cmdExtract->click();
+        window.cmdExtractAll->click();
+        QVERIFY2(
+            messages.texts().last().startsWith(u"The palettes of "_s + hostile + u" cannot be extracted: "_s),
+            qPrintable(messages.texts().last()));
+    }
+    QCOMPARE(messages.texts().size(), 2 + 4);
+    QVERIFY(!QFile::exists(environment_.path() + u"/7.pal"_s) &&
+            !QFile::exists(environment_.path() + u"/evil"_s));
+
     TestEnvironment::writeFile(runner.workFolder().paletteList(), PictureFiles::ppl(1, {4}));
     QCOMPARE(window.load(u"one.ppl"_s), QString());
     QCOMPARE(state(), u"Palette 1 of 1 4 00"_s);
@@ -503,16 +554,27 @@ void PicturesTest::extractorStepsAndWrites()
 
 // A picture whose number no palette file has takes that palette from a list of its archive, with
 // the colours Extract writes for it; once read, a list is remembered until the archive is listed again.
+// A list the tool cannot extract is tried once in each run, however many pictures look for a palette.
 void PicturesTest::archiveListsFillTheGaps()
 {
     const QString samples = environment_.path() + u"/samples"_s;
     QVERIFY2(TestEnvironment::makeSamples(samples).isEmpty(), "make-sample-vol failed");
     const WorkFolder work(environment_.path() + u"/archive-work"_s);
-    QVERIFY(QDir().mkpath(work.path()) &&
-            QFile::copy(KADRILLO_STANDIN_DIR "/extract.exe"_L1, work.extractTool()));
+    const QString calls = environment_.path() + u"/extracted-objects"_s;
+    TestEnvironment::writeFile(work.extractTool(),
+                               u"#!/bin/sh\nprintf '%s\\n' \"$2\" >> '%1'\nexec '%2' \"$@\"\n"_s
+                                   .arg(calls, KADRILLO_STANDIN_DIR "/extract.exe"_L1)
+                                   .toUtf8(),
+                               true);
+    const auto extractions = [&calls] { // of each list, in archive order
+        const QList<QByteArray> names = TestEnvironment::readFile(calls).split('\n');
+        return QList<qsizetype>{names.count("lost.ppl"), names.count("gone.ppl"), names.count("gui.ppl")};
+    };
     ToolRunner runner;
     runner.setWorkFolder(work);
-    VolRecord vol{u"sample.vol"_s, samples + u"/sample.vol"_s, {u"sky.bmp"_s, u"logo.bmp"_s, u"gui.ppl"_s}};
+    VolRecord vol{u"sample.vol"_s,
+                  samples + u"/sample.vol"_s,
+                  {u"lost.ppl"_s, u"sky.bmp"_s, u"logo.bmp"_s, u"gone.ppl"_s, u"gui.ppl"_s}};
     vol.markListed();
     ArchivePalettes lists;
     const PaletteSearch search{environment_.path() + u"/no-palettes"_s, samples + u"/base.pal"_s, true,
@@ -523,6 +585,8 @@ void PicturesTest::archiveListsFillTheGaps()
     QVERIFY2(job.begin(vol.FilePath), qPrintable(job.error()));
     QCOMPARE(job.convert(u"sky.bmp"_s).outcome, ConversionJob::Outcome::Written);  // palette 2
     QCOMPARE(job.convert(u"logo.bmp"_s).outcome, ConversionJob::Outcome::Written); // -3: in no list
+    QCOMPARE(job.convert(u"sky.bmp"_s).outcome, ConversionJob::Outcome::Written);
+    QCOMPARE(extractions(), (QList<qsizetype>{1, 1, 1}));
 
     const QString extracted = environment_.path() + u"/extracted"_s;
     const PaletteListCodec::Decoded gui =
@@ -533,11 +597,14 @@ void PicturesTest::archiveListsFillTheGaps()
     QCOMPARE(TestEnvironment::readFile(out + u"/logo.bmp"_s).mid(54, 1024),
              TestEnvironment::readFile(samples + u"/base.pal"_s).mid(24));
 
-    // Remembered: found with no tool to extract the list again, until a new listing.
+    // A new run tries the lists that failed; one that was read is found with the tool gone, until a
+    // new listing.
+    QCOMPARE(lists.source(runner, vol)(7), gui.palettes.at(2).Colors);
+    QCOMPARE(extractions(), (QList<qsizetype>{2, 2, 1}));
     QVERIFY(QFile::remove(work.extractTool()));
-    QCOMPARE(lists.find(runner, vol, 7), gui.palettes.at(2).Colors);
+    QCOMPARE(lists.source(runner, vol)(7), gui.palettes.at(2).Colors);
     vol.markListed();
-    QVERIFY(!lists.find(runner, vol, 7));
+    QVERIFY(!lists.source(runner, vol)(7));
 }
 
 QTEST_MAIN(PicturesTest)

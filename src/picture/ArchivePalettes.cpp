@@ -7,27 +7,32 @@
 #include "platform/FileSystem.h"
 
 #include <QFile>
+#include <memory>
 
 decltype(PaletteSearch::inArchive) ArchivePalettes::source(ToolRunner& runner, const VolRecord& vol)
 {
-    return [this, &runner, vol](int id) {
-        return find(runner, vol, id);
+    auto failed = std::make_shared<QSet<QString>>();
+    return [this, &runner, vol, failed](int id) {
+        return find(runner, vol, id, *failed);
     };
 }
 
-std::optional<Palette> ArchivePalettes::find(ToolRunner& runner, const VolRecord& vol, int id)
+std::optional<Palette> ArchivePalettes::find(ToolRunner& runner, const VolRecord& vol, int id,
+                                             QSet<QString>& failed)
 {
     Remembered& archive = archives_[vol.FilePath];
     if (archive.listing != vol.ListingId)
         archive = Remembered{vol.ListingId, {}};
     for (const QString& name : vol.ObjectNames) {
-        if (ObjectName::kindOf(name) != ObjectName::Kind::PaletteList)
+        if (ObjectName::kindOf(name) != ObjectName::Kind::PaletteList || failed.contains(name))
             continue;
         auto known = archive.lists.constFind(name);
         if (known == archive.lists.cend()) {
             const std::optional<QList<PaletteListCodec::PplPalette>> palettes = read(runner, name);
-            if (!palettes)
+            if (!palettes) {
+                failed.insert(name);
                 continue;
+            }
             known = archive.lists.insert(name, *palettes);
         }
         for (const PaletteListCodec::PplPalette& palette : *known) {

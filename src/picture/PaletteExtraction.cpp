@@ -1,5 +1,6 @@
 #include "picture/PaletteExtraction.h"
 
+#include "archive/ObjectName.h"
 #include "picture/PaletteCodec.h"
 #include "platform/FileSystem.h"
 
@@ -8,11 +9,27 @@
 
 namespace PaletteExtraction {
 
-QString folderFor(const QString& targetFolder, const QString& listName, bool addListName)
+Folder folderFor(const QString& targetFolder, const QString& listName, bool addListName)
 {
-    if (!addListName || listName.size() < 4)
-        return targetFolder;
-    return targetFolder + QDir::separator() + listName.chopped(4);
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("PaletteExtraction", text);
+    };
+    if (targetFolder.isEmpty())
+        return {{}, tr("no folder is set to extract them to")};
+    if (!addListName)
+        return {targetFolder, {}};
+    if (const QString refusal = ObjectName::refusal(listName); !refusal.isEmpty())
+        return {{}, refusal};
+    const QString subfolder = listName.size() < 4 ? QString() : listName.chopped(4);
+    if (subfolder.isEmpty() || subfolder == QLatin1String(".") || subfolder == QLatin1String(".."))
+        return {{}, tr("without its last four characters it names no folder")};
+    // Checked on the path itself, so that no folder is made before the answer is known.
+    const QString target = QDir(targetFolder).absolutePath();
+    const QString inside = target.endsWith(QLatin1Char('/')) ? target : target + QLatin1Char('/');
+    const QString resolved = QDir::cleanPath(inside + subfolder);
+    if (!resolved.startsWith(inside))
+        return {{}, tr("its folder would lie outside %1").arg(QDir::toNativeSeparators(targetFolder))};
+    return {targetFolder + QDir::separator() + subfolder, {}};
 }
 
 QString write(const QString& folder, const QByteArray& header, const PaletteListCodec::PplPalette& palette)

@@ -8,10 +8,16 @@
 // Where the palette extractor writes a palette of a list, and the writing.
 namespace PaletteExtraction {
 
+struct Folder {
+    QString path;    // where the palettes go; empty when refused
+    QString refusal; // why they may not be written anywhere, or an empty text
+};
+
 // The target folder, or with `addListName` its subfolder named after the list: the list's name
-// without its last four characters ("gui.ppl" gives "gui"). A name of fewer than four characters
-// gets no subfolder.
-QString folderFor(const QString& targetFolder, const QString& listName, bool addListName);
+// without its last four characters ("gui.ppl" gives "gui"). The name comes from the archive, so it
+// must pass the object name check and leave a folder name other than "", "." or ".."; the folder
+// always lies inside the target. An empty target is refused rather than read as the root.
+Folder folderFor(const QString& targetFolder, const QString& listName, bool addListName);
 
 // Writes the palette as "<Id>.pal" in `folder`, made with its parents when missing, replacing any
 // file of that name; the header is the last palette file's (24 zero bytes when none was read).

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QMediaPlayer>
 #include <QWidget>
 
-class QAudioOutput;
 class QToolButton;
+class SoundPlayer;
 
 // A sound player with its own row of buttons (rewind, play, pause, stop). A sound file is held
 // open from open() until close(); nothing plays until the user presses play.
@@ -12,7 +11,8 @@ class MediaControl : public QWidget {
     Q_OBJECT
 
 public:
-    explicit MediaControl(QWidget* parent = nullptr);
+    // Plays through `player`, which it takes over.
+    explicit MediaControl(SoundPlayer* player, QWidget* parent = nullptr);
 
     void setFileName(const QString& path) { fileName_ = path; }
     const QString& fileName() const { return fileName_; }
@@ -27,6 +27,10 @@ public:
     // In milliseconds; 0 while nothing is open or the length is not known yet.
     qint64 length() const;
     qint64 position() const;
+    // Why the open file cannot be played, or an empty text; play retries it.
+    const QString& failure() const { return failure_; }
+    // Whether the computer has a device the sound can be heard on.
+    bool hasOutput() const;
 
     QToolButton* rewindButton;
     QToolButton* playButton;
@@ -38,15 +42,16 @@ signals:
     void statusUpdate();
     // Playing has reached the end of the sound.
     void done();
-    // The file cannot be played, and why.
-    void failed(const QString& reason);
+    // failure() or hasOutput() has changed.
+    void problemChanged();
 
 private:
+    void play();
+    void setFailure(const QString& reason);
     void showState();
 
-    QMediaPlayer* player_;
-    QAudioOutput* output_;
+    SoundPlayer* player_;
     QString fileName_;
     QString openFile_;
-    bool failedFile_ = false;
+    QString failure_;
 };

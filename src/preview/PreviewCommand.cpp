@@ -19,7 +19,7 @@ using Kind = ObjectName::Kind;
 
 PreviewCommand::PreviewCommand(PictureState& pictures, ToolRunner& runner, MessageBoxes& messages,
                                const frmPalExtract::Settings& palettes, std::function<QString()> currentName,
-                               QWidget* owner)
+                               QWidget* owner, std::function<SoundPlayer*()> newSoundPlayer)
     : QObject(owner)
     , pictures_(pictures)
     , runner_(runner)
@@ -27,6 +27,7 @@ PreviewCommand::PreviewCommand(PictureState& pictures, ToolRunner& runner, Messa
     , owner_(owner)
     , palettes_(palettes)
     , currentName_(std::move(currentName))
+    , newSoundPlayer_(std::move(newSoundPlayer))
 {
 }
 
@@ -199,7 +200,7 @@ frmPreview* PreviewCommand::pictureWindow()
 frmSound* PreviewCommand::soundWindow()
 {
     if (!sound_)
-        sound_ = adopt(new frmSound(runner_, messages_), Kind::Sound);
+        sound_ = adopt(new frmSound(runner_, newSoundPlayer_()), Kind::Sound);
     return sound_;
 }
 

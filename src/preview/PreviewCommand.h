@@ -2,6 +2,7 @@
 
 #include "archive/ObjectName.h"
 #include "picture/PictureConversion.h"
+#include "preview/QtSoundPlayer.h"
 #include "preview/frmPalExtract.h"
 
 #include <QObject>
@@ -28,10 +29,12 @@ public:
         bool resizeToFit = true;
     };
 
-    // `currentName` is the object list's current item, read when a palette is extracted.
-    PreviewCommand(PictureState& pictures, ToolRunner& runner, MessageBoxes& messages,
-                   const frmPalExtract::Settings& palettes, std::function<QString()> currentName,
-                   QWidget* owner);
+    // `currentName` is the object list's current item, read when a palette is extracted; the sound
+    // window plays through a player from `newSoundPlayer`.
+    PreviewCommand(
+        PictureState& pictures, ToolRunner& runner, MessageBoxes& messages,
+        const frmPalExtract::Settings& palettes, std::function<QString()> currentName, QWidget* owner,
+        std::function<SoundPlayer*()> newSoundPlayer = [] { return new QtSoundPlayer; });
 
     void preview(const Request& request);
     // Extracts a palette list and shows its palettes in the palette extractor.
@@ -78,4 +81,5 @@ private:
     QPointer<frmPalette> palette_;
     frmPalExtract::Settings palettes_;
     std::function<QString()> currentName_;
+    std::function<SoundPlayer*()> newSoundPlayer_;
 };

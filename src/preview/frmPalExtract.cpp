@@ -116,15 +116,30 @@ void frmPalExtract::showPalette()
     cmdNext->setEnabled(CurrentIndex < PplPalettes.size() - 1);
 }
 
-// The list's name is read from the main window now: its selection may have moved since the load.
+// The list's name is read from the main window when Extract is pressed: its selection may have
+// moved since the load.
+std::optional<QString> frmPalExtract::chosenFolder()
+{
+    const QString listName = currentName_();
+    const PaletteExtraction::Folder folder =
+        PaletteExtraction::folderFor(TargetFolder, listName, settings_.addPpl);
+    if (!folder.refusal.isEmpty()) {
+        messages_.warn(this, tr("The palettes of %1 cannot be extracted: %2.").arg(listName, folder.refusal));
+        return std::nullopt;
+    }
+    if (!outsideWorkFolder(folder.path))
+        return std::nullopt;
+    return folder.path;
+}
+
 void frmPalExtract::cmdExtract_Click()
 {
-    const QString folder = PaletteExtraction::folderFor(TargetFolder, currentName_(), settings_.addPpl);
-    if (!outsideWorkFolder(folder))
+    const std::optional<QString> folder = chosenFolder();
+    if (!folder)
         return;
     setExtractEnabled(false);
     const QString error =
-        PaletteExtraction::write(folder, pictures_.PaletteHeader, PplPalettes.at(CurrentIndex));
+        PaletteExtraction::write(*folder, pictures_.PaletteHeader, PplPalettes.at(CurrentIndex));
     if (!error.isEmpty())
         messages_.warn(this, error);
     setExtractEnabled(true);
@@ -132,9 +147,10 @@ void frmPalExtract::cmdExtract_Click()
 
 void frmPalExtract::extractAll()
 {
-    const QString folder = PaletteExtraction::folderFor(TargetFolder, currentName_(), settings_.addPpl);
-    if (!outsideWorkFolder(folder))
+    const std::optional<QString> chosen = chosenFolder();
+    if (!chosen)
         return;
+    const QString& folder = *chosen;
     setExtractEnabled(false);
     const PaletteExtraction::Summary summary =
         PaletteExtraction::writeAll(folder, pictures_.PaletteHeader, PplPalettes);

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QList>
 #include <functional>
+#include <optional>
 
 class MessageBoxes;
 class QCheckBox;
@@ -57,6 +58,8 @@ protected:
 
 private:
     void connectControls();
+    // Where Extract writes, or nothing after saying why it may not write.
+    std::optional<QString> chosenFolder();
     void cmdExtract_Click();
     // Writes every palette of the list as Extract would, then says what was written and what not.
     void extractAll();

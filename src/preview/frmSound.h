@@ -3,22 +3,26 @@
 #include "platform/ToolWindow.h"
 
 class MediaControl;
-class MessageBoxes;
+class QLabel;
 class QProgressBar;
+class SoundPlayer;
 class ToolRunner;
 
 // Plays the sound that the preview command left in "temp.wav", with a bar of how far it has played.
+// Why a sound cannot be played or heard is said below the bar, which is shown only then.
 class frmSound : public ToolWindow {
     Q_OBJECT
 
 public:
-    frmSound(const ToolRunner& runner, MessageBoxes& messages, QWidget* parent = nullptr);
+    // Plays through `player`, which it takes over.
+    frmSound(const ToolRunner& runner, SoundPlayer* player, QWidget* parent = nullptr);
 
     // Opens "temp.wav" when it is there; each activation of the window does this too.
     void Form_Activate();
 
     MediaControl* mmcPreview;
     QProgressBar* pgbPreview;
+    QLabel* lblProblem;
 
 protected:
     bool event(QEvent* event) override;
@@ -26,7 +30,7 @@ protected:
 
 private:
     void mmcPreview_StatusUpdate();
+    void showProblem();
 
     const ToolRunner& runner_;
-    MessageBoxes& messages_;
 };

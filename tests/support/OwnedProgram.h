@@ -36,7 +36,7 @@ public:
     static QString runToEnd(const QString& program, const QStringList& arguments,
                             QByteArray* output = nullptr,
                             const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
-                            int timeoutMs = 120000);
+                            int timeoutMs = 60000);
 
     // Whether the process is running: a zombie has ended, though not yet reaped.
     static bool isAlive(qint64 pid);

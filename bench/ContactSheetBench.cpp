@@ -34,7 +34,7 @@ void DrawContactSheet(benchmark::State& state)
     double firstRow = 0;
     for (auto _ : state) {
         PictureState pictures;
-        frmContactSheet window(messages, files);
+        frmContactSheet window(messages, files, runner);
         window.show();
         QElapsedTimer clock;
         qint64 firstRowAt = -1;

@@ -19,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -48,6 +49,8 @@ private slots:
     void exitStatusAndOutput();
     void terminationSignalEndsTheRun();
     void twoWindowsAtOnce();
+    void refusesAnUnsafeWorkingFolderOrDestination_data();
+    void refusesAnUnsafeWorkingFolderOrDestination();
     void reportCountsAndText();
     void cancelEndsTheRunAndItsTools_data();
     void cancelEndsTheRunAndItsTools();
@@ -86,6 +89,10 @@ void BatchModeTest::initTestCase()
     QApplication::setQuitOnLastWindowClosed(false);
     const QString made = TestEnvironment::makeSamples(samples(), {u"--hostile"_s});
     QVERIFY2(made.isEmpty(), qPrintable(made));
+    std::string error;
+    QVERIFY2(VolArchive::write((samples() + u"/dot names.vol"_s).toStdString(),
+                               {{".cs", {'a'}}, {".hidden.cs", {'b'}}, {"...ppl", {'c'}}}, error),
+             error.c_str());
 }
 
 void BatchModeTest::init()
@@ -409,6 +416,8 @@ void BatchModeTest::writesWhatTheWindowsWrite_data()
     QTest::newRow("hostile, extract all") << u"hostile.vol"_s << u"--extract"_s << 12 << QStringList();
     QTest::newRow("hostile, convert the pictures")
         << u"hostile.vol"_s << u"--convert"_s << 0 << QStringList();
+    QTest::newRow("names that start with a dot, extract all")
+        << u"dot names.vol"_s << u"--extract"_s << 0 << QStringList();
 }
 
 void BatchModeTest::writesWhatTheWindowsWrite()
@@ -443,6 +452,8 @@ void BatchModeTest::writesWhatTheWindowsWrite()
              written.size() + failures); // a progress line each
     QVERIFY(!written.isEmpty());
     QCOMPARE(written, files(windowOut()));
+    if (archive.endsWith(u"dot names.vol"_s))
+        QCOMPARE(written.keys(), (QStringList{"...ppl", ".cs", ".hidden.cs"}));
     QCOMPARE(files(work()), held);
     QCOMPARE(QDir(environment_.tempHome()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{QFileInfo(work()).fileName()});
@@ -600,6 +611,42 @@ void BatchModeTest::twoWindowsAtOnce()
     second->window.close();
     QVERIFY(!QFileInfo::exists(own));
     QCOMPARE(files(work()), held);
+}
+
+void BatchModeTest::refusesAnUnsafeWorkingFolderOrDestination_data()
+{
+    QTest::addColumn<bool>("writableByOthers");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("a working folder others can write to")
+        << true << QStringList{"--list", sample()}
+        << u"kadrillo: the working folder %1 can be written by other users, so the game's tools will not run "
+           "there; make it private (chmod 700) or choose another \"Temp Path\" in the settings"_s.arg(work());
+    const QString refusal = u"kadrillo: %1 is in the working folder %2, where Kadrillo replaces and deletes "
+                            "files of its own; choose a place outside it"_s;
+    const QString inside = work() + u"/extracted/out"_s;
+    QTest::newRow("--to below its staging folder, not made yet")
+        << false << QStringList{"--extract", sample(), "--to", inside} << refusal.arg(inside, work());
+    const QString sheet = work() + u"/sheet.png"_s;
+    QTest::newRow("a contact sheet into it")
+        << false << QStringList{"--contact-sheet", sample(), "--to", sheet} << refusal.arg(sheet, work());
+}
+
+// Nothing runs and nothing is written, with exit status 2 as for any other refused folder.
+void BatchModeTest::refusesAnUnsafeWorkingFolderOrDestination()
+{
+    QFETCH(bool, writableByOthers);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    // Emptied first: earlier runs leave their files there, which any run then deletes.
+    QVERIFY(QDir(work()).removeRecursively() && QDir().mkpath(work()));
+    QVERIFY(QFile::setPermissions(work(), writableByOthers ? QFile::Permissions(0x7777) : ownerOnly));
+    const auto restore = qScopeGuard([&] { QFile::setPermissions(work(), ownerOnly); });
+    const Run batch = run(arguments);
+    QVERIFY2(batch.status == 2, qPrintable(batch.errors.join(u'\n')));
+    QCOMPARE(batch.errors.filter(QRegularExpression(u"^kadrillo: "_s)), QStringList{error});
+    QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 QTEST_MAIN(BatchModeTest)

@@ -104,6 +104,7 @@ private slots:
     void init();
     void cleanup() { run_.reset(); }
     void startsEmptyAndTheTabStripFollowsTheWindow();
+    void startUpReportsEachProblemAndOpensTheOptions_data();
     void startUpReportsEachProblemAndOpensTheOptions();
     void optionsBrowseApplyCancelAndOk();
     void closingKeepsTheSettingsAndOnlyTheUsersFiles();
@@ -112,6 +113,7 @@ private slots:
     void rulesFollowEveryClickAndCurrentRowMove();
     void listingProblemsWarn();
     void extractsTheRowsShownAndReportsEveryFailure();
+    void nothingIsWrittenIntoTheWorkingFolder();
     void dragsSelectedObjectsOutAsFiles();
     void commandLineAndDrop();
     void previewsFollowTheCurrentRow();
@@ -290,15 +292,35 @@ void MainWindowTest::startsEmptyAndTheTabStripFollowsTheWindow()
     QVERIFY(placedAt("TabStrip1", QRect(10, 10, 5500, 5575)));
 }
 
+void MainWindowTest::startUpReportsEachProblemAndOpensTheOptions_data()
+{
+    QTest::addColumn<bool>("writableByOthers"); // else a link to someone else's folder
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("a link to someone else's folder")
+        << false
+        << u"The working folder %1 is not a folder of your own, so Kadrillo will not run the game's tools "
+           "there. Choose another working folder in the options."_s.arg(work());
+    QTest::newRow("a folder others can write to")
+        << true
+        << u"The working folder %1 can be written by other users, so Kadrillo will not run the game's tools "
+           "there. Make it private (chmod 700) or choose another working folder in the options."_s.arg(
+               work());
+}
+
 // Each problem at start-up is reported in order, and the options dialog then opens (not for the
 // palette file's); what it applied counts for the steps after it. Tools that are missing, or a folder
-// where a tool should be, are not copied, and nothing is written through a working folder that is a
-// link to someone else's.
+// where a tool should be, are not copied, and nothing is written into a working folder that is a
+// link to someone else's or one that others may write to.
 void MainWindowTest::startUpReportsEachProblemAndOpensTheOptions()
 {
-    const QString planted = environment_.path() + u"/planted"_s;
+    QFETCH(bool, writableByOthers);
+    QFETCH(QString, refusal);
+    const QString planted = writableByOthers ? work() : environment_.path() + u"/planted"_s;
     TestEnvironment::writeFile(planted + u"/temp.vol"_s, "someone else's");
-    QVERIFY(QFile::link(planted, work()));
+    if (writableByOthers)
+        QVERIFY(QFile::setPermissions(work(), QFile::Permissions(0x7777)));
+    else
+        QVERIFY(QFile::link(planted, work()));
     const QString folder = environment_.path() + u"/game/extract.exe"_s;
     QDir().mkpath(folder);
     configure({u"Extract Path="_s + folder, u"Vtlist Path=/nowhere/vtlist.exe"_s,
@@ -313,7 +335,7 @@ void MainWindowTest::startUpReportsEachProblemAndOpensTheOptions()
         static_cast<frmOptions&>(dialog).cmdOk->click();
     });
     window().Form_Load();
-    QVERIFY2(messages().value(0).contains(work()), qPrintable(messages().value(0)));
+    QCOMPARE(messages().value(0), refusal);
     QCOMPARE(run_->fakes.messages.shown().first().icon, MessageBoxes::Icon::Exclamation);
     // The first dialog's OK reports the palette it did not fix; the second fixes it before its turn.
     QCOMPARE(messages().mid(1), (QStringList{u"Can not find the default palette."_s,
@@ -521,7 +543,7 @@ void MainWindowTest::everyWindowAndControlIsNamed()
     frmOptions options(lifecycle, fakes.seams(), &window());
     frmAbout about(fakes.seams(), &window());
     frmExportFormat format(PictureExport{}, &window());
-    frmContactSheet sheet(fakes.messages, fakes.files);
+    frmContactSheet sheet(fakes.messages, fakes.files, runner);
     bool addPpl = false;
     frmPalExtract palettes({vol.FilePath, vol.FilePath, addPpl}, pictures, runner, fakes.messages,
                            [] { return QString(); });
@@ -654,6 +676,53 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
     QCOMPARE(QDir(out()).entryList(QDir::Files, QDir::Name), scripts);
     for (const QString& name : scripts)
         QCOMPARE(TestEnvironment::readFile(out() + u'/' + name), sampleBytes_.value(name));
+}
+
+// A "Dest Path" in the working folder, here below its staging folder and not made yet: Extract, Convert,
+// the palette extractor and the contact sheet's Save into the working folder each say so and write
+// nothing. The options dialog does not store such a folder, and stays open.
+void MainWindowTest::nothingIsWrittenIntoTheWorkingFolder()
+{
+    const QString inside = work() + u"/extracted/out"_s;
+    start({u"Dest Path="_s + inside});
+    openSample(sample());
+    const auto refusal = [this](const QString& folder) {
+        return u"%1 is in the working folder %2, where Kadrillo replaces and deletes files of its own, so "
+               "nothing is written there. Choose a folder outside the working folder."_s.arg(folder, work());
+    };
+    list()->item(int(sampleNames_.indexOf(u"sky.bmp"_s)))->setSelected(true);
+    window().cmdExtract_Click();
+    window().cmdConvert_Click();
+    list()->setCurrentItem(list()->findItems(u"gui.ppl"_s, Qt::MatchExactly).value(0));
+    window().cmdPalette_Click();
+    auto* extractor = shownWindow<frmPalExtract>();
+    QVERIFY(extractor && extractor->optDest->isChecked());
+    extractor->cmdExtract->click();
+    extractor->cmdExtractAll->click();
+    extractor->close();
+    run_->control<QAction>("mnuViewContactSheet")->trigger();
+    run_->fakes.files.willPick(work() + u"/sheet.png"_s);
+    run_->control<frmContactSheet>("frmContactSheet")->findChild<QAction*>(u"mnuSave"_s)->trigger();
+    const QString listFolder = inside + u"/gui"_s; // with "Add Ppl"
+    QCOMPARE(messages(), (QStringList{refusal(inside), refusal(inside), refusal(listFolder),
+                                      refusal(listFolder), refusal(work())}));
+    QCOMPARE(run_->fakes.messages.shown().first().title, u"Warning!"_s);
+    QVERIFY(!QFileInfo::exists(inside) && !QFileInfo::exists(work() + u"/sheet.png"_s));
+
+    const QString palettes = run_->state.settings.PalettePath;
+    int result = -1;
+    inOptions([&](frmOptions& options) {
+        options.txtDest->setText(out());
+        options.txtPalette->setText(work());
+        options.cmdApply->click();
+        QVERIFY(options.cmdApply->isEnabled());
+        options.cmdOk->click();
+        result = options.result();
+    });
+    QCOMPARE(messages().mid(5), QStringList(2, refusal(work())));
+    QVERIFY(result != QDialog::Accepted);
+    QCOMPARE(run_->state.settings.PalettePath, palettes);
+    QCOMPARE(run_->state.settings.DestPath, inside);
 }
 
 // The rows dragged go out as files holding the archive's bytes, in a folder that goes with the

@@ -390,7 +390,7 @@ void PicturesTest::contactSheet()
     const QString archive = archiveOf(names, contents);
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work_));
-    frmContactSheet window(fakes_.messages, fakes_.files);
+    frmContactSheet window(fakes_.messages, fakes_.files, runner);
     window.show();
     ContactSheetJob job(runner, state_, options(true));
     window.draw(job, archive, names);

@@ -2,11 +2,14 @@
 #include "app/ObjectFilter.h"
 #include "app/SelectionRules.h"
 #include "archive/ObjectName.h"
+#include "archive/OwnerRecord.h"
 #include "archive/ResultsFile.h"
 #include "archive/Windows1252.h"
+#include "archive/WorkFolder.h"
 #include "archive/frmExtract.h"
 #include "picture/IndexedPng.h"
 #include "picture/PaletteCodec.h"
+#include "picture/PaletteExtraction.h"
 #include "picture/PbmpLayout.h"
 #include "picture/PictureCodec.h"
 #include "picture/PictureExport.h"
@@ -17,7 +20,9 @@
 #include "support/TestEnvironment.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRect>
 #include <QTest>
 #include <tuple>
@@ -41,6 +46,10 @@ private slots:
     void objectNames_data();
     void objectNames();
     void objectKinds();
+    void workFolderHoldsWhatLiesInside_data();
+    void workFolderHoldsWhatLiesInside();
+    void ownerRecords_data();
+    void ownerRecords();
     void objectFilter();
     void listingFromToolOutput_data();
     void listingFromToolOutput();
@@ -57,6 +66,7 @@ private slots:
     void pngKeepsIndicesAndPalette_data();
     void pngKeepsIndicesAndPalette();
     void pngIsMadeOnlyFromConvertedBitmaps();
+    void writersReplaceALinkInTheirPlace();
 
 private:
     TestEnvironment environment_;
@@ -279,6 +289,65 @@ void RulesTest::objectKinds()
         for (const QString& name : names)
             QVERIFY2(ObjectName::kindOf(name) == kind, qPrintable(name));
     }
+}
+
+void RulesTest::workFolderHoldsWhatLiesInside_data()
+{
+    QTest::addColumn<QString>("path");   // in the test's own folder
+    QTest::addColumn<QString>("holder"); // configured "kadrillo-1000", or claimed "kadrillo-1000-Ab12Cd"
+    const QString configured = u"kadrillo-1000"_s;
+    QTest::newRow("the folder itself") << u"kadrillo-1000"_s << configured;
+    QTest::newRow("a subfolder") << u"kadrillo-1000/sub"_s << configured;
+    QTest::newRow("a subfolder not made yet") << u"kadrillo-1000/new/deeper"_s << configured;
+    QTest::newRow("a sibling with a common prefix") << u"kadrillo-1000x"_s << QString();
+    QTest::newRow("the parent") << u"."_s << QString();
+    QTest::newRow("out of it by ..") << u"kadrillo-1000/../outside"_s << QString();
+    QTest::newRow("a link into it") << u"into/more"_s << configured;
+    // The kernel takes .. after a link from where the link points.
+    QTest::newRow("a link into it, then ..") << u"into/.."_s << configured;
+    QTest::newRow("a link into it that points nowhere yet") << u"later"_s << configured;
+    QTest::newRow("the private folder claimed beside it")
+        << u"kadrillo-1000-Ab12Cd/out"_s << u"kadrillo-1000-Ab12Cd"_s;
+}
+
+void RulesTest::workFolderHoldsWhatLiesInside()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, holder);
+    const QString root = environment_.path() + u"/holding/"_s;
+    QVERIFY(QDir().mkpath(root + u"kadrillo-1000/sub"_s) && QDir().mkpath(root + u"kadrillo-1000-Ab12Cd"_s) &&
+            QDir().mkpath(root + u"kadrillo-1000x"_s));
+    for (const auto& [link, target] :
+         {std::pair{u"into"_s, u"kadrillo-1000/sub"_s}, {u"later"_s, u"kadrillo-1000/later"_s}})
+        QVERIFY(QFileInfo(root + link).isSymLink() || QFile::link(target, root + link));
+    const WorkFolder work(root + u"kadrillo-1000-Ab12Cd"_s, root + u"kadrillo-1000"_s);
+    QCOMPARE(work.holding(root + path), holder.isEmpty() ? QString() : root + holder);
+}
+
+void RulesTest::ownerRecords_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("as written") << OwnerRecord{4242, u"box-1.example"_s}.text() << true;
+    QTest::newRow("the largest pid") << QByteArray("kadrillo-owner 1\npid 2147483647\nhost h\n") << true;
+    for (const char* pid : {"0", "-5", "+5", "042", "2147483648", "12a"})
+        QTest::addRow("pid %s", pid) << "kadrillo-owner 1\npid " + QByteArray(pid) + "\nhost h\n" << false;
+    QTest::newRow("another version") << QByteArray("kadrillo-owner 2\npid 5\nhost h\n") << false;
+    QTest::newRow("no final line end") << QByteArray("kadrillo-owner 1\npid 5\nhost h") << false;
+    QTest::newRow("CR LF line ends") << QByteArray("kadrillo-owner 1\r\npid 5\r\nhost h\r\n") << false;
+    QTest::newRow("a fourth line") << QByteArray("kadrillo-owner 1\npid 5\nhost h\nmore\n") << false;
+    QTest::newRow("a blank in the host") << QByteArray("kadrillo-owner 1\npid 5\nhost a b\n") << false;
+    QTest::newRow("no host") << QByteArray("kadrillo-owner 1\npid 5\nhost \n") << false;
+}
+
+void RulesTest::ownerRecords()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, accepted);
+    const std::optional<OwnerRecord> read = OwnerRecord::read(bytes);
+    QCOMPARE(read.has_value(), accepted);
+    // Written back byte for byte, so the pid and host read are those written.
+    QVERIFY(!read || (read->pid > 0 && read->text() == bytes));
 }
 
 // A substring in any case; with * or ? a pattern for the whole name, in which nothing else is special.
@@ -548,6 +617,28 @@ void RulesTest::pngIsMadeOnlyFromConvertedBitmaps()
     QCOMPARE(PictureExport::pngName(QStringLiteral("sky.bmp")), QStringLiteral("sky.png"));
     QCOMPARE(PictureExport::pngName(QStringLiteral("SKY.BMP")), QStringLiteral("SKY.png"));
     QCOMPARE(PictureExport::pngName(QStringLiteral("notes.txt")), QStringLiteral("notes.txt.png"));
+}
+
+// A link where the file goes is replaced: the file it points to, outside the destination, stays as it was.
+void RulesTest::writersReplaceALinkInTheirPlace()
+{
+    const QString dest = environment_.path() + u"/dest"_s;
+    const QString outside = environment_.path() + u"/outside.txt"_s;
+    const QString bitmap = environment_.path() + u"/converted.bmp"_s;
+    QVERIFY(QDir().mkpath(dest));
+    TestEnvironment::writeFile(outside, "the user's");
+    TestEnvironment::writeFile(bitmap,
+                               PictureFiles::standardBitmap(4, 2, PictureFiles::ramp(3), counting(8)));
+    for (const QString& name : {u"sky.png"_s, u"7.pal"_s})
+        QVERIFY(QFile::link(outside, dest + u'/' + name));
+    const PictureExport png{PictureExport::Format::Png, 3};
+    QVERIFY(png.deliver(bitmap, dest, u"sky.bmp"_s).written);
+    QCOMPARE(PaletteExtraction::write(dest, {}, {PictureFiles::ramp(7), 7}), QString());
+    QCOMPARE(TestEnvironment::readFile(outside), QByteArray("the user's"));
+    for (const QString& name : {u"sky.png"_s, u"7.pal"_s}) {
+        const QFileInfo written(dest + u'/' + name);
+        QVERIFY2(written.isFile() && !written.isSymLink(), qPrintable(name));
+    }
 }
 
 QTEST_GUILESS_MAIN(RulesTest)

@@ -1,4 +1,7 @@
+#include "archive/ExtractionJob.h"
+#include "archive/OwnerRecord.h"
 #include "archive/ToolRunner.h"
+#include "archive/WorkFolderClaim.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsStore.h"
 #include "support/OwnedProgram.h"
@@ -7,9 +10,13 @@
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSysInfo>
 #include <QTest>
 #include <QTimer>
+#include <array>
 #include <csignal>
+#include <latch>
+#include <thread>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -29,6 +36,10 @@ private slots:
     void refusesEveryCommand_data();
     void refusesEveryCommand();
     void copiesNeverLoseAFile();
+    void neverWritesThroughALink_data();
+    void neverWritesThroughALink();
+    void claimRemovesOnlyTheFoldersOfKilledRuns();
+    void claimsStartedTogetherAllSucceed();
     void aFullDiskKeepsTheOldFile();
     void wineSessionLastsUntilShutdown();
     void batchRunsScriptsAsTheProgramDoes_data();
@@ -195,11 +206,129 @@ void ToolRunnerTest::copiesNeverLoseAFile()
     QCOMPARE(TestEnvironment::readFile(tool), QByteArray("#!/bin/sh\n"));
     QVERIFY(QFileInfo(tool).isExecutable());
 
+    // A link that points nowhere is removed before a tool writes its output there.
+    QVERIFY(QFile::link(environment_.path() + u"/nowhere.bmp"_s, work() + u"/temp.bmp"_s));
+    QVERIFY(FileSystem::deleteFileIfExists(work() + u"/temp.bmp"_s));
+    QVERIFY(!QFileInfo(work() + u"/temp.bmp"_s).isSymLink());
     QVERIFY(!FileSystem::copyReplacing(environment_.path() + u"/gone.exe"_s, tool));
     QVERIFY(!runner_.CopyVolToWork(environment_.path() + u"/gone.vol"_s));
     QVERIFY(runner_.lastError().contains(u"gone.vol"_s));
     QCOMPARE(TestEnvironment::readFile(tool), QByteArray("#!/bin/sh\n"));
     QCOMPARE(TestEnvironment::readFile(copy), QByteArray("the archive"));
+}
+
+void ToolRunnerTest::neverWritesThroughALink_data()
+{
+    QTest::addColumn<QString>("planted"); // a link in the working folder to the user's own file or folder
+    QTest::addColumn<bool>("dangling");   // pointing where nothing is yet
+    QTest::newRow("tool script") << u"extract.bat"_s << false;
+    QTest::newRow("tool script, pointing nowhere") << u"extract.bat"_s << true;
+    QTest::newRow("listing") << u"results.dat"_s << false;
+    QTest::newRow("staging folder") << u"extracted"_s << false;
+}
+
+// The run works, with a file or folder of its own in the link's place; the user's stay as they were.
+void ToolRunnerTest::neverWritesThroughALink()
+{
+    QFETCH(QString, planted);
+    QFETCH(bool, dangling);
+    const QString mine = environment_.path() + u"/mine"_s;
+    const bool folder = planted == u"extracted"_s;
+    const QString users = mine + (folder ? u"/a.cs"_s : u"/file"_s);
+    QVERIFY(QDir(mine).removeRecursively() && QDir().mkpath(mine));
+    if (!dangling)
+        TestEnvironment::writeFile(users, "the user's");
+    QVERIFY(QFile::link(folder ? mine : users, work() + u'/' + planted));
+    if (folder) {
+        TestEnvironment::writeFile(work() + u"/extract.exe"_s, "#!/bin/sh\nprintf x > \"$2\"\n", true);
+        ExtractionJob job(runner_, environment_.path() + u"/dest"_s);
+        QVERIFY2(job.begin(out()), qPrintable(job.error()));
+        QCOMPARE(job.extract(u"a.cs"_s), ExtractionJob::Outcome::Written);
+        QCOMPARE(TestEnvironment::readFile(environment_.path() + u"/dest/a.cs"_s), QByteArray("x"));
+    } else {
+        const bool listing = planted == u"results.dat"_s;
+        QVERIFY2(runner_.RunToolScript(listing ? u"vtlist.bat"_s : planted,
+                                       listing ? u"vtlist.exe >results.dat"_s : u"tool.exe a >out.txt"_s),
+                 qPrintable(runner_.lastError()));
+        QCOMPARE(TestEnvironment::readFile(listing ? work() + u"/results.dat"_s : out()),
+                 listing ? QByteArray("listed\n") : QByteArray("[a]\n"));
+    }
+    QCOMPARE(QFileInfo::exists(users), !dangling);
+    QCOMPARE(TestEnvironment::readFile(users), dangling ? QByteArray() : QByteArray("the user's"));
+    const QFileInfo replaced(work() + u'/' + planted);
+    QVERIFY(!replaced.isSymLink() && (folder ? replaced.isDir() : replaced.isFile()));
+}
+
+// At a claim, the private folders of runs that were killed go with what they hold, a link inside
+// removed and not followed. Kept: a live owner's, another host's, one without a record, one of mode
+// 0750, one of a longer name, and a link to a folder like the first.
+void ToolRunnerTest::claimRemovesOnlyTheFoldersOfKilledRuns()
+{
+    const QString beside = environment_.path() + u"/claims"_s;
+    const QString configured = beside + u"/kadrillo-1000"_s;
+    QByteArray ended;
+    QVERIFY(OwnedProgram::runToEnd(u"sh"_s, {u"-c"_s, u"echo $$"_s}, &ended).isEmpty());
+    const QString host = QSysInfo::machineHostName();
+    const OwnerRecord killed{ended.trimmed().toLongLong(), host};
+    const QStringList kept = u"elsewhere kadrillo-1000 kadrillo-1000-linked kadrillo-1000-live00 "
+                             "kadrillo-1000-norec0 kadrillo-1000-open00 kadrillo-1000-other0 "
+                             "kadrillo-1000-sevenCh"_s.split(u' ');
+    for (const auto& [name, record] : {std::pair{u"kadrillo-1000-aB3dE9"_s, killed},
+                                       {u"elsewhere/kadrillo-1000-aB3dE9"_s, killed},
+                                       {kept.at(3), OwnerRecord{QCoreApplication::applicationPid(), host}},
+                                       {kept.at(4), OwnerRecord{}},
+                                       {kept.at(5), killed},
+                                       {kept.at(6), OwnerRecord{killed.pid, host + u'x'}},
+                                       {kept.at(7), killed}}) {
+        const QString folder = beside + u'/' + name;
+        QVERIFY(QDir().mkpath(folder));
+        if (record.pid != 0)
+            TestEnvironment::writeFile(folder + u"/kadrillo.owner"_s, record.text());
+        QVERIFY(QFile::setPermissions(folder, QFile::Permissions(name == kept.at(5) ? 0x7550 : 0x7000)));
+    }
+    const QString outside = environment_.path() + u"/outside.txt"_s;
+    TestEnvironment::writeFile(outside, "the user's");
+    QVERIFY(QFile::link(outside, beside + u"/kadrillo-1000-aB3dE9/escape"_s));
+    QVERIFY(QFile::link(beside + u"/elsewhere/kadrillo-1000-aB3dE9"_s, beside + u'/' + kept.at(2)));
+
+    WorkFolderClaim holder;
+    QCOMPARE(holder.claim(configured), PrivateFolder::Status::Ready);
+    QCOMPARE(QDir(beside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name), kept);
+    QCOMPARE(TestEnvironment::readFile(outside), QByteArray("the user's"));
+    QVERIFY(QFile::exists(beside + u"/elsewhere/kadrillo-1000-aB3dE9/kadrillo.owner"_s));
+
+    // A run beside the holder records itself, and its folder goes once that run is gone.
+    WorkFolderClaim second;
+    WorkFolderClaim third;
+    QCOMPARE(second.claim(configured), PrivateFolder::Status::Ready);
+    const QString record = second.path() + u"/kadrillo.owner"_s;
+    QCOMPARE(OwnerRecord::read(TestEnvironment::readFile(record)),
+             (OwnerRecord{QCoreApplication::applicationPid(), host}));
+    QCOMPARE(third.claim(configured), PrivateFolder::Status::Ready);
+    QVERIFY(QFileInfo::exists(second.path()));
+    TestEnvironment::writeFile(record, killed.text());
+    QCOMPARE(third.claim(configured), PrivateFolder::Status::Ready);
+    QVERIFY(!QFileInfo::exists(second.path()));
+}
+
+// Whichever of them makes the folder, every run started at the same moment finds it its own.
+void ToolRunnerTest::claimsStartedTogetherAllSucceed()
+{
+    for (int round = 0; round < 100; ++round) {
+        const QString folder = environment_.path() + u"/together/%1/work"_s.arg(round);
+        std::array<PrivateFolder::Status, 6> statuses{};
+        std::latch start(qsizetype(statuses.size()));
+        std::vector<std::thread> runs;
+        for (PrivateFolder::Status& status : statuses)
+            runs.emplace_back([&] {
+                start.arrive_and_wait();
+                status = PrivateFolder::prepare(folder);
+            });
+        for (std::thread& run : runs)
+            run.join();
+        for (const PrivateFolder::Status status : statuses)
+            QVERIFY2(status == PrivateFolder::Status::Ready, qPrintable(u"round %1"_s.arg(round)));
+    }
 }
 
 // Qt 6.4's QSaveFile::commit() put an empty file in the old one's place when its last write failed.

@@ -77,6 +77,19 @@ const AppSettings& AppLifecycle::settings() const
     return state_.settings;
 }
 
+QString AppLifecycle::outputRefusal(const AppSettings& edited) const
+{
+    // The folder claimed counts for as long as the configured one stays.
+    const WorkFolder work = edited.TempPath == state_.settings.TempPath
+                                ? WorkFolder(runner_.workFolder().path(), edited.TempPath)
+                                : WorkFolder(edited.TempPath);
+    for (const QString& folder : {edited.DestPath, edited.PalettePath}) {
+        if (const QString refusal = work.outputRefusal(folder); !refusal.isEmpty())
+            return refusal;
+    }
+    return {};
+}
+
 QList<AppLifecycle::Notice> AppLifecycle::applyPaths(const AppSettings& edited)
 {
     const WorkFolder old = runner_.workFolder();
@@ -114,12 +127,18 @@ std::optional<AppLifecycle::Notice> AppLifecycle::useWorkFolder(const QString& p
     QString refusal;
     switch (workFolderClaim_.claim(path)) {
     case PrivateFolder::Status::Ready:
-        runner_.setWorkFolder(WorkFolder(workFolderClaim_.path()));
+        runner_.setWorkFolder(WorkFolder(workFolderClaim_.path(), path));
         return std::nullopt;
     case PrivateFolder::Status::NotOurs:
         refusal = tr("The working folder %1 is not a folder of your own, so Kadrillo will not run the game's "
                      "tools there. Choose another working folder in the options.")
                       .arg(shown);
+        break;
+    case PrivateFolder::Status::WritableByOthers:
+        refusal =
+            tr("The working folder %1 can be written by other users, so Kadrillo will not run the game's "
+               "tools there. Make it private (chmod 700) or choose another working folder in the options.")
+                .arg(shown);
         break;
     case PrivateFolder::Status::CannotCreate:
         refusal = tr("Cannot create the working folder \"%1\". Choose another working folder in the options.")

@@ -44,6 +44,9 @@ public:
     // new one and the default palette becomes the current palette file. What the user must hear
     // comes back in order.
     QList<Notice> applyPaths(const AppSettings& edited);
+    // Why `edited` cannot be applied: its destination or palette folder is in the working folder it
+    // names. Empty when it can.
+    QString outputRefusal(const AppSettings& edited) const;
 
 private:
     enum class ToolCopy { Copied, Missing, Failed };

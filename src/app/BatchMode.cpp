@@ -128,11 +128,19 @@ bool BatchMode::prepare()
                          "run there; choose another \"Temp Path\" in the settings")
                           .arg(shown));
         return false;
+    case PrivateFolder::Status::WritableByOthers:
+        console_.warn(
+            tr("the working folder %1 can be written by other users, so the game's tools will not "
+               "run there; make it private (chmod 700) or choose another \"Temp Path\" in the settings")
+                .arg(shown));
+        return false;
     case PrivateFolder::Status::CannotCreate:
         console_.warn(tr("cannot create the working folder %1").arg(shown));
         return false;
     }
-    runner_.setWorkFolder(WorkFolder(workFolderClaim_.path()));
+    runner_.setWorkFolder(WorkFolder(workFolderClaim_.path(), settings_.TempPath));
+    if (!outsideWorkFolder())
+        return false;
     if (!copyTool(settings_.VtlistPath, WorkFolder::listToolName))
         return false;
     if (options_.command != BatchOptions::Command::List)
@@ -141,6 +149,24 @@ bool BatchMode::prepare()
         options_.command == BatchOptions::Command::ContactSheet)
         loadDefaultPalette();
     return true;
+}
+
+// What --to names, a folder or the contact sheet's file, lies outside the working folder, whose files
+// the run replaces and deletes.
+bool BatchMode::outsideWorkFolder()
+{
+    if (options_.destFolder.isEmpty())
+        return true;
+    const QString folder = options_.command == BatchOptions::Command::ContactSheet
+                               ? QFileInfo(options_.destFolder).path()
+                               : options_.destFolder;
+    const QString holding = runner_.workFolder().holding(folder);
+    if (holding.isEmpty())
+        return true;
+    console_.warn(tr("%1 is in the working folder %2, where Kadrillo replaces and deletes files of its own; "
+                     "choose a place outside it")
+                      .arg(QDir::toNativeSeparators(options_.destFolder), QDir::toNativeSeparators(holding)));
+    return false;
 }
 
 // A tool that cannot be copied is said at once; runs of it then fail with their own reason.
@@ -292,7 +318,10 @@ void BatchMode::contactSheet(const QStringList& names, const QStringList& listed
         if (job.cannotStart())
             return failRest(names, i + 1, tr("not drawn, because the tool could not start"));
     }
-    if (!sheet.toImage().save(options_.destFolder, "PNG"))
+    const QImage image = sheet.toImage();
+    if (!FileSystem::replaceWith(options_.destFolder, [&image](QIODevice& file) {
+             return image.save(&file, "PNG");
+         }).isEmpty())
         console_.fail(tr("cannot write %1").arg(QDir::toNativeSeparators(options_.destFolder)));
 }
 

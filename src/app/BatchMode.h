@@ -37,6 +37,7 @@ private:
     // Why the archive gave no objects to work on.
     void tellUnlisted(const ArchiveListing::Result& listing);
     bool prepare();
+    bool outsideWorkFolder();
     bool copyTool(const QString& source, const char* toolName);
     void loadDefaultPalette();
     // The listed objects the command works on; named ones missing from the listing are failures.

@@ -47,7 +47,7 @@ void ContactSheetCommand::run()
     const QString volPath = vol->FilePath;
     const QStringList names = pictureNames(vol->ObjectNames, pane_.selectedRows());
     if (!window_)
-        window_ = new frmContactSheet(seams_.messages, seams_.files, owner_);
+        window_ = new frmContactSheet(seams_.messages, seams_.files, runner_, owner_);
     window_->show();
     window_->raise();
     ContactSheetJob job(runner_, state_.Picture, state_.conversionOptions(runner_, *vol));

@@ -338,12 +338,20 @@ void frmMain::cmdExtract_Click()
 {
     const VolRecord* vol = state_.Vols.current();
     const QList<int> rows = Frame1->selectedRows();
-    if (!vol || rows.isEmpty() || runner_->isBusy())
+    if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
         return;
     StatusBar1->setText(tr("Extracting Files"));
     frmExtract window(this, *vol, rows, state_.settings.DestPath, *runner_, seams_);
     window.exec();
     StatusBar1->setText(QString());
+}
+
+bool frmMain::destinationRefused()
+{
+    const QString refusal = runner_->workFolder().outputRefusal(state_.settings.DestPath);
+    if (!refusal.isEmpty())
+        seams_.messages.warn(this, refusal);
+    return !refusal.isEmpty();
 }
 
 QString frmMain::currentObjectName() const
@@ -372,7 +380,7 @@ void frmMain::cmdConvert_Click()
 {
     const VolRecord* vol = state_.Vols.current();
     const QList<int> rows = Frame1->selectedRows();
-    if (!vol || rows.isEmpty() || runner_->isBusy())
+    if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
         return;
     StatusBar1->setText(tr("Converting Picture Files"));
     frmConvert window(this, {*vol, rows, state_.settings.DestPath, state_.conversionOptions(*runner_, *vol)},

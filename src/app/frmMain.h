@@ -78,6 +78,8 @@ private:
     void openArchives(const QStringList& paths);
 
     QString currentObjectName() const;
+    // Says so when "Dest Path" is in the working folder, where no command may write.
+    bool destinationRefused();
     void toggleBar(QAction* item, QWidget* bar);
 
     AppState& state_;

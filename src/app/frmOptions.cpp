@@ -109,6 +109,17 @@ void frmOptions::browse(QLineEdit* box, Pick pick, const QString& title)
 
 void frmOptions::cmdApply_Click()
 {
+    apply();
+}
+
+void frmOptions::cmdOK_Click()
+{
+    if (apply())
+        accept();
+}
+
+bool frmOptions::apply()
+{
     AppSettings edited = lifecycle_.settings();
     edited.ExtractPath = txtExtract->text();
     edited.VtlistPath = txtVtlist->text();
@@ -116,14 +127,13 @@ void frmOptions::cmdApply_Click()
     edited.DestPath = txtDest->text();
     edited.DefaultPalette = txtDefault->text();
     edited.PalettePath = txtPalette->text();
+    if (const QString refusal = lifecycle_.outputRefusal(edited); !refusal.isEmpty()) {
+        seams_.messages.warn(this, refusal);
+        return false;
+    }
     cmdApply->setEnabled(false);
     for (const AppLifecycle::Notice& notice : lifecycle_.applyPaths(edited))
         seams_.messages.show(this, MessageBoxes::programTitle(), notice.text, MessageBoxes::Buttons::Ok,
                              notice.icon);
-}
-
-void frmOptions::cmdOK_Click()
-{
-    cmdApply_Click();
-    accept();
+    return true;
 }

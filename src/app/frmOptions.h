@@ -34,6 +34,8 @@ public slots:
     void cmdOK_Click();
 
 private:
+    // Applies the boxes, unless a folder in them is refused (said, and nothing stored); whether applied.
+    bool apply();
     // What a row's Browse asks for and how its answer becomes the row's text.
     enum class Pick { ExtractTool, ListTool, Folder, File };
 

@@ -17,7 +17,8 @@ QString ExtractionJob::prepareStaging(ToolRunner& runner, const QString& volPath
 {
     if (!runner.CopyVolToWork(volPath))
         return runner.lastError();
-    if (!QDir().mkpath(runner.workFolder().stagingFolder()))
+    // A link there would send the tool's output, and the deletions after it, into someone else's folder.
+    if (!FileSystem::makeRealFolder(runner.workFolder().stagingFolder()))
         return tr("Cannot create the folder \"%1\".")
             .arg(QDir::toNativeSeparators(runner.workFolder().stagingFolder()));
     return {};

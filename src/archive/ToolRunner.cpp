@@ -68,8 +68,7 @@ bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolL
     const QString path = workFolder_.file(scriptName);
     const QByteArray text = scriptText(workFolder_.path(), toolLine);
     QFile script(path);
-    if (script.open(QIODevice::WriteOnly | QIODevice::Truncate) && script.write(text) == text.size() &&
-        script.flush())
+    if (FileSystem::createFresh(script) && script.write(text) == text.size() && script.flush())
         return true;
     const QString error = script.errorString();
     script.close();

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 // The working folder: where the tools are copied, run, and leave their output.
 class WorkFolder {
+    Q_DECLARE_TR_FUNCTIONS(WorkFolder)
+
 public:
     // The files the program keeps here, by name; the tool lines name them relative to the folder.
     static constexpr const char* extractToolName = "extract.exe";
@@ -21,11 +24,22 @@ public:
     // Where extracted objects wait until they are whole and can replace the destination's files.
     static constexpr const char* stagingFolderName = "extracted";
 
-    explicit WorkFolder(const QString& path = QString());
+    // `path` is the folder claimed; `configured` the "Temp Path" it was claimed for, when another.
+    explicit WorkFolder(const QString& path = QString(), const QString& configured = QString());
     // A folder that start-up refused: it keeps its path for messages and yields no file paths.
     static WorkFolder refused(const QString& path);
 
+    // Whether `path` is `folder` or lies inside it, comparing both with their links resolved (see
+    // FileSystem::resolvedPath); false when either is empty.
+    static bool contains(const QString& folder, const QString& path);
+
     QString path() const { return path_; }
+    // Of the folder claimed and the one configured, the one that `path` is or lies inside; empty when
+    // it lies outside both. The program replaces and deletes its own files there, so none of the
+    // user's may go there.
+    QString holding(const QString& path) const;
+    // Why the user's files may not go to the folder `path`, as the windows say it; empty when they may.
+    QString outputRefusal(const QString& path) const;
     bool isUsable() const { return usable_; }
     // The path of a file in the folder; empty when the folder is not usable, so that nothing is
     // ever read, written or deleted elsewhere in its place.
@@ -56,5 +70,6 @@ public:
 
 private:
     QString path_;
+    QString configured_;
     bool usable_;
 };

@@ -1,8 +1,13 @@
 #include "archive/WorkFolderClaim.h"
 
+#include "archive/OwnerRecord.h"
+#include "platform/FileSystem.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QLockFile>
-#include <QTemporaryDir>
+#include <QRegularExpression>
+#include <QSysInfo>
 
 WorkFolderClaim::WorkFolderClaim() = default;
 
@@ -17,6 +22,7 @@ PrivateFolder::Status WorkFolderClaim::claim(const QString& configured)
     if (const PrivateFolder::Status status = PrivateFolder::prepare(configured);
         status != PrivateFolder::Status::Ready)
         return status;
+    removeLeftovers(configured);
     auto lock = std::make_unique<QLockFile>(configured + QDir::separator() + QLatin1String(lockFileName));
     // Held for as long as the run lasts, however long: only a lock whose process is gone (a run that
     // was killed) is stale and taken over.
@@ -30,21 +36,47 @@ PrivateFolder::Status WorkFolderClaim::claim(const QString& configured)
     return PrivateFolder::Status::Ready;
 }
 
-// mkdtemp gives a fresh name that no one else can have planted, made for this user alone.
+// A fresh name that no one else can have planted, made for this user alone.
 PrivateFolder::Status WorkFolderClaim::claimPrivateBeside(const QString& configured)
 {
-    QTemporaryDir folder(QDir::cleanPath(configured) + QStringLiteral("-XXXXXX"));
-    if (!folder.isValid())
+    const QString folder = PrivateFolder::makeUnique(QDir::cleanPath(configured) + QLatin1Char('-'));
+    if (folder.isEmpty())
         return PrivateFolder::Status::CannotCreate;
-    folder.setAutoRemove(false);
-    const PrivateFolder::Status status = PrivateFolder::prepare(folder.path());
+    const PrivateFolder::Status status = PrivateFolder::prepare(folder);
     if (status != PrivateFolder::Status::Ready) {
-        QDir().rmdir(folder.path());
+        QDir().rmdir(folder);
         return status;
     }
-    private_ = folder.path();
+    // Without its record the folder is only ever kept, never taken for a leftover.
+    QFile record(folder + QDir::separator() + QLatin1String(ownerRecordName));
+    if (FileSystem::createFresh(record))
+        record.write(OwnerRecord{QCoreApplication::applicationPid(), QSysInfo::machineHostName()}.text());
+    private_ = folder;
     path_ = private_;
     return status;
+}
+
+// Only folders named as claimPrivateBeside names them, private, whose record names a process of this
+// host that is gone; removeRecursively removes a link inside, never what it points to.
+void WorkFolderClaim::removeLeftovers(const QString& configured)
+{
+    const QFileInfo working(QDir::cleanPath(configured));
+    const QRegularExpression named(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(working.fileName()) + QStringLiteral("-[A-Za-z0-9]{6}")));
+    const QString host = QSysInfo::machineHostName();
+    const QDir beside(working.path());
+    for (const QString& name : beside.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        const QString folder = beside.filePath(name);
+        if (!named.match(name).hasMatch() || !PrivateFolder::isPrivate(folder))
+            continue;
+        const QString recordPath = folder + QDir::separator() + QLatin1String(ownerRecordName);
+        QFile record(recordPath);
+        if (QFileInfo(recordPath).isSymLink() || !record.open(QIODevice::ReadOnly))
+            continue;
+        const std::optional<OwnerRecord> owner = OwnerRecord::read(record.read(OwnerRecord::maximumSize + 1));
+        if (owner && owner->host == host && PrivateFolder::processIsGone(owner->pid))
+            QDir(folder).removeRecursively();
+    }
 }
 
 void WorkFolderClaim::release()

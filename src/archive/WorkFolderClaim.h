@@ -10,9 +10,12 @@ class QLockFile;
 // Which working folder this run of the program may use. The first run takes the configured folder
 // under a lock file; a run that finds it locked by another (a second window, or the command-line
 // mode) works in a private folder of its own beside it, so neither overwrites the other's files.
+// Each private folder holds a record of its owner; the folders of runs that were killed are removed
+// when the configured folder is next claimed.
 class WorkFolderClaim {
 public:
     static constexpr const char* lockFileName = "kadrillo.lock";
+    static constexpr const char* ownerRecordName = "kadrillo.owner";
 
     WorkFolderClaim();
     ~WorkFolderClaim();
@@ -31,6 +34,7 @@ public:
 
 private:
     PrivateFolder::Status claimPrivateBeside(const QString& configured);
+    static void removeLeftovers(const QString& configured);
 
     std::unique_ptr<QLockFile> lock_;
     QString path_;

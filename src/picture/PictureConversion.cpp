@@ -104,9 +104,9 @@ QString PictureConversion::ReadPicture(QByteArray bytes, bool standardBitmap, co
 
 QString PictureConversion::WriteBitmap(const QString& path)
 {
-    // A scratch file of the working folder: rewritten in place and cut to the length written.
+    // A scratch file of the working folder, made anew.
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!FileSystem::createFresh(file))
         return file.errorString();
     bool written = false;
     if (state_.IsStandardBitmap) {

@@ -1,9 +1,11 @@
 #include "picture/frmContactSheet.h"
 
+#include "archive/ToolRunner.h"
 #include "picture/ContactSheet.h"
 #include "picture/ContactSheetJob.h"
 #include "picture/ContactSheetView.h"
 #include "platform/FilePicker.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBoxes.h"
 
 #include <QCloseEvent>
@@ -14,10 +16,12 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-frmContactSheet::frmContactSheet(MessageBoxes& messages, FilePicker& files, QWidget* parent)
+frmContactSheet::frmContactSheet(MessageBoxes& messages, FilePicker& files, const ToolRunner& runner,
+                                 QWidget* parent)
     : QMainWindow(parent)
     , messages_(messages)
     , files_(files)
+    , runner_(runner)
     , sheet_(std::make_unique<ContactSheet>(font()))
     , view_(new ContactSheetView)
     , status_(new QLabel(this))
@@ -79,7 +83,17 @@ void frmContactSheet::save()
 {
     const std::optional<QString> path =
         files_.pickNewFile(this, tr("Save Contact Sheet"), tr("PNG Pictures (*.png)"));
-    if (path && !sheet_->toImage().save(*path, "PNG"))
+    if (!path)
+        return;
+    if (const QString refusal = runner_.workFolder().outputRefusal(QFileInfo(*path).path());
+        !refusal.isEmpty()) {
+        messages_.warn(this, refusal);
+        return;
+    }
+    const QImage image = sheet_->toImage();
+    if (!FileSystem::replaceWith(*path, [&image](QIODevice& file) {
+             return image.save(&file, "PNG");
+         }).isEmpty())
         messages_.warn(this, tr("Cannot write %1.").arg(QDir::toNativeSeparators(*path)));
 }
 

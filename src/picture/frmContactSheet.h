@@ -9,6 +9,7 @@ class ContactSheetView;
 class FilePicker;
 class MessageBoxes;
 class QLabel;
+class ToolRunner;
 
 // Pictures of an archive side by side, each with its palette at its own size and its name below,
 // drawn while they are extracted; Save writes the sheet as one PNG file.
@@ -16,7 +17,9 @@ class frmContactSheet : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmContactSheet(MessageBoxes& messages, FilePicker& files, QWidget* parent = nullptr);
+    // The sheet is never saved into `runner`'s working folder.
+    frmContactSheet(MessageBoxes& messages, FilePicker& files, const ToolRunner& runner,
+                    QWidget* parent = nullptr);
     ~frmContactSheet() override;
 
     // Draws the named pictures as the job brings them, after clearing the sheet; the pictures that
@@ -37,6 +40,7 @@ private:
 
     MessageBoxes& messages_;
     FilePicker& files_;
+    const ToolRunner& runner_;
     std::unique_ptr<ContactSheet> sheet_;
     ContactSheetView* view_;
     QAction* saveAction_;

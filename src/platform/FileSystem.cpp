@@ -1,9 +1,14 @@
 #include "platform/FileSystem.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#ifdef Q_OS_UNIX
+#include <climits>
+#include <unistd.h>
+#endif
 #ifdef Q_OS_LINUX
 #include <cerrno>
 #include <sys/sendfile.h>
@@ -69,17 +74,74 @@ bool copyInBlocks(QFile& in, QSaveFile& out)
 
 bool fileExists(const QString& path)
 {
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(path);
-    return info.isFile() && !info.isHidden();
+    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 bool deleteFileIfExists(const QString& path)
 {
-    if (!fileExists(path))
+    if (path.isEmpty())
+        return true;
+    const QFileInfo info(path);
+    if (!info.isSymLink() && !info.isFile())
         return true;
     return QFile::remove(path);
+}
+
+bool createFresh(QFile& file)
+{
+    // Should the removal fail, the exclusive creation fails as well, and says why.
+    deleteFileIfExists(file.fileName());
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
+bool makeRealFolder(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink())
+        return true;
+    if ((info.isSymLink() || info.exists()) && !QFile::remove(path))
+        return false;
+    return QDir().mkdir(path);
+}
+
+QString resolvedPath(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+#ifdef Q_OS_UNIX
+    // Part by part from the root, as the kernel walks it: ".." after a link leaves the link's target.
+    QStringList rest = (QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path)
+                           .split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString resolved = QStringLiteral("/");
+    int linksFollowed = 0;
+    while (!rest.isEmpty()) {
+        const QString part = rest.takeFirst();
+        if (part == QLatin1String("."))
+            continue;
+        if (part == QLatin1String("..")) {
+            resolved = QFileInfo(resolved).path();
+            continue;
+        }
+        const QString next =
+            resolved == QLatin1String("/") ? resolved + part : resolved + QLatin1Char('/') + part;
+        if (!QFileInfo(next).isSymLink()) {
+            resolved = next;
+            continue;
+        }
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(QFile::encodeName(next).constData(), target, sizeof target);
+        if (length <= 0 || length == ssize_t(sizeof target) || ++linksFollowed > 40)
+            return {};
+        const QString text = QFile::decodeName(QByteArray(target, length));
+        rest = text.split(QLatin1Char('/'), Qt::SkipEmptyParts) + rest;
+        if (text.startsWith(QLatin1Char('/')))
+            resolved = QStringLiteral("/");
+    }
+    return resolved;
+#else
+    const QFileInfo info(path);
+    return info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+#endif
 }
 
 bool copyReplacing(const QString& source, const QString& target)
@@ -113,6 +175,9 @@ QString replaceContents(const QString& path, const QByteArray& bytes)
 
 QString replaceWith(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
+    // QSaveFile would write the file that a link points to; the link goes instead.
+    if (QFile link(path); QFileInfo(path).isSymLink() && !link.remove())
+        return link.errorString();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

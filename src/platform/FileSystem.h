@@ -3,16 +3,32 @@
 #include <QString>
 #include <functional>
 
+class QFile;
 class QIODevice;
 
 // File tests and operations as the program understands them.
 namespace FileSystem {
 
-// A file "exists" when a normal, non-hidden file is found at the path; folders do not count.
+// A file "exists" when a normal file is found at the path, whatever its name; folders do not count.
 bool fileExists(const QString& path);
 
-// Deletes the file when it exists (by the rule above); true when nothing is left behind.
+// Deletes the file or link standing at the path; a link is removed itself, never followed, also when
+// it points nowhere. True unless a file or link is left behind.
 bool deleteFileIfExists(const QString& path);
+
+// Opens `file` for writing as a new file: whatever file or link stood at its path is removed first,
+// and the file is then created exclusively, so nothing is ever written through a link or into a
+// file that another name shares.
+bool createFresh(QFile& file);
+
+// Makes the path a real folder: a file or link standing there is removed first (a link is never
+// followed); a folder already there is kept.
+bool makeRealFolder(const QString& path);
+
+// The absolute path with every link resolved; a part that does not exist yet is taken as written
+// below its nearest existing parent, so that a folder still to be made is judged where it will be.
+// Empty for an empty path or a loop of links.
+QString resolvedPath(const QString& path);
 
 // Copies source over target, replacing an earlier target; keeps the source's permissions. The
 // target is replaced only once the copy is whole, so a failed copy leaves the old one intact, and
@@ -20,7 +36,8 @@ bool deleteFileIfExists(const QString& path);
 bool copyReplacing(const QString& source, const QString& target);
 
 // Writes `bytes` as the file's whole content, replacing the old file only once they are all
-// written; why that failed, or an empty text.
+// written, and a link standing there rather than the file it points to; why that failed, or an
+// empty text.
 QString replaceContents(const QString& path, const QByteArray& bytes);
 
 // The same for a content that `write` puts into the file and reports as whole or not.

@@ -1,6 +1,7 @@
 #include "platform/ToolLauncher.h"
 
 #include "platform/BatchInterpreter.h"
+#include "platform/FileSystem.h"
 #include "platform/WindowsCommandLine.h"
 
 #include <QCoreApplication>
@@ -127,10 +128,10 @@ QString setUp(QProcess& process, const LaunchPlan& launch, ErrorChannel errors)
                                                  : QProcess::ForwardedChannels);
         return {};
     }
-    const QIODevice::OpenMode mode = launch.appendOutput ? QIODevice::Append : QIODevice::WriteOnly;
-    // Opened here first, so that a target that cannot be written is told before the tool runs.
+    // Made here first, so that a target that cannot be written is told before the tool runs; a new
+    // output takes the place of whatever stood there, a link included.
     QFile target(launch.outputFile);
-    if (!target.open(mode))
+    if (!(launch.appendOutput ? target.open(QIODevice::Append) : FileSystem::createFresh(target)))
         return QStringLiteral("cannot write %1: %2").arg(launch.outputFile, target.errorString());
     target.close();
     process.setProcessChannelMode(readErrors ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);

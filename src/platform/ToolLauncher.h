@@ -39,8 +39,8 @@ LaunchPlan planCommandLine(const QString& commandLine);
 LaunchPlan planScript(const QString& scriptPath, const QString& folder);
 enum class ErrorChannel { Forwarded, Read };
 // Sets `process` up to start as planned, its standard input empty and its output forwarded or
-// redirected, its standard error forwarded or left for the starter to read; creates or empties the
-// redirection's file. Returns why it cannot, or empty.
+// redirected, its standard error forwarded or left for the starter to read; makes the redirection's
+// file anew, or opens it to append to. Returns why it cannot, or empty.
 QString setUp(QProcess& process, const LaunchPlan& launch, ErrorChannel errors = ErrorChannel::Forwarded);
 
 } // namespace ToolLauncher

@@ -127,6 +127,8 @@ std::optional<QString> frmPalExtract::chosenFolder()
         messages_.warn(this, tr("The palettes of %1 cannot be extracted: %2.").arg(listName, folder.refusal));
         return std::nullopt;
     }
+    if (!outsideWorkFolder(folder.path))
+        return std::nullopt;
     return folder.path;
 }
 
@@ -166,6 +168,14 @@ void frmPalExtract::extractAll()
                    summary.failures.isEmpty() ? MessageBoxes::Icon::Information
                                               : MessageBoxes::Icon::Exclamation);
     setExtractEnabled(true);
+}
+
+bool frmPalExtract::outsideWorkFolder(const QString& folder)
+{
+    const QString refusal = runner_.workFolder().outputRefusal(folder);
+    if (!refusal.isEmpty())
+        messages_.warn(this, refusal);
+    return refusal.isEmpty();
 }
 
 void frmPalExtract::setExtractEnabled(bool enabled)

@@ -63,6 +63,8 @@ private:
     void cmdExtract_Click();
     // Writes every palette of the list as Extract would, then says what was written and what not.
     void extractAll();
+    // Says so when the palettes would go into the working folder.
+    bool outsideWorkFolder(const QString& folder);
     void setExtractEnabled(bool enabled);
 
     Settings settings_;

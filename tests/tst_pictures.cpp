@@ -118,6 +118,7 @@ QString PicturesTest::archiveOf(const QStringList& names, const QList<QByteArray
         entries.push_back({names[i].toStdString(), {contents[i].begin(), contents[i].end()}});
     const QString archive = environment_.path() + u"/pictures.vol"_s;
     std::string error;
+    QFile::remove(work_ + u"/extract.exe"_s);
     if (!VolArchive::write(archive.toStdString(), entries, error) ||
         !QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work_ + u"/extract.exe"_s))
         return {};
@@ -295,6 +296,22 @@ void PicturesTest::pictureWindow()
                           "This file is a standard bitmap file.\r\nAre you sure you want to open it.",
                           "This file is not a valid bitmap file.", "error loading bitmap."}));
     QVERIFY(box->picture().isNull());
+
+    // Shown up to 16384 pixels on a side; a larger picture is refused by its header, never read.
+    fakes_.messages.clear();
+    for (const QSize size : {QSize(16384, 16384), QSize(16385, 1)}) {
+        TestEnvironment::writeFile(temp(),
+                                   PictureFiles::runLengthBitmap(size.width(), size.height(), own, 4));
+        fakes_.messages.willAnswer(MessageBoxes::Answer::No);
+        window->loadPic(options(false), false);
+        if (size.width() == 16384)
+            QCOMPARE(box->grab().toImage().pixelColor(1, 1), QColor(own[4].Red, own[4].Green, own[4].Blue));
+    }
+    const QString question =
+        u"Kadrillo (i): This file is a standard bitmap file.\r\nAre you sure you want to open it."_s;
+    QCOMPARE(boxes(), (QStringList{question, question,
+                                   "Warning! (!): This picture is too large to show (16385 × 1)."}));
+    QVERIFY(box->picture().isNull());
 }
 
 void PicturesTest::batchConversion_data()
@@ -373,18 +390,29 @@ void PicturesTest::batchConversion()
                                     : converted(good, palette < 0 ? Palette{} : PictureFiles::ramp(palette)));
 }
 
-// Each picture is on the sheet as the picture window shows it, with its own palette; a picture wider
-// than the sheet takes a row of its own; one that cannot be drawn is named; Save writes the sheet.
+// Each picture is on the sheet as the picture window shows it, with its own palette, and one larger
+// than 4096 pixels on a side scaled down smoothly; a picture wider than the sheet takes a row of its
+// own; one that cannot be drawn or is too large to show is named; Save writes the sheet as its name
+// asks. A sheet that would pass 16384 rows ends before the picture that does not fit.
 void PicturesTest::contactSheet()
 {
     TestEnvironment::writeFile(pal_ + u"/5.pal"_s, PictureFiles::pal(PictureFiles::ramp(5)));
     QByteArray wide(1100 * 2, '\4');
     wide[0] = '\11';
-    const QStringList names{"own.bmp", "base.bmp", "plain.bmp", "broken.bmp", "wide.bmp"};
+    QByteArray stripes(8192 * 4, '\1');
+    for (qsizetype i = 1; i < stripes.size(); i += 2)
+        stripes[i] = '\2';
+    const QStringList names{"own.bmp",  "base.bmp",  "plain.bmp", "broken.bmp",
+                            "wide.bmp", "large.bmp", "16384.bmp", "16385.bmp"};
     const QList<QByteArray> contents{
-        PictureFiles::pbmp(4, 3, "\1\2\3\4\5\6\7\10\11\12\13\14", 5), PictureFiles::pbmp(2, 2, "\1\2\3\4", 0),
-        PictureFiles::standardBitmap(4, -2, PictureFiles::ramp(7), "\1\2\3\4\5\6\7\10"), "hello",
-        PictureFiles::pbmp(1100, 2, wide, 0)};
+        PictureFiles::pbmp(4, 3, "\1\2\3\4\5\6\7\10\11\12\13\14", 5),
+        PictureFiles::pbmp(2, 2, "\1\2\3\4", 0),
+        PictureFiles::standardBitmap(4, -2, PictureFiles::ramp(7), "\1\2\3\4\5\6\7\10"),
+        "hello",
+        PictureFiles::pbmp(1100, 2, wide, 0),
+        PictureFiles::pbmp(8192, 4, stripes, 0),
+        PictureFiles::runLengthBitmap(16384, 16384, PictureFiles::ramp(2), 9),
+        PictureFiles::runLengthBitmap(16385, 1, PictureFiles::ramp(2), 9)};
     const QString archive = archiveOf(names, contents);
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work_));
@@ -392,27 +420,59 @@ void PicturesTest::contactSheet()
     window.show();
     ContactSheetJob job(runner, state_, options(true));
     window.draw(job, archive, names);
-    QCOMPARE(fakes_.messages.texts(),
-             QStringList{"These pictures could not be drawn:\nbroken.bmp: it is not a valid bitmap file"});
+    QCOMPARE(fakes_.messages.texts(), QStringList{"These pictures could not be drawn:\n"
+                                                  "broken.bmp: it is not a valid bitmap file\n"
+                                                  "16385.bmp: it is too large to show (16385 × 1)"});
 
     const ContactSheet& sheet = window.sheet();
-    const QImage drawn = sheet.toImage();
+    const QString saved = environment_.path() + u"/sheet.png"_s;
+    fakes_.files.willPick(saved);
+    window.findChild<QAction*>(u"mnuSave"_s)->trigger();
+    QCOMPARE(fakes_.files.asked().constLast().filter, u"PNG Pictures (*.png);;BMP Pictures (*.bmp)"_s);
+    const QImage drawn = QImage(saved, "PNG").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(drawn.size(), sheet.size());
+    const QString bitmap = environment_.path() + u"/SHEET.BMP"_s;
+    fakes_.files.willPick(bitmap);
+    window.findChild<QAction*>(u"mnuSave"_s)->trigger();
+    QVERIFY(TestEnvironment::readFile(bitmap).startsWith("BM"));
+    QCOMPARE(QImage(bitmap, "BMP").convertToFormat(QImage::Format_RGB32), drawn);
+
     QVERIFY(sheet.pictureRect(3).top() > sheet.pictureRect(0).bottom());
+    QCOMPARE(sheet.pictureRect(4).size(), QSize(4096, 2));
+    const QRect huge = sheet.pictureRect(5);
+    QCOMPARE(huge.size(), QSize(4096, 4096));
+    const PaletteEntry nine = PictureFiles::ramp(2)[9];
+    QCOMPARE(drawn.pixelColor(huge.center()), QColor(nine.Red, nine.Green, nine.Blue));
     frmPreview preview(state_, fakes_.messages);
     fakes_.messages.willAnswer(MessageBoxes::Answer::No); // the standard bitmap keeps its colours
-    for (int shown = 0, object = 0; object < contents.size(); ++object) {
+    for (int shown = 0, object = 0; object < 6; ++object) {
         if (object == 3)
             continue;
         TestEnvironment::writeFile(temp(), contents.at(object));
         preview.loadPic(options(true), true);
-        const QImage expected =
-            preview.findChild<PictureBox*>(u"Picture1"_s)->picture().convertToFormat(drawn.format());
-        QCOMPARE(drawn.copy(sheet.pictureRect(shown++)), expected);
+        const QRect place = sheet.pictureRect(shown++);
+        const QImage expected = preview.findChild<PictureBox*>(u"Picture1"_s)
+                                    ->picture()
+                                    .scaled(place.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                    .convertToFormat(drawn.format());
+        QCOMPARE(drawn.copy(place), expected);
     }
-    const QString saved = environment_.path() + u"/sheet.png"_s;
-    fakes_.files.willPick(saved);
-    window.findChild<QAction*>(u"mnuSave"_s)->trigger();
-    QCOMPARE(QImage(saved).convertToFormat(drawn.format()), drawn);
+
+    // Each tall picture takes a row below the wide one before it: the seventh would pass 16384 rows.
+    const QByteArray tall = PictureFiles::pbmp(1, 4097, QByteArray(4097, '\3'), 0);
+    const QByteArray flat = PictureFiles::pbmp(4097, 1, QByteArray(4097, '\3'), 0);
+    QStringList turns;
+    for (int i = 1; i <= 4; ++i)
+        turns << u"tall%1.bmp"_s.arg(i) << u"wide%1.bmp"_s.arg(i);
+    fakes_.messages.clear();
+    window.draw(job, archiveOf(turns, {tall, flat, tall, flat, tall, flat, tall, flat}), turns);
+    QCOMPARE(
+        fakes_.messages.texts(),
+        QStringList{"These pictures could not be drawn:\ntall4.bmp: the sheet would be larger than 16384 × "
+                    "16384 pixels, so it ends before this picture"});
+    QCOMPARE(window.sheet().count(), 6);
+    QCOMPARE(window.sheet().pictureRect(5).size(), QSize(4096, 1));
+    QVERIFY(window.findChild<QAction*>(u"mnuSave"_s)->isEnabled());
 }
 
 void PicturesTest::refusesListsItCannotRead_data()

@@ -1,7 +1,8 @@
 #include "picture/ContactSheetJob.h"
 
 #include "archive/ToolRunner.h"
-#include "picture/frmPreview.h"
+#include "picture/BitmapReader.h"
+#include "picture/ContactSheetLayout.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
@@ -27,13 +28,13 @@ bool ContactSheetJob::programClosing() const
     return runner_.isShutDown();
 }
 
-QImage ContactSheetJob::fail(const QString& error)
+ContactSheetJob::Picture ContactSheetJob::fail(const QString& error)
 {
     error_ = error;
     return {};
 }
 
-QImage ContactSheetJob::picture(const QString& objectName)
+ContactSheetJob::Picture ContactSheetJob::picture(const QString& objectName)
 {
     cannotStart_ = false;
     // The tool runs directly, as an extraction's does, since one process a picture costs half the
@@ -60,6 +61,9 @@ QImage ContactSheetJob::picture(const QString& objectName)
         PictureConversion(pictures_).ConvertPicture(options_, [](const PictureMessage&) { return false; });
     if (report.outcome == PictureConversion::Outcome::Refused)
         return fail(report.refusal);
-    const QImage loaded = LoadBitmapToDC(picture);
-    return loaded.isNull() ? fail(tr("not a picture")) : loaded;
+    BitmapReader reader(picture);
+    const QImage drawn = reader.read(ContactSheetLayout::drawnSize(reader.size()));
+    if (drawn.isNull())
+        return fail(reader.tooLarge() ? reader.error() : tr("not a picture"));
+    return {drawn, reader.size()};
 }

@@ -1,0 +1,183 @@
+#include "picture/BitmapReader.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <QtEndian>
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr qsizetype fileHeaderSize = 14;
+constexpr qsizetype coreHeaderSize = 12;
+constexpr qsizetype infoHeaderSize = 40;
+// Where the fields read here lie.
+constexpr qsizetype fileSizeAt = 2;
+constexpr qsizetype pixelOffsetAt = 10;
+constexpr qsizetype headerSizeAt = 14;
+constexpr qsizetype widthAt = 18;
+constexpr qsizetype heightAt = 22;
+constexpr qsizetype coreBitCountAt = 24;
+constexpr qsizetype bitCountAt = 28;
+constexpr qsizetype compressionAt = 30;
+constexpr qsizetype pixelBytesAt = 34;
+// No compression, with or without colour masks.
+constexpr qint32 uncompressed[] = {0, 3, 6};
+// Qt counts every picture at four bytes a pixel against its limit.
+constexpr int allocationLimitMb =
+    int(qint64(BitmapReader::largestSide) * BitmapReader::largestSide * 4 / (1024 * 1024));
+// The pixels of one band of rows; and the most pixels Qt may read whole at more than 8 bits a pixel,
+// when the file cannot be read in bands.
+constexpr qint64 bandPixels = 4 * 1024 * 1024;
+constexpr qint64 wholePixels = 64 * 1024 * 1024;
+// Headers and colour tables are far shorter; longer ones are not copied into every band.
+constexpr qint64 longestHeaders = 1024 * 1024;
+
+template <typename T> T field(const QByteArray& bytes, qsizetype at)
+{
+    return qFromLittleEndian<T>(bytes.constData() + at);
+}
+
+template <typename T> void setField(QByteArray& bytes, qsizetype at, T value)
+{
+    qToLittleEndian(value, bytes.data() + at);
+}
+
+} // namespace
+
+BitmapReader::BitmapReader(const QString& path)
+    : path_(path)
+{
+    QFile file(path);
+    QByteArray start;
+    if (file.open(QIODevice::ReadOnly))
+        start = file.read(fileHeaderSize + infoHeaderSize);
+    if (start.size() < heightAt + 4 || !start.startsWith("BM"))
+        return;
+    const qint32 infoSize = field<qint32>(start, headerSizeAt);
+    qint64 width = 0;
+    qint64 height = 0;
+    if (infoSize == coreHeaderSize) {
+        width = field<quint16>(start, widthAt);
+        height = field<quint16>(start, widthAt + 2);
+        bitCount_ = field<quint16>(start, coreBitCountAt);
+    } else {
+        width = field<qint32>(start, widthAt);
+        // A negative height stores the rows top-down.
+        height = std::abs(qint64(field<qint32>(start, heightAt)));
+        topDown_ = field<qint32>(start, heightAt) < 0;
+        bitCount_ = start.size() > bitCountAt + 1 ? field<qint16>(start, bitCountAt) : 0;
+    }
+    constexpr qint64 largest = std::numeric_limits<int>::max();
+    if (width <= 0 || height <= 0)
+        return;
+    size_ = QSize(int(std::min(width, largest)), int(std::min(height, largest)));
+    const qint64 offset = field<qint32>(start, pixelOffsetAt);
+    rowsInPlace_ = infoSize >= infoHeaderSize && start.size() >= pixelBytesAt + 4 &&
+                   std::ranges::count(uncompressed, field<qint32>(start, compressionAt)) > 0 &&
+                   bitCount_ > 0 && offset >= fileHeaderSize + infoSize && offset <= longestHeaders &&
+                   file.seek(0) && (headers_ = file.read(offset)).size() == offset;
+    stride_ = (width * std::max(0, bitCount_) + 31) / 32 * 4;
+}
+
+bool BitmapReader::tooLarge() const
+{
+    return size_.isValid() && (size_.width() > largestSide || size_.height() > largestSide);
+}
+
+QImage BitmapReader::fail(const QString& error)
+{
+    error_ = error;
+    return {};
+}
+
+bool BitmapReader::readable()
+{
+    if (!size_.isValid())
+        fail(tr("it is not a bitmap"));
+    else if (tooLarge())
+        fail(tr("it is too large to show (%1 × %2)").arg(size_.width()).arg(size_.height()));
+    else
+        return true;
+    return false;
+}
+
+QImage BitmapReader::read()
+{
+    if (!readable())
+        return {};
+    QImageReader::setAllocationLimit(allocationLimitMb);
+    QFile file(path_);
+    const qint64 whole = headers_.size() + stride_ * size_.height();
+    // Qt leaves the rows that a file lacks as they happen to be in memory.
+    QByteArray padded;
+    QBuffer buffer(&padded);
+    if (rowsInPlace_ && file.size() < whole && file.open(QIODevice::ReadOnly)) {
+        padded = file.readAll();
+        padded.resize(whole, '\0');
+    }
+    QImageReader reader;
+    reader.setFormat("BMP");
+    if (padded.isEmpty())
+        reader.setFileName(path_);
+    else
+        reader.setDevice(&buffer);
+    const QImage picture = reader.read();
+    return picture.isNull() ? fail(tr("its pixels cannot be read: %1").arg(reader.errorString())) : picture;
+}
+
+QImage BitmapReader::band(int top, int rows) const
+{
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const qint64 offset = headers_.size();
+    QByteArray bytes = headers_;
+    setField(bytes, fileSizeAt, quint32(offset + rows * stride_));
+    setField(bytes, heightAt, qint32(topDown_ ? -rows : rows));
+    setField(bytes, pixelBytesAt, quint32(rows * stride_));
+    // A positive height stores the rows bottom-up.
+    file.seek(offset + (topDown_ ? top : size_.height() - top - rows) * stride_);
+    bytes += file.read(rows * stride_);
+    bytes.resize(offset + rows * stride_, '\0');
+    return QImage::fromData(bytes, "BMP");
+}
+
+QImage BitmapReader::read(QSize scaled)
+{
+    if (scaled == size_)
+        return read();
+    if (!readable())
+        return {};
+    // Qt reads any other file whole: a picture of 8 bits a pixel or fewer at one byte a pixel, one of
+    // more at four, which only a smaller picture may take.
+    QImage whole;
+    if (!rowsInPlace_) {
+        if (bitCount_ > 8 && qint64(size_.width()) * size_.height() > wholePixels)
+            return fail(tr("it is too large to show (%1 × %2)").arg(size_.width()).arg(size_.height()));
+        whole = read();
+        if (whole.isNull())
+            return {};
+    }
+    QImage drawn(scaled, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&drawn);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const int height = size_.height();
+    const qint64 sourceRows = std::max<qint64>(1, bandPixels / size_.width());
+    const int step = int(std::max<qint64>(1, sourceRows * scaled.height() / height));
+    for (int first = 0; first < scaled.height(); first += step) {
+        const int last = std::min(scaled.height(), first + step);
+        const int top = int(qint64(first) * height / scaled.height());
+        const int rows = int(qint64(last) * height / scaled.height()) - top;
+        const QImage part = rowsInPlace_ ? band(top, rows) : whole.copy(0, top, size_.width(), rows);
+        if (part.isNull())
+            return fail(tr("its pixels cannot be read"));
+        painter.drawImage(
+            0, first,
+            part.scaled(scaled.width(), last - first, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    }
+    painter.end();
+    return drawn;
+}

@@ -316,50 +316,67 @@ void PicturesTest::pictureWindow()
 
 void PicturesTest::batchConversion_data()
 {
-    QTest::addColumn<MessageBoxes::Answer>("answer"); // to the question about b.txt
-    QTest::addColumn<QList<int>>("positions");        // of the objects extracted, converted and copied
+    QTest::addColumn<QList<MessageBoxes::Answer>>("answers"); // to the question about b.txt, then others
+    QTest::addColumn<QByteArray>("third");                    // c.BMP; empty: a.bmp's picture
+    QTest::addColumn<bool>("png");                            // exported as PNG
+    QTest::addColumn<QList<int>>("positions");                // of the objects extracted and converted
     QTest::addColumn<QList<int>>("bar");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("failures"); // the rows of the table at the end
     QTest::addColumn<int>("palette"); // the ramp the pictures get; -1: the default palette file is missing
+    QTest::addColumn<QStringList>("written");
+    using enum MessageBoxes::Answer;
     const QString skip =
         u"b.txt is not a bitmap file do you want to skip this file and continue with the rest."_s;
-    // Our change: a refused picture is still copied as it was extracted, and the end of the run says so.
+    // A refused picture is still copied as it was extracted, and the end of the run says so.
     QTest::newRow("No converts it anyway")
-        << MessageBoxes::Answer::No << QList<int>{1, 2, 3} << QList<int>{1667, 3333, 5000, 6667, 8333, 10000}
+        << QList{No} << QByteArray() << false << QList<int>{1, 2, 3}
+        << QList<int>{1667, 3333, 5000, 6667, 8333, 10000}
         << QStringList{skip, "This file is not a valid bitmap file."}
         << QStringList{"b.txt | not a picture | copied unconverted, because it is not a valid bitmap file"}
-        << 0;
-    QTest::newRow("Cancel ends the run") << MessageBoxes::Answer::Cancel << QList<int>{1}
-                                         << QList<int>{1667, 3333} << QStringList{skip} << QStringList() << 0;
+        << 0 << QStringList{"a.bmp", "b.txt", "c.BMP"};
+    QTest::newRow("Cancel ends the run")
+        << QList{Cancel} << QByteArray() << false << QList<int>{1} << QList<int>{1667, 3333}
+        << QStringList{skip} << QStringList() << 0 << QStringList{"a.bmp"};
     // Yes skips b.txt. Converted with the palette at hand, so its colours are wrong: the table says so too.
     const QString missing =
         u"palette missing | The palette file does not exist. ("_s + pal_ + u"/base.pal)"_s;
     QTest::newRow("default palette missing")
-        << MessageBoxes::Answer::Yes << QList<int>{1, 3} << QList<int>{1667, 3333, 8333, 10000}
+        << QList{Yes} << QByteArray() << false << QList<int>{1, 3} << QList<int>{1667, 3333, 8333, 10000}
         << QStringList{"The palette file does not exist.", skip, "The palette file does not exist."}
-        << QStringList{"a.bmp | " + missing, "c.BMP | " + missing} << -1;
+        << QStringList{"a.bmp | " + missing, "c.BMP | " + missing} << -1 << QStringList{"a.bmp", "c.BMP"};
+    QTest::newRow("PNG: a bitmap that cannot be read is not written")
+        << QList{Yes, No} << QByteArray("BM junk") << true << QList<int>{1, 3}
+        << QList<int>{1667, 3333, 8333, 10000}
+        << QStringList{skip, "This file is a standard bitmap file.\r\nAre you sure you want to open it."}
+        << QStringList{"c.BMP | not a picture | not written as PNG, because it is not a bitmap"} << 0
+        << QStringList{"a.png"};
 }
 
 void PicturesTest::batchConversion()
 {
-    QFETCH(MessageBoxes::Answer, answer);
+    QFETCH(QList<MessageBoxes::Answer>, answers);
+    QFETCH(QByteArray, third);
+    QFETCH(bool, png);
     QFETCH(QList<int>, positions);
     QFETCH(QList<int>, bar);
     QFETCH(QStringList, texts);
     QFETCH(QStringList, failures);
     QFETCH(int, palette);
+    QFETCH(QStringList, written);
     if (palette < 0)
         QFile::remove(pal_ + u"/base.pal"_s);
     const QByteArray good = PictureFiles::pbmp(4, 2, "\1\2\3\4\5\6\7\10", 0);
     const QStringList names{"a.bmp", "b.txt", "c.BMP"};
-    const QString archive = archiveOf(names, {good, "notes", good});
+    const QString archive = archiveOf(names, {good, "notes", third.isEmpty() ? good : third});
     const QString out = environment_.path() + u"/converted"_s;
     QDir(out).removeRecursively();
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work_));
     const VolRecord vol{u"pictures.vol"_s, archive, names, true};
-    frmConvert window(nullptr, {vol, {0, 1, 2}, out, options(true)}, runner, state_, fakes_.seams());
+    PictureConversion::Options conversion = options(true);
+    conversion.exportAs.format = png ? PictureExport::Format::Png : PictureExport::Format::Bmp;
+    frmConvert window(nullptr, {vol, {0, 1, 2}, out, conversion}, runner, state_, fakes_.seams());
     QStringList shown;
     fakes_.dialogs.willAnswer([&shown](QDialog& table) { shown = failureRows(table); });
     QStringList statuses;
@@ -367,27 +384,29 @@ void PicturesTest::batchConversion()
     connect(&window, &frmConvert::statusShown, this, [&](const QString& text) { statuses.append(text); });
     connect(window.findChild<QProgressBar*>(u"ProgressBar1"_s), &QProgressBar::valueChanged, this,
             [&](int value) { values.append(value); });
-    fakes_.messages.willAnswer(answer);
+    for (const MessageBoxes::Answer answer : answers)
+        fakes_.messages.willAnswer(answer);
     window.exec();
 
     QStringList expected;
-    QStringList written;
-    for (const int position : positions) {
+    for (const int position : positions)
         expected << u"Extracting file %1 of 3"_s.arg(position) << u"Converting file %1 of 3"_s.arg(position);
-        written << names.at(position - 1);
-    }
     QCOMPARE(statuses, expected);
     QCOMPARE(values, bar);
     QCOMPARE(fakes_.messages.texts(), texts);
     QCOMPARE(shown, failures);
     for (const ScriptedMessageBoxes::Shown& box : fakes_.messages.shown())
-        QCOMPARE(box.buttons, box.text.startsWith(u"b.txt"_s) ? MessageBoxes::Buttons::YesNoCancel
-                                                              : MessageBoxes::Buttons::Ok);
+        QCOMPARE(box.buttons, box.text.startsWith(u"b.txt"_s)            ? MessageBoxes::Buttons::YesNoCancel
+                              : box.text.startsWith(u"This file is a"_s) ? MessageBoxes::Buttons::YesNo
+                                                                         : MessageBoxes::Buttons::Ok);
     QCOMPARE(QDir(out).entryList(QDir::Files), written);
-    for (const QString& name : written)
-        QCOMPARE(TestEnvironment::readFile(out + u'/' + name),
-                 name == "b.txt"_L1 ? QByteArray("notes")
-                                    : converted(good, palette < 0 ? Palette{} : PictureFiles::ramp(palette)));
+    const QByteArray picture = converted(good, palette < 0 ? Palette{} : PictureFiles::ramp(palette));
+    for (const QString& name : written) {
+        if (png)
+            QCOMPARE(QImage(out + u'/' + name, "PNG"), QImage::fromData(picture, "BMP"));
+        else
+            QCOMPARE(TestEnvironment::readFile(out + u'/' + name), name == "b.txt"_L1 ? "notes" : picture);
+    }
 }
 
 // Each picture is on the sheet as the picture window shows it, with its own palette, and one larger

@@ -421,8 +421,8 @@ void PicturesTest::contactSheet()
     QByteArray stripes(8192 * 4, '\1');
     for (qsizetype i = 1; i < stripes.size(); i += 2)
         stripes[i] = '\2';
-    const QStringList names{"own.bmp",  "base.bmp",  "plain.bmp", "broken.bmp",
-                            "wide.bmp", "large.bmp", "16384.bmp", "16385.bmp"};
+    const QStringList names{"own.bmp",   "base.bmp",  "plain.bmp", "broken.bmp", "wide.bmp",
+                            "large.bmp", "16384.bmp", "16385.bmp", "20000.bmp"};
     const QList<QByteArray> contents{
         PictureFiles::pbmp(4, 3, "\1\2\3\4\5\6\7\10\11\12\13\14", 5),
         PictureFiles::pbmp(2, 2, "\1\2\3\4", 0),
@@ -431,7 +431,8 @@ void PicturesTest::contactSheet()
         PictureFiles::pbmp(1100, 2, wide, 0),
         PictureFiles::pbmp(8192, 4, stripes, 0),
         PictureFiles::runLengthBitmap(16384, 16384, PictureFiles::ramp(2), 9),
-        PictureFiles::runLengthBitmap(16385, 1, PictureFiles::ramp(2), 9)};
+        PictureFiles::runLengthBitmap(16385, 1, PictureFiles::ramp(2), 9),
+        PictureFiles::pbmp(20000, 20000, "four", 0)}; // refused by its header, before the conversion
     const QString archive = archiveOf(names, contents);
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work_));
@@ -441,7 +442,8 @@ void PicturesTest::contactSheet()
     window.draw(job, archive, names);
     QCOMPARE(fakes_.messages.texts(), QStringList{"These pictures could not be drawn:\n"
                                                   "broken.bmp: it is not a valid bitmap file\n"
-                                                  "16385.bmp: it is too large to show (16385 × 1)"});
+                                                  "16385.bmp: it is too large to show (16385 × 1)\n"
+                                                  "20000.bmp: it is too large to show (20000 × 20000)"});
 
     const ContactSheet& sheet = window.sheet();
     const QString saved = environment_.path() + u"/sheet.png"_s;

@@ -82,9 +82,14 @@ BitmapReader::BitmapReader(const QString& path)
     stride_ = (width * std::max(0, bitCount_) + 31) / 32 * 4;
 }
 
-bool BitmapReader::tooLarge() const
+bool BitmapReader::tooLarge(QSize size)
 {
-    return size_.isValid() && (size_.width() > largestSide || size_.height() > largestSide);
+    return size.width() > largestSide || size.height() > largestSide;
+}
+
+QString BitmapReader::tooLargeReason(QSize size)
+{
+    return tr("it is too large to show (%1 × %2)").arg(size.width()).arg(size.height());
 }
 
 QImage BitmapReader::fail(const QString& error)
@@ -98,7 +103,7 @@ bool BitmapReader::readable()
     if (!size_.isValid())
         fail(tr("it is not a bitmap"));
     else if (tooLarge())
-        fail(tr("it is too large to show (%1 × %2)").arg(size_.width()).arg(size_.height()));
+        fail(tooLargeReason(size_));
     else
         return true;
     return false;
@@ -156,7 +161,7 @@ QImage BitmapReader::read(QSize scaled)
     QImage whole;
     if (!rowsInPlace_) {
         if (bitCount_ > 8 && qint64(size_.width()) * size_.height() > wholePixels)
-            return fail(tr("it is too large to show (%1 × %2)").arg(size_.width()).arg(size_.height()));
+            return fail(tooLargeReason(size_));
         whole = read();
         if (whole.isNull())
             return {};

@@ -18,9 +18,13 @@ public:
 
     explicit BitmapReader(const QString& path);
 
+    // Larger than largestSide on a side, and the reason given for it.
+    static bool tooLarge(QSize size);
+    static QString tooLargeReason(QSize size);
+
     // As the header states it; invalid when the file is no bitmap.
     QSize size() const { return size_; }
-    bool tooLarge() const;
+    bool tooLarge() const { return tooLarge(size_); }
     // At its own size; null when it cannot be read or is too large, with error().
     QImage read();
     // Scaled down smoothly to `scaled`, which is no larger than size(); null as read().

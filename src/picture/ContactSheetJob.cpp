@@ -3,6 +3,8 @@
 #include "archive/ToolRunner.h"
 #include "picture/BitmapReader.h"
 #include "picture/ContactSheetLayout.h"
+#include "picture/PbmpLayout.h"
+#include "picture/PictureCodec.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
@@ -57,6 +59,13 @@ ContactSheetJob::Picture ContactSheetJob::picture(const QString& objectName)
     if (!FileSystem::deleteFileIfExists(picture) ||
         !QFile::rename(extraction_.stagedPath(objectName), picture))
         return fail(tr("cannot prepare %1").arg(QDir::toNativeSeparators(picture)));
+    // A picture too large to show is not read whole by the conversion either.
+    QFile start(picture);
+    const QByteArray head =
+        start.open(QIODevice::ReadOnly) ? start.read(PbmpLayout::bitCountOffset) : QByteArray();
+    if (const QSize size = PictureCodec::pbmpSize(head);
+        PictureCodec::kindOf(head) == PictureCodec::Kind::Pbmp && BitmapReader::tooLarge(size))
+        return fail(BitmapReader::tooLargeReason(size));
     const PictureConversion::Report report =
         PictureConversion(pictures_).ConvertPicture(options_, [](const PictureMessage&) { return false; });
     if (report.outcome == PictureConversion::Outcome::Refused)

@@ -3,10 +3,10 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <QPainter>
 #include <QtEndian>
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -44,6 +44,61 @@ template <typename T> void setField(QByteArray& bytes, qsizetype at, T value)
 {
     qToLittleEndian(value, bytes.data() + at);
 }
+
+// Each drawn row is the average of the source rows it covers, each weighed by how much of it the
+// drawn row covers, so that a picture read in bands gives the rows the whole of it would.
+class RowAverage {
+public:
+    RowAverage(QImage& drawn, int sourceRows)
+        : drawn_(drawn)
+        , sourceRows_(sourceRows)
+        , ratio_(double(sourceRows) / drawn.height())
+        , sums_(std::size_t(drawn.width()) * 4)
+    {
+    }
+
+    // The next source row, as wide as the drawn rows, premultiplied.
+    void add(const QRgb* line)
+    {
+        double position = next_++;
+        while (position < next_ && row_ < drawn_.height()) {
+            const double rowEnd = row_ + 1 == drawn_.height() ? sourceRows_ : (row_ + 1) * ratio_;
+            const double until = std::min(double(next_), rowEnd);
+            const double share = until - position;
+            for (std::size_t x = 0; x < std::size_t(drawn_.width()); ++x) {
+                sums_[4 * x] += share * qRed(line[x]);
+                sums_[4 * x + 1] += share * qGreen(line[x]);
+                sums_[4 * x + 2] += share * qBlue(line[x]);
+                sums_[4 * x + 3] += share * qAlpha(line[x]);
+            }
+            weight_ += share;
+            position = until;
+            if (until == rowEnd)
+                finishRow();
+        }
+    }
+
+private:
+    void finishRow()
+    {
+        auto* out = reinterpret_cast<QRgb*>(drawn_.scanLine(row_++));
+        const auto mean = [this](std::size_t at) {
+            return int(sums_[at] / weight_ + 0.5);
+        };
+        for (std::size_t x = 0; x < std::size_t(drawn_.width()); ++x)
+            out[x] = qRgba(mean(4 * x), mean(4 * x + 1), mean(4 * x + 2), mean(4 * x + 3));
+        std::fill(sums_.begin(), sums_.end(), 0.0);
+        weight_ = 0;
+    }
+
+    QImage& drawn_;
+    int sourceRows_;
+    double ratio_;
+    std::vector<double> sums_;
+    double weight_ = 0;
+    int next_ = 0; // source rows added
+    int row_ = 0;  // drawn rows finished
+};
 
 } // namespace
 
@@ -167,22 +222,19 @@ QImage BitmapReader::read(QSize scaled)
             return {};
     }
     QImage drawn(scaled, QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&drawn);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    const int height = size_.height();
-    const qint64 sourceRows = std::max<qint64>(1, bandPixels / size_.width());
-    const int step = int(std::max<qint64>(1, sourceRows * scaled.height() / height));
-    for (int first = 0; first < scaled.height(); first += step) {
-        const int last = std::min(scaled.height(), first + step);
-        const int top = int(qint64(first) * height / scaled.height());
-        const int rows = int(qint64(last) * height / scaled.height()) - top;
+    RowAverage average(drawn, size_.height());
+    const int bandRows = int(std::max<qint64>(1, bandPixels / size_.width()));
+    for (int top = 0; top < size_.height(); top += bandRows) {
+        const int rows = std::min(bandRows, size_.height() - top);
         const QImage part = rowsInPlace_ ? band(top, rows) : whole.copy(0, top, size_.width(), rows);
         if (part.isNull())
             return fail(tr("its pixels cannot be read"));
-        painter.drawImage(
-            0, first,
-            part.scaled(scaled.width(), last - first, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        // Across only: the band keeps its rows.
+        const QImage across =
+            part.scaled(scaled.width(), rows, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < rows; ++y)
+            average.add(reinterpret_cast<const QRgb*>(across.constScanLine(y)));
     }
-    painter.end();
     return drawn;
 }

@@ -458,6 +458,14 @@ void PicturesTest::contactSheet()
     window.findChild<QAction*>(u"mnuSave"_s)->trigger();
     QVERIFY(TestEnvironment::readFile(bitmap).startsWith("BM"));
     QCOMPARE(QImage(bitmap, "BMP").convertToFormat(QImage::Format_RGB32), drawn);
+    const QString other = environment_.path() + u"/sheet.jpg"_s;
+    fakes_.files.willPick(other);
+    window.findChild<QAction*>(u"mnuSave"_s)->trigger();
+    QVERIFY(!QFile::exists(other));
+    QCOMPARE(fakes_.messages.texts().constLast(),
+             other +
+                 u" is not saved: a contact sheet is saved as a PNG or BMP picture, under a name ending in "
+                 "\".png\" or \".bmp\"."_s);
 
     QVERIFY(sheet.pictureRect(3).top() > sheet.pictureRect(0).bottom());
     QCOMPARE(sheet.pictureRect(4).size(), QSize(4096, 516));

@@ -1,7 +1,7 @@
 #include "picture/BitmapReader.h"
 
-#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
 #include <algorithm>
@@ -44,6 +44,36 @@ template <typename T> void setField(QByteArray& bytes, qsizetype at, T value)
 {
     qToLittleEndian(value, bytes.data() + at);
 }
+
+// The file followed by zeros, as long as its header says it is: Qt would leave the rows that a
+// file lacks as they happened to be in memory.
+class ZeroPadded : public QIODevice {
+public:
+    ZeroPadded(const QString& path, qint64 length)
+        : file_(path)
+        , length_(length)
+    {
+    }
+
+    bool open(OpenMode mode) override { return file_.open(QIODevice::ReadOnly) && QIODevice::open(mode); }
+    qint64 size() const override { return length_; }
+
+protected:
+    qint64 readData(char* data, qint64 wanted) override
+    {
+        const qint64 length = std::min(wanted, length_ - pos());
+        if (length <= 0)
+            return 0;
+        const qint64 read = file_.seek(pos()) ? std::max(qint64(0), file_.read(data, length)) : 0;
+        std::fill(data + read, data + length, '\0');
+        return length;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QFile file_;
+    qint64 length_;
+};
 
 // Each drawn row is the average of the source rows it covers, each weighed by how much of it the
 // drawn row covers, so that a picture read in bands gives the rows the whole of it would.
@@ -169,21 +199,13 @@ QImage BitmapReader::read()
     if (!readable())
         return {};
     QImageReader::setAllocationLimit(allocationLimitMb);
-    QFile file(path_);
-    const qint64 whole = headers_.size() + stride_ * size_.height();
-    // Qt leaves the rows that a file lacks as they happen to be in memory.
-    QByteArray padded;
-    QBuffer buffer(&padded);
-    if (rowsInPlace_ && file.size() < whole && file.open(QIODevice::ReadOnly)) {
-        padded = file.readAll();
-        padded.resize(whole, '\0');
-    }
+    ZeroPadded file(path_, headers_.size() + stride_ * size_.height());
     QImageReader reader;
     reader.setFormat("BMP");
-    if (padded.isEmpty())
-        reader.setFileName(path_);
+    if (rowsInPlace_ && QFileInfo(path_).size() < file.size())
+        reader.setDevice(&file);
     else
-        reader.setDevice(&buffer);
+        reader.setFileName(path_);
     const QImage picture = reader.read();
     return picture.isNull() ? fail(tr("its pixels cannot be read: %1").arg(reader.errorString())) : picture;
 }

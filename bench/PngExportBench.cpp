@@ -48,7 +48,7 @@ void ExportALargePicture(benchmark::State& state, int kind, PictureExport::Forma
         const PictureConversion::Report report =
             PictureConversion(pictures).ConvertPicture(options, noAnswer);
         if (report.outcome != PictureConversion::Outcome::Converted ||
-            !options.exportAs.deliver(extracted, root.path(), QStringLiteral("large.bmp")).written)
+            !options.exportAs.deliver(extracted, root.path(), QStringLiteral("large.bmp"), false).written)
             state.SkipWithError("the picture was not exported");
     }
 }

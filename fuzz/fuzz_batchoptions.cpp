@@ -79,9 +79,10 @@ void checkParse(const QByteArrayList& arguments)
 void checkStart(const QByteArrayList& arguments)
 {
     const StartArguments start = StartArguments::read(arguments);
-    if (start.mode == StartArguments::Mode::Window &&
-        start.qtOptions.size() + start.archives.size() + (arguments.contains("--") ? 1 : 0) !=
-            arguments.size())
+    // A "--" may also be the value of one of Qt's options, as Qt reads it.
+    const qsizetype taken = start.qtOptions.size() + start.archives.size();
+    if (start.mode == StartArguments::Mode::Window && taken != arguments.size() &&
+        !(taken == arguments.size() - 1 && arguments.contains("--")))
         FuzzTarget::finding(QStringLiteral("the window took %1 Qt options and %2 archives of %3 arguments")
                                 .arg(start.qtOptions.size())
                                 .arg(start.archives.size())

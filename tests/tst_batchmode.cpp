@@ -8,6 +8,7 @@
 #include "support/FailureRows.h"
 #include "support/MainWindowRun.h"
 #include "support/OwnedProgram.h"
+#include "support/PictureFiles.h"
 #include "support/PngCheck.h"
 #include "support/TestEnvironment.h"
 
@@ -79,6 +80,8 @@ private:
     QListWidget* list() const { return run_->control<QListWidget>("lstList"); }
     QString sample() const { return samples() + u"/sample.vol"_s; }
     QString pidFile() const { return environment_.path() + u"/pids"_s; }
+    // Bitmaps of other layouts than the conversion writes, and one that is none, by name.
+    static QList<std::pair<QString, QByteArray>> standardBitmaps();
 
     TestEnvironment environment_;
     std::unique_ptr<MainWindowRun> run_;
@@ -89,10 +92,38 @@ void BatchModeTest::initTestCase()
     QApplication::setQuitOnLastWindowClosed(false);
     const QString made = TestEnvironment::makeSamples(samples(), {u"--hostile"_s});
     QVERIFY2(made.isEmpty(), qPrintable(made));
-    std::string error;
-    QVERIFY2(VolArchive::write((samples() + u"/dot names.vol"_s).toStdString(),
-                               {{".cs", {'a'}}, {".hidden.cs", {'b'}}, {"...ppl", {'c'}}}, error),
-             error.c_str());
+    // Tall and wide pictures in turn: each tall one takes a row below the wide one before it.
+    const QByteArray tall = PictureFiles::pbmp(1, 4097, QByteArray(4097, '\3'), 0);
+    const QByteArray wide = PictureFiles::pbmp(4097, 1, QByteArray(4097, '\3'), 0);
+    QList<std::pair<QString, QByteArray>> turns;
+    for (int i = 1; i <= 4; ++i)
+        turns << std::pair{u"tall%1.bmp"_s.arg(i), tall} << std::pair{u"wide%1.bmp"_s.arg(i), wide};
+    for (const auto& [archive, objects] :
+         {std::pair{u"turns.vol"_s, turns},
+          {u"bitmaps.vol"_s, standardBitmaps()},
+          {u"nopicture.vol"_s, QList{std::pair{u"notes.txt"_s, QByteArray("notes")}}},
+          {u"broken.vol"_s, QList{std::pair{u"broken.bmp"_s, QByteArray("hello")}}},
+          {u"dot names.vol"_s, QList{std::pair{u".cs"_s, QByteArray("a")},
+                                     {u".hidden.cs"_s, QByteArray("b")},
+                                     {u"...ppl"_s, QByteArray("c")}}}}) {
+        std::vector<VolEntry> entries;
+        for (const auto& [name, data] : objects)
+            entries.push_back({name.toStdString(), {data.begin(), data.end()}});
+        std::string error;
+        QVERIFY2(VolArchive::write((samples() + u'/' + archive).toStdString(), entries, error),
+                 error.c_str());
+    }
+}
+
+QList<std::pair<QString, QByteArray>> BatchModeTest::standardBitmaps()
+{
+    QByteArray rgb;
+    for (int i = 0; i < 24; ++i)
+        rgb.append(char(i * 10));
+    return {{u"rgb.bmp"_s, PictureFiles::standardBitmap(3, 2, {}, rgb, "BM", 40, 24)},
+            {u"rle.bmp"_s, PictureFiles::runLengthBitmap(5, 3, PictureFiles::ramp(3), 7)},
+            {u"short.bmp"_s, PictureFiles::standardBitmap(4, 4, PictureFiles::ramp(4), QByteArray(8, '\2'))},
+            {u"junk.bmp"_s, QByteArray("BM junk")}};
 }
 
 void BatchModeTest::init()
@@ -478,17 +509,23 @@ void BatchModeTest::writesWhatTheWindowsWrite()
     QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
-// Pixel for pixel the sheet of the window's View menu, every picture with its own palette.
+// Pixel for pixel the sheet of the window's View menu, every picture with its own palette, written
+// as its name asks.
 void BatchModeTest::drawsTheWindowsContactSheet()
 {
-    const QString png = environment_.path() + u"/sheet.png"_s;
-    const Run batch = run({u"--quiet"_s, u"--contact-sheet"_s, sample(), u"--to"_s, png});
+    const QString bmp = environment_.path() + u"/sheet.BMP"_s;
+    const Run batch = run({u"--quiet"_s, u"--contact-sheet"_s, sample(), u"--to"_s, bmp});
     QVERIFY2(batch.status == 0, qPrintable(batch.errors.join(u'\n')));
+    QVERIFY(TestEnvironment::readFile(bmp).startsWith("BM"));
     const std::unique_ptr<MainWindowRun> window = openInWindow(sample());
     window->control<QAction>("mnuViewContactSheet")->trigger();
-    const ContactSheet& sheet = window->control<frmContactSheet>("frmContactSheet")->sheet();
-    QCOMPARE(sheet.count(), 6);
-    QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32), sheet.toImage());
+    auto* sheetWindow = window->control<frmContactSheet>("frmContactSheet");
+    QCOMPARE(sheetWindow->sheet().count(), 6);
+    const QString png = environment_.path() + u"/window.png"_s;
+    window->fakes.files.willPick(png);
+    sheetWindow->findChild<QAction*>(u"mnuSave"_s)->trigger();
+    QCOMPARE(QImage(bmp, "BMP").convertToFormat(QImage::Format_RGB32),
+             QImage(png, "PNG").convertToFormat(QImage::Format_RGB32));
 }
 
 void BatchModeTest::exitStatusAndOutput_data()
@@ -540,6 +577,36 @@ void BatchModeTest::exitStatusAndOutput_data()
                                   << QStringList{"kadrillo: unknown option --frob",
                                                  "kadrillo: see kadrillo --help"}
                                   << QString();
+    // A sheet that would not be whole, or would hold no picture, is not written.
+    const QString sheet = environment_.path() + u"/sheet.png"_s;
+    QStringList turns;
+    for (int i = 1; i <= 7; ++i)
+        turns << u"[%1/8] %2%3.bmp"_s.arg(i).arg(i % 2 ? u"tall"_s : u"wide"_s).arg((i + 1) / 2);
+    QTest::newRow("a sheet too large")
+        << QStringList{"--contact-sheet", samples() + u"/turns.vol"_s, "--to", sheet} << 1 << QString()
+        << turns +
+               QStringList{"kadrillo: tall4.bmp: does not fit: the sheet would be larger than 16384 × 16384 "
+                           "pixels",
+                           "kadrillo: wide4.bmp: not drawn, because the sheet is full",
+                           u"kadrillo: "_s + sheet +
+                               u" is not written, because the sheet would be too large"_s}
+        << QString();
+    QTest::newRow("a sheet of no picture")
+        << QStringList{"--contact-sheet", samples() + u"/nopicture.vol"_s, "--to", sheet} << 1 << QString()
+        << QStringList{u"kadrillo: "_s + sheet + u" is not written, because there is no picture to draw"_s}
+        << QString();
+    QTest::newRow("a sheet whose pictures all fail")
+        << QStringList{"--contact-sheet", samples() + u"/broken.vol"_s, "--to", sheet} << 1 << QString()
+        << QStringList{"[1/1] broken.bmp", "kadrillo: broken.bmp: it is not a valid bitmap file",
+                       u"kadrillo: "_s + sheet + u" is not written, because no picture could be drawn"_s}
+        << QString();
+    // Other bitmaps are written in their own colours; one that cannot be read is not written.
+    QTest::newRow("other bitmaps as png")
+        << QStringList{"--convert", samples() + u"/bitmaps.vol"_s, "--format", "png", "--to", out} << 1
+        << QString()
+        << QStringList{"[1/4] rgb.bmp", "[2/4] rle.bmp", "[3/4] short.bmp", "[4/4] junk.bmp",
+                       "kadrillo: junk.bmp: not written as PNG, because it is not a bitmap"}
+        << QString();
     QTest::newRow("a contact sheet as JPEG")
         << QStringList{"--contact-sheet", sample(), "--to", environment_.path() + u"/sheet.jpg"_s} << 2
         << QString()
@@ -566,14 +633,31 @@ void BatchModeTest::exitStatusAndOutput()
     QFETCH(QString, lister);
     if (!lister.isEmpty())
         QSettings(ini(), QSettings::IniFormat).setValue(u"Settings/Vtlist Path"_s, lister);
+    const QString target = arguments.value(arguments.indexOf(u"--to"_s) + 1);
+    const bool sheet = arguments.contains(u"--contact-sheet"_s);
+    if (sheet)
+        TestEnvironment::writeFile(target, "an earlier sheet");
     const Run batch = run(arguments);
     QVERIFY2(batch.status == status, qPrintable(batch.errors.join(u'\n')));
+    if (sheet)
+        QCOMPARE(TestEnvironment::readFile(target), "an earlier sheet");
     QVERIFY2(QString::fromUtf8(batch.output).startsWith(output), batch.output.constData());
     // The extraction tool's own complaints come through as well; these are the program's and the
     // lister's.
     QCOMPARE(batch.errors.filter(QRegularExpression(u"^(kadrillo: |\\[|vtlist: )"_s)), errors);
     if (arguments.contains(u"ghost.cs"_s))
         QCOMPARE(files(environment_.path() + u"/out"_s).keys(), QStringList{"sky.bmp"});
+    if (arguments.contains(u"png"_s)) {
+        // Indexed with a colour table, else RGB; rows a file lacks are zeros.
+        QCOMPARE(files(target).keys(), (QStringList{"rgb.png", "rle.png", "short.png"}));
+        for (const auto& [name, bitmap] : standardBitmaps().first(3)) {
+            const QImage png(target + u'/' + PictureExport::pngName(name), "PNG");
+            QCOMPARE(png.format(), name == u"rgb.bmp" ? QImage::Format_RGB32 : QImage::Format_Indexed8);
+            QCOMPARE(
+                png.convertToFormat(QImage::Format_RGB32),
+                QImage::fromData(bitmap + QByteArray(64, '\0'), "BMP").convertToFormat(QImage::Format_RGB32));
+        }
+    }
 }
 
 // As closing the window does: the tool run in hand is ended with its whole tree, the rest is not run,

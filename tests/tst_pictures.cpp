@@ -120,6 +120,7 @@ QString PicturesTest::archiveOf(const QStringList& names, const QList<QByteArray
         entries.push_back({names[i].toStdString(), {contents[i].begin(), contents[i].end()}});
     const QString archive = environment_.path() + u"/pictures.vol"_s;
     std::string error;
+    QFile::remove(work_ + u"/extract.exe"_s);
     if (!VolArchive::write(archive.toStdString(), entries, error) ||
         !QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work_ + u"/extract.exe"_s))
         return {};
@@ -297,54 +298,87 @@ void PicturesTest::pictureWindow()
                           "This file is a standard bitmap file.\r\nAre you sure you want to open it.",
                           "This file is not a valid bitmap file.", "error loading bitmap."}));
     QVERIFY(box->picture().isNull());
+
+    // Shown up to 16384 pixels on a side; a larger picture is refused by its header, never read.
+    fakes_.messages.clear();
+    for (const QSize size : {QSize(16384, 16384), QSize(16385, 1)}) {
+        TestEnvironment::writeFile(temp(),
+                                   PictureFiles::runLengthBitmap(size.width(), size.height(), own, 4));
+        fakes_.messages.willAnswer(MessageBoxes::Answer::No);
+        window->loadPic(options(false), false);
+        if (size.width() == 16384)
+            QCOMPARE(box->grab().toImage().pixelColor(1, 1), QColor(own[4].Red, own[4].Green, own[4].Blue));
+    }
+    const QString question =
+        u"Kadrillo (i): This file is a standard bitmap file.\r\nAre you sure you want to open it."_s;
+    QCOMPARE(boxes(), (QStringList{question, question,
+                                   "Warning! (!): This picture is too large to show (16385 × 1)."}));
+    QVERIFY(box->picture().isNull());
 }
 
 void PicturesTest::batchConversion_data()
 {
-    QTest::addColumn<MessageBoxes::Answer>("answer"); // to the question about b.txt
-    QTest::addColumn<QList<int>>("positions");        // of the objects extracted, converted and copied
+    QTest::addColumn<QList<MessageBoxes::Answer>>("answers"); // to the question about b.txt, then others
+    QTest::addColumn<QByteArray>("third");                    // c.BMP; empty: a.bmp's picture
+    QTest::addColumn<bool>("png");                            // exported as PNG
+    QTest::addColumn<QList<int>>("positions");                // of the objects extracted and converted
     QTest::addColumn<QList<int>>("bar");
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("failures"); // the rows of the table at the end
     QTest::addColumn<int>("palette"); // the ramp the pictures get; -1: the default palette file is missing
+    QTest::addColumn<QStringList>("written");
+    using enum MessageBoxes::Answer;
     const QString skip =
         u"b.txt is not a bitmap file do you want to skip this file and continue with the rest."_s;
     // A refused picture is still copied as it was extracted, and the end of the run says so.
     QTest::newRow("No converts it anyway")
-        << MessageBoxes::Answer::No << QList<int>{1, 2, 3} << QList<int>{1667, 3333, 5000, 6667, 8333, 10000}
+        << QList{No} << QByteArray() << false << QList<int>{1, 2, 3}
+        << QList<int>{1667, 3333, 5000, 6667, 8333, 10000}
         << QStringList{skip, "This file is not a valid bitmap file."}
         << QStringList{"b.txt | not a picture | copied unconverted, because it is not a valid bitmap file"}
-        << 0;
-    QTest::newRow("Cancel ends the run") << MessageBoxes::Answer::Cancel << QList<int>{1}
-                                         << QList<int>{1667, 3333} << QStringList{skip} << QStringList() << 0;
+        << 0 << QStringList{"a.bmp", "b.txt", "c.BMP"};
+    QTest::newRow("Cancel ends the run")
+        << QList{Cancel} << QByteArray() << false << QList<int>{1} << QList<int>{1667, 3333}
+        << QStringList{skip} << QStringList() << 0 << QStringList{"a.bmp"};
     // Yes skips b.txt. Converted with the palette at hand, so its colours are wrong: the table says so too.
     const QString missing =
         u"palette missing | The palette file does not exist. ("_s + pal_ + u"/base.pal)"_s;
     QTest::newRow("default palette missing")
-        << MessageBoxes::Answer::Yes << QList<int>{1, 3} << QList<int>{1667, 3333, 8333, 10000}
+        << QList{Yes} << QByteArray() << false << QList<int>{1, 3} << QList<int>{1667, 3333, 8333, 10000}
         << QStringList{"The palette file does not exist.", skip, "The palette file does not exist."}
-        << QStringList{"a.bmp | " + missing, "c.BMP | " + missing} << -1;
+        << QStringList{"a.bmp | " + missing, "c.BMP | " + missing} << -1 << QStringList{"a.bmp", "c.BMP"};
+    QTest::newRow("PNG: a bitmap that cannot be read is not written")
+        << QList{Yes, No} << QByteArray("BM junk") << true << QList<int>{1, 3}
+        << QList<int>{1667, 3333, 8333, 10000}
+        << QStringList{skip, "This file is a standard bitmap file.\r\nAre you sure you want to open it."}
+        << QStringList{"c.BMP | not a picture | not written as PNG, because it is not a bitmap"} << 0
+        << QStringList{"a.png"};
 }
 
 void PicturesTest::batchConversion()
 {
-    QFETCH(MessageBoxes::Answer, answer);
+    QFETCH(QList<MessageBoxes::Answer>, answers);
+    QFETCH(QByteArray, third);
+    QFETCH(bool, png);
     QFETCH(QList<int>, positions);
     QFETCH(QList<int>, bar);
     QFETCH(QStringList, texts);
     QFETCH(QStringList, failures);
     QFETCH(int, palette);
+    QFETCH(QStringList, written);
     if (palette < 0)
         QFile::remove(pal_ + u"/base.pal"_s);
     const QByteArray good = PictureFiles::pbmp(4, 2, "\1\2\3\4\5\6\7\10", 0);
     const QStringList names{"a.bmp", "b.txt", "c.BMP"};
-    const QString archive = archiveOf(names, {good, "notes", good});
+    const QString archive = archiveOf(names, {good, "notes", third.isEmpty() ? good : third});
     const QString out = environment_.path() + u"/converted"_s;
     QDir(out).removeRecursively();
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work_));
     const VolRecord vol{u"pictures.vol"_s, archive, names, true};
-    frmConvert window(nullptr, {vol, {0, 1, 2}, out, options(true)}, runner, state_, fakes_.seams());
+    PictureConversion::Options conversion = options(true);
+    conversion.exportAs.format = png ? PictureExport::Format::Png : PictureExport::Format::Bmp;
+    frmConvert window(nullptr, {vol, {0, 1, 2}, out, conversion}, runner, state_, fakes_.seams());
     QStringList shown;
     fakes_.dialogs.willAnswer([&shown](QDialog& table) { shown = failureRows(table); });
     QStringList statuses;
@@ -352,41 +386,56 @@ void PicturesTest::batchConversion()
     connect(&window, &frmConvert::statusShown, this, [&](const QString& text) { statuses.append(text); });
     connect(window.findChild<QProgressBar*>(u"ProgressBar1"_s), &QProgressBar::valueChanged, this,
             [&](int value) { values.append(value); });
-    fakes_.messages.willAnswer(answer);
+    for (const MessageBoxes::Answer answer : answers)
+        fakes_.messages.willAnswer(answer);
     window.exec();
 
     QStringList expected;
-    QStringList written;
-    for (const int position : positions) {
+    for (const int position : positions)
         expected << u"Extracting file %1 of 3"_s.arg(position) << u"Converting file %1 of 3"_s.arg(position);
-        written << names.at(position - 1);
-    }
     QCOMPARE(statuses, expected);
     QCOMPARE(values, bar);
     QCOMPARE(fakes_.messages.texts(), texts);
     QCOMPARE(shown, failures);
     for (const ScriptedMessageBoxes::Shown& box : fakes_.messages.shown())
-        QCOMPARE(box.buttons, box.text.startsWith(u"b.txt"_s) ? MessageBoxes::Buttons::YesNoCancel
-                                                              : MessageBoxes::Buttons::Ok);
+        QCOMPARE(box.buttons, box.text.startsWith(u"b.txt"_s)            ? MessageBoxes::Buttons::YesNoCancel
+                              : box.text.startsWith(u"This file is a"_s) ? MessageBoxes::Buttons::YesNo
+                                                                         : MessageBoxes::Buttons::Ok);
     QCOMPARE(QDir(out).entryList(QDir::Files), written);
-    for (const QString& name : written)
-        QCOMPARE(TestEnvironment::readFile(out + u'/' + name),
-                 name == "b.txt"_L1 ? QByteArray("notes")
-                                    : converted(good, palette < 0 ? Palette{} : PictureFiles::ramp(palette)));
+    const QByteArray picture = converted(good, palette < 0 ? Palette{} : PictureFiles::ramp(palette));
+    for (const QString& name : written) {
+        if (png)
+            QCOMPARE(QImage(out + u'/' + name, "PNG"), QImage::fromData(picture, "BMP"));
+        else
+            QCOMPARE(TestEnvironment::readFile(out + u'/' + name), name == "b.txt"_L1 ? "notes" : picture);
+    }
 }
 
-// Each picture is on the sheet as the picture window shows it, with its own palette; a picture wider
-// than the sheet takes a row of its own; one that cannot be drawn is named; Save writes the sheet.
+// Each picture is on the sheet as the picture window shows it, with its own palette, and one larger
+// than 4096 pixels on a side scaled down smoothly; a picture wider than the sheet takes a row of its
+// own; one that cannot be drawn or is too large to show is named; Save writes the sheet as its name
+// asks. A sheet that would pass 16384 rows ends before the picture that does not fit.
 void PicturesTest::contactSheet()
 {
     TestEnvironment::writeFile(pal_ + u"/5.pal"_s, PictureFiles::pal(PictureFiles::ramp(5)));
     QByteArray wide(1100 * 2, '\4');
     wide[0] = '\11';
-    const QStringList names{"own.bmp", "base.bmp", "plain.bmp", "broken.bmp", "wide.bmp"};
+    // Read in bands of 512 rows, each drawn row covering a little less than two.
+    QByteArray stripes(8192 * 1031, '\0');
+    for (qsizetype i = 0; i < stripes.size(); ++i)
+        stripes[i] = char(i % 2 + i / 8192 / 7 % 5 * 3);
+    const QStringList names{"own.bmp",   "base.bmp",  "plain.bmp", "broken.bmp", "wide.bmp",
+                            "large.bmp", "16384.bmp", "16385.bmp", "20000.bmp"};
     const QList<QByteArray> contents{
-        PictureFiles::pbmp(4, 3, "\1\2\3\4\5\6\7\10\11\12\13\14", 5), PictureFiles::pbmp(2, 2, "\1\2\3\4", 0),
-        PictureFiles::standardBitmap(4, -2, PictureFiles::ramp(7), "\1\2\3\4\5\6\7\10"), "hello",
-        PictureFiles::pbmp(1100, 2, wide, 0)};
+        PictureFiles::pbmp(4, 3, "\1\2\3\4\5\6\7\10\11\12\13\14", 5),
+        PictureFiles::pbmp(2, 2, "\1\2\3\4", 0),
+        PictureFiles::standardBitmap(4, -2, PictureFiles::ramp(7), "\1\2\3\4\5\6\7\10"),
+        "hello",
+        PictureFiles::pbmp(1100, 2, wide, 0),
+        PictureFiles::pbmp(8192, 1031, stripes, 0),
+        PictureFiles::runLengthBitmap(16384, 16384, PictureFiles::ramp(2), 9),
+        PictureFiles::runLengthBitmap(16385, 1, PictureFiles::ramp(2), 9),
+        PictureFiles::pbmp(20000, 20000, "four", 0)}; // refused by its header, before the conversion
     const QString archive = archiveOf(names, contents);
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work_));
@@ -394,27 +443,77 @@ void PicturesTest::contactSheet()
     window.show();
     ContactSheetJob job(runner, state_, options(true));
     window.draw(job, archive, names);
-    QCOMPARE(fakes_.messages.texts(),
-             QStringList{"These pictures could not be drawn:\nbroken.bmp: it is not a valid bitmap file"});
+    QCOMPARE(fakes_.messages.texts(), QStringList{"These pictures could not be drawn:\n"
+                                                  "broken.bmp: it is not a valid bitmap file\n"
+                                                  "16385.bmp: it is too large to show (16385 × 1)\n"
+                                                  "20000.bmp: it is too large to show (20000 × 20000)"});
 
     const ContactSheet& sheet = window.sheet();
-    const QImage drawn = sheet.toImage();
+    const QString saved = environment_.path() + u"/sheet.png"_s;
+    fakes_.files.willPick(saved);
+    window.findChild<QAction*>(u"mnuSave"_s)->trigger();
+    QCOMPARE(fakes_.files.asked().constLast().filter, u"PNG Pictures (*.png);;BMP Pictures (*.bmp)"_s);
+    const QImage drawn = QImage(saved, "PNG").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(drawn.size(), sheet.size());
+    const QString bitmap = environment_.path() + u"/SHEET.BMP"_s;
+    fakes_.files.willPick(bitmap);
+    window.findChild<QAction*>(u"mnuSave"_s)->trigger();
+    QVERIFY(TestEnvironment::readFile(bitmap).startsWith("BM"));
+    QCOMPARE(QImage(bitmap, "BMP").convertToFormat(QImage::Format_RGB32), drawn);
+    const QString other = environment_.path() + u"/sheet.jpg"_s;
+    fakes_.files.willPick(other);
+    window.findChild<QAction*>(u"mnuSave"_s)->trigger();
+    QVERIFY(!QFile::exists(other));
+    QCOMPARE(fakes_.messages.texts().constLast(),
+             other +
+                 u" is not saved: a contact sheet is saved as a PNG or BMP picture, under a name ending in "
+                 "\".png\" or \".bmp\"."_s);
+
     QVERIFY(sheet.pictureRect(3).top() > sheet.pictureRect(0).bottom());
+    QCOMPARE(sheet.pictureRect(4).size(), QSize(4096, 516));
+    const QRect huge = sheet.pictureRect(5);
+    QCOMPARE(huge.size(), QSize(4096, 4096));
+    const PaletteEntry nine = PictureFiles::ramp(2)[9];
+    QCOMPARE(drawn.pixelColor(huge.center()), QColor(nine.Red, nine.Green, nine.Blue));
     frmPreview preview(state_, fakes_.messages);
     fakes_.messages.willAnswer(MessageBoxes::Answer::No); // the standard bitmap keeps its colours
-    for (int shown = 0, object = 0; object < contents.size(); ++object) {
+    for (int shown = 0, object = 0; object < 6; ++object) {
         if (object == 3)
             continue;
         TestEnvironment::writeFile(temp(), contents.at(object));
         preview.loadPic(options(true), true);
-        const QImage expected =
-            preview.findChild<PictureBox*>(u"Picture1"_s)->picture().convertToFormat(drawn.format());
-        QCOMPARE(drawn.copy(sheet.pictureRect(shown++)), expected);
+        const QRect place = sheet.pictureRect(shown++);
+        const QImage own = preview.findChild<PictureBox*>(u"Picture1"_s)->picture();
+        const QImage expected = own.scaled(place.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                    .convertToFormat(drawn.format());
+        // Scaled, as Qt scales the whole picture but for rounding.
+        int difference = 0;
+        for (int y = 0; y < place.height(); ++y) {
+            for (int x = 0; x < place.width(); ++x) {
+                const QRgb was = expected.pixel(x, y);
+                const QRgb is = drawn.pixel(place.topLeft() + QPoint(x, y));
+                difference = std::max({difference, std::abs(qRed(was) - qRed(is)),
+                                       std::abs(qGreen(was) - qGreen(is)), std::abs(qBlue(was) - qBlue(is))});
+            }
+        }
+        QVERIFY2(difference <= (own.size() == place.size() ? 0 : 2), qPrintable(names.at(object)));
     }
-    const QString saved = environment_.path() + u"/sheet.png"_s;
-    fakes_.files.willPick(saved);
-    window.findChild<QAction*>(u"mnuSave"_s)->trigger();
-    QCOMPARE(QImage(saved).convertToFormat(drawn.format()), drawn);
+
+    // Each tall picture takes a row below the wide one before it: the seventh would pass 16384 rows.
+    const QByteArray tall = PictureFiles::pbmp(1, 4097, QByteArray(4097, '\3'), 0);
+    const QByteArray flat = PictureFiles::pbmp(4097, 1, QByteArray(4097, '\3'), 0);
+    QStringList turns;
+    for (int i = 1; i <= 4; ++i)
+        turns << u"tall%1.bmp"_s.arg(i) << u"wide%1.bmp"_s.arg(i);
+    fakes_.messages.clear();
+    window.draw(job, archiveOf(turns, {tall, flat, tall, flat, tall, flat, tall, flat}), turns);
+    QCOMPARE(
+        fakes_.messages.texts(),
+        QStringList{"These pictures could not be drawn:\ntall4.bmp: the sheet would be larger than 16384 × "
+                    "16384 pixels, so it ends before this picture"});
+    QCOMPARE(window.sheet().count(), 6);
+    QCOMPARE(window.sheet().pictureRect(5).size(), QSize(4096, 1));
+    QVERIFY(window.findChild<QAction*>(u"mnuSave"_s)->isEnabled());
 }
 
 void PicturesTest::refusesListsItCannotRead_data()

@@ -7,6 +7,7 @@
 #include "archive/Windows1252.h"
 #include "archive/WorkFolder.h"
 #include "archive/frmExtract.h"
+#include "picture/ContactSheet.h"
 #include "picture/IndexedPng.h"
 #include "picture/PaletteCodec.h"
 #include "picture/PaletteExtraction.h"
@@ -67,6 +68,8 @@ private slots:
     void pngKeepsIndicesAndPalette();
     void pngIsMadeOnlyFromConvertedBitmaps();
     void writersReplaceALinkInTheirPlace();
+    void contactSheetBounds_data();
+    void contactSheetBounds();
 
 private:
     TestEnvironment environment_;
@@ -617,6 +620,67 @@ void RulesTest::pngIsMadeOnlyFromConvertedBitmaps()
     QCOMPARE(PictureExport::pngName(QStringLiteral("sky.bmp")), QStringLiteral("sky.png"));
     QCOMPARE(PictureExport::pngName(QStringLiteral("SKY.BMP")), QStringLiteral("SKY.png"));
     QCOMPARE(PictureExport::pngName(QStringLiteral("notes.txt")), QStringLiteral("notes.txt.png"));
+    using enum PictureExport::Format;
+    for (const auto& [name, format] : {std::pair{u"sheet.png"_s, std::optional(Png)},
+                                       {u"SHEET.BMP"_s, std::optional(Bmp)},
+                                       {u"a.png.Bmp"_s, std::optional(Bmp)},
+                                       {u"sheet.PnG"_s, std::optional(Png)},
+                                       {u"sheetbmp"_s, std::optional<PictureExport::Format>()},
+                                       {u"sheet.jpg"_s, std::optional<PictureExport::Format>()}})
+        QCOMPARE(PictureExport::formatOf(name), format);
+}
+
+void RulesTest::contactSheetBounds_data()
+{
+    QTest::addColumn<QList<QSize>>("pictures"); // at their own sizes, placed in turn
+    QTest::addColumn<int>("labelWidth");        // of every name
+    QTest::addColumn<QRect>("place");           // of the last picture; null: refused
+    QTest::addColumn<QSize>("sheet");           // after the last
+    QTest::addColumn<QString>("label");         // of the last, named "a.bmp"
+    QTest::newRow("at its own size") << QList{QSize(100, 50)} << 60 << QRect(8, 8, 100, 50) << QSize(116, 76)
+                                     << u"a.bmp"_s;
+    QTest::newRow("4096 on a side still at its own size")
+        << QList{QSize(4096, 30)} << 60 << QRect(8, 8, 4096, 30) << QSize(4112, 56) << u"a.bmp"_s;
+    QTest::newRow("wider: scaled, aspect kept and rounded")
+        << QList{QSize(5000, 3000)} << 60 << QRect(8, 8, 4096, 2458) << QSize(4112, 2484)
+        << u"a.bmp (5000 × 3000)"_s;
+    QTest::newRow("32768 x 1 keeps a row of one pixel")
+        << QList{QSize(32768, 1)} << 60 << QRect(8, 8, 4096, 1) << QSize(4112, 27) << u"a.bmp (32768 × 1)"_s;
+    QTest::newRow("1 x 32768: the name is wider")
+        << QList{QSize(1, 32768)} << 60 << QRect(8, 8, 1, 4096) << QSize(76, 4122) << u"a.bmp (1 × 32768)"_s;
+    QTest::newRow("16384 x 16384") << QList{QSize(16384, 16384)} << 60 << QRect(8, 8, 4096, 4096)
+                                   << QSize(4112, 4122) << u"a.bmp (16384 × 16384)"_s;
+    // Each tall picture takes a row of its own below the wide one before it.
+    const QSize tall(1, 4097);
+    const QSize wide(4097, 1);
+    QTest::newRow("tall and wide in turn: the seventh would pass 16384 rows")
+        << QList{tall, wide, tall, wide, tall, wide, tall} << 60 << QRect() << QSize(4112, 12407)
+        << u"a.bmp (1 × 4097)"_s;
+    QTest::newRow("the sixth still fits")
+        << QList{tall, wide, tall, wide, tall, wide} << 60 << QRect(8, 12388, 4096, 1) << QSize(4112, 12407)
+        << u"a.bmp (4097 × 1)"_s;
+    QTest::newRow("a name as wide as the sheet may be")
+        << QList{QSize(1, 1)} << 16368 << QRect(8, 8, 1, 1) << QSize(16384, 27) << u"a.bmp"_s;
+    QTest::newRow("a name one pixel wider")
+        << QList{QSize(1, 1)} << 16369 << QRect() << QSize(8, 16) << u"a.bmp"_s;
+}
+
+// A sheet of labels 10 pixels high in rows of 1024.
+void RulesTest::contactSheetBounds()
+{
+    QFETCH(QList<QSize>, pictures);
+    QFETCH(int, labelWidth);
+    QFETCH(QRect, place);
+    QFETCH(QSize, sheet);
+    QFETCH(QString, label);
+    ContactSheetLayout layout(1024, 10);
+    std::optional<ContactSheetLayout::Cell> last;
+    for (const QSize picture : pictures)
+        last = layout.add(ContactSheetLayout::drawnSize(picture), labelWidth);
+    QCOMPARE(last ? last->picture : QRect(), place);
+    QCOMPARE(layout.size(), sheet);
+    const QSize own = pictures.constLast();
+    QCOMPARE(ContactSheet::label(u"a.bmp"_s, ContactSheetLayout::drawnSize(own), own), label);
 }
 
 // A link where the file goes is replaced: the file it points to, outside the destination, stays as it was.
@@ -632,7 +696,7 @@ void RulesTest::writersReplaceALinkInTheirPlace()
     for (const QString& name : {u"sky.png"_s, u"7.pal"_s})
         QVERIFY(QFile::link(outside, dest + u'/' + name));
     const PictureExport png{PictureExport::Format::Png, 3};
-    QVERIFY(png.deliver(bitmap, dest, u"sky.bmp"_s).written);
+    QVERIFY(png.deliver(bitmap, dest, u"sky.bmp"_s, false).written);
     QCOMPARE(PaletteExtraction::write(dest, {}, {PictureFiles::ramp(7), 7}), QString());
     QCOMPARE(TestEnvironment::readFile(outside), QByteArray("the user's"));
     for (const QString& name : {u"sky.png"_s, u"7.pal"_s}) {

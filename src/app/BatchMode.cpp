@@ -6,6 +6,7 @@
 #include "archive/VolTable.h"
 #include "picture/ArchivePalettes.h"
 #include "picture/ContactSheet.h"
+#include "picture/ContactSheetFile.h"
 #include "picture/ContactSheetJob.h"
 #include "picture/ConversionJob.h"
 #include "picture/Palettes.h"
@@ -288,16 +289,18 @@ void BatchMode::convert(const QStringList& names, const QStringList& listed)
             told.append(message.text);
         if (!result.error.isEmpty() || !told.isEmpty())
             console_.fail(name, result.error.isEmpty() ? told.join(QLatin1String("; ")) : result.error);
-        if (result.conversion == PictureConversion::Outcome::Declined)
+        if (result.conversion == PictureConversion::Outcome::Declined && result.error.isEmpty())
             console_.note(name, conversion.exportAs.format == PictureExport::Format::Png
                                     ? tr("a standard bitmap, kept with its own colours")
                                     : tr("a standard bitmap, copied as it is"));
     }
 }
 
-// The sheet the window draws, written as one PNG file.
+// The sheet the window draws, written as one PNG or BMP file as its name asks; nothing is written
+// when no picture could be drawn or the sheet would be too large.
 void BatchMode::contactSheet(const QStringList& names, const QStringList& listed)
 {
+    const QString shown = QDir::toNativeSeparators(options_.destFolder);
     ContactSheetJob job(runner_, pictures_, conversionOptions(listed));
     if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
         console_.fail(job.error());
@@ -309,20 +312,34 @@ void BatchMode::contactSheet(const QStringList& names, const QStringList& listed
         if (runner_.isShutDown())
             return failRest(names, i, tr("not drawn, because the run was stopped"));
         console_.progress(int(i + 1), int(names.size()), name);
-        const QImage picture = job.picture(name);
-        if (!picture.isNull()) {
-            sheet.add(name, picture);
+        const ContactSheetJob::Picture picture = job.picture(name);
+        if (picture.drawn.isNull()) {
+            console_.fail(name, job.error());
+            if (job.cannotStart())
+                return failRest(names, i + 1, tr("not drawn, because the tool could not start"));
             continue;
         }
-        console_.fail(name, job.error());
-        if (job.cannotStart())
-            return failRest(names, i + 1, tr("not drawn, because the tool could not start"));
+        if (!sheet.add(name, picture.drawn, picture.own)) {
+            console_.fail(name, tr("does not fit: the sheet would be larger than %1 × %1 pixels")
+                                    .arg(ContactSheetLayout::largestSheet));
+            failRest(names, i + 1, tr("not drawn, because the sheet is full"));
+            console_.fail(tr("%1 is not written, because the sheet would be too large").arg(shown));
+            return;
+        }
     }
-    const QImage image = sheet.toImage();
-    if (!FileSystem::replaceWith(options_.destFolder, [&image](QIODevice& file) {
-             return image.save(&file, "PNG");
-         }).isEmpty())
-        console_.fail(tr("cannot write %1").arg(QDir::toNativeSeparators(options_.destFolder)));
+    if (sheet.count() == 0) {
+        console_.fail(names.isEmpty()
+                          ? tr("%1 is not written, because there is no picture to draw").arg(shown)
+                          : tr("%1 is not written, because no picture could be drawn").arg(shown));
+        return;
+    }
+    // The options let no other ending through.
+    const PictureExport::Format format =
+        PictureExport::formatOf(options_.destFolder).value_or(PictureExport::Format::Png);
+    const QString failure = FileSystem::replaceWith(
+        options_.destFolder, [&](QIODevice& out) { return ContactSheetFile::write(sheet, format, out); });
+    if (!failure.isEmpty())
+        console_.fail(tr("cannot write %1").arg(shown));
 }
 
 void BatchMode::failRest(const QStringList& names, qsizetype from, const QString& reason)

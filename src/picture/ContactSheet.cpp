@@ -9,12 +9,22 @@ ContactSheet::ContactSheet(const QFont& font)
 {
 }
 
-QRect ContactSheet::add(const QString& name, const QImage& picture)
+QString ContactSheet::label(const QString& name, QSize drawn, QSize own)
 {
-    const int labelWidth = QFontMetrics(font_).horizontalAdvance(name);
-    cells_.append({name, picture, layout_.add(picture.size(), labelWidth)});
-    const ContactSheetLayout::Cell& place = cells_.constLast().place;
-    return place.picture.united(place.label);
+    if (drawn == own)
+        return name;
+    return tr("%1 (%2 × %3)").arg(name).arg(own.width()).arg(own.height());
+}
+
+std::optional<QRect> ContactSheet::add(const QString& name, const QImage& picture, QSize own)
+{
+    const QString text = label(name, picture.size(), own);
+    const std::optional<ContactSheetLayout::Cell> place =
+        layout_.add(picture.size(), QFontMetrics(font_).horizontalAdvance(text));
+    if (!place)
+        return std::nullopt;
+    cells_.append({text, picture, *place});
+    return place->picture.united(place->label);
 }
 
 void ContactSheet::paint(QPainter& painter, const QRect& area) const
@@ -25,15 +35,6 @@ void ContactSheet::paint(QPainter& painter, const QRect& area) const
         if (cell.place.picture.intersects(area))
             painter.drawImage(cell.place.picture.topLeft(), cell.picture);
         if (cell.place.label.intersects(area))
-            painter.drawText(cell.place.label, Qt::AlignLeft | Qt::AlignTop, cell.name);
+            painter.drawText(cell.place.label, Qt::AlignLeft | Qt::AlignTop, cell.label);
     }
-}
-
-QImage ContactSheet::toImage() const
-{
-    QImage sheet(size(), QImage::Format_RGB32);
-    sheet.fill(Qt::white);
-    QPainter painter(&sheet);
-    paint(painter, sheet.rect());
-    return sheet;
 }

@@ -1,7 +1,10 @@
 #include "picture/ContactSheetJob.h"
 
 #include "archive/ToolRunner.h"
-#include "picture/frmPreview.h"
+#include "picture/BitmapReader.h"
+#include "picture/ContactSheetLayout.h"
+#include "picture/PbmpLayout.h"
+#include "picture/PictureCodec.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
@@ -27,13 +30,13 @@ bool ContactSheetJob::programClosing() const
     return runner_.isShutDown();
 }
 
-QImage ContactSheetJob::fail(const QString& error)
+ContactSheetJob::Picture ContactSheetJob::fail(const QString& error)
 {
     error_ = error;
     return {};
 }
 
-QImage ContactSheetJob::picture(const QString& objectName)
+ContactSheetJob::Picture ContactSheetJob::picture(const QString& objectName)
 {
     cannotStart_ = false;
     // The tool runs directly, as an extraction's does, since one process a picture costs half the
@@ -56,10 +59,20 @@ QImage ContactSheetJob::picture(const QString& objectName)
     if (!FileSystem::deleteFileIfExists(picture) ||
         !QFile::rename(extraction_.stagedPath(objectName), picture))
         return fail(tr("cannot prepare %1").arg(QDir::toNativeSeparators(picture)));
+    // A picture too large to show is not read whole by the conversion either.
+    QFile start(picture);
+    const QByteArray head =
+        start.open(QIODevice::ReadOnly) ? start.read(PbmpLayout::bitCountOffset) : QByteArray();
+    if (const QSize size = PictureCodec::pbmpSize(head);
+        PictureCodec::kindOf(head) == PictureCodec::Kind::Pbmp && BitmapReader::tooLarge(size))
+        return fail(BitmapReader::tooLargeReason(size));
     const PictureConversion::Report report =
         PictureConversion(pictures_).ConvertPicture(options_, [](const PictureMessage&) { return false; });
     if (report.outcome == PictureConversion::Outcome::Refused)
         return fail(report.refusal);
-    const QImage loaded = LoadBitmapToDC(picture);
-    return loaded.isNull() ? fail(tr("not a picture")) : loaded;
+    BitmapReader reader(picture);
+    const QImage drawn = reader.read(ContactSheetLayout::drawnSize(reader.size()));
+    if (drawn.isNull())
+        return fail(reader.tooLarge() ? reader.error() : tr("not a picture"));
+    return {drawn, reader.size()};
 }

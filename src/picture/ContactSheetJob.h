@@ -12,8 +12,8 @@ struct PictureState;
 
 // Brings the pictures of one archive, one after the other, to the image the picture window shows
 // for each: extracted by the tool and moved to "temp.bmp", converted there with the palette search (a
-// standard bitmap keeps its own colours, as the window shows it after "No"), and loaded at its own
-// size.
+// standard bitmap keeps its own colours, as the window shows it after "No"), and loaded at the size a
+// contact sheet draws it.
 class ContactSheetJob {
     Q_DECLARE_TR_FUNCTIONS(ContactSheetJob)
 
@@ -22,8 +22,11 @@ public:
 
     // Makes the working copy of the archive and the staging folder; false with error() when it failed.
     bool begin(const QString& volPath);
-    // The picture, or a null image with error().
-    QImage picture(const QString& objectName);
+    struct Picture {
+        QImage drawn; // at the size a contact sheet draws it; null when it failed, with error()
+        QSize own;
+    };
+    Picture picture(const QString& objectName);
     // Why begin() or the last picture failed.
     QString error() const { return error_; }
     // Whether the last picture failed because no tool could run; the pictures after it would too.
@@ -32,7 +35,7 @@ public:
     bool programClosing() const;
 
 private:
-    QImage fail(const QString& error);
+    Picture fail(const QString& error);
 
     ToolRunner& runner_;
     PictureState& pictures_;

@@ -53,13 +53,17 @@ ConversionJob::Result ConversionJob::copy(const QString& objectName,
 {
     Result result{Outcome::Written, {}, converted.outcome, converted.messages};
     const QString picture = runner_.workFolder().picture();
+    const bool refused = converted.outcome == PictureConversion::Outcome::Refused;
     const PictureExport::Delivery delivered =
-        FileSystem::fileExists(picture) ? options_.exportAs.deliver(picture, destFolder_, objectName)
-                                        : PictureExport::Delivery{{}, true};
-    if (!delivered.written) {
+        FileSystem::fileExists(picture) ? options_.exportAs.deliver(picture, destFolder_, objectName, refused)
+                                        : PictureExport::Delivery{{}, true, {}};
+    if (!delivered.unreadable.isEmpty()) {
+        result.outcome = Outcome::Unreadable;
+        result.error = tr("not written as PNG, because %1").arg(delivered.unreadable);
+    } else if (!delivered.written) {
         result.outcome = Outcome::CannotWrite;
         result.error = tr("cannot write %1").arg(QDir::toNativeSeparators(delivered.target));
-    } else if (converted.outcome == PictureConversion::Outcome::Refused) {
+    } else if (refused) {
         result.outcome = Outcome::CopiedUnconverted;
         result.error = tr("copied unconverted, because %1").arg(converted.refusal);
     }

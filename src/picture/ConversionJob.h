@@ -16,7 +16,15 @@ class ConversionJob {
     Q_DECLARE_TR_FUNCTIONS(ConversionJob)
 
 public:
-    enum class Outcome { Written, Refused, CannotStart, NotWritten, CopiedUnconverted, CannotWrite };
+    enum class Outcome {
+        Written,
+        Refused,
+        CannotStart,
+        NotWritten,
+        CopiedUnconverted,
+        CannotWrite,
+        Unreadable
+    };
 
     struct Result {
         Outcome outcome = Outcome::Written;
@@ -37,7 +45,8 @@ public:
     Result convert(const QString& objectName);
     // Extracts the object to "temp.bmp": Written when the tool left it there, else CannotStart or NotWritten.
     Result extract(const QString& objectName);
-    // Copies the picture that `converted` left to the destination: Written, CopiedUnconverted or CannotWrite.
+    // Copies the picture that `converted` left to the destination: Written, CopiedUnconverted,
+    // CannotWrite, or Unreadable (a bitmap to be written as PNG that cannot be read).
     Result copy(const QString& objectName, const PictureConversion::Report& converted);
     // Why begin() failed.
     QString error() const { return error_; }

@@ -1,39 +1,16 @@
 #include "picture/IndexedPng.h"
 
 #include "picture/PictureCodec.h"
+#include "picture/PngOutput.h"
 
-#include <QIODevice>
+#include <QImage>
 #include <array>
 #include <cstdlib>
-#include <png.h>
 #include <vector>
 
 namespace IndexedPng {
 
 namespace {
-
-struct Sink {
-    QIODevice* out = nullptr;
-    bool failed = false;
-};
-
-void writeBytes(png_structp png, png_bytep data, size_t length)
-{
-    auto* sink = static_cast<Sink*>(png_get_io_ptr(png));
-    if (!sink->failed &&
-        sink->out->write(reinterpret_cast<const char*>(data), qint64(length)) != qint64(length))
-        sink->failed = true;
-}
-
-void flushNothing(png_structp) {}
-
-void ignoreWarning(png_structp, png_const_charp) {}
-
-// The failure is reported by write()'s result, so libpng's own text is not printed.
-[[noreturn]] void stopOnError(png_structp png, png_const_charp)
-{
-    png_longjmp(png, 1);
-}
 
 struct Chunks {
     std::array<png_color, 256> colours{};
@@ -78,6 +55,23 @@ std::optional<Source> sourceOf(const QByteArray& bitmap)
     return source;
 }
 
+std::optional<Source> sourceOf(const QImage& picture)
+{
+    if (picture.format() != QImage::Format_Indexed8 || picture.colorCount() > 256)
+        return std::nullopt;
+    Source source;
+    source.record.biWidth = picture.width();
+    source.record.biHeight = -picture.height();
+    // Qt's rows, like a bitmap's, are padded to a multiple of four bytes.
+    source.record.Pixels =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
+    const QList<QRgb> colours = picture.colorTable();
+    for (qsizetype i = 0; i < colours.size(); ++i)
+        source.palette[std::size_t(i)] = {std::uint8_t(qRed(colours[i])), std::uint8_t(qGreen(colours[i])),
+                                          std::uint8_t(qBlue(colours[i])), 0};
+    return source;
+}
+
 bool write(const Source& source, std::optional<int> transparentIndex, QIODevice& out)
 {
     const BitmapRecord& record = source.record;
@@ -98,16 +92,9 @@ bool write(const Source& source, std::optional<int> transparentIndex, QIODevice&
         chunks.alphaCount = *transparentIndex + 1;
     }
 
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, stopOnError, ignoreWarning);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    Sink sink{&out};
-    bool written = false;
-    if (info) {
-        png_set_write_fn(png, &sink, writeBytes, flushNothing);
-        written = encodeRows(png, info, record, chunks, rows.data());
-    }
-    png_destroy_write_struct(&png, &info);
-    return written && !sink.failed;
+    PngOutput output(out);
+    return output.png() && encodeRows(output.png(), output.info(), record, chunks, rows.data()) &&
+           !output.failed();
 }
 
 } // namespace IndexedPng

@@ -151,6 +151,14 @@ int rowPadding(std::int64_t width, std::int64_t height, std::int64_t sizeImage)
     return padding > 10 ? 0 : int(padding);
 }
 
+QSize pbmpSize(const QByteArray& start)
+{
+    if (start.size() < PbmpLayout::heightOffset + 4)
+        return {};
+    return {field<std::int32_t>(start, PbmpLayout::widthOffset),
+            field<std::int32_t>(start, PbmpLayout::heightOffset)};
+}
+
 QString readPbmp(QByteArray file, BitmapRecord& bitmap)
 {
     if (file.size() < PbmpLayout::pixelOffset)

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QSize>
 #include <QString>
 
 // The game's PBMP pictures and Windows BMP files with a 256-colour table, on bytes in memory.
@@ -30,6 +31,9 @@ int rowPadding(std::int64_t width, std::int64_t height, std::int64_t sizeImage);
 // A standard bitmap whose headers say it is laid out otherwise than the conversion rewrites them
 // (another info header, bit depth or colour table). Such a bitmap is shown as it is.
 bool hasOtherLayout(const QByteArray& file);
+
+// The size a PBMP's header states; invalid when the bytes are too few to hold it.
+QSize pbmpSize(const QByteArray& start);
 
 // Each reader fills `bitmap` (and, for a standard bitmap, its colour table) only when the whole
 // file is consistent; otherwise it returns why not and leaves them as they were.

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 namespace {
 
@@ -39,9 +40,9 @@ PictureConversion::Report PictureConversion::ConvertPicture(const Options& optio
     if (!FileSystem::fileExists(path))
         return refused(tr("it does not exist"), tr("The file you seleted to be opened does not exist."),
                        MessageBoxes::Icon::Critical);
+    // The headers decide; the rest is read only for a picture that is then converted.
     QFile file(path);
-    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    file.close();
+    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(PictureCodec::headersSize) : QByteArray();
 
     const PictureCodec::Kind kind = PictureCodec::kindOf(bytes);
     if (kind == PictureCodec::Kind::Unknown)
@@ -57,6 +58,11 @@ PictureConversion::Report PictureConversion::ConvertPicture(const Options& optio
             return {Outcome::Kept, {}, {}, false, {}};
     }
 
+    // Read into place, so that a large picture is never held twice.
+    const qsizetype head = bytes.size();
+    bytes.resize(std::max(head, qsizetype(file.size())));
+    bytes.truncate(head + std::max(qint64(0), file.read(bytes.data() + head, bytes.size() - head)));
+    file.close();
     Report report;
     if (const QString error = ReadPicture(std::move(bytes), standardBitmap, options.workFolder, report);
         !error.isEmpty())
@@ -69,11 +75,14 @@ PictureConversion::Report PictureConversion::ConvertPicture(const Options& optio
                 tr("%1 (%2)").arg(problem->text, QDir::toNativeSeparators(state_.PaletteFile));
         append(report.messages, problem);
     }
-    if (const QString error = WriteBitmap(path); !error.isEmpty()) {
+    const QString unwritten = WriteBitmap(path);
+    // The file holds the pixels now: a large picture is not kept until the next one.
+    state_.Bitmap.Pixels.clear();
+    if (!unwritten.isEmpty()) {
         report.outcome = Outcome::Refused;
         report.unwritten = true;
-        report.refusal = tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), error);
-        report.messages.append({tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), error)});
+        report.refusal = tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), unwritten);
+        report.messages.append({tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), unwritten)});
     }
     return report;
 }

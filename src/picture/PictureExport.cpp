@@ -1,11 +1,15 @@
 #include "picture/PictureExport.h"
 
+#include "picture/BitmapReader.h"
 #include "picture/IndexedPng.h"
+#include "picture/PictureCodec.h"
 #include "platform/FileSystem.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <functional>
 
 namespace {
 const QString group = QStringLiteral("Export");
@@ -41,21 +45,42 @@ QString PictureExport::pngName(const QString& objectName)
     return objectName + QStringLiteral(".png");
 }
 
+std::optional<PictureExport::Format> PictureExport::formatOf(const QString& fileName)
+{
+    if (fileName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
+        return Format::Png;
+    if (fileName.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+        return Format::Bmp;
+    return std::nullopt;
+}
+
 PictureExport::Delivery PictureExport::deliver(const QString& picture, const QString& folder,
-                                               const QString& objectName) const
+                                               const QString& objectName, bool refused) const
 {
     const QString copied = folder + QDir::separator() + objectName;
-    if (format == Format::Bmp)
-        return {copied, FileSystem::copyReplacing(picture, copied)};
     // Mapped, not read: a large picture is then not copied once more.
     QFile file(picture);
-    const uchar* mapped = file.open(QIODevice::ReadOnly) ? file.map(0, file.size()) : nullptr;
-    const std::optional<IndexedPng::Source> source = IndexedPng::sourceOf(
-        mapped ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size()) : QByteArray());
-    if (!source)
-        return {copied, FileSystem::copyReplacing(picture, copied)};
+    const uchar* mapped = format == Format::Png && !refused && file.open(QIODevice::ReadOnly)
+                              ? file.map(0, file.size())
+                              : nullptr;
+    const QByteArray bytes =
+        mapped ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), file.size()) : QByteArray();
+    if (PictureCodec::kindOf(bytes) != PictureCodec::Kind::StandardBitmap)
+        return {copied, FileSystem::copyReplacing(picture, copied), {}};
     const QString target = folder + QDir::separator() + pngName(objectName);
-    const QString failure = FileSystem::replaceWith(
-        target, [&](QIODevice& out) { return IndexedPng::write(*source, transparentIndex, out); });
-    return {target, failure.isEmpty()};
+    const auto written = [&target](const std::function<bool(QIODevice&)>& write) {
+        return Delivery{target, FileSystem::replaceWith(target, write).isEmpty(), {}};
+    };
+    if (const std::optional<IndexedPng::Source> source = IndexedPng::sourceOf(bytes))
+        return written([&](QIODevice& out) { return IndexedPng::write(*source, transparentIndex, out); });
+    // Any other bitmap as Qt reads it, in its own colours.
+    BitmapReader reader(picture);
+    QImage image = reader.read();
+    if (image.isNull())
+        return {target, false, reader.error()};
+    if (image.colorCount() > 0)
+        image = image.convertToFormat(QImage::Format_Indexed8);
+    if (const std::optional<IndexedPng::Source> source = IndexedPng::sourceOf(image))
+        return written([&](QIODevice& out) { return IndexedPng::write(*source, transparentIndex, out); });
+    return written([&image](QIODevice& out) { return image.save(&out, "PNG"); });
 }

@@ -6,8 +6,9 @@
 class SettingsStore;
 
 // How converted pictures go to the destination folder: as the BMP files the conversion writes, or as
-// 8-bit indexed PNG files with the same colour indices and palette, optionally with one index marked
-// transparent. Kept in the settings file in a group of its own.
+// PNG files in the same colours, 8-bit indexed with the same colour indices and palette when the
+// picture has a colour table (optionally with one index marked transparent), RGB otherwise. Kept in
+// the settings file in a group of its own.
 struct PictureExport {
     enum class Format { Bmp, Png };
 
@@ -21,15 +22,20 @@ struct PictureExport {
 
     // "sky.bmp" is written as "sky.png"; a name of another ending gets ".png" added.
     static QString pngName(const QString& objectName);
+    // The format a file name asks for by its ending, ".png" or ".bmp" in any case; nothing for another.
+    static std::optional<Format> formatOf(const QString& fileName);
 
     struct Delivery {
         QString target; // the file written, or that could not be written
         bool written = false;
+        // Why a bitmap to be written as PNG could not be read; it is then not written.
+        QString unreadable;
     };
     // Puts the picture the conversion left at `picture` into `folder`: as a PNG file when that is the
-    // format and the picture is a bitmap as the conversion writes them, otherwise copied as it is,
-    // under the object's own name.
-    Delivery deliver(const QString& picture, const QString& folder, const QString& objectName) const;
+    // format and the picture is a bitmap, otherwise copied as it is, under the object's own name; a
+    // picture the conversion refused is copied as it is in either format.
+    Delivery deliver(const QString& picture, const QString& folder, const QString& objectName,
+                     bool refused) const;
 
     bool operator==(const PictureExport&) const = default;
 };

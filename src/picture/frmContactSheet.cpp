@@ -2,6 +2,7 @@
 
 #include "archive/ToolRunner.h"
 #include "picture/ContactSheet.h"
+#include "picture/ContactSheetFile.h"
 #include "picture/ContactSheetJob.h"
 #include "picture/ContactSheetView.h"
 #include "platform/FilePicker.h"
@@ -37,7 +38,7 @@ frmContactSheet::frmContactSheet(MessageBoxes& messages, FilePicker& files, cons
     bar->setMovable(false);
     saveAction_ = bar->addAction(tr("&Save..."), this, &frmContactSheet::save);
     saveAction_->setObjectName(QStringLiteral("mnuSave"));
-    saveAction_->setToolTip(tr("Save the sheet as one PNG picture"));
+    saveAction_->setToolTip(tr("Save the sheet as one PNG or BMP picture"));
     status_->setObjectName(QStringLiteral("lblStatus"));
     status_->setAccessibleName(tr("Progress"));
     statusBar()->addWidget(status_, 1);
@@ -61,15 +62,24 @@ void frmContactSheet::draw(ContactSheetJob& job, const QString& volPath, const Q
         failures.append(job.error());
     for (int done = 0; begun && done < names.size() && !closed_; ++done) {
         status_->setText(tr("Drawing picture %1 of %2").arg(done + 1).arg(names.size()));
-        const QImage picture = job.picture(names.at(done));
-        if (!picture.isNull()) {
-            view_->grown(sheet_->add(names.at(done), picture));
-            emit pictureAdded();
+        const ContactSheetJob::Picture picture = job.picture(names.at(done));
+        if (picture.drawn.isNull()) {
+            failures.append(tr("%1: %2").arg(names.at(done), job.error()));
+            if (job.cannotStart())
+                break;
             continue;
         }
-        failures.append(tr("%1: %2").arg(names.at(done), job.error()));
-        if (job.cannotStart())
+        const std::optional<QRect> place = sheet_->add(names.at(done), picture.drawn, picture.own);
+        if (!place) {
+            // The sheet keeps what it holds: the pictures after this one would go below it.
+            failures.append(
+                tr("%1: the sheet would be larger than %2 × %2 pixels, so it ends before this picture")
+                    .arg(names.at(done))
+                    .arg(ContactSheetLayout::largestSheet));
             break;
+        }
+        view_->grown(*place);
+        emit pictureAdded();
     }
     status_->setText(sheet_->count() == 1 ? tr("1 picture") : tr("%1 pictures").arg(sheet_->count()));
     saveAction_->setEnabled(sheet_->count() > 0);
@@ -82,7 +92,7 @@ void frmContactSheet::draw(ContactSheetJob& job, const QString& volPath, const Q
 void frmContactSheet::save()
 {
     const std::optional<QString> path =
-        files_.pickNewFile(this, tr("Save Contact Sheet"), tr("PNG Pictures (*.png)"));
+        files_.pickNewFile(this, tr("Save Contact Sheet"), tr("PNG Pictures (*.png);;BMP Pictures (*.bmp)"));
     if (!path)
         return;
     if (const QString refusal = runner_.workFolder().outputRefusal(QFileInfo(*path).path());
@@ -90,10 +100,17 @@ void frmContactSheet::save()
         messages_.warn(this, refusal);
         return;
     }
-    const QImage image = sheet_->toImage();
-    if (!FileSystem::replaceWith(*path, [&image](QIODevice& file) {
-             return image.save(&file, "PNG");
-         }).isEmpty())
+    const std::optional<PictureExport::Format> format = PictureExport::formatOf(*path);
+    if (!format) {
+        messages_.warn(this,
+                       tr("%1 is not saved: a contact sheet is saved as a PNG or BMP picture, under a name "
+                          "ending in \".png\" or \".bmp\".")
+                           .arg(QDir::toNativeSeparators(*path)));
+        return;
+    }
+    const QString failure = FileSystem::replaceWith(
+        *path, [this, &format](QIODevice& out) { return ContactSheetFile::write(*sheet_, *format, out); });
+    if (!failure.isEmpty())
         messages_.warn(this, tr("Cannot write %1.").arg(QDir::toNativeSeparators(*path)));
 }
 

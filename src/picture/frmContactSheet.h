@@ -11,8 +11,9 @@ class MessageBoxes;
 class QLabel;
 class ToolRunner;
 
-// Pictures of an archive side by side, each with its palette at its own size and its name below,
-// drawn while they are extracted; Save writes the sheet as one PNG file.
+// Pictures of an archive side by side, each with its palette at its own size (a large one scaled
+// down) and its name below, drawn while they are extracted; Save writes the sheet as one PNG or BMP
+// file, as its name asks. A sheet that would grow too large ends before the picture that does not fit.
 class frmContactSheet : public QMainWindow {
     Q_OBJECT
 

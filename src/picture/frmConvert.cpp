@@ -71,6 +71,8 @@ void frmConvert::convertAndCopy(BatchReport& report, int row, const QString& nam
     const ConversionJob::Result copied = conversion_.copy(name, converted);
     if (copied.outcome == ConversionJob::Outcome::CannotWrite)
         report.addFailure(row, name, Step::CannotWrite, copied.error);
+    else if (copied.outcome == ConversionJob::Outcome::Unreadable)
+        report.addFailure(row, name, Step::NotAPicture, copied.error);
     else if (copied.outcome == ConversionJob::Outcome::CopiedUnconverted)
         report.addFailure(row, name, converted.unwritten ? Step::CannotWrite : Step::NotAPicture,
                           copied.error);

@@ -1,5 +1,6 @@
 #include "picture/frmPreview.h"
 
+#include "picture/BitmapReader.h"
 #include "picture/Palettes.h"
 #include "picture/PictureBox.h"
 #include "picture/PicturePrompts.h"
@@ -7,11 +8,6 @@
 #include "platform/BusyCursor.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Twips.h"
-
-QImage LoadBitmapToDC(const QString& path)
-{
-    return QImage(path, "BMP");
-}
 
 frmPreview::frmPreview(PictureState& state, MessageBoxes& messages, QWidget* parent)
     : ToolWindow(parent)
@@ -55,11 +51,23 @@ void frmPreview::showPic()
     loaded_ = LoadBitmapToDC(picturePath_);
     if (loaded_.isNull()) {
         Picture1->clear();
-        messages_.show(this, MessageBoxes::programTitle(), tr("error loading bitmap."),
-                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::None);
         return;
     }
     drawScaled();
+}
+
+QImage frmPreview::LoadBitmapToDC(const QString& path)
+{
+    BitmapReader reader(path);
+    const QImage loaded = reader.read();
+    if (reader.tooLarge())
+        messages_.warn(this, tr("This picture is too large to show (%1 × %2).")
+                                 .arg(reader.size().width())
+                                 .arg(reader.size().height()));
+    else if (loaded.isNull())
+        messages_.show(this, MessageBoxes::programTitle(), tr("error loading bitmap."),
+                       MessageBoxes::Buttons::Ok, MessageBoxes::Icon::None);
+    return loaded;
 }
 
 // At its own size, or scaled to fill the box.

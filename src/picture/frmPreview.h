@@ -28,6 +28,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The picture at its own size, or a null image once the window has said why not.
+    QImage LoadBitmapToDC(const QString& path);
     void drawScaled();
 
     PictureState& state_;
@@ -37,6 +39,3 @@ private:
     bool resizeToFit_ = true;
     QImage loaded_;
 };
-
-// Loads a BMP file for display at its own size (the window scales it); null on failure.
-QImage LoadBitmapToDC(const QString& path);

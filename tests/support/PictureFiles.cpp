@@ -4,6 +4,7 @@
 #include "picture/PictureCodec.h"
 
 #include <QtEndian>
+#include <algorithm>
 
 namespace PictureFiles {
 
@@ -85,6 +86,18 @@ QByteArray standardBitmap(qint32 width, qint32 height, const Palette& palette, c
     put(out, qint32(2835), qint32(2835), qint32(indexed ? 256 : 0), qint32(0));
     out.append(QByteArray(infoSize - PictureCodec::infoHeaderSize, '\0'));
     return (indexed ? pal(palette, out) : out) + rows;
+}
+
+QByteArray runLengthBitmap(qint32 width, qint32 height, const Palette& palette, quint8 index)
+{
+    constexpr qint32 longestRun = 255;
+    QByteArray row;
+    for (qint32 left = width; left > 0; left -= longestRun)
+        row.append(char(std::min(left, longestRun))).append(char(index));
+    row.append(2, '\0');                                                  // end of the row
+    const QByteArray rows = row.repeated(height) + QByteArray("\0\1", 2); // end of the picture
+    constexpr qsizetype compressionAt = 30;
+    return standardBitmap(width, height, palette, rows).replace(compressionAt, 1, "\1");
 }
 
 } // namespace PictureFiles

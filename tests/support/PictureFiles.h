@@ -21,5 +21,7 @@ Palette ramp(int seed);
 // past the first 40 zero), a 256-colour table when 8 bits a pixel, then `rows`.
 QByteArray standardBitmap(qint32 width, qint32 height, const Palette& palette, const QByteArray& rows,
                           const char* type = "BM", qint32 infoSize = 40, qint16 bitCount = 8);
+// A run-length coded 8-bit bitmap whose every pixel has colour `index`: a few bytes a row at any size.
+QByteArray runLengthBitmap(qint32 width, qint32 height, const Palette& palette, quint8 index);
 
 } // namespace PictureFiles

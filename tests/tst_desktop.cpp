@@ -82,7 +82,7 @@ void DesktopTest::aboutShowsTheVersionAndOpensTheReadme()
 }
 
 // Tools > Associate makes the program the one for ".vol" files, keeps the user's other choices and
-// doubles nothing when chosen again.
+// doubles nothing when chosen again. The user's list is a link into a folder of dotfiles, and stays one.
 void DesktopTest::associateRegistersKadrilloForVolFiles()
 {
     const QString missing = TestEnvironment::missingPrograms(
@@ -90,8 +90,10 @@ void DesktopTest::associateRegistersKadrilloForVolFiles()
     if (!missing.isEmpty())
         QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs them)"_s.arg(missing)));
     const QString list = environment_.configHome() + u"/mimeapps.list"_s;
-    TestEnvironment::writeFile(list,
+    const QString kept = environment_.path() + u"/dotfiles/mimeapps.list"_s;
+    TestEnvironment::writeFile(kept,
                                "[Default Applications]\ntext/plain=editor.desktop\n\n[Other]\nkeep=me\n");
+    QVERIFY(QDir().mkpath(environment_.configHome()) && QFile::link(kept, list));
     const QString archive = environment_.path() + u"/maps.vol"_s;
     TestEnvironment::writeFile(archive, "KVOL");
     MainWindowRun run(environment_.path() + u"/Kadrillo.ini"_s);
@@ -107,7 +109,8 @@ void DesktopTest::associateRegistersKadrilloForVolFiles()
     QVERIFY(entry.contains("\nMimeType=application/x-starsiege-volume;\n"));
     QVERIFY(QFile::exists(data + u"/icons/hicolor/scalable/apps/kadrillo.svg"_s));
 
-    const QByteArray lists = TestEnvironment::readFile(list);
+    QVERIFY(QFileInfo(list).isSymLink());
+    const QByteArray lists = TestEnvironment::readFile(kept);
     QVERIFY2(lists.contains("text/plain=editor.desktop\n") && lists.contains("[Other]\nkeep=me\n"),
              lists.constData());
     run.control<QAction>("mnuToolsAcioate")->trigger();

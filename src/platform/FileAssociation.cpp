@@ -112,7 +112,10 @@ QString makeDefault(const QString& config, const QByteArray& mimeType, const QBy
     existing.close();
     content = setKey(content, "Default Applications", mimeType, desktopFile);
     content = setKey(content, "Added Associations", mimeType, desktopFile + ';');
-    return writeFile(list, content);
+    // The user's own list may be a link that a dotfile manager keeps: the file it names is changed,
+    // and the link stays.
+    const QFileInfo info(list);
+    return writeFile(info.isSymLink() ? info.symLinkTarget() : list, content);
 }
 
 } // namespace

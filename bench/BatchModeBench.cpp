@@ -3,12 +3,12 @@
 // waits for it). Both run the same tool once per picture, so the goal is a ratio of at most 1.
 #include "CountedMessages.h"
 #include "PictureArchive.h"
-#include "archive/ToolRunner.h"
-#include "archive/VolTable.h"
-#include "picture/PictureState.h"
-#include "picture/frmConvert.h"
-#include "platform/QtDesktopOpener.h"
-#include "platform/QtFilePicker.h"
+#include "archive/core/ToolRunner.h"
+#include "archive/core/VolTable.h"
+#include "picture/core/PictureState.h"
+#include "picture/ui/frmConvert.h"
+#include "platform/ui/QtDesktopOpener.h"
+#include "platform/ui/QtFilePicker.h"
 
 #include <QDir>
 #include <QFile>

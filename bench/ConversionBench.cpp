@@ -3,10 +3,10 @@
 // QProcess, then its output copied twice with QFile::copy.
 #include "PbmpPicture.h"
 #include "VolArchive.h"
-#include "archive/ToolRunner.h"
-#include "picture/ConversionJob.h"
-#include "picture/PaletteCodec.h"
-#include "picture/PictureState.h"
+#include "archive/core/ToolRunner.h"
+#include "picture/core/ConversionJob.h"
+#include "picture/core/PaletteCodec.h"
+#include "picture/core/PictureState.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 // an accepted command names an archive and, for a writing command, where it writes, each by the exact
 // bytes given; and that the start reads every argument once: as Qt's, as an archive, or as "--".
 #include "FuzzTarget.h"
-#include "app/BatchOptions.h"
-#include "app/StartArguments.h"
+#include "app/core/BatchOptions.h"
+#include "app/core/StartArguments.h"
 
 #include <QFile>
 

@@ -536,8 +536,8 @@ void MainWindowTest::everyWindowAndControlIsNamed()
     frmScript script(runner);
     frmPreview picture(pictures, fakes.messages);
     frmExtract extraction(&window(), vol, {0}, environment_.path(), runner, fakes.seams());
-    BatchReport report(BatchReport::Kind::Extraction, 1);
-    report.addFailure(0, u"a.cs"_s, BatchReport::Step::CannotWrite, u"full"_s);
+    RunReport report(RunReport::Kind::Extraction, 1);
+    report.addFailure(0, u"a.cs"_s, RunReport::Step::CannotWrite, u"full"_s);
     FailureTable failures(report, &window());
     AppLifecycle lifecycle(run_->state, run_->store, runner, fakes.messages);
     frmOptions options(lifecycle, fakes.seams(), &window());

@@ -42,7 +42,7 @@
 using namespace Qt::StringLiterals;
 
 // Pictures and palettes through the files the tools leave: conversion, palette search, palette lists,
-// the picture window and batch conversion with the stand-in tools.
+// the picture window and the conversion window with the stand-in tools.
 class PicturesTest : public QObject {
     Q_OBJECT
 
@@ -53,8 +53,8 @@ private slots:
     void paletteSearch_data();
     void paletteSearch();
     void pictureWindow();
-    void batchConversion_data();
-    void batchConversion();
+    void conversionWindow_data();
+    void conversionWindow();
     void contactSheet();
     void refusesListsItCannotRead_data();
     void refusesListsItCannotRead();
@@ -316,7 +316,7 @@ void PicturesTest::pictureWindow()
     QVERIFY(box->picture().isNull());
 }
 
-void PicturesTest::batchConversion_data()
+void PicturesTest::conversionWindow_data()
 {
     QTest::addColumn<QList<MessageBoxes::Answer>>("answers"); // to the question about b.txt, then others
     QTest::addColumn<QByteArray>("third");                    // c.BMP; empty: a.bmp's picture
@@ -355,7 +355,7 @@ void PicturesTest::batchConversion_data()
         << QStringList{"a.png"};
 }
 
-void PicturesTest::batchConversion()
+void PicturesTest::conversionWindow()
 {
     QFETCH(QList<MessageBoxes::Answer>, answers);
     QFETCH(QByteArray, third);

@@ -30,7 +30,7 @@ QPushButton* addButton(QDialogButtonBox* box, const QString& name, const QString
 
 } // namespace
 
-FailureTable::FailureTable(const BatchReport& report, QWidget* parent)
+FailureTable::FailureTable(const RunReport& report, QWidget* parent)
     : QDialog(parent)
     , tblFailures(new QTableWidget(int(report.failures().size()), 3, this))
     , report_(report)
@@ -61,11 +61,10 @@ FailureTable::FailureTable(const BatchReport& report, QWidget* parent)
         addButton(buttons, QStringLiteral("cmdRetry"), tr("&Retry failed"), QDialogButtonBox::AcceptRole);
     retry->setToolTip(tr("Run again on these objects only"));
     // A refused name is refused again, so a retry is only offered when it can change something.
-    const QList<BatchReport::Failure>& failures = report.failures();
-    retry->setEnabled(
-        std::any_of(failures.cbegin(), failures.cend(), [](const BatchReport::Failure& failure) {
-            return failure.step != BatchReport::Step::RefusedName;
-        }));
+    const QList<RunReport::Failure>& failures = report.failures();
+    retry->setEnabled(std::any_of(failures.cbegin(), failures.cend(), [](const RunReport::Failure& failure) {
+        return failure.step != RunReport::Step::RefusedName;
+    }));
     QPushButton* close =
         addButton(buttons, QStringLiteral("cmdClose"), tr("Close"), QDialogButtonBox::RejectRole);
     close->setDefault(true);
@@ -94,8 +93,8 @@ void FailureTable::fillTable()
     tblFailures->setWordWrap(false);
     tblFailures->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     int row = 0;
-    for (const BatchReport::Failure& failure : report_.failures()) {
-        const QStringList cells{failure.name, BatchReport::stepName(failure.step), failure.reason};
+    for (const RunReport::Failure& failure : report_.failures()) {
+        const QStringList cells{failure.name, RunReport::stepName(failure.step), failure.reason};
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells.at(column));
             item->setToolTip(cells.at(column));

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "archive/core/BatchReport.h"
+#include "archive/core/RunReport.h"
 
 #include <QDialog>
 
 class QTableWidget;
 
-// The end of a batch that left objects undone: one row per object with the step where it stopped
+// The end of a run over objects that left objects undone: one row per object with the step where it stopped
 // and why. "Copy" puts the table on the clipboard as text; "Retry failed" accepts the dialog, so
-// that the batch runs again on those objects only; "Close" rejects it.
+// that the run goes again on those objects only; "Close" rejects it.
 class FailureTable : public QDialog {
     Q_OBJECT
 
 public:
-    FailureTable(const BatchReport& report, QWidget* parent = nullptr);
+    FailureTable(const RunReport& report, QWidget* parent = nullptr);
 
     QTableWidget* tblFailures;
 
@@ -26,5 +26,5 @@ protected:
 private:
     void fillTable();
 
-    BatchReport report_;
+    RunReport report_;
 };

@@ -1,6 +1,6 @@
 #include "archive/ui/ProgressDialog.h"
 
-#include "archive/core/BatchReport.h"
+#include "archive/core/RunReport.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/ui/FailureTable.h"
 #include "platform/ui/Twips.h"
@@ -98,7 +98,7 @@ void ProgressDialog::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-QList<int> ProgressDialog::endOfPass(const BatchReport& report, const RunModal& runModal)
+QList<int> ProgressDialog::endOfPass(const RunReport& report, const RunModal& runModal)
 {
     grace_.stop();
     if (report.isClean() || runner_.isShutDown())

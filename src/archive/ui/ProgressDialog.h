@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-class BatchReport;
+class RunReport;
 class QPushButton;
 class ToolRunner;
 
@@ -40,9 +40,9 @@ protected:
     bool isCancelled() const { return cancelled_; }
     // Whether Cancel had to end a tool run, so the object in hand was not done either.
     bool endedTool() const { return endedTool_; }
-    // Ends one pass of a batch: shows its report when an object was not done and gives the rows
+    // Ends one pass of a run: shows its report when an object was not done and gives the rows
     // that the user asked to run again, or none.
-    QList<int> endOfPass(const BatchReport& report, const RunModal& runModal);
+    QList<int> endOfPass(const RunReport& report, const RunModal& runModal);
 
 private:
     void start();

@@ -1,7 +1,7 @@
 #include "archive/ui/frmExtract.h"
 
-#include "archive/core/BatchReport.h"
 #include "archive/core/ExtractionJob.h"
+#include "archive/core/RunReport.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/VolTable.h"
 #include "platform/ui/MessageBoxes.h"
@@ -58,10 +58,10 @@ void frmExtract::work()
 
 namespace {
 
-void record(BatchReport& report, int row, const QString& name, ExtractionJob::Outcome outcome,
+void record(RunReport& report, int row, const QString& name, ExtractionJob::Outcome outcome,
             const QString& error)
 {
-    using Step = BatchReport::Step;
+    using Step = RunReport::Step;
     switch (outcome) {
     case ExtractionJob::Outcome::Written:
         report.addDone();
@@ -86,10 +86,10 @@ void record(BatchReport& report, int row, const QString& name, ExtractionJob::Ou
 
 } // namespace
 
-BatchReport frmExtract::extractRows(const QList<int>& rows)
+RunReport frmExtract::extractRows(const QList<int>& rows)
 {
     const int total = int(rows.size());
-    BatchReport report(BatchReport::Kind::Extraction, total);
+    RunReport report(RunReport::Kind::Extraction, total);
     ExtractionJob job(runner_, destFolder_);
     if (!job.begin(vol_.FilePath)) {
         seams_.messages.warn(this, job.error());
@@ -103,16 +103,16 @@ BatchReport frmExtract::extractRows(const QList<int>& rows)
         if (stopped.isEmpty() && isCancelled())
             stopped = tr("cancelled");
         if (!stopped.isEmpty()) {
-            report.addFailure(row, name, BatchReport::Step::NotDone, stopped);
+            report.addFailure(row, name, RunReport::Step::NotDone, stopped);
             continue;
         }
         lblProgress->setText(progressText(done, total));
         const ExtractionJob::Outcome outcome = job.extract(name);
         // Closing the program ended the run; nobody is left to tell.
         if (runner_.isShutDown())
-            return BatchReport(BatchReport::Kind::Extraction, 0);
+            return RunReport(RunReport::Kind::Extraction, 0);
         if (endedTool())
-            report.addFailure(row, name, BatchReport::Step::NotDone, tr("cancelled; its tool was ended"));
+            report.addFailure(row, name, RunReport::Step::NotDone, tr("cancelled; its tool was ended"));
         else
             record(report, row, name, outcome, job.error());
         if (outcome == ExtractionJob::Outcome::CannotStart)

@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-class BatchReport;
+class RunReport;
 class QLabel;
 class QProgressBar;
 class ToolRunner;
@@ -31,7 +31,7 @@ protected:
 
 private:
     // One pass over `rows`, stopping early on Cancel or when the tool cannot start.
-    BatchReport extractRows(const QList<int>& rows);
+    RunReport extractRows(const QList<int>& rows);
 
     const VolRecord& vol_;
     QList<int> rows_;

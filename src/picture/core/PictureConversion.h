@@ -21,7 +21,8 @@ public:
         WorkFolder workFolder;
         bool autoSelect = true;
         PaletteSearch search;
-        // How the batch conversions write the picture out; the picture window has no use for it.
+        // How the conversion window and the command line write the picture out; the picture window has no use
+        // for it.
         PictureExport exportAs{};
     };
 

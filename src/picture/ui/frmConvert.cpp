@@ -1,7 +1,7 @@
 #include "picture/ui/frmConvert.h"
 
-#include "archive/core/BatchReport.h"
 #include "archive/core/ObjectName.h"
+#include "archive/core/RunReport.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/VolTable.h"
 #include "picture/ui/PicturePrompts.h"
@@ -61,9 +61,9 @@ void frmConvert::showProgress(int units)
 }
 
 // A refused picture is still copied, as it was extracted.
-void frmConvert::convertAndCopy(BatchReport& report, int row, const QString& name)
+void frmConvert::convertAndCopy(RunReport& report, int row, const QString& name)
 {
-    using Step = BatchReport::Step;
+    using Step = RunReport::Step;
     PicturePrompts prompts(seams_.messages, this);
     PictureConversion conversion(pictures_);
     const PictureConversion::Report converted = prompts.convert(conversion, job_.conversion);
@@ -82,7 +82,7 @@ void frmConvert::convertAndCopy(BatchReport& report, int row, const QString& nam
         report.addDone();
 }
 
-frmConvert::Next frmConvert::askAboutName(BatchReport& report, int row, const QString& name)
+frmConvert::Next frmConvert::askAboutName(RunReport& report, int row, const QString& name)
 {
     if (!name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive)) {
         const MessageBoxes::Answer answer = seams_.messages.show(
@@ -97,15 +97,15 @@ frmConvert::Next frmConvert::askAboutName(BatchReport& report, int row, const QS
         }
     }
     if (const QString refusal = ObjectName::refusal(name); !refusal.isEmpty()) {
-        report.addFailure(row, name, BatchReport::Step::RefusedName, refusal);
+        report.addFailure(row, name, RunReport::Step::RefusedName, refusal);
         return Next::Skip;
     }
     return Next::Convert;
 }
 
-frmConvert::Next frmConvert::convertObject(BatchReport& report, int row, const QString& name, int objects)
+frmConvert::Next frmConvert::convertObject(RunReport& report, int row, const QString& name, int objects)
 {
-    using Step = BatchReport::Step;
+    using Step = RunReport::Step;
     ++units_;
     const int position = (units_ + 1) / 2;
     showStatus(statusText(QT_TR_NOOP("Extracting file %1 of %2"), position, objects));
@@ -137,10 +137,10 @@ void frmConvert::work()
         rows = endOfPass(convertRows(rows), seams_.runModal);
 }
 
-BatchReport frmConvert::convertRows(const QList<int>& rows)
+RunReport frmConvert::convertRows(const QList<int>& rows)
 {
     const int objects = int(rows.size());
-    BatchReport report(BatchReport::Kind::Conversion, objects);
+    RunReport report(RunReport::Kind::Conversion, objects);
     if (!conversion_.begin(job_.vol.FilePath)) {
         seams_.messages.warn(this, conversion_.error());
         return report;
@@ -155,7 +155,7 @@ BatchReport frmConvert::convertRows(const QList<int>& rows)
         if (stopped.isEmpty() && isCancelled())
             stopped = tr("cancelled");
         if (!stopped.isEmpty()) {
-            report.addFailure(row, name, BatchReport::Step::NotDone, stopped);
+            report.addFailure(row, name, RunReport::Step::NotDone, stopped);
             continue;
         }
         const Next next = askAboutName(report, row, name);
@@ -168,7 +168,7 @@ BatchReport frmConvert::convertRows(const QList<int>& rows)
         if (convertObject(report, row, name, objects) == Next::Stop) {
             // Closing the program ended the run; nobody is left to tell.
             if (runner_.isShutDown())
-                return BatchReport(BatchReport::Kind::Conversion, 0);
+                return RunReport(RunReport::Kind::Conversion, 0);
             stopped = tr("not tried, as the tool could not start");
         }
     }

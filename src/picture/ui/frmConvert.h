@@ -7,7 +7,7 @@
 
 #include <QStringList>
 
-class BatchReport;
+class RunReport;
 class QLabel;
 class QProgressBar;
 class ToolRunner;
@@ -47,12 +47,12 @@ private:
     void showStatus(const QString& text);
     void showProgress(int units);
     // One pass over `rows`, stopping early on Cancel or when the tool cannot start.
-    BatchReport convertRows(const QList<int>& rows);
+    RunReport convertRows(const QList<int>& rows);
     // Whether to convert the object: the question about a name not ending in "bmp", then the name check.
-    Next askAboutName(BatchReport& report, int row, const QString& name);
+    Next askAboutName(RunReport& report, int row, const QString& name);
     // Extracts, converts and copies one object; Stop when its tool could not run.
-    Next convertObject(BatchReport& report, int row, const QString& name, int objects);
-    void convertAndCopy(BatchReport& report, int row, const QString& name);
+    Next convertObject(RunReport& report, int row, const QString& name, int objects);
+    void convertAndCopy(RunReport& report, int row, const QString& name);
 
     Job job_;
     ToolRunner& runner_;

@@ -1,6 +1,6 @@
 #include "VolArchive.h"
-#include "app/core/BatchOptions.h"
-#include "archive/core/BatchReport.h"
+#include "app/core/CommandLineOptions.h"
+#include "archive/core/RunReport.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/ui/ProgressDialog.h"
 #include "picture/core/ContactSheet.h"
@@ -34,7 +34,7 @@ using namespace Qt::StringLiterals;
 // The command-line mode as a process with no display, against the windows' own extraction and
 // conversion of the same archive in this process; a window and other runs at the same time; and in the
 // windows, Cancel on the three progress windows with tools that hang, and the failure table at the end.
-class BatchModeTest : public QObject {
+class RunsTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -64,7 +64,7 @@ private:
         QStringList errors; // stderr, by line
     };
     // Starts the program with no display at all: the mode must not need one.
-    bool start(OwnedProgram& batch, const QStringList& arguments, const QString& fault = {});
+    bool start(OwnedProgram& program, const QStringList& arguments, const QString& fault = {});
     Run run(const QStringList& arguments);
     // Opens the archive, if any, in a window (listed by Auto List); runInWindow selects the rows the
     // command works on when given no names, and runs the command as its button does.
@@ -87,7 +87,7 @@ private:
     std::unique_ptr<MainWindowRun> run_;
 };
 
-void BatchModeTest::initTestCase()
+void RunsTest::initTestCase()
 {
     QApplication::setQuitOnLastWindowClosed(false);
     const QString made = TestEnvironment::makeSamples(samples(), {u"--hostile"_s});
@@ -115,7 +115,7 @@ void BatchModeTest::initTestCase()
     }
 }
 
-QList<std::pair<QString, QByteArray>> BatchModeTest::standardBitmaps()
+QList<std::pair<QString, QByteArray>> RunsTest::standardBitmaps()
 {
     QByteArray rgb;
     for (int i = 0; i < 24; ++i)
@@ -126,7 +126,7 @@ QList<std::pair<QString, QByteArray>> BatchModeTest::standardBitmaps()
             {u"junk.bmp"_s, QByteArray("BM junk")}};
 }
 
-void BatchModeTest::init()
+void RunsTest::init()
 {
     for (const QString& folder : QDir(environment_.path()).entryList({u"*out*"_s}, QDir::Dirs))
         QDir(environment_.path() + u'/' + folder).removeRecursively();
@@ -138,7 +138,7 @@ void BatchModeTest::init()
 }
 
 // Where the parse differs from the plain cases that exitStatusAndOutput runs.
-void BatchModeTest::readsTheOptions_data()
+void RunsTest::readsTheOptions_data()
 {
     QTest::addColumn<QByteArrayList>("arguments");
     QTest::addColumn<QString>("parsed"); // "archive|names|folder|quiet", or the error
@@ -194,11 +194,11 @@ void BatchModeTest::readsTheOptions_data()
                                     << u"--format takes bmp or png, once"_s;
 }
 
-void BatchModeTest::readsTheOptions()
+void RunsTest::readsTheOptions()
 {
     QFETCH(QByteArrayList, arguments);
     QFETCH(QString, parsed);
-    const BatchOptions options = BatchOptions::parse(arguments);
+    const CommandLineOptions options = CommandLineOptions::parse(arguments);
     QStringList read{options.archive, options.names.join(u','), options.destFolder,
                      options.quiet ? u"quiet"_s : QString()};
     if (options.format)
@@ -206,11 +206,11 @@ void BatchModeTest::readsTheOptions()
              << (options.transparentIndex ? QString::number(*options.transparentIndex) : QString());
     QCOMPARE(options.error.isEmpty() ? read.join(u'|') : options.error, parsed);
     // Whatever is wrong, help wins.
-    const BatchOptions help = BatchOptions::parse(QByteArrayList{"-h"} + arguments);
-    QVERIFY(help.command == BatchOptions::Command::Help && help.error.isEmpty());
+    const CommandLineOptions help = CommandLineOptions::parse(QByteArrayList{"-h"} + arguments);
+    QVERIFY(help.command == CommandLineOptions::Command::Help && help.error.isEmpty());
 }
 
-void BatchModeTest::cleanup()
+void RunsTest::cleanup()
 {
     run_.reset();
     // The test owns what its tools started, whatever became of them.
@@ -221,7 +221,7 @@ void BatchModeTest::cleanup()
     QFile::remove(pidFile());
 }
 
-QList<qint64> BatchModeTest::hangingPids() const
+QList<qint64> RunsTest::hangingPids() const
 {
     QList<qint64> pids;
     for (const QByteArray& line : TestEnvironment::readFile(pidFile()).split('\n')) {
@@ -231,10 +231,10 @@ QList<qint64> BatchModeTest::hangingPids() const
     return pids;
 }
 
-void BatchModeTest::reportCountsAndText()
+void RunsTest::reportCountsAndText()
 {
-    using Step = BatchReport::Step;
-    BatchReport extraction(BatchReport::Kind::Extraction, 4);
+    using Step = RunReport::Step;
+    RunReport extraction(RunReport::Kind::Extraction, 4);
     extraction.addDone();
     extraction.addFailure(5, u"tab\there.cs"_s, Step::RefusedName, u"it holds a control character"_s);
     extraction.addFailure(2, u"b.cs"_s, Step::NotDone, u"cancelled"_s);
@@ -245,14 +245,14 @@ void BatchModeTest::reportCountsAndText()
              qPrintable(extraction.text()));
 
     // Objects the user chose to skip are not counted.
-    BatchReport conversion(BatchReport::Kind::Conversion, 3);
+    RunReport conversion(RunReport::Kind::Conversion, 3);
     conversion.addSkipped();
     conversion.addSkipped();
     conversion.addFailure(0, u"a.bmp"_s, Step::PaletteMissing, u"no 7.pal"_s);
     QCOMPARE(conversion.heading(), u"0 of 1 object was converted.\n1 object could not be converted:"_s);
 }
 
-void BatchModeTest::cancelEndsTheRunAndItsTools_data()
+void RunsTest::cancelEndsTheRunAndItsTools_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("how");
@@ -271,7 +271,7 @@ void BatchModeTest::cancelEndsTheRunAndItsTools_data()
 // grace the tool is ended), no process of the tool is left, and the end of the run says what was not
 // done. Should the tool still run thirty seconds after Cancel, it is ended from here, so that a broken
 // Cancel fails the test rather than hanging it.
-void BatchModeTest::cancelEndsTheRunAndItsTools()
+void RunsTest::cancelEndsTheRunAndItsTools()
 {
     QFETCH(QString, window);
     QFETCH(QString, how);
@@ -337,7 +337,7 @@ void BatchModeTest::cancelEndsTheRunAndItsTools()
 
 // The first pass fails on readme.cs (the tool ends with code 4) and refuses a name; Retry runs those
 // two only, and readme.cs then succeeds.
-void BatchModeTest::failureTableCopiesAndRetriesTheFailedOnly()
+void RunsTest::failureTableCopiesAndRetriesTheFailedOnly()
 {
     run_ = openInWindow(sample());
     run_->state.Vols.current()->ObjectNames << u"../escape.cs"_s;
@@ -378,30 +378,30 @@ void BatchModeTest::failureTableCopiesAndRetriesTheFailedOnly()
     QVERIFY(run_->fakes.messages.texts().isEmpty());
 }
 
-bool BatchModeTest::start(OwnedProgram& batch, const QStringList& arguments, const QString& fault)
+bool RunsTest::start(OwnedProgram& program, const QStringList& arguments, const QString& fault)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(u"DISPLAY"_s);
     environment.remove(u"WAYLAND_DISPLAY"_s);
     environment.remove(u"QT_QPA_PLATFORM"_s);
     environment.insert(u"KADRILLO_STANDIN_FAULT"_s, fault);
-    return batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"), arguments, environment);
+    return program.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"), arguments, environment);
 }
 
-BatchModeTest::Run BatchModeTest::run(const QStringList& arguments)
+RunsTest::Run RunsTest::run(const QStringList& arguments)
 {
-    OwnedProgram batch(u"kadrillo"_s);
-    if (!start(batch, arguments))
-        return {-1, {}, {batch.state()}};
-    if (const QString ended = batch.waitForExit(60000);
-        batch.isRunning() || batch.process().exitStatus() != QProcess::NormalExit)
+    OwnedProgram program(u"kadrillo"_s);
+    if (!start(program, arguments))
+        return {-1, {}, {program.state()}};
+    if (const QString ended = program.waitForExit(60000);
+        program.isRunning() || program.process().exitStatus() != QProcess::NormalExit)
         return {-1, {}, {ended}};
-    const QString errors = QString::fromUtf8(batch.process().readAllStandardError());
-    return {batch.process().exitCode(), batch.process().readAllStandardOutput(),
+    const QString errors = QString::fromUtf8(program.process().readAllStandardError());
+    return {program.process().exitCode(), program.process().readAllStandardOutput(),
             errors.split(u'\n', Qt::SkipEmptyParts)};
 }
 
-std::unique_ptr<MainWindowRun> BatchModeTest::openInWindow(const QString& archive)
+std::unique_ptr<MainWindowRun> RunsTest::openInWindow(const QString& archive)
 {
     auto window = std::make_unique<MainWindowRun>(ini());
     window->window.Form_Load();
@@ -413,7 +413,7 @@ std::unique_ptr<MainWindowRun> BatchModeTest::openInWindow(const QString& archiv
     return window;
 }
 
-void BatchModeTest::runInWindow(MainWindowRun& window, const QString& command)
+void RunsTest::runInWindow(MainWindowRun& window, const QString& command)
 {
     auto* list = window.control<QListWidget>("lstList");
     for (int row = 0; row < list->count(); ++row)
@@ -425,7 +425,7 @@ void BatchModeTest::runInWindow(MainWindowRun& window, const QString& command)
         window.window.cmdConvert_Click();
 }
 
-QMap<QString, QByteArray> BatchModeTest::files(const QString& folder)
+QMap<QString, QByteArray> RunsTest::files(const QString& folder)
 {
     QMap<QString, QByteArray> found;
     for (QDirIterator all(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); all.hasNext();) {
@@ -435,12 +435,12 @@ QMap<QString, QByteArray> BatchModeTest::files(const QString& folder)
     return found;
 }
 
-void BatchModeTest::writesWhatTheWindowsWrite_data()
+void RunsTest::writesWhatTheWindowsWrite_data()
 {
     QTest::addColumn<QString>("archive");
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("failures");       // rows of the window's failure table
-    QTest::addColumn<QStringList>("format"); // the batch mode's; the window's is in the settings file
+    QTest::addColumn<QStringList>("format"); // the command line's; the window's is in the settings file
     QTest::newRow("sample, convert the pictures") << u"sample.vol"_s << u"--convert"_s << 0 << QStringList();
     QTest::newRow("sample, convert to png")
         << u"sample.vol"_s << u"--convert"_s << 0 << QStringList{"--format", "png", "--transparent", "3"};
@@ -451,7 +451,7 @@ void BatchModeTest::writesWhatTheWindowsWrite_data()
         << u"dot names.vol"_s << u"--extract"_s << 0 << QStringList();
 }
 
-void BatchModeTest::writesWhatTheWindowsWrite()
+void RunsTest::writesWhatTheWindowsWrite()
 {
     QFETCH(QString, archive);
     QFETCH(QString, command);
@@ -470,16 +470,16 @@ void BatchModeTest::writesWhatTheWindowsWrite()
     QVERIFY2(window->fakes.messages.texts().isEmpty(),
              qPrintable(window->fakes.messages.texts().join(u'\n')));
     QCOMPARE(shown.size(), failures);
-    // The window stays open: the batch mode works in a private folder beside the window's, which keeps
+    // The window stays open: the command-line mode works in a private folder beside the window's, which keeps
     // its archive copy, listing and tools, and goes when the run ends.
     const QMap<QString, QByteArray> held = files(work());
-    const QString out = environment_.path() + u"/batch-out"_s;
-    const Run batch = run(QStringList{command, archive, "--to", out} + format);
-    QCOMPARE(batch.status, failures > 0 ? 1 : 0);
-    const QStringList failed = batch.errors.filter(QRegularExpression(u"^kadrillo: "_s));
+    const QString out = environment_.path() + u"/command-line-out"_s;
+    const Run commandLine = run(QStringList{command, archive, "--to", out} + format);
+    QCOMPARE(commandLine.status, failures > 0 ? 1 : 0);
+    const QStringList failed = commandLine.errors.filter(QRegularExpression(u"^kadrillo: "_s));
     QCOMPARE(failed.size(), failures);
     const QMap<QString, QByteArray> written = files(out);
-    QCOMPARE(batch.errors.size() - failed.size(),
+    QCOMPARE(commandLine.errors.size() - failed.size(),
              written.size() + failures); // a progress line each
     QVERIFY(!written.isEmpty());
     QCOMPARE(written, files(windowOut()));
@@ -511,11 +511,11 @@ void BatchModeTest::writesWhatTheWindowsWrite()
 
 // Pixel for pixel the sheet of the window's View menu, every picture with its own palette, written
 // as its name asks.
-void BatchModeTest::drawsTheWindowsContactSheet()
+void RunsTest::drawsTheWindowsContactSheet()
 {
     const QString bmp = environment_.path() + u"/sheet.BMP"_s;
-    const Run batch = run({u"--quiet"_s, u"--contact-sheet"_s, sample(), u"--to"_s, bmp});
-    QVERIFY2(batch.status == 0, qPrintable(batch.errors.join(u'\n')));
+    const Run commandLine = run({u"--quiet"_s, u"--contact-sheet"_s, sample(), u"--to"_s, bmp});
+    QVERIFY2(commandLine.status == 0, qPrintable(commandLine.errors.join(u'\n')));
     QVERIFY(TestEnvironment::readFile(bmp).startsWith("BM"));
     const std::unique_ptr<MainWindowRun> window = openInWindow(sample());
     window->control<QAction>("mnuViewContactSheet")->trigger();
@@ -528,7 +528,7 @@ void BatchModeTest::drawsTheWindowsContactSheet()
              QImage(png, "PNG").convertToFormat(QImage::Format_RGB32));
 }
 
-void BatchModeTest::exitStatusAndOutput_data()
+void RunsTest::exitStatusAndOutput_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
@@ -624,7 +624,7 @@ void BatchModeTest::exitStatusAndOutput_data()
                              << QString();
 }
 
-void BatchModeTest::exitStatusAndOutput()
+void RunsTest::exitStatusAndOutput()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
@@ -637,14 +637,14 @@ void BatchModeTest::exitStatusAndOutput()
     const bool sheet = arguments.contains(u"--contact-sheet"_s);
     if (sheet)
         TestEnvironment::writeFile(target, "an earlier sheet");
-    const Run batch = run(arguments);
-    QVERIFY2(batch.status == status, qPrintable(batch.errors.join(u'\n')));
+    const Run commandLine = run(arguments);
+    QVERIFY2(commandLine.status == status, qPrintable(commandLine.errors.join(u'\n')));
     if (sheet)
         QCOMPARE(TestEnvironment::readFile(target), "an earlier sheet");
-    QVERIFY2(QString::fromUtf8(batch.output).startsWith(output), batch.output.constData());
+    QVERIFY2(QString::fromUtf8(commandLine.output).startsWith(output), commandLine.output.constData());
     // The extraction tool's own complaints come through as well; these are the program's and the
     // lister's.
-    QCOMPARE(batch.errors.filter(QRegularExpression(u"^(kadrillo: |\\[|vtlist: )"_s)), errors);
+    QCOMPARE(commandLine.errors.filter(QRegularExpression(u"^(kadrillo: |\\[|vtlist: )"_s)), errors);
     if (arguments.contains(u"ghost.cs"_s))
         QCOMPARE(files(environment_.path() + u"/out"_s).keys(), QStringList{"sky.bmp"});
     if (arguments.contains(u"png"_s)) {
@@ -662,28 +662,29 @@ void BatchModeTest::exitStatusAndOutput()
 
 // As closing the window does: the tool run in hand is ended with its whole tree, the rest is not run,
 // and the working folder is emptied.
-void BatchModeTest::terminationSignalEndsTheRun()
+void RunsTest::terminationSignalEndsTheRun()
 {
-    OwnedProgram batch(u"kadrillo"_s);
-    QVERIFY2(start(batch, {u"--extract"_s, sample(), u"--to"_s, environment_.path() + u"/out"_s}, u"hang"_s),
-             qPrintable(batch.state()));
+    OwnedProgram program(u"kadrillo"_s);
+    QVERIFY2(
+        start(program, {u"--extract"_s, sample(), u"--to"_s, environment_.path() + u"/out"_s}, u"hang"_s),
+        qPrintable(program.state()));
     const QString hanging =
-        batch.waitUntil([&] { return batch.children().join(u' ').contains(u"extract.exe"_s); },
-                        u"the hanging extraction"_s, 30000);
+        program.waitUntil([&] { return program.children().join(u' ').contains(u"extract.exe"_s); },
+                          u"the hanging extraction"_s, 30000);
     QVERIFY2(hanging.isEmpty(), qPrintable(hanging));
-    batch.signal(SIGTERM);
-    QCOMPARE(batch.waitForExit(30000), u"kadrillo exited with code 1"_s);
+    program.signal(SIGTERM);
+    QCOMPARE(program.waitForExit(30000), u"kadrillo exited with code 1"_s);
     const QStringList errors =
-        QString::fromUtf8(batch.process().readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        QString::fromUtf8(program.process().readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(errors.last(), u"kadrillo: stopped by a termination signal"_s);
     QCOMPARE(errors.filter(u"because the run was stopped"_s).size(), 12);
-    QCOMPARE(batch.killLeftovers(), QStringList());
+    QCOMPARE(program.killLeftovers(), QStringList());
     QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 // A second window works in a private folder beside the first window's, which keeps its files; the
 // private folder goes when the second window closes.
-void BatchModeTest::twoWindowsAtOnce()
+void RunsTest::twoWindowsAtOnce()
 {
     const std::unique_ptr<MainWindowRun> first = openInWindow(sample());
     const QMap<QString, QByteArray> held = files(work());
@@ -697,7 +698,7 @@ void BatchModeTest::twoWindowsAtOnce()
     QCOMPARE(files(work()), held);
 }
 
-void BatchModeTest::refusesAnUnsafeWorkingFolderOrDestination_data()
+void RunsTest::refusesAnUnsafeWorkingFolderOrDestination_data()
 {
     QTest::addColumn<bool>("writableByOthers");
     QTest::addColumn<QStringList>("arguments");
@@ -717,7 +718,7 @@ void BatchModeTest::refusesAnUnsafeWorkingFolderOrDestination_data()
 }
 
 // Nothing runs and nothing is written, with exit status 2 as for any other refused folder.
-void BatchModeTest::refusesAnUnsafeWorkingFolderOrDestination()
+void RunsTest::refusesAnUnsafeWorkingFolderOrDestination()
 {
     QFETCH(bool, writableByOthers);
     QFETCH(QStringList, arguments);
@@ -727,11 +728,11 @@ void BatchModeTest::refusesAnUnsafeWorkingFolderOrDestination()
     QVERIFY(QDir(work()).removeRecursively() && QDir().mkpath(work()));
     QVERIFY(QFile::setPermissions(work(), writableByOthers ? QFile::Permissions(0x7777) : ownerOnly));
     const auto restore = qScopeGuard([&] { QFile::setPermissions(work(), ownerOnly); });
-    const Run batch = run(arguments);
-    QVERIFY2(batch.status == 2, qPrintable(batch.errors.join(u'\n')));
-    QCOMPARE(batch.errors.filter(QRegularExpression(u"^kadrillo: "_s)), QStringList{error});
+    const Run commandLine = run(arguments);
+    QVERIFY2(commandLine.status == 2, qPrintable(commandLine.errors.join(u'\n')));
+    QCOMPARE(commandLine.errors.filter(QRegularExpression(u"^kadrillo: "_s)), QStringList{error});
     QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
-QTEST_MAIN(BatchModeTest)
-#include "tst_batchmode.moc"
+QTEST_MAIN(RunsTest)
+#include "tst_runs.moc"

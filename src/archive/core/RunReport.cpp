@@ -1,12 +1,12 @@
-#include "archive/core/BatchReport.h"
+#include "archive/core/RunReport.h"
 
-BatchReport::BatchReport(Kind kind, int objects)
+RunReport::RunReport(Kind kind, int objects)
     : kind_(kind)
     , objects_(objects)
 {
 }
 
-void BatchReport::addFailure(int row, const QString& name, Step step, const QString& reason)
+void RunReport::addFailure(int row, const QString& name, Step step, const QString& reason)
 {
     // A refused name may hold tabs or line breaks, which would break the table's lines.
     QString shown = name;
@@ -17,7 +17,7 @@ void BatchReport::addFailure(int row, const QString& name, Step step, const QStr
     failures_.append({row, shown, step, reason});
 }
 
-QList<int> BatchReport::retryRows() const
+QList<int> RunReport::retryRows() const
 {
     QList<int> rows;
     for (const Failure& failure : failures_)
@@ -25,7 +25,7 @@ QList<int> BatchReport::retryRows() const
     return rows;
 }
 
-QString BatchReport::stepName(Step step)
+QString RunReport::stepName(Step step)
 {
     switch (step) {
     case Step::RefusedName:
@@ -46,12 +46,12 @@ QString BatchReport::stepName(Step step)
     return tr("not done");
 }
 
-QString BatchReport::title() const
+QString RunReport::title() const
 {
     return kind_ == Kind::Extraction ? tr("Extraction Report") : tr("Conversion Report");
 }
 
-QString BatchReport::heading() const
+QString RunReport::heading() const
 {
     const bool extraction = kind_ == Kind::Extraction;
     const int handled = objects_ - skipped_;
@@ -72,7 +72,7 @@ QString BatchReport::heading() const
     return done + QLatin1Char('\n') + notDone;
 }
 
-QString BatchReport::text() const
+QString RunReport::text() const
 {
     QStringList lines{heading(), QString(), tr("Object\tStep\tReason")};
     for (const Failure& failure : failures_)

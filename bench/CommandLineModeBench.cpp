@@ -28,12 +28,12 @@ void ConvertWithTheCommandLine(benchmark::State& state)
     environment.insert(u"XDG_CONFIG_HOME"_s, data.root.filePath(u"config"_s));
     environment.insert(u"XDG_DATA_HOME"_s, data.root.filePath(u"data"_s));
     for (auto _ : state) {
-        QProcess batch;
-        batch.setProcessEnvironment(environment);
-        batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"),
-                    {u"--quiet"_s, u"--convert"_s, data.archive, u"--to"_s, data.root.filePath(u"cli"_s)});
-        if (!batch.waitForFinished(-1) || batch.exitCode() != 0)
-            state.SkipWithError(batch.readAllStandardError().constData());
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"),
+                      {u"--quiet"_s, u"--convert"_s, data.archive, u"--to"_s, data.root.filePath(u"cli"_s)});
+        if (!program.waitForFinished(-1) || program.exitCode() != 0)
+            state.SkipWithError(program.readAllStandardError().constData());
     }
 }
 

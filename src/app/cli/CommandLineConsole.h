@@ -6,9 +6,9 @@
 // What the command-line mode says: data on stdout, and on stderr a progress line per object (unless
 // quiet) and one line per failure, each starting with "kadrillo: ". Characters that would steer the
 // terminal are shown escaped, since object names come from the archive.
-class BatchConsole {
+class CommandLineConsole {
 public:
-    explicit BatchConsole(bool quiet, FILE* out = stdout, FILE* err = stderr);
+    explicit CommandLineConsole(bool quiet, FILE* out = stdout, FILE* err = stderr);
 
     // One line of data: an object name, the usage text.
     void print(const QString& text);

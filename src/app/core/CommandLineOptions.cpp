@@ -1,4 +1,4 @@
-#include "app/core/BatchOptions.h"
+#include "app/core/CommandLineOptions.h"
 
 #include "app/core/StartArguments.h"
 
@@ -7,16 +7,16 @@
 
 namespace {
 
-const QMap<QByteArray, BatchOptions::Command>& commands()
+const QMap<QByteArray, CommandLineOptions::Command>& commands()
 {
-    static const QMap<QByteArray, BatchOptions::Command> byOption{
-        {"--list", BatchOptions::Command::List},
-        {"--extract", BatchOptions::Command::Extract},
-        {"--convert", BatchOptions::Command::Convert},
-        {"--contact-sheet", BatchOptions::Command::ContactSheet},
-        {"--help", BatchOptions::Command::Help},
-        {"-h", BatchOptions::Command::Help},
-        {"--version", BatchOptions::Command::Version},
+    static const QMap<QByteArray, CommandLineOptions::Command> byOption{
+        {"--list", CommandLineOptions::Command::List},
+        {"--extract", CommandLineOptions::Command::Extract},
+        {"--convert", CommandLineOptions::Command::Convert},
+        {"--contact-sheet", CommandLineOptions::Command::ContactSheet},
+        {"--help", CommandLineOptions::Command::Help},
+        {"-h", CommandLineOptions::Command::Help},
+        {"--version", CommandLineOptions::Command::Version},
     };
     return byOption;
 }
@@ -26,63 +26,64 @@ QString unnamable(const QByteArray& argument)
 {
     if (QFile::encodeName(QFile::decodeName(argument)) == argument)
         return {};
-    return BatchOptions::tr(
+    return CommandLineOptions::tr(
                "%1 cannot name a file or folder: its bytes are not text in the system's encoding")
         .arg(QFile::decodeName(argument));
 }
 
 // The checks that need every argument read first; empty when they pass.
-QString missingParts(const BatchOptions& options, qsizetype commandsGiven)
+QString missingParts(const CommandLineOptions& options, qsizetype commandsGiven)
 {
-    using Command = BatchOptions::Command;
+    using Command = CommandLineOptions::Command;
     const bool writes = options.command == Command::Extract || options.command == Command::Convert ||
                         options.command == Command::ContactSheet;
     if (commandsGiven == 0)
-        return BatchOptions::tr("no command given: use --list, --extract, --convert or --contact-sheet");
+        return CommandLineOptions::tr(
+            "no command given: use --list, --extract, --convert or --contact-sheet");
     if (commandsGiven > 1)
-        return BatchOptions::tr("give only one of --list, --extract, --convert and --contact-sheet");
+        return CommandLineOptions::tr("give only one of --list, --extract, --convert and --contact-sheet");
     if (options.archive.isEmpty())
-        return BatchOptions::tr("no archive given");
+        return CommandLineOptions::tr("no archive given");
     if (options.command == Command::List && !options.names.isEmpty())
-        return BatchOptions::tr("--list takes one archive and no object names");
+        return CommandLineOptions::tr("--list takes one archive and no object names");
     if (writes && options.destFolder.isEmpty())
-        return BatchOptions::tr("--to DIR is missing");
+        return CommandLineOptions::tr("--to DIR is missing");
     if (!writes && !options.destFolder.isEmpty())
-        return BatchOptions::tr("--to only goes with --extract, --convert and --contact-sheet");
+        return CommandLineOptions::tr("--to only goes with --extract, --convert and --contact-sheet");
     if (options.command == Command::ContactSheet &&
         !options.destFolder.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
         !options.destFolder.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
-        return BatchOptions::tr("--contact-sheet writes a .png or a .bmp file, and %1 ends in neither")
+        return CommandLineOptions::tr("--contact-sheet writes a .png or a .bmp file, and %1 ends in neither")
             .arg(options.destFolder);
     if ((options.format || options.transparentIndex) && options.command != Command::Convert)
-        return BatchOptions::tr("--format and --transparent only go with --convert");
+        return CommandLineOptions::tr("--format and --transparent only go with --convert");
     if (options.transparentIndex && options.format != PictureExport::Format::Png)
-        return BatchOptions::tr("--transparent only goes with --format png");
+        return CommandLineOptions::tr("--transparent only goes with --format png");
     return {};
 }
 
 // --format or --transparent and the value after it; why they cannot be taken, or empty.
-QString readExportOption(BatchOptions& options, const QByteArray& option, const QByteArray& value)
+QString readExportOption(CommandLineOptions& options, const QByteArray& option, const QByteArray& value)
 {
     if (option == "--format") {
         if (options.format || (value != "bmp" && value != "png"))
-            return BatchOptions::tr("--format takes bmp or png, once");
+            return CommandLineOptions::tr("--format takes bmp or png, once");
         options.format = value == "png" ? PictureExport::Format::Png : PictureExport::Format::Bmp;
         return {};
     }
     bool isNumber = false;
     const int index = QFile::decodeName(value).toInt(&isNumber);
     if (options.transparentIndex || !isNumber || index < 0 || index > 255)
-        return BatchOptions::tr("--transparent takes one colour index from 0 to 255");
+        return CommandLineOptions::tr("--transparent takes one colour index from 0 to 255");
     options.transparentIndex = index;
     return {};
 }
 
 } // namespace
 
-BatchOptions BatchOptions::parse(const QByteArrayList& arguments)
+CommandLineOptions CommandLineOptions::parse(const QByteArrayList& arguments)
 {
-    BatchOptions options;
+    CommandLineOptions options;
     QByteArrayList operands;
     QList<Command> given;
     // The first thing wrong is told; the rest is read all the same, since --help wins over it.
@@ -138,7 +139,7 @@ BatchOptions BatchOptions::parse(const QByteArrayList& arguments)
     return options;
 }
 
-QString BatchOptions::usage()
+QString CommandLineOptions::usage()
 {
     return tr("Usage:\n"
               "  kadrillo [ARCHIVE...]\n"

@@ -1,47 +1,47 @@
-#include "app/cli/BatchConsole.h"
+#include "app/cli/CommandLineConsole.h"
 
-BatchConsole::BatchConsole(bool quiet, FILE* out, FILE* err)
+CommandLineConsole::CommandLineConsole(bool quiet, FILE* out, FILE* err)
     : quiet_(quiet)
     , out_(out)
     , err_(err)
 {
 }
 
-void BatchConsole::print(const QString& text)
+void CommandLineConsole::print(const QString& text)
 {
     write(out_, text);
 }
 
-void BatchConsole::progress(int position, int count, const QString& name)
+void CommandLineConsole::progress(int position, int count, const QString& name)
 {
     if (!quiet_)
         write(err_, QStringLiteral("[%1/%2] %3").arg(position).arg(count).arg(shown(name)));
 }
 
-void BatchConsole::note(const QString& name, const QString& text)
+void CommandLineConsole::note(const QString& name, const QString& text)
 {
     if (!quiet_)
         write(err_, shown(name) + QStringLiteral(": ") + shown(text));
 }
 
-void BatchConsole::fail(const QString& name, const QString& reason)
+void CommandLineConsole::fail(const QString& name, const QString& reason)
 {
     ++failures_;
     write(err_, QStringLiteral("kadrillo: ") + shown(name) + QStringLiteral(": ") + shown(reason));
 }
 
-void BatchConsole::fail(const QString& reason)
+void CommandLineConsole::fail(const QString& reason)
 {
     ++failures_;
     warn(reason);
 }
 
-void BatchConsole::warn(const QString& text)
+void CommandLineConsole::warn(const QString& text)
 {
     write(err_, QStringLiteral("kadrillo: ") + shown(text));
 }
 
-QString BatchConsole::shown(const QString& text)
+QString CommandLineConsole::shown(const QString& text)
 {
     QString result;
     result.reserve(text.size());
@@ -58,7 +58,7 @@ QString BatchConsole::shown(const QString& text)
     return result;
 }
 
-void BatchConsole::write(FILE* stream, const QString& line)
+void CommandLineConsole::write(FILE* stream, const QString& line)
 {
     const QByteArray bytes = line.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);

@@ -3,7 +3,7 @@
 // an accepted command names an archive and, for a writing command, where it writes, each by the exact
 // bytes given; and that the start reads every argument once: as Qt's, as an archive, or as "--".
 #include "FuzzTarget.h"
-#include "app/core/BatchOptions.h"
+#include "app/core/CommandLineOptions.h"
 #include "app/core/StartArguments.h"
 
 #include <QFile>
@@ -28,7 +28,7 @@ FuzzTarget::Seeds seeds()
     };
 }
 
-QString fields(const BatchOptions& options)
+QString fields(const CommandLineOptions& options)
 {
     return QStringList{QString::number(int(options.command)),
                        options.archive,
@@ -43,12 +43,12 @@ QString fields(const BatchOptions& options)
 
 void checkParse(const QByteArrayList& arguments)
 {
-    using Command = BatchOptions::Command;
-    const BatchOptions options = BatchOptions::parse(arguments);
-    if (fields(BatchOptions::parse(arguments)) != fields(options))
+    using Command = CommandLineOptions::Command;
+    const CommandLineOptions options = CommandLineOptions::parse(arguments);
+    if (fields(CommandLineOptions::parse(arguments)) != fields(options))
         FuzzTarget::finding("the same arguments parse otherwise: " + fields(options));
     for (const QByteArray& help : {QByteArray("-h"), QByteArray("--help")}) {
-        const BatchOptions asked = BatchOptions::parse(QByteArrayList{help} + arguments);
+        const CommandLineOptions asked = CommandLineOptions::parse(QByteArrayList{help} + arguments);
         if (asked.command != Command::Help || !asked.error.isEmpty())
             FuzzTarget::finding(QString::fromLatin1(help) + " first did not win: " + fields(asked));
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/cli/BatchConsole.h"
+#include "app/cli/CommandLineConsole.h"
 #include "app/core/AppSettings.h"
-#include "app/core/BatchOptions.h"
+#include "app/core/CommandLineOptions.h"
 #include "archive/core/ArchiveListing.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/WorkFolderClaim.h"
@@ -14,20 +14,20 @@
 
 class SettingsStore;
 
-// The command-line mode: lists, extracts or converts the objects of one archive with the windows'
-// settings file, tool runner, name checks, extraction, conversion and palette search, and needs no
-// display. It reads the settings and never writes them. Nothing is asked: a named object that does not
-// end in "bmp" is not converted and counts as failed, and a standard bitmap is declined, so it is
-// copied as it is in the archive (the windows' "No"); either way the user's picture is never recoloured
-// by a guess.
-class BatchMode {
-    Q_DECLARE_TR_FUNCTIONS(BatchMode)
+// The command-line mode: lists, extracts or converts the objects of one archive, or draws their
+// contact sheet, with the windows' settings file, tool runner, name checks, extraction, conversion and
+// palette search, and needs no display. It reads the settings and never writes them. Nothing is asked: a
+// named object that does not end in "bmp" is not converted and counts as failed, and a standard bitmap is
+// declined, so it is copied as it is in the archive (the windows' "No"); either way the user's picture is
+// never recoloured by a guess.
+class CommandLineMode {
+    Q_DECLARE_TR_FUNCTIONS(CommandLineMode)
 
 public:
     enum Status { Succeeded = 0, Failed = 1, UsageError = 2 };
 
-    BatchMode(const BatchOptions& options, SettingsStore& store);
-    ~BatchMode();
+    CommandLineMode(const CommandLineOptions& options, SettingsStore& store);
+    ~CommandLineMode();
 
     // Runs the command to its end, or until a termination signal; the exit status.
     int run();
@@ -52,9 +52,9 @@ private:
     void failRest(const QStringList& names, qsizetype from, const QString& reason);
     void finish();
 
-    BatchOptions options_;
+    CommandLineOptions options_;
     SettingsStore& store_;
-    BatchConsole console_;
+    CommandLineConsole console_;
     AppSettings settings_;
     ToolRunner runner_;
     WorkFolderClaim workFolderClaim_;

@@ -1,4 +1,4 @@
-#include "app/cli/BatchMode.h"
+#include "app/cli/CommandLineMode.h"
 
 #include "archive/core/ArchiveListing.h"
 #include "archive/core/ExtractionJob.h"
@@ -18,27 +18,27 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
-BatchMode::BatchMode(const BatchOptions& options, SettingsStore& store)
+CommandLineMode::CommandLineMode(const CommandLineOptions& options, SettingsStore& store)
     : options_(options)
     , store_(store)
     , console_(options.quiet)
 {
 }
 
-BatchMode::~BatchMode() = default;
+CommandLineMode::~CommandLineMode() = default;
 
-int BatchMode::run()
+int CommandLineMode::run()
 {
     if (!options_.error.isEmpty()) {
         console_.warn(options_.error);
         console_.warn(tr("see kadrillo --help"));
         return UsageError;
     }
-    if (options_.command == BatchOptions::Command::Help) {
-        console_.print(BatchOptions::usage().trimmed());
+    if (options_.command == CommandLineOptions::Command::Help) {
+        console_.print(CommandLineOptions::usage().trimmed());
         return Succeeded;
     }
-    if (options_.command == BatchOptions::Command::Version) {
+    if (options_.command == CommandLineOptions::Command::Version) {
         console_.print(QStringLiteral("Kadrillo ") + QCoreApplication::applicationVersion());
         return Succeeded;
     }
@@ -50,7 +50,7 @@ int BatchMode::run()
     return status;
 }
 
-int BatchMode::runCommand()
+int CommandLineMode::runCommand()
 {
     const ArchiveListing::Result listing = ArchiveListing::list(runner_, options_.archive);
     if (runner_.isShutDown()) {
@@ -66,21 +66,21 @@ int BatchMode::runCommand()
                           .arg(QDir::toNativeSeparators(options_.archive))
                           .arg(ResultsFile::maximumNames));
     switch (options_.command) {
-    case BatchOptions::Command::List:
+    case CommandLineOptions::Command::List:
         for (const QString& name : listing.names)
-            console_.print(BatchConsole::shown(name));
+            console_.print(CommandLineConsole::shown(name));
         break;
-    case BatchOptions::Command::Extract:
+    case CommandLineOptions::Command::Extract:
         extract(chosen(listing.names));
         break;
-    case BatchOptions::Command::Convert:
+    case CommandLineOptions::Command::Convert:
         convert(chosen(listing.names), listing.names);
         break;
-    case BatchOptions::Command::ContactSheet:
+    case CommandLineOptions::Command::ContactSheet:
         contactSheet(chosen(listing.names), listing.names);
         break;
-    case BatchOptions::Command::Help:
-    case BatchOptions::Command::Version:
+    case CommandLineOptions::Command::Help:
+    case CommandLineOptions::Command::Version:
         break;
     }
     if (runner_.isShutDown())
@@ -88,7 +88,7 @@ int BatchMode::runCommand()
     return console_.failures() == 0 ? Succeeded : Failed;
 }
 
-void BatchMode::tellUnlisted(const ArchiveListing::Result& listing)
+void CommandLineMode::tellUnlisted(const ArchiveListing::Result& listing)
 {
     const QString tool = QFileInfo(listing.run.tool).fileName();
     const QString path = QDir::toNativeSeparators(listing.run.tool);
@@ -117,7 +117,7 @@ void BatchMode::tellUnlisted(const ArchiveListing::Result& listing)
 
 // The windows' start-up, without the options dialog: the working folder, the tool copies and, for a
 // conversion, the default palette. False when the archive cannot be listed.
-bool BatchMode::prepare()
+bool CommandLineMode::prepare()
 {
     settings_ = AppSettings::load(store_);
     const QString shown = QDir::toNativeSeparators(settings_.TempPath);
@@ -144,21 +144,21 @@ bool BatchMode::prepare()
         return false;
     if (!copyTool(settings_.VtlistPath, WorkFolder::listToolName))
         return false;
-    if (options_.command != BatchOptions::Command::List)
+    if (options_.command != CommandLineOptions::Command::List)
         copyTool(settings_.ExtractPath, WorkFolder::extractToolName);
-    if (options_.command == BatchOptions::Command::Convert ||
-        options_.command == BatchOptions::Command::ContactSheet)
+    if (options_.command == CommandLineOptions::Command::Convert ||
+        options_.command == CommandLineOptions::Command::ContactSheet)
         loadDefaultPalette();
     return true;
 }
 
 // What --to names, a folder or the contact sheet's file, lies outside the working folder, whose files
 // the run replaces and deletes.
-bool BatchMode::outsideWorkFolder()
+bool CommandLineMode::outsideWorkFolder()
 {
     if (options_.destFolder.isEmpty())
         return true;
-    const QString folder = options_.command == BatchOptions::Command::ContactSheet
+    const QString folder = options_.command == CommandLineOptions::Command::ContactSheet
                                ? QFileInfo(options_.destFolder).path()
                                : options_.destFolder;
     const QString holding = runner_.workFolder().holding(folder);
@@ -171,7 +171,7 @@ bool BatchMode::outsideWorkFolder()
 }
 
 // A tool that cannot be copied is said at once; runs of it then fail with their own reason.
-bool BatchMode::copyTool(const QString& source, const char* toolName)
+bool CommandLineMode::copyTool(const QString& source, const char* toolName)
 {
     const QString shown = QDir::toNativeSeparators(source);
     if (!FileSystem::fileExists(source))
@@ -185,7 +185,7 @@ bool BatchMode::copyTool(const QString& source, const char* toolName)
 }
 
 // As the windows start: the default palette is current until a picture finds its own.
-void BatchMode::loadDefaultPalette()
+void CommandLineMode::loadDefaultPalette()
 {
     if (FileSystem::fileExists(settings_.DefaultPalette))
         pictures_.PaletteFile = settings_.DefaultPalette;
@@ -196,10 +196,10 @@ void BatchMode::loadDefaultPalette()
         console_.warn(message->text);
 }
 
-QStringList BatchMode::chosen(const QStringList& listed)
+QStringList CommandLineMode::chosen(const QStringList& listed)
 {
     if (options_.names.isEmpty()) {
-        if (options_.command == BatchOptions::Command::Extract)
+        if (options_.command == CommandLineOptions::Command::Extract)
             return listed;
         QStringList pictures;
         for (const QString& name : listed) {
@@ -218,7 +218,7 @@ QStringList BatchMode::chosen(const QStringList& listed)
     return names;
 }
 
-void BatchMode::extract(const QStringList& names)
+void CommandLineMode::extract(const QStringList& names)
 {
     ExtractionJob job(runner_, QFileInfo(options_.destFolder).absoluteFilePath());
     if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
@@ -250,7 +250,7 @@ void BatchMode::extract(const QStringList& names)
     }
 }
 
-PictureConversion::Options BatchMode::conversionOptions(const QStringList& listed)
+PictureConversion::Options CommandLineMode::conversionOptions(const QStringList& listed)
 {
     VolRecord vol{QFileInfo(options_.archive).fileName(), options_.archive, listed};
     vol.markListed();
@@ -259,7 +259,7 @@ PictureConversion::Options BatchMode::conversionOptions(const QStringList& liste
     return conversion;
 }
 
-void BatchMode::convert(const QStringList& names, const QStringList& listed)
+void CommandLineMode::convert(const QStringList& names, const QStringList& listed)
 {
     PictureConversion::Options conversion = conversionOptions(listed);
     // The window's remembered format is not used: a script gets what it asks for.
@@ -298,7 +298,7 @@ void BatchMode::convert(const QStringList& names, const QStringList& listed)
 
 // The sheet the window draws, written as one PNG or BMP file as its name asks; nothing is written
 // when no picture could be drawn or the sheet would be too large.
-void BatchMode::contactSheet(const QStringList& names, const QStringList& listed)
+void CommandLineMode::contactSheet(const QStringList& names, const QStringList& listed)
 {
     const QString shown = QDir::toNativeSeparators(options_.destFolder);
     ContactSheetJob job(runner_, pictures_, conversionOptions(listed));
@@ -342,14 +342,14 @@ void BatchMode::contactSheet(const QStringList& names, const QStringList& listed
         console_.fail(tr("cannot write %1").arg(shown));
 }
 
-void BatchMode::failRest(const QStringList& names, qsizetype from, const QString& reason)
+void CommandLineMode::failRest(const QStringList& names, qsizetype from, const QString& reason)
 {
     for (qsizetype i = from; i < names.size(); ++i)
         console_.fail(names.at(i), reason);
 }
 
 // As the windows' shutdown, but the settings are left as they are.
-void BatchMode::finish()
+void CommandLineMode::finish()
 {
     runner_.shutDown();
     runner_.workFolder().deleteProgramFiles();

@@ -12,8 +12,8 @@
 //   | --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp | --help | -h | --version, each with
 //   --quiet anywhere; "--" ends the options. --convert also takes --format bmp|png and, with png,
 //   --transparent INDEX. Qt's own options are Qt's (see StartArguments) and are passed over.
-struct BatchOptions {
-    Q_DECLARE_TR_FUNCTIONS(BatchOptions)
+struct CommandLineOptions {
+    Q_DECLARE_TR_FUNCTIONS(CommandLineOptions)
 
 public:
     enum class Command { List, Extract, Convert, ContactSheet, Help, Version };
@@ -33,7 +33,7 @@ public:
     bool drawsText() const { return error.isEmpty() && command == Command::ContactSheet; }
     // `arguments` are argv without the program's name. A file or folder whose name's bytes would not
     // come back from the text they are read as is refused: the run would work on another one.
-    static BatchOptions parse(const QByteArrayList& arguments);
+    static CommandLineOptions parse(const QByteArrayList& arguments);
     // The text --help prints.
     static QString usage();
 };

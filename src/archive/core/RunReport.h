@@ -4,10 +4,10 @@
 #include <QList>
 #include <QString>
 
-// What one pass of a batch (extraction or conversion) did: how many of its objects were done, and
+// What one pass of a run over objects (extraction or conversion) did: how many of its objects were done, and
 // for each object that was not, the step at which it stopped and why. Only the window shows it.
-class BatchReport {
-    Q_DECLARE_TR_FUNCTIONS(BatchReport)
+class RunReport {
+    Q_DECLARE_TR_FUNCTIONS(RunReport)
 
 public:
     enum class Kind { Extraction, Conversion };
@@ -30,7 +30,7 @@ public:
         bool operator==(const Failure&) const = default;
     };
 
-    BatchReport(Kind kind, int objects);
+    RunReport(Kind kind, int objects);
 
     void addDone() { ++done_; }
     // An object the user chose to skip: neither done nor failed.

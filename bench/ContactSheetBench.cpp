@@ -4,12 +4,12 @@
 // Goals: the first row shown within 0.5 s, the whole sheet within 2 s; the counters give both.
 #include "CountedMessages.h"
 #include "PictureArchive.h"
-#include "archive/ToolRunner.h"
-#include "picture/ContactSheet.h"
-#include "picture/ContactSheetJob.h"
-#include "picture/PictureState.h"
-#include "picture/frmContactSheet.h"
-#include "platform/QtFilePicker.h"
+#include "archive/core/ToolRunner.h"
+#include "picture/core/ContactSheet.h"
+#include "picture/core/ContactSheetJob.h"
+#include "picture/core/PictureState.h"
+#include "picture/ui/frmContactSheet.h"
+#include "platform/ui/QtFilePicker.h"
 
 #include <QDir>
 #include <QElapsedTimer>

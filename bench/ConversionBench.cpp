@@ -1,12 +1,12 @@
-// Converting a 4096 x 4096 picture as a batch does, from the extraction tool's start to the finished
-// file in the destination, beside the least that path must do: the same tool started from a plain
-// QProcess, then its output copied twice with QFile::copy.
+// Converting a 4096 x 4096 picture as the conversion window and the command line do, from the extraction
+// tool's start to the finished file in the destination, beside the least that path must do: the same tool
+// started from a plain QProcess, then its output copied twice with QFile::copy.
 #include "PbmpPicture.h"
 #include "VolArchive.h"
-#include "archive/ToolRunner.h"
-#include "picture/ConversionJob.h"
-#include "picture/PaletteCodec.h"
-#include "picture/PictureState.h"
+#include "archive/core/ToolRunner.h"
+#include "picture/core/ConversionJob.h"
+#include "picture/core/PaletteCodec.h"
+#include "picture/core/PictureState.h"
 
 #include <QDir>
 #include <QFile>

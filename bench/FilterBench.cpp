@@ -1,12 +1,12 @@
 // Filtering the object list while the user types: every keystroke in the filter box runs the rule on
 // 32767 names, hides and shows rows, sets the selection aside or back, and lays out and paints the
 // list. The goal is one frame at 60 Hz: under 16 ms a keystroke.
-#include "app/AppState.h"
-#include "app/frmMain.h"
-#include "platform/QtDesktopOpener.h"
-#include "platform/QtFilePicker.h"
-#include "platform/QtMessageBoxes.h"
-#include "platform/SettingsStore.h"
+#include "app/core/AppState.h"
+#include "app/ui/frmMain.h"
+#include "platform/core/SettingsStore.h"
+#include "platform/ui/QtDesktopOpener.h"
+#include "platform/ui/QtFilePicker.h"
+#include "platform/ui/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 
 #include "PbmpPicture.h"
 #include "VolArchive.h"
-#include "picture/PaletteCodec.h"
+#include "picture/core/PaletteCodec.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // A 4096 x 4096 picture converted and written to the destination folder as a PNG file, beside the same
 // conversion written as a BMP file: the goal is at most three times as long.
 #include "SquarePbmp.h"
-#include "picture/PbmpLayout.h"
-#include "picture/PictureConversion.h"
-#include "picture/PictureState.h"
+#include "picture/core/PbmpLayout.h"
+#include "picture/core/PictureConversion.h"
+#include "picture/core/PictureState.h"
 
 #include <QFile>
 #include <QTemporaryDir>

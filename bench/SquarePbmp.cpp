@@ -1,6 +1,6 @@
 #include "SquarePbmp.h"
 
-#include "picture/PbmpLayout.h"
+#include "picture/core/PbmpLayout.h"
 
 #include <QtEndian>
 #include <cstring>

@@ -1,6 +1,6 @@
 // The wait for a tool run that ends at once: ToolRunner's wait beside QProcess's own blocking wait for
 // the same script. A wait that polled on a fixed period would show that period in the first figure.
-#include "archive/ToolRunner.h"
+#include "archive/core/ToolRunner.h"
 
 #include <QFile>
 #include <QProcess>

@@ -3,9 +3,9 @@
 // Wine program keeps Wine's session up, which is the least that 200 Wine starts cost. All run in a
 // private Wine prefix, built on first use (a minute or more) and shut down after each benchmark.
 #include "VolArchive.h"
-#include "archive/ExtractionJob.h"
-#include "archive/ToolRunner.h"
-#include "platform/ToolLauncher.h"
+#include "archive/core/ExtractionJob.h"
+#include "archive/core/ToolRunner.h"
+#include "platform/core/ToolLauncher.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // redirection, that a folder to change to is one plain folder, and that a tool line rebuilt from
 // what was parsed (quoted the Windows way) parses to the same program, arguments and output file.
 #include "FuzzTarget.h"
-#include "archive/ToolCommands.h"
-#include "platform/BatchLine.h"
+#include "archive/core/ToolCommands.h"
+#include "platform/core/BatchLine.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Proves that a standard bitmap the reader accepts is written back byte for byte as it was read (its
 // headers, colours and stated pixels), and that a refused one changes nothing.
 #include "FuzzTarget.h"
-#include "picture/PbmpLayout.h"
-#include "picture/PictureCodec.h"
+#include "picture/core/PbmpLayout.h"
+#include "picture/core/PictureCodec.h"
 #include "support/PictureFiles.h"
 
 #include <cstdlib>

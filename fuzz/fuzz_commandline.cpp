@@ -1,8 +1,8 @@
 // Proves that the arguments split from any command line, each quoted back the Windows way, split
 // into the same arguments again, and that a line without quotes or backslashes splits at blanks alone.
 #include "FuzzTarget.h"
-#include "archive/ToolCommands.h"
-#include "platform/WindowsCommandLine.h"
+#include "archive/core/ToolCommands.h"
+#include "platform/core/WindowsCommandLine.h"
 
 #include <QRegularExpression>
 

@@ -3,7 +3,7 @@
 // back with libpng itself, has every pixel's index, the 256 colours in order, and alpha 0 at the
 // transparent index alone.
 #include "FuzzTarget.h"
-#include "picture/IndexedPng.h"
+#include "picture/core/IndexedPng.h"
 #include "support/PictureFiles.h"
 
 #include <QBuffer>

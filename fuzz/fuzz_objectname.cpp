@@ -2,10 +2,10 @@
 // one file directly inside the destination, and that in a tool line it reaches the tool as exactly
 // one argument equal to it, with every blank and operator of the interpreter inside quotes.
 #include "FuzzTarget.h"
-#include "archive/ObjectName.h"
-#include "archive/ToolCommands.h"
-#include "archive/Windows1252.h"
-#include "platform/BatchLine.h"
+#include "archive/core/ObjectName.h"
+#include "archive/core/ToolCommands.h"
+#include "archive/core/Windows1252.h"
+#include "platform/core/BatchLine.h"
 
 #include <QDir>
 #include <QFileInfo>

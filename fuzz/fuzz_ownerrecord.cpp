@@ -1,7 +1,7 @@
 // Proves that the owner record's reading accepts only the one form the program writes, never with a pid
 // that is not a positive number, and that every record the program can write reads back as written.
 #include "FuzzTarget.h"
-#include "archive/OwnerRecord.h"
+#include "archive/core/OwnerRecord.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 // bytes, and that decode(encode(header, palette)) gives back the header (cut or padded to 24 bytes)
 // and the palette.
 #include "FuzzTarget.h"
-#include "picture/PaletteCodec.h"
+#include "picture/core/PaletteCodec.h"
 #include "support/PictureFiles.h"
 
 namespace {

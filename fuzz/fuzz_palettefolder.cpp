@@ -3,9 +3,9 @@
 // a name is refused exactly when the name check refuses it or it leaves no folder name, and that a
 // refused name leaves the extractor no folder to write to.
 #include "FuzzTarget.h"
-#include "archive/ObjectName.h"
-#include "archive/Windows1252.h"
-#include "picture/PaletteExtraction.h"
+#include "archive/core/ObjectName.h"
+#include "archive/core/Windows1252.h"
+#include "picture/core/PaletteExtraction.h"
 
 #include <QDir>
 

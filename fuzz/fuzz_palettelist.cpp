@@ -2,7 +2,7 @@
 // colour and number is the one stored at its place (in either entry form), and that each palette's
 // file name is "<number>.pal" with nothing in it that could leave the target folder.
 #include "FuzzTarget.h"
-#include "picture/PaletteListCodec.h"
+#include "picture/core/PaletteListCodec.h"
 
 #include <QRegularExpression>
 #include <QtEndian>

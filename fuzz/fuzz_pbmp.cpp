@@ -1,8 +1,8 @@
 // Proves that a PBMP the reader accepts becomes a BMP that matches its own header, that our bitmap
 // reader takes back with the given colours, and whose rows are the PBMP's rows, bottom first.
 #include "FuzzTarget.h"
-#include "picture/PbmpLayout.h"
-#include "picture/PictureCodec.h"
+#include "picture/core/PbmpLayout.h"
+#include "picture/core/PictureCodec.h"
 #include "support/PictureFiles.h"
 
 #include <QtEndian>

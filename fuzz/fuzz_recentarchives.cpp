@@ -3,8 +3,8 @@
 // blanks left out, up to the maximum. The input is the file, and also the list (its paths split at NUL
 // bytes).
 #include "FuzzTarget.h"
-#include "app/RecentArchiveList.h"
-#include "platform/SettingsStore.h"
+#include "app/core/RecentArchiveList.h"
+#include "platform/core/SettingsStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // Proves that a listing yields at most maximumNames names, none empty and none holding a line end,
 // truncated only when full, and that the names written back as a listing read back the same.
 #include "FuzzTarget.h"
-#include "archive/ResultsFile.h"
-#include "archive/Windows1252.h"
+#include "archive/core/ResultsFile.h"
+#include "archive/core/Windows1252.h"
 
 namespace {
 

@@ -52,7 +52,7 @@ done
 wait
 
 status=0
-table=$(printf '%-20s %12s %8s %6s %7s  %s' target runs exec/s cov ft findings)
+table=$(printf '%-24s %12s %8s %6s %7s  %s' target runs exec/s cov ft findings)
 for target in "${targets[@]}"; do
   what=${target##*/fuzz_}
   findings=$build/findings/$what
@@ -75,7 +75,7 @@ for target in "${targets[@]}"; do
     echo "fuzz_$what: FINDING, input kept in $findings/"
     status=1
   fi
-  table+=$'\n'$(printf '%-20s %12s %8s %6s %7s  %s' "fuzz_$what" "${runs:--}" "${speed:--}" "${cov:--}" \
+  table+=$'\n'$(printf '%-24s %12s %8s %6s %7s  %s' "fuzz_$what" "${runs:--}" "${speed:--}" "${cov:--}" \
     "${ft:--}" "$([ "$found" -eq 0 ] && echo none || echo "FINDING in $findings/")")
 done
 echo

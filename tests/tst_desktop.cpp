@@ -1,7 +1,7 @@
-#include "app/CommandLine.h"
-#include "app/StartArguments.h"
-#include "app/frmAbout.h"
-#include "platform/ProgramPaths.h"
+#include "app/core/CommandLine.h"
+#include "app/core/StartArguments.h"
+#include "app/ui/frmAbout.h"
+#include "platform/core/ProgramPaths.h"
 #include "support/MainWindowRun.h"
 #include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
@@ -73,7 +73,7 @@ void DesktopTest::aboutShowsTheVersionAndOpensTheReadme()
     fakes.desktop.refuse = true;
     QTest::mouseClick(box.cmdReadme, Qt::LeftButton);
     QCOMPARE(fakes.messages.shown().size(), 1);
-    QCOMPARE(fakes.messages.shown().first().icon, MessageBoxes::Icon::Exclamation);
+    QCOMPARE(fakes.messages.shown().first().icon, MessageIcon::Exclamation);
     QVERIFY2(fakes.messages.texts().first().contains(readme), qPrintable(fakes.messages.texts().first()));
     QVERIFY(box.isVisible());
 

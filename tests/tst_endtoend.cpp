@@ -1,5 +1,5 @@
 #include "VolArchive.h"
-#include "platform/ToolLauncher.h"
+#include "platform/core/ToolLauncher.h"
 #include "support/MainWindowRun.h"
 #include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"

@@ -1,18 +1,18 @@
 #include "VolArchive.h"
-#include "app/AppSettings.h"
-#include "app/frmAbout.h"
-#include "app/frmOptions.h"
-#include "archive/ToolRunner.h"
-#include "archive/WorkFolder.h"
-#include "archive/frmExtract.h"
-#include "picture/frmContactSheet.h"
-#include "picture/frmExportFormat.h"
-#include "picture/frmPreview.h"
-#include "platform/Twips.h"
-#include "preview/QtSoundPlayer.h"
-#include "preview/frmPalExtract.h"
-#include "preview/frmScript.h"
-#include "preview/frmSound.h"
+#include "app/core/AppSettings.h"
+#include "app/ui/frmAbout.h"
+#include "app/ui/frmOptions.h"
+#include "archive/core/ToolRunner.h"
+#include "archive/core/WorkFolder.h"
+#include "archive/ui/frmExtract.h"
+#include "picture/ui/frmContactSheet.h"
+#include "picture/ui/frmExportFormat.h"
+#include "picture/ui/frmPreview.h"
+#include "platform/ui/Twips.h"
+#include "preview/ui/QtSoundPlayer.h"
+#include "preview/ui/frmPalExtract.h"
+#include "preview/ui/frmScript.h"
+#include "preview/ui/frmSound.h"
 #include "support/FailureRows.h"
 #include "support/MainWindowRun.h"
 #include "support/TestEnvironment.h"
@@ -336,12 +336,12 @@ void MainWindowTest::startUpReportsEachProblemAndOpensTheOptions()
     });
     window().Form_Load();
     QCOMPARE(messages().value(0), refusal);
-    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageBoxes::Icon::Exclamation);
+    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageIcon::Exclamation);
     // The first dialog's OK reports the palette it did not fix; the second fixes it before its turn.
     QCOMPARE(messages().mid(1), (QStringList{u"Can not find the default palette."_s,
                                              u"Can not find extract.exe."_s, u"Can not find vtlist.exe."_s}));
     for (const ScriptedMessageBoxes::Shown& box : run_->fakes.messages.shown().mid(1))
-        QVERIFY2(box.title == u"Kadrillo"_s && box.icon == MessageBoxes::Icon::None, qPrintable(box.text));
+        QVERIFY2(box.title == u"Kadrillo"_s && box.icon == MessageIcon::None, qPrintable(box.text));
     QCOMPARE(run_->fakes.dialogs.dialogsRun(), QStringList(3, u"frmOptions"_s));
     QVERIFY(run_->state.Picture.CurrentPalette != Palette{});
     QVERIFY(window().toolRunner().workFolder().isUsable());
@@ -536,8 +536,8 @@ void MainWindowTest::everyWindowAndControlIsNamed()
     frmScript script(runner);
     frmPreview picture(pictures, fakes.messages);
     frmExtract extraction(&window(), vol, {0}, environment_.path(), runner, fakes.seams());
-    BatchReport report(BatchReport::Kind::Extraction, 1);
-    report.addFailure(0, u"a.cs"_s, BatchReport::Step::CannotWrite, u"full"_s);
+    RunReport report(RunReport::Kind::Extraction, 1);
+    report.addFailure(0, u"a.cs"_s, RunReport::Step::CannotWrite, u"full"_s);
     FailureTable failures(report, &window());
     AppLifecycle lifecycle(run_->state, run_->store, runner, fakes.messages);
     frmOptions options(lifecycle, fakes.seams(), &window());
@@ -594,7 +594,7 @@ void MainWindowTest::listingProblemsWarn()
     const QString gone = u"Cannot find the volume file."_s;
     const QString problem = u"There is a problem with the vol file, or it is not a vaild vol file."_s;
     QCOMPARE(messages(), (QStringList{gone, problem}));
-    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageBoxes::Icon::Critical);
+    QCOMPARE(run_->fakes.messages.shown().first().icon, MessageIcon::Critical);
     QVERIFY(!QFile::exists(work() + u"/vtlist.bat"_s));
 
     TestEnvironment::writeFile(work() + u"/results.dat"_s, "Volume contents\r\nstale.cs\r\n");
@@ -602,7 +602,7 @@ void MainWindowTest::listingProblemsWarn()
     run_->control<QAction>("List")->trigger();
     QCOMPARE(messages(), (QStringList{gone, problem, problem}));
     QCOMPARE(run_->fakes.messages.shown().last().title, u"Warning!"_s);
-    QCOMPARE(run_->fakes.messages.shown().last().icon, MessageBoxes::Icon::Exclamation);
+    QCOMPARE(run_->fakes.messages.shown().last().icon, MessageIcon::Exclamation);
     QCOMPARE(list()->count(), 0);
     QVERIFY(run_->enabled("mnuFileGetList"));
 
@@ -622,7 +622,7 @@ void MainWindowTest::listingProblemsWarn()
                      cannotStart.arg(u"vtlist.exe is a Windows program and needs Wine to run, but Wine was "
                                      "not found. Install Wine (the Debian package wine64), or set "
                                      "KADRILLO_WINE to the Wine program"_s)}));
-    QCOMPARE(run_->fakes.messages.shown().last().icon, MessageBoxes::Icon::Exclamation);
+    QCOMPARE(run_->fakes.messages.shown().last().icon, MessageIcon::Exclamation);
     QVERIFY(!run_->state.Vols.current()->Listed);
 }
 

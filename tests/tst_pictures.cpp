@@ -1,23 +1,23 @@
 #include "VolArchive.h"
-#include "archive/ToolRunner.h"
-#include "archive/VolTable.h"
-#include "picture/ArchivePalettes.h"
-#include "picture/ContactSheet.h"
-#include "picture/ContactSheetJob.h"
-#include "picture/ConversionJob.h"
-#include "picture/PaletteCodec.h"
-#include "picture/PaletteExtraction.h"
-#include "picture/PaletteListCodec.h"
-#include "picture/Palettes.h"
-#include "picture/PictureBox.h"
-#include "picture/PictureCodec.h"
-#include "picture/PictureConversion.h"
-#include "picture/PicturePrompts.h"
-#include "picture/PictureState.h"
-#include "picture/frmContactSheet.h"
-#include "picture/frmConvert.h"
-#include "picture/frmPreview.h"
-#include "preview/frmPalExtract.h"
+#include "archive/core/ToolRunner.h"
+#include "archive/core/VolTable.h"
+#include "picture/core/ArchivePalettes.h"
+#include "picture/core/ContactSheet.h"
+#include "picture/core/ContactSheetJob.h"
+#include "picture/core/ConversionJob.h"
+#include "picture/core/PaletteCodec.h"
+#include "picture/core/PaletteExtraction.h"
+#include "picture/core/PaletteListCodec.h"
+#include "picture/core/Palettes.h"
+#include "picture/core/PictureCodec.h"
+#include "picture/core/PictureConversion.h"
+#include "picture/core/PictureState.h"
+#include "picture/ui/PictureBox.h"
+#include "picture/ui/PicturePrompts.h"
+#include "picture/ui/frmContactSheet.h"
+#include "picture/ui/frmConvert.h"
+#include "picture/ui/frmPreview.h"
+#include "preview/ui/frmPalExtract.h"
 #include "support/FailureRows.h"
 #include "support/FakeSeams.h"
 #include "support/MainWindowRun.h"
@@ -42,7 +42,7 @@
 using namespace Qt::StringLiterals;
 
 // Pictures and palettes through the files the tools leave: conversion, palette search, palette lists,
-// the picture window and batch conversion with the stand-in tools.
+// the picture window and the conversion window with the stand-in tools.
 class PicturesTest : public QObject {
     Q_OBJECT
 
@@ -53,8 +53,8 @@ private slots:
     void paletteSearch_data();
     void paletteSearch();
     void pictureWindow();
-    void batchConversion_data();
-    void batchConversion();
+    void conversionWindow_data();
+    void conversionWindow();
     void contactSheet();
     void refusesListsItCannotRead_data();
     void refusesListsItCannotRead();
@@ -316,7 +316,7 @@ void PicturesTest::pictureWindow()
     QVERIFY(box->picture().isNull());
 }
 
-void PicturesTest::batchConversion_data()
+void PicturesTest::conversionWindow_data()
 {
     QTest::addColumn<QList<MessageBoxes::Answer>>("answers"); // to the question about b.txt, then others
     QTest::addColumn<QByteArray>("third");                    // c.BMP; empty: a.bmp's picture
@@ -355,7 +355,7 @@ void PicturesTest::batchConversion_data()
         << QStringList{"a.png"};
 }
 
-void PicturesTest::batchConversion()
+void PicturesTest::conversionWindow()
 {
     QFETCH(QList<MessageBoxes::Answer>, answers);
     QFETCH(QByteArray, third);

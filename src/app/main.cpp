@@ -1,15 +1,15 @@
-#include "app/AppState.h"
-#include "app/BatchConsole.h"
-#include "app/BatchMode.h"
-#include "app/BatchOptions.h"
-#include "app/CommandLine.h"
-#include "app/StartArguments.h"
-#include "app/frmMain.h"
-#include "platform/QtDesktopOpener.h"
-#include "platform/QtFilePicker.h"
-#include "platform/QtMessageBoxes.h"
-#include "platform/SettingsStore.h"
-#include "platform/TerminationSignals.h"
+#include "app/cli/CommandLineConsole.h"
+#include "app/cli/CommandLineMode.h"
+#include "app/core/AppState.h"
+#include "app/core/CommandLine.h"
+#include "app/core/CommandLineOptions.h"
+#include "app/core/StartArguments.h"
+#include "app/ui/frmMain.h"
+#include "platform/core/SettingsStore.h"
+#include "platform/core/TerminationSignals.h"
+#include "platform/ui/QtDesktopOpener.h"
+#include "platform/ui/QtFilePicker.h"
+#include "platform/ui/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -27,14 +27,14 @@ void nameProgram()
 // The command-line mode runs without a display, so it never makes a QApplication; drawing text needs
 // fonts, which come with a QGuiApplication on the display-less platform. Qt is given none of the
 // arguments, which were read already.
-template <typename Application> int runCommandLine(char* program, const BatchOptions& options)
+template <typename Application> int runCommandLine(char* program, const CommandLineOptions& options)
 {
     int argc = 1;
     char* argv[] = {program, nullptr};
     Application app(argc, argv);
     nameProgram();
     SettingsStore store;
-    return BatchMode(options, store).run();
+    return CommandLineMode(options, store).run();
 }
 
 bool displayNamed()
@@ -55,7 +55,7 @@ int main(int argc, char* argv[])
         arguments.append(argv[i]);
     StartArguments start = StartArguments::read(arguments);
     if (start.mode == StartArguments::Mode::CommandLine) {
-        const BatchOptions options = BatchOptions::parse(arguments);
+        const CommandLineOptions options = CommandLineOptions::parse(arguments);
         if (options.drawsText()) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
             return runCommandLine<QGuiApplication>(argv[0], options);
@@ -63,8 +63,8 @@ int main(int argc, char* argv[])
         return runCommandLine<QCoreApplication>(argv[0], options);
     }
     if (!start.namesPlatform && !displayNamed()) {
-        BatchConsole(false).warn(StartArguments::noDisplay());
-        return BatchMode::UsageError;
+        CommandLineConsole(false).warn(StartArguments::noDisplay());
+        return CommandLineMode::UsageError;
     }
     // Qt reads its own options only, so that no archive is taken for one.
     std::vector<char*> forQt{argv[0]};

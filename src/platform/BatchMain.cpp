@@ -1,4 +1,4 @@
-#include "platform/BatchInterpreter.h"
+#include "platform/core/BatchInterpreter.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "archive/FailureTable.h"
+#include "archive/ui/FailureTable.h"
 
 #include <QStringList>
 #include <QTableWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Seams.h"
+#include "platform/ui/Seams.h"
 #include "support/RecordingDesktopOpener.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedFilePicker.h"

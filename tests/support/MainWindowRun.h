@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/AppState.h"
-#include "app/frmMain.h"
-#include "platform/SettingsStore.h"
+#include "app/core/AppState.h"
+#include "app/ui/frmMain.h"
+#include "platform/core/SettingsStore.h"
 #include "support/FakeSeams.h"
 
 #include <QAction>

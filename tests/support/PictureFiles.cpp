@@ -1,7 +1,7 @@
 #include "support/PictureFiles.h"
 
-#include "picture/PbmpLayout.h"
-#include "picture/PictureCodec.h"
+#include "picture/core/PbmpLayout.h"
+#include "picture/core/PictureCodec.h"
 
 #include <QtEndian>
 #include <algorithm>

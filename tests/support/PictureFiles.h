@@ -1,6 +1,6 @@
 #pragma once
 
-#include "picture/PaletteEntry.h"
+#include "picture/core/PaletteEntry.h"
 
 #include <QByteArray>
 #include <QList>
@@ -8,7 +8,7 @@
 // Builds the picture and palette files the tests feed to the program.
 namespace PictureFiles {
 
-// A PBMP (picture/PbmpLayout.h) with `data` as its S bytes.
+// A PBMP (picture/core/PbmpLayout.h) with `data` as its S bytes.
 QByteArray pbmp(qint32 width, qint32 height, const QByteArray& data, qint32 paletteNumber,
                 qint16 bitCount = 8);
 // `header` (24 bytes in a palette file), then the colours stored Blue, Green, Red, Reserved.

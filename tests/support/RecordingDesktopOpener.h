@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DesktopOpener.h"
+#include "platform/ui/DesktopOpener.h"
 
 #include <QList>
 

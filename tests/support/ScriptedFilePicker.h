@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FilePicker.h"
+#include "platform/ui/FilePicker.h"
 
 #include <QFileInfo>
 #include <QList>

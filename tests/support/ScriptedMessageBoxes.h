@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MessageBoxes.h"
+#include "platform/ui/MessageBoxes.h"
 
 #include <QList>
 #include <QStringList>
@@ -12,12 +12,13 @@ public:
         QString title;
         QString text;
         Buttons buttons;
-        Icon icon;
+        MessageIcon icon;
     };
 
     // Queues the answer for the next box that asks a question; boxes with only OK need none.
     void willAnswer(Answer answer) { answers_.append(answer); }
-    Answer show(QWidget*, const QString& title, const QString& text, Buttons buttons, Icon icon) override
+    Answer show(QWidget*, const QString& title, const QString& text, Buttons buttons,
+                MessageIcon icon) override
     {
         shown_.append({title, text, buttons, icon});
         if (buttons == Buttons::Ok)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "preview/SoundPlayer.h"
+#include "preview/ui/SoundPlayer.h"
 
 #include <QStringList>
 

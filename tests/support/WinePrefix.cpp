@@ -1,6 +1,6 @@
 #include "support/WinePrefix.h"
 
-#include "platform/ToolLauncher.h"
+#include "platform/core/ToolLauncher.h"
 #include "support/OwnedProgram.h"
 
 #include <QDeadlineTimer>

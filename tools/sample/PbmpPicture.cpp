@@ -1,7 +1,7 @@
 #include "PbmpPicture.h"
 
 #include "ByteBuffer.h"
-#include "picture/PbmpLayout.h"
+#include "picture/core/PbmpLayout.h"
 
 #include <utility>
 

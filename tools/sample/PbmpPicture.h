@@ -1,5 +1,5 @@
 // Writer for the game's 8-bit palette-indexed PBMP pictures, laid out as Kadrillo reads them
-// (src/picture/PbmpLayout.h): rows top first, each of width pixels plus optional padding,
+// (src/picture/core/PbmpLayout.h): rows top first, each of width pixels plus optional padding,
 // optionally followed by extra bytes that are not pixels.
 #pragma once
 

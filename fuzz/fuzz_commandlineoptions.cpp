@@ -1,0 +1,118 @@
+// Proves, for any arguments (the input split at NUL bytes, which argv cannot hold), that the parse of the
+// command-line options is the same twice, that -h or --help first wins over whatever follows, and that
+// an accepted command names an archive and, for a writing command, where it writes, each by the exact
+// bytes given; and that the start reads every argument once: as Qt's, as an archive, or as "--".
+#include "FuzzTarget.h"
+#include "app/core/CommandLineOptions.h"
+#include "app/core/StartArguments.h"
+
+#include <QFile>
+
+namespace {
+
+FuzzTarget::Seeds seeds()
+{
+    const auto joined = [](const QByteArrayList& arguments) {
+        return arguments.join('\0');
+    };
+    return {
+        {"list", joined({"--list", "a.vol"})},
+        {"extract-named", joined({"--extract", "a.vol", "x.cs", "--quiet", "--to", "out dir"})},
+        {"convert-png", joined({"--convert", "a.vol", "--format", "png", "--transparent", "3", "--to", "d"})},
+        {"contact-sheet", joined({"--contact-sheet", "a.vol", "sky.bmp", "--to", "sheet.BMP"})},
+        {"qt-options",
+         joined({"-style", "fusion", "-reverse", "a.vol", "-platform", "offscreen", "-style=x"})},
+        {"ended-options", joined({"--extract", "--to", "d", "--", "-h", "--list"})},
+        {"not-text", joined({"--extract", "\xe9t\xe9.vol", "--to", "odd\xff\xfe"})},
+        {"help", joined({"-h", "--frob", "--format", "gif"})},
+    };
+}
+
+QString fields(const CommandLineOptions& options)
+{
+    return QStringList{QString::number(int(options.command)),
+                       options.archive,
+                       options.names.join(QLatin1Char('|')),
+                       options.destFolder,
+                       QString::number(options.quiet),
+                       QString::number(options.format ? int(*options.format) : -1),
+                       QString::number(options.transparentIndex.value_or(-1)),
+                       options.error}
+        .join(QLatin1Char('\n'));
+}
+
+void checkParse(const QByteArrayList& arguments)
+{
+    using Command = CommandLineOptions::Command;
+    const CommandLineOptions options = CommandLineOptions::parse(arguments);
+    if (fields(CommandLineOptions::parse(arguments)) != fields(options))
+        FuzzTarget::finding("the same arguments parse otherwise: " + fields(options));
+    for (const QByteArray& help : {QByteArray("-h"), QByteArray("--help")}) {
+        const CommandLineOptions asked = CommandLineOptions::parse(QByteArrayList{help} + arguments);
+        if (asked.command != Command::Help || !asked.error.isEmpty())
+            FuzzTarget::finding(QString::fromLatin1(help) + " first did not win: " + fields(asked));
+    }
+    if (!options.error.isEmpty() || options.command == Command::Help || options.command == Command::Version)
+        return;
+    const bool writes = options.command != Command::List;
+    // Each file or folder given names exactly the bytes of one argument.
+    const auto given = [&arguments](const QString& path) {
+        return !path.isEmpty() && arguments.contains(QFile::encodeName(path));
+    };
+    if (!given(options.archive))
+        FuzzTarget::finding("an accepted command has no archive of the bytes given: " + fields(options));
+    if (writes != given(options.destFolder))
+        FuzzTarget::finding("--to does not go with the command as it must: " + fields(options));
+    if (options.command == Command::List && !options.names.isEmpty())
+        FuzzTarget::finding("--list was given object names: " + fields(options));
+    if (options.command == Command::ContactSheet &&
+        !options.destFolder.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) &&
+        !options.destFolder.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
+        FuzzTarget::finding("a contact sheet would be written to neither PNG nor BMP: " + fields(options));
+    if ((options.format || options.transparentIndex) && options.command != Command::Convert)
+        FuzzTarget::finding("--format or --transparent was taken without --convert: " + fields(options));
+    if (options.transparentIndex && (options.format != PictureExport::Format::Png ||
+                                     *options.transparentIndex < 0 || *options.transparentIndex > 255))
+        FuzzTarget::finding("a transparent index was taken that no PNG can have: " + fields(options));
+}
+
+void checkStart(const QByteArrayList& arguments)
+{
+    const StartArguments start = StartArguments::read(arguments);
+    // A "--" may also be the value of one of Qt's options, as Qt reads it.
+    const qsizetype taken = start.qtOptions.size() + start.archives.size();
+    if (start.mode == StartArguments::Mode::Window && taken != arguments.size() &&
+        !(taken == arguments.size() - 1 && arguments.contains("--")))
+        FuzzTarget::finding(QStringLiteral("the window took %1 Qt options and %2 archives of %3 arguments")
+                                .arg(start.qtOptions.size())
+                                .arg(start.archives.size())
+                                .arg(arguments.size()));
+    if (start.namesPlatform && !start.qtOptions.contains("-platform"))
+        FuzzTarget::finding("a platform is named without -platform");
+    if (StartArguments::read(QByteArrayList{"-h"} + arguments).mode != StartArguments::Mode::CommandLine)
+        FuzzTarget::finding("-h first did not start the command line");
+    const StartArguments ended = StartArguments::read(QByteArrayList{"--"} + arguments);
+    QStringList archives;
+    for (const QByteArray& argument : arguments)
+        archives.append(QFile::decodeName(argument));
+    if (ended.mode != StartArguments::Mode::Window || ended.archives != archives ||
+        !ended.qtOptions.isEmpty())
+        FuzzTarget::finding("after --, the arguments were not all archives");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    FuzzTarget::writeSeedsIfAsked(seeds);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray input = FuzzTarget::bytes(data, size);
+    const QByteArrayList arguments = input.isEmpty() ? QByteArrayList() : input.split('\0');
+    checkParse(arguments);
+    checkStart(arguments);
+    return 0;
+}

@@ -1,0 +1,357 @@
+#include "app/cli/CommandLineMode.h"
+
+#include "archive/core/ArchiveListing.h"
+#include "archive/core/ExtractionJob.h"
+#include "archive/core/ResultsFile.h"
+#include "archive/core/VolTable.h"
+#include "picture/core/ArchivePalettes.h"
+#include "picture/core/ContactSheet.h"
+#include "picture/core/ContactSheetFile.h"
+#include "picture/core/ContactSheetJob.h"
+#include "picture/core/ConversionJob.h"
+#include "picture/core/Palettes.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/SettingsStore.h"
+#include "platform/core/TerminationSignals.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+CommandLineMode::CommandLineMode(const CommandLineOptions& options, SettingsStore& store)
+    : options_(options)
+    , store_(store)
+    , console_(options.quiet)
+{
+}
+
+CommandLineMode::~CommandLineMode() = default;
+
+int CommandLineMode::run()
+{
+    if (!options_.error.isEmpty()) {
+        console_.warn(options_.error);
+        console_.warn(tr("see kadrillo --help"));
+        return UsageError;
+    }
+    if (options_.command == CommandLineOptions::Command::Help) {
+        console_.print(CommandLineOptions::usage().trimmed());
+        return Succeeded;
+    }
+    if (options_.command == CommandLineOptions::Command::Version) {
+        console_.print(QStringLiteral("Kadrillo ") + QCoreApplication::applicationVersion());
+        return Succeeded;
+    }
+    // A signal ends the tool run in hand and the rest of the run, which then cleans up as usual.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &runner_, [this] { runner_.shutDown(); });
+    const int status = prepare() ? runCommand() : UsageError;
+    finish();
+    return status;
+}
+
+int CommandLineMode::runCommand()
+{
+    const ArchiveListing::Result listing = ArchiveListing::list(runner_, options_.archive);
+    if (runner_.isShutDown()) {
+        console_.fail(tr("stopped by a termination signal"));
+        return Failed;
+    }
+    if (listing.outcome != ArchiveListing::Outcome::Listed) {
+        tellUnlisted(listing);
+        return UsageError;
+    }
+    if (listing.truncated)
+        console_.fail(tr("%1 holds more than %2 objects; only the first %2 are listed")
+                          .arg(QDir::toNativeSeparators(options_.archive))
+                          .arg(ResultsFile::maximumNames));
+    switch (options_.command) {
+    case CommandLineOptions::Command::List:
+        for (const QString& name : listing.names)
+            console_.print(CommandLineConsole::shown(name));
+        break;
+    case CommandLineOptions::Command::Extract:
+        extract(chosen(listing.names));
+        break;
+    case CommandLineOptions::Command::Convert:
+        convert(chosen(listing.names), listing.names);
+        break;
+    case CommandLineOptions::Command::ContactSheet:
+        contactSheet(chosen(listing.names), listing.names);
+        break;
+    case CommandLineOptions::Command::Help:
+    case CommandLineOptions::Command::Version:
+        break;
+    }
+    if (runner_.isShutDown())
+        console_.fail(tr("stopped by a termination signal"));
+    return console_.failures() == 0 ? Succeeded : Failed;
+}
+
+void CommandLineMode::tellUnlisted(const ArchiveListing::Result& listing)
+{
+    const QString tool = QFileInfo(listing.run.tool).fileName();
+    const QString path = QDir::toNativeSeparators(listing.run.tool);
+    switch (listing.outcome) {
+    case ArchiveListing::Outcome::CannotStart:
+        console_.warn(tr("cannot start %1 (%2): %3").arg(tool, path, listing.run.whyNotStarted));
+        break;
+    case ArchiveListing::Outcome::ToolFailed:
+        console_.warn(listing.run.exitStatus < 0
+                          ? tr("%1 (%2) did not end normally").arg(tool, path)
+                          : tr("%1 (%2) ended with status %3").arg(tool, path).arg(listing.run.exitStatus));
+        if (!listing.run.lastErrorLine.isEmpty())
+            console_.warn(listing.run.lastErrorLine);
+        break;
+    case ArchiveListing::Outcome::NoObjects:
+        console_.warn(tr("%1: there is a problem with the vol file, or it is not a valid vol file")
+                          .arg(QDir::toNativeSeparators(options_.archive)));
+        break;
+    case ArchiveListing::Outcome::Listed:
+    case ArchiveListing::Outcome::VolumeMissing:
+    case ArchiveListing::Outcome::NotRun:
+        console_.warn(listing.error);
+        break;
+    }
+}
+
+// The windows' start-up, without the options dialog: the working folder, the tool copies and, for a
+// conversion, the default palette. False when the archive cannot be listed.
+bool CommandLineMode::prepare()
+{
+    settings_ = AppSettings::load(store_);
+    const QString shown = QDir::toNativeSeparators(settings_.TempPath);
+    switch (workFolderClaim_.claim(settings_.TempPath)) {
+    case PrivateFolder::Status::Ready:
+        break;
+    case PrivateFolder::Status::NotOurs:
+        console_.warn(tr("the working folder %1 is not a folder of your own, so the game's tools will not "
+                         "run there; choose another \"Temp Path\" in the settings")
+                          .arg(shown));
+        return false;
+    case PrivateFolder::Status::WritableByOthers:
+        console_.warn(
+            tr("the working folder %1 can be written by other users, so the game's tools will not "
+               "run there; make it private (chmod 700) or choose another \"Temp Path\" in the settings")
+                .arg(shown));
+        return false;
+    case PrivateFolder::Status::CannotCreate:
+        console_.warn(tr("cannot create the working folder %1").arg(shown));
+        return false;
+    }
+    runner_.setWorkFolder(WorkFolder(workFolderClaim_.path(), settings_.TempPath));
+    if (!outsideWorkFolder())
+        return false;
+    if (!copyTool(settings_.VtlistPath, WorkFolder::listToolName))
+        return false;
+    if (options_.command != CommandLineOptions::Command::List)
+        copyTool(settings_.ExtractPath, WorkFolder::extractToolName);
+    if (options_.command == CommandLineOptions::Command::Convert ||
+        options_.command == CommandLineOptions::Command::ContactSheet)
+        loadDefaultPalette();
+    return true;
+}
+
+// What --to names, a folder or the contact sheet's file, lies outside the working folder, whose files
+// the run replaces and deletes.
+bool CommandLineMode::outsideWorkFolder()
+{
+    if (options_.destFolder.isEmpty())
+        return true;
+    const QString folder = options_.command == CommandLineOptions::Command::ContactSheet
+                               ? QFileInfo(options_.destFolder).path()
+                               : options_.destFolder;
+    const QString holding = runner_.workFolder().holding(folder);
+    if (holding.isEmpty())
+        return true;
+    console_.warn(tr("%1 is in the working folder %2, where Kadrillo replaces and deletes files of its own; "
+                     "choose a place outside it")
+                      .arg(QDir::toNativeSeparators(options_.destFolder), QDir::toNativeSeparators(holding)));
+    return false;
+}
+
+// A tool that cannot be copied is said at once; runs of it then fail with their own reason.
+bool CommandLineMode::copyTool(const QString& source, const char* toolName)
+{
+    const QString shown = QDir::toNativeSeparators(source);
+    if (!FileSystem::fileExists(source))
+        console_.warn(tr("can not find %1 (%2)").arg(QLatin1String(toolName), shown));
+    else if (!FileSystem::copyReplacing(source, runner_.workFolder().file(QLatin1String(toolName))))
+        console_.warn(tr("cannot copy %1 into the working folder %2")
+                          .arg(shown, QDir::toNativeSeparators(runner_.workFolder().path())));
+    else
+        return true;
+    return false;
+}
+
+// As the windows start: the default palette is current until a picture finds its own.
+void CommandLineMode::loadDefaultPalette()
+{
+    if (FileSystem::fileExists(settings_.DefaultPalette))
+        pictures_.PaletteFile = settings_.DefaultPalette;
+    else
+        console_.warn(tr("can not find the default palette %1")
+                          .arg(QDir::toNativeSeparators(settings_.DefaultPalette)));
+    if (const std::optional<PictureMessage> message = Palettes(pictures_).ReadPalette())
+        console_.warn(message->text);
+}
+
+QStringList CommandLineMode::chosen(const QStringList& listed)
+{
+    if (options_.names.isEmpty()) {
+        if (options_.command == CommandLineOptions::Command::Extract)
+            return listed;
+        QStringList pictures;
+        for (const QString& name : listed) {
+            if (name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive))
+                pictures.append(name);
+        }
+        return pictures;
+    }
+    QStringList names;
+    for (const QString& name : options_.names) {
+        if (!listed.contains(name))
+            console_.fail(name, tr("not in the archive"));
+        else if (!names.contains(name))
+            names.append(name);
+    }
+    return names;
+}
+
+void CommandLineMode::extract(const QStringList& names)
+{
+    ExtractionJob job(runner_, QFileInfo(options_.destFolder).absoluteFilePath());
+    if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
+        console_.fail(job.error());
+        return;
+    }
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names.at(i);
+        if (runner_.isShutDown())
+            return failRest(names, i, tr("not extracted, because the run was stopped"));
+        console_.progress(int(i + 1), int(names.size()), name);
+        switch (job.extract(name)) {
+        case ExtractionJob::Outcome::Written:
+            break;
+        case ExtractionJob::Outcome::Refused:
+            console_.fail(name, tr("refused, because %1").arg(job.error()));
+            break;
+        case ExtractionJob::Outcome::NotWritten:
+            console_.fail(name, tr("the tool wrote no file"));
+            break;
+        case ExtractionJob::Outcome::ToolFailed:
+        case ExtractionJob::Outcome::CannotWrite:
+            console_.fail(name, job.error());
+            break;
+        case ExtractionJob::Outcome::CannotStart:
+            console_.fail(name, job.error());
+            return failRest(names, i + 1, tr("not extracted, because the tool could not start"));
+        }
+    }
+}
+
+PictureConversion::Options CommandLineMode::conversionOptions(const QStringList& listed)
+{
+    VolRecord vol{QFileInfo(options_.archive).fileName(), options_.archive, listed};
+    vol.markListed();
+    PictureConversion::Options conversion = settings_.conversionOptions(runner_.workFolder());
+    conversion.search.inArchive = paletteLists_.source(runner_, vol);
+    return conversion;
+}
+
+void CommandLineMode::convert(const QStringList& names, const QStringList& listed)
+{
+    PictureConversion::Options conversion = conversionOptions(listed);
+    // The window's remembered format is not used: a script gets what it asks for.
+    conversion.exportAs = {options_.format.value_or(PictureExport::Format::Bmp), options_.transparentIndex};
+    ConversionJob job(runner_, pictures_, QFileInfo(options_.destFolder).absoluteFilePath(), conversion);
+    if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
+        console_.fail(job.error());
+        return;
+    }
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names.at(i);
+        if (runner_.isShutDown())
+            return failRest(names, i, tr("not converted, because the run was stopped"));
+        console_.progress(int(i + 1), int(names.size()), name);
+        if (!name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive)) {
+            console_.fail(name, tr("not converted, because its name does not end in \"bmp\""));
+            continue;
+        }
+        const ConversionJob::Result result = job.convert(name);
+        if (result.outcome == ConversionJob::Outcome::CannotStart) {
+            console_.fail(name, result.error);
+            return failRest(names, i + 1, tr("not converted, because the tool could not start"));
+        }
+        // One line per object: a refusal's messages only repeat its reason.
+        QStringList told;
+        for (const PictureMessage& message : result.messages)
+            told.append(message.text);
+        if (!result.error.isEmpty() || !told.isEmpty())
+            console_.fail(name, result.error.isEmpty() ? told.join(QLatin1String("; ")) : result.error);
+        if (result.conversion == PictureConversion::Outcome::Declined && result.error.isEmpty())
+            console_.note(name, conversion.exportAs.format == PictureExport::Format::Png
+                                    ? tr("a standard bitmap, kept with its own colours")
+                                    : tr("a standard bitmap, copied as it is"));
+    }
+}
+
+// The sheet the window draws, written as one PNG or BMP file as its name asks; nothing is written
+// when no picture could be drawn or the sheet would be too large.
+void CommandLineMode::contactSheet(const QStringList& names, const QStringList& listed)
+{
+    const QString shown = QDir::toNativeSeparators(options_.destFolder);
+    ContactSheetJob job(runner_, pictures_, conversionOptions(listed));
+    if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
+        console_.fail(job.error());
+        return;
+    }
+    ContactSheet sheet(QGuiApplication::font());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString& name = names.at(i);
+        if (runner_.isShutDown())
+            return failRest(names, i, tr("not drawn, because the run was stopped"));
+        console_.progress(int(i + 1), int(names.size()), name);
+        const ContactSheetJob::Picture picture = job.picture(name);
+        if (picture.drawn.isNull()) {
+            console_.fail(name, job.error());
+            if (job.cannotStart())
+                return failRest(names, i + 1, tr("not drawn, because the tool could not start"));
+            continue;
+        }
+        if (!sheet.add(name, picture.drawn, picture.own)) {
+            console_.fail(name, tr("does not fit: the sheet would be larger than %1 × %1 pixels")
+                                    .arg(ContactSheetLayout::largestSheet));
+            failRest(names, i + 1, tr("not drawn, because the sheet is full"));
+            console_.fail(tr("%1 is not written, because the sheet would be too large").arg(shown));
+            return;
+        }
+    }
+    if (sheet.count() == 0) {
+        console_.fail(names.isEmpty()
+                          ? tr("%1 is not written, because there is no picture to draw").arg(shown)
+                          : tr("%1 is not written, because no picture could be drawn").arg(shown));
+        return;
+    }
+    // The options let no other ending through.
+    const PictureExport::Format format =
+        PictureExport::formatOf(options_.destFolder).value_or(PictureExport::Format::Png);
+    const QString failure = FileSystem::replaceWith(
+        options_.destFolder, [&](QIODevice& out) { return ContactSheetFile::write(sheet, format, out); });
+    if (!failure.isEmpty())
+        console_.fail(tr("cannot write %1").arg(shown));
+}
+
+void CommandLineMode::failRest(const QStringList& names, qsizetype from, const QString& reason)
+{
+    for (qsizetype i = from; i < names.size(); ++i)
+        console_.fail(names.at(i), reason);
+}
+
+// As the windows' shutdown, but the settings are left as they are.
+void CommandLineMode::finish()
+{
+    runner_.shutDown();
+    runner_.workFolder().deleteProgramFiles();
+    workFolderClaim_.release();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/ui/Seams.h"
+
+#include <QObject>
+#include <QPointer>
+
+class MainMenuBar;
+class ObjectPane;
+class ToolRunner;
+class frmContactSheet;
+struct AppState;
+
+// View > Contact Sheet: the pictures of the current archive, or of the selected objects when more
+// than one is selected, drawn in the contact sheet window.
+class ContactSheetCommand : public QObject {
+    Q_OBJECT
+
+public:
+    ContactSheetCommand(MainMenuBar& menus, const ObjectPane& pane, AppState& state, ToolRunner& runner,
+                        const Seams& seams, QWidget* owner);
+
+    // The objects that go on the sheet: those ending in "bmp", as the command line converts them,
+    // among the selected rows when there are several, else among all.
+    static QStringList pictureNames(const QStringList& names, const QList<int>& selectedRows);
+    void run();
+
+private:
+    const ObjectPane& pane_;
+    AppState& state_;
+    ToolRunner& runner_;
+    Seams seams_;
+    QWidget* owner_;
+    QPointer<frmContactSheet> window_;
+};

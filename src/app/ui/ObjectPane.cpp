@@ -1,0 +1,164 @@
+#include "app/ui/ObjectPane.h"
+
+#include "app/core/ObjectFilter.h"
+#include "app/ui/ObjectList.h"
+#include "platform/ui/Twips.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+QPushButton* command(QWidget* parent, const char* name, const QString& text, int left, int top)
+{
+    auto* button = Twips::create<QPushButton>(parent, name, text, left, top, 1095, 495);
+    button->setEnabled(false);
+    return button;
+}
+
+} // namespace
+
+ObjectPane::ObjectPane(QWidget* parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("Frame1"));
+    setFrameShape(QFrame::NoFrame);
+
+    Label1 = Twips::create<QLabel>(this, "Label1", tr("Objects in VOL file:"), 0, 0, 1350, 195);
+    lstList = new ObjectList(this);
+    lstList->setObjectName(QStringLiteral("lstList"));
+    lstList->setAccessibleName(tr("Objects in VOL file"));
+    lstList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstList->setUniformItemSizes(true);
+    lstList->setSortingEnabled(false);
+    Twips::place(lstList, 0, 615, 2415, 3585);
+    Label1->setBuddy(lstList);
+    filterBox = new QLineEdit(this);
+    filterBox->setObjectName(QStringLiteral("filterBox"));
+    filterBox->setAccessibleName(tr("Filter"));
+    filterBox->setPlaceholderText(tr("Filter"));
+    filterBox->setToolTip(tr("Show only the objects whose names hold this text, or match it with * and ? "
+                             "(Ctrl+F; Escape clears)"));
+    Twips::place(filterBox, 0, 240, 2415, 330);
+    setTabOrder(filterBox, lstList);
+
+    cmdSelect = command(this, "cmdSelect", tr("Select All"), 2640, 240);
+    cmdNone = command(this, "cmdNone", tr("Select None"), 2640, 840);
+    cmdPreview = command(this, "cmdPreview", tr("Preview"), 2640, 1440);
+    cmdExtract = command(this, "cmdExtract", tr("Extract"), 3960, 240);
+    cmdPalette = command(this, "cmdPalette", tr("Extract Palettes"), 3960, 840);
+    cmdConvert = command(this, "cmdConvert", tr("Convert"), 3960, 1440);
+
+    Frame2 = Twips::create<QGroupBox>(this, "Frame2", tr("Stats"), 2640, 2280, 2415, 1935);
+    Label2 =
+        Twips::create<QLabel>(Frame2, "Label2", tr("Number of files in the VOL file:"), 120, 240, 2130, 195);
+    lblFiles = Twips::create<QLabel>(Frame2, "lblFiles", QStringLiteral("######"), 120, 480, 630, 195);
+    Label4 = Twips::create<QLabel>(Frame2, "Label4", tr("Number of files selected:"), 120, 720, 1740, 195);
+    lblSelected = Twips::create<QLabel>(Frame2, "lblSelected", QStringLiteral("######"), 120, 960, 630, 195);
+    Twips::fitCaptions({Label1, cmdSelect, cmdNone, cmdPreview, cmdExtract, cmdPalette, cmdConvert, Frame2,
+                        Label2, lblFiles, Label4, lblSelected});
+    lstList->installEventFilter(this);
+    connect(cmdSelect, &QPushButton::clicked, this, &ObjectPane::cmdSelect_Click);
+    connect(cmdNone, &QPushButton::clicked, this, &ObjectPane::cmdNone_Click);
+    connect(filterBox, &QLineEdit::textChanged, this, &ObjectPane::applyFilter);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, filterBox, [this] {
+        filterBox->setFocus(Qt::ShortcutFocusReason);
+        filterBox->selectAll();
+    });
+    auto* clear = new QShortcut(QKeySequence(Qt::Key_Escape), filterBox);
+    clear->setContext(Qt::WidgetShortcut);
+    connect(clear, &QShortcut::activated, filterBox, &QLineEdit::clear);
+}
+
+SelectionRules::Selection ObjectPane::selection() const
+{
+    SelectionRules::Selection selection;
+    selection.selectedCount = int(lstList->selectionModel()->selectedRows().size());
+    selection.rowCount = lstList->visibleCount();
+    selection.hasCurrentRow = lstList->currentRow() >= 0;
+    if (selection.hasCurrentRow)
+        selection.currentName = lstList->currentItem()->text();
+    return selection;
+}
+
+void ObjectPane::applyCommands(const SelectionRules::Commands& commands)
+{
+    cmdExtract->setEnabled(commands.extract);
+    cmdPreview->setEnabled(commands.preview);
+    cmdPreview->setDefault(commands.preview);
+    cmdExtract->setDefault(!commands.preview);
+    cmdPalette->setEnabled(commands.palette);
+    cmdConvert->setEnabled(commands.convert);
+    lblSelected->setText(commands.selectedCaption);
+    cmdSelect->setEnabled(commands.selectAll);
+    cmdNone->setEnabled(commands.selectNone);
+}
+
+void ObjectPane::showNames(const QStringList& names)
+{
+    const QSignalBlocker quiet(lstList);
+    lstList->fill(names);
+    lstList->showOnly(ObjectFilter(filterBox->text()));
+}
+
+void ObjectPane::markListed(int rows)
+{
+    cmdSelect->setEnabled(true);
+    cmdNone->setEnabled(true);
+    lblFiles->setText(QString::number(rows));
+    lblSelected->setText(QStringLiteral("0"));
+}
+
+QList<int> ObjectPane::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : lstList->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// Enter in the list presses the default command, as in a dialog.
+bool ObjectPane::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lstList && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        QPushButton* byDefault = cmdPreview->isDefault() ? cmdPreview : cmdExtract;
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && byDefault->isEnabled()) {
+            byDefault->click();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+// A filter that hides or shows rows without changing the selection still changes whether there is
+// anything left for Select All.
+void ObjectPane::applyFilter()
+{
+    lstList->showOnly(ObjectFilter(filterBox->text()));
+    if (lstList->count() > 0) {
+        const SelectionRules::Selection now = selection();
+        cmdSelect->setEnabled(now.selectedCount < now.rowCount);
+    }
+}
+
+void ObjectPane::cmdSelect_Click()
+{
+    const int last = lstList->lastVisibleRow();
+    if (last < 0)
+        return;
+    // Marking every row ends, as it always has, with the last row current.
+    lstList->selectionModel()->setCurrentIndex(lstList->model()->index(last, 0),
+                                               QItemSelectionModel::NoUpdate);
+    lstList->selectAll();
+}
+
+void ObjectPane::cmdNone_Click()
+{
+    lstList->clearSelection();
+}

@@ -1,0 +1,401 @@
+#include "app/ui/frmMain.h"
+
+#include "app/core/CommandLine.h"
+#include "app/ui/ContactSheetCommand.h"
+#include "app/ui/MainArea.h"
+#include "app/ui/MainMenuBar.h"
+#include "app/ui/MainStatusBar.h"
+#include "app/ui/MainToolBar.h"
+#include "app/ui/ObjectDragOut.h"
+#include "app/ui/ObjectList.h"
+#include "app/ui/ObjectPane.h"
+#include "app/ui/OpenDialog.h"
+#include "app/ui/PreviewMenus.h"
+#include "app/ui/RecentArchives.h"
+#include "app/ui/TabStrip.h"
+#include "app/ui/VolAssociation.h"
+#include "app/ui/frmAbout.h"
+#include "app/ui/frmOptions.h"
+#include "archive/core/ToolRunner.h"
+#include "archive/ui/frmExtract.h"
+#include "archive/ui/frmGetList.h"
+#include "picture/ui/frmConvert.h"
+#include "platform/ui/SystemMenu.h"
+#include "platform/ui/Twips.h"
+#include "preview/ui/PreviewCommand.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+
+frmMain::frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWidget* parent)
+    : QMainWindow(parent)
+    , state_(state)
+    , seams_(seams)
+    , runner_(new ToolRunner(this))
+    , lifecycle_(state, store, *runner_, seams.messages)
+    , previews_(new PreviewCommand(
+          state.Picture, *runner_, seams.messages,
+          {state.settings.DestPath, state.settings.PalettePath, state.settings.AddPpl},
+          [this] { return currentObjectName(); }, this))
+    , innerArea_(new MainArea(this))
+    , menus_(new MainMenuBar(this))
+    , recent_(new RecentArchives(store, *menus_, this))
+    , Toolbar1(innerArea_->Toolbar1)
+    , StatusBar1(innerArea_->StatusBar1)
+    , TabStrip1(innerArea_->TabStrip1)
+    , Frame1(innerArea_->Frame1)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(tr("Starsiege Kadrillo"));
+    setWindowIcon(QIcon(QStringLiteral(":/kadrillo.svg")));
+    setAcceptDrops(true);
+    setMenuBar(menus_);
+    setCentralWidget(innerArea_);
+    connectMenus();
+    connectObjectPane();
+    connectPreviews();
+
+    // The design's inner size, in twips.
+    const QSize inner = Twips::toPixels(this, 0, 0, 5520, 5595).size();
+    resize(inner.width(), inner.height() + menus_->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmMain::connectPreviews()
+{
+    connect(previews_, &PreviewCommand::statusChanged, StatusBar1, &MainStatusBar::setText);
+    connect(previews_, &PreviewCommand::windowLoaded, this,
+            [this](QWidget* window) { toolWindows_.append(window); });
+    new PreviewMenus(*menus_, *previews_, this);
+    new ContactSheetCommand(*menus_, *Frame1, state_, *runner_, seams_, this);
+}
+
+void frmMain::connectMenus()
+{
+    connect(menus_->mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(menus_->mnuFileGetList, &QAction::triggered, this, &frmMain::mnuFileGetList_Click);
+    connect(menus_->mnuFileExtract, &QAction::triggered, this, &frmMain::cmdExtract_Click);
+    connect(menus_->mnuFilePreview, &QAction::triggered, this, &frmMain::cmdPreview_Click);
+    connect(menus_->mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(recent_, &RecentArchives::openRequested, this,
+            [this](const QString& path) { openArchives({path}); });
+    connect(menus_->mnuToolsAcioate, &QAction::triggered, this, &frmMain::mnuToolsAcioate_Click);
+    connect(menus_->mnuToolsOptions, &QAction::triggered, this, &frmMain::mnuToolsOptions_Click);
+    connect(menus_->mnuHelpAbout, &QAction::triggered, this, [this] {
+        frmAbout box(seams_, this);
+        box.Form_Load();
+        seams_.runModal(box);
+    });
+    menus_->bindSettings(state_.settings, seams_.runModal);
+    connect(Toolbar1->open, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(Toolbar1->list, &QAction::triggered, this, &frmMain::mnuFileGetList_Click);
+    connect(Toolbar1->preview, &QAction::triggered, this, &frmMain::cmdPreview_Click);
+    connect(Toolbar1->extract, &QAction::triggered, this, &frmMain::cmdExtract_Click);
+    connect(menus_->mnuToolbarsMain, &QAction::triggered, this,
+            [this] { toggleBar(menus_->mnuToolbarsMain, Toolbar1); });
+    connect(menus_->mnuViewStatusbar, &QAction::triggered, this,
+            [this] { toggleBar(menus_->mnuViewStatusbar, StatusBar1); });
+}
+
+void frmMain::toggleBar(QAction* item, QWidget* bar)
+{
+    bar->setVisible(item->isChecked());
+    Form_Resize();
+}
+
+void frmMain::Form_Load()
+{
+    RemoveSystemMenuItems(this, {.size = true});
+    lifecycle_.loadSettings();
+    menus_->showSettings();
+    lifecycle_.prepare(
+        this, [this] { return unloaded_; }, [this] { mnuToolsOptions_Click(); });
+}
+
+void frmMain::Form_Resize()
+{
+    innerArea_->placeTabStrip();
+}
+
+bool frmMain::event(QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    else if (event->type() == QEvent::Show)
+        handleCommandLineOnce();
+    return QMainWindow::event(event);
+}
+
+void frmMain::Form_Activate()
+{
+    handleCommandLineOnce();
+    Form_Resize();
+}
+
+// The command line is handled once, after the window is up; queued so that its listing windows
+// do not open inside the activation. Some desktops never activate a new window, so being shown
+// counts as well.
+void frmMain::handleCommandLineOnce()
+{
+    if (state_.CommandLineDone)
+        return;
+    state_.CommandLineDone = true;
+    QMetaObject::invokeMethod(this, &frmMain::OpenCommandLine, Qt::QueuedConnection);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    // Most recently loaded first; each clears its own menu check mark as it unloads.
+    for (auto window = toolWindows_.crbegin(); window != toolWindows_.crend(); ++window) {
+        if (*window)
+            (*window)->close();
+    }
+    recent_->save();
+    lifecycle_.shutDown();
+}
+
+void frmMain::connectObjectPane()
+{
+    ObjectList* list = Frame1->lstList;
+    connect(list, &ObjectList::clickRaised, this, &frmMain::lstList_Click);
+    connect(list, &QListWidget::itemDoubleClicked, this, &frmMain::lstList_DblClick);
+    new ObjectDragOut(*list, *runner_, state_.Vols, seams_.messages, this);
+    connect(Frame1->cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
+    connect(Frame1->cmdExtract, &QPushButton::clicked, this, &frmMain::cmdExtract_Click);
+    connect(Frame1->cmdConvert, &QPushButton::clicked, this, &frmMain::cmdConvert_Click);
+    connect(Frame1->cmdPalette, &QPushButton::clicked, this, &frmMain::cmdPalette_Click);
+    connect(TabStrip1->tabBar(), &QTabBar::currentChanged, this, &frmMain::TabStrip1_Click);
+    list->setFocus();
+}
+
+void frmMain::lstList_Click()
+{
+    const SelectionRules::Commands commands = SelectionRules::apply(Frame1->selection());
+    Frame1->applyCommands(commands);
+    Toolbar1->extract->setEnabled(commands.extract);
+    menus_->mnuFileExtract->setEnabled(commands.extract);
+    menus_->mnuFilePreview->setEnabled(commands.preview);
+    Toolbar1->preview->setEnabled(commands.preview);
+    if (commands.preview && state_.settings.AutoPreview)
+        cmdPreview_Click();
+}
+
+void frmMain::lstList_DblClick()
+{
+    if (Frame1->lstList->selectionModel()->selectedRows().size() == 1 && Frame1->cmdPreview->isEnabled())
+        cmdPreview_Click();
+}
+
+void frmMain::TabStrip1_Click(int index)
+{
+    state_.Vols.CurrentVol = index + 1;
+    showVol(state_.Vols.CurrentVol);
+    const VolRecord* vol = state_.Vols.current();
+    const bool listed = vol && vol->Listed;
+    setListingCommandsEnabled(!listed);
+    Frame1->cmdSelect->setEnabled(!listed);
+    Frame1->cmdNone->setEnabled(!listed);
+}
+
+void frmMain::setListingCommandsEnabled(bool enabled)
+{
+    menus_->mnuFileGetList->setEnabled(enabled);
+    Toolbar1->list->setEnabled(enabled);
+}
+
+void frmMain::showVol(int index)
+{
+    const VolRecord* vol = state_.Vols.record(index);
+    Frame1->showNames(vol ? vol->ObjectNames : QStringList());
+}
+
+bool frmMain::AddVol(const QString& path, const QString& title)
+{
+    if (state_.Vols.AddVol(path, title) == 0) {
+        seams_.messages.warn(
+            this, tr("Kadrillo cannot open more than %1 archives in one run.").arg(VolTable::maximumCount));
+        return false;
+    }
+    QTabBar* tabs = TabStrip1->tabBar();
+    tabs->addTab(title);
+    recent_->add(path);
+    tabs->setCurrentIndex(state_.Vols.CurrentVol - 1);
+    setListingCommandsEnabled(true);
+    return true;
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    StatusBar1->setText(tr("Opening VOL File"));
+    if (const std::optional<FilePicker::Picked> picked =
+            ShowOpenDialog(seams_.files, this, QStringLiteral("vol"), tr("Open VOL file"))) {
+        if (AddVol(picked->path, picked->title)) {
+            Form_Resize();
+            if (state_.settings.AutoList)
+                mnuFileGetList_Click();
+        }
+    }
+    StatusBar1->setText(QString());
+}
+
+// Runs the listing window over the current archive; false when it was not listed (busy, cancelled).
+bool frmMain::listCurrentVol()
+{
+    VolRecord* vol = state_.Vols.current();
+    if (!vol || runner_->isBusy())
+        return false;
+    frmGetList window(this, *vol, *runner_, seams_.messages);
+    window.exec();
+    return vol->Listed;
+}
+
+void frmMain::mnuFileGetList_Click()
+{
+    StatusBar1->setText(tr("Geting List of Files"));
+    if (listCurrentVol())
+        showListing();
+    StatusBar1->setText(QString());
+}
+
+// Shows the current archive's listing, or says that it gave nothing.
+void frmMain::showListing()
+{
+    showVol(state_.Vols.CurrentVol);
+    const int rows = Frame1->lstList->count();
+    if (rows == 0) {
+        seams_.messages.warn(this, emptyListingText());
+        return;
+    }
+    if (state_.Vols.current()->Listed)
+        markListed(rows);
+}
+
+// A listing with rows: its counts, and the commands that make sense for it now.
+void frmMain::markListed(int rows)
+{
+    Frame1->markListed(rows);
+    setListingCommandsEnabled(false);
+}
+
+void frmMain::OpenCommandLine()
+{
+    state_.CommandLineDone = true;
+    openArchives(archivePaths_);
+}
+
+// Opens archives named outside the program (command line, dropped files), listing each at once
+// when Auto List is on, and shows the last one.
+void frmMain::openArchives(const QStringList& paths)
+{
+    if (unloaded_)
+        return;
+    for (const QString& path : paths) {
+        if (!AddVol(QFileInfo(path).absoluteFilePath(), CommandLine::fileName(path)))
+            break;
+        if (state_.settings.AutoList && listCurrentVol() && state_.Vols.current()->ObjectNames.isEmpty())
+            seams_.messages.warn(this,
+                                 emptyListingText() + QStringLiteral("\n") + QDir::toNativeSeparators(path));
+    }
+    Form_Resize();
+    showVol(state_.Vols.CurrentVol);
+    const VolRecord* vol = state_.Vols.current();
+    if (vol && vol->Listed && Frame1->lstList->count() > 0)
+        markListed(Frame1->lstList->count());
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!CommandLine::droppedArchives(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = CommandLine::droppedArchives(event->mimeData()->urls());
+    event->acceptProposedAction();
+    // After the drop has finished, so the file manager is not kept waiting by the listings.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { openArchives(paths); }, Qt::QueuedConnection);
+}
+
+void frmMain::cmdExtract_Click()
+{
+    const VolRecord* vol = state_.Vols.current();
+    const QList<int> rows = Frame1->selectedRows();
+    if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
+        return;
+    StatusBar1->setText(tr("Extracting Files"));
+    frmExtract window(this, *vol, rows, state_.settings.DestPath, *runner_, seams_);
+    window.exec();
+    StatusBar1->setText(QString());
+}
+
+bool frmMain::destinationRefused()
+{
+    const QString refusal = runner_->workFolder().outputRefusal(state_.settings.DestPath);
+    if (!refusal.isEmpty())
+        seams_.messages.warn(this, refusal);
+    return !refusal.isEmpty();
+}
+
+QString frmMain::currentObjectName() const
+{
+    const QListWidgetItem* current = Frame1->lstList->currentItem();
+    return current ? current->text() : QString();
+}
+
+void frmMain::cmdPreview_Click()
+{
+    const VolRecord* vol = state_.Vols.current();
+    if (!vol || currentObjectName().isEmpty() || runner_->isBusy())
+        return;
+    previews_->preview({vol->FilePath, currentObjectName(), state_.conversionOptions(*runner_, *vol),
+                        state_.settings.ResizeToFit});
+}
+
+void frmMain::cmdPalette_Click()
+{
+    const VolRecord* vol = state_.Vols.current();
+    if (vol && !currentObjectName().isEmpty() && !runner_->isBusy())
+        previews_->extractPalettes(vol->FilePath, currentObjectName());
+}
+
+void frmMain::cmdConvert_Click()
+{
+    const VolRecord* vol = state_.Vols.current();
+    const QList<int> rows = Frame1->selectedRows();
+    if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
+        return;
+    StatusBar1->setText(tr("Converting Picture Files"));
+    frmConvert window(this, {*vol, rows, state_.settings.DestPath, state_.conversionOptions(*runner_, *vol)},
+                      *runner_, state_.Picture, seams_);
+    window.exec();
+    StatusBar1->setText(QString());
+}
+
+void frmMain::mnuToolsOptions_Click()
+{
+    frmOptions window(lifecycle_, seams_, this);
+    seams_.runModal(window);
+}
+
+void frmMain::mnuToolsAcioate_Click()
+{
+    AssociateVolFiles(this, seams_.messages);
+}

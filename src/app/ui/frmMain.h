@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/core/AppState.h"
+#include "app/ui/AppLifecycle.h"
+#include "app/ui/MainToolBar.h"
+#include "picture/core/PictureConversion.h"
+#include "platform/ui/Seams.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class MainArea;
+class MainMenuBar;
+class MainStatusBar;
+class ObjectPane;
+class PreviewCommand;
+class RecentArchives;
+class SettingsStore;
+class TabStrip;
+class ToolRunner;
+
+// The main window; its load, activation and unload carry the program's life.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWidget* parent = nullptr);
+
+    // Start-up: settings, tool copies and the default palette; runs before the window is shown.
+    void Form_Load();
+    // The archives to open at the first activation, from the program's command line.
+    void setArchivePaths(const QStringList& paths) { archivePaths_ = paths; }
+    // True once the shutdown has run; nothing more is done after it.
+    bool isUnloaded() const { return unloaded_; }
+
+    ToolRunner& toolRunner() const { return *runner_; }
+
+    bool AddVol(const QString& path, const QString& title);
+    void showVol(int index);
+    void OpenCommandLine();
+
+public slots:
+    void Form_Resize();
+    void mnuFileOpen_Click();
+    void mnuFileGetList_Click();
+    void cmdExtract_Click();
+    void cmdPreview_Click();
+    void cmdConvert_Click();
+    void cmdPalette_Click();
+    void mnuToolsAcioate_Click();
+    void mnuToolsOptions_Click();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void connectMenus();
+    void connectPreviews();
+    void connectObjectPane();
+    void Form_Activate();
+    void handleCommandLineOnce();
+    void Form_Unload();
+
+    void lstList_Click();
+    void lstList_DblClick();
+    void TabStrip1_Click(int index);
+    void setListingCommandsEnabled(bool enabled);
+    static QString emptyListingText()
+    {
+        return tr("There is a problem with the vol file, or it is not a vaild vol file.");
+    }
+    void showListing();
+    void markListed(int rows);
+    bool listCurrentVol();
+    void openArchives(const QStringList& paths);
+
+    QString currentObjectName() const;
+    // Says so when "Dest Path" is in the working folder, where no command may write.
+    bool destinationRefused();
+    void toggleBar(QAction* item, QWidget* bar);
+
+    AppState& state_;
+    Seams seams_;
+    ToolRunner* runner_;
+    AppLifecycle lifecycle_;
+    PreviewCommand* previews_;
+    QStringList archivePaths_;
+    // The tool windows that are loaded, in the order they were loaded.
+    QList<QPointer<QWidget>> toolWindows_;
+    bool unloaded_ = false;
+
+    MainArea* innerArea_;
+    MainMenuBar* menus_;
+    RecentArchives* recent_;
+    MainToolBar* Toolbar1;
+    MainStatusBar* StatusBar1;
+    TabStrip* TabStrip1;
+    ObjectPane* Frame1;
+};

@@ -1,0 +1,61 @@
+#include "picture/core/ArchivePalettes.h"
+
+#include "archive/core/ObjectName.h"
+#include "archive/core/ToolCommands.h"
+#include "archive/core/ToolRunner.h"
+#include "archive/core/VolTable.h"
+#include "platform/core/FileSystem.h"
+
+#include <QFile>
+#include <memory>
+
+decltype(PaletteSearch::inArchive) ArchivePalettes::source(ToolRunner& runner, const VolRecord& vol)
+{
+    auto failed = std::make_shared<QSet<QString>>();
+    return [this, &runner, vol, failed](int id) {
+        return find(runner, vol, id, *failed);
+    };
+}
+
+std::optional<Palette> ArchivePalettes::find(ToolRunner& runner, const VolRecord& vol, int id,
+                                             QSet<QString>& failed)
+{
+    Remembered& archive = archives_[vol.FilePath];
+    if (archive.listing != vol.ListingId)
+        archive = Remembered{vol.ListingId, {}};
+    for (const QString& name : vol.ObjectNames) {
+        if (ObjectName::kindOf(name) != ObjectName::Kind::PaletteList || failed.contains(name))
+            continue;
+        auto known = archive.lists.constFind(name);
+        if (known == archive.lists.cend()) {
+            const std::optional<QList<PaletteListCodec::PplPalette>> palettes = read(runner, name);
+            if (!palettes) {
+                failed.insert(name);
+                continue;
+            }
+            known = archive.lists.insert(name, *palettes);
+        }
+        for (const PaletteListCodec::PplPalette& palette : *known) {
+            if (palette.Id == id)
+                return palette.Colors;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QList<PaletteListCodec::PplPalette>> ArchivePalettes::read(ToolRunner& runner,
+                                                                         const QString& listName)
+{
+    if (!ObjectName::refusal(listName).isEmpty())
+        return QList<PaletteListCodec::PplPalette>();
+    // An earlier list must never pass for this one.
+    const QString path = runner.workFolder().paletteList();
+    FileSystem::deleteFileIfExists(path);
+    QFile file(path);
+    if (!runner.RunToolScript(
+            ToolCommands::extractScript,
+            ToolCommands::extractLine(listName, QLatin1String(WorkFolder::paletteListName))) ||
+        !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return PaletteListCodec::decode(file.readAll()).palettes;
+}

@@ -1,0 +1,63 @@
+#include "picture/core/PaletteExtraction.h"
+
+#include "archive/core/ObjectName.h"
+#include "picture/core/PaletteCodec.h"
+#include "platform/core/FileSystem.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace PaletteExtraction {
+
+Folder folderFor(const QString& targetFolder, const QString& listName, bool addListName)
+{
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("PaletteExtraction", text);
+    };
+    if (targetFolder.isEmpty())
+        return {{}, tr("no folder is set to extract them to")};
+    if (!addListName)
+        return {targetFolder, {}};
+    if (const QString refusal = ObjectName::refusal(listName); !refusal.isEmpty())
+        return {{}, refusal};
+    const QString subfolder = listName.size() < 4 ? QString() : listName.chopped(4);
+    if (subfolder.isEmpty() || subfolder == QLatin1String(".") || subfolder == QLatin1String(".."))
+        return {{}, tr("without its last four characters it names no folder")};
+    // Checked on the path itself, so that no folder is made before the answer is known.
+    const QString target = QDir(targetFolder).absolutePath();
+    const QString inside = target.endsWith(QLatin1Char('/')) ? target : target + QLatin1Char('/');
+    const QString resolved = QDir::cleanPath(inside + subfolder);
+    if (!resolved.startsWith(inside))
+        return {{}, tr("its folder would lie outside %1").arg(QDir::toNativeSeparators(targetFolder))};
+    return {targetFolder + QDir::separator() + subfolder, {}};
+}
+
+QString write(const QString& folder, const QByteArray& header, const PaletteListCodec::PplPalette& palette)
+{
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("PaletteExtraction", text);
+    };
+    if (!QDir().mkpath(folder))
+        return tr("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder));
+    const QString path = folder + QDir::separator() + PaletteListCodec::fileName(palette);
+    if (const QString error = FileSystem::replaceContents(path, PaletteCodec::encode(header, palette.Colors));
+        !error.isEmpty())
+        return tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error);
+    return {};
+}
+
+Summary writeAll(const QString& folder, const QByteArray& header,
+                 const QList<PaletteListCodec::PplPalette>& palettes)
+{
+    Summary summary;
+    for (const PaletteListCodec::PplPalette& palette : palettes) {
+        const QString error = write(folder, header, palette);
+        if (error.isEmpty())
+            summary.written.append(PaletteListCodec::fileName(palette));
+        else if (!summary.failures.contains(error))
+            summary.failures.append(error);
+    }
+    return summary;
+}
+
+} // namespace PaletteExtraction

@@ -1,0 +1,128 @@
+#include "picture/core/PictureConversion.h"
+
+#include "picture/core/PictureCodec.h"
+#include "picture/core/PictureState.h"
+#include "platform/core/FileSystem.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PictureConversion", text);
+}
+
+QString cannotConvert(const QString& path, const QString& reason)
+{
+    return tr("The picture %1 cannot be converted: %2.").arg(QDir::toNativeSeparators(path), reason);
+}
+
+void append(QList<PictureMessage>& messages, const std::optional<PictureMessage>& message)
+{
+    if (message)
+        messages.append(*message);
+}
+
+} // namespace
+
+PictureConversion::PictureConversion(PictureState& state)
+    : state_(state)
+{
+}
+
+PictureConversion::Report PictureConversion::ConvertPicture(const Options& options, const Ask& ask)
+{
+    const QString path = options.workFolder.picture();
+    if (!FileSystem::fileExists(path))
+        return refused(tr("it does not exist"), tr("The file you seleted to be opened does not exist."),
+                       MessageIcon::Critical);
+    // The headers decide; the rest is read only for a picture that is then converted.
+    QFile file(path);
+    QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(PictureCodec::headersSize) : QByteArray();
+
+    const PictureCodec::Kind kind = PictureCodec::kindOf(bytes);
+    if (kind == PictureCodec::Kind::Unknown)
+        return refused(tr("it is not a valid bitmap file"), tr("This file is not a valid bitmap file."),
+                       MessageIcon::Critical);
+    const bool standardBitmap = kind == PictureCodec::Kind::StandardBitmap;
+    if (standardBitmap) {
+        if (!ask({tr("This file is a standard bitmap file.\r\nAre you sure you want to open it."),
+                  MessageIcon::Information, PictureMessage::Title::Program}))
+            return {Outcome::Declined, {}, {}, false, {}};
+        // Only the one layout gets another palette; the window shows any other bitmap as it is.
+        if (PictureCodec::hasOtherLayout(bytes))
+            return {Outcome::Kept, {}, {}, false, {}};
+    }
+
+    // Read into place, so that a large picture is never held twice.
+    const qsizetype head = bytes.size();
+    bytes.resize(std::max(head, qsizetype(file.size())));
+    bytes.truncate(head + std::max(qint64(0), file.read(bytes.data() + head, bytes.size() - head)));
+    file.close();
+    Report report;
+    if (const QString error = ReadPicture(std::move(bytes), standardBitmap, options.workFolder, report);
+        !error.isEmpty())
+        return refused(error, cannotConvert(path, error));
+    if (options.autoSelect) {
+        const std::optional<PictureMessage> problem =
+            Palettes(state_).FindPalette(state_.Bitmap.PaletteIndex, options.search);
+        if (problem)
+            report.paletteProblem =
+                tr("%1 (%2)").arg(problem->text, QDir::toNativeSeparators(state_.PaletteFile));
+        append(report.messages, problem);
+    }
+    const QString unwritten = WriteBitmap(path);
+    // The file holds the pixels now: a large picture is not kept until the next one.
+    state_.Bitmap.Pixels.clear();
+    if (!unwritten.isEmpty()) {
+        report.outcome = Outcome::Refused;
+        report.unwritten = true;
+        report.refusal = tr("cannot write %1: %2").arg(QDir::toNativeSeparators(path), unwritten);
+        report.messages.append({tr("Cannot write %1: %2.").arg(QDir::toNativeSeparators(path), unwritten)});
+    }
+    return report;
+}
+
+PictureConversion::Report PictureConversion::refused(const QString& reason, const QString& message,
+                                                     MessageIcon icon)
+{
+    return {Outcome::Refused, reason, {PictureMessage{message, icon}}, false, {}};
+}
+
+QString PictureConversion::ReadPicture(QByteArray bytes, bool standardBitmap, const WorkFolder& workFolder,
+                                       Report& report)
+{
+    if (standardBitmap) {
+        Palette colours{};
+        if (QString error = PictureCodec::readStandardBitmap(bytes, state_.Bitmap, colours); !error.isEmpty())
+            return error;
+        state_.CurrentPalette = colours;
+        // The bitmap's own colour table becomes a palette file, for use as any other.
+        state_.PaletteFile = workFolder.palette();
+        append(report.messages, Palettes(state_).WritePalette());
+    } else if (QString error = PictureCodec::readPbmp(std::move(bytes), state_.Bitmap); !error.isEmpty()) {
+        return error;
+    }
+    state_.IsStandardBitmap = standardBitmap;
+    return {};
+}
+
+QString PictureConversion::WriteBitmap(const QString& path)
+{
+    // A scratch file of the working folder, made anew.
+    QFile file(path);
+    if (!FileSystem::createFresh(file))
+        return file.errorString();
+    bool written = false;
+    if (state_.IsStandardBitmap) {
+        const QByteArray bytes = PictureCodec::writeStandardBitmap(state_.Bitmap, state_.CurrentPalette);
+        written = file.write(bytes) == bytes.size();
+    } else {
+        written = PictureCodec::writePbmpAsBitmap(state_.Bitmap, state_.CurrentPalette, file);
+    }
+    return written && file.flush() ? QString() : file.errorString();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "archive/core/WorkFolder.h"
+#include "picture/core/Palettes.h"
+#include "picture/core/PictureExport.h"
+#include "picture/core/PictureMessage.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+struct PictureState;
+
+// Turns the picture the extraction tool left in "temp.bmp" into a Windows BMP, in place.
+class PictureConversion {
+public:
+    // Kept: a standard bitmap of another layout than the program rewrites, left as it is to be shown.
+    enum class Outcome { Converted, Declined, Kept, Refused };
+
+    struct Options {
+        WorkFolder workFolder;
+        bool autoSelect = true;
+        PaletteSearch search;
+        // How the conversion window and the command line write the picture out; the picture window has no use
+        // for it.
+        PictureExport exportAs{};
+    };
+
+    struct [[nodiscard]] Report {
+        Outcome outcome = Outcome::Converted;
+        // Why the picture was refused, for a list of failures; empty after any other outcome.
+        QString refusal;
+        // What the window shows once the conversion has returned, in the order it arose.
+        QList<PictureMessage> messages;
+        // Refused because the converted picture could not be written back.
+        bool unwritten = false;
+        // Why the palette that the picture names could not be used; empty when it could.
+        QString paletteProblem;
+    };
+
+    // Asks the user a yes/no question mid-way; true for yes.
+    using Ask = std::function<bool(const PictureMessage& question)>;
+
+    explicit PictureConversion(PictureState& state);
+
+    // A refused, declined or kept picture leaves the file and the picture state as they were.
+    Report ConvertPicture(const Options& options, const Ask& ask);
+
+private:
+    static Report refused(const QString& reason, const QString& message,
+                          MessageIcon icon = MessageIcon::Exclamation);
+    // Reads the picture into the state; the refusal's reason when it cannot.
+    QString ReadPicture(QByteArray bytes, bool standardBitmap, const WorkFolder& workFolder, Report& report);
+    // Why the bitmap could not be written; empty when it was.
+    QString WriteBitmap(const QString& path);
+
+    PictureState& state_;
+};

@@ -1,8 +1,0 @@
-#include "platform/QtDesktopOpener.h"
-
-#include <QDesktopServices>
-
-bool QtDesktopOpener::open(const QUrl& url)
-{
-    return QDesktopServices::openUrl(url);
-}

@@ -1,8 +1,0 @@
-#pragma once
-
-#include "platform/DesktopOpener.h"
-
-class QtDesktopOpener final : public DesktopOpener {
-public:
-    bool open(const QUrl& url) override;
-};

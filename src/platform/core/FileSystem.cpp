@@ -1,0 +1,192 @@
+#include "platform/core/FileSystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <climits>
+#include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <sys/sendfile.h>
+#endif
+
+namespace FileSystem {
+
+namespace {
+
+// Qt 6.4's commit() renames the new file into place even when writing out its buffer failed (a
+// full disk), which would replace a good file with a cut one; so the buffer is written out first.
+// Why that failed, or an empty text.
+QString commitWhole(QSaveFile& file)
+{
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    return file.commit() ? QString() : file.errorString();
+}
+
+enum class Moved { All, Failed, NotTried };
+
+// Lets the kernel move the bytes from file to file, as QFile::copy does, so that they never pass
+// through the program. NotTried when it cannot before anything was written: the caller copies instead.
+Moved moveInKernel(QFile& in, QSaveFile& out)
+{
+#ifdef Q_OS_LINUX
+    // At most this much a call, as the kernel moves no more anyway.
+    constexpr size_t callSize = 0x7ffff000;
+    bool moved = false;
+    for (;;) {
+        const ssize_t count = ::sendfile(out.handle(), in.handle(), nullptr, callSize);
+        if (count > 0) {
+            moved = true;
+        } else if (count == 0) {
+            // Nothing moved: an empty file, or one the kernel cannot move so; the block copy settles it.
+            return moved ? Moved::All : Moved::NotTried;
+        } else if (errno != EINTR) {
+            return moved ? Moved::Failed : Moved::NotTried;
+        }
+    }
+#else
+    Q_UNUSED(in);
+    Q_UNUSED(out);
+    return Moved::NotTried;
+#endif
+}
+
+bool copyInBlocks(QFile& in, QSaveFile& out)
+{
+    constexpr qint64 blockSize = 1 << 20;
+    while (!in.atEnd()) {
+        const QByteArray block = in.read(blockSize);
+        if (block.isEmpty() || out.write(block) != block.size())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool fileExists(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+bool deleteFileIfExists(const QString& path)
+{
+    if (path.isEmpty())
+        return true;
+    const QFileInfo info(path);
+    if (!info.isSymLink() && !info.isFile())
+        return true;
+    return QFile::remove(path);
+}
+
+bool createFresh(QFile& file)
+{
+    // Should the removal fail, the exclusive creation fails as well, and says why.
+    deleteFileIfExists(file.fileName());
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
+bool makeRealFolder(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink())
+        return true;
+    if ((info.isSymLink() || info.exists()) && !QFile::remove(path))
+        return false;
+    return QDir().mkdir(path);
+}
+
+QString resolvedPath(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+#ifdef Q_OS_UNIX
+    // Part by part from the root, as the kernel walks it: ".." after a link leaves the link's target.
+    QStringList rest = (QDir::isAbsolutePath(path) ? path : QDir::currentPath() + QLatin1Char('/') + path)
+                           .split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString resolved = QStringLiteral("/");
+    int linksFollowed = 0;
+    while (!rest.isEmpty()) {
+        const QString part = rest.takeFirst();
+        if (part == QLatin1String("."))
+            continue;
+        if (part == QLatin1String("..")) {
+            resolved = QFileInfo(resolved).path();
+            continue;
+        }
+        const QString next =
+            resolved == QLatin1String("/") ? resolved + part : resolved + QLatin1Char('/') + part;
+        if (!QFileInfo(next).isSymLink()) {
+            resolved = next;
+            continue;
+        }
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(QFile::encodeName(next).constData(), target, sizeof target);
+        if (length <= 0 || length == ssize_t(sizeof target) || ++linksFollowed > 40)
+            return {};
+        const QString text = QFile::decodeName(QByteArray(target, length));
+        rest = text.split(QLatin1Char('/'), Qt::SkipEmptyParts) + rest;
+        if (text.startsWith(QLatin1Char('/')))
+            resolved = QStringLiteral("/");
+    }
+    return resolved;
+#else
+    const QFileInfo info(path);
+    return info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+#endif
+}
+
+bool copyReplacing(const QString& source, const QString& target)
+{
+    const QFileInfo from(source);
+    const QFileInfo existing(target);
+    if (!from.isFile())
+        return false;
+    if (existing.exists() && from.canonicalFilePath() == existing.canonicalFilePath())
+        return true;
+    // A link left in the target's place must go, or the copy would write through it.
+    if (existing.isSymLink() && !QFile::remove(target))
+        return false;
+
+    QFile in(source);
+    QSaveFile out(target);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+        return false;
+    const Moved moved = moveInKernel(in, out);
+    if (moved == Moved::Failed || (moved == Moved::NotTried && !copyInBlocks(in, out))) {
+        out.cancelWriting();
+        return false;
+    }
+    return commitWhole(out).isEmpty() && QFile::setPermissions(target, in.permissions());
+}
+
+QString replaceContents(const QString& path, const QByteArray& bytes)
+{
+    return replaceWith(path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+}
+
+QString replaceWith(const QString& path, const std::function<bool(QIODevice&)>& write)
+{
+    // QSaveFile would write the file that a link points to; the link goes instead.
+    if (QFile link(path); QFileInfo(path).isSymLink() && !link.remove())
+        return link.errorString();
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (!write(file)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    return commitWhole(file);
+}
+
+} // namespace FileSystem

@@ -1,0 +1,143 @@
+#include "platform/core/ToolLauncher.h"
+
+#include "platform/core/BatchInterpreter.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/WindowsCommandLine.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#ifndef Q_OS_WIN
+namespace {
+
+QString wineNotFound(const QString& toolPath)
+{
+    return QCoreApplication::translate("ToolLauncher",
+                                       "%1 is a Windows program and needs Wine to run, but Wine was not "
+                                       "found. Install Wine (the Debian package wine64), or set "
+                                       "KADRILLO_WINE to the Wine program")
+        .arg(QFileInfo(toolPath).fileName());
+}
+
+} // namespace
+#endif
+
+namespace ToolLauncher {
+
+bool isWindowsProgram(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(2) == "MZ";
+}
+
+QString findWine()
+{
+    const QString chosen = qEnvironmentVariable("KADRILLO_WINE");
+    if (!chosen.isEmpty())
+        return QFileInfo(chosen).isExecutable() ? chosen : QStandardPaths::findExecutable(chosen);
+    for (const char* name : {"wine", "wine64"}) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!found.isEmpty())
+            return found;
+    }
+    const QString debianWine = QStringLiteral("/usr/lib/wine/wine64");
+    return QFileInfo(debianWine).isExecutable() ? debianWine : QString();
+}
+
+QString whyCannotStart(const QString& toolPath)
+{
+    const QFileInfo tool(toolPath);
+    if (!tool.exists())
+        return QCoreApplication::translate("ToolLauncher", "the file is missing");
+    if (!tool.isFile())
+        return QCoreApplication::translate("ToolLauncher", "it is a folder, not a program");
+#ifndef Q_OS_WIN
+    if (isWindowsProgram(toolPath))
+        return findWine().isEmpty() ? wineNotFound(toolPath) : QString();
+    if (!tool.isExecutable())
+        return QCoreApplication::translate("ToolLauncher", "the file is not executable");
+#endif
+    return {};
+}
+
+LaunchPlan plan(const QString& toolPath, const QStringList& arguments)
+{
+    LaunchPlan launch;
+    launch.environment = QProcessEnvironment::systemEnvironment();
+#ifdef Q_OS_WIN
+    launch.program = toolPath;
+    launch.arguments = arguments;
+#else
+    if (!isWindowsProgram(toolPath)) {
+        launch.program = toolPath;
+        launch.arguments = arguments;
+        return launch;
+    }
+    const QString wine = findWine();
+    if (wine.isEmpty()) {
+        launch.error = wineNotFound(toolPath) + QLatin1Char('.');
+        return launch;
+    }
+    launch.program = wine;
+    launch.arguments = QStringList{toolPath} + arguments;
+    launch.throughWine = true;
+    if (!launch.environment.contains(QStringLiteral("WINEDEBUG")))
+        launch.environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
+#endif
+    return launch;
+}
+
+LaunchPlan planCommandLine(const QString& commandLine)
+{
+    const QStringList words = WindowsCommandLine::split(commandLine);
+    if (words.isEmpty()) {
+        LaunchPlan launch;
+        launch.error = QStringLiteral("There is no command to run.");
+        return launch;
+    }
+    return plan(words.first(), words.mid(1));
+}
+
+LaunchPlan planScript(const QString& scriptPath, const QString& folder)
+{
+#ifdef Q_OS_WIN
+    LaunchPlan launch;
+    launch.environment = QProcessEnvironment::systemEnvironment();
+    launch.program = QStringLiteral("cmd.exe");
+    launch.arguments = QStringList{QStringLiteral("/c"), scriptPath};
+    launch.workingFolder = folder;
+    return launch;
+#else
+    return BatchInterpreter::plan(scriptPath, folder);
+#endif
+}
+
+QString setUp(QProcess& process, const LaunchPlan& launch, ErrorChannel errors)
+{
+    const bool readErrors = errors == ErrorChannel::Read;
+    process.setProgram(launch.program);
+    process.setArguments(launch.arguments);
+    process.setProcessEnvironment(launch.environment);
+    process.setWorkingDirectory(launch.workingFolder);
+    process.setStandardInputFile(QProcess::nullDevice());
+    if (launch.outputFile.isEmpty()) {
+        process.setProcessChannelMode(readErrors ? QProcess::ForwardedOutputChannel
+                                                 : QProcess::ForwardedChannels);
+        return {};
+    }
+    // Made here first, so that a target that cannot be written is told before the tool runs; a new
+    // output takes the place of whatever stood there, a link included.
+    QFile target(launch.outputFile);
+    if (!(launch.appendOutput ? target.open(QIODevice::Append) : FileSystem::createFresh(target)))
+        return QStringLiteral("cannot write %1: %2").arg(launch.outputFile, target.errorString());
+    target.close();
+    process.setProcessChannelMode(readErrors ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(launch.outputFile,
+                                  launch.appendOutput ? QIODevice::Append : QIODevice::Truncate);
+    return {};
+}
+
+} // namespace ToolLauncher

@@ -183,12 +183,14 @@ void ExtractWithTheJob(benchmark::State& state)
 void ExtractThroughTheScript(benchmark::State& state)
 {
     ToolRunner runner;
-    runner.setWorkFolder(WorkFolder(fixture->work));
+    const WorkFolder work(fixture->work);
+    runner.setWorkFolder(work);
     runner.CopyVolToWork(fixture->archive);
     for (auto _ : state) {
         for (const QString& name : fixture->objectNames) {
-            if (!runner.RunToolScript(ToolCommands::extractScript,
-                                      ToolCommands::extractLine(name, QLatin1String(WorkFolder::scriptName))))
+            if (!runner.RunToolScript(
+                    work.extractScript(),
+                    ToolCommands::extractTo(work, name, QLatin1String(WorkFolder::scriptName))))
                 state.SkipWithError(qPrintable(runner.lastError()));
         }
     }

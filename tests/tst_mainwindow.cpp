@@ -751,7 +751,7 @@ void MainWindowTest::dragsSelectedObjectsOutAsFiles()
 
     TestEnvironment::writeFile(work() + u"/sleeper.exe"_s, "#!/bin/sh\nsleep 0.3\n", true);
     ToolRunner& runner = window().toolRunner();
-    QProcess* sleeper = runner.StartToolCommand(u"\"%1/sleeper.exe\""_s.arg(work()));
+    QProcess* sleeper = runner.StartToolCommand({work() + u"/sleeper.exe"_s, {}, {}, false, work()});
     QVERIFY(sleeper);
     QVERIFY(!list()->model()->mimeData(selected));
     window().cmdExtract_Click();

@@ -1,7 +1,9 @@
 #include "archive/core/ExtractionJob.h"
 #include "archive/core/OwnerRecord.h"
+#include "archive/core/ToolCommands.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/WorkFolderClaim.h"
+#include "platform/core/BatchInterpreter.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/SettingsStore.h"
 #include "support/OwnedProgram.h"
@@ -22,8 +24,9 @@
 using namespace Qt::StringLiterals;
 
 // Tools run by the program's ToolRunner and by kadrillo-batch as a process: what kadrillo-batch writes,
-// the status it ends with, and that it refuses a script before running anything of it, as the program's
-// own run of each script does. Which lines it accepts is tested on BatchLine in tst_rules.
+// the status it ends with, and that it refuses a script before running anything of it; and that each
+// script the program writes, run by kadrillo-batch, means the very call the program started. Which
+// lines kadrillo-batch accepts is tested on BatchLine in tst_rules.
 class ToolRunnerTest : public QObject {
     Q_OBJECT
 
@@ -42,16 +45,24 @@ private slots:
     void claimsStartedTogetherAllSucceed();
     void aFullDiskKeepsTheOldFile();
     void wineSessionLastsUntilShutdown();
-    void batchRunsScriptsAsTheProgramDoes_data();
-    void batchRunsScriptsAsTheProgramDoes();
+    void batchRunsScriptsByHand_data();
+    void batchRunsScriptsByHand();
+    void scriptsMeanTheCallsStarted_data();
+    void scriptsMeanTheCallsStarted();
 
 private:
     struct Run {
         int status = -1; // -1: did not end by itself, with the reason in errors
         QByteArray errors;
     };
-    // Runs the program's script for `lines` with kadrillo-batch.
-    Run run(const QString& lines);
+    // Runs the script at `path` with kadrillo-batch.
+    Run runBatch(const QString& path);
+    // A call of a tool in the working folder, run there.
+    ToolCall call(const QString& tool, const QStringList& arguments, const QString& output = QString()) const
+    {
+        return {work() + u'/' + tool, arguments, output.isEmpty() ? QString() : work() + u'/' + output, false,
+                work()};
+    }
     QString script() const { return work() + u"/script.bat"_s; }
     QString out() const { return work() + u"/out.txt"_s; }
     // A blank in the folder's name, as in many users' folders.
@@ -94,7 +105,7 @@ void ToolRunnerTest::startsADirectCommandInTheWorkFolder()
     TestEnvironment::writeFile(work() + u"/extract.exe"_s,
                                "#!/bin/sh\n{ pwd; printf '[%s]\\n' \"$@\"; } >out.txt\n", true);
     QProcess* process =
-        runner_.StartToolCommand(u"\"%1/extract.exe\" \"%1/temp.vol\" \"/out/two words.bmp\""_s.arg(work()));
+        runner_.StartToolCommand(call(u"extract.exe"_s, {work() + u"/temp.vol"_s, u"/out/two words.bmp"_s}));
     QVERIFY(process);
     QVERIFY(process->waitForFinished(10000));
     bool eventsRan = false;
@@ -118,11 +129,11 @@ void ToolRunnerTest::refusesASecondRunWhileOneIsWaitedFor()
     during.setSingleShot(true);
     connect(&during, &QTimer::timeout, this, [&] {
         busySeen = runner_.isBusy();
-        secondRefused = !runner_.RunToolScript(u"vtlist.bat"_s, u"vtlist.exe >results.dat"_s) &&
-                        !runner_.StartToolCommand(u"\"%1/sleeper.exe\" 0"_s.arg(work()));
+        secondRefused = !runner_.RunToolScript(script(), ToolCommands::listing(runner_.workFolder())) &&
+                        !runner_.StartToolCommand(call(u"sleeper.exe"_s, {u"0"_s}));
     });
     during.start(100);
-    QVERIFY(runner_.RunToolScript(u"extract.bat"_s, u"sleeper.exe 0.5"_s));
+    QVERIFY(runner_.RunToolScript(work() + u"/extract.bat"_s, call(u"sleeper.exe"_s, {u"0.5"_s})));
     QVERIFY(busySeen);
     QVERIFY(secondRefused);
     QVERIFY(!QFile::exists(work() + u"/results.dat"_s));
@@ -132,12 +143,12 @@ void ToolRunnerTest::refusesASecondRunWhileOneIsWaitedFor()
 void ToolRunnerTest::reportsAToolThatCannotStart()
 {
     qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + u"/no-wine-here"_s));
-    QProcess* process = runner_.StartToolCommand(u"\"%1/game.exe\" a b"_s.arg(work()));
+    QProcess* process = runner_.StartToolCommand(call(u"game.exe"_s, {u"a"_s, u"b"_s}));
     qunsetenv("KADRILLO_WINE");
     QVERIFY(!process);
     QVERIFY2(runner_.lastError().contains(u"Wine"_s), qPrintable(runner_.lastError()));
 
-    QProcess* missing = runner_.StartToolCommand(u"\"%1/not-there.exe\""_s.arg(work()));
+    QProcess* missing = runner_.StartToolCommand(call(u"not-there.exe"_s, {}));
     QVERIFY(missing);
     QCOMPARE(runner_.WaitForProcess(missing), -1);
     QVERIFY2(runner_.lastError().contains(u"not-there.exe"_s), qPrintable(runner_.lastError()));
@@ -176,9 +187,10 @@ void ToolRunnerTest::refusesEveryCommand()
         refused.shutDown();
     QVERIFY(!refused.CopyVolToWork(out()));
     QVERIFY2(refused.lastError().contains(reason), qPrintable(refused.lastError()));
-    QVERIFY(!refused.WriteToolScript(u"vtlist.bat"_s, u"vtlist.exe"_s));
-    QVERIFY(!refused.RunToolScript(u"vtlist.bat"_s, u"vtlist.exe >results.dat"_s));
-    QVERIFY(!refused.StartToolCommand(u"\"%1/sleeper.exe\" 0"_s.arg(work())));
+    const ToolCall listing = ToolCommands::listing(refused.workFolder());
+    QVERIFY(!refused.WriteToolScript(refused.workFolder().listScript(), listing));
+    QVERIFY(!refused.RunToolScript(refused.workFolder().listScript(), listing));
+    QVERIFY(!refused.StartToolCommand(call(u"sleeper.exe"_s, {u"0"_s})));
     for (const QString& file : written)
         QVERIFY2(!QFile::exists(file), qPrintable(file));
     QCOMPARE(QDir(planted).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
@@ -247,8 +259,9 @@ void ToolRunnerTest::neverWritesThroughALink()
         QCOMPARE(TestEnvironment::readFile(environment_.path() + u"/dest/a.cs"_s), QByteArray("x"));
     } else {
         const bool listing = planted == u"results.dat"_s;
-        QVERIFY2(runner_.RunToolScript(listing ? u"vtlist.bat"_s : planted,
-                                       listing ? u"vtlist.exe >results.dat"_s : u"tool.exe a >out.txt"_s),
+        QVERIFY2(runner_.RunToolScript(work() + u'/' + (listing ? u"vtlist.bat"_s : planted),
+                                       listing ? ToolCommands::listing(runner_.workFolder())
+                                               : call(u"tool.exe"_s, {u"a"_s}, u"out.txt"_s)),
                  qPrintable(runner_.lastError()));
         QCOMPARE(TestEnvironment::readFile(listing ? work() + u"/results.dat"_s : out()),
                  listing ? QByteArray("listed\n") : QByteArray("[a]\n"));
@@ -376,7 +389,8 @@ void ToolRunnerTest::wineSessionLastsUntilShutdown()
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work()));
     for (int run = 0; run < 2; ++run)
-        QVERIFY2(runner.RunToolScript(u"extract.bat"_s, u"extract.exe"_s), qPrintable(runner.lastError()));
+        QVERIFY2(runner.RunToolScript(work() + u"/extract.bat"_s, call(u"extract.exe"_s, {})),
+                 qPrintable(runner.lastError()));
     QCOMPARE(TestEnvironment::readFile(work() + u"/runs.txt"_s), QByteArray("ran\nran\n"));
     QTRY_VERIFY2_WITH_TIMEOUT(!TestEnvironment::readFile(keeper).isEmpty(), "Wine's session was not kept",
                               10000);
@@ -390,12 +404,11 @@ void ToolRunnerTest::wineSessionLastsUntilShutdown()
     QVERIFY2(!OwnedProgram::isAlive(pid), "the session outlived the shutdown");
 }
 
-ToolRunnerTest::Run ToolRunnerTest::run(const QString& lines)
+ToolRunnerTest::Run ToolRunnerTest::runBatch(const QString& path)
 {
-    TestEnvironment::writeFile(script(), ToolRunner::scriptText(work(), lines));
     OwnedProgram batch(u"kadrillo-batch"_s);
     batch.process().setWorkingDirectory(environment_.path());
-    if (!batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"), {script()}))
+    if (!batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"), {path}))
         return {-1, batch.state().toUtf8()};
     const QString failed = batch.waitForExit(30000);
     if (batch.isRunning() || batch.process().exitStatus() != QProcess::NormalExit)
@@ -403,7 +416,7 @@ ToolRunnerTest::Run ToolRunnerTest::run(const QString& lines)
     return {batch.process().exitCode(), batch.process().readAllStandardError()};
 }
 
-void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes_data()
+void ToolRunnerTest::batchRunsScriptsByHand_data()
 {
     QTest::addColumn<QString>("lines");
     QTest::addColumn<int>("status");           // kadrillo-batch's
@@ -434,7 +447,7 @@ void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes_data()
         << QByteArray();
 }
 
-void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes()
+void ToolRunnerTest::batchRunsScriptsByHand()
 {
     QFETCH(QString, lines);
     QFETCH(int, status);
@@ -442,22 +455,65 @@ void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes()
     QFETCH(QByteArray, complaint);
     qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + u"/printing-wine"_s));
     const auto unset = qScopeGuard([] { qunsetenv("KADRILLO_WINE"); });
-    const Run batch = run(lines);
+    TestEnvironment::writeFile(
+        script(), u"@echo off\r\nc:\r\ncd %1\r\n%2\r\nexit\r\n"_s.arg(work(), lines).toLocal8Bit());
+    const Run batch = runBatch(script());
     QVERIFY2(batch.status == status, batch.errors.constData());
     if (!complaint.isEmpty())
         QVERIFY2(batch.errors.startsWith("kadrillo-batch: ") && batch.errors.contains(complaint),
                  batch.errors.constData());
     QCOMPARE(TestEnvironment::readFile(out()), written);
     QVERIFY(!QFile::exists(work() + u"/pwned"_s));
+}
 
-    // The program's own run, over a longer script left from before, which must not leave its tail.
-    TestEnvironment::writeFile(out(), "before\n");
-    TestEnvironment::writeFile(script(), QByteArray(4096, 'x'));
-    QCOMPARE(runner_.RunToolScript(u"script.bat"_s, lines), complaint.isEmpty());
-    QVERIFY2(complaint.isEmpty() || batch.errors.contains(runner_.lastError().toLocal8Bit()),
-             qPrintable(runner_.lastError()));
-    QCOMPARE(TestEnvironment::readFile(out()), written);
-    QCOMPARE(TestEnvironment::readFile(script()), ToolRunner::scriptText(work(), lines));
+void ToolRunnerTest::scriptsMeanTheCallsStarted_data()
+{
+    QTest::addColumn<QString>("object"); // extracted to "temp.bmp"; empty: the listing
+    QTest::addColumn<bool>("throughWine");
+    QTest::newRow("listing") << QString() << false;
+    QTest::newRow("a plain name") << u"sky.bmp"_s << false;
+    QTest::newRow("a name with a blank") << u"two words.bmp"_s << false;
+    QTest::newRow("a name with operators") << u"a&b;c=d^(e)!,f.cs"_s << false;
+    QTest::newRow("through Wine") << u"sky.bmp"_s << true;
+}
+
+// The program's run of each call, over a longer script left from before, and kadrillo-batch's run of
+// the script written for it: the same program, arguments and output, so the same file.
+void ToolRunnerTest::scriptsMeanTheCallsStarted()
+{
+    QFETCH(QString, object);
+    QFETCH(bool, throughWine);
+    // Each writes where it is and what it was given into the extraction's output file, or onto its own
+    // output; Wine shows its debug setting too.
+    const QByteArray printing = "{ echo \"$SEEN\"; pwd; printf '[%s]\\n' \"$@\"; } > \"${3:-/dev/stdout}\"\n";
+    const QString wine = environment_.path() + u"/wine-to-file"_s;
+    TestEnvironment::writeFile(wine, "#!/bin/sh\nSEEN=\"debug=$WINEDEBUG tool=$1\"\nshift\n" + printing,
+                               true);
+    qputenv("KADRILLO_WINE", QFile::encodeName(wine));
+    const auto unset = qScopeGuard([] { qunsetenv("KADRILLO_WINE"); });
+    const WorkFolder& work = runner_.workFolder();
+    const bool listing = object.isEmpty();
+    const ToolCall called =
+        listing ? ToolCommands::listing(work)
+                : ToolCommands::extractTo(work, object, QLatin1String(WorkFolder::pictureName));
+    const QString scriptPath = listing ? work.listScript() : work.extractScript();
+    const QString output = listing ? work.listing() : work.picture();
+    TestEnvironment::writeFile(called.program, throughWine ? "MZ" : "#!/bin/sh\n" + printing, true);
+    TestEnvironment::writeFile(scriptPath, QByteArray(4096, 'x'));
+
+    QVERIFY2(runner_.RunToolScript(scriptPath, called), qPrintable(runner_.lastError()));
+    QCOMPARE(TestEnvironment::readFile(scriptPath), ToolCommands::scriptText(called));
+    const QByteArray programRun = TestEnvironment::readFile(output);
+    QVERIFY(!programRun.isEmpty());
+    const BatchInterpreter::Reading reading = BatchInterpreter::read(scriptPath, environment_.path());
+    QVERIFY2(reading.error.isEmpty(), qPrintable(reading.error));
+    QVERIFY(reading.call);
+    QCOMPARE(*reading.call, called);
+
+    QVERIFY(QFile::remove(output));
+    const Run batch = runBatch(scriptPath);
+    QVERIFY2(batch.status == 0, batch.errors.constData());
+    QCOMPARE(TestEnvironment::readFile(output), programRun);
 }
 
 QTEST_GUILESS_MAIN(ToolRunnerTest)

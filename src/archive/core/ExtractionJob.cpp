@@ -53,8 +53,7 @@ ExtractionJob::Outcome ExtractionJob::stage(const QString& objectName)
         error_ = tr("cannot prepare %1").arg(QDir::toNativeSeparators(staged));
         return Outcome::CannotWrite;
     }
-    QProcess* tool =
-        runner_.StartToolCommand(ToolCommands::extractionCommand(work, work.stagingFolder(), objectName));
+    QProcess* tool = runner_.StartToolCommand(ToolCommands::extraction(work, staged));
     const int status = tool ? runner_.WaitForProcess(tool) : -1;
     if (!tool || runner_.lastStartFailed()) {
         error_ = runner_.lastError();

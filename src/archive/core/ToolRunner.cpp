@@ -1,9 +1,10 @@
 #include "archive/core/ToolRunner.h"
 
+#include "archive/core/ToolCommands.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/ProcessGroup.h"
 #include "platform/core/ProcessWait.h"
-#include "platform/core/WindowsCommandLine.h"
+#include "platform/core/ToolLauncher.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,13 +27,6 @@ QString lastLine(const QByteArray& text)
 ToolRunner::ToolRunner(QObject* parent)
     : QObject(parent)
 {
-}
-
-QByteArray ToolRunner::scriptText(const QString& workFolder, const QString& toolLine)
-{
-    const QString text = QStringLiteral("@echo off\r\nc:\r\ncd ") + workFolder + QStringLiteral("\r\n") +
-                         toolLine + QStringLiteral("\r\nexit\r\n");
-    return text.toLocal8Bit();
 }
 
 // A new run waits for none: one run at a time, none once the program is closing, and none
@@ -59,50 +53,43 @@ bool ToolRunner::CopyVolToWork(const QString& volPath)
     return true;
 }
 
-bool ToolRunner::WriteToolScript(const QString& scriptName, const QString& toolLine)
+bool ToolRunner::WriteToolScript(const QString& scriptPath, const ToolCall& call)
 {
     if (!readyForRun())
         return false;
     // Written again for every run, so it is not synced to disk as the user's files are (that cost
     // more than the tool run itself); one that could not be written whole is removed, never run.
-    const QString path = workFolder_.file(scriptName);
-    const QByteArray text = scriptText(workFolder_.path(), toolLine);
-    QFile script(path);
+    const QByteArray text = ToolCommands::scriptText(call);
+    QFile script(scriptPath);
     if (FileSystem::createFresh(script) && script.write(text) == text.size() && script.flush())
         return true;
     const QString error = script.errorString();
     script.close();
-    QFile::remove(path);
-    return failWith(tr("Cannot write %1: %2").arg(path, error));
+    QFile::remove(scriptPath);
+    return failWith(tr("Cannot write %1: %2").arg(scriptPath, error));
 }
 
-QProcess* ToolRunner::StartToolCommand(const QString& commandLine)
+QProcess* ToolRunner::StartToolCommand(const ToolCall& call, const QString& scriptPath)
 {
     lastRun_ = {};
     if (!readyForRun())
         return nullptr;
-    LaunchPlan launch = ToolLauncher::planCommandLine(commandLine);
-    launch.workingFolder = workFolder_.path();
-    return start(launch, WindowsCommandLine::split(commandLine).value(0));
-}
-
-QProcess* ToolRunner::start(const LaunchPlan& launch, const QString& tool)
-{
+    const LaunchPlan launch = ToolLauncher::plan(call, scriptPath);
     if (!launch.ok()) {
-        notStarted(tool, launch.error, launch.error);
+        notStarted(call.program, launch.error, launch.error);
         return nullptr;
     }
     auto* process = new QProcess(this);
     if (const QString error = ToolLauncher::setUp(*process, launch, ToolLauncher::ErrorChannel::Read);
         !error.isEmpty()) {
         delete process;
-        notStarted(tool, error, error);
+        notStarted(call.program, error, error);
         return nullptr;
     }
     connect(process, &QProcess::readyReadStandardError, this, [this, process] { passOnErrors(*process); });
     wine_.keepUpFor(launch);
     ProcessGroup::startOwnGroup(*process);
-    runningTool_ = tool;
+    runningTool_ = call.program;
     errorTail_.clear();
     process->start();
     running_ = process;
@@ -130,27 +117,12 @@ int ToolRunner::WaitForProcess(QProcess* process)
     return status;
 }
 
-bool ToolRunner::RunToolScript(const QString& scriptName, const QString& toolLine)
+bool ToolRunner::RunToolScript(const QString& scriptPath, const ToolCall& call)
 {
     lastRun_ = {};
-    if (!readyForRun())
+    if (!WriteToolScript(scriptPath, call))
         return false;
-    // Said before the script is written, in the words the user can act on.
-    const QString toolPath = workFolder_.file(toolLine.section(QLatin1Char(' '), 0, 0));
-    const LaunchPlan tool = ToolLauncher::plan(toolPath, {});
-    if (!tool.ok())
-        return notStarted(toolPath, tool.error, tool.error);
-    return WriteToolScript(scriptName, toolLine) && RunScript(workFolder_.file(scriptName), toolPath);
-}
-
-bool ToolRunner::RunScript(const QString& scriptPath, const QString& tool)
-{
-    if (!readyForRun())
-        return false;
-    const LaunchPlan launch = ToolLauncher::planScript(scriptPath, workFolder_.path());
-    if (launch.runsNothing())
-        return true;
-    QProcess* process = start(launch, tool);
+    QProcess* process = StartToolCommand(call, scriptPath);
     if (!process)
         return false;
     WaitForProcess(process);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "archive/core/WorkFolder.h"
-#include "platform/core/ToolLauncher.h"
+#include "platform/core/ToolCall.h"
 #include "platform/core/WineSession.h"
 
 #include <QObject>
@@ -19,17 +19,17 @@ public:
     void setWorkFolder(const WorkFolder& folder) { workFolder_ = folder; }
     const WorkFolder& workFolder() const { return workFolder_; }
 
-    // The five-line script, exactly as the game's command interpreter expects it.
-    static QByteArray scriptText(const QString& workFolder, const QString& toolLine);
-
     bool CopyVolToWork(const QString& volPath);
-    bool WriteToolScript(const QString& scriptName, const QString& toolLine);
-    // Null when the command cannot be started (see lastError()), or while another run is waited for.
-    QProcess* StartToolCommand(const QString& commandLine);
+    // Writes the call's script (ToolCommands::scriptText) at `scriptPath`.
+    bool WriteToolScript(const QString& scriptPath, const ToolCall& call);
+    // Starts the call, from its program and arguments; on Windows a call with a script is started as
+    // that script. Null when it cannot be started (see lastError()), or while another run is waited for.
+    QProcess* StartToolCommand(const ToolCall& call, const QString& scriptPath = QString());
     // The tool's exit status, or -1 when it did not run to a normal end.
     int WaitForProcess(QProcess* process);
-    // Writes the tool script and runs it (see RunScript); false when the script could not run.
-    bool RunToolScript(const QString& scriptName, const QString& toolLine);
+    // Writes the call's script at `scriptPath`, runs the call and waits for it; false when its tool
+    // could not run (see lastError()).
+    bool RunToolScript(const QString& scriptPath, const ToolCall& call);
 
     bool isBusy() const { return !running_.isNull(); }
     // Ends the tool run under way, with its whole process tree; its wait then returns -1.
@@ -54,12 +54,6 @@ public:
 
 private:
     bool readyForRun();
-    // Runs a tool script of the working folder and waits for it. On Linux the script is read here, as
-    // kadrillo-batch reads it, and only its tool (or Wine with the tool) is started. False when the
-    // script is refused or its tool cannot start (see lastError()).
-    bool RunScript(const QString& scriptPath, const QString& tool);
-    // Starts the plan's process as the leader of a group of its own; null when it cannot be set up.
-    QProcess* start(const LaunchPlan& launch, const QString& tool);
     // The tool could not start: `message` becomes lastError(), `reason` the run's unless the tool's
     // file says better.
     bool notStarted(const QString& tool, const QString& message, const QString& reason);

@@ -40,8 +40,10 @@ ConversionJob::Result ConversionJob::extract(const QString& objectName)
     // An earlier object's picture must never pass for this one's.
     const QString picture = runner_.workFolder().picture();
     FileSystem::deleteFileIfExists(picture);
-    if (!runner_.RunToolScript(ToolCommands::extractScript,
-                               ToolCommands::extractLine(objectName, QLatin1String(WorkFolder::pictureName))))
+    const WorkFolder& work = runner_.workFolder();
+    if (!runner_.RunToolScript(
+            work.extractScript(),
+            ToolCommands::extractTo(work, objectName, QLatin1String(WorkFolder::pictureName))))
         return {Outcome::CannotStart, runner_.lastError(), {}, {}};
     if (!FileSystem::fileExists(picture))
         return {Outcome::NotWritten, tr("the tool wrote no file"), {}, {}};

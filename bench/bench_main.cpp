@@ -6,6 +6,7 @@
 #include "app/ui/frmMain.h"
 #include "archive/core/ExtractionJob.h"
 #include "archive/core/ResultsFile.h"
+#include "archive/core/RunDriver.h"
 #include "archive/core/ToolCommands.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/Windows1252.h"
@@ -172,10 +173,9 @@ void ExtractWithTheJob(benchmark::State& state)
     for (auto _ : state) {
         ExtractionJob job(runner, out);
         job.begin(fixture->archive);
-        for (const QString& name : fixture->objectNames) {
-            if (job.extract(name) != ExtractionJob::Outcome::Written)
-                state.SkipWithError("an object was not extracted");
-        }
+        RunDriver driver(runner, job, RunReport::Kind::Extraction);
+        if (!driver.run(RunDriver::objects(fixture->objectNames)).isClean())
+            state.SkipWithError("an object was not extracted");
     }
 }
 

@@ -2,6 +2,7 @@
 #include "app/core/AppSettings.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmOptions.h"
+#include "archive/core/RunningTool.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/WorkFolder.h"
 #include "archive/ui/frmExtract.h"
@@ -751,12 +752,13 @@ void MainWindowTest::dragsSelectedObjectsOutAsFiles()
 
     TestEnvironment::writeFile(work() + u"/sleeper.exe"_s, "#!/bin/sh\nsleep 0.3\n", true);
     ToolRunner& runner = window().toolRunner();
-    QProcess* sleeper = runner.StartToolCommand({work() + u"/sleeper.exe"_s, {}, {}, false, work()});
+    const std::unique_ptr<RunningTool> sleeper =
+        runner.StartToolCommand({work() + u"/sleeper.exe"_s, {}, {}, false, work()});
     QVERIFY(sleeper);
     QVERIFY(!list()->model()->mimeData(selected));
     window().cmdExtract_Click();
     window().mnuFileGetList_Click();
-    runner.WaitForProcess(sleeper);
+    runner.WaitForProcess(*sleeper);
     QVERIFY(!QDir(out()).exists());
     QCOMPARE(messages(), QStringList{refused});
     const QString staging = QFileInfo(data->urls().first().toLocalFile()).absolutePath();

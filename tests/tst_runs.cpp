@@ -294,7 +294,7 @@ void RunsTest::cancelEndsTheRunAndItsTools()
         if (pressed.isValid()) {
             if (pressed.hasExpired(30000) && runner.isBusy()) {
                 endedHere = true;
-                runner.endRun();
+                runner.endRuns();
             }
             return;
         }

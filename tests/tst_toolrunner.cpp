@@ -1,5 +1,7 @@
 #include "archive/core/ExtractionJob.h"
 #include "archive/core/OwnerRecord.h"
+#include "archive/core/RunDriver.h"
+#include "archive/core/RunningTool.h"
 #include "archive/core/ToolCommands.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/WorkFolderClaim.h"
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
 #include <QTimer>
@@ -104,16 +107,17 @@ void ToolRunnerTest::startsADirectCommandInTheWorkFolder()
 {
     TestEnvironment::writeFile(work() + u"/extract.exe"_s,
                                "#!/bin/sh\n{ pwd; printf '[%s]\\n' \"$@\"; } >out.txt\n", true);
-    QProcess* process =
+    const std::unique_ptr<RunningTool> run =
         runner_.StartToolCommand(call(u"extract.exe"_s, {work() + u"/temp.vol"_s, u"/out/two words.bmp"_s}));
-    QVERIFY(process);
-    QVERIFY(process->waitForFinished(10000));
+    QVERIFY(run);
+    QSignalSpy ended(run.get(), &RunningTool::ended);
+    QVERIFY(ended.wait(10000));
     bool eventsRan = false;
     QTimer zero; // on the stack: it must not fire after the test has returned
     zero.setSingleShot(true);
     connect(&zero, &QTimer::timeout, this, [&eventsRan] { eventsRan = true; });
     zero.start(0);
-    QCOMPARE(runner_.WaitForProcess(process), 0);
+    QCOMPARE(runner_.WaitForProcess(*run).exitStatus, 0);
     QVERIFY2(!eventsRan, "the wait for an ended process entered the event loop");
     const QByteArray folder = QFile::encodeName(work());
     QCOMPARE(TestEnvironment::readFile(out()),
@@ -143,15 +147,13 @@ void ToolRunnerTest::refusesASecondRunWhileOneIsWaitedFor()
 void ToolRunnerTest::reportsAToolThatCannotStart()
 {
     qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + u"/no-wine-here"_s));
-    QProcess* process = runner_.StartToolCommand(call(u"game.exe"_s, {u"a"_s, u"b"_s}));
+    QVERIFY(!runner_.StartToolCommand(call(u"game.exe"_s, {u"a"_s, u"b"_s})));
     qunsetenv("KADRILLO_WINE");
-    QVERIFY(!process);
     QVERIFY2(runner_.lastError().contains(u"Wine"_s), qPrintable(runner_.lastError()));
 
-    QProcess* missing = runner_.StartToolCommand(call(u"not-there.exe"_s, {}));
-    QVERIFY(missing);
-    QCOMPARE(runner_.WaitForProcess(missing), -1);
+    QVERIFY(!runner_.StartToolCommand(call(u"not-there.exe"_s, {})));
     QVERIFY2(runner_.lastError().contains(u"not-there.exe"_s), qPrintable(runner_.lastError()));
+    QCOMPARE(runner_.lastRun().whyNotStarted, u"the file is missing"_s);
     QVERIFY(!runner_.isBusy());
 }
 
@@ -255,7 +257,8 @@ void ToolRunnerTest::neverWritesThroughALink()
         TestEnvironment::writeFile(work() + u"/extract.exe"_s, "#!/bin/sh\nprintf x > \"$2\"\n", true);
         ExtractionJob job(runner_, environment_.path() + u"/dest"_s);
         QVERIFY2(job.begin(out()), qPrintable(job.error()));
-        QCOMPARE(job.extract(u"a.cs"_s), ExtractionJob::Outcome::Written);
+        RunDriver driver(runner_, job, RunReport::Kind::Extraction);
+        QCOMPARE(driver.run(RunDriver::objects({u"a.cs"_s})).done(), 1);
         QCOMPARE(TestEnvironment::readFile(environment_.path() + u"/dest/a.cs"_s), QByteArray("x"));
     } else {
         const bool listing = planted == u"results.dat"_s;

@@ -4,6 +4,7 @@
 #include "app/core/AppSettings.h"
 #include "app/core/CommandLineOptions.h"
 #include "archive/core/ArchiveListing.h"
+#include "archive/core/RunReport.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/WorkFolderClaim.h"
 #include "picture/core/ArchivePalettes.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+class RunStep;
 class SettingsStore;
 
 // The command-line mode: lists, extracts or converts the objects of one archive, or draws their
@@ -48,8 +50,10 @@ private:
     PictureConversion::Options conversionOptions(const QStringList& listed);
     void convert(const QStringList& names, const QStringList& listed);
     void contactSheet(const QStringList& names, const QStringList& listed);
-    // Every object from `from` on was not done, because the run stopped.
-    void failRest(const QStringList& names, qsizetype from, const QString& reason);
+    // Runs the step over the objects, with a progress line for each and its failure told once it is
+    // finished.
+    RunReport runOver(RunStep& step, const QStringList& names, RunReport::Kind kind);
+    void tell(const RunReport::Failure& failure, const QString& name);
     void finish();
 
     CommandLineOptions options_;

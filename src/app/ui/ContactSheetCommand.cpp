@@ -4,7 +4,6 @@
 #include "app/ui/MainMenuBar.h"
 #include "app/ui/ObjectPane.h"
 #include "archive/core/ToolRunner.h"
-#include "picture/core/ContactSheetJob.h"
 #include "picture/ui/frmContactSheet.h"
 
 #include <QMenu>
@@ -50,6 +49,5 @@ void ContactSheetCommand::run()
         window_ = new frmContactSheet(seams_.messages, seams_.files, runner_, owner_);
     window_->show();
     window_->raise();
-    ContactSheetJob job(runner_, state_.Picture, state_.conversionOptions(runner_, *vol));
-    window_->draw(job, volPath, names);
+    window_->draw(state_.Picture, state_.conversionOptions(runner_, *vol), volPath, names);
 }

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+class RunDriver;
 class RunReport;
 class QLabel;
 class QProgressBar;
@@ -28,6 +29,7 @@ public:
 
 protected:
     void work() override;
+    void stopWork() override;
 
 private:
     // One pass over `rows`, stopping early on Cancel or when the tool cannot start.
@@ -40,4 +42,5 @@ private:
     Seams seams_;
     QLabel* lblProgress;
     QProgressBar* ProgressBar1;
+    RunDriver* driver_ = nullptr; // during a pass
 };

@@ -43,7 +43,7 @@ void DrawContactSheet(benchmark::State& state)
                 firstRowAt = clock.elapsed();
         });
         clock.start();
-        window.draw(pictures, options, data.archive, data.names);
+        window.draw(pictures, options, data.archive, data.names, 1);
         firstRow += double(firstRowAt);
         if (messages.shown > 0 || window.sheet().count() != PictureArchive::pictureCount)
             state.SkipWithError("not every picture was drawn");

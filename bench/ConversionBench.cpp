@@ -67,7 +67,7 @@ void ConvertALargePictureFromTheToolsStart(benchmark::State& state)
     ConversionJob job(runner, pictures, data.root.filePath(u"converted"_s), options);
     if (!job.begin(data.archive))
         state.SkipWithError(qPrintable(job.error()));
-    RunDriver driver(runner, job, RunReport::Kind::Conversion);
+    RunDriver driver(runner, job, RunReport::Kind::Conversion, 1);
     for (auto _ : state) {
         if (const RunReport report = driver.run(RunDriver::objects({pictureName})); !report.isClean())
             state.SkipWithError(qPrintable(u"not converted: "_s + report.text()));

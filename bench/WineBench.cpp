@@ -163,7 +163,7 @@ void ExtractThroughWineWithTheJob(benchmark::State& state)
         for (auto _ : state) {
             ExtractionJob job(runner, out);
             job.begin(tools().archive);
-            RunDriver driver(runner, job, RunReport::Kind::Extraction);
+            RunDriver driver(runner, job, RunReport::Kind::Extraction, 1);
             if (const RunReport report = driver.run(RunDriver::objects(tools().names)); !report.isClean())
                 state.SkipWithError(qPrintable(report.text()));
         }

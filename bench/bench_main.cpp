@@ -173,7 +173,7 @@ void ExtractWithTheJob(benchmark::State& state)
     for (auto _ : state) {
         ExtractionJob job(runner, out);
         job.begin(fixture->archive);
-        RunDriver driver(runner, job, RunReport::Kind::Extraction);
+        RunDriver driver(runner, job, RunReport::Kind::Extraction, 1);
         if (!driver.run(RunDriver::objects(fixture->objectNames)).isClean())
             state.SkipWithError("an object was not extracted");
     }

@@ -536,7 +536,7 @@ void MainWindowTest::everyWindowAndControlIsNamed()
     frmSound sound(runner, new QtSoundPlayer);
     frmScript script(runner);
     frmPreview picture(pictures, fakes.messages);
-    frmExtract extraction(&window(), vol, {0}, environment_.path(), runner, fakes.seams());
+    frmExtract extraction(&window(), vol, {0}, environment_.path(), runner, 1, fakes.seams());
     RunReport report(RunReport::Kind::Extraction, 1);
     report.addFailure(0, u"a.cs"_s, RunReport::Step::CannotWrite, u"full"_s);
     FailureTable failures(report, &window());

@@ -441,7 +441,7 @@ void PicturesTest::contactSheet()
     runner.setWorkFolder(WorkFolder(work_));
     frmContactSheet window(fakes_.messages, fakes_.files, runner);
     window.show();
-    window.draw(state_, options(true), archive, names);
+    window.draw(state_, options(true), archive, names, 1);
     QCOMPARE(fakes_.messages.texts(), QStringList{"These pictures could not be drawn:\n"
                                                   "broken.bmp: it is not a valid bitmap file\n"
                                                   "16385.bmp: it is too large to show (16385 × 1)\n"
@@ -506,7 +506,7 @@ void PicturesTest::contactSheet()
         turns << u"tall%1.bmp"_s.arg(i) << u"wide%1.bmp"_s.arg(i);
     fakes_.messages.clear();
     window.draw(state_, options(true), archiveOf(turns, {tall, flat, tall, flat, tall, flat, tall, flat}),
-                turns);
+                turns, 1);
     QCOMPARE(
         fakes_.messages.texts(),
         QStringList{"These pictures could not be drawn:\ntall4.bmp: the sheet would be larger than 16384 × "
@@ -683,7 +683,7 @@ void PicturesTest::archiveListsFillTheGaps()
     ConversionJob job(runner, pictures, out, {work, true, search});
     QVERIFY2(job.begin(vol.FilePath), qPrintable(job.error()));
     // sky.bmp has palette 2, logo.bmp -3, which no list holds.
-    RunDriver driver(runner, job, RunReport::Kind::Conversion);
+    RunDriver driver(runner, job, RunReport::Kind::Conversion, 1);
     const RunReport report = driver.run(RunDriver::objects({u"sky.bmp"_s, u"logo.bmp"_s, u"sky.bmp"_s}));
     QVERIFY2(report.isClean(), qPrintable(report.text()));
     QCOMPARE(report.done(), 3);

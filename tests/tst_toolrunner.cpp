@@ -257,7 +257,7 @@ void ToolRunnerTest::neverWritesThroughALink()
         TestEnvironment::writeFile(work() + u"/extract.exe"_s, "#!/bin/sh\nprintf x > \"$2\"\n", true);
         ExtractionJob job(runner_, environment_.path() + u"/dest"_s);
         QVERIFY2(job.begin(out()), qPrintable(job.error()));
-        RunDriver driver(runner_, job, RunReport::Kind::Extraction);
+        RunDriver driver(runner_, job, RunReport::Kind::Extraction, 1);
         QCOMPARE(driver.run(RunDriver::objects({u"a.cs"_s})).done(), 1);
         QCOMPARE(TestEnvironment::readFile(environment_.path() + u"/dest/a.cs"_s), QByteArray("x"));
     } else {

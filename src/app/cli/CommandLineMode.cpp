@@ -288,7 +288,7 @@ void CommandLineMode::contactSheet(const QStringList& names, const QStringList& 
 
 RunReport CommandLineMode::runOver(RunStep& step, const QStringList& names, RunReport::Kind kind)
 {
-    RunDriver driver(runner_, step, kind);
+    RunDriver driver(runner_, step, kind, options_.jobs.value_or(settings_.parallelRuns()));
     qsizetype told = 0;
     QString note;
     const auto tellFinished = [&] {

@@ -103,6 +103,7 @@ QList<AppLifecycle::Notice> AppLifecycle::applyPaths(const AppSettings& edited)
     settings.DestPath = edited.DestPath;
     settings.DefaultPalette = edited.DefaultPalette;
     settings.PalettePath = edited.PalettePath;
+    settings.ParallelRuns = edited.ParallelRuns;
 
     QList<Notice> notices;
     if (const std::optional<Notice> refusal = useWorkFolder(settings.TempPath))

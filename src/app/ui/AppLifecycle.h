@@ -40,9 +40,9 @@ public:
     void shutDown();
 
     const AppSettings& settings() const;
-    // Takes the six paths of `edited`: the tool copies move from the old working folder to the
-    // new one and the default palette becomes the current palette file. What the user must hear
-    // comes back in order.
+    // Takes the six paths of `edited` and its parallel tool runs: the tool copies move from the old
+    // working folder to the new one and the default palette becomes the current palette file. What
+    // the user must hear comes back in order.
     QList<Notice> applyPaths(const AppSettings& edited);
     // Why `edited` cannot be applied: its destination or palette folder is in the working folder it
     // names. Empty when it can.

@@ -49,5 +49,6 @@ void ContactSheetCommand::run()
         window_ = new frmContactSheet(seams_.messages, seams_.files, runner_, owner_);
     window_->show();
     window_->raise();
-    window_->draw(state_.Picture, state_.conversionOptions(runner_, *vol), volPath, names);
+    window_->draw(state_.Picture, state_.conversionOptions(runner_, *vol), volPath, names,
+                  state_.settings.parallelRuns());
 }

@@ -1,5 +1,6 @@
 #include "app/ui/ObjectDragOut.h"
 
+#include "app/core/AppSettings.h"
 #include "app/ui/ObjectList.h"
 #include "archive/core/ExtractionJob.h"
 #include "archive/core/RunDriver.h"
@@ -15,11 +16,12 @@
 #include <QUrl>
 
 ObjectDragOut::ObjectDragOut(ObjectList& list, ToolRunner& runner, const VolTable& vols,
-                             MessageBoxes& messages, QObject* parent)
+                             const AppSettings& settings, MessageBoxes& messages, QObject* parent)
     : QObject(parent)
     , list_(list)
     , runner_(runner)
     , vols_(vols)
+    , settings_(settings)
     , messages_(messages)
 {
     list_.setDragData([this](const QList<int>& rows) { return dragData(rows); });
@@ -63,7 +65,7 @@ QMimeData* ObjectDragOut::dragData(const QList<int>& rows)
         messages_.warn(&list_, job.error());
         return nullptr;
     }
-    RunDriver driver(runner_, job, RunReport::Kind::Extraction);
+    RunDriver driver(runner_, job, RunReport::Kind::Extraction, settings_.parallelRuns());
     const RunReport report = driver.run(RunDriver::objects(names));
     if (runner_.isShutDown())
         return nullptr;

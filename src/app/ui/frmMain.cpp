@@ -175,7 +175,7 @@ void frmMain::connectObjectPane()
     ObjectList* list = Frame1->lstList;
     connect(list, &ObjectList::clickRaised, this, &frmMain::lstList_Click);
     connect(list, &QListWidget::itemDoubleClicked, this, &frmMain::lstList_DblClick);
-    new ObjectDragOut(*list, *runner_, state_.Vols, seams_.messages, this);
+    new ObjectDragOut(*list, *runner_, state_.Vols, state_.settings, seams_.messages, this);
     connect(Frame1->cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
     connect(Frame1->cmdExtract, &QPushButton::clicked, this, &frmMain::cmdExtract_Click);
     connect(Frame1->cmdConvert, &QPushButton::clicked, this, &frmMain::cmdConvert_Click);
@@ -341,7 +341,8 @@ void frmMain::cmdExtract_Click()
     if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
         return;
     StatusBar1->setText(tr("Extracting Files"));
-    frmExtract window(this, *vol, rows, state_.settings.DestPath, *runner_, seams_);
+    frmExtract window(this, *vol, rows, state_.settings.DestPath, *runner_, state_.settings.parallelRuns(),
+                      seams_);
     window.exec();
     StatusBar1->setText(QString());
 }
@@ -383,7 +384,9 @@ void frmMain::cmdConvert_Click()
     if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
         return;
     StatusBar1->setText(tr("Converting Picture Files"));
-    frmConvert window(this, {*vol, rows, state_.settings.DestPath, state_.conversionOptions(*runner_, *vol)},
+    frmConvert window(this,
+                      {*vol, rows, state_.settings.DestPath, state_.conversionOptions(*runner_, *vol),
+                       state_.settings.parallelRuns()},
                       *runner_, state_.Picture, seams_);
     window.exec();
     StatusBar1->setText(QString());

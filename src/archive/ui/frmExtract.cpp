@@ -14,12 +14,13 @@
 #include <cmath>
 
 frmExtract::frmExtract(QWidget* owner, const VolRecord& vol, const QList<int>& rows,
-                       const QString& destFolder, ToolRunner& runner, const Seams& seams)
+                       const QString& destFolder, ToolRunner& runner, int parallelRuns, const Seams& seams)
     : ProgressDialog(owner, tr("Extract Files"), 4215, 1095, runner)
     , vol_(vol)
     , rows_(rows)
     , destFolder_(destFolder)
     , runner_(runner)
+    , parallelRuns_(parallelRuns)
     , seams_(seams)
     , lblProgress(new QLabel(QStringLiteral("File # of ##"), this))
     , ProgressBar1(new QProgressBar(this))
@@ -72,7 +73,7 @@ RunReport frmExtract::extractRows(const QList<int>& rows)
         return RunReport(RunReport::Kind::Extraction, total);
     }
     ProgressBar1->setValue(0);
-    RunDriver driver(runner_, job, RunReport::Kind::Extraction);
+    RunDriver driver(runner_, job, RunReport::Kind::Extraction, parallelRuns_);
     connect(&driver, &RunDriver::progressed, this, [this, total](int position, RunDriver::Phase phase) {
         if (phase == RunDriver::Phase::Begun)
             lblProgress->setText(progressText(position, total));

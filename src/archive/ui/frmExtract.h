@@ -19,8 +19,9 @@ class frmExtract : public ProgressDialog {
 
 public:
     // `rows` are the selected rows of the object list, in row order.
+    // Up to `parallelRuns` tools run at once.
     frmExtract(QWidget* owner, const VolRecord& vol, const QList<int>& rows, const QString& destFolder,
-               ToolRunner& runner, const Seams& seams);
+               ToolRunner& runner, int parallelRuns, const Seams& seams);
 
     // "File 2 of 3"
     static QString progressText(int done, int total);
@@ -39,6 +40,7 @@ private:
     QList<int> rows_;
     QString destFolder_;
     ToolRunner& runner_;
+    int parallelRuns_;
     Seams seams_;
     QLabel* lblProgress;
     QProgressBar* ProgressBar1;

@@ -50,7 +50,7 @@ frmContactSheet::frmContactSheet(MessageBoxes& messages, FilePicker& files, Tool
 frmContactSheet::~frmContactSheet() = default;
 
 void frmContactSheet::draw(PictureState& pictures, const PictureConversion::Options& options,
-                           const QString& volPath, const QStringList& names)
+                           const QString& volPath, const QStringList& names, int parallelRuns)
 {
     drawing_ = true;
     closed_ = false;
@@ -65,7 +65,7 @@ void frmContactSheet::draw(PictureState& pictures, const PictureConversion::Opti
     });
     QStringList failures;
     if (job.begin(volPath)) {
-        RunDriver driver(runner_, job, RunReport::Kind::Conversion);
+        RunDriver driver(runner_, job, RunReport::Kind::Conversion, parallelRuns);
         connect(&driver, &RunDriver::progressed, this, [this, &names](int position, RunDriver::Phase phase) {
             if (phase == RunDriver::Phase::Begun)
                 status_->setText(tr("Drawing picture %1 of %2").arg(position).arg(names.size()));

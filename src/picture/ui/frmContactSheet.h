@@ -25,11 +25,11 @@ public:
     frmContactSheet(MessageBoxes& messages, FilePicker& files, ToolRunner& runner, QWidget* parent = nullptr);
     ~frmContactSheet() override;
 
-    // Draws the named pictures of the archive as they are extracted and converted with `pictures` and
-    // `options`, after clearing the sheet; the pictures that could not be drawn are named in one warning
-    // at the end. Closing the window stops it.
+    // Draws the named pictures of the archive as they are extracted, up to `parallelRuns` at once, and
+    // converted with `pictures` and `options`, after clearing the sheet; the pictures that could not be
+    // drawn are named in one warning at the end. Closing the window stops it.
     void draw(PictureState& pictures, const PictureConversion::Options& options, const QString& volPath,
-              const QStringList& names);
+              const QStringList& names, int parallelRuns);
     bool isDrawing() const { return drawing_; }
     const ContactSheet& sheet() const { return *sheet_; }
 

@@ -141,7 +141,7 @@ RunReport frmConvert::convertRows(const QList<int>& rows)
     step_ = 100.0f / float(2 * objects);
     finishing_ = 0;
     ProgressBar1->setValue(0);
-    RunDriver driver(runner_, *this, RunReport::Kind::Conversion);
+    RunDriver driver(runner_, *this, RunReport::Kind::Conversion, job_.parallelRuns);
     connect(&driver, &RunDriver::progressed, this,
             [this, objects](int position, RunDriver::Phase phase) { showPhase(position, objects, phase); });
     if (isCancelled())

@@ -30,6 +30,7 @@ public:
         QList<int> rows; // the selected rows of the object list, in row order
         QString destFolder;
         PictureConversion::Options conversion;
+        int parallelRuns = 1; // tools at once
     };
 
     frmConvert(QWidget* owner, const Job& job, ToolRunner& runner, PictureState& pictures,

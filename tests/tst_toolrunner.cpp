@@ -38,6 +38,7 @@ private slots:
     void init();
     void startsADirectCommandInTheWorkFolder();
     void refusesASecondRunWhileOneIsWaitedFor();
+    void runsSeveralToolsAtOnce();
     void reportsAToolThatCannotStart();
     void refusesEveryCommand_data();
     void refusesEveryCommand();
@@ -144,6 +145,36 @@ void ToolRunnerTest::refusesASecondRunWhileOneIsWaitedFor()
     QVERIFY(!runner_.isBusy());
 }
 
+// A run over objects starts its tools without waiting; a run waited for may start meanwhile (a palette
+// list read while the objects' tools run), and the shutdown ends every tool run with its tree.
+void ToolRunnerTest::runsSeveralToolsAtOnce()
+{
+    const QString ids = work() + u"/ids"_s;
+    TestEnvironment::writeFile(work() + u"/waiter.exe"_s,
+                               "#!/bin/sh\necho $$ >> ids\nsleep 600 &\necho $! >> ids\nwait\n", true);
+    ToolRunner runner;
+    runner.setWorkFolder(WorkFolder(work()));
+    std::vector<std::unique_ptr<RunningTool>> runs;
+    for (int run = 0; run < 3; ++run) {
+        runs.push_back(runner.StartToolCommand(call(u"waiter.exe"_s, {})));
+        QVERIFY2(runs.back(), qPrintable(runner.lastError()));
+    }
+    QVERIFY(runner.isBusy());
+    QVERIFY2(runner.RunToolScript(script(), call(u"tool.exe"_s, {u"beside"_s}, u"out.txt"_s)),
+             qPrintable(runner.lastError()));
+    QCOMPARE(TestEnvironment::readFile(out()), QByteArray("[beside]\n"));
+    QTRY_COMPARE_WITH_TIMEOUT(TestEnvironment::readFile(ids).count('\n'), 6, 10000);
+    QVERIFY(std::all_of(runs.cbegin(), runs.cend(), [](const auto& run) { return run->isRunning(); }));
+    runner.shutDown();
+    for (const std::unique_ptr<RunningTool>& run : runs)
+        QVERIFY(!run->isRunning() && run->result().ended && run->result().exitStatus == -1);
+    QVERIFY(!runner.isBusy());
+    for (const QByteArray& id : TestEnvironment::readFile(ids).split('\n')) {
+        if (!id.isEmpty())
+            QVERIFY2(!OwnedProgram::isAlive(id.toLongLong()), id.constData());
+    }
+}
+
 void ToolRunnerTest::reportsAToolThatCannotStart()
 {
     qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + u"/no-wine-here"_s));
@@ -239,6 +270,7 @@ void ToolRunnerTest::neverWritesThroughALink_data()
     QTest::newRow("tool script, pointing nowhere") << u"extract.bat"_s << true;
     QTest::newRow("listing") << u"results.dat"_s << false;
     QTest::newRow("staging folder") << u"extracted"_s << false;
+    QTest::newRow("slot folder of tools run at once") << u"slot-1"_s << false;
 }
 
 // The run works, with a file or folder of its own in the link's place; the user's stay as they were.
@@ -247,7 +279,7 @@ void ToolRunnerTest::neverWritesThroughALink()
     QFETCH(QString, planted);
     QFETCH(bool, dangling);
     const QString mine = environment_.path() + u"/mine"_s;
-    const bool folder = planted == u"extracted"_s;
+    const bool folder = planted == u"extracted"_s || planted == u"slot-1"_s;
     const QString users = mine + (folder ? u"/a.cs"_s : u"/file"_s);
     QVERIFY(QDir(mine).removeRecursively() && QDir().mkpath(mine));
     if (!dangling)
@@ -257,8 +289,8 @@ void ToolRunnerTest::neverWritesThroughALink()
         TestEnvironment::writeFile(work() + u"/extract.exe"_s, "#!/bin/sh\nprintf x > \"$2\"\n", true);
         ExtractionJob job(runner_, environment_.path() + u"/dest"_s);
         QVERIFY2(job.begin(out()), qPrintable(job.error()));
-        RunDriver driver(runner_, job, RunReport::Kind::Extraction, 1);
-        QCOMPARE(driver.run(RunDriver::objects({u"a.cs"_s})).done(), 1);
+        RunDriver driver(runner_, job, RunReport::Kind::Extraction, planted == u"slot-1"_s ? 2 : 1);
+        QCOMPARE(driver.run(RunDriver::objects({u"a.cs"_s, u"b.cs"_s})).done(), 2);
         QCOMPARE(TestEnvironment::readFile(environment_.path() + u"/dest/a.cs"_s), QByteArray("x"));
     } else {
         const bool listing = planted == u"results.dat"_s;
@@ -270,6 +302,8 @@ void ToolRunnerTest::neverWritesThroughALink()
                  listing ? QByteArray("listed\n") : QByteArray("[a]\n"));
     }
     QCOMPARE(QFileInfo::exists(users), !dangling);
+    if (folder)
+        QCOMPARE(QDir(mine).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"a.cs"_s});
     QCOMPARE(TestEnvironment::readFile(users), dangling ? QByteArray() : QByteArray("the user's"));
     const QFileInfo replaced(work() + u'/' + planted);
     QVERIFY(!replaced.isSymLink() && (folder ? replaced.isDir() : replaced.isFile()));

@@ -5,6 +5,8 @@
 #include "archive/core/ToolCommands.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/WorkFolderClaim.h"
+#include "picture/core/ConversionJob.h"
+#include "picture/core/PictureState.h"
 #include "platform/core/BatchInterpreter.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/SettingsStore.h"
@@ -505,13 +507,15 @@ void ToolRunnerTest::batchRunsScriptsByHand()
 
 void ToolRunnerTest::scriptsMeanTheCallsStarted_data()
 {
-    QTest::addColumn<QString>("object"); // extracted to "temp.bmp"; empty: the listing
+    QTest::addColumn<QString>("object"); // extracted to the slot's "temp.bmp"; empty: the listing
     QTest::addColumn<bool>("throughWine");
-    QTest::newRow("listing") << QString() << false;
-    QTest::newRow("a plain name") << u"sky.bmp"_s << false;
-    QTest::newRow("a name with a blank") << u"two words.bmp"_s << false;
-    QTest::newRow("a name with operators") << u"a&b;c=d^(e)!,f.cs"_s << false;
-    QTest::newRow("through Wine") << u"sky.bmp"_s << true;
+    QTest::addColumn<QString>("slot"); // the subfolder of a slot of tools at once; empty: the folder's own
+    QTest::newRow("listing") << QString() << false << QString();
+    QTest::newRow("a plain name") << u"sky.bmp"_s << false << QString();
+    QTest::newRow("a name with a blank") << u"two words.bmp"_s << false << QString();
+    QTest::newRow("a name with operators") << u"a&b;c=d^(e)!,f.cs"_s << false << QString();
+    QTest::newRow("through Wine") << u"sky.bmp"_s << true << QString();
+    QTest::newRow("a slot of tools at once") << u"two words.bmp"_s << false << u"slot-2"_s;
 }
 
 // The program's run of each call, over a longer script left from before, and kadrillo-batch's run of
@@ -520,6 +524,7 @@ void ToolRunnerTest::scriptsMeanTheCallsStarted()
 {
     QFETCH(QString, object);
     QFETCH(bool, throughWine);
+    QFETCH(QString, slot);
     // Each writes where it is and what it was given into the extraction's output file, or onto its own
     // output; Wine shows its debug setting too.
     const QByteArray printing = "{ echo \"$SEEN\"; pwd; printf '[%s]\\n' \"$@\"; } > \"${3:-/dev/stdout}\"\n";
@@ -529,12 +534,18 @@ void ToolRunnerTest::scriptsMeanTheCallsStarted()
     qputenv("KADRILLO_WINE", QFile::encodeName(wine));
     const auto unset = qScopeGuard([] { qunsetenv("KADRILLO_WINE"); });
     const WorkFolder& work = runner_.workFolder();
+    PictureState pictures;
+    const RunSlot inSlot{slot.isEmpty() ? work.path() : work.file(slot)};
+    QVERIFY(QDir().mkpath(inSlot.folder));
+    // As a conversion plans it.
+    PictureConversion::Options options;
+    options.workFolder = work;
+    const RunStep::Plan extraction =
+        ConversionJob(runner_, pictures, QString(), options).extraction(object, inSlot);
     const bool listing = object.isEmpty();
-    const ToolCall called =
-        listing ? ToolCommands::listing(work)
-                : ToolCommands::extractTo(work, object, QLatin1String(WorkFolder::pictureName));
-    const QString scriptPath = listing ? work.listScript() : work.extractScript();
-    const QString output = listing ? work.listing() : work.picture();
+    const ToolCall called = listing ? ToolCommands::listing(work) : extraction.call;
+    const QString scriptPath = listing ? work.listScript() : extraction.script;
+    const QString output = listing ? work.listing() : extraction.output;
     TestEnvironment::writeFile(called.program, throughWine ? "MZ" : "#!/bin/sh\n" + printing, true);
     TestEnvironment::writeFile(scriptPath, QByteArray(4096, 'x'));
 

@@ -1,6 +1,6 @@
 #include "app/cli/CommandLineConsole.h"
 #include "app/cli/CommandLineMode.h"
-#include "app/core/AppState.h"
+#include "app/core/AppCore.h"
 #include "app/core/CommandLine.h"
 #include "app/core/CommandLineOptions.h"
 #include "app/core/StartArguments.h"
@@ -75,12 +75,11 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, forQt.data());
     nameProgram();
 
-    AppState state;
-    SettingsStore store;
+    AppCore core;
     QtMessageBoxes messages;
     QtFilePicker files;
     QtDesktopOpener desktop;
-    frmMain window(state, store, Seams{messages, files, desktop});
+    frmMain window(core, Seams{messages, files, desktop});
     window.setArchivePaths(CommandLine::archivePaths(start.archives));
 
     TerminationSignals termination;

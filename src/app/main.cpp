@@ -5,7 +5,6 @@
 #include "app/core/CommandLineOptions.h"
 #include "app/core/StartArguments.h"
 #include "app/ui/frmMain.h"
-#include "platform/core/SettingsStore.h"
 #include "platform/core/TerminationSignals.h"
 #include "platform/ui/QtDesktopOpener.h"
 #include "platform/ui/QtFilePicker.h"
@@ -33,8 +32,8 @@ template <typename Application> int runCommandLine(char* program, const CommandL
     char* argv[] = {program, nullptr};
     Application app(argc, argv);
     nameProgram();
-    SettingsStore store;
-    return CommandLineMode(options, store).run();
+    AppCore core;
+    return CommandLineMode(options, core).run();
 }
 
 bool displayNamed()

@@ -40,6 +40,7 @@ public:
             DefaultPaletteMissing, // no file at `path`
             PaletteUnread,         // reading the palette file gave `message`
         };
+        // Every member has an initializer, so that a notice names only what its kind carries.
         Kind kind = Kind::WorkFolderRefused;
         QString path{};
         QString tool{};

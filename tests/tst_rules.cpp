@@ -1,6 +1,8 @@
 #include "app/core/MainLayout.h"
 #include "app/core/ObjectFilter.h"
 #include "app/core/SelectionRules.h"
+#include "archive/core/ArchiveCache.h"
+#include "archive/core/CacheEntry.h"
 #include "archive/core/NamePattern.h"
 #include "archive/core/ObjectName.h"
 #include "archive/core/OwnerRecord.h"
@@ -58,6 +60,7 @@ private slots:
     void scriptSearch_data();
     void scriptSearch();
     void scriptSearchRefusals();
+    void cacheForms();
     void listingFromToolOutput_data();
     void listingFromToolOutput();
     void listingStopsAtTheNameLimit();
@@ -457,6 +460,29 @@ void RulesTest::scriptSearchRefusals()
     QVERIFY(invalid.find("on(Add\n").isEmpty());
     QVERIFY(!ScriptSearch(QString(), false, false).refusal().isEmpty());
     QCOMPARE(ScriptSearch(u"on(Add"_s, false, false).find("on(Add\n").size(), 1);
+}
+
+// An entry file and a cached listing are read only in exactly the form they are written in.
+void RulesTest::cacheForms()
+{
+    const QByteArray entry = CacheEntry::write("key", "content");
+    QCOMPARE(entry.size(), CacheEntry::headerSize + 3 + 7 + CacheEntry::checksumSize);
+    QVERIFY(entry.startsWith(QByteArray("KDRCACHE\1\0\0\0\3\0\0\0\7\0\0\0keycontent", 30)));
+    const std::optional<CacheEntry::Entry> read = CacheEntry::read(entry);
+    QVERIFY(read && read->key == "key" && read->content == "content");
+    QVERIFY(!CacheEntry::read(entry + '\0') && !CacheEntry::read(entry.chopped(1)));
+    QVERIFY(CacheEntry::write({}, QByteArray(CacheEntry::maximumContent + 1, 'x')).isEmpty());
+    for (const auto& [bytes, accepted] : {std::pair{QByteArray("0\n"), true},
+                                          {QByteArray("1\ncaf\xc3\xa9.wav\ntwo words.cs\n"), true},
+                                          {QByteArray("2\n"), false},
+                                          {QByteArray("0\na.cs"), false},
+                                          {QByteArray("0\n\n"), false},
+                                          {QByteArray("0\ncaf\xe9.wav\n"), false},
+                                          {QByteArray(), false}}) {
+        const std::optional<ResultsFile::Listing> listing = ArchiveCache::listingFrom(bytes);
+        QVERIFY2(listing.has_value() == accepted, bytes.constData());
+        QVERIFY(!listing || ArchiveCache::listingBytes(*listing) == bytes);
+    }
 }
 
 void RulesTest::listingFromToolOutput_data()

@@ -1,17 +1,22 @@
+#include "archive/core/ArchiveCache.h"
 #include "archive/core/ArchiveFolder.h"
+#include "archive/core/CacheEntry.h"
+#include "platform/core/PrivateFolder.h"
 #include "support/TestEnvironment.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
-// What the searches over many archives rest on, on real files in a private folder: the archives
-// found in a folder.
+// What the searches over many archives rest on, on real files in private folders: the archives found
+// in a folder, and the cache of listings and scripts.
 class SearchTest : public QObject {
     Q_OBJECT
 
@@ -20,6 +25,14 @@ private slots:
     void cleanupTestCase();
     void archivesInAFolder_data();
     void archivesInAFolder();
+    void listingKeptUntilAFileChanges_data();
+    void listingKeptUntilAFileChanges();
+    void scriptsKeptByObjectAndTool();
+    void unsoundEntriesAreDroppedAndMadeAgain_data();
+    void unsoundEntriesAreDroppedAndMadeAgain();
+    void cacheFolderMustBeTheUsersAlone_data();
+    void cacheFolderMustBeTheUsersAlone();
+    void clearRemovesOnlyEntries();
 
 private:
     QString game() const { return environment_.path() + u"/game"_s; }
@@ -83,6 +96,214 @@ void SearchTest::archivesInAFolder()
     QCOMPARE(notAFolder.first().relativePath, u"."_s);
     QVERIFY2(notAFolder.first().problem.contains(u"Not a directory"_s),
              qPrintable(notAFolder.first().problem));
+}
+
+namespace {
+
+const ResultsFile::Listing listed{{u"café.wav"_s, u"two words.cs"_s, u"€uro.bmp"_s}, true};
+
+void setModified(const QString& path, const QDateTime& time)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+} // namespace
+
+void SearchTest::listingKeptUntilAFileChanges_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("nothing") << u""_s << true;
+    QTest::newRow("archive touched") << u"touch archive"_s << false;
+    QTest::newRow("archive's mode set") << u"mode archive"_s << false;
+    QTest::newRow("archive replaced by a copy of the same time") << u"replace archive"_s << false;
+    QTest::newRow("listing tool touched") << u"touch tool"_s << false;
+    QTest::newRow("listing tool rewritten, its time kept") << u"rewrite tool"_s << false;
+}
+
+// The listing is read back for an unchanged archive and tool, and for no other: an entry for a file
+// since changed is removed.
+void SearchTest::listingKeptUntilAFileChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, kept);
+    const QString folder = environment_.path() + u"/kept/"_s + QLatin1String(QTest::currentDataTag());
+    const QString archive = folder + u"/game.vol"_s;
+    const QString tool = folder + u"/vtlist.exe"_s;
+    TestEnvironment::writeFile(archive, "archive");
+    TestEnvironment::writeFile(tool, "tool", true);
+    // Whole seconds, so that a time set again is exactly the time it was.
+    const QDateTime time(QDate(2001, 2, 3), QTime(4, 5, 6));
+    setModified(archive, time);
+    setModified(tool, time);
+    const ArchiveCache cache;
+    QCOMPARE(cache.folder().path(), environment_.cacheHome() + u"/kadrillo"_s);
+    const std::optional<CacheFolder::Key> before = ArchiveCache::listingKey(archive, tool);
+    QVERIFY(before && !cache.listing(*before));
+    // A line end in a name would split it in two.
+    QVERIFY(!cache.keepListing(*before, {{u"two\nlines.cs"_s}, false}).isEmpty());
+    QCOMPARE(cache.keepListing(*before, listed), QString());
+
+    const QString changed = change.endsWith(u"archive"_s) ? archive : tool;
+    if (change.startsWith(u"touch"_s)) {
+        setModified(changed, time.addSecs(-60));
+    } else if (change.startsWith(u"mode"_s)) {
+        QVERIFY(QFile::setPermissions(changed, QFile::ReadOwner));
+    } else if (change.startsWith(u"replace"_s)) {
+        TestEnvironment::writeFile(changed + u".new"_s, TestEnvironment::readFile(changed));
+        setModified(changed + u".new"_s, time);
+        QVERIFY(std::rename(qPrintable(changed + u".new"_s), qPrintable(changed)) == 0);
+    } else if (change.startsWith(u"rewrite"_s)) {
+        TestEnvironment::writeFile(changed, "a larger tool", true);
+        setModified(changed, time);
+    }
+    const std::optional<CacheFolder::Key> after = ArchiveCache::listingKey(archive, tool);
+    QVERIFY(after);
+    QCOMPARE(cache.listing(*after), kept ? std::optional(listed) : std::nullopt);
+    QCOMPARE(QFileInfo::exists(cache.folder().entryPath(*after)), kept);
+}
+
+void SearchTest::scriptsKeptByObjectAndTool()
+{
+    const QString folder = environment_.path() + u"/scripts"_s;
+    const QString archive = folder + u"/game.vol"_s;
+    const QString tool = folder + u"/extract.exe"_s;
+    TestEnvironment::writeFile(archive, "archive");
+    TestEnvironment::writeFile(tool, "tool", true);
+    const ArchiveCache cache;
+    const std::optional<CacheFolder::Key> script = ArchiveCache::scriptKey(archive, u"a.cs"_s, tool);
+    QVERIFY(script && !ArchiveCache::scriptKey(archive, u"a.cs"_s, folder + u"/none.exe"_s));
+    QCOMPARE(cache.keepScript(*script, "echo(\"\x80\");\r\n"), QString());
+    QCOMPARE(cache.script(*script), QByteArray("echo(\"\x80\");\r\n"));
+    QVERIFY(!cache.script(*ArchiveCache::scriptKey(archive, u"A.cs"_s, tool)));
+    setModified(tool, QDateTime::currentDateTime().addDays(1));
+    QVERIFY(!cache.script(*ArchiveCache::scriptKey(archive, u"a.cs"_s, tool)));
+}
+
+void SearchTest::unsoundEntriesAreDroppedAndMadeAgain_data()
+{
+    QTest::addColumn<QString>("damage");
+    for (const char* damage : {"a content byte flipped", "cut short", "another magic", "another version",
+                               "another archive's entry", "empty", "a link to a sound entry", "a pipe"})
+        QTest::newRow(damage) << QString::fromLatin1(damage);
+}
+
+// What is not exactly an entry for this key is a miss, removed, and the entry is made again; a link
+// is never followed.
+void SearchTest::unsoundEntriesAreDroppedAndMadeAgain()
+{
+    QFETCH(QString, damage);
+    const QString folder = environment_.path() + u"/damaged/"_s + QLatin1String(QTest::currentDataTag());
+    const QString tool = folder + u"/vtlist.exe"_s;
+    TestEnvironment::writeFile(tool, "tool", true);
+    for (const char* archive : {"/a.vol", "/b.vol"})
+        TestEnvironment::writeFile(folder + QLatin1String(archive), "archive");
+    const ArchiveCache cache;
+    const CacheFolder::Key key = *ArchiveCache::listingKey(folder + u"/a.vol"_s, tool);
+    const CacheFolder::Key other = *ArchiveCache::listingKey(folder + u"/b.vol"_s, tool);
+    const ResultsFile::Listing otherListing{{u"b.bmp"_s}, false};
+    QVERIFY(cache.keepListing(key, listed).isEmpty() && cache.keepListing(other, otherListing).isEmpty());
+    const QString entry = cache.folder().entryPath(key);
+    QByteArray bytes = TestEnvironment::readFile(entry);
+    const QByteArray sound = bytes;
+    const QString outside = folder + u"/outside.entry"_s;
+    if (damage == u"a link to a sound entry"_s) {
+        QVERIFY(QFile::rename(entry, outside) && QFile::link(outside, entry));
+    } else if (damage == u"a pipe"_s) {
+        QVERIFY(QFile::remove(entry) && ::mkfifo(QFile::encodeName(entry).constData(), 0600) == 0);
+    } else {
+        if (damage == u"a content byte flipped"_s)
+            bytes[bytes.size() - CacheEntry::checksumSize - 2] ^= 0x20;
+        else if (damage == u"cut short"_s)
+            bytes.chop(1);
+        else if (damage == u"another magic"_s)
+            bytes[0] = 'X';
+        else if (damage == u"another version"_s)
+            bytes[8] = 2;
+        else if (damage == u"another archive's entry"_s)
+            bytes = TestEnvironment::readFile(cache.folder().entryPath(other));
+        else
+            bytes.clear();
+        TestEnvironment::writeFile(entry, bytes);
+    }
+    QVERIFY(!cache.listing(key));
+    QVERIFY(!QFileInfo(entry).exists() && !QFileInfo(entry).isSymLink());
+    QCOMPARE(cache.keepListing(key, listed), QString());
+    QCOMPARE(cache.listing(key), listed);
+    QCOMPARE(cache.listing(other), otherListing);
+    QVERIFY(!QFileInfo::exists(outside) || TestEnvironment::readFile(outside) == sound);
+}
+
+void SearchTest::cacheFolderMustBeTheUsersAlone_data()
+{
+    QTest::addColumn<QString>("standing"); // what stands where the cache folder goes
+    QTest::addColumn<QString>("refusal");  // a part of it; empty: the folder is used
+    QTest::newRow("nothing: it is made private") << u""_s << u""_s;
+    QTest::newRow("the user's, mode 0700") << u"0700"_s << u""_s;
+    QTest::newRow("mode 0755") << u"0755"_s << u"mode is 0755"_s;
+    QTest::newRow("mode 0710") << u"0710"_s << u"mode is 0710"_s;
+    // What the program sees of another user's folder: lstat tells it no more about a link than that.
+    QTest::newRow("a link to the user's own") << u"link"_s << u"a link"_s;
+    QTest::newRow("a file") << u"file"_s << u"a file"_s;
+}
+
+// A refused folder is neither read nor written nor cleared, though a sound entry stands in it.
+void SearchTest::cacheFolderMustBeTheUsersAlone()
+{
+    QFETCH(QString, standing);
+    QFETCH(QString, refusal);
+    const QString base = environment_.path() + u"/refusals/"_s + QLatin1String(QTest::currentDataTag());
+    const QString path = base + u"/kadrillo"_s;
+    const QString real = base + u"/real"_s;
+    const CacheFolder::Key key{"identity", "state"};
+    if (standing == u"file"_s) {
+        TestEnvironment::writeFile(path, "a file");
+    } else if (!standing.isEmpty()) {
+        const QString made = standing == u"link"_s ? real : path;
+        QCOMPARE(CacheFolder(made).write(key, "sound"), QString());
+        QVERIFY(standing == u"link"_s
+                    ? QFile::link(real, path)
+                    : ::chmod(QFile::encodeName(path).constData(), standing.toUInt(nullptr, 8)) == 0);
+    }
+    const CacheFolder folder(path);
+    QVERIFY2(refusal.isEmpty() ? folder.refusal().isEmpty() : folder.refusal().contains(refusal),
+             qPrintable(folder.refusal()));
+    if (refusal.isEmpty()) {
+        QVERIFY(PrivateFolder::isPrivate(path));
+        QCOMPARE(folder.read(key), standing.isEmpty() ? std::nullopt : std::optional<QByteArray>("sound"));
+        return;
+    }
+    QVERIFY(!folder.read(key));
+    QCOMPARE(folder.write(key, "written"), folder.refusal());
+    QCOMPARE(folder.clear(), folder.refusal());
+    if (standing == u"file"_s)
+        return;
+    // The entry stands as it was: the refused folder was neither written nor cleared.
+    QVERIFY(standing == u"link"_s || ::chmod(QFile::encodeName(path).constData(), 0700) == 0);
+    QCOMPARE(CacheFolder(standing == u"link"_s ? real : path).read(key), std::optional<QByteArray>("sound"));
+}
+
+// Clear removes the entries, and a link in an entry's place as a link: where it points, and every
+// other file of the folder, stay.
+void SearchTest::clearRemovesOnlyEntries()
+{
+    const QString path = environment_.path() + u"/clear/kadrillo"_s;
+    const QString outside = environment_.path() + u"/clear/outside.txt"_s;
+    TestEnvironment::writeFile(outside, "the user's");
+    const CacheFolder folder(path);
+    const CacheFolder::Key planted{"planted", ""};
+    QVERIFY(QFile::link(outside, folder.entryPath(planted)));
+    QCOMPARE(folder.write(planted, "written"), QString());
+    QVERIFY(!QFileInfo(folder.entryPath(planted)).isSymLink());
+    QVERIFY(QFile::link(outside, folder.entryPath({"link", ""})));
+    QCOMPARE(folder.write({"kept", ""}, "kept"), QString());
+    TestEnvironment::writeFile(path + u"/notes.txt"_s, "mine");
+    QCOMPARE(folder.clear(), QString());
+    QCOMPARE(QDir(path).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{u"notes.txt"_s});
+    QCOMPARE(TestEnvironment::readFile(outside), QByteArray("the user's"));
+    QVERIFY(!folder.read(planted));
 }
 
 QTEST_GUILESS_MAIN(SearchTest)

@@ -1,9 +1,8 @@
 // Filtering the object list while the user types: every keystroke in the filter box runs the rule on
 // 32767 names, hides and shows rows, sets the selection aside or back, and lays out and paints the
 // list. The goal is one frame at 60 Hz: under 16 ms a keystroke.
-#include "app/core/AppState.h"
+#include "app/core/AppCore.h"
 #include "app/ui/frmMain.h"
-#include "platform/core/SettingsStore.h"
 #include "platform/ui/QtDesktopOpener.h"
 #include "platform/ui/QtFilePicker.h"
 #include "platform/ui/QtMessageBoxes.h"
@@ -21,8 +20,8 @@ constexpr int rows = 32767;
 class FilteredWindow {
 public:
     FilteredWindow()
-        : store_(folder_.filePath(QStringLiteral("bench.ini")))
-        , window_(app_, store_, Seams{messages_, files_, desktop_})
+        : app_(folder_.filePath(QStringLiteral("bench.ini")))
+        , window_(app_, Seams{messages_, files_, desktop_})
     {
         QStringList names;
         for (int i = 0; i < rows; ++i)
@@ -45,8 +44,7 @@ public:
 
 private:
     QTemporaryDir folder_;
-    AppState app_;
-    SettingsStore store_;
+    AppCore app_;
     QtMessageBoxes messages_;
     QtFilePicker files_;
     QtDesktopOpener desktop_;

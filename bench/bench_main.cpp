@@ -14,7 +14,6 @@
 #include "picture/core/PbmpLayout.h"
 #include "picture/core/PictureConversion.h"
 #include "picture/core/PictureState.h"
-#include "platform/core/SettingsStore.h"
 #include "platform/ui/QtDesktopOpener.h"
 #include "platform/ui/QtFilePicker.h"
 #include "platform/ui/QtMessageBoxes.h"
@@ -139,12 +138,11 @@ void FillPlainListWidget(benchmark::State& state)
 
 void FillObjectList(benchmark::State& state)
 {
-    AppState app;
-    SettingsStore store(fixture->root.filePath(QStringLiteral("bench.ini")));
+    AppCore app(fixture->root.filePath(QStringLiteral("bench.ini")));
     QtMessageBoxes messages;
     QtFilePicker files;
     QtDesktopOpener desktop;
-    frmMain window(app, store, Seams{messages, files, desktop});
+    frmMain window(app, Seams{messages, files, desktop});
     window.AddVol(QStringLiteral("/bench/many.vol"), QStringLiteral("many.vol"));
     app.Vols.current()->ObjectNames = fixture->names;
     for (auto _ : state)

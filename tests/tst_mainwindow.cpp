@@ -349,8 +349,8 @@ void MainWindowTest::startUpReportsEachProblemAndOpensTheOptions()
     for (const ScriptedMessageBoxes::Shown& box : run_->fakes.messages.shown().mid(1))
         QVERIFY2(box.title == u"Kadrillo"_s && box.icon == MessageIcon::None, qPrintable(box.text));
     QCOMPARE(run_->fakes.dialogs.dialogsRun(), QStringList(3, u"frmOptions"_s));
-    QVERIFY(run_->state.Picture.CurrentPalette != Palette{});
-    QVERIFY(window().toolRunner().workFolder().isUsable());
+    QVERIFY(run_->core.Picture.CurrentPalette != Palette{});
+    QVERIFY(run_->core.runner().workFolder().isUsable());
     QVERIFY(!QFile::exists(fixed + u"/extract.exe"_s) && !QFile::exists(fixed + u"/vtlist.exe"_s));
     window().close();
     QCOMPARE(QDir(planted).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"temp.vol"});
@@ -363,7 +363,7 @@ void MainWindowTest::startUpReportsEachProblemAndOpensTheOptions()
 void MainWindowTest::optionsBrowseApplyCancelAndOk()
 {
     start();
-    const QStringList before = fields(run_->state.settings);
+    const QStringList before = fields(run_->core.settings);
     const QList<std::tuple<const char*, QString, bool>> rows{
         {"cmdExtract", u"/games/EXTRACT.EXE"_s, true}, {"cmdExtract", u"/games/extract2.exe"_s, false},
         {"cmdVtlist", u"/games/VtList.exe"_s, true},   {"cmdVtlist", u"/games/extract.exe"_s, false},
@@ -384,7 +384,7 @@ void MainWindowTest::optionsBrowseApplyCancelAndOk()
             options.cmdCancel->click();
         });
     }
-    QCOMPARE(fields(run_->state.settings), before);
+    QCOMPARE(fields(run_->core.settings), before);
     QList<bool> folders;
     for (const ScriptedFilePicker::Asked& asked : run_->fakes.files.asked())
         folders.append(asked.folder);
@@ -400,10 +400,10 @@ void MainWindowTest::optionsBrowseApplyCancelAndOk()
         options.cmdApply->click();
         QVERIFY(!options.cmdApply->isEnabled());
     });
-    QCOMPARE(run_->state.settings.DestPath, QString());
-    QVERIFY(run_->state.settings.PalettePath.endsWith(u'x'));
-    QCOMPARE(run_->state.settings.TempPath, next);
-    QCOMPARE(window().toolRunner().workFolder().path(), next);
+    QCOMPARE(run_->core.settings.DestPath, QString());
+    QVERIFY(run_->core.settings.PalettePath.endsWith(u'x'));
+    QCOMPARE(run_->core.settings.TempPath, next);
+    QCOMPARE(run_->core.runner().workFolder().path(), next);
     for (const QString& tool : {u"extract.exe"_s, u"vtlist.exe"_s})
         QCOMPARE(TestEnvironment::readFile(next + u'/' + tool), TestEnvironment::readFile(standIn(tool)));
     QCOMPARE(QDir(work()).entryList(QDir::Files), QStringList{u"mine.txt"_s});
@@ -419,8 +419,8 @@ void MainWindowTest::optionsBrowseApplyCancelAndOk()
         options.spnParallel->setValue(7);
         options.cmdCancel->click();
     });
-    QCOMPARE(run_->state.settings.ParallelRuns, 0);
-    QCOMPARE(run_->state.settings.parallelRuns(), std::clamp(QThread::idealThreadCount(), 1, 64));
+    QCOMPARE(run_->core.settings.ParallelRuns, 0);
+    QCOMPARE(run_->core.settings.parallelRuns(), std::clamp(QThread::idealThreadCount(), 1, 64));
 
     const QString missing = environment_.path() + u"/none.pal"_s;
     int result = -1;
@@ -431,8 +431,8 @@ void MainWindowTest::optionsBrowseApplyCancelAndOk()
     });
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(messages(), QStringList{u"Can not find the default palette."_s});
-    QCOMPARE(run_->state.settings.DefaultPalette, missing);
-    QCOMPARE(run_->state.Picture.PaletteFile, missing);
+    QCOMPARE(run_->core.settings.DefaultPalette, missing);
+    QCOMPARE(run_->core.Picture.PaletteFile, missing);
 }
 
 // Closing writes every setting, toggled ones included, and deletes the program's own working files
@@ -487,7 +487,7 @@ void MainWindowTest::closingKeepsTheSettingsAndOnlyTheUsersFiles()
     run_->control<QAction>("mnuToolsFormat")->trigger();
     QCOMPARE(shown, (PictureExport{PictureExport::Format::Png, 9}));
     QVERIFY(!indexOffered);
-    QCOMPARE(run_->state.settings.Export, shown);
+    QCOMPARE(run_->core.settings.Export, shown);
 }
 
 // Each field a value of its own and each flag both ways, so that two keys swapped or a flag written
@@ -564,8 +564,7 @@ void MainWindowTest::everyWindowAndControlIsNamed()
     RunReport report(RunReport::Kind::Extraction, 1);
     report.addFailure(0, u"a.cs"_s, RunReport::Step::CannotWrite, u"full"_s);
     FailureTable failures(report, &window());
-    AppLifecycle lifecycle(run_->state, run_->store, runner, fakes.messages);
-    frmOptions options(lifecycle, fakes.seams(), &window());
+    frmOptions options(run_->core, fakes.seams(), &window());
     frmAbout about(fakes.seams(), &window());
     frmExportFormat format(PictureExport{}, &window());
     frmContactSheet sheet(fakes.messages, fakes.files, runner);
@@ -587,8 +586,8 @@ void MainWindowTest::rulesFollowEveryClickAndCurrentRowMove()
 {
     start();
     QVERIFY(window().AddVol(u"/nowhere/test.vol"_s, u"test.vol"_s));
-    run_->state.Vols.current()->ObjectNames = QStringList{"a.bmp", "pal.ppl"};
-    run_->state.Vols.current()->Listed = true;
+    run_->core.Vols.current()->ObjectNames = QStringList{"a.bmp", "pal.ppl"};
+    run_->core.Vols.current()->Listed = true;
     window().showVol(1);
     QListWidget* rows = list();
     rows->setFocus();
@@ -648,7 +647,7 @@ void MainWindowTest::listingProblemsWarn()
                                      "not found. Install Wine (the Debian package wine64), or set "
                                      "KADRILLO_WINE to the Wine program"_s)}));
     QCOMPARE(run_->fakes.messages.shown().last().icon, MessageIcon::Exclamation);
-    QVERIFY(!run_->state.Vols.current()->Listed);
+    QVERIFY(!run_->core.Vols.current()->Listed);
 }
 
 // A range picked with Shift, Select All and the extraction they lead to never take in a hidden row.
@@ -662,7 +661,7 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
     TestEnvironment::writeFile(work() + u"/extract.exe"_s,
                                QFile::encodeName(script.arg(calls, standIn(u"extract.exe"_s))), true);
     openSample(sample());
-    run_->state.Vols.current()->ObjectNames << u"ghost.cs"_s;
+    run_->core.Vols.current()->ObjectNames << u"ghost.cs"_s;
     window().showVol(1);
     QStringList scripts = sampleNames_.filter(u".cs"_s);
     filter(u"*.cs"_s);
@@ -734,7 +733,7 @@ void MainWindowTest::nothingIsWrittenIntoTheWorkingFolder()
     QCOMPARE(run_->fakes.messages.shown().first().title, u"Warning!"_s);
     QVERIFY(!QFileInfo::exists(inside) && !QFileInfo::exists(work() + u"/sheet.png"_s));
 
-    const QString palettes = run_->state.settings.PalettePath;
+    const QString palettes = run_->core.settings.PalettePath;
     int result = -1;
     inOptions([&](frmOptions& options) {
         options.txtDest->setText(out());
@@ -746,8 +745,8 @@ void MainWindowTest::nothingIsWrittenIntoTheWorkingFolder()
     });
     QCOMPARE(messages().mid(5), QStringList(2, refusal(work())));
     QVERIFY(result != QDialog::Accepted);
-    QCOMPARE(run_->state.settings.PalettePath, palettes);
-    QCOMPARE(run_->state.settings.DestPath, inside);
+    QCOMPARE(run_->core.settings.PalettePath, palettes);
+    QCOMPARE(run_->core.settings.DestPath, inside);
 }
 
 // The rows dragged go out as files holding the archive's bytes, in a folder that goes with the
@@ -757,7 +756,7 @@ void MainWindowTest::dragsSelectedObjectsOutAsFiles()
 {
     start();
     openSample(sample());
-    run_->state.Vols.current()->ObjectNames << u"../escape.cs"_s;
+    run_->core.Vols.current()->ObjectNames << u"../escape.cs"_s;
     window().showVol(1);
     for (const int row : {0, 2, 4, int(sampleNames_.size())})
         list()->item(row)->setSelected(true);
@@ -775,7 +774,7 @@ void MainWindowTest::dragsSelectedObjectsOutAsFiles()
     QCOMPARE(names, (QStringList{sampleNames_.at(0), sampleNames_.at(2), sampleNames_.at(4)}));
 
     TestEnvironment::writeFile(work() + u"/sleeper.exe"_s, "#!/bin/sh\nsleep 0.3\n", true);
-    ToolRunner& runner = window().toolRunner();
+    ToolRunner& runner = run_->core.runner();
     const std::unique_ptr<RunningTool> sleeper =
         runner.StartToolCommand({work() + u"/sleeper.exe"_s, {}, {}, false, work()});
     QVERIFY(sleeper);
@@ -803,7 +802,7 @@ void MainWindowTest::commandLineAndDrop()
     window().setArchivePaths({spaced, quoted, missing});
     window().OpenCommandLine();
     QCOMPARE(tabs()->count(), 3);
-    QCOMPARE(run_->state.Vols.record(2)->ObjectNames, sampleNames_);
+    QCOMPARE(run_->core.Vols.record(2)->ObjectNames, sampleNames_);
     QCOMPARE(list()->count(), 0); // the last one opened is shown
     QVERIFY(run_->enabled("mnuFileGetList") && run_->enabled("List"));
     tabs()->setCurrentIndex(0);
@@ -835,14 +834,14 @@ void MainWindowTest::previewsFollowTheCurrentRow()
     QDir().mkpath(environment_.dataHome() + u"/Kadrillo"_s);
     QFile::copy(samples() + u"/base.pal"_s, environment_.dataHome() + u"/Kadrillo/base.pal"_s);
     openSample(sample());
-    run_->state.Vols.current()->ObjectNames.prepend(u"ghost.bmp"_s);
+    run_->core.Vols.current()->ObjectNames.prepend(u"ghost.bmp"_s);
     window().showVol(1);
     list()->setCurrentItem(list()->findItems(u"sky.bmp"_s, Qt::MatchExactly).value(0));
     auto* preview = shownWindow<frmPreview>();
     QVERIFY(preview);
     QCOMPARE(preview->windowTitle(), u"Preview (sky.bmp)"_s);
     // Found by the PBMP's palette number under the Palette Path setting.
-    QVERIFY(run_->state.Picture.PaletteFile.endsWith(u"/2.pal"_s));
+    QVERIFY(run_->core.Picture.PaletteFile.endsWith(u"/2.pal"_s));
 
     // An object the tool cannot extract is said so, and the last picture is not shown under its name.
     const QPoint ghost = list()->visualItemRect(list()->item(0)).center();

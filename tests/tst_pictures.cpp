@@ -259,7 +259,7 @@ void PicturesTest::pictureWindow()
             preview = found;
     }
     QVERIFY(preview && submenu->isEnabled());
-    QCOMPARE(run.state.Picture.CurrentPalette, PictureFiles::ramp(3)); // the window loads base.pal
+    QCOMPARE(run.core.Picture.CurrentPalette, PictureFiles::ramp(3)); // the window loads base.pal
     toggle->trigger();
     QVERIFY(preview->isHidden() && !submenu->isEnabled());
 

@@ -1,9 +1,13 @@
 #include "app/core/MainLayout.h"
 #include "app/core/ObjectFilter.h"
 #include "app/core/SelectionRules.h"
+#include "archive/core/ArchiveCache.h"
+#include "archive/core/CacheEntry.h"
+#include "archive/core/NamePattern.h"
 #include "archive/core/ObjectName.h"
 #include "archive/core/OwnerRecord.h"
 #include "archive/core/ResultsFile.h"
+#include "archive/core/ScriptSearch.h"
 #include "archive/core/Windows1252.h"
 #include "archive/core/WorkFolder.h"
 #include "archive/ui/frmExtract.h"
@@ -52,6 +56,11 @@ private slots:
     void ownerRecords_data();
     void ownerRecords();
     void objectFilter();
+    void namePatterns();
+    void scriptSearch_data();
+    void scriptSearch();
+    void scriptSearchRefusals();
+    void cacheForms();
     void listingFromToolOutput_data();
     void listingFromToolOutput();
     void listingStopsAtTheNameLimit();
@@ -292,6 +301,16 @@ void RulesTest::objectKinds()
         for (const QString& name : names)
             QVERIFY2(ObjectName::kindOf(name) == kind, qPrintable(name));
     }
+    // Script text to search: ".txt" as well, never a name that only ends in the letters.
+    for (const auto& [name, searched] : {std::pair{u"a.cs"_s, true},
+                                         {u"A.CS"_s, true},
+                                         {u"notes.txt"_s, true},
+                                         {u"README.TXT"_s, true},
+                                         {u"xcs"_s, false},
+                                         {u"atxt"_s, false},
+                                         {u"a.cs.bmp"_s, false},
+                                         {u"a.text"_s, false}})
+        QVERIFY2(ObjectName::isScriptText(name) == searched, qPrintable(name));
 }
 
 void RulesTest::workFolderHoldsWhatLiesInside_data()
@@ -370,6 +389,100 @@ void RulesTest::objectFilter()
                                              {u"[12]*"_s, u"1tank.bmp"_s, false},
                                              {u"a.?"_s, u"abc"_s, false}})
         QVERIFY2(ObjectFilter(typed).matches(name) == shown, qPrintable(typed + u" on "_s + name));
+}
+
+// The patterns of Find in Archives: whole names only, an empty pattern takes every name.
+void RulesTest::namePatterns()
+{
+    for (const auto& [pattern, name, matched] : {std::tuple{u""_s, u"sky.bmp"_s, true},
+                                                 {u""_s, u""_s, true},
+                                                 {u"sky"_s, u"sky.bmp"_s, false},
+                                                 {u"*"_s, u""_s, true},
+                                                 {u"*.VOL.cs"_s, u"a.vol.CS"_s, true},
+                                                 {u"?"_s, u""_s, false},
+                                                 {u"t??k*"_s, u"TANK1.bmp"_s, true},
+                                                 {u"t??k*"_s, u"tak.bmp"_s, false},
+                                                 {u"*€*"_s, u"€uro.cs"_s, true},
+                                                 {u"[1]*"_s, u"[1]tank.bmp"_s, true}})
+        QVERIFY2(NamePattern(pattern).matches(name) == matched, qPrintable(pattern + u" on "_s + name));
+}
+
+void RulesTest::scriptSearch_data()
+{
+    using Match = ScriptSearch::LineMatch;
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("regularExpression");
+    QTest::addColumn<bool>("caseSensitive");
+    QTest::addColumn<QList<Match>>("found");
+    QTest::newRow("CR LF, any case") << QByteArray("first line\r\nsecond Line\r\n") << u"LINE"_s << false
+                                     << false
+                                     << QList<Match>{{1, u"first line"_s, {{6, 4}}},
+                                                     {2, u"second Line"_s, {{7, 4}}}};
+    QTest::newRow("LF, no final line end, case-sensitive")
+        << QByteArray("a line\nLine two\nthe line") << u"line"_s << false << true
+        << QList<Match>{{1, u"a line"_s, {{2, 4}}}, {3, u"the line"_s, {{4, 4}}}};
+    QTest::newRow("bare CR and an empty line") << QByteArray("x\r\rx\r") << u"x"_s << false << false
+                                               << QList<Match>{{1, u"x"_s, {{0, 1}}}, {3, u"x"_s, {{0, 1}}}};
+    QTest::newRow("Windows-1252: 0x80 is the euro sign")
+        << QByteArray("price \x80 5\r\ncaf\xe9\r\n") << u"€"_s << false << false
+        << QList<Match>{{1, u"price € 5"_s, {{6, 1}}}};
+    QTest::newRow("every match in a line") << QByteArray("aXaXa\n") << u"a"_s << false << true
+                                           << QList<Match>{{1, u"aXaXa"_s, {{0, 1}, {2, 1}, {4, 1}}}};
+    QTest::newRow("pattern characters as written") << QByteArray("f(x) f(y)\nfxy") << u"f(x)"_s << false
+                                                   << false << QList<Match>{{1, u"f(x) f(y)"_s, {{0, 4}}}};
+    QTest::newRow("regular expression")
+        << QByteArray("function a::onAdd(%this)\r\nonAdd 42 7\r\n") << u"^on\\w+|\\d+"_s << true << true
+        << QList<Match>{{2, u"onAdd 42 7"_s, {{0, 5}, {6, 2}, {9, 1}}}};
+    QTest::newRow("an anchor sees each line's end")
+        << QByteArray("ab\rcab\r\nabc") << u"AB$"_s << true << false
+        << QList<Match>{{1, u"ab"_s, {{0, 2}}}, {2, u"cab"_s, {{1, 2}}}};
+    QTest::newRow("nothing across a line end")
+        << QByteArray("a\r\nb") << u"a\\s+b"_s << true << false << QList<Match>{};
+}
+
+void RulesTest::scriptSearch()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(QString, text);
+    QFETCH(bool, regularExpression);
+    QFETCH(bool, caseSensitive);
+    QFETCH(QList<ScriptSearch::LineMatch>, found);
+    const ScriptSearch search(text, regularExpression, caseSensitive);
+    QCOMPARE(search.refusal(), QString());
+    QCOMPARE(search.find(script), found);
+}
+
+void RulesTest::scriptSearchRefusals()
+{
+    const ScriptSearch invalid(u"on(Add"_s, true, false);
+    QVERIFY2(invalid.refusal().contains(u"missing closing parenthesis"_s), qPrintable(invalid.refusal()));
+    QVERIFY(invalid.find("on(Add\n").isEmpty());
+    QVERIFY(!ScriptSearch(QString(), false, false).refusal().isEmpty());
+    QCOMPARE(ScriptSearch(u"on(Add"_s, false, false).find("on(Add\n").size(), 1);
+}
+
+// An entry file and a cached listing are read only in exactly the form they are written in.
+void RulesTest::cacheForms()
+{
+    const QByteArray entry = CacheEntry::write("key", "content");
+    QCOMPARE(entry.size(), CacheEntry::headerSize + 3 + 7 + CacheEntry::checksumSize);
+    QVERIFY(entry.startsWith(QByteArray("KDRCACHE\1\0\0\0\3\0\0\0\7\0\0\0keycontent", 30)));
+    const std::optional<CacheEntry::Entry> read = CacheEntry::read(entry);
+    QVERIFY(read && read->key == "key" && read->content == "content");
+    QVERIFY(!CacheEntry::read(entry + '\0') && !CacheEntry::read(entry.chopped(1)));
+    QVERIFY(CacheEntry::write({}, QByteArray(CacheEntry::maximumContent + 1, 'x')).isEmpty());
+    for (const auto& [bytes, accepted] : {std::pair{QByteArray("0\n"), true},
+                                          {QByteArray("1\ncaf\xc3\xa9.wav\ntwo words.cs\n"), true},
+                                          {QByteArray("2\n"), false},
+                                          {QByteArray("0\na.cs"), false},
+                                          {QByteArray("0\n\n"), false},
+                                          {QByteArray("0\ncaf\xe9.wav\n"), false},
+                                          {QByteArray(), false}}) {
+        const std::optional<ResultsFile::Listing> listing = ArchiveCache::listingFrom(bytes);
+        QVERIFY2(listing.has_value() == accepted, bytes.constData());
+        QVERIFY(!listing || ArchiveCache::listingBytes(*listing) == bytes);
+    }
 }
 
 void RulesTest::listingFromToolOutput_data()

@@ -322,7 +322,7 @@ void RunsTest::cancelEndsTheRunAndItsTools()
     bool endedHere = false;
     QTimer canceller;
     connect(&canceller, &QTimer::timeout, this, [&] {
-        ToolRunner& runner = run_->window.toolRunner();
+        ToolRunner& runner = run_->core.runner();
         if (pressed.isValid()) {
             if (pressed.hasExpired(30000) && runner.isBusy()) {
                 endedHere = true;
@@ -373,7 +373,7 @@ void RunsTest::cancelEndsTheRunAndItsTools()
 void RunsTest::failureTableCopiesAndRetriesTheFailedOnly()
 {
     run_ = openInWindow(sample());
-    run_->state.Vols.current()->ObjectNames << u"../escape.cs"_s;
+    run_->core.Vols.current()->ObjectNames << u"../escape.cs"_s;
     run_->window.showVol(1);
     const QString calls = environment_.path() + u"/calls.txt"_s;
     const QString healed = environment_.path() + u"/healed"_s;
@@ -741,7 +741,7 @@ void RunsTest::twoWindowsAtOnce()
     const std::unique_ptr<MainWindowRun> first = openInWindow(sample());
     const QMap<QString, QByteArray> held = files(work());
     const std::unique_ptr<MainWindowRun> second = openInWindow(samples() + u"/hostile.vol"_s);
-    const QString own = second->window.toolRunner().workFolder().path();
+    const QString own = second->core.runner().workFolder().path();
     QCOMPARE(QFileInfo(own).path(), environment_.tempHome());
     QVERIFY2(QFileInfo(own).fileName().startsWith(QFileInfo(work()).fileName() + u'-'), qPrintable(own));
     QCOMPARE(second->control<QListWidget>("lstList")->count(), 20);

@@ -1,11 +1,10 @@
 #include "app/cli/CommandLineConsole.h"
 #include "app/cli/CommandLineMode.h"
-#include "app/core/AppState.h"
+#include "app/core/AppCore.h"
 #include "app/core/CommandLine.h"
 #include "app/core/CommandLineOptions.h"
 #include "app/core/StartArguments.h"
 #include "app/ui/frmMain.h"
-#include "platform/core/SettingsStore.h"
 #include "platform/core/TerminationSignals.h"
 #include "platform/ui/QtDesktopOpener.h"
 #include "platform/ui/QtFilePicker.h"
@@ -33,8 +32,8 @@ template <typename Application> int runCommandLine(char* program, const CommandL
     char* argv[] = {program, nullptr};
     Application app(argc, argv);
     nameProgram();
-    SettingsStore store;
-    return CommandLineMode(options, store).run();
+    AppCore core;
+    return CommandLineMode(options, core).run();
 }
 
 bool displayNamed()
@@ -75,12 +74,11 @@ int main(int argc, char* argv[])
     QApplication app(qtArgc, forQt.data());
     nameProgram();
 
-    AppState state;
-    SettingsStore store;
+    AppCore core;
     QtMessageBoxes messages;
     QtFilePicker files;
     QtDesktopOpener desktop;
-    frmMain window(state, store, Seams{messages, files, desktop});
+    frmMain window(core, Seams{messages, files, desktop});
     window.setArchivePaths(CommandLine::archivePaths(start.archives));
 
     TerminationSignals termination;

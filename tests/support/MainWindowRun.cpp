@@ -4,8 +4,8 @@
 #include <QSettings>
 
 MainWindowRun::MainWindowRun(const QString& iniFile)
-    : store(iniFile)
-    , window(state, store, fakes.seams())
+    : core(iniFile)
+    , window(core, fakes.seams())
 {
 }
 

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "app/core/AppState.h"
+#include "app/core/AppCore.h"
 #include "app/ui/frmMain.h"
-#include "platform/core/SettingsStore.h"
 #include "support/FakeSeams.h"
 
 #include <QAction>
 #include <QStringList>
 
-// One run of the program's main window on a settings file of its own, with the desktop scripted.
-// The window is made but not loaded.
+// One run of the program's main window on a core and a settings file of its own, with the desktop
+// scripted. The window is made but not loaded.
 class MainWindowRun {
 public:
     explicit MainWindowRun(const QString& iniFile);
@@ -28,8 +27,7 @@ public:
     // Whether the button or menu item with this object name is enabled.
     bool enabled(const char* name) const;
 
-    AppState state;
-    SettingsStore store;
+    AppCore core;
     FakeSeams fakes;
     frmMain window;
 };

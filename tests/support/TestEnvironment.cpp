@@ -13,6 +13,7 @@ TestEnvironment::TestEnvironment()
         QDir().mkpath(folder);
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome()));
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome()));
     qputenv("TMPDIR", QFile::encodeName(tempHome()));
     const QString runtime = root_.filePath(QStringLiteral("runtime"));
     QDir().mkpath(runtime);

@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// A private home for one test run: configuration, data and temporary folders of its own, so no
-// test ever reads or writes the user's real settings.
+// A private home for one test run: configuration, data, cache and temporary folders of its own, so
+// no test ever reads or writes the user's real settings or cache.
 class TestEnvironment {
 public:
     TestEnvironment();
@@ -13,6 +13,7 @@ public:
     QString configHome() const { return root_.filePath(QStringLiteral("config")); }
     QString dataHome() const { return root_.filePath(QStringLiteral("data")); }
     QString tempHome() const { return root_.filePath(QStringLiteral("tmp")); }
+    QString cacheHome() const { return root_.filePath(QStringLiteral("cache")); }
 
     // Writes an executable stand-in file with the given bytes (a script, or an "MZ" header).
     static void writeFile(const QString& path, const QByteArray& bytes, bool executable = false);

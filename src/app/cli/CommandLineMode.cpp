@@ -5,14 +5,11 @@
 #include "archive/core/ResultsFile.h"
 #include "archive/core/RunDriver.h"
 #include "archive/core/VolTable.h"
-#include "picture/core/ArchivePalettes.h"
 #include "picture/core/ContactSheet.h"
 #include "picture/core/ContactSheetFile.h"
 #include "picture/core/ContactSheetJob.h"
 #include "picture/core/ConversionJob.h"
-#include "picture/core/Palettes.h"
 #include "platform/core/FileSystem.h"
-#include "platform/core/SettingsStore.h"
 #include "platform/core/TerminationSignals.h"
 
 #include <QDir>
@@ -21,14 +18,13 @@
 #include <algorithm>
 #include <utility>
 
-CommandLineMode::CommandLineMode(const CommandLineOptions& options, SettingsStore& store)
+CommandLineMode::CommandLineMode(const CommandLineOptions& options, AppCore& core)
     : options_(options)
-    , store_(store)
+    , core_(core)
+    , runner_(core.runner())
     , console_(options.quiet)
 {
 }
-
-CommandLineMode::~CommandLineMode() = default;
 
 int CommandLineMode::run()
 {
@@ -49,7 +45,8 @@ int CommandLineMode::run()
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::received, &runner_, [this] { runner_.shutDown(); });
     const int status = prepare() ? runCommand() : UsageError;
-    finish();
+    // As the windows' shutdown, but the settings are left as they are.
+    core_.shutDown();
     return status;
 }
 
@@ -118,41 +115,72 @@ void CommandLineMode::tellUnlisted(const ArchiveListing::Result& listing)
     }
 }
 
-// The windows' start-up, without the options dialog: the working folder, the tool copies and, for a
-// conversion, the default palette. False when the archive cannot be listed.
+// The start-up steps the command needs: the working folder, the listing tool for every command, the
+// extraction tool for all but --list, the default palette for pictures. False when the archive cannot be
+// listed.
 bool CommandLineMode::prepare()
 {
-    settings_ = AppSettings::load(store_);
-    const QString shown = QDir::toNativeSeparators(settings_.TempPath);
-    switch (workFolderClaim_.claim(settings_.TempPath)) {
-    case PrivateFolder::Status::Ready:
-        break;
-    case PrivateFolder::Status::NotOurs:
-        console_.warn(tr("the working folder %1 is not a folder of your own, so the game's tools will not "
-                         "run there; choose another \"Temp Path\" in the settings")
-                          .arg(shown));
+    using Step = AppCore::Step;
+    core_.loadSettings();
+    bool stopped = false;
+    const auto startUp = [&](const QList<Step>& steps) {
+        core_.startUp(
+            steps, [&] { return !stopped; }, [&](const AppCore::Notice& notice) { stopped = tell(notice); });
+        return !stopped;
+    };
+    if (!startUp({Step::WorkFolder}) || !outsideWorkFolder())
         return false;
-    case PrivateFolder::Status::WritableByOthers:
-        console_.warn(
-            tr("the working folder %1 can be written by other users, so the game's tools will not "
-               "run there; make it private (chmod 700) or choose another \"Temp Path\" in the settings")
-                .arg(shown));
-        return false;
-    case PrivateFolder::Status::CannotCreate:
-        console_.warn(tr("cannot create the working folder %1").arg(shown));
-        return false;
-    }
-    runner_.setWorkFolder(WorkFolder(workFolderClaim_.path(), settings_.TempPath));
-    if (!outsideWorkFolder())
-        return false;
-    if (!copyTool(settings_.VtlistPath, WorkFolder::listToolName))
-        return false;
+    QList<Step> steps{Step::ListTool};
     if (options_.command != CommandLineOptions::Command::List)
-        copyTool(settings_.ExtractPath, WorkFolder::extractToolName);
+        steps.append(Step::ExtractTool);
     if (options_.command == CommandLineOptions::Command::Convert ||
         options_.command == CommandLineOptions::Command::ContactSheet)
-        loadDefaultPalette();
-    return true;
+        steps += {Step::DefaultPalette, Step::ReadPalette};
+    return startUp(steps);
+}
+
+// Without the working folder or the listing tool nothing can be listed; a missing extraction tool or
+// palette is said, and the runs that need them fail with their own reason.
+bool CommandLineMode::tell(const AppCore::Notice& notice)
+{
+    const QString shown = QDir::toNativeSeparators(notice.path);
+    const bool listTool = notice.tool == QLatin1String(WorkFolder::listToolName);
+    switch (notice.kind) {
+    case AppCore::Notice::Kind::WorkFolderRefused:
+        switch (notice.refusal) {
+        case PrivateFolder::Status::NotOurs:
+            console_.warn(
+                tr("the working folder %1 is not a folder of your own, so the game's tools will not "
+                   "run there; choose another \"Temp Path\" in the settings")
+                    .arg(shown));
+            break;
+        case PrivateFolder::Status::WritableByOthers:
+            console_.warn(
+                tr("the working folder %1 can be written by other users, so the game's tools will not "
+                   "run there; make it private (chmod 700) or choose another \"Temp Path\" in the settings")
+                    .arg(shown));
+            break;
+        case PrivateFolder::Status::CannotCreate:
+        case PrivateFolder::Status::Ready: // never a refusal
+            console_.warn(tr("cannot create the working folder %1").arg(shown));
+            break;
+        }
+        return true;
+    case AppCore::Notice::Kind::ToolMissing:
+        console_.warn(tr("can not find %1 (%2)").arg(notice.tool, shown));
+        return listTool;
+    case AppCore::Notice::Kind::ToolNotCopied:
+        console_.warn(tr("cannot copy %1 into the working folder %2")
+                          .arg(shown, QDir::toNativeSeparators(notice.folder)));
+        return listTool;
+    case AppCore::Notice::Kind::DefaultPaletteMissing:
+        console_.warn(tr("can not find the default palette %1").arg(shown));
+        break;
+    case AppCore::Notice::Kind::PaletteUnread:
+        console_.warn(notice.message.text);
+        break;
+    }
+    return false;
 }
 
 // What --to names, a folder or the contact sheet's file, lies outside the working folder, whose files
@@ -171,32 +199,6 @@ bool CommandLineMode::outsideWorkFolder()
                      "choose a place outside it")
                       .arg(QDir::toNativeSeparators(options_.destFolder), QDir::toNativeSeparators(holding)));
     return false;
-}
-
-// A tool that cannot be copied is said at once; runs of it then fail with their own reason.
-bool CommandLineMode::copyTool(const QString& source, const char* toolName)
-{
-    const QString shown = QDir::toNativeSeparators(source);
-    if (!FileSystem::fileExists(source))
-        console_.warn(tr("can not find %1 (%2)").arg(QLatin1String(toolName), shown));
-    else if (!FileSystem::copyReplacing(source, runner_.workFolder().file(QLatin1String(toolName))))
-        console_.warn(tr("cannot copy %1 into the working folder %2")
-                          .arg(shown, QDir::toNativeSeparators(runner_.workFolder().path())));
-    else
-        return true;
-    return false;
-}
-
-// As the windows start: the default palette is current until a picture finds its own.
-void CommandLineMode::loadDefaultPalette()
-{
-    if (FileSystem::fileExists(settings_.DefaultPalette))
-        pictures_.PaletteFile = settings_.DefaultPalette;
-    else
-        console_.warn(tr("can not find the default palette %1")
-                          .arg(QDir::toNativeSeparators(settings_.DefaultPalette)));
-    if (const std::optional<PictureMessage> message = Palettes(pictures_).ReadPalette())
-        console_.warn(message->text);
 }
 
 QStringList CommandLineMode::chosen(const QStringList& listed)
@@ -235,9 +237,7 @@ PictureConversion::Options CommandLineMode::conversionOptions(const QStringList&
 {
     VolRecord vol{QFileInfo(options_.archive).fileName(), options_.archive, listed};
     vol.markListed();
-    PictureConversion::Options conversion = settings_.conversionOptions(runner_.workFolder());
-    conversion.search.inArchive = paletteLists_.source(runner_, vol);
-    return conversion;
+    return core_.conversionOptions(vol);
 }
 
 void CommandLineMode::convert(const QStringList& names, const QStringList& listed)
@@ -245,7 +245,7 @@ void CommandLineMode::convert(const QStringList& names, const QStringList& liste
     PictureConversion::Options conversion = conversionOptions(listed);
     // The window's remembered format is not used: a script gets what it asks for.
     conversion.exportAs = {options_.format.value_or(PictureExport::Format::Bmp), options_.transparentIndex};
-    ConversionJob job(runner_, pictures_, QFileInfo(options_.destFolder).absoluteFilePath(), conversion);
+    ConversionJob job(runner_, core_.Picture, QFileInfo(options_.destFolder).absoluteFilePath(), conversion);
     if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
         console_.fail(job.error());
         return;
@@ -259,7 +259,7 @@ void CommandLineMode::contactSheet(const QStringList& names, const QStringList& 
 {
     const QString shown = QDir::toNativeSeparators(options_.destFolder);
     ContactSheet sheet(QGuiApplication::font());
-    ContactSheetJob job(runner_, pictures_, conversionOptions(listed), sheet);
+    ContactSheetJob job(runner_, core_.Picture, conversionOptions(listed), sheet);
     if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
         console_.fail(job.error());
         return;
@@ -288,7 +288,7 @@ void CommandLineMode::contactSheet(const QStringList& names, const QStringList& 
 
 RunReport CommandLineMode::runOver(RunStep& step, const QStringList& names, RunReport::Kind kind)
 {
-    RunDriver driver(runner_, step, kind, options_.jobs.value_or(settings_.parallelRuns()));
+    RunDriver driver(runner_, step, kind, options_.jobs.value_or(core_.settings.parallelRuns()));
     qsizetype told = 0;
     QString note;
     const auto tellFinished = [&] {
@@ -342,12 +342,4 @@ void CommandLineMode::tell(const RunReport::Failure& failure, const QString& nam
         console_.fail(name, command == Command::Extract   ? tr("not extracted, because the run was stopped")
                             : command == Command::Convert ? tr("not converted, because the run was stopped")
                                                           : tr("not drawn, because the run was stopped"));
-}
-
-// As the windows' shutdown, but the settings are left as they are.
-void CommandLineMode::finish()
-{
-    runner_.shutDown();
-    runner_.workFolder().deleteProgramFiles();
-    workFolderClaim_.release();
 }

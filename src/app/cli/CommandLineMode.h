@@ -1,24 +1,20 @@
 #pragma once
 
 #include "app/cli/CommandLineConsole.h"
-#include "app/core/AppSettings.h"
+#include "app/core/AppCore.h"
 #include "app/core/CommandLineOptions.h"
 #include "archive/core/ArchiveListing.h"
 #include "archive/core/RunReport.h"
-#include "archive/core/ToolRunner.h"
-#include "archive/core/WorkFolderClaim.h"
-#include "picture/core/ArchivePalettes.h"
-#include "picture/core/PictureState.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
 class RunStep;
-class SettingsStore;
 
 // The command-line mode: lists, extracts or converts the objects of one archive, or draws their
-// contact sheet, with the windows' settings file, tool runner, name checks, extraction, conversion and
-// palette search, and needs no display. It reads the settings and never writes them. Nothing is asked: a
+// contact sheet, with the windows' core (settings, working folder, tool runner, palettes), name checks,
+// extraction, conversion and palette search, and needs no display. It reads the settings and never
+// writes them. Nothing is asked: a
 // named object that does not end in "bmp" is not converted and counts as failed, and a standard bitmap is
 // declined, so it is copied as it is in the archive (the windows' "No"); either way the user's picture is
 // never recoloured by a guess.
@@ -28,8 +24,7 @@ class CommandLineMode {
 public:
     enum Status { Succeeded = 0, Failed = 1, UsageError = 2 };
 
-    CommandLineMode(const CommandLineOptions& options, SettingsStore& store);
-    ~CommandLineMode();
+    CommandLineMode(const CommandLineOptions& options, AppCore& core);
 
     // Runs the command to its end, or until a termination signal; the exit status.
     int run();
@@ -39,9 +34,9 @@ private:
     // Why the archive gave no objects to work on.
     void tellUnlisted(const ArchiveListing::Result& listing);
     bool prepare();
+    // Says what a start-up step met; true when the command cannot go on.
+    bool tell(const AppCore::Notice& notice);
     bool outsideWorkFolder();
-    bool copyTool(const QString& source, const char* toolName);
-    void loadDefaultPalette();
     // The listed objects the command works on; named ones missing from the listing are failures.
     QStringList chosen(const QStringList& listed);
     void extract(const QStringList& names);
@@ -54,14 +49,9 @@ private:
     // finished.
     RunReport runOver(RunStep& step, const QStringList& names, RunReport::Kind kind);
     void tell(const RunReport::Failure& failure, const QString& name);
-    void finish();
 
     CommandLineOptions options_;
-    SettingsStore& store_;
+    AppCore& core_;
+    ToolRunner& runner_;
     CommandLineConsole console_;
-    AppSettings settings_;
-    ToolRunner runner_;
-    WorkFolderClaim workFolderClaim_;
-    PictureState pictures_;
-    ArchivePalettes paletteLists_;
 };

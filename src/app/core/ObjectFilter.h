@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive/core/NamePattern.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -14,8 +16,7 @@ public:
     bool matches(QStringView name) const;
 
 private:
-    bool wildcardMatches(QStringView name) const;
-
     QString text_; // case-folded
     bool wildcard_ = false;
+    NamePattern pattern_;
 };

@@ -1,19 +1,17 @@
 #include "app/ui/ContactSheetCommand.h"
 
-#include "app/core/AppState.h"
+#include "app/core/AppCore.h"
 #include "app/ui/MainMenuBar.h"
 #include "app/ui/ObjectPane.h"
-#include "archive/core/ToolRunner.h"
 #include "picture/ui/frmContactSheet.h"
 
 #include <QMenu>
 
-ContactSheetCommand::ContactSheetCommand(MainMenuBar& menus, const ObjectPane& pane, AppState& state,
-                                         ToolRunner& runner, const Seams& seams, QWidget* owner)
+ContactSheetCommand::ContactSheetCommand(MainMenuBar& menus, const ObjectPane& pane, AppCore& core,
+                                         const Seams& seams, QWidget* owner)
     : QObject(owner)
     , pane_(pane)
-    , state_(state)
-    , runner_(runner)
+    , core_(core)
     , seams_(seams)
     , owner_(owner)
 {
@@ -40,15 +38,15 @@ QStringList ContactSheetCommand::pictureNames(const QStringList& names, const QL
 
 void ContactSheetCommand::run()
 {
-    const VolRecord* vol = state_.Vols.current();
-    if (!vol || runner_.isBusy() || (window_ && window_->isDrawing()))
+    const VolRecord* vol = core_.Vols.current();
+    if (!vol || core_.runner().isBusy() || (window_ && window_->isDrawing()))
         return;
     const QString volPath = vol->FilePath;
     const QStringList names = pictureNames(vol->ObjectNames, pane_.selectedRows());
     if (!window_)
-        window_ = new frmContactSheet(seams_.messages, seams_.files, runner_, owner_);
+        window_ = new frmContactSheet(seams_.messages, seams_.files, core_.runner(), owner_);
     window_->show();
     window_->raise();
-    window_->draw(state_.Picture, state_.conversionOptions(runner_, *vol), volPath, names,
-                  state_.settings.parallelRuns());
+    window_->draw(core_.Picture, core_.conversionOptions(*vol), volPath, names,
+                  core_.settings.parallelRuns());
 }

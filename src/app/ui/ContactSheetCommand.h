@@ -5,11 +5,10 @@
 #include <QObject>
 #include <QPointer>
 
+class AppCore;
 class MainMenuBar;
 class ObjectPane;
-class ToolRunner;
 class frmContactSheet;
-struct AppState;
 
 // View > Contact Sheet: the pictures of the current archive, or of the selected objects when more
 // than one is selected, drawn in the contact sheet window.
@@ -17,8 +16,8 @@ class ContactSheetCommand : public QObject {
     Q_OBJECT
 
 public:
-    ContactSheetCommand(MainMenuBar& menus, const ObjectPane& pane, AppState& state, ToolRunner& runner,
-                        const Seams& seams, QWidget* owner);
+    ContactSheetCommand(MainMenuBar& menus, const ObjectPane& pane, AppCore& core, const Seams& seams,
+                        QWidget* owner);
 
     // The objects that go on the sheet: those ending in "bmp", as the command line converts them,
     // among the selected rows when there are several, else among all.
@@ -27,8 +26,7 @@ public:
 
 private:
     const ObjectPane& pane_;
-    AppState& state_;
-    ToolRunner& runner_;
+    AppCore& core_;
     Seams seams_;
     QWidget* owner_;
     QPointer<frmContactSheet> window_;

@@ -6,6 +6,7 @@
 #include "app/ui/MainMenuBar.h"
 #include "app/ui/MainStatusBar.h"
 #include "app/ui/MainToolBar.h"
+#include "app/ui/NoticeBoxes.h"
 #include "app/ui/ObjectDragOut.h"
 #include "app/ui/ObjectList.h"
 #include "app/ui/ObjectPane.h"
@@ -20,6 +21,7 @@
 #include "archive/ui/frmExtract.h"
 #include "archive/ui/frmGetList.h"
 #include "picture/ui/frmConvert.h"
+#include "platform/ui/MessageBoxes.h"
 #include "platform/ui/SystemMenu.h"
 #include "platform/ui/Twips.h"
 #include "preview/ui/PreviewCommand.h"
@@ -33,19 +35,18 @@
 #include <QScreen>
 #include <QTabBar>
 
-frmMain::frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWidget* parent)
+frmMain::frmMain(AppCore& core, const Seams& seams, QWidget* parent)
     : QMainWindow(parent)
-    , state_(state)
+    , core_(core)
     , seams_(seams)
-    , runner_(new ToolRunner(this))
-    , lifecycle_(state, store, *runner_, seams.messages)
+    , runner_(&core.runner())
     , previews_(new PreviewCommand(
-          state.Picture, *runner_, seams.messages,
-          {state.settings.DestPath, state.settings.PalettePath, state.settings.AddPpl},
+          core.Picture, *runner_, seams.messages,
+          {core.settings.DestPath, core.settings.PalettePath, core.settings.AddPpl},
           [this] { return currentObjectName(); }, this))
     , innerArea_(new MainArea(this))
     , menus_(new MainMenuBar(this))
-    , recent_(new RecentArchives(store, *menus_, this))
+    , recent_(new RecentArchives(core.store(), *menus_, this))
     , Toolbar1(innerArea_->Toolbar1)
     , StatusBar1(innerArea_->StatusBar1)
     , TabStrip1(innerArea_->TabStrip1)
@@ -74,7 +75,7 @@ void frmMain::connectPreviews()
     connect(previews_, &PreviewCommand::windowLoaded, this,
             [this](QWidget* window) { toolWindows_.append(window); });
     new PreviewMenus(*menus_, *previews_, this);
-    new ContactSheetCommand(*menus_, *Frame1, state_, *runner_, seams_, this);
+    new ContactSheetCommand(*menus_, *Frame1, core_, seams_, this);
 }
 
 void frmMain::connectMenus()
@@ -93,7 +94,7 @@ void frmMain::connectMenus()
         box.Form_Load();
         seams_.runModal(box);
     });
-    menus_->bindSettings(state_.settings, seams_.runModal);
+    menus_->bindSettings(core_.settings, seams_.runModal);
     connect(Toolbar1->open, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
     connect(Toolbar1->list, &QAction::triggered, this, &frmMain::mnuFileGetList_Click);
     connect(Toolbar1->preview, &QAction::triggered, this, &frmMain::cmdPreview_Click);
@@ -113,10 +114,18 @@ void frmMain::toggleBar(QAction* item, QWidget* bar)
 void frmMain::Form_Load()
 {
     RemoveSystemMenuItems(this, {.size = true});
-    lifecycle_.loadSettings();
+    core_.loadSettings();
     menus_->showSettings();
-    lifecycle_.prepare(
-        this, [this] { return unloaded_; }, [this] { mnuToolsOptions_Click(); });
+    using Step = AppCore::Step;
+    core_.startUp(
+        {Step::DataFolder, Step::WorkFolder, Step::ExtractTool, Step::ListTool, Step::DefaultPalette,
+         Step::ReadPalette},
+        [this] { return !unloaded_; },
+        [this](const AppCore::Notice& notice) {
+            NoticeBoxes(seams_.messages, isVisible() ? this : nullptr).show(notice);
+            if (NoticeBoxes::opensOptions(notice))
+                mnuToolsOptions_Click();
+        });
 }
 
 void frmMain::Form_Resize()
@@ -144,9 +153,9 @@ void frmMain::Form_Activate()
 // counts as well.
 void frmMain::handleCommandLineOnce()
 {
-    if (state_.CommandLineDone)
+    if (commandLineDone_)
         return;
-    state_.CommandLineDone = true;
+    commandLineDone_ = true;
     QMetaObject::invokeMethod(this, &frmMain::OpenCommandLine, Qt::QueuedConnection);
 }
 
@@ -167,7 +176,9 @@ void frmMain::Form_Unload()
             (*window)->close();
     }
     recent_->save();
-    lifecycle_.shutDown();
+    core_.shutDown();
+    if (!core_.saveSettings())
+        qWarning("Kadrillo: cannot write the settings to %s", qUtf8Printable(core_.store().fileName()));
 }
 
 void frmMain::connectObjectPane()
@@ -175,7 +186,7 @@ void frmMain::connectObjectPane()
     ObjectList* list = Frame1->lstList;
     connect(list, &ObjectList::clickRaised, this, &frmMain::lstList_Click);
     connect(list, &QListWidget::itemDoubleClicked, this, &frmMain::lstList_DblClick);
-    new ObjectDragOut(*list, *runner_, state_.Vols, state_.settings, seams_.messages, this);
+    new ObjectDragOut(*list, *runner_, core_.Vols, core_.settings, seams_.messages, this);
     connect(Frame1->cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
     connect(Frame1->cmdExtract, &QPushButton::clicked, this, &frmMain::cmdExtract_Click);
     connect(Frame1->cmdConvert, &QPushButton::clicked, this, &frmMain::cmdConvert_Click);
@@ -192,7 +203,7 @@ void frmMain::lstList_Click()
     menus_->mnuFileExtract->setEnabled(commands.extract);
     menus_->mnuFilePreview->setEnabled(commands.preview);
     Toolbar1->preview->setEnabled(commands.preview);
-    if (commands.preview && state_.settings.AutoPreview)
+    if (commands.preview && core_.settings.AutoPreview)
         cmdPreview_Click();
 }
 
@@ -204,9 +215,9 @@ void frmMain::lstList_DblClick()
 
 void frmMain::TabStrip1_Click(int index)
 {
-    state_.Vols.CurrentVol = index + 1;
-    showVol(state_.Vols.CurrentVol);
-    const VolRecord* vol = state_.Vols.current();
+    core_.Vols.CurrentVol = index + 1;
+    showVol(core_.Vols.CurrentVol);
+    const VolRecord* vol = core_.Vols.current();
     const bool listed = vol && vol->Listed;
     setListingCommandsEnabled(!listed);
     Frame1->cmdSelect->setEnabled(!listed);
@@ -221,13 +232,13 @@ void frmMain::setListingCommandsEnabled(bool enabled)
 
 void frmMain::showVol(int index)
 {
-    const VolRecord* vol = state_.Vols.record(index);
+    const VolRecord* vol = core_.Vols.record(index);
     Frame1->showNames(vol ? vol->ObjectNames : QStringList());
 }
 
 bool frmMain::AddVol(const QString& path, const QString& title)
 {
-    if (state_.Vols.AddVol(path, title) == 0) {
+    if (core_.Vols.AddVol(path, title) == 0) {
         seams_.messages.warn(
             this, tr("Kadrillo cannot open more than %1 archives in one run.").arg(VolTable::maximumCount));
         return false;
@@ -235,7 +246,7 @@ bool frmMain::AddVol(const QString& path, const QString& title)
     QTabBar* tabs = TabStrip1->tabBar();
     tabs->addTab(title);
     recent_->add(path);
-    tabs->setCurrentIndex(state_.Vols.CurrentVol - 1);
+    tabs->setCurrentIndex(core_.Vols.CurrentVol - 1);
     setListingCommandsEnabled(true);
     return true;
 }
@@ -247,7 +258,7 @@ void frmMain::mnuFileOpen_Click()
             ShowOpenDialog(seams_.files, this, QStringLiteral("vol"), tr("Open VOL file"))) {
         if (AddVol(picked->path, picked->title)) {
             Form_Resize();
-            if (state_.settings.AutoList)
+            if (core_.settings.AutoList)
                 mnuFileGetList_Click();
         }
     }
@@ -257,7 +268,7 @@ void frmMain::mnuFileOpen_Click()
 // Runs the listing window over the current archive; false when it was not listed (busy, cancelled).
 bool frmMain::listCurrentVol()
 {
-    VolRecord* vol = state_.Vols.current();
+    VolRecord* vol = core_.Vols.current();
     if (!vol || runner_->isBusy())
         return false;
     frmGetList window(this, *vol, *runner_, seams_.messages);
@@ -276,13 +287,13 @@ void frmMain::mnuFileGetList_Click()
 // Shows the current archive's listing, or says that it gave nothing.
 void frmMain::showListing()
 {
-    showVol(state_.Vols.CurrentVol);
+    showVol(core_.Vols.CurrentVol);
     const int rows = Frame1->lstList->count();
     if (rows == 0) {
         seams_.messages.warn(this, emptyListingText());
         return;
     }
-    if (state_.Vols.current()->Listed)
+    if (core_.Vols.current()->Listed)
         markListed(rows);
 }
 
@@ -295,7 +306,7 @@ void frmMain::markListed(int rows)
 
 void frmMain::OpenCommandLine()
 {
-    state_.CommandLineDone = true;
+    commandLineDone_ = true;
     openArchives(archivePaths_);
 }
 
@@ -308,13 +319,13 @@ void frmMain::openArchives(const QStringList& paths)
     for (const QString& path : paths) {
         if (!AddVol(QFileInfo(path).absoluteFilePath(), CommandLine::fileName(path)))
             break;
-        if (state_.settings.AutoList && listCurrentVol() && state_.Vols.current()->ObjectNames.isEmpty())
+        if (core_.settings.AutoList && listCurrentVol() && core_.Vols.current()->ObjectNames.isEmpty())
             seams_.messages.warn(this,
                                  emptyListingText() + QStringLiteral("\n") + QDir::toNativeSeparators(path));
     }
     Form_Resize();
-    showVol(state_.Vols.CurrentVol);
-    const VolRecord* vol = state_.Vols.current();
+    showVol(core_.Vols.CurrentVol);
+    const VolRecord* vol = core_.Vols.current();
     if (vol && vol->Listed && Frame1->lstList->count() > 0)
         markListed(Frame1->lstList->count());
 }
@@ -336,12 +347,12 @@ void frmMain::dropEvent(QDropEvent* event)
 
 void frmMain::cmdExtract_Click()
 {
-    const VolRecord* vol = state_.Vols.current();
+    const VolRecord* vol = core_.Vols.current();
     const QList<int> rows = Frame1->selectedRows();
     if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
         return;
     StatusBar1->setText(tr("Extracting Files"));
-    frmExtract window(this, *vol, rows, state_.settings.DestPath, *runner_, state_.settings.parallelRuns(),
+    frmExtract window(this, *vol, rows, core_.settings.DestPath, *runner_, core_.settings.parallelRuns(),
                       seams_);
     window.exec();
     StatusBar1->setText(QString());
@@ -349,7 +360,7 @@ void frmMain::cmdExtract_Click()
 
 bool frmMain::destinationRefused()
 {
-    const QString refusal = runner_->workFolder().outputRefusal(state_.settings.DestPath);
+    const QString refusal = runner_->workFolder().outputRefusal(core_.settings.DestPath);
     if (!refusal.isEmpty())
         seams_.messages.warn(this, refusal);
     return !refusal.isEmpty();
@@ -363,38 +374,38 @@ QString frmMain::currentObjectName() const
 
 void frmMain::cmdPreview_Click()
 {
-    const VolRecord* vol = state_.Vols.current();
+    const VolRecord* vol = core_.Vols.current();
     if (!vol || currentObjectName().isEmpty() || runner_->isBusy())
         return;
-    previews_->preview({vol->FilePath, currentObjectName(), state_.conversionOptions(*runner_, *vol),
-                        state_.settings.ResizeToFit});
+    previews_->preview(
+        {vol->FilePath, currentObjectName(), core_.conversionOptions(*vol), core_.settings.ResizeToFit});
 }
 
 void frmMain::cmdPalette_Click()
 {
-    const VolRecord* vol = state_.Vols.current();
+    const VolRecord* vol = core_.Vols.current();
     if (vol && !currentObjectName().isEmpty() && !runner_->isBusy())
         previews_->extractPalettes(vol->FilePath, currentObjectName());
 }
 
 void frmMain::cmdConvert_Click()
 {
-    const VolRecord* vol = state_.Vols.current();
+    const VolRecord* vol = core_.Vols.current();
     const QList<int> rows = Frame1->selectedRows();
     if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
         return;
     StatusBar1->setText(tr("Converting Picture Files"));
-    frmConvert window(this,
-                      {*vol, rows, state_.settings.DestPath, state_.conversionOptions(*runner_, *vol),
-                       state_.settings.parallelRuns()},
-                      *runner_, state_.Picture, seams_);
+    frmConvert window(
+        this,
+        {*vol, rows, core_.settings.DestPath, core_.conversionOptions(*vol), core_.settings.parallelRuns()},
+        *runner_, core_.Picture, seams_);
     window.exec();
     StatusBar1->setText(QString());
 }
 
 void frmMain::mnuToolsOptions_Click()
 {
-    frmOptions window(lifecycle_, seams_, this);
+    frmOptions window(core_, seams_, this);
     seams_.runModal(window);
 }
 

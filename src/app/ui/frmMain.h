@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/core/AppState.h"
-#include "app/ui/AppLifecycle.h"
+#include "app/core/AppCore.h"
 #include "app/ui/MainToolBar.h"
 #include "picture/core/PictureConversion.h"
 #include "platform/ui/Seams.h"
@@ -15,7 +14,6 @@ class MainStatusBar;
 class ObjectPane;
 class PreviewCommand;
 class RecentArchives;
-class SettingsStore;
 class TabStrip;
 class ToolRunner;
 
@@ -24,16 +22,15 @@ class frmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    frmMain(AppState& state, SettingsStore& store, const Seams& seams, QWidget* parent = nullptr);
+    frmMain(AppCore& core, const Seams& seams, QWidget* parent = nullptr);
 
-    // Start-up: settings, tool copies and the default palette; runs before the window is shown.
+    // Start-up: settings, tool copies and the default palette, each problem said as it is met; runs
+    // before the window is shown.
     void Form_Load();
     // The archives to open at the first activation, from the program's command line.
     void setArchivePaths(const QStringList& paths) { archivePaths_ = paths; }
     // True once the shutdown has run; nothing more is done after it.
     bool isUnloaded() const { return unloaded_; }
-
-    ToolRunner& toolRunner() const { return *runner_; }
 
     bool AddVol(const QString& path, const QString& title);
     void showVol(int index);
@@ -82,14 +79,14 @@ private:
     bool destinationRefused();
     void toggleBar(QAction* item, QWidget* bar);
 
-    AppState& state_;
+    AppCore& core_;
     Seams seams_;
     ToolRunner* runner_;
-    AppLifecycle lifecycle_;
     PreviewCommand* previews_;
     QStringList archivePaths_;
     // The tool windows that are loaded, in the order they were loaded.
     QList<QPointer<QWidget>> toolWindows_;
+    bool commandLineDone_ = false;
     bool unloaded_ = false;
 
     MainArea* innerArea_;

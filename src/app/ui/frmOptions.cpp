@@ -1,7 +1,7 @@
 #include "app/ui/frmOptions.h"
 
-#include "app/core/AppSettings.h"
-#include "app/ui/AppLifecycle.h"
+#include "app/core/AppCore.h"
+#include "app/ui/NoticeBoxes.h"
 #include "app/ui/OpenDialog.h"
 #include "archive/core/RunDriver.h"
 #include "platform/ui/MessageBoxes.h"
@@ -23,9 +23,9 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, int 
 
 } // namespace
 
-frmOptions::frmOptions(AppLifecycle& lifecycle, const Seams& seams, QWidget* owner)
+frmOptions::frmOptions(AppCore& core, const Seams& seams, QWidget* owner)
     : QDialog(owner)
-    , lifecycle_(lifecycle)
+    , core_(core)
     , seams_(seams)
 {
     setObjectName(QStringLiteral("frmOptions"));
@@ -68,7 +68,7 @@ frmOptions::frmOptions(AppLifecycle& lifecycle, const Seams& seams, QWidget* own
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdApply, &QPushButton::clicked, this, &frmOptions::cmdApply_Click);
 
-    const AppSettings& settings = lifecycle_.settings();
+    const AppSettings& settings = core_.settings;
     txtDest->setText(settings.DestPath);
     txtExtract->setText(settings.ExtractPath);
     txtTemp->setText(settings.TempPath);
@@ -134,7 +134,7 @@ void frmOptions::cmdOK_Click()
 
 bool frmOptions::apply()
 {
-    AppSettings edited = lifecycle_.settings();
+    AppSettings edited = core_.settings;
     edited.ExtractPath = txtExtract->text();
     edited.VtlistPath = txtVtlist->text();
     edited.TempPath = txtTemp->text();
@@ -142,13 +142,12 @@ bool frmOptions::apply()
     edited.DefaultPalette = txtDefault->text();
     edited.PalettePath = txtPalette->text();
     edited.ParallelRuns = spnParallel->value();
-    if (const QString refusal = lifecycle_.outputRefusal(edited); !refusal.isEmpty()) {
+    if (const QString refusal = core_.outputRefusal(edited); !refusal.isEmpty()) {
         seams_.messages.warn(this, refusal);
         return false;
     }
     cmdApply->setEnabled(false);
-    for (const AppLifecycle::Notice& notice : lifecycle_.applyPaths(edited))
-        seams_.messages.show(this, MessageBoxes::programTitle(), notice.text, MessageBoxes::Buttons::Ok,
-                             notice.icon);
+    for (const AppCore::Notice& notice : core_.applyPaths(edited))
+        NoticeBoxes(seams_.messages, this).show(notice);
     return true;
 }

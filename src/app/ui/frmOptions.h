@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-class AppLifecycle;
+class AppCore;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -18,7 +18,7 @@ class frmOptions : public QDialog {
     Q_OBJECT
 
 public:
-    frmOptions(AppLifecycle& lifecycle, const Seams& seams, QWidget* owner);
+    frmOptions(AppCore& core, const Seams& seams, QWidget* owner);
 
     QLineEdit* txtExtract;
     QLineEdit* txtVtlist;
@@ -45,7 +45,7 @@ private:
     QLineEdit* addRow(const char* name, const QString& caption, int top, Pick pick, const QString& title);
     void browse(QLineEdit* box, Pick pick, const QString& title);
 
-    AppLifecycle& lifecycle_;
+    AppCore& core_;
     Seams seams_;
     QList<QWidget*> captioned_;
 };

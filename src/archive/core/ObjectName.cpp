@@ -18,6 +18,29 @@ Kind kindOf(const QString& name)
     return Kind::Other;
 }
 
+QString kindName(Kind kind)
+{
+    switch (kind) {
+    case Kind::Picture:
+        return QCoreApplication::translate("ObjectName", "Picture");
+    case Kind::Sound:
+        return QCoreApplication::translate("ObjectName", "Sound");
+    case Kind::Script:
+        return QCoreApplication::translate("ObjectName", "Script");
+    case Kind::PaletteList:
+        return QCoreApplication::translate("ObjectName", "Palette list");
+    case Kind::Other:
+        break;
+    }
+    return QCoreApplication::translate("ObjectName", "Other");
+}
+
+bool isScriptText(const QString& name)
+{
+    return name.endsWith(QLatin1String(".cs"), Qt::CaseInsensitive) ||
+           name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+}
+
 QString refusal(const QString& name)
 {
     if (name.isEmpty())

@@ -11,6 +11,11 @@ namespace ObjectName {
 // compared without regard to case: "bmp", "wav", ".cs" (a two-letter extension with its dot), "ppl".
 enum class Kind { Picture, Sound, Script, PaletteList, Other };
 Kind kindOf(const QString& name);
+// The kind as a row of a list shows it.
+QString kindName(Kind kind);
+// Whether the object is searched as script text: a name ending in ".cs" or ".txt", without regard
+// to case (a ".txt" object is no script to kindOf, which keeps the game's three-letter rule).
+bool isScriptText(const QString& name);
 
 // Why the name is refused, or an empty text when it may be used.
 QString refusal(const QString& name);

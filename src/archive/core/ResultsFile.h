@@ -12,6 +12,7 @@ constexpr int maximumNames = 32767;
 struct Listing {
     QStringList names;
     bool truncated = false; // more names than maximumNames were in the file
+    bool operator==(const Listing&) const = default;
 };
 
 // Fields end at a comma or a line end (CR LF, LF or CR); blanks before a field are skipped and

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#ifdef Q_OS_WIN
+#include <QStandardPaths>
+#endif
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -27,6 +30,16 @@ QString userDataFolder()
     const QString base = environmentOr("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
     return base + QStringLiteral("/Kadrillo");
 #endif
+}
+
+QString userCacheFolder()
+{
+#ifdef Q_OS_WIN
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+#else
+    const QString base = environmentOr("XDG_CACHE_HOME", QDir::homePath() + QStringLiteral("/.cache"));
+#endif
+    return base + QStringLiteral("/kadrillo");
 }
 
 QString defaultTempPath()

@@ -7,6 +7,8 @@ namespace ProgramPaths {
 
 // Per-user folder that stands in for the program folder (base.pal, the "data" defaults).
 QString userDataFolder();
+// The program's own cache folder: "kadrillo" in the user's cache folder.
+QString userCacheFolder();
 // Default working folder: a private folder of this user under the system's temporary folder.
 QString defaultTempPath();
 // Default location of one of the game's tools in the game's own folder.

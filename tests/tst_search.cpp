@@ -1,0 +1,310 @@
+#include "archive/core/ArchiveCache.h"
+#include "archive/core/ArchiveFolder.h"
+#include "archive/core/CacheEntry.h"
+#include "platform/core/PrivateFolder.h"
+#include "support/TestEnvironment.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+// What the searches over many archives rest on, on real files in private folders: the archives found
+// in a folder, and the cache of listings and scripts.
+class SearchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void archivesInAFolder_data();
+    void archivesInAFolder();
+    void listingKeptUntilAFileChanges_data();
+    void listingKeptUntilAFileChanges();
+    void scriptsKeptByObjectAndTool();
+    void unsoundEntriesAreDroppedAndMadeAgain_data();
+    void unsoundEntriesAreDroppedAndMadeAgain();
+    void cacheFolderMustBeTheUsersAlone_data();
+    void cacheFolderMustBeTheUsersAlone();
+    void clearRemovesOnlyEntries();
+
+private:
+    QString game() const { return environment_.path() + u"/game"_s; }
+    QByteArray nativeGame() const { return QFile::encodeName(game()); }
+
+    TestEnvironment environment_;
+};
+
+// A game folder with archives in subfolders, links, and names that are not text.
+void SearchTest::initTestCase()
+{
+    const QString root = game();
+    const QString outside = environment_.path() + u"/outside"_s;
+    for (const char* file : {"b.vol", "A.VOL", "a.vol", "a-b.vol", "notes.txt", "a/x.vol", "sub/c.vol",
+                             "sub/deeper/d.Vol", "sub/deeper/e.vo", "folder.vol/f.vol"})
+        TestEnvironment::writeFile(root + u'/' + QLatin1String(file), "archive");
+    TestEnvironment::writeFile(outside + u"/e.vol"_s, "archive");
+    QVERIFY(QFile::link(outside, root + u"/linked"_s) && QFile::link(outside, root + u"/linked.vol"_s) &&
+            QFile::link(outside + u"/e.vol"_s, root + u"/link.vol"_s) &&
+            QFile::link(outside + u"/gone.vol"_s, root + u"/dangling.vol"_s));
+    QVERIFY(::mkdir(nativeGame() + "/bad\xfe", 0700) == 0);
+    for (const char* name : {"/bad\xff.vol", "/bad\xfe/g.vol"})
+        QVERIFY(::close(::open(nativeGame() + name, O_CREAT | O_WRONLY, 0600)) == 0);
+}
+
+// Qt cannot remove what it cannot name.
+void SearchTest::cleanupTestCase()
+{
+    QVERIFY(::unlink(nativeGame() + "/bad\xff.vol") == 0 && ::unlink(nativeGame() + "/bad\xfe/g.vol") == 0 &&
+            ::rmdir(nativeGame() + "/bad\xfe") == 0);
+}
+
+void SearchTest::archivesInAFolder_data()
+{
+    QTest::addColumn<bool>("includeSubfolders");
+    QTest::addColumn<QString>("rows"); // relative paths, "!" after a row with a problem
+    QTest::newRow("the folder alone")
+        << false << u"A.VOL a-b.vol a.vol b.vol bad\uFFFD.vol! dangling.vol! link.vol"_s;
+    QTest::newRow("with subfolders")
+        << true
+        << u"A.VOL a-b.vol a.vol a/x.vol b.vol bad\uFFFD! bad\uFFFD.vol! dangling.vol! "
+           "folder.vol/f.vol link.vol sub/c.vol sub/deeper/d.Vol"_s;
+}
+
+// Every name ending in ".vol" in any case, in byte order ("-" < "." < "/"); links to folders not
+// followed, a link to a file taken; names that are not text, and a link to nothing, are rows of their own.
+void SearchTest::archivesInAFolder()
+{
+    QFETCH(bool, includeSubfolders);
+    QFETCH(QString, rows);
+    const QString root = game();
+    QStringList found;
+    for (const ArchiveFolder::Found& archive : ArchiveFolder::find(root, includeSubfolders)) {
+        found.append(archive.relativePath + (archive.problem.isEmpty() ? QString() : u"!"_s));
+        QCOMPARE(archive.path, archive.problem.isEmpty() ? root + u'/' + archive.relativePath : QString());
+    }
+    QCOMPARE(found.join(u' '), rows);
+
+    const QList<ArchiveFolder::Found> notAFolder = ArchiveFolder::find(root + u"/b.vol"_s, true);
+    QCOMPARE(notAFolder.size(), 1);
+    QCOMPARE(notAFolder.first().relativePath, u"."_s);
+    QVERIFY2(notAFolder.first().problem.contains(u"Not a directory"_s),
+             qPrintable(notAFolder.first().problem));
+}
+
+namespace {
+
+const ResultsFile::Listing listed{{u"café.wav"_s, u"two words.cs"_s, u"€uro.bmp"_s}, true};
+
+void setModified(const QString& path, const QDateTime& time)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
+} // namespace
+
+void SearchTest::listingKeptUntilAFileChanges_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("nothing") << u""_s << true;
+    QTest::newRow("archive touched") << u"touch archive"_s << false;
+    QTest::newRow("archive's mode set") << u"mode archive"_s << false;
+    QTest::newRow("archive replaced by a copy of the same time") << u"replace archive"_s << false;
+    QTest::newRow("listing tool touched") << u"touch tool"_s << false;
+    QTest::newRow("listing tool rewritten, its time kept") << u"rewrite tool"_s << false;
+}
+
+// The listing is read back for an unchanged archive and tool, and for no other: an entry for a file
+// since changed is removed.
+void SearchTest::listingKeptUntilAFileChanges()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, kept);
+    const QString folder = environment_.path() + u"/kept/"_s + QLatin1String(QTest::currentDataTag());
+    const QString archive = folder + u"/game.vol"_s;
+    const QString tool = folder + u"/vtlist.exe"_s;
+    TestEnvironment::writeFile(archive, "archive");
+    TestEnvironment::writeFile(tool, "tool", true);
+    // Whole seconds, so that a time set again is exactly the time it was.
+    const QDateTime time(QDate(2001, 2, 3), QTime(4, 5, 6));
+    setModified(archive, time);
+    setModified(tool, time);
+    const ArchiveCache cache;
+    QCOMPARE(cache.folder().path(), environment_.cacheHome() + u"/kadrillo"_s);
+    const std::optional<CacheFolder::Key> before = ArchiveCache::listingKey(archive, tool);
+    QVERIFY(before && !cache.listing(*before));
+    // A line end in a name would split it in two.
+    QVERIFY(!cache.keepListing(*before, {{u"two\nlines.cs"_s}, false}).isEmpty());
+    QCOMPARE(cache.keepListing(*before, listed), QString());
+
+    const QString changed = change.endsWith(u"archive"_s) ? archive : tool;
+    if (change.startsWith(u"touch"_s)) {
+        setModified(changed, time.addSecs(-60));
+    } else if (change.startsWith(u"mode"_s)) {
+        QVERIFY(QFile::setPermissions(changed, QFile::ReadOwner));
+    } else if (change.startsWith(u"replace"_s)) {
+        TestEnvironment::writeFile(changed + u".new"_s, TestEnvironment::readFile(changed));
+        setModified(changed + u".new"_s, time);
+        QVERIFY(std::rename(qPrintable(changed + u".new"_s), qPrintable(changed)) == 0);
+    } else if (change.startsWith(u"rewrite"_s)) {
+        TestEnvironment::writeFile(changed, "a larger tool", true);
+        setModified(changed, time);
+    }
+    const std::optional<CacheFolder::Key> after = ArchiveCache::listingKey(archive, tool);
+    QVERIFY(after);
+    QCOMPARE(cache.listing(*after), kept ? std::optional(listed) : std::nullopt);
+    QCOMPARE(QFileInfo::exists(cache.folder().entryPath(*after)), kept);
+}
+
+void SearchTest::scriptsKeptByObjectAndTool()
+{
+    const QString folder = environment_.path() + u"/scripts"_s;
+    const QString archive = folder + u"/game.vol"_s;
+    const QString tool = folder + u"/extract.exe"_s;
+    TestEnvironment::writeFile(archive, "archive");
+    TestEnvironment::writeFile(tool, "tool", true);
+    const ArchiveCache cache;
+    const std::optional<CacheFolder::Key> script = ArchiveCache::scriptKey(archive, u"a.cs"_s, tool);
+    QVERIFY(script && !ArchiveCache::scriptKey(archive, u"a.cs"_s, folder + u"/none.exe"_s));
+    QCOMPARE(cache.keepScript(*script, "echo(\"\x80\");\r\n"), QString());
+    QCOMPARE(cache.script(*script), QByteArray("echo(\"\x80\");\r\n"));
+    QVERIFY(!cache.script(*ArchiveCache::scriptKey(archive, u"A.cs"_s, tool)));
+    setModified(tool, QDateTime::currentDateTime().addDays(1));
+    QVERIFY(!cache.script(*ArchiveCache::scriptKey(archive, u"a.cs"_s, tool)));
+}
+
+void SearchTest::unsoundEntriesAreDroppedAndMadeAgain_data()
+{
+    QTest::addColumn<QString>("damage");
+    for (const char* damage : {"a content byte flipped", "cut short", "another magic", "another version",
+                               "another archive's entry", "empty", "a link to a sound entry", "a pipe"})
+        QTest::newRow(damage) << QString::fromLatin1(damage);
+}
+
+// What is not exactly an entry for this key is a miss, removed, and the entry is made again; a link
+// is never followed.
+void SearchTest::unsoundEntriesAreDroppedAndMadeAgain()
+{
+    QFETCH(QString, damage);
+    const QString folder = environment_.path() + u"/damaged/"_s + QLatin1String(QTest::currentDataTag());
+    const QString tool = folder + u"/vtlist.exe"_s;
+    TestEnvironment::writeFile(tool, "tool", true);
+    for (const char* archive : {"/a.vol", "/b.vol"})
+        TestEnvironment::writeFile(folder + QLatin1String(archive), "archive");
+    const ArchiveCache cache;
+    const CacheFolder::Key key = *ArchiveCache::listingKey(folder + u"/a.vol"_s, tool);
+    const CacheFolder::Key other = *ArchiveCache::listingKey(folder + u"/b.vol"_s, tool);
+    const ResultsFile::Listing otherListing{{u"b.bmp"_s}, false};
+    QVERIFY(cache.keepListing(key, listed).isEmpty() && cache.keepListing(other, otherListing).isEmpty());
+    const QString entry = cache.folder().entryPath(key);
+    QByteArray bytes = TestEnvironment::readFile(entry);
+    const QByteArray sound = bytes;
+    const QString outside = folder + u"/outside.entry"_s;
+    if (damage == u"a link to a sound entry"_s) {
+        QVERIFY(QFile::rename(entry, outside) && QFile::link(outside, entry));
+    } else if (damage == u"a pipe"_s) {
+        QVERIFY(QFile::remove(entry) && ::mkfifo(QFile::encodeName(entry).constData(), 0600) == 0);
+    } else {
+        if (damage == u"a content byte flipped"_s)
+            bytes[bytes.size() - CacheEntry::checksumSize - 2] ^= 0x20;
+        else if (damage == u"cut short"_s)
+            bytes.chop(1);
+        else if (damage == u"another magic"_s)
+            bytes[0] = 'X';
+        else if (damage == u"another version"_s)
+            bytes[8] = 2;
+        else if (damage == u"another archive's entry"_s)
+            bytes = TestEnvironment::readFile(cache.folder().entryPath(other));
+        else
+            bytes.clear();
+        TestEnvironment::writeFile(entry, bytes);
+    }
+    QVERIFY(!cache.listing(key));
+    QVERIFY(!QFileInfo(entry).exists() && !QFileInfo(entry).isSymLink());
+    QCOMPARE(cache.keepListing(key, listed), QString());
+    QCOMPARE(cache.listing(key), listed);
+    QCOMPARE(cache.listing(other), otherListing);
+    QVERIFY(!QFileInfo::exists(outside) || TestEnvironment::readFile(outside) == sound);
+}
+
+void SearchTest::cacheFolderMustBeTheUsersAlone_data()
+{
+    QTest::addColumn<QString>("standing"); // what stands where the cache folder goes
+    QTest::addColumn<QString>("refusal");  // a part of it; empty: the folder is used
+    QTest::newRow("nothing: it is made private") << u""_s << u""_s;
+    QTest::newRow("the user's, mode 0700") << u"0700"_s << u""_s;
+    QTest::newRow("mode 0755") << u"0755"_s << u"mode is 0755"_s;
+    QTest::newRow("mode 0710") << u"0710"_s << u"mode is 0710"_s;
+    // What the program sees of another user's folder: lstat tells it no more about a link than that.
+    QTest::newRow("a link to the user's own") << u"link"_s << u"a link"_s;
+    QTest::newRow("a file") << u"file"_s << u"a file"_s;
+}
+
+// A refused folder is neither read nor written nor cleared, though a sound entry stands in it.
+void SearchTest::cacheFolderMustBeTheUsersAlone()
+{
+    QFETCH(QString, standing);
+    QFETCH(QString, refusal);
+    const QString base = environment_.path() + u"/refusals/"_s + QLatin1String(QTest::currentDataTag());
+    const QString path = base + u"/kadrillo"_s;
+    const QString real = base + u"/real"_s;
+    const CacheFolder::Key key{"identity", "state"};
+    if (standing == u"file"_s) {
+        TestEnvironment::writeFile(path, "a file");
+    } else if (!standing.isEmpty()) {
+        const QString made = standing == u"link"_s ? real : path;
+        QCOMPARE(CacheFolder(made).write(key, "sound"), QString());
+        QVERIFY(standing == u"link"_s
+                    ? QFile::link(real, path)
+                    : ::chmod(QFile::encodeName(path).constData(), standing.toUInt(nullptr, 8)) == 0);
+    }
+    const CacheFolder folder(path);
+    QVERIFY2(refusal.isEmpty() ? folder.refusal().isEmpty() : folder.refusal().contains(refusal),
+             qPrintable(folder.refusal()));
+    if (refusal.isEmpty()) {
+        QVERIFY(PrivateFolder::isPrivate(path));
+        QCOMPARE(folder.read(key), standing.isEmpty() ? std::nullopt : std::optional<QByteArray>("sound"));
+        return;
+    }
+    QVERIFY(!folder.read(key));
+    QCOMPARE(folder.write(key, "written"), folder.refusal());
+    QCOMPARE(folder.clear(), folder.refusal());
+    if (standing == u"file"_s)
+        return;
+    // The entry stands as it was: the refused folder was neither written nor cleared.
+    QVERIFY(standing == u"link"_s || ::chmod(QFile::encodeName(path).constData(), 0700) == 0);
+    QCOMPARE(CacheFolder(standing == u"link"_s ? real : path).read(key), std::optional<QByteArray>("sound"));
+}
+
+// Clear removes the entries, and a link in an entry's place as a link: where it points, and every
+// other file of the folder, stay.
+void SearchTest::clearRemovesOnlyEntries()
+{
+    const QString path = environment_.path() + u"/clear/kadrillo"_s;
+    const QString outside = environment_.path() + u"/clear/outside.txt"_s;
+    TestEnvironment::writeFile(outside, "the user's");
+    const CacheFolder folder(path);
+    const CacheFolder::Key planted{"planted", ""};
+    QVERIFY(QFile::link(outside, folder.entryPath(planted)));
+    QCOMPARE(folder.write(planted, "written"), QString());
+    QVERIFY(!QFileInfo(folder.entryPath(planted)).isSymLink());
+    QVERIFY(QFile::link(outside, folder.entryPath({"link", ""})));
+    QCOMPARE(folder.write({"kept", ""}, "kept"), QString());
+    TestEnvironment::writeFile(path + u"/notes.txt"_s, "mine");
+    QCOMPARE(folder.clear(), QString());
+    QCOMPARE(QDir(path).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{u"notes.txt"_s});
+    QCOMPARE(TestEnvironment::readFile(outside), QByteArray("the user's"));
+    QVERIFY(!folder.read(planted));
+}
+
+QTEST_GUILESS_MAIN(SearchTest)
+#include "tst_search.moc"

@@ -7,9 +7,7 @@
 #include "picture/core/ContactSheetLayout.h"
 #include "picture/core/PbmpLayout.h"
 #include "picture/core/PictureCodec.h"
-#include "platform/core/FileSystem.h"
 
-#include <QDir>
 #include <QFile>
 
 ContactSheetJob::ContactSheetJob(ToolRunner& runner, PictureState& pictures,
@@ -39,11 +37,11 @@ RunStep::Result ContactSheetJob::finish(const QString& objectName, const RunSlot
     const auto notDrawn = [](const QString& reason) {
         return Result::failed(RunReport::Step::NotAPicture, reason);
     };
-    // The picture takes the place the picture window converts; an earlier object's must never pass for it.
+    // The picture takes the place the picture window converts.
     const QString picture = runner_.workFolder().picture();
-    if (!FileSystem::deleteFileIfExists(picture) || !QFile::rename(slot.staged(objectName), picture))
-        return Result::failed(RunReport::Step::CannotWrite,
-                              tr("cannot prepare %1").arg(QDir::toNativeSeparators(picture)));
+    if (const QString error = PictureConversion::takePicture(runner_.workFolder(), slot.staged(objectName));
+        !error.isEmpty())
+        return Result::failed(RunReport::Step::CannotWrite, error);
     // A picture too large to show is not read whole by the conversion either.
     QFile start(picture);
     const QByteArray head =

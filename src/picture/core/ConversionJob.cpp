@@ -7,7 +7,6 @@
 #include "platform/core/FileSystem.h"
 
 #include <QDir>
-#include <QFile>
 
 ConversionJob::ConversionJob(ToolRunner& runner, PictureState& pictures, const QString& destFolder,
                              const PictureConversion::Options& options)
@@ -37,12 +36,7 @@ RunStep::Plan ConversionJob::extraction(const QString& objectName, const RunSlot
 
 QString ConversionJob::take(const RunSlot& slot) const
 {
-    const QString picture = runner_.workFolder().picture();
-    if (slot.picture() == picture)
-        return {};
-    if (!FileSystem::deleteFileIfExists(picture) || !QFile::rename(slot.picture(), picture))
-        return tr("cannot prepare %1").arg(QDir::toNativeSeparators(picture));
-    return {};
+    return PictureConversion::takePicture(runner_.workFolder(), slot.picture());
 }
 
 ConversionJob::Copied ConversionJob::copy(const QString& objectName,

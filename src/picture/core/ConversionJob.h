@@ -36,8 +36,7 @@ public:
 
     // The tool phase: the object extracted to the slot's picture through the slot's script.
     Plan extraction(const QString& objectName, const RunSlot& slot) const;
-    // Moves the slot's picture to "temp.bmp" of the working folder, where the conversion reads it; why it
-    // could not, or empty.
+    // PictureConversion::takePicture() of the slot's picture.
     QString take(const RunSlot& slot) const;
     // Copies the picture that `converted` left to the destination; a bitmap to be written as PNG that
     // cannot be read is not written.

@@ -135,6 +135,7 @@ void PicturesTest::conversionOutcomes_data()
     QTest::addColumn<QStringList>("boxes"); // as boxes() describes them
     QTest::addColumn<QByteArray>("after");  // "temp.bmp" afterwards
     QTest::addColumn<int>("palette");       // the ramp that is then the current palette; -1: none
+    QTest::addColumn<QString>("drawn");     // which palette the report says drew it, "PAL" the folder
     using enum PictureConversion::Outcome;
     const auto pbmp = [](int number) {
         return PictureFiles::pbmp(4, 1, QByteArray("\0\1\2\3", 4), number);
@@ -144,34 +145,45 @@ void PicturesTest::conversionOutcomes_data()
     const QStringList question{
         u"Kadrillo (i): This file is a standard bitmap file.\r\nAre you sure you want to open it."_s};
     QTest::newRow("PBMP, its palette by number")
-        << pbmp(7) << true << Converted << QStringList() << converted(pbmp(7), PictureFiles::ramp(7)) << 7;
+        << pbmp(7) << true << Converted << QStringList() << converted(pbmp(7), PictureFiles::ramp(7)) << 7
+        << u"palette 7: PAL/7.pal"_s;
+    QTest::newRow("PBMP, no palette with its number")
+        << pbmp(9) << true << Converted << QStringList() << converted(pbmp(9), PictureFiles::ramp(0)) << 0
+        << u"palette 9: PAL/base.pal (default palette: number 9 not found)"_s;
+    QTest::newRow("PBMP, auto select off: not looked for")
+        << pbmp(7) << false << Converted << QStringList() << converted(pbmp(7), Palette{}) << -1
+        << u"palette 7: the palette last used (default palette: number 7 not found)"_s;
     QTest::newRow("PBMP, its palette file cut short")
         << pbmp(6) << true << Converted
         << QStringList{"Warning! (!): The palette file " + pal_ +
                        "/6.pal cannot be used: it holds 1000 bytes, and a palette file has 1048."}
-        << converted(pbmp(6), Palette{}) << -1;
-    QTest::newRow("standard bitmap declined") << bitmap << false << Declined << question << bitmap << -1;
+        << converted(pbmp(6), Palette{}) << -1 << u"palette 6: PAL/6.pal"_s;
+    QTest::newRow("standard bitmap declined")
+        << bitmap << false << Declined << question << bitmap << -1 << u"its own colours"_s;
     QTest::newRow("standard bitmap, auto select: the default")
         << bitmap << true << Converted << question
-        << bitmap.left(54) + PictureFiles::pal(PictureFiles::ramp(0), QByteArray()) + bitmap.mid(1078) << 0;
+        << bitmap.left(54) + PictureFiles::pal(PictureFiles::ramp(0), QByteArray()) + bitmap.mid(1078) << 0
+        << u"palette 0: PAL/base.pal"_s;
     QByteArray odd =
         PictureFiles::standardBitmap(3, -2, PictureFiles::ramp(4), QByteArray("\1\2\3\0\4\5\6\0", 8), "bm");
     odd.replace(34, 4, QByteArray(4, '\0')); // then whole rows of four-byte multiples
-    QTest::newRow("top-down, stating no size, \"bm\"") << odd << false << Converted << question << odd << 4;
+    QTest::newRow("top-down, stating no size, \"bm\"")
+        << odd << false << Converted << question << odd << 4 << u"its own colours"_s;
     // A bitmap of any other layout is kept, for the window to show as Qt reads it.
     const QByteArray trueColour = PictureFiles::standardBitmap(2, 1, {}, QByteArray(8, '\3'), "BM", 40, 24);
-    QTest::newRow("24 bits a pixel kept") << trueColour << true << Kept << question << trueColour << -1;
+    QTest::newRow("24 bits a pixel kept")
+        << trueColour << true << Kept << question << trueColour << -1 << u"its own colours"_s;
     QTest::newRow("not a picture") << QByteArray("Pb and more") << true << Refused
                                    << QStringList{"Warning! (x): This file is not a valid bitmap file."}
-                                   << QByteArray("Pb and more") << -1;
+                                   << QByteArray("Pb and more") << -1 << u"its own colours"_s;
     QTest::newRow("PBMP cut short") << cut << true << Refused
                                     << QStringList{"Warning! (!): The picture " + temp() +
                                                    " cannot be converted: the file is cut short: its picture "
                                                    "data and palette number need 132 bytes, and it has 80."}
-                                    << cut << -1;
+                                    << cut << -1 << u"its own colours"_s;
     QTest::newRow("missing") << QByteArray() << true << Refused
                              << QStringList{"Warning! (x): The file you seleted to be opened does not exist."}
-                             << QByteArray() << -1;
+                             << QByteArray() << -1 << u"its own colours"_s;
 }
 
 // Converted as a window converts it: its messages shown in order once it returns.
@@ -199,6 +211,8 @@ void PicturesTest::conversionOutcomes()
     QCOMPARE(this->boxes(), boxes);
     QCOMPARE(TestEnvironment::readFile(temp()), after);
     QCOMPARE(state_.CurrentPalette, palette < 0 ? Palette{} : PictureFiles::ramp(palette));
+    QFETCH(QString, drawn);
+    QCOMPARE(report.palette.text(), drawn.replace(u"PAL"_s, pal_));
     if (palette >= 0) // from the file now named: a standard bitmap's own colours from "temp.pal"
         QCOMPARE(PaletteCodec::decode(TestEnvironment::readFile(state_.PaletteFile)).palette,
                  state_.CurrentPalette);
@@ -236,7 +250,11 @@ void PicturesTest::paletteSearch()
     }
     const PaletteSearch search{pal_, pal_ + u"/base.pal"_s, subfolders};
     QCOMPARE(Palettes::fileFor(number, search), pal_ + u'/' + expected);
-    QVERIFY(!Palettes(state_).FindPalette(number, search));
+    const Palettes::Found found = Palettes(state_).FindPalette(number, search);
+    QVERIFY(!found.problem);
+    QCOMPARE(found.origin.file, pal_ + u'/' + expected);
+    using enum PaletteOrigin::Reason;
+    QCOMPARE(found.origin.reason, expected != "base.pal"_L1 ? Numbered : number == 0 ? Default : Fallback);
     QCOMPARE(state_.CurrentPalette, PictureFiles::ramp(expected == "base.pal"_L1 ? 0 : number));
 }
 
@@ -695,13 +713,20 @@ void PicturesTest::archiveListsFillTheGaps()
              TestEnvironment::readFile(extracted + u"/2.pal"_s).mid(24));
     QCOMPARE(TestEnvironment::readFile(out + u"/logo.bmp"_s).mid(54, 1024),
              TestEnvironment::readFile(samples + u"/base.pal"_s).mid(24));
+    // Which list drew it, and what the lists read so far hold, in archive order.
+    QCOMPARE(Palettes(pictures).FindPalette(2, search).origin,
+             (PaletteOrigin{PaletteOrigin::Reason::Listed, 2, {}, u"gui.ppl"_s, 2}));
+    const QList<ListedPalette> known = lists.known(vol);
+    QCOMPARE(known.size(), gui.palettes.size());
+    QCOMPARE(known.at(2).list + u':' + QString::number(known.at(2).id), u"gui.ppl:7"_s);
+    QCOMPARE(known.at(2).colours, gui.palettes.at(2).Colors);
 
     // A new run tries the lists that failed; one that was read is found with the tool gone, until a
     // new listing.
-    QCOMPARE(lists.source(runner, vol)(7), gui.palettes.at(2).Colors);
+    QCOMPARE(lists.source(runner, vol)(7)->colours, gui.palettes.at(2).Colors);
     QCOMPARE(extractions(), (QList<qsizetype>{2, 2, 1}));
     QVERIFY(QFile::remove(work.extractTool()));
-    QCOMPARE(lists.source(runner, vol)(7), gui.palettes.at(2).Colors);
+    QCOMPARE(lists.source(runner, vol)(7)->colours, gui.palettes.at(2).Colors);
     vol.markListed();
     QVERIFY(!lists.source(runner, vol)(7));
 }

@@ -11,6 +11,7 @@
 #include "picture/core/Palettes.h"
 #include "picture/core/PictureCodec.h"
 #include "picture/core/PictureConversion.h"
+#include "picture/core/PictureExport.h"
 #include "picture/core/PictureState.h"
 #include "picture/ui/PictureBox.h"
 #include "picture/ui/PicturePrompts.h"
@@ -37,6 +38,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -53,6 +56,7 @@ private slots:
     void paletteSearch_data();
     void paletteSearch();
     void pictureWindow();
+    void pictureWindowZoomsAndSwapsPalettes();
     void conversionWindow_data();
     void conversionWindow();
     void contactSheet();
@@ -284,7 +288,7 @@ void PicturesTest::pictureWindow()
     run.window.close(); // unloads the hidden window
     QTRY_VERIFY(preview.isNull());
 
-    auto* window = new frmPreview(state_, fakes_.messages);
+    auto* window = new frmPreview(state_, fakes_.messages, fakes_.files);
     const auto closing = qScopeGuard([window] { window->close(); });
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -332,6 +336,115 @@ void PicturesTest::pictureWindow()
     QCOMPARE(boxes(), (QStringList{question, question,
                                    "Warning! (!): This picture is too large to show (16385 × 1)."}));
     QVERIFY(box->picture().isNull());
+}
+
+// Zoomed by the keys and the wheel in whole steps, pixels as squares, the caption saying so; with
+// "Resize to Fit" the window follows the picture, no larger than the screen. The menu says which palette
+// drew the picture and draws it with another, writing nothing; Save As writes what the exporters would.
+void PicturesTest::pictureWindowZoomsAndSwapsPalettes()
+{
+    const auto colour = [](int ramp, int index) {
+        const PaletteEntry entry = PictureFiles::ramp(ramp)[std::size_t(index)];
+        return QColor(entry.Red, entry.Green, entry.Blue);
+    };
+    const auto files = [this] { // every file of the test's folders, with its bytes
+        QMap<QString, QByteArray> found;
+        for (QDirIterator all(environment_.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+             all.hasNext();) {
+            const QString path = all.next();
+            found.insert(path, TestEnvironment::readFile(path));
+        }
+        return found;
+    };
+    TestEnvironment::writeFile(pal_ + u"/5.pal"_s, PictureFiles::pal(PictureFiles::ramp(5)));
+    TestEnvironment::writeFile(pal_ + u"/Sub/9.pal"_s, PictureFiles::pal(PictureFiles::ramp(9)));
+    auto* window = new frmPreview(state_, fakes_.messages, fakes_.files);
+    const auto closing = qScopeGuard([window] { window->close(); });
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->setWindowTitle(u"Preview (two.bmp)"_s);
+    const QByteArray two = PictureFiles::pbmp(2, 1, QByteArray("\1\2", 2), 5);
+    TestEnvironment::writeFile(temp(), two);
+    window->loadPic(options(true), true);
+    auto* box = window->findChild<PictureBox*>(u"Picture1"_s);
+    QWheelEvent wheel(QPointF(0, 0), window->mapToGlobal(QPointF(0, 0)), {}, {0, 120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box->viewport(), &wheel);
+    QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp) — 400 %"_s);
+    QCOMPARE(window->size(), QSize(8, 4));
+    const QImage drawn = box->grab().toImage();
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 4; ++y)
+            QCOMPARE(drawn.pixelColor(x, y), colour(5, x < 4 ? 1 : 2));
+    QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp)"_s);
+    QCOMPARE(window->size(), QSize(2, 1));
+    QTest::keyClick(window, Qt::Key_9, Qt::ControlModifier); // the largest step the screen holds
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp) — 1600 %"_s);
+
+    const auto menuLines = [window, box] {
+        QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier);
+        auto* menu = window->findChild<QMenu*>(u"mnuPicture"_s);
+        QStringList lines{menu->actions().first()->text()};
+        for (QAction* palette : window->findChild<QMenu*>(u"mnuPalette"_s)->actions())
+            lines.append((palette->isChecked() ? u"*"_s : QString()) + palette->text());
+        menu->hide();
+        return lines;
+    };
+    QCOMPARE(menuLines(),
+             (QStringList{"2 × 1, palette 5: " + pal_ + "/5.pal", "*5.pal", "base.pal", "Sub/9.pal"}));
+    const QMap<QString, QByteArray> before = files();
+    window->findChild<QMenu*>(u"mnuPalette"_s)->actions().at(2)->trigger();
+    QCOMPARE(box->grab().toImage().pixelColor(20, 10), colour(9, 2));
+    QCOMPARE(files(), before);
+    QCOMPARE(menuLines().mid(0, 2), (QStringList{"2 × 1, palette 5: " + pal_ + "/Sub/9.pal", "5.pal"}));
+
+    const QString saved = environment_.path() + u"/saved"_s;
+    QVERIFY(QDir().mkpath(saved));
+    const QString expected = environment_.path() + u"/expected"_s;
+    TestEnvironment::writeFile(expected + u"/two.bmp"_s, converted(two, PictureFiles::ramp(9)));
+    const PictureExport png{PictureExport::Format::Png, {}};
+    QVERIFY(png.deliver(expected + u"/two.bmp"_s, expected, u"two.bmp"_s, false).written);
+    for (const QString& name : {u"two.bmp"_s, u"two.png"_s}) {
+        fakes_.files.willPick(saved + u'/' + name);
+        window->findChild<QAction*>(u"mnuSaveAs"_s)->trigger();
+        QCOMPARE(TestEnvironment::readFile(saved + u'/' + name),
+                 TestEnvironment::readFile(expected + u'/' + name));
+    }
+
+    // No file has its number: the default palette, and the line says so.
+    TestEnvironment::writeFile(temp(), PictureFiles::pbmp(2, 1, QByteArray("\1\2", 2), 12));
+    window->loadPic(options(true), true);
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp)"_s);
+    QCOMPARE(menuLines().first(),
+             "2 × 1, palette 12: " + pal_ + "/base.pal (default palette: number 12 not found)");
+
+    // Stretched: the keys leave the stretch for whole steps, Ctrl+9 returns to it.
+    TestEnvironment::writeFile(temp(), two);
+    window->resize(20, 10);
+    window->loadPic(options(true), false);
+    QCOMPARE(box->picture().size(), box->size());
+    QTest::keyClick(window, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp) — 800 %"_s);
+    QCOMPARE(window->size(), QSize(20, 10));
+    QCOMPARE(box->grab().toImage().pixelColor(8, 7), colour(5, 2));
+    QTest::keyClick(window, Qt::Key_9, Qt::ControlModifier);
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp)"_s);
+    QCOMPARE(box->picture().size(), box->size());
+
+    // Larger than the screen: the window stops at the screen's edges and scrolls; dragging pans.
+    TestEnvironment::writeFile(temp(), PictureFiles::pbmp(1500, 1200, QByteArray(1500 * 1200, '\3'), 5));
+    window->loadPic(options(true), true);
+    const QRect available = window->screen()->availableGeometry();
+    QVERIFY(available.contains(window->frameGeometry()));
+    QVERIFY(box->horizontalScrollBar()->maximum() > 0 && box->verticalScrollBar()->maximum() > 0);
+    QTest::mousePress(box->viewport(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(box->viewport(), QPoint(70, 60));
+    QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, QPoint(70, 60));
+    QCOMPARE(box->offset(), QPoint(30, 40));
 }
 
 void PicturesTest::conversionWindow_data()
@@ -493,7 +606,7 @@ void PicturesTest::contactSheet()
     QCOMPARE(huge.size(), QSize(4096, 4096));
     const PaletteEntry nine = PictureFiles::ramp(2)[9];
     QCOMPARE(drawn.pixelColor(huge.center()), QColor(nine.Red, nine.Green, nine.Blue));
-    frmPreview preview(state_, fakes_.messages);
+    frmPreview preview(state_, fakes_.messages, fakes_.files);
     fakes_.messages.willAnswer(MessageBoxes::Answer::No); // the standard bitmap keeps its colours
     for (int shown = 0, object = 0; object < 6; ++object) {
         if (object == 3)

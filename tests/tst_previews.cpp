@@ -9,6 +9,7 @@
 #include "preview/ui/QtSoundPlayer.h"
 #include "preview/ui/frmScript.h"
 #include "preview/ui/frmSound.h"
+#include "support/ScriptedFilePicker.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/ScriptedSoundPlayer.h"
 #include "support/TestEnvironment.h"
@@ -44,6 +45,7 @@ private:
     TestEnvironment environment_;
     ToolRunner runner_;
     ScriptedMessageBoxes messages_;
+    ScriptedFilePicker files_;
     QString archive_;
     QString palettePath_;
     bool addPpl_ = true;
@@ -83,8 +85,8 @@ void PreviewsTest::initTestCase()
                                {"beep.wav", tone(0.5)}},
                               error));
     command_ = new PreviewCommand(
-        pictures_, runner_, messages_, {palettePath_, palettePath_, addPpl_}, [] { return QString(); },
-        &owner_, [this] { return player_ = new ScriptedSoundPlayer; });
+        pictures_, runner_, messages_, files_, {palettePath_, palettePath_, addPpl_},
+        [] { return QString(); }, &owner_, [this] { return player_ = new ScriptedSoundPlayer; });
 }
 
 void PreviewsTest::init()

@@ -22,6 +22,8 @@
 #include "picture/core/PictureZoom.h"
 #include "platform/core/BatchLine.h"
 #include "platform/core/WindowsCommandLine.h"
+#include "preview/core/FindInText.h"
+#include "preview/core/ScriptSyntax.h"
 #include "support/PictureFiles.h"
 #include "support/PngCheck.h"
 #include "support/TestEnvironment.h"
@@ -87,6 +89,9 @@ private slots:
     void visiblePart();
     void paletteChoices_data();
     void paletteChoices();
+    void scriptTokens_data();
+    void scriptTokens();
+    void findInText();
 
 private:
     TestEnvironment environment_;
@@ -925,6 +930,73 @@ void RulesTest::paletteChoices()
          PaletteChoices::build(folder, paths, listed, origin(converted), origin(current)))
         labels.append((choice.current ? u"*"_s : QString()) + choice.label);
     QTEST(labels, "labels");
+}
+
+void RulesTest::scriptTokens_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("inComment"); // a comment is open at the line's start
+    QTest::addColumn<QStringList>("tokens");
+    QTest::addColumn<bool>("open"); // and at its end
+    QTest::newRow("keyword and a local")
+        << u"function onAdd(%this, %obj) {"_s << false
+        << QStringList{"keyword function", "variable %this", "variable %obj"} << false;
+    QTest::newRow("a global with namespaces, a string")
+        << u"$pref::Player::Name = \"x\";"_s << false
+        << QStringList{"variable $pref::Player::Name", "string \"x\""} << false;
+    QTest::newRow("percent as an operator, a lone dollar")
+        << u"a % 2 + $ ;"_s << false << QStringList{"number 2"} << false;
+    QTest::newRow("numbers, not in a word")
+        << u"x = 12 + 1.5e-3 + 0x1F + .25 - abc123;"_s << false
+        << QStringList{"number 12", "number 1.5e-3", "number 0x1F", "number .25"} << false;
+    QTest::newRow("escaped quote and comment marks in strings")
+        << u"echo(\"a \\\"//\\\" /* b\", 'tag');"_s << false
+        << QStringList{"string \"a \\\"//\\\" /* b\"", "string 'tag'"} << false;
+    QTest::newRow("string not closed") << u"\"open"_s << false << QStringList{"string \"open"} << false;
+    QTest::newRow("line comment after code")
+        << u"return 1; // done"_s << false << QStringList{"keyword return", "number 1", "comment // done"}
+        << false;
+    QTest::newRow("comment within a line")
+        << u"if (/* x */ true)"_s << false << QStringList{"keyword if", "comment /* x */", "keyword true"}
+        << false;
+    QTest::newRow("comment opening") << u"else /* starts"_s << false
+                                     << QStringList{"keyword else", "comment /* starts"} << true;
+    QTest::newRow("inside a comment")
+        << u"still while"_s << true << QStringList{"comment still while"} << true;
+    QTest::newRow("empty, inside a comment") << QString() << true << QStringList() << true;
+    QTest::newRow("comment closing") << u"ends */ for"_s << true
+                                     << QStringList{"comment ends */", "keyword for"} << false;
+    QTest::newRow("keywords in any case, whole words only")
+        << u"If iffy newton New datablock"_s << false
+        << QStringList{"keyword If", "keyword New", "keyword datablock"} << false;
+}
+
+void RulesTest::scriptTokens()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, inComment);
+    static const char* const kinds[] = {"comment", "string", "number", "keyword", "variable"};
+    const ScriptSyntax::Line tokenized = ScriptSyntax::tokenize(line, inComment);
+    QStringList tokens;
+    for (const ScriptSyntax::Token& token : tokenized.tokens)
+        tokens.append(QLatin1String(kinds[int(token.kind)]) + u' ' + line.mid(token.start, token.length));
+    QTEST(tokens, "tokens");
+    QTEST(tokenized.openComment, "open");
+}
+
+// In any case, one after the other, round the end in either direction.
+void RulesTest::findInText()
+{
+    const QList<qsizetype> found = FindInText::matches(u"Echo echo ECHOECHO"_s, u"echo"_s);
+    QCOMPARE(found, (QList<qsizetype>{0, 5, 10, 14}));
+    QCOMPARE(FindInText::matches(u"aaaa"_s, u"aa"_s), (QList<qsizetype>{0, 2}));
+    QVERIFY(FindInText::matches(u"text"_s, QString()).isEmpty());
+    QCOMPARE(FindInText::next(found, 4, false), 1);
+    QCOMPARE(FindInText::next(found, 5, false), 1);
+    QCOMPARE(FindInText::next(found, 15, false), 0);
+    QCOMPARE(FindInText::next(found, 5, true), 0);
+    QCOMPARE(FindInText::next(found, 0, true), 3);
+    QCOMPARE(FindInText::next({}, 0, false), -1);
 }
 
 // A link where the file goes is replaced: the file it points to, outside the destination, stays as it was.

@@ -292,6 +292,7 @@ void PreviewsTest::scriptWindow()
     QCOMPARE(selected(), third);
     QTest::keyClick(find, Qt::Key_X);
     QCOMPARE(count->text(), u"No matches"_s);
+    QVERIFY(!view->textCursor().hasSelection());
     QTest::keyClick(find, Qt::Key_Escape);
     QVERIFY(!find->isVisible() && view->hasFocus());
 

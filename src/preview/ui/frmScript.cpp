@@ -161,10 +161,15 @@ void frmScript::findAgain()
 {
     matches_ = FindInText::matches(shown_, findText_->text());
     const qsizetype match = FindInText::next(matches_, rtfScript->textCursor().selectionStart(), false);
-    if (match >= 0)
+    if (match >= 0) {
         select(match);
-    else
-        matchCount_->setText(findText_->text().isEmpty() ? QString() : tr("No matches"));
+        return;
+    }
+    // No match leaves nothing selected, so that no earlier match passes for one.
+    QTextCursor caret = rtfScript->textCursor();
+    caret.setPosition(caret.selectionStart());
+    rtfScript->setTextCursor(caret);
+    matchCount_->setText(findText_->text().isEmpty() ? QString() : tr("No matches"));
 }
 
 void frmScript::findNext(bool backwards)

@@ -63,8 +63,9 @@ frmPreview::frmPreview(PictureState& state, MessageBoxes& messages, FilePicker& 
     auto* menuKey = new QAction(tr("Picture Menu"), this);
     menuKey->setObjectName(QStringLiteral("mnuPictureMenu"));
     menuKey->setShortcuts({QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)});
-    connect(menuKey, &QAction::triggered, this,
-            [this] { showPictureMenu(Picture1->viewport()->mapToGlobal(QPoint(0, 0))); });
+    connect(menuKey, &QAction::triggered, this, [this] {
+        showPictureMenu(Picture1->viewport()->mapToGlobal(Picture1->viewport()->rect().center()));
+    });
     addAction(menuKey);
     addZoomAction(QStringLiteral("mnuZoomIn"), tr("Zoom &In"),
                   {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &frmPreview::zoomIn);

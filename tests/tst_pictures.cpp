@@ -414,6 +414,25 @@ void PicturesTest::pictureWindowZoomsAndSwapsPalettes()
         QCOMPARE(TestEnvironment::readFile(saved + u'/' + name),
                  TestEnvironment::readFile(expected + u'/' + name));
     }
+    // Never into the working folder, nor under a name of another kind; a palette gone since the menu
+    // listed it leaves the picture as it was.
+    fakes_.messages.clear();
+    fakes_.files.willPick(work_ + u"/two.bmp"_s);
+    fakes_.files.willPick(saved + u"/two.gif"_s);
+    window->findChild<QAction*>(u"mnuSaveAs"_s)->trigger();
+    window->findChild<QAction*>(u"mnuSaveAs"_s)->trigger();
+    QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier);
+    window->findChild<QMenu*>(u"mnuPicture"_s)->hide();
+    QVERIFY(QFile::remove(pal_ + u"/base.pal"_s));
+    window->findChild<QMenu*>(u"mnuPalette"_s)->actions().at(1)->trigger();
+    QCOMPARE(box->grab().toImage().pixelColor(20, 10), colour(9, 2));
+    const QStringList said = fakes_.messages.texts();
+    QCOMPARE(said.size(), 3);
+    QVERIFY2(said[0].contains(u"is in the working folder"_s) && said[1].contains(u"is not saved"_s) &&
+                 said[2].startsWith(u"The palette file "_s + pal_ + u"/base.pal cannot be used"_s),
+             qPrintable(said.join(u'\n')));
+    QVERIFY(!QFile::exists(work_ + u"/two.bmp"_s) && !QFile::exists(saved + u"/two.gif"_s));
+    TestEnvironment::writeFile(pal_ + u"/base.pal"_s, PictureFiles::pal(PictureFiles::ramp(0)));
 
     // No file has its number: the default palette, and the line says so.
     TestEnvironment::writeFile(temp(), PictureFiles::pbmp(2, 1, QByteArray("\1\2", 2), 12));
@@ -827,8 +846,9 @@ void PicturesTest::archiveListsFillTheGaps()
     QCOMPARE(TestEnvironment::readFile(out + u"/logo.bmp"_s).mid(54, 1024),
              TestEnvironment::readFile(samples + u"/base.pal"_s).mid(24));
     // Which list drew it, and what the lists read so far hold, in archive order.
-    QCOMPARE(Palettes(pictures).FindPalette(2, search).origin,
-             (PaletteOrigin{PaletteOrigin::Reason::Listed, 2, {}, u"gui.ppl"_s, 2}));
+    const PaletteOrigin listed = Palettes(pictures).FindPalette(2, search).origin;
+    QCOMPARE(listed, (PaletteOrigin{PaletteOrigin::Reason::Listed, 2, {}, u"gui.ppl"_s, 2}));
+    QCOMPARE(listed.text(), u"palette 2: gui.ppl: 2"_s);
     const QList<ListedPalette> known = lists.known(vol);
     QCOMPARE(known.size(), gui.palettes.size());
     QCOMPARE(known.at(2).list + u':' + QString::number(known.at(2).id), u"gui.ppl:7"_s);

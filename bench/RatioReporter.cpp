@@ -11,8 +11,11 @@ RatioReporter::RatioReporter()
 void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
     for (const Run& run : runs) {
-        if (run.run_type == Run::RT_Iteration)
+        if (run.run_type == Run::RT_Iteration) {
             realTimes_[run.run_name.function_name] = run.GetAdjustedRealTime();
+            milliseconds_[run.run_name.function_name] =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1000;
+        }
     }
     ConsoleReporter::ReportRuns(runs);
 }
@@ -32,4 +35,15 @@ void RatioReporter::printRatio(const std::string& label, const std::string& meas
                     ratio <= goal ? "met" : "NOT met");
     else
         std::printf("%-60s %6.2f\n", label.c_str(), ratio);
+}
+
+void RatioReporter::printTime(const std::string& label, const std::string& measured, double goalMs) const
+{
+    const auto time = milliseconds_.find(measured);
+    if (time == milliseconds_.end()) {
+        std::printf("%-60s not measured\n", label.c_str());
+        return;
+    }
+    std::printf("%-60s %6.1f ms  (goal: at most %.0f ms, %s)\n", label.c_str(), time->second, goalMs,
+                time->second <= goalMs ? "met" : "NOT met");
 }

@@ -14,7 +14,10 @@ public:
     // Real time of `measured` over that of `baseline`; prints it with its label and, when given, its goal.
     void printRatio(const std::string& label, const std::string& measured, const std::string& baseline,
                     double goal = 0) const;
+    // The real time of one iteration of `measured` in milliseconds, against a goal in milliseconds.
+    void printTime(const std::string& label, const std::string& measured, double goalMs) const;
 
 private:
     std::map<std::string, double> realTimes_;
+    std::map<std::string, double> milliseconds_;
 };

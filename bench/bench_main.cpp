@@ -313,6 +313,14 @@ int main(int argc, char* argv[])
                         "StartTheToolForEachPicture");
     reporter.printRatio("start the stand-in 1000 times / start /bin/true 1000 times",
                         "StartTheToolForEachPicture", "StartANoOpProgramForEachPicture");
+    reporter.printTime("redraw a 4096 x 4096 picture at a new zoom", "RedrawALargePictureAtANewZoom", 50);
+    reporter.printTime("redraw a 4096 x 4096 picture in another palette",
+                       "RedrawALargePictureInAnotherPalette", 50);
+    reporter.printRatio("redraw at a new zoom / repaint unchanged", "RedrawALargePictureAtANewZoom",
+                        "RepaintALargePicture");
+    reporter.printTime("show a 2 MB script, readable", "ShowALargeScript", 200);
+    reporter.printRatio("show a 2 MB script / a bare QPlainTextEdit showing it", "ShowALargeScript",
+                        "ShowTheScriptInABareTextView");
     benchmark::Shutdown();
     return 0;
 }

@@ -559,7 +559,7 @@ void MainWindowTest::everyWindowAndControlIsNamed()
     VolRecord vol;
     frmSound sound(runner, new QtSoundPlayer);
     frmScript script(runner);
-    frmPreview picture(pictures, fakes.messages);
+    frmPreview picture(pictures, fakes.messages, fakes.files);
     frmExtract extraction(&window(), vol, {0}, environment_.path(), runner, 1, fakes.seams());
     RunReport report(RunReport::Kind::Extraction, 1);
     report.addFailure(0, u"a.cs"_s, RunReport::Step::CannotWrite, u"full"_s);

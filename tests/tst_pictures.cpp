@@ -11,6 +11,7 @@
 #include "picture/core/Palettes.h"
 #include "picture/core/PictureCodec.h"
 #include "picture/core/PictureConversion.h"
+#include "picture/core/PictureExport.h"
 #include "picture/core/PictureState.h"
 #include "picture/ui/PictureBox.h"
 #include "picture/ui/PicturePrompts.h"
@@ -37,6 +38,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -53,6 +56,7 @@ private slots:
     void paletteSearch_data();
     void paletteSearch();
     void pictureWindow();
+    void pictureWindowZoomsAndSwapsPalettes();
     void conversionWindow_data();
     void conversionWindow();
     void contactSheet();
@@ -135,6 +139,7 @@ void PicturesTest::conversionOutcomes_data()
     QTest::addColumn<QStringList>("boxes"); // as boxes() describes them
     QTest::addColumn<QByteArray>("after");  // "temp.bmp" afterwards
     QTest::addColumn<int>("palette");       // the ramp that is then the current palette; -1: none
+    QTest::addColumn<QString>("drawn");     // which palette the report says drew it, "PAL" the folder
     using enum PictureConversion::Outcome;
     const auto pbmp = [](int number) {
         return PictureFiles::pbmp(4, 1, QByteArray("\0\1\2\3", 4), number);
@@ -144,34 +149,45 @@ void PicturesTest::conversionOutcomes_data()
     const QStringList question{
         u"Kadrillo (i): This file is a standard bitmap file.\r\nAre you sure you want to open it."_s};
     QTest::newRow("PBMP, its palette by number")
-        << pbmp(7) << true << Converted << QStringList() << converted(pbmp(7), PictureFiles::ramp(7)) << 7;
+        << pbmp(7) << true << Converted << QStringList() << converted(pbmp(7), PictureFiles::ramp(7)) << 7
+        << u"palette 7: PAL/7.pal"_s;
+    QTest::newRow("PBMP, no palette with its number")
+        << pbmp(9) << true << Converted << QStringList() << converted(pbmp(9), PictureFiles::ramp(0)) << 0
+        << u"palette 9: PAL/base.pal (default palette: number 9 not found)"_s;
+    QTest::newRow("PBMP, auto select off: not looked for")
+        << pbmp(7) << false << Converted << QStringList() << converted(pbmp(7), Palette{}) << -1
+        << u"palette 7: the palette last used (default palette: number 7 not found)"_s;
     QTest::newRow("PBMP, its palette file cut short")
         << pbmp(6) << true << Converted
         << QStringList{"Warning! (!): The palette file " + pal_ +
                        "/6.pal cannot be used: it holds 1000 bytes, and a palette file has 1048."}
-        << converted(pbmp(6), Palette{}) << -1;
-    QTest::newRow("standard bitmap declined") << bitmap << false << Declined << question << bitmap << -1;
+        << converted(pbmp(6), Palette{}) << -1 << u"palette 6: PAL/6.pal"_s;
+    QTest::newRow("standard bitmap declined")
+        << bitmap << false << Declined << question << bitmap << -1 << u"its own colours"_s;
     QTest::newRow("standard bitmap, auto select: the default")
         << bitmap << true << Converted << question
-        << bitmap.left(54) + PictureFiles::pal(PictureFiles::ramp(0), QByteArray()) + bitmap.mid(1078) << 0;
+        << bitmap.left(54) + PictureFiles::pal(PictureFiles::ramp(0), QByteArray()) + bitmap.mid(1078) << 0
+        << u"palette 0: PAL/base.pal"_s;
     QByteArray odd =
         PictureFiles::standardBitmap(3, -2, PictureFiles::ramp(4), QByteArray("\1\2\3\0\4\5\6\0", 8), "bm");
     odd.replace(34, 4, QByteArray(4, '\0')); // then whole rows of four-byte multiples
-    QTest::newRow("top-down, stating no size, \"bm\"") << odd << false << Converted << question << odd << 4;
+    QTest::newRow("top-down, stating no size, \"bm\"")
+        << odd << false << Converted << question << odd << 4 << u"its own colours"_s;
     // A bitmap of any other layout is kept, for the window to show as Qt reads it.
     const QByteArray trueColour = PictureFiles::standardBitmap(2, 1, {}, QByteArray(8, '\3'), "BM", 40, 24);
-    QTest::newRow("24 bits a pixel kept") << trueColour << true << Kept << question << trueColour << -1;
+    QTest::newRow("24 bits a pixel kept")
+        << trueColour << true << Kept << question << trueColour << -1 << u"its own colours"_s;
     QTest::newRow("not a picture") << QByteArray("Pb and more") << true << Refused
                                    << QStringList{"Warning! (x): This file is not a valid bitmap file."}
-                                   << QByteArray("Pb and more") << -1;
+                                   << QByteArray("Pb and more") << -1 << u"its own colours"_s;
     QTest::newRow("PBMP cut short") << cut << true << Refused
                                     << QStringList{"Warning! (!): The picture " + temp() +
                                                    " cannot be converted: the file is cut short: its picture "
                                                    "data and palette number need 132 bytes, and it has 80."}
-                                    << cut << -1;
+                                    << cut << -1 << u"its own colours"_s;
     QTest::newRow("missing") << QByteArray() << true << Refused
                              << QStringList{"Warning! (x): The file you seleted to be opened does not exist."}
-                             << QByteArray() << -1;
+                             << QByteArray() << -1 << u"its own colours"_s;
 }
 
 // Converted as a window converts it: its messages shown in order once it returns.
@@ -199,6 +215,8 @@ void PicturesTest::conversionOutcomes()
     QCOMPARE(this->boxes(), boxes);
     QCOMPARE(TestEnvironment::readFile(temp()), after);
     QCOMPARE(state_.CurrentPalette, palette < 0 ? Palette{} : PictureFiles::ramp(palette));
+    QFETCH(QString, drawn);
+    QCOMPARE(report.palette.text(), drawn.replace(u"PAL"_s, pal_));
     if (palette >= 0) // from the file now named: a standard bitmap's own colours from "temp.pal"
         QCOMPARE(PaletteCodec::decode(TestEnvironment::readFile(state_.PaletteFile)).palette,
                  state_.CurrentPalette);
@@ -236,7 +254,11 @@ void PicturesTest::paletteSearch()
     }
     const PaletteSearch search{pal_, pal_ + u"/base.pal"_s, subfolders};
     QCOMPARE(Palettes::fileFor(number, search), pal_ + u'/' + expected);
-    QVERIFY(!Palettes(state_).FindPalette(number, search));
+    const Palettes::Found found = Palettes(state_).FindPalette(number, search);
+    QVERIFY(!found.problem);
+    QCOMPARE(found.origin.file, pal_ + u'/' + expected);
+    using enum PaletteOrigin::Reason;
+    QCOMPARE(found.origin.reason, expected != "base.pal"_L1 ? Numbered : number == 0 ? Default : Fallback);
     QCOMPARE(state_.CurrentPalette, PictureFiles::ramp(expected == "base.pal"_L1 ? 0 : number));
 }
 
@@ -266,7 +288,7 @@ void PicturesTest::pictureWindow()
     run.window.close(); // unloads the hidden window
     QTRY_VERIFY(preview.isNull());
 
-    auto* window = new frmPreview(state_, fakes_.messages);
+    auto* window = new frmPreview(state_, fakes_.messages, fakes_.files);
     const auto closing = qScopeGuard([window] { window->close(); });
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -314,6 +336,134 @@ void PicturesTest::pictureWindow()
     QCOMPARE(boxes(), (QStringList{question, question,
                                    "Warning! (!): This picture is too large to show (16385 × 1)."}));
     QVERIFY(box->picture().isNull());
+}
+
+// Zoomed by the keys and the wheel in whole steps, pixels as squares, the caption saying so; with
+// "Resize to Fit" the window follows the picture, no larger than the screen. The menu says which palette
+// drew the picture and draws it with another, writing nothing; Save As writes what the exporters would.
+void PicturesTest::pictureWindowZoomsAndSwapsPalettes()
+{
+    const auto colour = [](int ramp, int index) {
+        const PaletteEntry entry = PictureFiles::ramp(ramp)[std::size_t(index)];
+        return QColor(entry.Red, entry.Green, entry.Blue);
+    };
+    const auto files = [this] { // every file of the test's folders, with its bytes
+        QMap<QString, QByteArray> found;
+        for (QDirIterator all(environment_.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+             all.hasNext();) {
+            const QString path = all.next();
+            found.insert(path, TestEnvironment::readFile(path));
+        }
+        return found;
+    };
+    TestEnvironment::writeFile(pal_ + u"/5.pal"_s, PictureFiles::pal(PictureFiles::ramp(5)));
+    TestEnvironment::writeFile(pal_ + u"/Sub/9.pal"_s, PictureFiles::pal(PictureFiles::ramp(9)));
+    auto* window = new frmPreview(state_, fakes_.messages, fakes_.files);
+    const auto closing = qScopeGuard([window] { window->close(); });
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    window->setWindowTitle(u"Preview (two.bmp)"_s);
+    const QByteArray two = PictureFiles::pbmp(2, 1, QByteArray("\1\2", 2), 5);
+    TestEnvironment::writeFile(temp(), two);
+    window->loadPic(options(true), true);
+    auto* box = window->findChild<PictureBox*>(u"Picture1"_s);
+    QWheelEvent wheel(QPointF(0, 0), window->mapToGlobal(QPointF(0, 0)), {}, {0, 120}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box->viewport(), &wheel);
+    QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_Equal, Qt::ControlModifier);
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp) — 400 %"_s);
+    QCOMPARE(window->size(), QSize(8, 4));
+    const QImage drawn = box->grab().toImage();
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 4; ++y)
+            QCOMPARE(drawn.pixelColor(x, y), colour(5, x < 4 ? 1 : 2));
+    QTest::keyClick(window, Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp)"_s);
+    QCOMPARE(window->size(), QSize(2, 1));
+    QTest::keyClick(window, Qt::Key_9, Qt::ControlModifier); // the largest step the screen holds
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp) — 1600 %"_s);
+
+    const auto menuLines = [window, box] {
+        QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier);
+        auto* menu = window->findChild<QMenu*>(u"mnuPicture"_s);
+        QStringList lines{menu->actions().first()->text()};
+        for (QAction* palette : window->findChild<QMenu*>(u"mnuPalette"_s)->actions())
+            lines.append((palette->isChecked() ? u"*"_s : QString()) + palette->text());
+        menu->hide();
+        return lines;
+    };
+    QCOMPARE(menuLines(),
+             (QStringList{"2 × 1, palette 5: " + pal_ + "/5.pal", "*5.pal", "base.pal", "Sub/9.pal"}));
+    const QMap<QString, QByteArray> before = files();
+    window->findChild<QMenu*>(u"mnuPalette"_s)->actions().at(2)->trigger();
+    QCOMPARE(box->grab().toImage().pixelColor(20, 10), colour(9, 2));
+    QCOMPARE(files(), before);
+    QCOMPARE(menuLines().mid(0, 2), (QStringList{"2 × 1, palette 5: " + pal_ + "/Sub/9.pal", "5.pal"}));
+
+    const QString saved = environment_.path() + u"/saved"_s;
+    QVERIFY(QDir().mkpath(saved));
+    const QString expected = environment_.path() + u"/expected"_s;
+    TestEnvironment::writeFile(expected + u"/two.bmp"_s, converted(two, PictureFiles::ramp(9)));
+    const PictureExport png{PictureExport::Format::Png, {}};
+    QVERIFY(png.deliver(expected + u"/two.bmp"_s, expected, u"two.bmp"_s, false).written);
+    for (const QString& name : {u"two.bmp"_s, u"two.png"_s}) {
+        fakes_.files.willPick(saved + u'/' + name);
+        window->findChild<QAction*>(u"mnuSaveAs"_s)->trigger();
+        QCOMPARE(TestEnvironment::readFile(saved + u'/' + name),
+                 TestEnvironment::readFile(expected + u'/' + name));
+    }
+    // Never into the working folder, nor under a name of another kind; a palette gone since the menu
+    // listed it leaves the picture as it was.
+    fakes_.messages.clear();
+    fakes_.files.willPick(work_ + u"/two.bmp"_s);
+    fakes_.files.willPick(saved + u"/two.gif"_s);
+    window->findChild<QAction*>(u"mnuSaveAs"_s)->trigger();
+    window->findChild<QAction*>(u"mnuSaveAs"_s)->trigger();
+    QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier);
+    window->findChild<QMenu*>(u"mnuPicture"_s)->hide();
+    QVERIFY(QFile::remove(pal_ + u"/base.pal"_s));
+    window->findChild<QMenu*>(u"mnuPalette"_s)->actions().at(1)->trigger();
+    QCOMPARE(box->grab().toImage().pixelColor(20, 10), colour(9, 2));
+    const QStringList said = fakes_.messages.texts();
+    QCOMPARE(said.size(), 3);
+    QVERIFY2(said[0].contains(u"is in the working folder"_s) && said[1].contains(u"is not saved"_s) &&
+                 said[2].startsWith(u"The palette file "_s + pal_ + u"/base.pal cannot be used"_s),
+             qPrintable(said.join(u'\n')));
+    QVERIFY(!QFile::exists(work_ + u"/two.bmp"_s) && !QFile::exists(saved + u"/two.gif"_s));
+    TestEnvironment::writeFile(pal_ + u"/base.pal"_s, PictureFiles::pal(PictureFiles::ramp(0)));
+
+    // No file has its number: the default palette, and the line says so.
+    TestEnvironment::writeFile(temp(), PictureFiles::pbmp(2, 1, QByteArray("\1\2", 2), 12));
+    window->loadPic(options(true), true);
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp)"_s);
+    QCOMPARE(menuLines().first(),
+             "2 × 1, palette 12: " + pal_ + "/base.pal (default palette: number 12 not found)");
+
+    // Stretched: the keys leave the stretch for whole steps, Ctrl+9 returns to it.
+    TestEnvironment::writeFile(temp(), two);
+    window->resize(20, 10);
+    window->loadPic(options(true), false);
+    QCOMPARE(box->picture().size(), box->size());
+    QTest::keyClick(window, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp) — 800 %"_s);
+    QCOMPARE(window->size(), QSize(20, 10));
+    QCOMPARE(box->grab().toImage().pixelColor(8, 7), colour(5, 2));
+    QTest::keyClick(window, Qt::Key_9, Qt::ControlModifier);
+    QCOMPARE(window->windowTitle(), u"Preview (two.bmp)"_s);
+    QCOMPARE(box->picture().size(), box->size());
+
+    // Larger than the screen: the window stops at the screen's edges and scrolls; dragging pans.
+    TestEnvironment::writeFile(temp(), PictureFiles::pbmp(1500, 1200, QByteArray(1500 * 1200, '\3'), 5));
+    window->loadPic(options(true), true);
+    const QRect available = window->screen()->availableGeometry();
+    QVERIFY(available.contains(window->frameGeometry()));
+    QVERIFY(box->horizontalScrollBar()->maximum() > 0 && box->verticalScrollBar()->maximum() > 0);
+    QTest::mousePress(box->viewport(), Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(box->viewport(), QPoint(70, 60));
+    QTest::mouseRelease(box->viewport(), Qt::LeftButton, {}, QPoint(70, 60));
+    QCOMPARE(box->offset(), QPoint(30, 40));
 }
 
 void PicturesTest::conversionWindow_data()
@@ -474,7 +624,7 @@ void PicturesTest::contactSheet()
     QCOMPARE(huge.size(), QSize(4096, 4096));
     const PaletteEntry nine = PictureFiles::ramp(2)[9];
     QCOMPARE(drawn.pixelColor(huge.center()), QColor(nine.Red, nine.Green, nine.Blue));
-    frmPreview preview(state_, fakes_.messages);
+    frmPreview preview(state_, fakes_.messages, fakes_.files);
     fakes_.messages.willAnswer(MessageBoxes::Answer::No); // the standard bitmap keeps its colours
     for (int shown = 0, object = 0; object < 6; ++object) {
         if (object == 3)
@@ -697,13 +847,21 @@ void PicturesTest::archiveListsFillTheGaps()
              TestEnvironment::readFile(extracted + u"/2.pal"_s).mid(24));
     QCOMPARE(TestEnvironment::readFile(out + u"/logo.bmp"_s).mid(54, 1024),
              TestEnvironment::readFile(samples + u"/base.pal"_s).mid(24));
+    // Which list drew it, and what the lists read so far hold, in archive order.
+    const PaletteOrigin listed = Palettes(pictures).FindPalette(2, search).origin;
+    QCOMPARE(listed, (PaletteOrigin{PaletteOrigin::Reason::Listed, 2, {}, u"gui.ppl"_s, 2}));
+    QCOMPARE(listed.text(), u"palette 2: gui.ppl: 2"_s);
+    const QList<ListedPalette> known = lists.known(vol);
+    QCOMPARE(known.size(), gui.palettes.size());
+    QCOMPARE(known.at(2).list + u':' + QString::number(known.at(2).id), u"gui.ppl:7"_s);
+    QCOMPARE(known.at(2).colours, gui.palettes.at(2).Colors);
 
     // A new run tries the lists that failed; one that was read is found with the tool gone, until a
     // new listing.
-    QCOMPARE(lists.source(runner, vol)(7), gui.palettes.at(2).Colors);
+    QCOMPARE(lists.source(runner, vol)(7)->colours, gui.palettes.at(2).Colors);
     QCOMPARE(extractions(), (QList<qsizetype>{2, 2, 1}));
     QVERIFY(QFile::remove(work.extractTool()));
-    QCOMPARE(lists.source(runner, vol)(7), gui.palettes.at(2).Colors);
+    QCOMPARE(lists.source(runner, vol)(7)->colours, gui.palettes.at(2).Colors);
     vol.markListed();
     QVERIFY(!lists.source(runner, vol)(7));
 }

@@ -7,18 +7,26 @@
 #include "preview/ui/MediaControl.h"
 #include "preview/ui/PreviewCommand.h"
 #include "preview/ui/QtSoundPlayer.h"
+#include "preview/ui/ScriptHighlighter.h"
+#include "preview/ui/ScriptView.h"
 #include "preview/ui/frmScript.h"
 #include "preview/ui/frmSound.h"
+#include "support/ScriptedFilePicker.h"
 #include "support/ScriptedMessageBoxes.h"
 #include "support/ScriptedSoundPlayer.h"
 #include "support/TestEnvironment.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
+#include <QToolBar>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;
@@ -36,6 +44,7 @@ private slots:
     void soundProgress();
     void soundWindow();
     void soundPlays();
+    void scriptWindow();
 
 private:
     QString work(const char* name) const { return runner_.workFolder().file(QLatin1String(name)); }
@@ -44,6 +53,7 @@ private:
     TestEnvironment environment_;
     ToolRunner runner_;
     ScriptedMessageBoxes messages_;
+    ScriptedFilePicker files_;
     QString archive_;
     QString palettePath_;
     bool addPpl_ = true;
@@ -83,8 +93,8 @@ void PreviewsTest::initTestCase()
                                {"beep.wav", tone(0.5)}},
                               error));
     command_ = new PreviewCommand(
-        pictures_, runner_, messages_, {palettePath_, palettePath_, addPpl_}, [] { return QString(); },
-        &owner_, [this] { return player_ = new ScriptedSoundPlayer; });
+        pictures_, runner_, messages_, files_, {palettePath_, palettePath_, addPpl_},
+        [] { return QString(); }, &owner_, [this] { return player_ = new ScriptedSoundPlayer; });
 }
 
 void PreviewsTest::init()
@@ -233,6 +243,69 @@ void PreviewsTest::soundPlays()
     }
     QTRY_COMPARE_WITH_TIMEOUT(control->position(), qint64(0), 5000);
     QCOMPARE(window.lblProblem->isVisible(), !control->hasOutput());
+}
+
+// Coloured from the event loop, a comment open across lines; Ctrl+F selects each match in turn, round
+// the end and back, and counts them; Ctrl+G goes to a line; the caret selects by keyboard and copies.
+void PreviewsTest::scriptWindow()
+{
+    TestEnvironment::writeFile(work("temp.cs"), "// first\r\nfunction echo(%a) {\r\n  /* two\r\n lines */ "
+                                                "return \"Echo\" @ 42;\r\n}\r\necho(1);\r\n");
+    frmScript window(runner_);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.loadFile(), QString());
+    ScriptView* view = window.rtfScript;
+    const QString text = view->toPlainText();
+    QVERIFY(!window.highlighter->isDone());
+    QTRY_VERIFY(window.highlighter->isDone());
+    const QTextBlock fourth = view->document()->findBlockByNumber(3);
+    QStringList coloured;
+    for (const QTextLayout::FormatRange& range : fourth.layout()->formats())
+        coloured.append(fourth.text().mid(range.start, range.length));
+    QCOMPARE(coloured, (QStringList{" lines */", "return", "\"Echo\"", "42"}));
+    QVERIFY(fourth.layout()->formats().first().format.fontItalic());
+
+    auto* find = window.findChild<QLineEdit*>(u"txtFind"_s);
+    auto* count = window.findChild<QLabel*>(u"lblMatches"_s);
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(find->isVisible() && find->hasFocus());
+    QTest::keyClicks(find, u"echo"_s);
+    const auto selected = [view] {
+        return view->textCursor().selectionStart();
+    };
+    const qsizetype first = text.indexOf(u"echo"_s);
+    const qsizetype second = text.indexOf(u"Echo"_s);
+    const qsizetype third = text.lastIndexOf(u"echo"_s);
+    QCOMPARE(selected(), first);
+    QCOMPARE(count->text(), u"1 of 3"_s);
+    QTest::keyClick(find, Qt::Key_Return);
+    QCOMPARE(selected(), second);
+    QCOMPARE(view->textCursor().selectedText(), u"Echo"_s);
+    QTest::keyClick(&window, Qt::Key_F3);
+    QCOMPARE(selected(), third);
+    QCOMPARE(count->text(), u"3 of 3"_s);
+    QTest::keyClick(find, Qt::Key_Return);
+    QCOMPARE(selected(), first);
+    QTest::keyClick(&window, Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(selected(), third);
+    QTest::keyClick(find, Qt::Key_X);
+    QCOMPARE(count->text(), u"No matches"_s);
+    QVERIFY(!view->textCursor().hasSelection());
+    QTest::keyClick(find, Qt::Key_Escape);
+    QVERIFY(!find->isVisible() && view->hasFocus());
+
+    QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
+    QTest::keyClicks(window.findChild<QLineEdit*>(u"txtLine"_s), u"5"_s);
+    QTest::keyClick(window.findChild<QLineEdit*>(u"txtLine"_s), Qt::Key_Return);
+    QCOMPARE(view->textCursor().blockNumber(), 4);
+    QVERIFY(view->hasFocus());
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), u"echo(1);"_s);
+    QCOMPARE(view->toPlainText(), text);
 }
 
 // The command's windows outlive it: like the main window at exit, the owner closes them.

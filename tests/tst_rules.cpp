@@ -13,13 +13,17 @@
 #include "archive/ui/frmExtract.h"
 #include "picture/core/ContactSheet.h"
 #include "picture/core/IndexedPng.h"
+#include "picture/core/PaletteChoices.h"
 #include "picture/core/PaletteCodec.h"
 #include "picture/core/PaletteExtraction.h"
 #include "picture/core/PbmpLayout.h"
 #include "picture/core/PictureCodec.h"
 #include "picture/core/PictureExport.h"
+#include "picture/core/PictureZoom.h"
 #include "platform/core/BatchLine.h"
 #include "platform/core/WindowsCommandLine.h"
+#include "preview/core/FindInText.h"
+#include "preview/core/ScriptSyntax.h"
 #include "support/PictureFiles.h"
 #include "support/PngCheck.h"
 #include "support/TestEnvironment.h"
@@ -79,6 +83,15 @@ private slots:
     void writersReplaceALinkInTheirPlace();
     void contactSheetBounds_data();
     void contactSheetBounds();
+    void zoomSteps_data();
+    void zoomSteps();
+    void visiblePart_data();
+    void visiblePart();
+    void paletteChoices_data();
+    void paletteChoices();
+    void scriptTokens_data();
+    void scriptTokens();
+    void findInText();
 
 private:
     TestEnvironment environment_;
@@ -794,6 +807,196 @@ void RulesTest::contactSheetBounds()
     QCOMPARE(layout.size(), sheet);
     const QSize own = pictures.constLast();
     QCOMPARE(ContactSheet::label(u"a.bmp"_s, ContactSheetLayout::drawnSize(own), own), label);
+}
+
+void RulesTest::zoomSteps_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("shown"); // also the area that fitting() fills
+    QTest::addColumn<int>("larger");  // 0: none
+    QTest::addColumn<int>("smaller"); // 0: none
+    QTest::addColumn<int>("fitting");
+    QTest::newRow("at its own size") << QSize(64, 48) << QSize(64, 48) << 2 << 0 << 1;
+    QTest::newRow("4x: 6x and 3x beside it") << QSize(64, 48) << QSize(256, 192) << 6 << 3 << 4;
+    QTest::newRow("16x is the last") << QSize(64, 48) << QSize(1024, 768) << 0 << 12 << 16;
+    QTest::newRow("stretched 2.5 by 1.8: larger and smaller on both sides")
+        << QSize(100, 100) << QSize(250, 180) << 3 << 1 << 1;
+    QTest::newRow("stretched below 1x") << QSize(4096, 4096) << QSize(800, 600) << 1 << 0 << 1;
+    QTest::newRow("stretched across only") << QSize(100, 100) << QSize(350, 90) << 4 << 0 << 1;
+    QTest::newRow("fitting exactly") << QSize(2, 1) << QSize(24, 12) << 16 << 8 << 12;
+}
+
+void RulesTest::zoomSteps()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QSize, shown);
+    QTEST(PictureZoom::larger(picture, shown).value_or(0), "larger");
+    QTEST(PictureZoom::smaller(picture, shown).value_or(0), "smaller");
+    QTEST(PictureZoom::fitting(picture, shown), "fitting");
+}
+
+void RulesTest::visiblePart_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<QRect>("view");
+    QTest::addColumn<QRect>("source");
+    QTest::addColumn<QRect>("target");
+    QTest::newRow("all of it at 1x") << QSize(8, 4) << 1 << QPoint() << QRect(0, 0, 100, 100)
+                                     << QRect(0, 0, 8, 4) << QRect(0, 0, 8, 4);
+    QTest::newRow("2 x 1 at 4x") << QSize(2, 1) << 4 << QPoint() << QRect(0, 0, 100, 100) << QRect(0, 0, 2, 1)
+                                 << QRect(0, 0, 8, 4);
+    QTest::newRow("16x, scrolled into pixels")
+        << QSize(4096, 4096) << 16 << QPoint(100, 40) << QRect(0, 0, 1280, 800) << QRect(6, 2, 81, 51)
+        << QRect(-4, -8, 1296, 816);
+    QTest::newRow("a strip exposed by scrolling")
+        << QSize(4096, 4096) << 16 << QPoint(100, 40) << QRect(0, 780, 1280, 20) << QRect(6, 51, 81, 2)
+        << QRect(-4, 776, 1296, 32);
+    QTest::newRow("cut at the picture's edge") << QSize(10, 10) << 3 << QPoint(20, 20) << QRect(0, 0, 50, 50)
+                                               << QRect(6, 6, 4, 4) << QRect(-2, -2, 12, 12);
+    QTest::newRow("beside the picture")
+        << QSize(10, 10) << 2 << QPoint() << QRect(30, 0, 10, 10) << QRect() << QRect();
+}
+
+// Only the pixels in view are copied, however large the zoomed picture; zooming keeps the pixel
+// under the pointer where it was.
+void RulesTest::visiblePart()
+{
+    QFETCH(QSize, picture);
+    QFETCH(int, zoom);
+    QFETCH(QPoint, offset);
+    QFETCH(QRect, view);
+    const PictureZoom::Visible visible = PictureZoom::visible(picture, zoom, offset, view);
+    QTEST(visible.source, "source");
+    QTEST(visible.target, "target");
+    QCOMPARE(PictureZoom::anchored(QPoint(0, 0), QPoint(40, 30), 1, 4), QPoint(120, 90));
+    QCOMPARE(PictureZoom::anchored(QPoint(120, 90), QPoint(40, 30), 4, 1), QPoint(0, 0));
+}
+
+void RulesTest::paletteChoices_data()
+{
+    // Palettes as "file:PATH" (in the palette folder unless absolute), "list:NAME:ID" or "own".
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("lists");
+    QTest::addColumn<QString>("converted");
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<QStringList>("labels"); // "*" before the ticked one
+    const QStringList files{"b/3.pal", "10.pal", "2.pal", "base.pal", "A/7.pal", "A/x.pal"};
+    const QStringList lists{"gui.ppl:7", "gui.ppl:2", "world.ppl:1"};
+    QTest::newRow("the folder by number, subfolders by name, lists in archive order")
+        << files << lists << "file:10.pal"
+        << "file:10.pal" << QStringList{"2.pal",   "*10.pal",    "base.pal",   "A/7.pal",     "A/x.pal",
+                                        "b/3.pal", "gui.ppl: 7", "gui.ppl: 2", "world.ppl: 1"};
+    QTest::newRow("a list's palette")
+        << QStringList{"2.pal"} << lists << "list:gui.ppl:2"
+        << "list:gui.ppl:2" << QStringList{"2.pal", "gui.ppl: 7", "*gui.ppl: 2", "world.ppl: 1"};
+    QTest::newRow("a default palette outside the folder comes first")
+        << QStringList{"2.pal"} << QStringList() << "file:/data/base.pal"
+        << "file:/data/base.pal" << QStringList{"*/data/base.pal", "2.pal"};
+    QTest::newRow("another chosen: the converted one stays offered")
+        << QStringList{"2.pal"} << lists.mid(2) << "file:/data/base.pal"
+        << "list:world.ppl:1" << QStringList{"/data/base.pal", "2.pal", "*world.ppl: 1"};
+    QTest::newRow("a bitmap's own colours") << QStringList{"2.pal"} << QStringList() << "own"
+                                            << "own" << QStringList{"*Own colours", "2.pal"};
+    QTest::newRow("nothing else") << QStringList() << QStringList() << "file:/data/base.pal"
+                                  << "file:/data/base.pal" << QStringList{"*/data/base.pal"};
+}
+
+void RulesTest::paletteChoices()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, lists);
+    QFETCH(QString, converted);
+    QFETCH(QString, current);
+    const QString folder = u"/pal"_s;
+    const auto origin = [&folder](const QString& spec) {
+        const QStringList parts = spec.split(u':');
+        if (parts.first() == "own"_L1)
+            return PaletteOrigin{PaletteOrigin::Reason::Own, 0, {}, {}, 0};
+        if (parts.first() == "list"_L1)
+            return PaletteOrigin{PaletteOrigin::Reason::Listed, 7, {}, parts[1], parts[2].toInt()};
+        return PaletteOrigin{PaletteOrigin::Reason::Numbered, 7, QDir(folder).filePath(parts[1]), {}, 0};
+    };
+    QStringList paths;
+    for (const QString& file : files)
+        paths.append(folder + u'/' + file);
+    QList<ListedPalette> listed;
+    for (const QString& list : lists)
+        listed.append(
+            {list.section(u':', 0, 0), list.section(u':', 1).toInt(), PictureFiles::ramp(list.size())});
+    QStringList labels;
+    for (const PaletteChoices::Choice& choice :
+         PaletteChoices::build(folder, paths, listed, origin(converted), origin(current)))
+        labels.append((choice.current ? u"*"_s : QString()) + choice.label);
+    QTEST(labels, "labels");
+}
+
+void RulesTest::scriptTokens_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<bool>("inComment"); // a comment is open at the line's start
+    QTest::addColumn<QStringList>("tokens");
+    QTest::addColumn<bool>("open"); // and at its end
+    QTest::newRow("keyword and a local")
+        << u"function onAdd(%this, %obj) {"_s << false
+        << QStringList{"keyword function", "variable %this", "variable %obj"} << false;
+    QTest::newRow("a global with namespaces, a string")
+        << u"$pref::Player::Name = \"x\";"_s << false
+        << QStringList{"variable $pref::Player::Name", "string \"x\""} << false;
+    QTest::newRow("percent as an operator, a lone dollar")
+        << u"a % 2 + $ ;"_s << false << QStringList{"number 2"} << false;
+    QTest::newRow("numbers, not in a word")
+        << u"x = 12 + 1.5e-3 + 0x1F + .25 - abc123;"_s << false
+        << QStringList{"number 12", "number 1.5e-3", "number 0x1F", "number .25"} << false;
+    QTest::newRow("escaped quote and comment marks in strings")
+        << u"echo(\"a \\\"//\\\" /* b\", 'tag');"_s << false
+        << QStringList{"string \"a \\\"//\\\" /* b\"", "string 'tag'"} << false;
+    QTest::newRow("string not closed") << u"\"open"_s << false << QStringList{"string \"open"} << false;
+    QTest::newRow("line comment after code")
+        << u"return 1; // done"_s << false << QStringList{"keyword return", "number 1", "comment // done"}
+        << false;
+    QTest::newRow("comment within a line")
+        << u"if (/* x */ true)"_s << false << QStringList{"keyword if", "comment /* x */", "keyword true"}
+        << false;
+    QTest::newRow("comment opening") << u"else /* starts"_s << false
+                                     << QStringList{"keyword else", "comment /* starts"} << true;
+    QTest::newRow("inside a comment")
+        << u"still while"_s << true << QStringList{"comment still while"} << true;
+    QTest::newRow("empty, inside a comment") << QString() << true << QStringList() << true;
+    QTest::newRow("comment closing") << u"ends */ for"_s << true
+                                     << QStringList{"comment ends */", "keyword for"} << false;
+    QTest::newRow("keywords in any case, whole words only")
+        << u"If iffy newton New datablock"_s << false
+        << QStringList{"keyword If", "keyword New", "keyword datablock"} << false;
+}
+
+void RulesTest::scriptTokens()
+{
+    QFETCH(QString, line);
+    QFETCH(bool, inComment);
+    static const char* const kinds[] = {"comment", "string", "number", "keyword", "variable"};
+    const ScriptSyntax::Line tokenized = ScriptSyntax::tokenize(line, inComment);
+    QStringList tokens;
+    for (const ScriptSyntax::Token& token : tokenized.tokens)
+        tokens.append(QLatin1String(kinds[int(token.kind)]) + u' ' + line.mid(token.start, token.length));
+    QTEST(tokens, "tokens");
+    QTEST(tokenized.openComment, "open");
+}
+
+// In any case, one after the other, round the end in either direction.
+void RulesTest::findInText()
+{
+    const QList<qsizetype> found = FindInText::matches(u"Echo echo ECHOECHO"_s, u"echo"_s);
+    QCOMPARE(found, (QList<qsizetype>{0, 5, 10, 14}));
+    QCOMPARE(FindInText::matches(u"aaaa"_s, u"aa"_s), (QList<qsizetype>{0, 2}));
+    QVERIFY(FindInText::matches(u"text"_s, QString()).isEmpty());
+    QCOMPARE(FindInText::next(found, 4, false), 1);
+    QCOMPARE(FindInText::next(found, 5, false), 1);
+    QCOMPARE(FindInText::next(found, 15, false), 0);
+    QCOMPARE(FindInText::next(found, 5, true), 0);
+    QCOMPARE(FindInText::next(found, 0, true), 3);
+    QCOMPARE(FindInText::next({}, 0, false), -1);
 }
 
 // A link where the file goes is replaced: the file it points to, outside the destination, stays as it was.

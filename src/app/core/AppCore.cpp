@@ -160,5 +160,8 @@ PictureConversion::Options AppCore::conversionOptions(const VolRecord& vol)
 {
     PictureConversion::Options options = settings.conversionOptions(runner_.workFolder());
     options.search.inArchive = PaletteLists.source(runner_, vol);
+    options.search.listsRead = [this, vol] {
+        return PaletteLists.known(vol);
+    };
     return options;
 }

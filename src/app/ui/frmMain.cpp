@@ -41,7 +41,7 @@ frmMain::frmMain(AppCore& core, const Seams& seams, QWidget* parent)
     , seams_(seams)
     , runner_(&core.runner())
     , previews_(new PreviewCommand(
-          core.Picture, *runner_, seams.messages,
+          core.Picture, *runner_, seams.messages, seams.files,
           {core.settings.DestPath, core.settings.PalettePath, core.settings.AddPpl},
           [this] { return currentObjectName(); }, this))
     , innerArea_(new MainArea(this))

@@ -17,8 +17,8 @@ decltype(PaletteSearch::inArchive) ArchivePalettes::source(ToolRunner& runner, c
     };
 }
 
-std::optional<Palette> ArchivePalettes::find(ToolRunner& runner, const VolRecord& vol, int id,
-                                             QSet<QString>& failed)
+std::optional<ListedPalette> ArchivePalettes::find(ToolRunner& runner, const VolRecord& vol, int id,
+                                                   QSet<QString>& failed)
 {
     Remembered& archive = archives_[vol.FilePath];
     if (archive.listing != vol.ListingId)
@@ -37,10 +37,27 @@ std::optional<Palette> ArchivePalettes::find(ToolRunner& runner, const VolRecord
         }
         for (const PaletteListCodec::PplPalette& palette : *known) {
             if (palette.Id == id)
-                return palette.Colors;
+                return ListedPalette{name, id, palette.Colors};
         }
     }
     return std::nullopt;
+}
+
+QList<ListedPalette> ArchivePalettes::known(const VolRecord& vol) const
+{
+    QList<ListedPalette> palettes;
+    const auto archive = archives_.constFind(vol.FilePath);
+    if (archive == archives_.cend() || archive->listing != vol.ListingId)
+        return palettes;
+    QSet<QString> listed; // an archive may name an object twice
+    for (const QString& name : vol.ObjectNames) {
+        if (listed.contains(name))
+            continue;
+        listed.insert(name);
+        for (const PaletteListCodec::PplPalette& palette : archive->lists.value(name))
+            palettes.append({name, palette.Id, palette.Colors});
+    }
+    return palettes;
 }
 
 std::optional<QList<PaletteListCodec::PplPalette>> ArchivePalettes::read(ToolRunner& runner,

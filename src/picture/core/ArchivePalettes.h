@@ -21,10 +21,13 @@ public:
     // preview), through `runner`, whose working copy must hold that archive when asked. It gives
     // the palette numbered so from the first list in archive order that holds it.
     decltype(PaletteSearch::inArchive) source(ToolRunner& runner, const VolRecord& vol);
+    // The palettes of `vol`'s lists read since its last listing, in archive order; runs no tool.
+    QList<ListedPalette> known(const VolRecord& vol) const;
 
 private:
     // `failed` holds the lists the tool could not extract in this run, which the run skips.
-    std::optional<Palette> find(ToolRunner& runner, const VolRecord& vol, int id, QSet<QString>& failed);
+    std::optional<ListedPalette> find(ToolRunner& runner, const VolRecord& vol, int id,
+                                      QSet<QString>& failed);
     // The list's palettes; none when it is not a list that can be read. Nothing when the tool left
     // no file (it could not start, or was ended), so that a later run tries it.
     static std::optional<QList<PaletteListCodec::PplPalette>> read(ToolRunner& runner,

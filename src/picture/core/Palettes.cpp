@@ -81,16 +81,20 @@ QString Palettes::numberedFile(int index, const PaletteSearch& search)
     return {};
 }
 
-std::optional<PictureMessage> Palettes::FindPalette(int index, const PaletteSearch& search)
+Palettes::Found Palettes::FindPalette(int index, const PaletteSearch& search)
 {
+    using Reason = PaletteOrigin::Reason;
     const QString found = numberedFile(index, search);
     if (found.isEmpty() && index != 0 && search.inArchive) {
-        if (const std::optional<Palette> listed = search.inArchive(index)) {
-            state_.CurrentPalette = *listed;
+        if (const std::optional<ListedPalette> listed = search.inArchive(index)) {
+            state_.CurrentPalette = listed->colours;
             state_.PaletteFile.clear(); // no file holds it
-            return std::nullopt;
+            return {std::nullopt, {Reason::Listed, index, {}, listed->list, listed->id}};
         }
     }
     state_.PaletteFile = found.isEmpty() ? search.defaultPalette : found;
-    return ReadPalette();
+    const Reason reason = index == 0        ? Reason::Default
+                          : found.isEmpty() ? Reason::Fallback
+                                            : Reason::Numbered;
+    return {ReadPalette(), {reason, index, state_.PaletteFile, {}, 0}};
 }

@@ -1,13 +1,22 @@
 #pragma once
 
 #include "picture/core/PaletteEntry.h"
+#include "picture/core/PaletteOrigin.h"
 #include "picture/core/PictureMessage.h"
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <optional>
 
 struct PictureState;
+
+// One palette of an archive's palette list.
+struct ListedPalette {
+    QString list; // the list's object name
+    int id = 0;
+    Palette colours{};
+};
 
 // Where a picture's palette is looked for.
 struct PaletteSearch {
@@ -15,7 +24,9 @@ struct PaletteSearch {
     QString defaultPalette;
     bool searchSubfolders = true;
     // The palette numbered so in the open archive's palette lists, asked when no file has that number.
-    std::function<std::optional<Palette>(int number)> inArchive{};
+    std::function<std::optional<ListedPalette>(int number)> inArchive{};
+    // The palettes of the archive's lists that have been read so far, in archive order; reads none.
+    std::function<QList<ListedPalette>()> listsRead{};
 };
 
 // Reads, writes and finds palette files for the shared palette state. Each step returns nothing
@@ -28,10 +39,14 @@ public:
     [[nodiscard]] std::optional<PictureMessage> ReadPalette();
     // Writes the palette state to PaletteFile, replacing what the file held.
     [[nodiscard]] std::optional<PictureMessage> WritePalette();
+    struct [[nodiscard]] Found {
+        std::optional<PictureMessage> problem;
+        PaletteOrigin origin;
+    };
     // Makes the palette for `index` current: the default palette for 0, else the first "n.pal"
     // found in the palette folder, then in its direct subfolders in the order the file system
     // lists them, then the archive's palette numbered n, else the default palette.
-    [[nodiscard]] std::optional<PictureMessage> FindPalette(int index, const PaletteSearch& search);
+    Found FindPalette(int index, const PaletteSearch& search);
 
     static QString fileNameFor(int index);
     static QString fileFor(int index, const PaletteSearch& search);

@@ -77,13 +77,18 @@ PictureConversion::Report PictureConversion::ConvertPicture(const Options& optio
     if (const QString error = ReadPicture(std::move(bytes), standardBitmap, options.workFolder, report);
         !error.isEmpty())
         return refused(error, cannotConvert(path, error));
+    const int number = state_.Bitmap.PaletteIndex;
     if (options.autoSelect) {
-        const std::optional<PictureMessage> problem =
-            Palettes(state_).FindPalette(state_.Bitmap.PaletteIndex, options.search);
-        if (problem)
+        const Palettes::Found found = Palettes(state_).FindPalette(number, options.search);
+        if (found.problem)
             report.paletteProblem =
-                tr("%1 (%2)").arg(problem->text, QDir::toNativeSeparators(state_.PaletteFile));
-        append(report.messages, problem);
+                tr("%1 (%2)").arg(found.problem->text, QDir::toNativeSeparators(state_.PaletteFile));
+        append(report.messages, found.problem);
+        report.palette = found.origin;
+    } else {
+        using Reason = PaletteOrigin::Reason;
+        report.palette = {
+            standardBitmap ? Reason::Own : Reason::Unsearched, number, state_.PaletteFile, {}, 0};
     }
     const QString unwritten = WriteBitmap(path);
     // The file holds the pixels now: a large picture is not kept until the next one.

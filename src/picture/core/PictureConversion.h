@@ -21,8 +21,8 @@ public:
         WorkFolder workFolder;
         bool autoSelect = true;
         PaletteSearch search;
-        // How the conversion window and the command line write the picture out; the picture window has no use
-        // for it.
+        // How the conversion window and the command line write the picture out, and the picture window
+        // saves what it shows.
         PictureExport exportAs{};
     };
 
@@ -36,6 +36,8 @@ public:
         bool unwritten = false;
         // Why the palette that the picture names could not be used; empty when it could.
         QString paletteProblem;
+        // Which palette the converted picture holds; its own colours for a bitmap kept or declined.
+        PaletteOrigin palette{};
     };
 
     // Asks the user a yes/no question mid-way; true for yes.

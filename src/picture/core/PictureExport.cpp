@@ -84,3 +84,23 @@ PictureExport::Delivery PictureExport::deliver(const QString& picture, const QSt
         return written([&](QIODevice& out) { return IndexedPng::write(*source, transparentIndex, out); });
     return written([&image](QIODevice& out) { return image.save(&out, "PNG"); });
 }
+
+bool PictureExport::write(const QImage& picture, BitmapRecord headers, const Palette& palette,
+                          QIODevice& out) const
+{
+    const int height = std::abs(headers.biHeight);
+    const qsizetype stride = (qsizetype(headers.biWidth) + 3) & ~qsizetype(3);
+    if (picture.format() != QImage::Format_Indexed8 || picture.size() != QSize(headers.biWidth, height) ||
+        picture.bytesPerLine() != stride)
+        return false;
+    // Qt's rows are the file's, padding included; a positive height stores them bottom-up.
+    headers.Pixels.reserve(stride * height);
+    for (int row = 0; row < height; ++row) {
+        const int y = headers.biHeight > 0 ? height - 1 - row : row;
+        headers.Pixels.append(reinterpret_cast<const char*>(picture.constScanLine(y)), stride);
+    }
+    if (format == Format::Png)
+        return IndexedPng::write({headers, palette}, transparentIndex, out);
+    const QByteArray bytes = PictureCodec::writeStandardBitmap(headers, palette);
+    return out.write(bytes) == bytes.size();
+}

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "picture/core/BitmapRecord.h"
+#include "picture/core/PaletteEntry.h"
+
 #include <QString>
 #include <optional>
 
+class QImage;
+class QIODevice;
 class SettingsStore;
 
 // How converted pictures go to the destination folder: as the BMP files the conversion writes, or as
@@ -36,6 +41,11 @@ struct PictureExport {
     // picture the conversion refused is copied as it is in either format.
     Delivery deliver(const QString& picture, const QString& folder, const QString& objectName,
                      bool refused) const;
+
+    // Writes a converted picture as Qt read it (8 bits a pixel, from the file the conversion wrote with
+    // `headers`) in `palette`, in this format: the bytes the conversion and deliver() write when that
+    // is the picture's palette. False for a picture of another kind or size, or when a write failed.
+    bool write(const QImage& picture, BitmapRecord headers, const Palette& palette, QIODevice& out) const;
 
     bool operator==(const PictureExport&) const = default;
 };

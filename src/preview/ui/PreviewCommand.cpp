@@ -18,12 +18,14 @@
 using Kind = ObjectName::Kind;
 
 PreviewCommand::PreviewCommand(PictureState& pictures, ToolRunner& runner, MessageBoxes& messages,
-                               const frmPalExtract::Settings& palettes, std::function<QString()> currentName,
-                               QWidget* owner, std::function<SoundPlayer*()> newSoundPlayer)
+                               FilePicker& files, const frmPalExtract::Settings& palettes,
+                               std::function<QString()> currentName, QWidget* owner,
+                               std::function<SoundPlayer*()> newSoundPlayer)
     : QObject(owner)
     , pictures_(pictures)
     , runner_(runner)
     , messages_(messages)
+    , files_(files)
     , owner_(owner)
     , palettes_(palettes)
     , currentName_(std::move(currentName))
@@ -192,7 +194,7 @@ template <typename Window> Window* PreviewCommand::adopt(Window* window, Kind ki
 frmPreview* PreviewCommand::pictureWindow()
 {
     if (!picture_) {
-        picture_ = adopt(new frmPreview(pictures_, messages_), Kind::Picture);
+        picture_ = adopt(new frmPreview(pictures_, messages_, files_), Kind::Picture);
         picture_->Form_Load(ProgramPaths::userDataFolder() + QStringLiteral("/base.pal"));
     }
     return picture_;

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 
+class FilePicker;
 class MessageBoxes;
 class ToolRunner;
 class frmPalette;
@@ -30,9 +31,9 @@ public:
     };
 
     // `currentName` is the object list's current item, read when a palette is extracted; the sound
-    // window plays through a player from `newSoundPlayer`.
+    // window plays through a player from `newSoundPlayer`. The picture window saves through `files`.
     PreviewCommand(
-        PictureState& pictures, ToolRunner& runner, MessageBoxes& messages,
+        PictureState& pictures, ToolRunner& runner, MessageBoxes& messages, FilePicker& files,
         const frmPalExtract::Settings& palettes, std::function<QString()> currentName, QWidget* owner,
         std::function<SoundPlayer*()> newSoundPlayer = [] { return new QtSoundPlayer; });
 
@@ -73,6 +74,7 @@ private:
     PictureState& pictures_;
     ToolRunner& runner_;
     MessageBoxes& messages_;
+    FilePicker& files_;
     QWidget* owner_;
     QPointer<frmPreview> picture_;
     QPointer<frmSound> sound_;

@@ -2,10 +2,15 @@
 
 #include "platform/ui/ToolWindow.h"
 
-class QPlainTextEdit;
+class QLabel;
+class QLineEdit;
+class QToolBar;
+class ScriptHighlighter;
+class ScriptView;
 class ToolRunner;
 
-// Shows the script that the preview command left in "temp.cs", as plain text.
+// Shows the script that the preview command left in "temp.cs" as plain text, coloured by its syntax,
+// with line numbers; Ctrl+F finds a word, Ctrl+G goes to a line.
 class frmScript : public ToolWindow {
     Q_OBJECT
 
@@ -19,11 +24,29 @@ public:
     // side, and no box at all in a window smaller than the margins.
     static QRect scriptBox(int innerWidth, int innerHeight);
 
-    QPlainTextEdit* rtfScript;
+    ScriptView* rtfScript;
+    ScriptHighlighter* highlighter;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QToolBar* addBar(const QString& name, const QString& title);
+    void showBar(QToolBar* bar, QWidget* field);
+    void hideBar(QToolBar* bar);
+    // Counts the matches afresh and selects the one at or after the selection's start.
+    void findAgain();
+    void findNext(bool backwards);
+    void select(qsizetype match);
+    void goToLine();
+
     const ToolRunner& runner_;
+    QToolBar* findBar_;
+    QLineEdit* findText_;
+    QLabel* matchCount_;
+    QToolBar* lineBar_;
+    QLineEdit* lineNumber_;
+    // The text as the view holds it, one line break a line, and where the word looked for is in it.
+    QString shown_;
+    QList<qsizetype> matches_;
 };

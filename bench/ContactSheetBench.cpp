@@ -6,7 +6,6 @@
 #include "PictureArchive.h"
 #include "archive/core/ToolRunner.h"
 #include "picture/core/ContactSheet.h"
-#include "picture/core/ContactSheetJob.h"
 #include "picture/core/PictureState.h"
 #include "picture/ui/frmContactSheet.h"
 #include "platform/ui/QtFilePicker.h"
@@ -43,9 +42,8 @@ void DrawContactSheet(benchmark::State& state)
             if (firstRowAt < 0 && sheet.pictureRect(sheet.count() - 1).top() > sheet.pictureRect(0).top())
                 firstRowAt = clock.elapsed();
         });
-        ContactSheetJob job(runner, pictures, options);
         clock.start();
-        window.draw(job, data.archive, data.names);
+        window.draw(pictures, options, data.archive, data.names, 1);
         firstRow += double(firstRowAt);
         if (messages.shown > 0 || window.sheet().count() != PictureArchive::pictureCount)
             state.SkipWithError("not every picture was drawn");

@@ -3,6 +3,7 @@
 // started from a plain QProcess, then its output copied twice with QFile::copy.
 #include "PbmpPicture.h"
 #include "VolArchive.h"
+#include "archive/core/RunDriver.h"
 #include "archive/core/ToolRunner.h"
 #include "picture/core/ConversionJob.h"
 #include "picture/core/PaletteCodec.h"
@@ -66,11 +67,10 @@ void ConvertALargePictureFromTheToolsStart(benchmark::State& state)
     ConversionJob job(runner, pictures, data.root.filePath(u"converted"_s), options);
     if (!job.begin(data.archive))
         state.SkipWithError(qPrintable(job.error()));
+    RunDriver driver(runner, job, RunReport::Kind::Conversion, 1);
     for (auto _ : state) {
-        const ConversionJob::Result result = job.convert(pictureName);
-        if (result.outcome != ConversionJob::Outcome::Written ||
-            result.conversion != PictureConversion::Outcome::Converted || !result.messages.isEmpty())
-            state.SkipWithError(qPrintable(u"not converted: "_s + result.error));
+        if (const RunReport report = driver.run(RunDriver::objects({pictureName})); !report.isClean())
+            state.SkipWithError(qPrintable(u"not converted: "_s + report.text()));
     }
 }
 

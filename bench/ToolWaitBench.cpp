@@ -1,5 +1,6 @@
 // The wait for a tool run that ends at once: ToolRunner's wait beside QProcess's own blocking wait for
 // the same script. A wait that polled on a fixed period would show that period in the first figure.
+#include "archive/core/ToolCommands.h"
 #include "archive/core/ToolRunner.h"
 
 #include <QFile>
@@ -28,9 +29,10 @@ void WaitForAFastToolRun(benchmark::State& state)
 {
     FastTool fast;
     ToolRunner runner;
-    runner.setWorkFolder(WorkFolder(fast.work.path()));
+    const WorkFolder work(fast.work.path());
+    runner.setWorkFolder(work);
     for (auto _ : state) {
-        if (!runner.RunToolScript(u"vtlist.bat"_s, u"vtlist.exe >results.dat"_s))
+        if (!runner.RunToolScript(work.listScript(), ToolCommands::listing(work)))
             state.SkipWithError(qPrintable(runner.lastError()));
     }
 }
@@ -39,8 +41,9 @@ void WaitForTheSameScriptInQProcess(benchmark::State& state)
 {
     FastTool fast;
     ToolRunner runner;
-    runner.setWorkFolder(WorkFolder(fast.work.path()));
-    runner.WriteToolScript(u"vtlist.bat"_s, u"vtlist.exe >results.dat"_s);
+    const WorkFolder work(fast.work.path());
+    runner.setWorkFolder(work);
+    runner.WriteToolScript(work.listScript(), ToolCommands::listing(work));
     for (auto _ : state) {
         QProcess batch;
         batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"),

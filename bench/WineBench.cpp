@@ -4,6 +4,7 @@
 // private Wine prefix, built on first use (a minute or more) and shut down after each benchmark.
 #include "VolArchive.h"
 #include "archive/core/ExtractionJob.h"
+#include "archive/core/RunDriver.h"
 #include "archive/core/ToolRunner.h"
 #include "platform/core/ToolLauncher.h"
 
@@ -162,12 +163,9 @@ void ExtractThroughWineWithTheJob(benchmark::State& state)
         for (auto _ : state) {
             ExtractionJob job(runner, out);
             job.begin(tools().archive);
-            for (const QString& name : tools().names) {
-                if (job.extract(name) != ExtractionJob::Outcome::Written) {
-                    state.SkipWithError(qPrintable(job.error()));
-                    break;
-                }
-            }
+            RunDriver driver(runner, job, RunReport::Kind::Extraction, 1);
+            if (const RunReport report = driver.run(RunDriver::objects(tools().names)); !report.isClean())
+                state.SkipWithError(qPrintable(report.text()));
         }
     }
     if (userPrefix)

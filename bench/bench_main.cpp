@@ -6,6 +6,7 @@
 #include "app/ui/frmMain.h"
 #include "archive/core/ExtractionJob.h"
 #include "archive/core/ResultsFile.h"
+#include "archive/core/RunDriver.h"
 #include "archive/core/ToolCommands.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/Windows1252.h"
@@ -170,10 +171,9 @@ void ExtractWithTheJob(benchmark::State& state)
     for (auto _ : state) {
         ExtractionJob job(runner, out);
         job.begin(fixture->archive);
-        for (const QString& name : fixture->objectNames) {
-            if (job.extract(name) != ExtractionJob::Outcome::Written)
-                state.SkipWithError("an object was not extracted");
-        }
+        RunDriver driver(runner, job, RunReport::Kind::Extraction, 1);
+        if (!driver.run(RunDriver::objects(fixture->objectNames)).isClean())
+            state.SkipWithError("an object was not extracted");
     }
 }
 
@@ -181,12 +181,14 @@ void ExtractWithTheJob(benchmark::State& state)
 void ExtractThroughTheScript(benchmark::State& state)
 {
     ToolRunner runner;
-    runner.setWorkFolder(WorkFolder(fixture->work));
+    const WorkFolder work(fixture->work);
+    runner.setWorkFolder(work);
     runner.CopyVolToWork(fixture->archive);
     for (auto _ : state) {
         for (const QString& name : fixture->objectNames) {
-            if (!runner.RunToolScript(ToolCommands::extractScript,
-                                      ToolCommands::extractLine(name, QLatin1String(WorkFolder::scriptName))))
+            if (!runner.RunToolScript(
+                    work.extractScript(),
+                    ToolCommands::extractTo(work, name, QLatin1String(WorkFolder::scriptName))))
                 state.SkipWithError(qPrintable(runner.lastError()));
         }
     }

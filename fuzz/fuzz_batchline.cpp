@@ -9,11 +9,12 @@ namespace {
 
 FuzzTarget::Seeds seeds()
 {
+    const WorkFolder work(QStringLiteral("/tmp/kadrillo-1000"));
     FuzzTarget::Seeds seeds{
         {"echo-off", "@echo off"},
         {"drive", "c:"},
         {"cd", "cd \"/tmp/kadrillo-1000/a b\""},
-        {"listing", ToolCommands::listingLine().toUtf8()},
+        {"listing", ToolCommands::toolLine(ToolCommands::listing(work)).toUtf8()},
         {"exit", "exit"},
         {"append-quoted", "tool.exe \"a&b\" x\\\"y >> \"out file.txt\""},
         {"command-after-echo", "echo x & calc"},
@@ -22,7 +23,8 @@ FuzzTarget::Seeds seeds()
     int index = 0;
     for (const auto& [name, data] : FuzzTarget::sampleObjects())
         seeds.append({QStringLiteral("extract-%1").arg(++index),
-                      ToolCommands::extractLine(name, QStringLiteral("temp.wav")).toUtf8()});
+                      ToolCommands::toolLine(ToolCommands::extractTo(work, name, QStringLiteral("temp.wav")))
+                          .toUtf8()});
     return seeds;
 }
 

@@ -10,8 +10,9 @@ namespace {
 
 FuzzTarget::Seeds seeds()
 {
+    const WorkFolder work(QStringLiteral("/tmp/kadrillo-1000"));
     FuzzTarget::Seeds seeds{
-        {"listing", ToolCommands::listingLine().toUtf8()},
+        {"listing", ToolCommands::toolLine(ToolCommands::listing(work)).toUtf8()},
         {"quoted-paths", R"("C:\a b\extract.exe" "C:\TEMP\temp.vol" "D:\dest dir\sky.bmp")"},
         {"escapes", R"(a\\\"b "c\\" d""e "" \\\\" f\"g" \ \\)"},
         {"tabs", "\t*.*\t \tb\t"},
@@ -19,7 +20,8 @@ FuzzTarget::Seeds seeds()
     int index = 0;
     for (const auto& [name, data] : FuzzTarget::sampleObjects())
         seeds.append({QStringLiteral("extract-%1").arg(++index),
-                      ToolCommands::extractLine(name, QStringLiteral("temp.bmp")).toUtf8()});
+                      ToolCommands::toolLine(ToolCommands::extractTo(work, name, QStringLiteral("temp.bmp")))
+                          .toUtf8()});
     return seeds;
 }
 

@@ -89,7 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FuzzTarget::finding("an accepted name leaves the destination folder: " + name);
 
     const QString inLine = ObjectName::forToolLine(name);
-    const QString line = ToolCommands::extractLine(name, QStringLiteral("temp.bmp"));
+    const QString line = ToolCommands::toolLine(ToolCommands::extractTo(
+        WorkFolder(QStringLiteral("/tmp/kadrillo-1000")), name, QStringLiteral("temp.bmp")));
     if ((inLine != name && inLine != QLatin1Char('"') + name + QLatin1Char('"')) ||
         hasUnquotedSpecial(inLine))
         FuzzTarget::finding("a blank or operator of the name stands outside quotes: " + line);

@@ -2,6 +2,7 @@
 #include "app/core/AppSettings.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmOptions.h"
+#include "archive/core/RunningTool.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/WorkFolder.h"
 #include "archive/ui/frmExtract.h"
@@ -39,7 +40,9 @@
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
+#include <QThread>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -59,7 +62,9 @@ QStringList fields(const AppSettings& s)
         flags.append(flag ? u"yes"_s : u"no"_s);
     const QString format = s.Export.format == PictureExport::Format::Png ? u"png"_s : u"bmp"_s;
     return QStringList{s.ExtractPath, s.VtlistPath, s.TempPath, s.DestPath, s.DefaultPalette, s.PalettePath} +
-           flags + QStringList{format, QString::number(s.Export.transparentIndex.value_or(-1))};
+           flags +
+           QStringList{format, QString::number(s.Export.transparentIndex.value_or(-1)),
+                       QString::number(s.ParallelRuns)};
 }
 
 // What a screen reader misses in `window`: the window as a window or a dialog, and a name on every
@@ -73,6 +78,7 @@ QStringList problemsIn(QWidget* window)
     for (QWidget* control : window->findChildren<QWidget*>()) {
         const bool reachable = qobject_cast<QAbstractButton*>(control) ||
                                qobject_cast<QAbstractItemView*>(control) ||
+                               qobject_cast<QAbstractSpinBox*>(control) ||
                                qobject_cast<QProgressBar*>(control) || qobject_cast<QPlainTextEdit*>(control);
         // Qt's own helpers, such as the menu bar's overflow button, are named by Qt.
         if (reachable && !control->isHidden() && !control->objectName().startsWith("qt_"_L1) &&
@@ -403,6 +409,19 @@ void MainWindowTest::optionsBrowseApplyCancelAndOk()
     QCOMPARE(QDir(work()).entryList(QDir::Files), QStringList{u"mine.txt"_s});
     QVERIFY(messages().isEmpty());
 
+    // The tools at once: 0 reads "One per core"; Apply stores the row, Cancel what came after.
+    inOptions([&](frmOptions& options) {
+        QCOMPARE(options.spnParallel->value(), 1);
+        options.spnParallel->setValue(0);
+        QCOMPARE(options.spnParallel->text(), u"One per core"_s);
+        QVERIFY(options.cmdApply->isEnabled());
+        options.cmdApply->click();
+        options.spnParallel->setValue(7);
+        options.cmdCancel->click();
+    });
+    QCOMPARE(run_->core.settings.ParallelRuns, 0);
+    QCOMPARE(run_->core.settings.parallelRuns(), std::clamp(QThread::idealThreadCount(), 1, 64));
+
     const QString missing = environment_.path() + u"/none.pal"_s;
     int result = -1;
     inOptions([&](frmOptions& options) {
@@ -437,13 +456,17 @@ void MainWindowTest::closingKeepsTheSettingsAndOnlyTheUsersFiles()
     });
     run_->control<QAction>("mnuToolsFormat")->trigger();
 
-    const QStringList kept{"TEMP.BMP", "keep.txt", "results.dat.old", "temp.vol.bak", "temp.wav"};
+    const QStringList kept{"TEMP.BMP", "keep.txt", "results.dat.old", "slot-x", "temp.vol.bak", "temp.wav"};
     for (const QString& name : WorkFolder::programFiles())
         TestEnvironment::writeFile(work() + u'/' + name, "x");
-    for (const QString& name : kept.mid(0, 4))
+    for (const QString& name : {kept.at(0), kept.at(1), kept.at(2), kept.at(4)})
         TestEnvironment::writeFile(work() + u'/' + name, "keep");
     QFile::remove(work() + u"/temp.wav"_s); // an absent file is simply passed over
     QDir().mkpath(work() + u"/temp.wav"_s); // and a folder of that name is not a file
+    // The slots of tools run at once go with what they hold; a folder only named alike stays.
+    TestEnvironment::writeFile(work() + u"/slot-1/extract.bat"_s, "x");
+    TestEnvironment::writeFile(work() + u"/slot-12/extracted/sky.bmp"_s, "x");
+    TestEnvironment::writeFile(work() + u"/slot-x/keep.txt"_s, "keep");
     QVERIFY(window().close());
     QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
              kept);
@@ -483,6 +506,7 @@ void MainWindowTest::settingsFileKeepsEveryValueOrGivesTheDefault()
         written.AddPpl = written.AutoSelect = written.SearchSubfolders = flag;
         written.AutoList = written.ResizeToFit = written.AutoPreview = !flag;
         written.Export = flag ? PictureExport{PictureExport::Format::Png, 0} : PictureExport{};
+        written.ParallelRuns = flag ? 64 : 0;
         SettingsStore store(file);
         written.save(store);
         QVERIFY(store.flush());
@@ -492,6 +516,7 @@ void MainWindowTest::settingsFileKeepsEveryValueOrGivesTheDefault()
     QCOMPARE(raw.value(u"Settings/Add Ppl"_s).toString(), u"True"_s);
     QCOMPARE(raw.value(u"Settings/Auto List"_s).toString(), u"False"_s);
     QCOMPARE(raw.value(u"Export/Format"_s).toString(), u"PNG"_s);
+    QCOMPARE(raw.value(u"Performance/Parallel Runs"_s).toString(), u"64"_s);
 
     // Each text as a flag: 1 yes, 0 no, -1 unreadable (the default).
     const QList<std::pair<QString, int>> flags{{u"TRUE"_s, 1},     {u"-1"_s, 1},    {u"0.5"_s, 1},
@@ -501,10 +526,10 @@ void MainWindowTest::settingsFileKeepsEveryValueOrGivesTheDefault()
         QVERIFY2((flag.has_value() ? int(*flag) : -1) == expected, qPrintable(text));
     }
     const QString handmade = environment_.path() + u"/handmade.ini"_s;
-    TestEnvironment::writeFile(handmade,
-                               "[Settings]\nAuto%20Preview=0\nAuto%20List=-1\nAuto%20Select=banana\n"
-                               "Resize%20to%20Fit=false\nSearch%20Subfolders=\nPalette%20Path=a,b\n"
-                               "[Export]\nFormat=png\nTransparent%20Index=256\n");
+    TestEnvironment::writeFile(
+        handmade, "[Settings]\nAuto%20Preview=0\nAuto%20List=-1\nAuto%20Select=banana\n"
+                  "Resize%20to%20Fit=false\nSearch%20Subfolders=\nPalette%20Path=a,b\n"
+                  "[Export]\nFormat=png\nTransparent%20Index=256\n[Performance]\nParallel%20Runs=65\n");
     AppSettings expected = AppSettings::defaults();
     expected.AutoPreview = expected.ResizeToFit = false;
     expected.PalettePath = u"a,b"_s;
@@ -535,7 +560,7 @@ void MainWindowTest::everyWindowAndControlIsNamed()
     frmSound sound(runner, new QtSoundPlayer);
     frmScript script(runner);
     frmPreview picture(pictures, fakes.messages, fakes.files);
-    frmExtract extraction(&window(), vol, {0}, environment_.path(), runner, fakes.seams());
+    frmExtract extraction(&window(), vol, {0}, environment_.path(), runner, 1, fakes.seams());
     RunReport report(RunReport::Kind::Extraction, 1);
     report.addFailure(0, u"a.cs"_s, RunReport::Step::CannotWrite, u"full"_s);
     FailureTable failures(report, &window());
@@ -750,12 +775,13 @@ void MainWindowTest::dragsSelectedObjectsOutAsFiles()
 
     TestEnvironment::writeFile(work() + u"/sleeper.exe"_s, "#!/bin/sh\nsleep 0.3\n", true);
     ToolRunner& runner = run_->core.runner();
-    QProcess* sleeper = runner.StartToolCommand(u"\"%1/sleeper.exe\""_s.arg(work()));
+    const std::unique_ptr<RunningTool> sleeper =
+        runner.StartToolCommand({work() + u"/sleeper.exe"_s, {}, {}, false, work()});
     QVERIFY(sleeper);
     QVERIFY(!list()->model()->mimeData(selected));
     window().cmdExtract_Click();
     window().mnuFileGetList_Click();
-    runner.WaitForProcess(sleeper);
+    runner.WaitForProcess(*sleeper);
     QVERIFY(!QDir(out()).exists());
     QCOMPARE(messages(), QStringList{refused});
     const QString staging = QFileInfo(data->urls().first().toLocalFile()).absolutePath();

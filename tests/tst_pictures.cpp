@@ -1,9 +1,9 @@
 #include "VolArchive.h"
+#include "archive/core/RunDriver.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/VolTable.h"
 #include "picture/core/ArchivePalettes.h"
 #include "picture/core/ContactSheet.h"
-#include "picture/core/ContactSheetJob.h"
 #include "picture/core/ConversionJob.h"
 #include "picture/core/PaletteCodec.h"
 #include "picture/core/PaletteExtraction.h"
@@ -591,8 +591,7 @@ void PicturesTest::contactSheet()
     runner.setWorkFolder(WorkFolder(work_));
     frmContactSheet window(fakes_.messages, fakes_.files, runner);
     window.show();
-    ContactSheetJob job(runner, state_, options(true));
-    window.draw(job, archive, names);
+    window.draw(state_, options(true), archive, names, 1);
     QCOMPARE(fakes_.messages.texts(), QStringList{"These pictures could not be drawn:\n"
                                                   "broken.bmp: it is not a valid bitmap file\n"
                                                   "16385.bmp: it is too large to show (16385 × 1)\n"
@@ -656,7 +655,8 @@ void PicturesTest::contactSheet()
     for (int i = 1; i <= 4; ++i)
         turns << u"tall%1.bmp"_s.arg(i) << u"wide%1.bmp"_s.arg(i);
     fakes_.messages.clear();
-    window.draw(job, archiveOf(turns, {tall, flat, tall, flat, tall, flat, tall, flat}), turns);
+    window.draw(state_, options(true), archiveOf(turns, {tall, flat, tall, flat, tall, flat, tall, flat}),
+                turns, 1);
     QCOMPARE(
         fakes_.messages.texts(),
         QStringList{"These pictures could not be drawn:\ntall4.bmp: the sheet would be larger than 16384 × "
@@ -832,9 +832,11 @@ void PicturesTest::archiveListsFillTheGaps()
     const QString out = environment_.path() + u"/archive-out"_s;
     ConversionJob job(runner, pictures, out, {work, true, search});
     QVERIFY2(job.begin(vol.FilePath), qPrintable(job.error()));
-    QCOMPARE(job.convert(u"sky.bmp"_s).outcome, ConversionJob::Outcome::Written);  // palette 2
-    QCOMPARE(job.convert(u"logo.bmp"_s).outcome, ConversionJob::Outcome::Written); // -3: in no list
-    QCOMPARE(job.convert(u"sky.bmp"_s).outcome, ConversionJob::Outcome::Written);
+    // sky.bmp has palette 2, logo.bmp -3, which no list holds.
+    RunDriver driver(runner, job, RunReport::Kind::Conversion, 1);
+    const RunReport report = driver.run(RunDriver::objects({u"sky.bmp"_s, u"logo.bmp"_s, u"sky.bmp"_s}));
+    QVERIFY2(report.isClean(), qPrintable(report.text()));
+    QCOMPARE(report.done(), 3);
     QCOMPARE(extractions(), (QList<qsizetype>{1, 1, 1}));
 
     const QString extracted = environment_.path() + u"/extracted"_s;

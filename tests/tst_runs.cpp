@@ -1,5 +1,7 @@
 #include "VolArchive.h"
 #include "app/core/CommandLineOptions.h"
+#include "archive/core/ExtractionJob.h"
+#include "archive/core/RunDriver.h"
 #include "archive/core/RunReport.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/ui/ProgressDialog.h"
@@ -56,6 +58,10 @@ private slots:
     void cancelEndsTheRunAndItsTools_data();
     void cancelEndsTheRunAndItsTools();
     void failureTableCopiesAndRetriesTheFailedOnly();
+    void parallelRunsDeliverInObjectOrder_data();
+    void parallelRunsDeliverInObjectOrder();
+    void aToolThatWillNotShareIsTriedAlone();
+    void shutdownDuringParallelRunsKeepsTheFilesDelivered();
 
 private:
     struct Run {
@@ -64,8 +70,15 @@ private:
         QStringList errors; // stderr, by line
     };
     // Starts the program with no display at all: the mode must not need one.
-    bool start(OwnedProgram& program, const QStringList& arguments, const QString& fault = {});
-    Run run(const QStringList& arguments);
+    // `variables` ("NAME=value") are added to the program's environment.
+    bool start(OwnedProgram& program, const QStringList& arguments, const QStringList& variables = {});
+    Run run(const QStringList& arguments, const QStringList& variables = {});
+    // The objects of the sample archive with their bytes.
+    QMap<QString, QByteArray> sampleObjects() const;
+    // A tool in the test's folder that the settings name as extract.exe: `script` (a shell script) with
+    // "STANDIN" standing for the stand-in and "LOG" for a log file of the test's.
+    QString extractTool(const QString& name, QByteArray script);
+    QString log() const { return environment_.path() + u"/tool.log"_s; }
     // Opens the archive, if any, in a window (listed by Auto List); runInWindow selects the rows the
     // command works on when given no names, and runs the command as its button does.
     std::unique_ptr<MainWindowRun> openInWindow(const QString& archive);
@@ -192,6 +205,13 @@ void RunsTest::readsTheOptions_data()
                                   << u"--format takes bmp or png, once"_s;
     QTest::newRow("--format twice") << QByteArrayList{"--format", "png", "--format", "png"}
                                     << u"--format takes bmp or png, once"_s;
+    QTest::newRow("four tools at once")
+        << QByteArrayList{"--jobs", "4", "--extract", "a.vol", "--to", "d"} << u"a.vol||d||4"_s;
+    const QString jobs = u"--jobs takes one number of tools to run at once, from 1 to 64"_s;
+    for (const char* count : {"0", "65", "x", "-2"})
+        QTest::addRow("--jobs %s", count) << QByteArrayList{"--extract", "a.vol", "--jobs", count} << jobs;
+    QTest::newRow("--jobs twice") << QByteArrayList{"--jobs", "2", "--jobs", "2"} << jobs;
+    QTest::newRow("--jobs last") << QByteArrayList{"--list", "a.vol", "--jobs"} << jobs;
 }
 
 void RunsTest::readsTheOptions()
@@ -204,6 +224,8 @@ void RunsTest::readsTheOptions()
     if (options.format)
         read << (*options.format == PictureExport::Format::Png ? u"png"_s : u"bmp"_s)
              << (options.transparentIndex ? QString::number(*options.transparentIndex) : QString());
+    if (options.jobs)
+        read << QString::number(*options.jobs);
     QCOMPARE(options.error.isEmpty() ? read.join(u'|') : options.error, parsed);
     // Whatever is wrong, help wins.
     const CommandLineOptions help = CommandLineOptions::parse(QByteArrayList{"-h"} + arguments);
@@ -256,27 +278,37 @@ void RunsTest::cancelEndsTheRunAndItsTools_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("how");
-    QTest::addColumn<QStringList>("failures"); // the table's rows at the end
-    QTest::newRow("listing, Escape") << u"frmGetList"_s << u"Escape"_s << QStringList();
+    QTest::addColumn<int>("parallel");         // tools at once
+    QTest::addColumn<QStringList>("failures"); // the table's rows at the end, one an object selected
+    QTest::newRow("listing, Escape") << u"frmGetList"_s << u"Escape"_s << 1 << QStringList();
+    const QString ended = u" | not done | cancelled; its tool was ended"_s;
+    const QString cancelled = u" | not done | cancelled"_s;
     QTest::newRow("extraction, Cancel button")
-        << u"frmExtract"_s << u"button"_s
-        << QStringList{"readme.cs | not done | cancelled; its tool was ended",
-                       "mission.cs | not done | cancelled"};
-    QTest::newRow("conversion, Escape") << u"frmConvert"_s << u"Escape"_s
-                                        << QStringList{"sky.bmp | not done | cancelled; its tool was ended",
-                                                       "logo.bmp | not done | cancelled"};
+        << u"frmExtract"_s << u"button"_s << 1 << QStringList{"readme.cs" + ended, "mission.cs" + cancelled};
+    QTest::newRow("conversion, Escape")
+        << u"frmConvert"_s << u"Escape"_s << 1 << QStringList{"sky.bmp" + ended, "logo.bmp" + cancelled};
+    QTest::newRow("extraction, four tools at once")
+        << u"frmExtract"_s << u"button"_s << 4
+        << QStringList{"readme.cs" + ended, "mission.cs" + ended,  "sky.bmp" + ended,
+                       "logo.bmp" + ended,  "pad.bmp" + cancelled, "extra.bmp" + cancelled};
+    QTest::newRow("conversion, four tools at once")
+        << u"frmConvert"_s << u"Escape"_s << 4
+        << QStringList{"sky.bmp" + ended,   "logo.bmp" + ended,    "pad.bmp" + ended,
+                       "extra.bmp" + ended, "dot.bmp" + cancelled, "tile.bmp" + cancelled};
 }
 
-// Cancel is pressed once the tool and its child are running: the window closes (after two seconds of
-// grace the tool is ended), no process of the tool is left, and the end of the run says what was not
-// done. Should the tool still run thirty seconds after Cancel, it is ended from here, so that a broken
-// Cancel fails the test rather than hanging it.
+// Cancel is pressed once the tools and their children are running: the window closes (after two seconds
+// of grace the tools are ended), no process of a tool is left, none starts after Cancel, and the end of
+// the run says what was not done. Should a tool still run thirty seconds after Cancel, it is ended from
+// here, so that a broken Cancel fails the test rather than hanging it.
 void RunsTest::cancelEndsTheRunAndItsTools()
 {
     QFETCH(QString, window);
     QFETCH(QString, how);
+    QFETCH(int, parallel);
     QFETCH(QStringList, failures);
     const bool listing = window == u"frmGetList";
+    QSettings(ini(), QSettings::IniFormat).setValue(u"Performance/Parallel Runs"_s, parallel);
     run_ = openInWindow(listing ? QString() : sample());
     // The working folder's copy of the tool writes its own id and its child's, then waits for the
     // child, which sleeps.
@@ -294,12 +326,12 @@ void RunsTest::cancelEndsTheRunAndItsTools()
         if (pressed.isValid()) {
             if (pressed.hasExpired(30000) && runner.isBusy()) {
                 endedHere = true;
-                runner.endRun();
+                runner.endRuns();
             }
             return;
         }
         auto* dialog = qobject_cast<ProgressDialog*>(QApplication::activeModalWidget());
-        if (!dialog || !runner.isBusy() || hangingPids().size() < 2)
+        if (!dialog || !runner.isBusy() || hangingPids().size() < 2 * parallel)
             return;
         pressed.start();
         if (how == u"Escape")
@@ -311,20 +343,21 @@ void RunsTest::cancelEndsTheRunAndItsTools()
     if (listing) {
         run_->fakes.files.willPick(sample());
         run_->window.mnuFileOpen_Click();
-    } else if (window == u"frmExtract") {
-        list()->item(0)->setSelected(true);
-        list()->item(1)->setSelected(true);
-        run_->window.cmdExtract_Click();
     } else {
-        list()->item(2)->setSelected(true);
-        list()->item(3)->setSelected(true);
-        run_->window.cmdConvert_Click();
+        const int first = window == u"frmExtract" ? 0 : 2;
+        for (int row = first; row < first + failures.size(); ++row)
+            list()->item(row)->setSelected(true);
+        if (window == u"frmExtract")
+            run_->window.cmdExtract_Click();
+        else
+            run_->window.cmdConvert_Click();
     }
     QVERIFY2(pressed.isValid(), "Cancel was never pressed: the tool did not run");
     QVERIFY2(!endedHere, "Cancel did not end the tool: the test had to");
     const QList<qint64> pids = hangingPids();
     QTRY_VERIFY2_WITH_TIMEOUT(std::none_of(pids.cbegin(), pids.cend(), OwnedProgram::isAlive),
                               "a process of the cancelled tool is still running", 5000);
+    QCOMPARE(pids.size(), 2 * parallel);
     QVERIFY2(run_->fakes.messages.texts().isEmpty(), qPrintable(run_->fakes.messages.texts().join('|')));
     QCOMPARE(shown, failures);
     QCOMPARE(QDir(windowOut()).entryList(QDir::Files), QStringList());
@@ -378,20 +411,21 @@ void RunsTest::failureTableCopiesAndRetriesTheFailedOnly()
     QVERIFY(run_->fakes.messages.texts().isEmpty());
 }
 
-bool RunsTest::start(OwnedProgram& program, const QStringList& arguments, const QString& fault)
+bool RunsTest::start(OwnedProgram& program, const QStringList& arguments, const QStringList& variables)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(u"DISPLAY"_s);
     environment.remove(u"WAYLAND_DISPLAY"_s);
     environment.remove(u"QT_QPA_PLATFORM"_s);
-    environment.insert(u"KADRILLO_STANDIN_FAULT"_s, fault);
+    for (const QString& variable : variables)
+        environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
     return program.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo"), arguments, environment);
 }
 
-RunsTest::Run RunsTest::run(const QStringList& arguments)
+RunsTest::Run RunsTest::run(const QStringList& arguments, const QStringList& variables)
 {
     OwnedProgram program(u"kadrillo"_s);
-    if (!start(program, arguments))
+    if (!start(program, arguments, variables))
         return {-1, {}, {program.state()}};
     if (const QString ended = program.waitForExit(60000);
         program.isRunning() || program.process().exitStatus() != QProcess::NormalExit)
@@ -441,14 +475,21 @@ void RunsTest::writesWhatTheWindowsWrite_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("failures");       // rows of the window's failure table
     QTest::addColumn<QStringList>("format"); // the command line's; the window's is in the settings file
-    QTest::newRow("sample, convert the pictures") << u"sample.vol"_s << u"--convert"_s << 0 << QStringList();
-    QTest::newRow("sample, convert to png")
-        << u"sample.vol"_s << u"--convert"_s << 0 << QStringList{"--format", "png", "--transparent", "3"};
-    QTest::newRow("hostile, extract all") << u"hostile.vol"_s << u"--extract"_s << 12 << QStringList();
+    QTest::addColumn<int>("jobs");           // the command line's tools at once; 0: as the settings say
+    QTest::newRow("sample, convert the pictures")
+        << u"sample.vol"_s << u"--convert"_s << 0 << QStringList() << 0;
+    QTest::newRow("sample, convert to png") << u"sample.vol"_s << u"--convert"_s << 0
+                                            << QStringList{"--format", "png", "--transparent", "3"} << 0;
+    QTest::newRow("hostile, extract all") << u"hostile.vol"_s << u"--extract"_s << 12 << QStringList() << 0;
     QTest::newRow("hostile, convert the pictures")
-        << u"hostile.vol"_s << u"--convert"_s << 0 << QStringList();
+        << u"hostile.vol"_s << u"--convert"_s << 0 << QStringList() << 0;
     QTest::newRow("names that start with a dot, extract all")
-        << u"dot names.vol"_s << u"--extract"_s << 0 << QStringList();
+        << u"dot names.vol"_s << u"--extract"_s << 0 << QStringList() << 0;
+    // Palette lists are read while the other pictures' tools run.
+    QTest::newRow("sample, convert the pictures, four tools at once")
+        << u"sample.vol"_s << u"--convert"_s << 0 << QStringList() << 4;
+    QTest::newRow("hostile, extract all, four tools at once")
+        << u"hostile.vol"_s << u"--extract"_s << 12 << QStringList() << 4;
 }
 
 void RunsTest::writesWhatTheWindowsWrite()
@@ -457,6 +498,7 @@ void RunsTest::writesWhatTheWindowsWrite()
     QFETCH(QString, command);
     QFETCH(int, failures);
     QFETCH(QStringList, format);
+    QFETCH(int, jobs);
     archive = samples() + u'/' + archive;
     if (!format.isEmpty()) {
         QSettings settings(ini(), QSettings::IniFormat);
@@ -474,7 +516,8 @@ void RunsTest::writesWhatTheWindowsWrite()
     // its archive copy, listing and tools, and goes when the run ends.
     const QMap<QString, QByteArray> held = files(work());
     const QString out = environment_.path() + u"/command-line-out"_s;
-    const Run commandLine = run(QStringList{command, archive, "--to", out} + format);
+    const Run commandLine = run(QStringList{command, archive, "--to", out} + format +
+                                (jobs > 0 ? QStringList{u"--jobs"_s, QString::number(jobs)} : QStringList()));
     QCOMPARE(commandLine.status, failures > 0 ? 1 : 0);
     const QStringList failed = commandLine.errors.filter(QRegularExpression(u"^kadrillo: "_s));
     QCOMPARE(failed.size(), failures);
@@ -526,6 +569,10 @@ void RunsTest::drawsTheWindowsContactSheet()
     sheetWindow->findChild<QAction*>(u"mnuSave"_s)->trigger();
     QCOMPARE(QImage(bmp, "BMP").convertToFormat(QImage::Format_RGB32),
              QImage(png, "PNG").convertToFormat(QImage::Format_RGB32));
+    // Drawn in the same order with four tools at once.
+    const QString together = environment_.path() + u"/together.png"_s;
+    QCOMPARE(run({u"--contact-sheet"_s, sample(), u"--to"_s, together, u"--jobs"_s, u"4"_s}).status, 0);
+    QCOMPARE(QImage(together, "PNG"), QImage(png, "PNG"));
 }
 
 void RunsTest::exitStatusAndOutput_data()
@@ -614,6 +661,11 @@ void RunsTest::exitStatusAndOutput_data()
                        "neither"_s.arg(environment_.path()),
                        "kadrillo: see kadrillo --help"}
         << QString();
+    QTest::newRow("too many tools at once")
+        << QStringList{"--extract", sample(), "--to", out, "--jobs", "65"} << 2 << QString()
+        << QStringList{"kadrillo: --jobs takes one number of tools to run at once, from 1 to 64",
+                       "kadrillo: see kadrillo --help"}
+        << QString();
     QTest::newRow("an archive named like an option")
         << QStringList{"-x.vol"} << 2 << QString()
         << QStringList{"kadrillo: unknown option -x.vol", "kadrillo: see kadrillo --help"} << QString();
@@ -665,9 +717,9 @@ void RunsTest::exitStatusAndOutput()
 void RunsTest::terminationSignalEndsTheRun()
 {
     OwnedProgram program(u"kadrillo"_s);
-    QVERIFY2(
-        start(program, {u"--extract"_s, sample(), u"--to"_s, environment_.path() + u"/out"_s}, u"hang"_s),
-        qPrintable(program.state()));
+    QVERIFY2(start(program, {u"--extract"_s, sample(), u"--to"_s, environment_.path() + u"/out"_s},
+                   {u"KADRILLO_STANDIN_FAULT=hang"_s}),
+             qPrintable(program.state()));
     const QString hanging =
         program.waitUntil([&] { return program.children().join(u' ').contains(u"extract.exe"_s); },
                           u"the hanging extraction"_s, 30000);
@@ -731,6 +783,208 @@ void RunsTest::refusesAnUnsafeWorkingFolderOrDestination()
     const Run commandLine = run(arguments);
     QVERIFY2(commandLine.status == 2, qPrintable(commandLine.errors.join(u'\n')));
     QCOMPARE(commandLine.errors.filter(QRegularExpression(u"^kadrillo: "_s)), QStringList{error});
+    QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+QMap<QString, QByteArray> RunsTest::sampleObjects() const
+{
+    std::vector<VolEntry> entries;
+    std::string error;
+    VolArchive::read(sample().toStdString(), entries, error);
+    QMap<QString, QByteArray> objects;
+    for (const VolEntry& entry : entries)
+        objects.insert(
+            QString::fromStdString(entry.name),
+            QByteArray(reinterpret_cast<const char*>(entry.data.data()), qsizetype(entry.data.size())));
+    return objects;
+}
+
+QString RunsTest::extractTool(const QString& name, QByteArray script)
+{
+    const QString tool = environment_.path() + u"/tools/"_s + name + u"/extract.exe"_s;
+    script.replace("STANDIN", "'" KADRILLO_STANDIN_DIR "/extract.exe'")
+        .replace("LOG", "'" + QFile::encodeName(log()) + "'");
+    TestEnvironment::writeFile(tool, "#!/bin/sh\nname=${2##*/}\n" + script, true);
+    QSettings(ini(), QSettings::IniFormat).setValue(u"Settings/Extract Path"_s, tool);
+    QFile::remove(log());
+    return tool;
+}
+
+void RunsTest::parallelRunsDeliverInObjectOrder_data()
+{
+    QTest::addColumn<int>("parallel");
+    QTest::newRow("one tool at a time") << 1;
+    QTest::newRow("four tools at once") << 4;
+}
+
+// Each object's tool waits until the test lets it go, which it does for the last object started first:
+// four at once, the tools end in reverse, yet the files land, and the report lists, in the objects'
+// order. Among them a refused name, and an object the tool does not find, which failed beside other runs
+// and is tried alone once more. One at a time, everything goes as the objects come, through the working
+// folder's own staging folder.
+void RunsTest::parallelRunsDeliverInObjectOrder()
+{
+    QFETCH(int, parallel);
+    const QString gates = environment_.path() + u"/gates"_s;
+    const QString work = environment_.path() + u"/order-work"_s;
+    const QString out = environment_.path() + u"/order-out"_s;
+    for (const QString& folder : {gates, work})
+        QVERIFY(QDir(folder).removeRecursively() && QDir().mkpath(folder));
+    TestEnvironment::writeFile(
+        work + u"/extract.exe"_s,
+        QFile::encodeName(
+            u"#!/bin/sh\nname=${2##*/}\necho \"start $name ${2%/*}\" >> '%1/log'\n"
+            "touch '%1/started-'\"$name\"\ni=0\nwhile [ ! -e '%1/release-'\"$name\" ] && [ $i -lt 3000 ]; "
+            "do sleep 0.01; i=$((i+1)); done\n'%2' \"$@\"\nstatus=$?\necho \"end $name\" >> '%1/log'\n"
+            "exit $status\n"_s.arg(gates, KADRILLO_STANDIN_DIR "/extract.exe"_L1)),
+        true);
+    const QStringList names{"readme.cs", "mission.cs", "../escape.cs", "sky.bmp",
+                            "ghost.cs",  "logo.bmp",   "pad.bmp",      "extra.bmp"};
+    const QStringList failing{"../escape.cs", "ghost.cs"};
+    ToolRunner runner;
+    runner.setWorkFolder(WorkFolder(work));
+    ExtractionJob job(runner, out);
+    QVERIFY2(job.begin(sample()), qPrintable(job.error()));
+    RunDriver driver(runner, job, RunReport::Kind::Extraction, parallel);
+    // Nothing goes until as many tools wait as run at once; then a tool goes once every later object's
+    // tool that started has ended.
+    QTimer releaser;
+    bool allWaited = false;
+    connect(&releaser, &QTimer::timeout, this, [&] {
+        const QByteArray logged = TestEnvironment::readFile(gates + u"/log"_s);
+        const auto has = [&gates](const char* what, const QString& name) {
+            return QFile::exists(gates + u'/' + QLatin1String(what) + name);
+        };
+        allWaited = allWaited || std::count_if(names.cbegin(), names.cend(), [&](const QString& name) {
+                                     return has("started-", name) && !has("release-", name);
+                                 }) == parallel;
+        bool laterRuns = !allWaited;
+        for (qsizetype i = names.size() - 1; i >= 0; --i) {
+            if (!has("started-", names.at(i)))
+                continue;
+            if (!laterRuns)
+                TestEnvironment::writeFile(gates + u"/release-"_s + names.at(i), "");
+            laterRuns = laterRuns || !logged.contains("end " + names.at(i).toUtf8() + '\n');
+        }
+    });
+    QList<int> finished;
+    QList<QStringList> landed; // the destination's files as each object is finished
+    QList<QStringList> expected;
+    connect(&driver, &RunDriver::progressed, this, [&](int position, RunDriver::Phase phase) {
+        if (phase != RunDriver::Phase::Done)
+            return;
+        finished.append(position);
+        landed.append(QDir(out).entryList(QDir::Files, QDir::Name));
+        QStringList written = names.mid(0, position);
+        for (const QString& name : failing)
+            written.removeAll(name);
+        written.sort();
+        expected.append(written);
+    });
+    releaser.start(10);
+    const RunReport report = driver.run(RunDriver::objects(names));
+    releaser.stop();
+
+    QCOMPARE(finished, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
+    QCOMPARE(landed, expected);
+    const QString alone = parallel > 1 ? u" (also when run alone)"_s : QString();
+    QCOMPARE(report.failures(),
+             (QList<RunReport::Failure>{
+                 {2, u"../escape.cs"_s, RunReport::Step::RefusedName, u"it holds the character /"_s},
+                 {4, u"ghost.cs"_s, RunReport::Step::ToolWroteNothing,
+                  u"extract.exe ended with code 1"_s + alone}}));
+    const QMap<QString, QByteArray> objects = sampleObjects();
+    for (const QString& name : expected.constLast())
+        QCOMPARE(TestEnvironment::readFile(out + u'/' + name), objects.value(name));
+    QStringList ends;
+    QStringList folders;
+    for (const QByteArray& line : TestEnvironment::readFile(gates + u"/log"_s).split('\n')) {
+        if (line.startsWith("end "))
+            ends.append(QString::fromUtf8(line.mid(4)));
+        else if (line.startsWith("start "))
+            folders.append(QString::fromUtf8(line.split(' ').value(2)));
+    }
+    if (parallel == 1) {
+        QCOMPARE(ends, (QStringList{"readme.cs", "mission.cs", "sky.bmp", "ghost.cs", "logo.bmp", "pad.bmp",
+                                    "extra.bmp"}));
+        QCOMPARE(folders, QStringList(7, work + u"/extracted"_s));
+    } else {
+        QCOMPARE(ends.mid(0, 4), (QStringList{"ghost.cs", "sky.bmp", "mission.cs", "readme.cs"}));
+        QCOMPARE(ends.count(u"ghost.cs"_s), 2);
+        QCOMPARE(folders.filter(QRegularExpression(u"^%1/slot-[1-4]/extracted$"_s.arg(work))), folders);
+    }
+}
+
+// The stand-in's "alone" refuses an archive that another run holds, as the game's own tool may: each
+// object refused is tried again alone and written, and once such a retry has worked no two tools run at
+// once. readme.cs fails whatever happens, and says that it failed alone too.
+void RunsTest::aToolThatWillNotShareIsTriedAlone()
+{
+    const QString gate = environment_.path() + u"/alone.gate"_s;
+    QFile::remove(gate);
+    extractTool(u"alone"_s, "echo \"start $name\" >> LOG\nif [ \"$name\" = readme.cs ]; then status=4; "
+                            "else STANDIN \"$@\"; status=$?; fi\necho \"end $name $status\" >> LOG\n"
+                            "exit $status\n");
+    const QString out = environment_.path() + u"/alone-out"_s;
+    const Run commandLine = run({u"--extract"_s, sample(), u"--to"_s, out, u"--jobs"_s, u"4"_s},
+                                {u"KADRILLO_STANDIN_FAULT=alone"_s, u"KADRILLO_STANDIN_GATE="_s + gate});
+    QVERIFY2(commandLine.status == 1, qPrintable(commandLine.errors.join(u'\n')));
+    QCOMPARE(commandLine.errors.filter(QRegularExpression(u"^kadrillo: "_s)),
+             QStringList{u"kadrillo: readme.cs: extract.exe ended with code 4 (also when run alone)"_s});
+    QMap<QString, QByteArray> objects = sampleObjects();
+    objects.remove(u"readme.cs"_s);
+    QCOMPARE(files(out), objects);
+
+    QMap<QString, int> starts;
+    int running = 0;
+    bool retryWorked = false;
+    for (const QByteArray& line : TestEnvironment::readFile(log()).split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.first() == "start") {
+            QVERIFY2(!retryWorked || running == 0, "a tool ran beside another after a retry alone worked");
+            ++starts[QString::fromUtf8(words.at(1))];
+            ++running;
+        } else if (words.first() == "end") {
+            --running;
+            retryWorked =
+                retryWorked || (words.at(2) == "0" && starts.value(QString::fromUtf8(words.at(1))) == 2);
+        }
+    }
+    QVERIFY2(retryWorked, "no object was refused beside another run and written alone");
+    QCOMPARE(starts.value(u"readme.cs"_s), 2);
+}
+
+// A termination signal while four tools run and one of them hangs: the files delivered before it stay as
+// they are, those whose tools ended after it are not delivered, no tool is left and the working folder is
+// emptied.
+void RunsTest::shutdownDuringParallelRunsKeepsTheFilesDelivered()
+{
+    const QByteArray ids = QFile::encodeName(pidFile());
+    extractTool(u"hanging"_s, "if [ \"$name\" = extra.bmp ]; then echo $$ >> '" + ids +
+                                  "'; sleep 600 & echo $! >> '" + ids + "'; wait; fi\nexec STANDIN \"$@\"\n");
+    const QString out = environment_.path() + u"/hanging-out"_s;
+    const QStringList delivered{"logo.bmp", "mission.cs", "pad.bmp", "readme.cs", "sky.bmp"};
+    OwnedProgram program(u"kadrillo"_s);
+    QVERIFY2(start(program, {u"--extract"_s, sample(), u"--to"_s, out, u"--jobs"_s, u"4"_s}),
+             qPrintable(program.state()));
+    const QString reached = program.waitUntil(
+        [&] {
+            return hangingPids().size() == 2 && QDir(out).entryList(QDir::Files, QDir::Name) == delivered;
+        },
+        u"the hanging extra.bmp with the objects before it delivered"_s, 30000);
+    QVERIFY2(reached.isEmpty(), qPrintable(reached));
+    program.signal(SIGTERM);
+    QCOMPARE(program.waitForExit(30000), u"kadrillo exited with code 1"_s);
+    const QStringList errors =
+        QString::fromUtf8(program.process().readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(errors.last(), u"kadrillo: stopped by a termination signal"_s);
+    QCOMPARE(errors.filter(u"because the run was stopped"_s).size(),
+             sampleObjects().size() - delivered.size());
+    QCOMPARE(program.killLeftovers(), QStringList());
+    const QMap<QString, QByteArray> objects = sampleObjects();
+    for (const QString& name : delivered)
+        QCOMPARE(TestEnvironment::readFile(out + u'/' + name), objects.value(name));
+    QCOMPARE(QDir(out).entryList(QDir::Files, QDir::Name), delivered);
     QCOMPARE(QDir(work()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 

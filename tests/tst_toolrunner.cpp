@@ -1,7 +1,13 @@
 #include "archive/core/ExtractionJob.h"
 #include "archive/core/OwnerRecord.h"
+#include "archive/core/RunDriver.h"
+#include "archive/core/RunningTool.h"
+#include "archive/core/ToolCommands.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/WorkFolderClaim.h"
+#include "picture/core/ConversionJob.h"
+#include "picture/core/PictureState.h"
+#include "platform/core/BatchInterpreter.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/SettingsStore.h"
 #include "support/OwnedProgram.h"
@@ -10,6 +16,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
 #include <QTimer>
@@ -22,8 +29,9 @@
 using namespace Qt::StringLiterals;
 
 // Tools run by the program's ToolRunner and by kadrillo-batch as a process: what kadrillo-batch writes,
-// the status it ends with, and that it refuses a script before running anything of it, as the program's
-// own run of each script does. Which lines it accepts is tested on BatchLine in tst_rules.
+// the status it ends with, and that it refuses a script before running anything of it; and that each
+// script the program writes, run by kadrillo-batch, means the very call the program started. Which
+// lines kadrillo-batch accepts is tested on BatchLine in tst_rules.
 class ToolRunnerTest : public QObject {
     Q_OBJECT
 
@@ -32,6 +40,7 @@ private slots:
     void init();
     void startsADirectCommandInTheWorkFolder();
     void refusesASecondRunWhileOneIsWaitedFor();
+    void runsSeveralToolsAtOnce();
     void reportsAToolThatCannotStart();
     void refusesEveryCommand_data();
     void refusesEveryCommand();
@@ -42,16 +51,24 @@ private slots:
     void claimsStartedTogetherAllSucceed();
     void aFullDiskKeepsTheOldFile();
     void wineSessionLastsUntilShutdown();
-    void batchRunsScriptsAsTheProgramDoes_data();
-    void batchRunsScriptsAsTheProgramDoes();
+    void batchRunsScriptsByHand_data();
+    void batchRunsScriptsByHand();
+    void scriptsMeanTheCallsStarted_data();
+    void scriptsMeanTheCallsStarted();
 
 private:
     struct Run {
         int status = -1; // -1: did not end by itself, with the reason in errors
         QByteArray errors;
     };
-    // Runs the program's script for `lines` with kadrillo-batch.
-    Run run(const QString& lines);
+    // Runs the script at `path` with kadrillo-batch.
+    Run runBatch(const QString& path);
+    // A call of a tool in the working folder, run there.
+    ToolCall call(const QString& tool, const QStringList& arguments, const QString& output = QString()) const
+    {
+        return {work() + u'/' + tool, arguments, output.isEmpty() ? QString() : work() + u'/' + output, false,
+                work()};
+    }
     QString script() const { return work() + u"/script.bat"_s; }
     QString out() const { return work() + u"/out.txt"_s; }
     // A blank in the folder's name, as in many users' folders.
@@ -93,16 +110,17 @@ void ToolRunnerTest::startsADirectCommandInTheWorkFolder()
 {
     TestEnvironment::writeFile(work() + u"/extract.exe"_s,
                                "#!/bin/sh\n{ pwd; printf '[%s]\\n' \"$@\"; } >out.txt\n", true);
-    QProcess* process =
-        runner_.StartToolCommand(u"\"%1/extract.exe\" \"%1/temp.vol\" \"/out/two words.bmp\""_s.arg(work()));
-    QVERIFY(process);
-    QVERIFY(process->waitForFinished(10000));
+    const std::unique_ptr<RunningTool> run =
+        runner_.StartToolCommand(call(u"extract.exe"_s, {work() + u"/temp.vol"_s, u"/out/two words.bmp"_s}));
+    QVERIFY(run);
+    QSignalSpy ended(run.get(), &RunningTool::ended);
+    QVERIFY(ended.wait(10000));
     bool eventsRan = false;
     QTimer zero; // on the stack: it must not fire after the test has returned
     zero.setSingleShot(true);
     connect(&zero, &QTimer::timeout, this, [&eventsRan] { eventsRan = true; });
     zero.start(0);
-    QCOMPARE(runner_.WaitForProcess(process), 0);
+    QCOMPARE(runner_.WaitForProcess(*run).exitStatus, 0);
     QVERIFY2(!eventsRan, "the wait for an ended process entered the event loop");
     const QByteArray folder = QFile::encodeName(work());
     QCOMPARE(TestEnvironment::readFile(out()),
@@ -118,29 +136,67 @@ void ToolRunnerTest::refusesASecondRunWhileOneIsWaitedFor()
     during.setSingleShot(true);
     connect(&during, &QTimer::timeout, this, [&] {
         busySeen = runner_.isBusy();
-        secondRefused = !runner_.RunToolScript(u"vtlist.bat"_s, u"vtlist.exe >results.dat"_s) &&
-                        !runner_.StartToolCommand(u"\"%1/sleeper.exe\" 0"_s.arg(work()));
+        secondRefused = !runner_.RunToolScript(script(), ToolCommands::listing(runner_.workFolder())) &&
+                        !runner_.StartToolCommand(call(u"sleeper.exe"_s, {u"0"_s}));
     });
     during.start(100);
-    QVERIFY(runner_.RunToolScript(u"extract.bat"_s, u"sleeper.exe 0.5"_s));
+    QVERIFY(runner_.RunToolScript(work() + u"/extract.bat"_s, call(u"sleeper.exe"_s, {u"0.5"_s})));
     QVERIFY(busySeen);
     QVERIFY(secondRefused);
     QVERIFY(!QFile::exists(work() + u"/results.dat"_s));
     QVERIFY(!runner_.isBusy());
 }
 
+// A run over objects starts its tools without waiting; a run waited for may start meanwhile (a palette
+// list read while the objects' tools run), and the shutdown ends every tool run with its tree.
+void ToolRunnerTest::runsSeveralToolsAtOnce()
+{
+    const QString ids = work() + u"/ids"_s;
+    TestEnvironment::writeFile(work() + u"/waiter.exe"_s,
+                               "#!/bin/sh\necho $$ >> ids\nsleep 600 &\necho $! >> ids\nwait\n", true);
+    ToolRunner runner;
+    runner.setWorkFolder(WorkFolder(work()));
+    std::vector<std::unique_ptr<RunningTool>> runs;
+    for (int run = 0; run < 3; ++run) {
+        runs.push_back(runner.StartToolCommand(call(u"waiter.exe"_s, {})));
+        QVERIFY2(runs.back(), qPrintable(runner.lastError()));
+    }
+    QVERIFY(runner.isBusy());
+    QVERIFY2(runner.RunToolScript(script(), call(u"tool.exe"_s, {u"beside"_s}, u"out.txt"_s)),
+             qPrintable(runner.lastError()));
+    QCOMPARE(TestEnvironment::readFile(out()), QByteArray("[beside]\n"));
+    QTRY_COMPARE_WITH_TIMEOUT(TestEnvironment::readFile(ids).count('\n'), 6, 10000);
+    QVERIFY(std::all_of(runs.cbegin(), runs.cend(), [](const auto& run) { return run->isRunning(); }));
+    runner.shutDown();
+    for (const std::unique_ptr<RunningTool>& run : runs)
+        QVERIFY(!run->isRunning() && run->result().ended && run->result().exitStatus == -1);
+    QVERIFY(!runner.isBusy());
+    // Killed all at once; each is gone as soon as the system has ended it.
+    QList<qint64> pids;
+    for (const QByteArray& id : TestEnvironment::readFile(ids).split('\n')) {
+        if (!id.isEmpty())
+            pids.append(id.toLongLong());
+    }
+    const auto leftOver = qScopeGuard([&pids] {
+        for (const qint64 pid : pids) {
+            if (OwnedProgram::isAlive(pid))
+                ::kill(pid_t(pid), SIGKILL);
+        }
+    });
+    QTRY_VERIFY2_WITH_TIMEOUT(std::none_of(pids.cbegin(), pids.cend(), OwnedProgram::isAlive),
+                              "a process of a tool run is still running after the shutdown", 5000);
+}
+
 void ToolRunnerTest::reportsAToolThatCannotStart()
 {
     qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + u"/no-wine-here"_s));
-    QProcess* process = runner_.StartToolCommand(u"\"%1/game.exe\" a b"_s.arg(work()));
+    QVERIFY(!runner_.StartToolCommand(call(u"game.exe"_s, {u"a"_s, u"b"_s})));
     qunsetenv("KADRILLO_WINE");
-    QVERIFY(!process);
     QVERIFY2(runner_.lastError().contains(u"Wine"_s), qPrintable(runner_.lastError()));
 
-    QProcess* missing = runner_.StartToolCommand(u"\"%1/not-there.exe\""_s.arg(work()));
-    QVERIFY(missing);
-    QCOMPARE(runner_.WaitForProcess(missing), -1);
+    QVERIFY(!runner_.StartToolCommand(call(u"not-there.exe"_s, {})));
     QVERIFY2(runner_.lastError().contains(u"not-there.exe"_s), qPrintable(runner_.lastError()));
+    QCOMPARE(runner_.lastRun().whyNotStarted, u"the file is missing"_s);
     QVERIFY(!runner_.isBusy());
 }
 
@@ -176,9 +232,10 @@ void ToolRunnerTest::refusesEveryCommand()
         refused.shutDown();
     QVERIFY(!refused.CopyVolToWork(out()));
     QVERIFY2(refused.lastError().contains(reason), qPrintable(refused.lastError()));
-    QVERIFY(!refused.WriteToolScript(u"vtlist.bat"_s, u"vtlist.exe"_s));
-    QVERIFY(!refused.RunToolScript(u"vtlist.bat"_s, u"vtlist.exe >results.dat"_s));
-    QVERIFY(!refused.StartToolCommand(u"\"%1/sleeper.exe\" 0"_s.arg(work())));
+    const ToolCall listing = ToolCommands::listing(refused.workFolder());
+    QVERIFY(!refused.WriteToolScript(refused.workFolder().listScript(), listing));
+    QVERIFY(!refused.RunToolScript(refused.workFolder().listScript(), listing));
+    QVERIFY(!refused.StartToolCommand(call(u"sleeper.exe"_s, {u"0"_s})));
     for (const QString& file : written)
         QVERIFY2(!QFile::exists(file), qPrintable(file));
     QCOMPARE(QDir(planted).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
@@ -225,6 +282,7 @@ void ToolRunnerTest::neverWritesThroughALink_data()
     QTest::newRow("tool script, pointing nowhere") << u"extract.bat"_s << true;
     QTest::newRow("listing") << u"results.dat"_s << false;
     QTest::newRow("staging folder") << u"extracted"_s << false;
+    QTest::newRow("slot folder of tools run at once") << u"slot-1"_s << false;
 }
 
 // The run works, with a file or folder of its own in the link's place; the user's stay as they were.
@@ -233,7 +291,7 @@ void ToolRunnerTest::neverWritesThroughALink()
     QFETCH(QString, planted);
     QFETCH(bool, dangling);
     const QString mine = environment_.path() + u"/mine"_s;
-    const bool folder = planted == u"extracted"_s;
+    const bool folder = planted == u"extracted"_s || planted == u"slot-1"_s;
     const QString users = mine + (folder ? u"/a.cs"_s : u"/file"_s);
     QVERIFY(QDir(mine).removeRecursively() && QDir().mkpath(mine));
     if (!dangling)
@@ -243,17 +301,21 @@ void ToolRunnerTest::neverWritesThroughALink()
         TestEnvironment::writeFile(work() + u"/extract.exe"_s, "#!/bin/sh\nprintf x > \"$2\"\n", true);
         ExtractionJob job(runner_, environment_.path() + u"/dest"_s);
         QVERIFY2(job.begin(out()), qPrintable(job.error()));
-        QCOMPARE(job.extract(u"a.cs"_s), ExtractionJob::Outcome::Written);
+        RunDriver driver(runner_, job, RunReport::Kind::Extraction, planted == u"slot-1"_s ? 2 : 1);
+        QCOMPARE(driver.run(RunDriver::objects({u"a.cs"_s, u"b.cs"_s})).done(), 2);
         QCOMPARE(TestEnvironment::readFile(environment_.path() + u"/dest/a.cs"_s), QByteArray("x"));
     } else {
         const bool listing = planted == u"results.dat"_s;
-        QVERIFY2(runner_.RunToolScript(listing ? u"vtlist.bat"_s : planted,
-                                       listing ? u"vtlist.exe >results.dat"_s : u"tool.exe a >out.txt"_s),
+        QVERIFY2(runner_.RunToolScript(work() + u'/' + (listing ? u"vtlist.bat"_s : planted),
+                                       listing ? ToolCommands::listing(runner_.workFolder())
+                                               : call(u"tool.exe"_s, {u"a"_s}, u"out.txt"_s)),
                  qPrintable(runner_.lastError()));
         QCOMPARE(TestEnvironment::readFile(listing ? work() + u"/results.dat"_s : out()),
                  listing ? QByteArray("listed\n") : QByteArray("[a]\n"));
     }
     QCOMPARE(QFileInfo::exists(users), !dangling);
+    if (folder)
+        QCOMPARE(QDir(mine).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"a.cs"_s});
     QCOMPARE(TestEnvironment::readFile(users), dangling ? QByteArray() : QByteArray("the user's"));
     const QFileInfo replaced(work() + u'/' + planted);
     QVERIFY(!replaced.isSymLink() && (folder ? replaced.isDir() : replaced.isFile()));
@@ -376,7 +438,8 @@ void ToolRunnerTest::wineSessionLastsUntilShutdown()
     ToolRunner runner;
     runner.setWorkFolder(WorkFolder(work()));
     for (int run = 0; run < 2; ++run)
-        QVERIFY2(runner.RunToolScript(u"extract.bat"_s, u"extract.exe"_s), qPrintable(runner.lastError()));
+        QVERIFY2(runner.RunToolScript(work() + u"/extract.bat"_s, call(u"extract.exe"_s, {})),
+                 qPrintable(runner.lastError()));
     QCOMPARE(TestEnvironment::readFile(work() + u"/runs.txt"_s), QByteArray("ran\nran\n"));
     QTRY_VERIFY2_WITH_TIMEOUT(!TestEnvironment::readFile(keeper).isEmpty(), "Wine's session was not kept",
                               10000);
@@ -390,12 +453,11 @@ void ToolRunnerTest::wineSessionLastsUntilShutdown()
     QVERIFY2(!OwnedProgram::isAlive(pid), "the session outlived the shutdown");
 }
 
-ToolRunnerTest::Run ToolRunnerTest::run(const QString& lines)
+ToolRunnerTest::Run ToolRunnerTest::runBatch(const QString& path)
 {
-    TestEnvironment::writeFile(script(), ToolRunner::scriptText(work(), lines));
     OwnedProgram batch(u"kadrillo-batch"_s);
     batch.process().setWorkingDirectory(environment_.path());
-    if (!batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"), {script()}))
+    if (!batch.start(QStringLiteral(KADRILLO_BIN_DIR "/kadrillo-batch"), {path}))
         return {-1, batch.state().toUtf8()};
     const QString failed = batch.waitForExit(30000);
     if (batch.isRunning() || batch.process().exitStatus() != QProcess::NormalExit)
@@ -403,7 +465,7 @@ ToolRunnerTest::Run ToolRunnerTest::run(const QString& lines)
     return {batch.process().exitCode(), batch.process().readAllStandardError()};
 }
 
-void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes_data()
+void ToolRunnerTest::batchRunsScriptsByHand_data()
 {
     QTest::addColumn<QString>("lines");
     QTest::addColumn<int>("status");           // kadrillo-batch's
@@ -434,7 +496,7 @@ void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes_data()
         << QByteArray();
 }
 
-void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes()
+void ToolRunnerTest::batchRunsScriptsByHand()
 {
     QFETCH(QString, lines);
     QFETCH(int, status);
@@ -442,22 +504,74 @@ void ToolRunnerTest::batchRunsScriptsAsTheProgramDoes()
     QFETCH(QByteArray, complaint);
     qputenv("KADRILLO_WINE", QFile::encodeName(environment_.path() + u"/printing-wine"_s));
     const auto unset = qScopeGuard([] { qunsetenv("KADRILLO_WINE"); });
-    const Run batch = run(lines);
+    TestEnvironment::writeFile(
+        script(), u"@echo off\r\nc:\r\ncd %1\r\n%2\r\nexit\r\n"_s.arg(work(), lines).toLocal8Bit());
+    const Run batch = runBatch(script());
     QVERIFY2(batch.status == status, batch.errors.constData());
     if (!complaint.isEmpty())
         QVERIFY2(batch.errors.startsWith("kadrillo-batch: ") && batch.errors.contains(complaint),
                  batch.errors.constData());
     QCOMPARE(TestEnvironment::readFile(out()), written);
     QVERIFY(!QFile::exists(work() + u"/pwned"_s));
+}
 
-    // The program's own run, over a longer script left from before, which must not leave its tail.
-    TestEnvironment::writeFile(out(), "before\n");
-    TestEnvironment::writeFile(script(), QByteArray(4096, 'x'));
-    QCOMPARE(runner_.RunToolScript(u"script.bat"_s, lines), complaint.isEmpty());
-    QVERIFY2(complaint.isEmpty() || batch.errors.contains(runner_.lastError().toLocal8Bit()),
-             qPrintable(runner_.lastError()));
-    QCOMPARE(TestEnvironment::readFile(out()), written);
-    QCOMPARE(TestEnvironment::readFile(script()), ToolRunner::scriptText(work(), lines));
+void ToolRunnerTest::scriptsMeanTheCallsStarted_data()
+{
+    QTest::addColumn<QString>("object"); // extracted to the slot's "temp.bmp"; empty: the listing
+    QTest::addColumn<bool>("throughWine");
+    QTest::addColumn<QString>("slot"); // the subfolder of a slot of tools at once; empty: the folder's own
+    QTest::newRow("listing") << QString() << false << QString();
+    QTest::newRow("a plain name") << u"sky.bmp"_s << false << QString();
+    QTest::newRow("a name with a blank") << u"two words.bmp"_s << false << QString();
+    QTest::newRow("a name with operators") << u"a&b;c=d^(e)!,f.cs"_s << false << QString();
+    QTest::newRow("through Wine") << u"sky.bmp"_s << true << QString();
+    QTest::newRow("a slot of tools at once") << u"two words.bmp"_s << false << u"slot-2"_s;
+}
+
+// The program's run of each call, over a longer script left from before, and kadrillo-batch's run of
+// the script written for it: the same program, arguments and output, so the same file.
+void ToolRunnerTest::scriptsMeanTheCallsStarted()
+{
+    QFETCH(QString, object);
+    QFETCH(bool, throughWine);
+    QFETCH(QString, slot);
+    // Each writes where it is and what it was given into the extraction's output file, or onto its own
+    // output; Wine shows its debug setting too.
+    const QByteArray printing = "{ echo \"$SEEN\"; pwd; printf '[%s]\\n' \"$@\"; } > \"${3:-/dev/stdout}\"\n";
+    const QString wine = environment_.path() + u"/wine-to-file"_s;
+    TestEnvironment::writeFile(wine, "#!/bin/sh\nSEEN=\"debug=$WINEDEBUG tool=$1\"\nshift\n" + printing,
+                               true);
+    qputenv("KADRILLO_WINE", QFile::encodeName(wine));
+    const auto unset = qScopeGuard([] { qunsetenv("KADRILLO_WINE"); });
+    const WorkFolder& work = runner_.workFolder();
+    PictureState pictures;
+    const RunSlot inSlot{slot.isEmpty() ? work.path() : work.file(slot)};
+    QVERIFY(QDir().mkpath(inSlot.folder));
+    // As a conversion plans it.
+    PictureConversion::Options options;
+    options.workFolder = work;
+    const RunStep::Plan extraction =
+        ConversionJob(runner_, pictures, QString(), options).extraction(object, inSlot);
+    const bool listing = object.isEmpty();
+    const ToolCall called = listing ? ToolCommands::listing(work) : extraction.call;
+    const QString scriptPath = listing ? work.listScript() : extraction.script;
+    const QString output = listing ? work.listing() : extraction.output;
+    TestEnvironment::writeFile(called.program, throughWine ? "MZ" : "#!/bin/sh\n" + printing, true);
+    TestEnvironment::writeFile(scriptPath, QByteArray(4096, 'x'));
+
+    QVERIFY2(runner_.RunToolScript(scriptPath, called), qPrintable(runner_.lastError()));
+    QCOMPARE(TestEnvironment::readFile(scriptPath), ToolCommands::scriptText(called));
+    const QByteArray programRun = TestEnvironment::readFile(output);
+    QVERIFY(!programRun.isEmpty());
+    const BatchInterpreter::Reading reading = BatchInterpreter::read(scriptPath, environment_.path());
+    QVERIFY2(reading.error.isEmpty(), qPrintable(reading.error));
+    QVERIFY(reading.call);
+    QCOMPARE(*reading.call, called);
+
+    QVERIFY(QFile::remove(output));
+    const Run batch = runBatch(scriptPath);
+    QVERIFY2(batch.status == 0, batch.errors.constData());
+    QCOMPARE(TestEnvironment::readFile(output), programRun);
 }
 
 QTEST_GUILESS_MAIN(ToolRunnerTest)

@@ -13,6 +13,7 @@ void MainWindowRun::writeSettings(const QString& iniFile, const QStringList& set
 {
     QSettings written(iniFile, QSettings::IniFormat);
     written.clear();
+    written.setValue(QStringLiteral("Performance/Parallel Runs"), 1);
     written.beginGroup(QStringLiteral("Settings"));
     for (const QString& line : settings)
         written.setValue(line.section(QLatin1Char('='), 0, 0), line.section(QLatin1Char('='), 1));

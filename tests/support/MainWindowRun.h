@@ -12,7 +12,8 @@
 class MainWindowRun {
 public:
     explicit MainWindowRun(const QString& iniFile);
-    // Replaces the group "Settings" of `iniFile` with `settings`, each "Key=Value".
+    // Replaces `iniFile` with the group "Settings" holding `settings`, each "Key=Value", and one tool run
+    // at a time ("Parallel Runs" 1), so that the order of the tools' starts is the objects'.
     static void writeSettings(const QString& iniFile, const QStringList& settings);
 
     // The control with this object name; the test ends when there is none.

@@ -2,7 +2,7 @@
 //   extract.exe ARCHIVE NAME OUTFILE
 //   extract.exe ARCHIVE DEST_FOLDER/NAME   (object name = text after the last '/' or '\')
 // Faults (see Fault.h): "no-output" writes nothing and ends well, "truncated" writes half the object
-// and crashes, "hang" waits a minute first.
+// and crashes, "hang" waits a minute first, "alone" refuses an archive that another run holds.
 #include "BinaryFile.h"
 #include "Fault.h"
 #include "VolArchive.h"
@@ -42,6 +42,13 @@ int main(int argc, char** argv)
         objectName = separator == std::string::npos ? outputPath : outputPath.substr(separator + 1);
     }
 
+    if (Fault::is("alone")) {
+        if (!Fault::takeAlone(archivePath)) {
+            Fault::openGate();
+            return fail("'" + archivePath + "' is in use by another run");
+        }
+        Fault::waitAtGate();
+    }
     std::optional<VolEntry> entry;
     std::string error;
     if (!VolArchive::readEntry(archivePath, objectName, entry, error))

@@ -3,6 +3,7 @@
 #include "archive/core/ArchiveListing.h"
 #include "archive/core/ExtractionJob.h"
 #include "archive/core/ResultsFile.h"
+#include "archive/core/RunDriver.h"
 #include "archive/core/VolTable.h"
 #include "picture/core/ContactSheet.h"
 #include "picture/core/ContactSheetFile.h"
@@ -14,6 +15,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <algorithm>
+#include <utility>
 
 CommandLineMode::CommandLineMode(const CommandLineOptions& options, AppCore& core)
     : options_(options)
@@ -227,29 +230,7 @@ void CommandLineMode::extract(const QStringList& names)
         console_.fail(job.error());
         return;
     }
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const QString& name = names.at(i);
-        if (runner_.isShutDown())
-            return failRest(names, i, tr("not extracted, because the run was stopped"));
-        console_.progress(int(i + 1), int(names.size()), name);
-        switch (job.extract(name)) {
-        case ExtractionJob::Outcome::Written:
-            break;
-        case ExtractionJob::Outcome::Refused:
-            console_.fail(name, tr("refused, because %1").arg(job.error()));
-            break;
-        case ExtractionJob::Outcome::NotWritten:
-            console_.fail(name, tr("the tool wrote no file"));
-            break;
-        case ExtractionJob::Outcome::ToolFailed:
-        case ExtractionJob::Outcome::CannotWrite:
-            console_.fail(name, job.error());
-            break;
-        case ExtractionJob::Outcome::CannotStart:
-            console_.fail(name, job.error());
-            return failRest(names, i + 1, tr("not extracted, because the tool could not start"));
-        }
-    }
+    runOver(job, names, RunReport::Kind::Extraction);
 }
 
 PictureConversion::Options CommandLineMode::conversionOptions(const QStringList& listed)
@@ -269,31 +250,7 @@ void CommandLineMode::convert(const QStringList& names, const QStringList& liste
         console_.fail(job.error());
         return;
     }
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const QString& name = names.at(i);
-        if (runner_.isShutDown())
-            return failRest(names, i, tr("not converted, because the run was stopped"));
-        console_.progress(int(i + 1), int(names.size()), name);
-        if (!name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive)) {
-            console_.fail(name, tr("not converted, because its name does not end in \"bmp\""));
-            continue;
-        }
-        const ConversionJob::Result result = job.convert(name);
-        if (result.outcome == ConversionJob::Outcome::CannotStart) {
-            console_.fail(name, result.error);
-            return failRest(names, i + 1, tr("not converted, because the tool could not start"));
-        }
-        // One line per object: a refusal's messages only repeat its reason.
-        QStringList told;
-        for (const PictureMessage& message : result.messages)
-            told.append(message.text);
-        if (!result.error.isEmpty() || !told.isEmpty())
-            console_.fail(name, result.error.isEmpty() ? told.join(QLatin1String("; ")) : result.error);
-        if (result.conversion == PictureConversion::Outcome::Declined && result.error.isEmpty())
-            console_.note(name, conversion.exportAs.format == PictureExport::Format::Png
-                                    ? tr("a standard bitmap, kept with its own colours")
-                                    : tr("a standard bitmap, copied as it is"));
-    }
+    runOver(job, names, RunReport::Kind::Conversion);
 }
 
 // The sheet the window draws, written as one PNG or BMP file as its name asks; nothing is written
@@ -301,31 +258,18 @@ void CommandLineMode::convert(const QStringList& names, const QStringList& liste
 void CommandLineMode::contactSheet(const QStringList& names, const QStringList& listed)
 {
     const QString shown = QDir::toNativeSeparators(options_.destFolder);
-    ContactSheetJob job(runner_, core_.Picture, conversionOptions(listed));
+    ContactSheet sheet(QGuiApplication::font());
+    ContactSheetJob job(runner_, core_.Picture, conversionOptions(listed), sheet);
     if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
         console_.fail(job.error());
         return;
     }
-    ContactSheet sheet(QGuiApplication::font());
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const QString& name = names.at(i);
-        if (runner_.isShutDown())
-            return failRest(names, i, tr("not drawn, because the run was stopped"));
-        console_.progress(int(i + 1), int(names.size()), name);
-        const ContactSheetJob::Picture picture = job.picture(name);
-        if (picture.drawn.isNull()) {
-            console_.fail(name, job.error());
-            if (job.cannotStart())
-                return failRest(names, i + 1, tr("not drawn, because the tool could not start"));
-            continue;
-        }
-        if (!sheet.add(name, picture.drawn, picture.own)) {
-            console_.fail(name, tr("does not fit: the sheet would be larger than %1 × %1 pixels")
-                                    .arg(ContactSheetLayout::largestSheet));
-            failRest(names, i + 1, tr("not drawn, because the sheet is full"));
-            console_.fail(tr("%1 is not written, because the sheet would be too large").arg(shown));
-            return;
-        }
+    const QList<RunReport::Failure> failures = runOver(job, names, RunReport::Kind::Conversion).failures();
+    if (std::any_of(failures.cbegin(), failures.cend(), [](const RunReport::Failure& failure) {
+            return failure.step == RunReport::Step::SheetFull;
+        })) {
+        console_.fail(tr("%1 is not written, because the sheet would be too large").arg(shown));
+        return;
     }
     if (sheet.count() == 0) {
         console_.fail(names.isEmpty()
@@ -342,8 +286,60 @@ void CommandLineMode::contactSheet(const QStringList& names, const QStringList& 
         console_.fail(tr("cannot write %1").arg(shown));
 }
 
-void CommandLineMode::failRest(const QStringList& names, qsizetype from, const QString& reason)
+RunReport CommandLineMode::runOver(RunStep& step, const QStringList& names, RunReport::Kind kind)
 {
-    for (qsizetype i = from; i < names.size(); ++i)
-        console_.fail(names.at(i), reason);
+    RunDriver driver(runner_, step, kind, options_.jobs.value_or(core_.settings.parallelRuns()));
+    qsizetype told = 0;
+    QString note;
+    const auto tellFinished = [&] {
+        const QList<RunReport::Failure>& failures = driver.report().failures();
+        for (; told < failures.size(); ++told)
+            tell(failures.at(told), names.at(failures.at(told).row));
+    };
+    QObject::connect(&driver, &RunDriver::noted, [&note](int, const QString& text) { note = text; });
+    QObject::connect(&driver, &RunDriver::progressed, [&](int position, RunDriver::Phase phase) {
+        const QString& name = names.at(position - 1);
+        if (phase == RunDriver::Phase::Begun) {
+            console_.progress(position, int(names.size()), name);
+        } else if (phase == RunDriver::Phase::Done) {
+            tellFinished();
+            if (!note.isEmpty())
+                console_.note(name, std::exchange(note, QString()));
+        }
+    });
+    const RunReport report = driver.run(RunDriver::objects(names));
+    tellFinished();
+    return report;
+}
+
+// In the words of the command line, which has no Cancel.
+void CommandLineMode::tell(const RunReport::Failure& failure, const QString& name)
+{
+    using Command = CommandLineOptions::Command;
+    const Command command = options_.command;
+    switch (failure.step) {
+    case RunReport::Step::RefusedName:
+        console_.fail(name, command == Command::Extract ? tr("refused, because %1").arg(failure.reason)
+                                                        : failure.reason);
+        return;
+    case RunReport::Step::SheetFull:
+        console_.fail(name, tr("does not fit: %1").arg(failure.reason));
+        return;
+    case RunReport::Step::NotDone:
+        break;
+    default:
+        console_.fail(name, failure.reason);
+        return;
+    }
+    if (failure.stop == RunReport::Stop::RunEnded)
+        console_.fail(name, tr("not drawn, because the sheet is full"));
+    else if (failure.stop == RunReport::Stop::CannotStart)
+        console_.fail(name,
+                      command == Command::Extract   ? tr("not extracted, because the tool could not start")
+                      : command == Command::Convert ? tr("not converted, because the tool could not start")
+                                                    : tr("not drawn, because the tool could not start"));
+    else
+        console_.fail(name, command == Command::Extract   ? tr("not extracted, because the run was stopped")
+                            : command == Command::Convert ? tr("not converted, because the run was stopped")
+                                                          : tr("not drawn, because the run was stopped"));
 }

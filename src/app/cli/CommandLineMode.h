@@ -4,9 +4,12 @@
 #include "app/core/AppCore.h"
 #include "app/core/CommandLineOptions.h"
 #include "archive/core/ArchiveListing.h"
+#include "archive/core/RunReport.h"
 
 #include <QCoreApplication>
 #include <QStringList>
+
+class RunStep;
 
 // The command-line mode: lists, extracts or converts the objects of one archive, or draws their
 // contact sheet, with the windows' core (settings, working folder, tool runner, palettes), name checks,
@@ -42,8 +45,10 @@ private:
     PictureConversion::Options conversionOptions(const QStringList& listed);
     void convert(const QStringList& names, const QStringList& listed);
     void contactSheet(const QStringList& names, const QStringList& listed);
-    // Every object from `from` on was not done, because the run stopped.
-    void failRest(const QStringList& names, qsizetype from, const QString& reason);
+    // Runs the step over the objects, with a progress line for each and its failure told once it is
+    // finished.
+    RunReport runOver(RunStep& step, const QStringList& names, RunReport::Kind kind);
+    void tell(const RunReport::Failure& failure, const QString& name);
 
     CommandLineOptions options_;
     AppCore& core_;

@@ -81,6 +81,7 @@ QList<AppCore::Notice> AppCore::applyPaths(const AppSettings& edited)
     settings.DestPath = edited.DestPath;
     settings.DefaultPalette = edited.DefaultPalette;
     settings.PalettePath = edited.PalettePath;
+    settings.ParallelRuns = edited.ParallelRuns;
 
     QList<Notice> notices;
     if (const std::optional<Notice> refusal = useWorkFolder(settings.TempPath))

@@ -66,8 +66,9 @@ public:
     // Why `edited` cannot be applied: its destination or palette folder is in the working folder it
     // names. Empty when it can.
     QString outputRefusal(const AppSettings& edited) const;
-    // Takes the six paths of `edited`: the tool copies move from the old working folder to the new one
-    // and the default palette becomes the current palette file. The notices, in order.
+    // Takes the six paths of `edited` and its parallel tool runs: the tool copies move from the old
+    // working folder to the new one and the default palette becomes the current palette file. The
+    // notices, in order.
     QList<Notice> applyPaths(const AppSettings& edited);
     // Ends a tool still running, deletes the working files and gives up the working folder. The
     // settings file is left as it is.

@@ -1,8 +1,11 @@
 #include "app/core/AppSettings.h"
 
+#include "archive/core/RunDriver.h"
 #include "platform/core/ProgramPaths.h"
 #include "platform/core/SettingsStore.h"
 
+#include <QThread>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -16,6 +19,9 @@ struct FlagKey {
     const char* key;
     bool AppSettings::*field;
 };
+
+const QString performanceGroup = QStringLiteral("Performance");
+const QString parallelRunsKey = QStringLiteral("Parallel Runs");
 
 // Store order: the six texts, then the six flags.
 constexpr std::array<TextKey, 6> textKeys{{
@@ -64,6 +70,11 @@ AppSettings AppSettings::load(const SettingsStore& store)
         }
     }
     settings.Export = PictureExport::load(store);
+    bool isNumber = false;
+    const int runs =
+        store.read(performanceGroup, parallelRunsKey).value_or(QString()).trimmed().toInt(&isNumber);
+    if (isNumber && runs >= 0 && runs <= RunDriver::mostParallelRuns)
+        settings.ParallelRuns = runs;
     return settings;
 }
 
@@ -75,6 +86,14 @@ void AppSettings::save(SettingsStore& store) const
         store.write(QLatin1String(entry.key),
                     this->*entry.field ? QStringLiteral("True") : QStringLiteral("False"));
     Export.save(store);
+    store.write(performanceGroup, parallelRunsKey, QString::number(ParallelRuns));
+}
+
+int AppSettings::parallelRuns() const
+{
+    if (ParallelRuns > 0)
+        return ParallelRuns;
+    return std::clamp(QThread::idealThreadCount(), 1, RunDriver::mostParallelRuns);
 }
 
 std::optional<bool> AppSettings::textToBool(const QString& text)

@@ -1,6 +1,7 @@
 #include "app/core/CommandLineOptions.h"
 
 #include "app/core/StartArguments.h"
+#include "archive/core/RunDriver.h"
 
 #include <QFile>
 #include <QMap>
@@ -79,6 +80,18 @@ QString readExportOption(CommandLineOptions& options, const QByteArray& option, 
     return {};
 }
 
+// --jobs and the value after it; why it cannot be taken, or empty.
+QString readJobs(CommandLineOptions& options, const QByteArray& value)
+{
+    bool isNumber = false;
+    const int jobs = QFile::decodeName(value).toInt(&isNumber);
+    if (options.jobs || !isNumber || jobs < 1 || jobs > RunDriver::mostParallelRuns)
+        return CommandLineOptions::tr("--jobs takes one number of tools to run at once, from 1 to %1")
+            .arg(RunDriver::mostParallelRuns);
+    options.jobs = jobs;
+    return {};
+}
+
 } // namespace
 
 CommandLineOptions CommandLineOptions::parse(const QByteArrayList& arguments)
@@ -107,6 +120,10 @@ CommandLineOptions CommandLineOptions::parse(const QByteArrayList& arguments)
                 refuse(why);
             else
                 options.destFolder = QFile::decodeName(arguments.at(i));
+        } else if (argument == "--jobs") {
+            const QByteArray value = ++i < arguments.size() ? arguments.at(i) : QByteArray();
+            if (const QString why = readJobs(options, value); !why.isEmpty())
+                refuse(why);
         } else if (argument == "--format" || argument == "--transparent") {
             const QByteArray value = ++i < arguments.size() ? arguments.at(i) : QByteArray();
             if (const QString why = readExportOption(options, argument, value); !why.isEmpty())
@@ -161,6 +178,8 @@ QString CommandLineOptions::usage()
               "\n"
               "Options:\n"
               "  --quiet   no progress lines; failures are still printed\n"
+              "  --jobs N  run up to N tools at once (1 to 64); without it, as many as the settings'\n"
+              "            \"Parallel Runs\" say, one per core by default\n"
               "  --        what follows is an archive or an object name, even when it starts with \"-\"\n"
               "\n"
               "The tools, the working folder and the palettes come from the settings of the window.\n"

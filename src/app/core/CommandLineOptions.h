@@ -10,8 +10,8 @@
 // The options of the command-line mode, which works without a window:
 //   --list ARCHIVE | --extract ARCHIVE [NAME...] --to DIR | --convert ARCHIVE [NAME...] --to DIR
 //   | --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp | --help | -h | --version, each with
-//   --quiet anywhere; "--" ends the options. --convert also takes --format bmp|png and, with png,
-//   --transparent INDEX. Qt's own options are Qt's (see StartArguments) and are passed over.
+//   --quiet and --jobs N anywhere; "--" ends the options. --convert also takes --format bmp|png and,
+//   with png, --transparent INDEX. Qt's own options are Qt's (see StartArguments) and are passed over.
 struct CommandLineOptions {
     Q_DECLARE_TR_FUNCTIONS(CommandLineOptions)
 
@@ -26,6 +26,8 @@ public:
     // As given; a conversion writes BMP files when none is.
     std::optional<PictureExport::Format> format;
     std::optional<int> transparentIndex;
+    // How many tools run at once, as given; the settings say when it is not.
+    std::optional<int> jobs;
     // What is wrong with the arguments; empty when they can be run.
     QString error;
 

@@ -3,7 +3,6 @@
 #include "app/core/AppCore.h"
 #include "app/ui/MainMenuBar.h"
 #include "app/ui/ObjectPane.h"
-#include "picture/core/ContactSheetJob.h"
 #include "picture/ui/frmContactSheet.h"
 
 #include <QMenu>
@@ -48,6 +47,6 @@ void ContactSheetCommand::run()
         window_ = new frmContactSheet(seams_.messages, seams_.files, core_.runner(), owner_);
     window_->show();
     window_->raise();
-    ContactSheetJob job(core_.runner(), core_.Picture, core_.conversionOptions(*vol));
-    window_->draw(job, volPath, names);
+    window_->draw(core_.Picture, core_.conversionOptions(*vol), volPath, names,
+                  core_.settings.parallelRuns());
 }

@@ -1,7 +1,9 @@
 #include "app/ui/ObjectDragOut.h"
 
+#include "app/core/AppSettings.h"
 #include "app/ui/ObjectList.h"
 #include "archive/core/ExtractionJob.h"
+#include "archive/core/RunDriver.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/VolTable.h"
 #include "platform/ui/BusyCursor.h"
@@ -14,11 +16,12 @@
 #include <QUrl>
 
 ObjectDragOut::ObjectDragOut(ObjectList& list, ToolRunner& runner, const VolTable& vols,
-                             MessageBoxes& messages, QObject* parent)
+                             const AppSettings& settings, MessageBoxes& messages, QObject* parent)
     : QObject(parent)
     , list_(list)
     , runner_(runner)
     , vols_(vols)
+    , settings_(settings)
     , messages_(messages)
 {
     list_.setDragData([this](const QList<int>& rows) { return dragData(rows); });
@@ -62,19 +65,22 @@ QMimeData* ObjectDragOut::dragData(const QList<int>& rows)
         messages_.warn(&list_, job.error());
         return nullptr;
     }
-    QList<QUrl> urls;
+    RunDriver driver(runner_, job, RunReport::Kind::Extraction, settings_.parallelRuns());
+    const RunReport report = driver.run(RunDriver::objects(names));
+    if (runner_.isShutDown())
+        return nullptr;
+    // The objects after a tool that could not start are not named: they were not tried.
     QStringList failures;
-    for (const QString& name : names) {
-        const ExtractionJob::Outcome outcome = job.extract(name);
-        if (runner_.isShutDown())
-            return nullptr;
-        if (outcome == ExtractionJob::Outcome::Written)
-            urls.append(QUrl::fromLocalFile(folder + QLatin1Char('/') + name));
-        else
-            failures.append(
-                tr("%1: %2").arg(name, job.error().isEmpty() ? tr("the tool wrote no file") : job.error()));
-        if (outcome == ExtractionJob::Outcome::CannotStart)
-            break;
+    QList<bool> written(names.size(), true);
+    for (const RunReport::Failure& failure : report.failures()) {
+        written[failure.row] = false;
+        if (failure.step != RunReport::Step::NotDone)
+            failures.append(tr("%1: %2").arg(names.at(failure.row), failure.reason));
+    }
+    QList<QUrl> urls;
+    for (qsizetype row = 0; row < names.size(); ++row) {
+        if (written.at(row))
+            urls.append(QUrl::fromLocalFile(folder + QLatin1Char('/') + names.at(row)));
     }
     if (!failures.isEmpty())
         messages_.warn(&list_, tr("These objects could not be dragged out:\n%1").arg(failures.join(u'\n')));

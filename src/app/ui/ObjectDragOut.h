@@ -5,6 +5,7 @@
 #include <memory>
 
 class MessageBoxes;
+struct AppSettings;
 class ObjectList;
 class QMimeData;
 class QTemporaryDir;
@@ -18,8 +19,9 @@ class ObjectDragOut : public QObject {
     Q_OBJECT
 
 public:
-    ObjectDragOut(ObjectList& list, ToolRunner& runner, const VolTable& vols, MessageBoxes& messages,
-                  QObject* parent);
+    // Runs as many tools at once as `settings` say.
+    ObjectDragOut(ObjectList& list, ToolRunner& runner, const VolTable& vols, const AppSettings& settings,
+                  MessageBoxes& messages, QObject* parent);
     ~ObjectDragOut() override;
 
     // The files of the current archive's objects at `rows`. Null while another tool run is waited
@@ -34,6 +36,7 @@ private:
     ObjectList& list_;
     ToolRunner& runner_;
     const VolTable& vols_;
+    const AppSettings& settings_;
     MessageBoxes& messages_;
     std::unique_ptr<QTemporaryDir> staging_;
 };

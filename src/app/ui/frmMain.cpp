@@ -186,7 +186,7 @@ void frmMain::connectObjectPane()
     ObjectList* list = Frame1->lstList;
     connect(list, &ObjectList::clickRaised, this, &frmMain::lstList_Click);
     connect(list, &QListWidget::itemDoubleClicked, this, &frmMain::lstList_DblClick);
-    new ObjectDragOut(*list, *runner_, core_.Vols, seams_.messages, this);
+    new ObjectDragOut(*list, *runner_, core_.Vols, core_.settings, seams_.messages, this);
     connect(Frame1->cmdPreview, &QPushButton::clicked, this, &frmMain::cmdPreview_Click);
     connect(Frame1->cmdExtract, &QPushButton::clicked, this, &frmMain::cmdExtract_Click);
     connect(Frame1->cmdConvert, &QPushButton::clicked, this, &frmMain::cmdConvert_Click);
@@ -352,7 +352,8 @@ void frmMain::cmdExtract_Click()
     if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
         return;
     StatusBar1->setText(tr("Extracting Files"));
-    frmExtract window(this, *vol, rows, core_.settings.DestPath, *runner_, seams_);
+    frmExtract window(this, *vol, rows, core_.settings.DestPath, *runner_, core_.settings.parallelRuns(),
+                      seams_);
     window.exec();
     StatusBar1->setText(QString());
 }
@@ -394,8 +395,10 @@ void frmMain::cmdConvert_Click()
     if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
         return;
     StatusBar1->setText(tr("Converting Picture Files"));
-    frmConvert window(this, {*vol, rows, core_.settings.DestPath, core_.conversionOptions(*vol)}, *runner_,
-                      core_.Picture, seams_);
+    frmConvert window(
+        this,
+        {*vol, rows, core_.settings.DestPath, core_.conversionOptions(*vol), core_.settings.parallelRuns()},
+        *runner_, core_.Picture, seams_);
     window.exec();
     StatusBar1->setText(QString());
 }

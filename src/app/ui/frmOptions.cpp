@@ -3,6 +3,7 @@
 #include "app/core/AppCore.h"
 #include "app/ui/NoticeBoxes.h"
 #include "app/ui/OpenDialog.h"
+#include "archive/core/RunDriver.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/Twips.h"
 
@@ -11,12 +12,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace {
 
 QPushButton* button(QWidget* parent, const char* name, const QString& text, int left)
 {
-    return Twips::create<QPushButton>(parent, QLatin1String(name), text, left, 2280, 1095, 375);
+    return Twips::create<QPushButton>(parent, QLatin1String(name), text, left, 2640, 1095, 375);
 }
 
 } // namespace
@@ -28,7 +30,7 @@ frmOptions::frmOptions(AppCore& core, const Seams& seams, QWidget* owner)
 {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(tr("Options"));
-    setFixedSize(Twips::toPixels(this, 0, 0, 6135, 2775).size());
+    setFixedSize(Twips::toPixels(this, 0, 0, 6135, 3135).size());
 
     txtExtract =
         addRow("Extract", tr("Location of Extract.exe:"), 120, Pick::ExtractTool, tr("Find Extract.exe"));
@@ -39,9 +41,19 @@ frmOptions::frmOptions(AppCore& core, const Seams& seams, QWidget* owner)
     txtDefault = addRow("Default", tr("Default Palette:"), 1560, Pick::File, tr("Find Default Palette"));
     txtPalette =
         addRow("Palette", tr("Palette Directory:"), 1920, Pick::Folder, tr("Find Palette Directory"));
+    auto* lblParallel = Twips::create<QLabel>(this, QStringLiteral("lblParallel"), tr("Parallel tool runs:"),
+                                              120, 2325, 1695, 195);
+    spnParallel = new QSpinBox(this);
+    spnParallel->setObjectName(QStringLiteral("spnParallel"));
+    spnParallel->setAccessibleName(tr("Parallel tool runs"));
+    spnParallel->setRange(0, RunDriver::mostParallelRuns);
+    spnParallel->setSpecialValueText(tr("One per core"));
+    Twips::place(spnParallel, 1920, 2280, 1455, 285);
+    lblParallel->setBuddy(spnParallel);
+    captioned_.append(lblParallel);
 
     // Settings are always written at exit; the box only says so.
-    Check1 = Twips::create<QCheckBox>(this, QStringLiteral("Check1"), tr("Save Settings On Exit"), 120, 2280,
+    Check1 = Twips::create<QCheckBox>(this, QStringLiteral("Check1"), tr("Save Settings On Exit"), 120, 2640,
                                       1935, 255);
     Check1->setChecked(true);
     Check1->setEnabled(false);
@@ -63,6 +75,8 @@ frmOptions::frmOptions(AppCore& core, const Seams& seams, QWidget* owner)
     txtVtlist->setText(settings.VtlistPath);
     txtDefault->setText(settings.DefaultPalette);
     txtPalette->setText(settings.PalettePath);
+    spnParallel->setValue(settings.ParallelRuns);
+    connect(spnParallel, &QSpinBox::valueChanged, this, [this] { cmdApply->setEnabled(true); });
     cmdApply->setEnabled(false);
 }
 
@@ -127,6 +141,7 @@ bool frmOptions::apply()
     edited.DestPath = txtDest->text();
     edited.DefaultPalette = txtDefault->text();
     edited.PalettePath = txtPalette->text();
+    edited.ParallelRuns = spnParallel->value();
     if (const QString refusal = core_.outputRefusal(edited); !refusal.isEmpty()) {
         seams_.messages.warn(this, refusal);
         return false;

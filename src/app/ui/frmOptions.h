@@ -9,9 +9,11 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 // The six path settings: the game's two tools, the working folder, the destination folder, the
-// default palette and the palette folder, each with a Browse button, at fixed places in twips.
+// default palette and the palette folder, each with a Browse button, then how many tools run at once,
+// at fixed places in twips.
 class frmOptions : public QDialog {
     Q_OBJECT
 
@@ -24,6 +26,7 @@ public:
     QLineEdit* txtDest;
     QLineEdit* txtDefault;
     QLineEdit* txtPalette;
+    QSpinBox* spnParallel;
     QCheckBox* Check1;
     QPushButton* cmdOk;
     QPushButton* cmdCancel;

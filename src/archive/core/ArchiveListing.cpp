@@ -21,9 +21,10 @@ ArchiveListing::Result ArchiveListing::list(ToolRunner& runner, const QString& v
         return result;
     }
     // An old listing left behind by a failed run must never pass for this archive's.
-    const QString results = runner.workFolder().listing();
+    const WorkFolder& work = runner.workFolder();
+    const QString results = work.listing();
     FileSystem::deleteFileIfExists(results);
-    const bool ran = runner.RunToolScript(ToolCommands::listScript, ToolCommands::listingLine());
+    const bool ran = runner.RunToolScript(work.listScript(), ToolCommands::listing(work));
     result.run = runner.lastRun();
     if (!ran && !result.run.whyNotStarted.isEmpty()) {
         result.outcome = Outcome::CannotStart;

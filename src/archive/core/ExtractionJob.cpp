@@ -37,51 +37,27 @@ bool ExtractionJob::begin(const QString& volPath)
     return error_.isEmpty();
 }
 
-QString ExtractionJob::stagedPath(const QString& objectName) const
+RunStep::Plan ExtractionJob::staging(const WorkFolder& work, const QString& objectName, const RunSlot& slot)
 {
-    return runner_.workFolder().stagingFolder() + QDir::separator() + objectName;
+    if (const QString refusal = ObjectName::refusal(objectName); !refusal.isEmpty())
+        return Plan::fail(RunReport::Step::RefusedName, refusal);
+    const QString staged = slot.staged(objectName);
+    return Plan::run(ToolCommands::extraction(work, staged), {}, staged);
 }
 
-ExtractionJob::Outcome ExtractionJob::stage(const QString& objectName)
+RunStep::Plan ExtractionJob::plan(const QString& objectName, const RunSlot& slot)
 {
-    error_ = ObjectName::refusal(objectName);
-    if (!error_.isEmpty())
-        return Outcome::Refused;
-    const WorkFolder& work = runner_.workFolder();
-    const QString staged = stagedPath(objectName);
-    if (!FileSystem::deleteFileIfExists(staged)) {
-        error_ = tr("cannot prepare %1").arg(QDir::toNativeSeparators(staged));
-        return Outcome::CannotWrite;
-    }
-    QProcess* tool =
-        runner_.StartToolCommand(ToolCommands::extractionCommand(work, work.stagingFolder(), objectName));
-    const int status = tool ? runner_.WaitForProcess(tool) : -1;
-    if (!tool || runner_.lastStartFailed()) {
-        error_ = runner_.lastError();
-        return Outcome::CannotStart;
-    }
-    if (status != 0) {
-        FileSystem::deleteFileIfExists(staged);
-        error_ =
-            status < 0
-                ? tr("%1 did not end normally").arg(QLatin1String(WorkFolder::extractToolName))
-                : tr("%1 ended with code %2").arg(QLatin1String(WorkFolder::extractToolName)).arg(status);
-        return Outcome::ToolFailed;
-    }
-    return FileSystem::fileExists(staged) ? Outcome::Written : Outcome::NotWritten;
+    return staging(runner_.workFolder(), objectName, slot);
 }
 
-ExtractionJob::Outcome ExtractionJob::extract(const QString& objectName)
+RunStep::Result ExtractionJob::finish(const QString& objectName, const RunSlot& slot)
 {
-    if (const Outcome outcome = stage(objectName); outcome != Outcome::Written)
-        return outcome;
-    const QString staged = stagedPath(objectName);
+    const QString staged = slot.staged(objectName);
     const QString target = destFolder_ + QDir::separator() + objectName;
     const bool installed = FileSystem::copyReplacing(staged, target);
     FileSystem::deleteFileIfExists(staged);
-    if (!installed) {
-        error_ = tr("cannot write %1").arg(QDir::toNativeSeparators(target));
-        return Outcome::CannotWrite;
-    }
-    return Outcome::Written;
+    if (!installed)
+        return Result::failed(RunReport::Step::CannotWrite,
+                              tr("cannot write %1").arg(QDir::toNativeSeparators(target)));
+    return {};
 }

@@ -1,20 +1,20 @@
 #pragma once
 
+#include "archive/core/RunStep.h"
+
 #include <QCoreApplication>
 #include <QString>
 
 class ToolRunner;
+class WorkFolder;
 
-// Extracts objects of one archive into a destination folder, one direct tool run each, and
-// tells for each whether its file was really written. The tool writes into the working folder's
-// staging folder; its file replaces the destination's only once the tool has ended well, so a tool
-// that fails or is stopped half-way never costs the user an older file.
-class ExtractionJob {
+// Extracts objects of one archive into a destination folder, one direct tool run each. The tool writes
+// into the staging folder of its slot; its file replaces the destination's only once the tool has ended
+// well, so a tool that fails or is stopped half-way never costs the user an older file.
+class ExtractionJob : public RunStep {
     Q_DECLARE_TR_FUNCTIONS(ExtractionJob)
 
 public:
-    enum class Outcome { Written, Refused, NotWritten, ToolFailed, CannotWrite, CannotStart };
-
     ExtractionJob(ToolRunner& runner, const QString& destFolder);
 
     // Makes the working copy and the staging folder; why that failed, or empty.
@@ -23,14 +23,15 @@ public:
     static QString prepare(ToolRunner& runner, const QString& destFolder, const QString& volPath);
     // prepare() for this job; false with error() when it failed.
     bool begin(const QString& volPath);
-    // Has the tool write the object into the staging folder: Written when its file is there, at
-    // stagedPath(), for the caller to take.
-    Outcome stage(const QString& objectName);
-    QString stagedPath(const QString& objectName) const;
-    // stage(), then the staged file replaces the destination's.
-    Outcome extract(const QString& objectName);
-    // Why begin() failed, or why the last object was not written (other than NotWritten).
+    // Why begin() failed.
     QString error() const { return error_; }
+
+    // The tool phase of every extraction: the tool, started directly, writes the object into the slot's
+    // staging folder, by its name.
+    static Plan staging(const WorkFolder& work, const QString& objectName, const RunSlot& slot);
+    Plan plan(const QString& objectName, const RunSlot& slot) override;
+    // The staged file replaces the destination's.
+    Result finish(const QString& objectName, const RunSlot& slot) override;
 
 private:
     ToolRunner& runner_;

@@ -14,7 +14,13 @@ void RunReport::addFailure(int row, const QString& name, Step step, const QStrin
         if (character.category() == QChar::Other_Control)
             character = QChar::ReplacementCharacter;
     }
-    failures_.append({row, shown, step, reason});
+    failures_.append({row, shown, step, reason, Stop::Cancelled});
+}
+
+void RunReport::addNotDone(int row, const QString& name, Stop stop)
+{
+    addFailure(row, name, Step::NotDone, notDoneReason(stop));
+    failures_.last().stop = stop;
 }
 
 QList<int> RunReport::retryRows() const
@@ -40,10 +46,28 @@ QString RunReport::stepName(Step step)
         return tr("palette missing");
     case Step::CannotWrite:
         return tr("cannot write");
+    case Step::SheetFull:
+        return tr("sheet full");
     case Step::NotDone:
         break;
     }
     return tr("not done");
+}
+
+QString RunReport::notDoneReason(Stop stop)
+{
+    switch (stop) {
+    case Stop::Cancelled:
+        return tr("cancelled");
+    case Stop::ToolEnded:
+        return tr("cancelled; its tool was ended");
+    case Stop::CannotStart:
+        return tr("not tried, as the tool could not start");
+    case Stop::ShutDown:
+    case Stop::RunEnded:
+        break;
+    }
+    return {};
 }
 
 QString RunReport::title() const

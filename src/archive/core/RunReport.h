@@ -4,8 +4,9 @@
 #include <QList>
 #include <QString>
 
-// What one pass of a run over objects (extraction or conversion) did: how many of its objects were done, and
-// for each object that was not, the step at which it stopped and why. Only the window shows it.
+// What one run over objects did: how many of its objects were done, and for each object that was not, in
+// the order of the run, the step at which it stopped and why. The failure table, the drag-out warning,
+// the contact sheet and the command line each show it in their own words.
 class RunReport {
     Q_DECLARE_TR_FUNCTIONS(RunReport)
 
@@ -18,7 +19,16 @@ public:
         NotAPicture,
         PaletteMissing,
         CannotWrite,
+        SheetFull,
         NotDone
+    };
+    // Why an object was not done at all (the step NotDone).
+    enum class Stop {
+        Cancelled,   // the run was cancelled before its tool started
+        ToolEnded,   // Cancel ended its tool
+        CannotStart, // the tool of an object before it could not start
+        ShutDown,    // the program was closing
+        RunEnded,    // an object before it ended the run (a full contact sheet)
     };
 
     struct Failure {
@@ -26,6 +36,7 @@ public:
         QString name;
         Step step = Step::NotDone;
         QString reason;
+        Stop stop = Stop::Cancelled; // for the step NotDone
 
         bool operator==(const Failure&) const = default;
     };
@@ -36,6 +47,8 @@ public:
     // An object the user chose to skip: neither done nor failed.
     void addSkipped() { ++skipped_; }
     void addFailure(int row, const QString& name, Step step, const QString& reason);
+    // An object not done at all, with the reason a window gives for `stop`.
+    void addNotDone(int row, const QString& name, Stop stop);
     void markCancelled() { cancelled_ = true; }
 
     Kind kind() const { return kind_; }
@@ -48,6 +61,8 @@ public:
     QList<int> retryRows() const;
 
     static QString stepName(Step step);
+    // "cancelled", ...; empty for the stops after which no window shows the report.
+    static QString notDoneReason(Stop stop);
     QString title() const;
     // "3 of 5 objects were extracted." then "2 objects could not be extracted:"
     QString heading() const;

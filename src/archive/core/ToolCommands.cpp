@@ -6,33 +6,47 @@
 
 namespace ToolCommands {
 
-namespace {
-
-QString quoted(const QString& text)
+ToolCall listing(const WorkFolder& work)
 {
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return {work.listTool(),
+            {QStringLiteral("*.*"), QLatin1String(WorkFolder::archiveCopyName)},
+            work.listing(),
+            false,
+            work.path()};
 }
 
-} // namespace
-
-QString listingLine()
+ToolCall extractTo(const WorkFolder& work, const QString& objectName, const QString& outputFile)
 {
-    return QStringLiteral("%1 *.* %2 >%3")
-        .arg(QLatin1String(WorkFolder::listToolName), QLatin1String(WorkFolder::archiveCopyName),
-             QLatin1String(WorkFolder::listingName));
+    return {work.extractTool(),
+            {QLatin1String(WorkFolder::archiveCopyName), objectName, outputFile},
+            {},
+            false,
+            work.path()};
 }
 
-QString extractLine(const QString& objectName, const QString& outputFile)
+ToolCall extraction(const WorkFolder& work, const QString& target)
 {
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(QLatin1String(WorkFolder::extractToolName), QLatin1String(WorkFolder::archiveCopyName),
-             ObjectName::forToolLine(objectName), outputFile);
+    return {work.extractTool(), {work.archiveCopy(), target}, {}, false, work.path()};
 }
 
-QString extractionCommand(const WorkFolder& work, const QString& destFolder, const QString& objectName)
+QString toolLine(const ToolCall& call)
 {
-    return quoted(work.extractTool()) + QLatin1Char(' ') + quoted(work.archiveCopy()) + QLatin1Char(' ') +
-           quoted(destFolder + QDir::separator() + objectName);
+    const QDir folder(call.folder);
+    QStringList words{QDir::toNativeSeparators(folder.relativeFilePath(call.program))};
+    for (const QString& argument : call.arguments)
+        words.append(ObjectName::forToolLine(argument));
+    QString line = words.join(QLatin1Char(' '));
+    if (!call.outputFile.isEmpty())
+        line += (call.appendOutput ? QStringLiteral(" >>") : QStringLiteral(" >")) +
+                QDir::toNativeSeparators(folder.relativeFilePath(call.outputFile));
+    return line;
+}
+
+QByteArray scriptText(const ToolCall& call)
+{
+    const QString text = QStringLiteral("@echo off\r\nc:\r\ncd ") + call.folder + QStringLiteral("\r\n") +
+                         toolLine(call) + QStringLiteral("\r\nexit\r\n");
+    return text.toLocal8Bit();
 }
 
 } // namespace ToolCommands

@@ -1,78 +1,88 @@
 #pragma once
 
 #include "archive/core/WorkFolder.h"
-#include "platform/core/ToolLauncher.h"
+#include "platform/core/ToolCall.h"
 #include "platform/core/WineSession.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QProcess>
+#include <memory>
 
-// Runs the game's tools in the working folder, one at a time, and waits for them while the
-// windows stay alive. Failures travel back as lastError(); the caller decides what to show.
+class RunningTool;
+
+// Runs the game's tools in the working folder: one at a time, waited for while the windows stay alive,
+// or several at once for a run over objects (RunDriver). Failures travel back as lastError(); the
+// caller decides what to show.
 class ToolRunner : public QObject {
     Q_OBJECT
 
 public:
+    // What became of one tool run.
+    struct ToolRun {
+        QString tool; // the path of the tool it tried to start
+        bool started = false;
+        int exitStatus = -1;   // the tool's own, or -1 when it did not run to a normal end
+        bool ended = false;    // ended by endRuns(), cancelRuns() or shutDown() rather than by itself
+        QString lastErrorLine; // the last line the tool wrote on its standard error
+        QString whyNotStarted; // in words the user can act on; empty when it was refused before
+    };
+
+    // How long a tool may still run after Cancel before it is ended.
+    static constexpr int cancelGraceMs = 2000;
+
     explicit ToolRunner(QObject* parent = nullptr);
+    ~ToolRunner() override;
 
     void setWorkFolder(const WorkFolder& folder) { workFolder_ = folder; }
     const WorkFolder& workFolder() const { return workFolder_; }
 
-    // The five-line script, exactly as the game's command interpreter expects it.
-    static QByteArray scriptText(const QString& workFolder, const QString& toolLine);
-
+    // Refused while any run is under way, so that the tools never see the copy change.
     bool CopyVolToWork(const QString& volPath);
-    bool WriteToolScript(const QString& scriptName, const QString& toolLine);
-    // Null when the command cannot be started (see lastError()), or while another run is waited for.
-    QProcess* StartToolCommand(const QString& commandLine);
-    // The tool's exit status, or -1 when it did not run to a normal end.
-    int WaitForProcess(QProcess* process);
-    // Writes the tool script and runs it (see RunScript); false when the script could not run.
-    bool RunToolScript(const QString& scriptName, const QString& toolLine);
+    // Writes the call's script (ToolCommands::scriptText) at `scriptPath`.
+    bool WriteToolScript(const QString& scriptPath, const ToolCall& call);
+    // Writes the call's script when given one and starts the call, from its program and arguments (on
+    // Windows a call with a script is started as that script), without waiting for it. Null when it
+    // cannot be started (see lastError() and lastRun()), or while a run is waited for.
+    std::unique_ptr<RunningTool> StartToolCommand(const ToolCall& call,
+                                                  const QString& scriptPath = QString());
+    // Waits for the run, keeping the windows alive; what became of it, also as lastRun().
+    ToolRun WaitForProcess(RunningTool& run);
+    // StartToolCommand() with the script, then WaitForProcess(); false when its tool did not run (see
+    // lastError()).
+    bool RunToolScript(const QString& scriptPath, const ToolCall& call);
 
-    bool isBusy() const { return !running_.isNull(); }
-    // Ends the tool run under way, with its whole process tree; its wait then returns -1.
-    void endRun();
-    // Ends a tool run that is still going (its whole process tree) and Wine's session kept for the
-    // runs, and refuses every later run or copy; for the program's shutdown.
+    // Whether a tool runs, or a run over objects holds the runner: commands that would start a run of
+    // their own wait until it is not.
+    bool isBusy() const;
+    // For a run over objects: busy from hold() to release(), between its tools too.
+    void hold() { ++holds_; }
+    void release() { --holds_; }
+    // Ends every tool run under way, with its whole process tree.
+    void endRuns();
+    // Ends every tool run still going cancelGraceMs from now.
+    void cancelRuns();
+    // endRuns(), ends Wine's session kept for the runs, and refuses every later run or copy; for the
+    // program's shutdown.
     void shutDown();
     bool isShutDown() const { return shutDown_; }
     QString lastError() const { return lastError_; }
-
-    // What became of the last run of a tool script or tool command.
-    struct ToolRun {
-        QString tool; // the path of the tool it tried to start
-        bool started = false;
-        int exitStatus = -1;   // as WaitForProcess gives it
-        QString lastErrorLine; // the last line the tool wrote on its standard error
-        QString whyNotStarted; // in words the user can act on; empty when it was refused before
-    };
+    // What became of the last run that was started or waited for here.
     const ToolRun& lastRun() const { return lastRun_; }
-    // Whether the last run's tool did not start, whatever stopped it.
-    bool lastStartFailed() const { return !lastRun_.started; }
 
 private:
     bool readyForRun();
-    // Runs a tool script of the working folder and waits for it. On Linux the script is read here, as
-    // kadrillo-batch reads it, and only its tool (or Wine with the tool) is started. False when the
-    // script is refused or its tool cannot start (see lastError()).
-    bool RunScript(const QString& scriptPath, const QString& tool);
-    // Starts the plan's process as the leader of a group of its own; null when it cannot be set up.
-    QProcess* start(const LaunchPlan& launch, const QString& tool);
     // The tool could not start: `message` becomes lastError(), `reason` the run's unless the tool's
     // file says better.
     bool notStarted(const QString& tool, const QString& message, const QString& reason);
-    // Passes on what the tool in hand wrote on standard error, keeping its end.
-    void passOnErrors(QProcess& process);
     bool failWith(const QString& message);
 
     WorkFolder workFolder_;
     WineSession wine_;
-    QPointer<QProcess> running_;
+    QList<QPointer<RunningTool>> running_;
+    int holds_ = 0;
+    int waits_ = 0;
     QString lastError_;
-    QString runningTool_;
-    QByteArray errorTail_;
     ToolRun lastRun_;
     bool shutDown_ = false;
 };

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 WorkFolder::WorkFolder(const QString& path, const QString& configured)
     : path_(path)
@@ -64,18 +65,35 @@ const QStringList& WorkFolder::programFiles()
     return files;
 }
 
+namespace {
+
+// Removes the folder's files and then the folder, once empty; a link in the folder's place is not
+// followed.
+void removeFolderOfFiles(const QString& path)
+{
+    const QFileInfo folder(path);
+    if (!folder.isDir() || folder.isSymLink())
+        return;
+    for (const QFileInfo& file : QDir(path).entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
+        QFile::remove(file.filePath());
+    QDir().rmdir(path);
+}
+
+} // namespace
+
 void WorkFolder::deleteProgramFiles() const
 {
     if (!usable_)
         return;
     for (const QString& name : programFiles())
         FileSystem::deleteFileIfExists(file(name));
-    // A link in the staging folder's place is not followed.
-    const QFileInfo staging(stagingFolder());
-    if (!staging.isDir() || staging.isSymLink())
-        return;
-    for (const QFileInfo& staged :
-         QDir(staging.filePath()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System))
-        QFile::remove(staged.filePath());
-    QDir(path_).rmdir(QLatin1String(stagingFolderName));
+    removeFolderOfFiles(stagingFolder());
+    static const QRegularExpression slotName(
+        QRegularExpression::anchoredPattern(QLatin1String(slotFolderPrefix) + QStringLiteral("[1-9][0-9]*")));
+    for (const QString& name : QDir(path_).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (!slotName.match(name).hasMatch())
+            continue;
+        removeFolderOfFiles(file(name) + QDir::separator() + QLatin1String(stagingFolderName));
+        removeFolderOfFiles(file(name));
+    }
 }

@@ -23,6 +23,8 @@ public:
     static constexpr const char* listScriptName = "vtlist.bat";
     // Where extracted objects wait until they are whole and can replace the destination's files.
     static constexpr const char* stagingFolderName = "extracted";
+    // The folders of the tool runs at once of a run over objects: "slot-1", "slot-2", ...
+    static constexpr const char* slotFolderPrefix = "slot-";
 
     // `path` is the folder claimed; `configured` the "Temp Path" it was claimed for, when another.
     explicit WorkFolder(const QString& path = QString(), const QString& configured = QString());
@@ -61,11 +63,16 @@ public:
     QString extractScript() const { return file(QLatin1String(extractScriptName)); }
     QString listScript() const { return file(QLatin1String(listScriptName)); }
     QString stagingFolder() const { return file(QLatin1String(stagingFolderName)); }
+    // The folder of the tool runs in slot `number` (from 1) when several run at once.
+    QString slotFolder(int number) const
+    {
+        return file(QLatin1String(slotFolderPrefix) + QString::number(number));
+    }
 
     // Every file the program may leave here, in the order they are removed at exit.
     static const QStringList& programFiles();
-    // Removes those of programFiles() that exist and the staging folder's files; anything else in the
-    // folder is left alone.
+    // Removes those of programFiles() that exist, the staging folder's files and the slot folders with
+    // what they hold; anything else in the folder is left alone.
     void deleteProgramFiles() const;
 
 private:

@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -36,9 +37,6 @@ ProgressDialog::ProgressDialog(QWidget* owner, const QString& caption, int width
     cmdCancel->setToolTip(tr("Stop after the object in hand (Escape)"));
     cmdCancel->setAutoDefault(false);
     connect(cmdCancel, &QPushButton::clicked, this, &ProgressDialog::cancel);
-    grace_.setSingleShot(true);
-    grace_.setInterval(cancelGraceMs);
-    connect(&grace_, &QTimer::timeout, this, &ProgressDialog::endToolAfterGrace);
 }
 
 void ProgressDialog::showEvent(QShowEvent* event)
@@ -58,7 +56,6 @@ void ProgressDialog::start()
     work();
     busy_.reset();
     finished_ = true;
-    grace_.stop();
     accept();
 }
 
@@ -67,15 +64,7 @@ void ProgressDialog::cancel()
     if (finished_ || std::exchange(cancelled_, true))
         return;
     cmdCancel->setEnabled(false);
-    grace_.start();
-}
-
-void ProgressDialog::endToolAfterGrace()
-{
-    if (finished_ || !runner_.isBusy())
-        return;
-    endedTool_ = true;
-    runner_.endRun();
+    stopWork();
 }
 
 // Closing the window asks the work to stop, as Cancel does; the window goes once it has.
@@ -100,7 +89,6 @@ void ProgressDialog::keyPressEvent(QKeyEvent* event)
 
 QList<int> ProgressDialog::endOfPass(const RunReport& report, const RunModal& runModal)
 {
-    grace_.stop();
     if (report.isClean() || runner_.isShutDown())
         return {};
     FailureTable table(report, this);
@@ -110,7 +98,6 @@ QList<int> ProgressDialog::endOfPass(const RunReport& report, const RunModal& ru
     if (!retry || runner_.isShutDown())
         return {};
     cancelled_ = false;
-    endedTool_ = false;
     cmdCancel->setEnabled(true);
     return report.retryRows();
 }

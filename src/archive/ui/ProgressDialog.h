@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QList>
-#include <QTimer>
 #include <functional>
 #include <optional>
 
@@ -14,8 +13,7 @@ class ToolRunner;
 
 // A modal window that does one long piece of work as soon as it is shown, then closes itself.
 // Its client area and controls are placed in twips, with a Cancel button added below them; it
-// opens centred over its owner. Cancel (or Escape) asks the work to stop after the object in hand;
-// a tool still running two seconds later is ended with its whole process tree.
+// opens centred over its owner. Cancel (or Escape) asks the work to stop (stopWork()).
 class ProgressDialog : public QDialog {
     Q_OBJECT
 
@@ -26,34 +24,29 @@ public:
     ProgressDialog(QWidget* owner, const QString& caption, int widthTwips, int heightTwips,
                    ToolRunner& runner);
 
-    static constexpr int cancelGraceMs = 2000;
-
 public slots:
     void cancel();
 
 protected:
     // The work; runs once, after the window has been painted, with the busy pointer shown.
     virtual void work() = 0;
+    // What Cancel does to the work under way.
+    virtual void stopWork() = 0;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool isCancelled() const { return cancelled_; }
-    // Whether Cancel had to end a tool run, so the object in hand was not done either.
-    bool endedTool() const { return endedTool_; }
     // Ends one pass of a run: shows its report when an object was not done and gives the rows
     // that the user asked to run again, or none.
     QList<int> endOfPass(const RunReport& report, const RunModal& runModal);
 
 private:
     void start();
-    void endToolAfterGrace();
 
     ToolRunner& runner_;
     QPushButton* cmdCancel;
-    QTimer grace_;
     std::optional<BusyCursor> busy_;
     bool started_ = false;
     bool finished_ = false;
     bool cancelled_ = false;
-    bool endedTool_ = false;
 };

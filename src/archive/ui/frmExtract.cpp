@@ -1,6 +1,7 @@
 #include "archive/ui/frmExtract.h"
 
 #include "archive/core/ExtractionJob.h"
+#include "archive/core/RunDriver.h"
 #include "archive/core/RunReport.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/VolTable.h"
@@ -13,12 +14,13 @@
 #include <cmath>
 
 frmExtract::frmExtract(QWidget* owner, const VolRecord& vol, const QList<int>& rows,
-                       const QString& destFolder, ToolRunner& runner, const Seams& seams)
+                       const QString& destFolder, ToolRunner& runner, int parallelRuns, const Seams& seams)
     : ProgressDialog(owner, tr("Extract Files"), 4215, 1095, runner)
     , vol_(vol)
     , rows_(rows)
     , destFolder_(destFolder)
     , runner_(runner)
+    , parallelRuns_(parallelRuns)
     , seams_(seams)
     , lblProgress(new QLabel(QStringLiteral("File # of ##"), this))
     , ProgressBar1(new QProgressBar(this))
@@ -56,70 +58,33 @@ void frmExtract::work()
         rows = endOfPass(extractRows(rows), seams_.runModal);
 }
 
-namespace {
-
-void record(RunReport& report, int row, const QString& name, ExtractionJob::Outcome outcome,
-            const QString& error)
+void frmExtract::stopWork()
 {
-    using Step = RunReport::Step;
-    switch (outcome) {
-    case ExtractionJob::Outcome::Written:
-        report.addDone();
-        break;
-    case ExtractionJob::Outcome::Refused:
-        report.addFailure(row, name, Step::RefusedName, error);
-        break;
-    case ExtractionJob::Outcome::NotWritten:
-        report.addFailure(row, name, Step::ToolWroteNothing, frmExtract::tr("the tool wrote no file"));
-        break;
-    case ExtractionJob::Outcome::ToolFailed:
-        report.addFailure(row, name, Step::ToolWroteNothing, error);
-        break;
-    case ExtractionJob::Outcome::CannotWrite:
-        report.addFailure(row, name, Step::CannotWrite, error);
-        break;
-    case ExtractionJob::Outcome::CannotStart:
-        report.addFailure(row, name, Step::CannotStart, error);
-        break;
-    }
+    if (driver_)
+        driver_->cancel();
 }
-
-} // namespace
 
 RunReport frmExtract::extractRows(const QList<int>& rows)
 {
     const int total = int(rows.size());
-    RunReport report(RunReport::Kind::Extraction, total);
     ExtractionJob job(runner_, destFolder_);
     if (!job.begin(vol_.FilePath)) {
         seams_.messages.warn(this, job.error());
-        return report;
+        return RunReport(RunReport::Kind::Extraction, total);
     }
     ProgressBar1->setValue(0);
-    QString stopped; // why the objects left are not done, once the run has stopped
-    for (int done = 1; done <= total; ++done) {
-        const int row = rows.at(done - 1);
-        const QString name = vol_.ObjectNames.value(row);
-        if (stopped.isEmpty() && isCancelled())
-            stopped = tr("cancelled");
-        if (!stopped.isEmpty()) {
-            report.addFailure(row, name, RunReport::Step::NotDone, stopped);
-            continue;
-        }
-        lblProgress->setText(progressText(done, total));
-        const ExtractionJob::Outcome outcome = job.extract(name);
-        // Closing the program ended the run; nobody is left to tell.
-        if (runner_.isShutDown())
-            return RunReport(RunReport::Kind::Extraction, 0);
-        if (endedTool())
-            report.addFailure(row, name, RunReport::Step::NotDone, tr("cancelled; its tool was ended"));
-        else
-            record(report, row, name, outcome, job.error());
-        if (outcome == ExtractionJob::Outcome::CannotStart)
-            stopped = tr("not tried, as the tool could not start");
-        ProgressBar1->setValue(progressValue(done, total));
-    }
+    RunDriver driver(runner_, job, RunReport::Kind::Extraction, parallelRuns_);
+    connect(&driver, &RunDriver::progressed, this, [this, total](int position, RunDriver::Phase phase) {
+        if (phase == RunDriver::Phase::Begun)
+            lblProgress->setText(progressText(position, total));
+        else if (phase == RunDriver::Phase::Done)
+            ProgressBar1->setValue(progressValue(position, total));
+    });
     if (isCancelled())
-        report.markCancelled();
-    return report;
+        driver.cancel();
+    driver_ = &driver;
+    const RunReport report = driver.run(RunDriver::objects(vol_.ObjectNames, rows));
+    driver_ = nullptr;
+    // Closing the program ended the run; nobody is left to tell.
+    return runner_.isShutDown() ? RunReport(RunReport::Kind::Extraction, 0) : report;
 }

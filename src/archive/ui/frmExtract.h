@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+class RunDriver;
 class RunReport;
 class QLabel;
 class QProgressBar;
@@ -18,8 +19,9 @@ class frmExtract : public ProgressDialog {
 
 public:
     // `rows` are the selected rows of the object list, in row order.
+    // Up to `parallelRuns` tools run at once.
     frmExtract(QWidget* owner, const VolRecord& vol, const QList<int>& rows, const QString& destFolder,
-               ToolRunner& runner, const Seams& seams);
+               ToolRunner& runner, int parallelRuns, const Seams& seams);
 
     // "File 2 of 3"
     static QString progressText(int done, int total);
@@ -28,6 +30,7 @@ public:
 
 protected:
     void work() override;
+    void stopWork() override;
 
 private:
     // One pass over `rows`, stopping early on Cancel or when the tool cannot start.
@@ -37,7 +40,9 @@ private:
     QList<int> rows_;
     QString destFolder_;
     ToolRunner& runner_;
+    int parallelRuns_;
     Seams seams_;
     QLabel* lblProgress;
     QProgressBar* ProgressBar1;
+    RunDriver* driver_ = nullptr; // during a pass
 };

@@ -2,6 +2,7 @@
 
 #include "archive/core/ArchiveListing.h"
 #include "archive/core/ResultsFile.h"
+#include "archive/core/ToolRunner.h"
 #include "archive/core/VolTable.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/Twips.h"
@@ -20,6 +21,11 @@ frmGetList::frmGetList(QWidget* owner, VolRecord& vol, ToolRunner& runner, Messa
     auto* label = new QLabel(tr("Please wait getting list of files"), this);
     label->setObjectName(QStringLiteral("Label1"));
     Twips::place(label, 127, 135, 4080, 360);
+}
+
+void frmGetList::stopWork()
+{
+    runner_.cancelRuns();
 }
 
 // A listing cut short by Cancel leaves the archive unlisted, so that it can be listed again.
@@ -41,7 +47,7 @@ void frmGetList::work()
         messages_.warn(this, tr("Cannot find the volume file."), MessageIcon::Critical);
     } else if (listing.outcome == Outcome::NotRun) {
         messages_.warn(this, listing.error);
-    } else if (endedTool()) {
+    } else if (listing.run.ended) {
         return;
     } else {
         if (!listing.names.isEmpty())

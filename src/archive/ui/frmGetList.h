@@ -16,6 +16,8 @@ public:
 
 protected:
     void work() override;
+    // A tool still running ToolRunner::cancelGraceMs later is ended with its process tree.
+    void stopWork() override;
 
 private:
     VolRecord& vol_;

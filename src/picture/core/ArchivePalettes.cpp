@@ -69,9 +69,10 @@ std::optional<QList<PaletteListCodec::PplPalette>> ArchivePalettes::read(ToolRun
     const QString path = runner.workFolder().paletteList();
     FileSystem::deleteFileIfExists(path);
     QFile file(path);
+    const WorkFolder& work = runner.workFolder();
     if (!runner.RunToolScript(
-            ToolCommands::extractScript,
-            ToolCommands::extractLine(listName, QLatin1String(WorkFolder::paletteListName))) ||
+            work.extractScript(),
+            ToolCommands::extractTo(work, listName, QLatin1String(WorkFolder::paletteListName))) ||
         !file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return PaletteListCodec::decode(file.readAll()).palettes;

@@ -1,21 +1,21 @@
 #include "picture/core/ContactSheetJob.h"
 
+#include "archive/core/ExtractionJob.h"
 #include "archive/core/ToolRunner.h"
 #include "picture/core/BitmapReader.h"
+#include "picture/core/ContactSheet.h"
 #include "picture/core/ContactSheetLayout.h"
 #include "picture/core/PbmpLayout.h"
 #include "picture/core/PictureCodec.h"
-#include "platform/core/FileSystem.h"
 
-#include <QDir>
 #include <QFile>
 
 ContactSheetJob::ContactSheetJob(ToolRunner& runner, PictureState& pictures,
-                                 const PictureConversion::Options& options)
+                                 const PictureConversion::Options& options, ContactSheet& sheet)
     : runner_(runner)
     , pictures_(pictures)
     , options_(options)
-    , extraction_(runner, QString())
+    , sheet_(sheet)
 {
 }
 
@@ -25,54 +25,44 @@ bool ContactSheetJob::begin(const QString& volPath)
     return error_.isEmpty();
 }
 
-bool ContactSheetJob::programClosing() const
+// The tool runs directly, as an extraction's does, since one process a picture costs half the time of a
+// script's two.
+RunStep::Plan ContactSheetJob::plan(const QString& objectName, const RunSlot& slot)
 {
-    return runner_.isShutDown();
+    return ExtractionJob::staging(runner_.workFolder(), objectName, slot);
 }
 
-ContactSheetJob::Picture ContactSheetJob::fail(const QString& error)
+RunStep::Result ContactSheetJob::finish(const QString& objectName, const RunSlot& slot)
 {
-    error_ = error;
-    return {};
-}
-
-ContactSheetJob::Picture ContactSheetJob::picture(const QString& objectName)
-{
-    cannotStart_ = false;
-    // The tool runs directly, as an extraction's does, since one process a picture costs half the
-    // time of a script's two; the picture then takes the place the picture window converts.
-    switch (extraction_.stage(objectName)) {
-    case ExtractionJob::Outcome::Written:
-        break;
-    case ExtractionJob::Outcome::CannotStart:
-        cannotStart_ = true;
-        return fail(extraction_.error());
-    case ExtractionJob::Outcome::Refused:
-    case ExtractionJob::Outcome::CannotWrite:
-        return fail(extraction_.error());
-    case ExtractionJob::Outcome::NotWritten:
-    case ExtractionJob::Outcome::ToolFailed:
-        return fail(tr("the tool wrote no file"));
-    }
-    // An earlier object's picture must never pass for this one's.
+    const auto notDrawn = [](const QString& reason) {
+        return Result::failed(RunReport::Step::NotAPicture, reason);
+    };
+    // The picture takes the place the picture window converts.
     const QString picture = runner_.workFolder().picture();
-    if (!FileSystem::deleteFileIfExists(picture) ||
-        !QFile::rename(extraction_.stagedPath(objectName), picture))
-        return fail(tr("cannot prepare %1").arg(QDir::toNativeSeparators(picture)));
+    if (const QString error = PictureConversion::takePicture(runner_.workFolder(), slot.staged(objectName));
+        !error.isEmpty())
+        return Result::failed(RunReport::Step::CannotWrite, error);
     // A picture too large to show is not read whole by the conversion either.
     QFile start(picture);
     const QByteArray head =
         start.open(QIODevice::ReadOnly) ? start.read(PbmpLayout::bitCountOffset) : QByteArray();
     if (const QSize size = PictureCodec::pbmpSize(head);
         PictureCodec::kindOf(head) == PictureCodec::Kind::Pbmp && BitmapReader::tooLarge(size))
-        return fail(BitmapReader::tooLargeReason(size));
+        return notDrawn(BitmapReader::tooLargeReason(size));
     const PictureConversion::Report report =
         PictureConversion(pictures_).ConvertPicture(options_, [](const PictureMessage&) { return false; });
     if (report.outcome == PictureConversion::Outcome::Refused)
-        return fail(report.refusal);
+        return notDrawn(report.refusal);
     BitmapReader reader(picture);
     const QImage drawn = reader.read(ContactSheetLayout::drawnSize(reader.size()));
     if (drawn.isNull())
-        return fail(reader.tooLarge() ? reader.error() : tr("not a picture"));
-    return {drawn, reader.size()};
+        return notDrawn(reader.tooLarge() ? reader.error() : tr("not a picture"));
+    const std::optional<QRect> place = sheet_.add(objectName, drawn, reader.size());
+    // The sheet keeps what it holds: the pictures after this one would go below it.
+    if (!place)
+        return Result::failed(
+            RunReport::Step::SheetFull,
+            tr("the sheet would be larger than %1 × %1 pixels").arg(ContactSheetLayout::largestSheet), true);
+    emit placed(*place);
+    return {};
 }

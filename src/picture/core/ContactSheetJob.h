@@ -1,46 +1,44 @@
 #pragma once
 
-#include "archive/core/ExtractionJob.h"
+#include "archive/core/RunStep.h"
 #include "picture/core/PictureConversion.h"
 
 #include <QCoreApplication>
-#include <QImage>
+#include <QObject>
+#include <QRect>
 #include <QString>
 
+class ContactSheet;
 class ToolRunner;
 struct PictureState;
 
-// Brings the pictures of one archive, one after the other, to the image the picture window shows
-// for each: extracted by the tool and moved to "temp.bmp", converted there with the palette search (a
-// standard bitmap keeps its own colours, as the window shows it after "No"), and loaded at the size a
-// contact sheet draws it.
-class ContactSheetJob {
-    Q_DECLARE_TR_FUNCTIONS(ContactSheetJob)
+// Draws the pictures of one archive on a contact sheet as the picture window shows each: extracted by
+// the tool into its slot and moved to "temp.bmp", converted there with the palette search (a standard
+// bitmap keeps its own colours, as the window shows it after "No"), loaded at the size a contact sheet
+// draws it and placed after the others. A picture that would make the sheet too large ends the run.
+class ContactSheetJob : public QObject, public RunStep {
+    Q_OBJECT
 
 public:
-    ContactSheetJob(ToolRunner& runner, PictureState& pictures, const PictureConversion::Options& options);
+    ContactSheetJob(ToolRunner& runner, PictureState& pictures, const PictureConversion::Options& options,
+                    ContactSheet& sheet);
 
     // Makes the working copy of the archive and the staging folder; false with error() when it failed.
     bool begin(const QString& volPath);
-    struct Picture {
-        QImage drawn; // at the size a contact sheet draws it; null when it failed, with error()
-        QSize own;
-    };
-    Picture picture(const QString& objectName);
-    // Why begin() or the last picture failed.
+    // Why begin() failed.
     QString error() const { return error_; }
-    // Whether the last picture failed because no tool could run; the pictures after it would too.
-    bool cannotStart() const { return cannotStart_; }
-    // Whether the program is closing, so that no tool runs any more.
-    bool programClosing() const;
+
+    Plan plan(const QString& objectName, const RunSlot& slot) override;
+    Result finish(const QString& objectName, const RunSlot& slot) override;
+
+signals:
+    // A picture has been placed on the sheet: the area it took, its name included.
+    void placed(const QRect& area);
 
 private:
-    Picture fail(const QString& error);
-
     ToolRunner& runner_;
     PictureState& pictures_;
     PictureConversion::Options options_;
-    ExtractionJob extraction_;
+    ContactSheet& sheet_;
     QString error_;
-    bool cannotStart_ = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/core/RunStep.h"
 #include "picture/core/PictureConversion.h"
 
 #include <QCoreApplication>
@@ -8,32 +9,21 @@
 class ToolRunner;
 struct PictureState;
 
-// Converts pictures of one archive into a destination folder, one after the other: each is extracted
-// to "temp.bmp" by a tool script, converted there with the shared picture state and copied out under its
-// own name, even when it cannot be converted. The conversion window converts between extract() and
-// copy() itself, so that it can ask its questions and show its messages.
-class ConversionJob {
+// Converts pictures of one archive into a destination folder: each is extracted by a tool script to the
+// picture of its slot, moved to "temp.bmp", converted there with the shared picture state and copied out
+// under its own name, even when it cannot be converted. As a run step it asks nothing, as the command
+// line wants: a name that does not end in "bmp" is not converted, and every question of the conversion is
+// answered No. The conversion window asks its questions around extraction(), take() and copy() itself.
+class ConversionJob : public RunStep {
     Q_DECLARE_TR_FUNCTIONS(ConversionJob)
 
 public:
-    enum class Outcome {
-        Written,
-        Refused,
-        CannotStart,
-        NotWritten,
-        CopiedUnconverted,
-        CannotWrite,
-        Unreadable
-    };
-
-    struct Result {
+    // What copy() did.
+    struct Copied {
+        enum class Outcome { Written, CopiedUnconverted, CannotWrite, Unreadable };
         Outcome outcome = Outcome::Written;
         // Why the picture failed; empty when it was written.
         QString error;
-        // What the conversion itself did (Declined: a standard bitmap copied as it is).
-        PictureConversion::Outcome conversion = PictureConversion::Outcome::Converted;
-        // What a window would have shown about it, in order.
-        QList<PictureMessage> messages;
     };
 
     ConversionJob(ToolRunner& runner, PictureState& pictures, const QString& destFolder,
@@ -41,15 +31,23 @@ public:
 
     // Makes the destination folder and the working copy; false with error() when it failed.
     bool begin(const QString& volPath);
-    // Extracts, converts and copies; every question the conversion asks is answered No.
-    Result convert(const QString& objectName);
-    // Extracts the object to "temp.bmp": Written when the tool left it there, else CannotStart or NotWritten.
-    Result extract(const QString& objectName);
-    // Copies the picture that `converted` left to the destination: Written, CopiedUnconverted,
-    // CannotWrite, or Unreadable (a bitmap to be written as PNG that cannot be read).
-    Result copy(const QString& objectName, const PictureConversion::Report& converted);
     // Why begin() failed.
     QString error() const { return error_; }
+
+    // The tool phase: the object extracted to the slot's picture through the slot's script.
+    Plan extraction(const QString& objectName, const RunSlot& slot) const;
+    // PictureConversion::takePicture() of the slot's picture.
+    QString take(const RunSlot& slot) const;
+    // Copies the picture that `converted` left to the destination; a bitmap to be written as PNG that
+    // cannot be read is not written.
+    Copied copy(const QString& objectName, const PictureConversion::Report& converted);
+    // The step of the report at which a picture that `copied` and `converted` tell of failed.
+    static RunReport::Step failedStep(const Copied& copied, const PictureConversion::Report& converted);
+
+    Plan plan(const QString& objectName, const RunSlot& slot) override;
+    // Takes, converts and copies; a failure's reason is its error, else what the conversion would have
+    // said, one line; a standard bitmap copied as it is gets a note.
+    Result finish(const QString& objectName, const RunSlot& slot) override;
 
 private:
     ToolRunner& runner_;

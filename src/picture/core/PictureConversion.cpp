@@ -34,6 +34,16 @@ PictureConversion::PictureConversion(PictureState& state)
 {
 }
 
+QString PictureConversion::takePicture(const WorkFolder& work, const QString& from)
+{
+    const QString picture = work.picture();
+    if (from == picture)
+        return {};
+    if (!FileSystem::deleteFileIfExists(picture) || !QFile::rename(from, picture))
+        return tr("cannot prepare %1").arg(QDir::toNativeSeparators(picture));
+    return {};
+}
+
 PictureConversion::Report PictureConversion::ConvertPicture(const Options& options, const Ask& ask)
 {
     const QString path = options.workFolder.picture();

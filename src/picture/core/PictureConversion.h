@@ -45,6 +45,10 @@ public:
 
     explicit PictureConversion(PictureState& state);
 
+    // Moves the file at `from` to the working folder's "temp.bmp", where the conversion reads it, in the
+    // place of an earlier object's picture; why it could not, or empty.
+    static QString takePicture(const WorkFolder& work, const QString& from);
+
     // A refused, declined or kept picture leaves the file and the picture state as they were.
     Report ConvertPicture(const Options& options, const Ask& ask);
 

@@ -1,5 +1,6 @@
 #include "picture/ui/frmContactSheet.h"
 
+#include "archive/core/RunDriver.h"
 #include "archive/core/ToolRunner.h"
 #include "picture/core/ContactSheet.h"
 #include "picture/core/ContactSheetFile.h"
@@ -17,7 +18,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-frmContactSheet::frmContactSheet(MessageBoxes& messages, FilePicker& files, const ToolRunner& runner,
+frmContactSheet::frmContactSheet(MessageBoxes& messages, FilePicker& files, ToolRunner& runner,
                                  QWidget* parent)
     : QMainWindow(parent)
     , messages_(messages)
@@ -48,7 +49,8 @@ frmContactSheet::frmContactSheet(MessageBoxes& messages, FilePicker& files, cons
 
 frmContactSheet::~frmContactSheet() = default;
 
-void frmContactSheet::draw(ContactSheetJob& job, const QString& volPath, const QStringList& names)
+void frmContactSheet::draw(PictureState& pictures, const PictureConversion::Options& options,
+                           const QString& volPath, const QStringList& names, int parallelRuns)
 {
     drawing_ = true;
     closed_ = false;
@@ -56,36 +58,37 @@ void frmContactSheet::draw(ContactSheetJob& job, const QString& volPath, const Q
     saveAction_->setEnabled(false);
     sheet_ = std::make_unique<ContactSheet>(font());
     view_->setSheet(sheet_.get());
-    QStringList failures;
-    const bool begun = job.begin(volPath);
-    if (!begun)
-        failures.append(job.error());
-    for (int done = 0; begun && done < names.size() && !closed_; ++done) {
-        status_->setText(tr("Drawing picture %1 of %2").arg(done + 1).arg(names.size()));
-        const ContactSheetJob::Picture picture = job.picture(names.at(done));
-        if (picture.drawn.isNull()) {
-            failures.append(tr("%1: %2").arg(names.at(done), job.error()));
-            if (job.cannotStart())
-                break;
-            continue;
-        }
-        const std::optional<QRect> place = sheet_->add(names.at(done), picture.drawn, picture.own);
-        if (!place) {
-            // The sheet keeps what it holds: the pictures after this one would go below it.
-            failures.append(
-                tr("%1: the sheet would be larger than %2 × %2 pixels, so it ends before this picture")
-                    .arg(names.at(done))
-                    .arg(ContactSheetLayout::largestSheet));
-            break;
-        }
-        view_->grown(*place);
+    ContactSheetJob job(runner_, pictures, options, *sheet_);
+    connect(&job, &ContactSheetJob::placed, this, [this](const QRect& area) {
+        view_->grown(area);
         emit pictureAdded();
+    });
+    QStringList failures;
+    if (job.begin(volPath)) {
+        RunDriver driver(runner_, job, RunReport::Kind::Conversion, parallelRuns);
+        connect(&driver, &RunDriver::progressed, this, [this, &names](int position, RunDriver::Phase phase) {
+            if (phase == RunDriver::Phase::Begun)
+                status_->setText(tr("Drawing picture %1 of %2").arg(position).arg(names.size()));
+        });
+        driver_ = &driver;
+        const RunReport report = driver.run(RunDriver::objects(names));
+        driver_ = nullptr;
+        // The pictures after a stop are not named: they were not tried.
+        for (const RunReport::Failure& failure : report.failures()) {
+            const QString& name = names.at(failure.row);
+            if (failure.step == RunReport::Step::SheetFull)
+                failures.append(tr("%1: %2, so it ends before this picture").arg(name, failure.reason));
+            else if (failure.step != RunReport::Step::NotDone)
+                failures.append(tr("%1: %2").arg(name, failure.reason));
+        }
+    } else {
+        failures.append(job.error());
     }
     status_->setText(sheet_->count() == 1 ? tr("1 picture") : tr("%1 pictures").arg(sheet_->count()));
     saveAction_->setEnabled(sheet_->count() > 0);
     drawing_ = false;
     // Nobody is left to tell once the window or the program has closed.
-    if (!failures.isEmpty() && !closed_ && !job.programClosing())
+    if (!failures.isEmpty() && !closed_ && !runner_.isShutDown())
         messages_.warn(this, tr("These pictures could not be drawn:\n%1").arg(failures.join(u'\n')));
 }
 
@@ -117,5 +120,7 @@ void frmContactSheet::save()
 void frmContactSheet::closeEvent(QCloseEvent* event)
 {
     closed_ = true;
+    if (driver_)
+        driver_->cancel();
     QMainWindow::closeEvent(event);
 }

@@ -1,6 +1,6 @@
 #include "picture/ui/frmConvert.h"
 
-#include "archive/core/ObjectName.h"
+#include "archive/core/RunDriver.h"
 #include "archive/core/RunReport.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/core/VolTable.h"
@@ -60,75 +60,41 @@ void frmConvert::showProgress(int units)
     ProgressBar1->setValue(int(std::lround(std::min(100.0f, float(units) * step_) * barScale)));
 }
 
-// A refused picture is still copied, as it was extracted.
-void frmConvert::convertAndCopy(RunReport& report, int row, const QString& name)
+bool frmConvert::asks(const QString& objectName) const
 {
-    using Step = RunReport::Step;
+    return !objectName.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive);
+}
+
+RunStep::Plan frmConvert::plan(const QString& objectName, const RunSlot& slot)
+{
+    if (asks(objectName)) {
+        const MessageBoxes::Answer answer = seams_.messages.show(
+            this, MessageBoxes::programTitle(),
+            tr("%1 is not a bitmap file do you want to skip this file and continue with the rest.")
+                .arg(objectName),
+            MessageBoxes::Buttons::YesNoCancel, MessageIcon::Question);
+        if (answer == MessageBoxes::Answer::Cancel)
+            return Plan::of(Plan::Kind::EndRun);
+        if (answer == MessageBoxes::Answer::Yes)
+            return Plan::of(Plan::Kind::Skip);
+    }
+    return conversion_.extraction(objectName, slot);
+}
+
+RunStep::Result frmConvert::finish(const QString& objectName, const RunSlot& slot)
+{
+    if (const QString error = conversion_.take(slot); !error.isEmpty())
+        return Result::failed(RunReport::Step::CannotWrite, error);
     PicturePrompts prompts(seams_.messages, this);
     PictureConversion conversion(pictures_);
     const PictureConversion::Report converted = prompts.convert(conversion, job_.conversion);
     prompts.show(converted.messages);
-    const ConversionJob::Result copied = conversion_.copy(name, converted);
-    if (copied.outcome == ConversionJob::Outcome::CannotWrite)
-        report.addFailure(row, name, Step::CannotWrite, copied.error);
-    else if (copied.outcome == ConversionJob::Outcome::Unreadable)
-        report.addFailure(row, name, Step::NotAPicture, copied.error);
-    else if (copied.outcome == ConversionJob::Outcome::CopiedUnconverted)
-        report.addFailure(row, name, converted.unwritten ? Step::CannotWrite : Step::NotAPicture,
-                          copied.error);
-    else if (!converted.paletteProblem.isEmpty())
-        report.addFailure(row, name, Step::PaletteMissing, converted.paletteProblem);
-    else
-        report.addDone();
-}
-
-frmConvert::Next frmConvert::askAboutName(RunReport& report, int row, const QString& name)
-{
-    if (!name.endsWith(QLatin1String("bmp"), Qt::CaseInsensitive)) {
-        const MessageBoxes::Answer answer = seams_.messages.show(
-            this, MessageBoxes::programTitle(),
-            tr("%1 is not a bitmap file do you want to skip this file and continue with the rest.").arg(name),
-            MessageBoxes::Buttons::YesNoCancel, MessageIcon::Question);
-        if (answer == MessageBoxes::Answer::Cancel)
-            return Next::Stop;
-        if (answer == MessageBoxes::Answer::Yes) {
-            report.addSkipped();
-            return Next::Skip;
-        }
-    }
-    if (const QString refusal = ObjectName::refusal(name); !refusal.isEmpty()) {
-        report.addFailure(row, name, RunReport::Step::RefusedName, refusal);
-        return Next::Skip;
-    }
-    return Next::Convert;
-}
-
-frmConvert::Next frmConvert::convertObject(RunReport& report, int row, const QString& name, int objects)
-{
-    using Step = RunReport::Step;
-    ++units_;
-    const int position = (units_ + 1) / 2;
-    showStatus(statusText(QT_TR_NOOP("Extracting file %1 of %2"), position, objects));
-    const ConversionJob::Result extracted = conversion_.extract(name);
-    if (runner_.isShutDown())
-        return Next::Stop;
-    if (extracted.outcome == ConversionJob::Outcome::CannotStart) {
-        report.addFailure(row, name, Step::CannotStart, extracted.error);
-        return Next::Stop;
-    }
-    if (endedTool()) {
-        report.addFailure(row, name, Step::NotDone, tr("cancelled; its tool was ended"));
-        return Next::Convert;
-    }
-    showProgress(units_);
-    showStatus(statusText(QT_TR_NOOP("Converting file %1 of %2"), position, objects));
-    ++units_;
-    if (extracted.outcome == ConversionJob::Outcome::Written)
-        convertAndCopy(report, row, name);
-    else
-        report.addFailure(row, name, Step::ToolWroteNothing, extracted.error);
-    showProgress(units_);
-    return Next::Convert;
+    const ConversionJob::Copied copied = conversion_.copy(objectName, converted);
+    if (copied.outcome != ConversionJob::Copied::Outcome::Written)
+        return Result::failed(ConversionJob::failedStep(copied, converted), copied.error);
+    if (!converted.paletteProblem.isEmpty())
+        return Result::failed(RunReport::Step::PaletteMissing, converted.paletteProblem);
+    return {};
 }
 
 void frmConvert::work()
@@ -137,42 +103,52 @@ void frmConvert::work()
         rows = endOfPass(convertRows(rows), seams_.runModal);
 }
 
+void frmConvert::stopWork()
+{
+    if (driver_)
+        driver_->cancel();
+}
+
+// Each object is two units of progress: its extraction, then its conversion. An object skipped, or
+// whose tool did not run to its end, leaves the bar where it is.
+void frmConvert::showPhase(int position, int objects, RunDriver::Phase phase)
+{
+    switch (phase) {
+    case RunDriver::Phase::Begun:
+        break;
+    case RunDriver::Phase::Tool:
+        showStatus(statusText(QT_TR_NOOP("Extracting file %1 of %2"), position, objects));
+        break;
+    case RunDriver::Phase::Finishing:
+        finishing_ = position;
+        showProgress(2 * position - 1);
+        showStatus(statusText(QT_TR_NOOP("Converting file %1 of %2"), position, objects));
+        break;
+    case RunDriver::Phase::Done:
+        if (finishing_ == position)
+            showProgress(2 * position);
+        break;
+    }
+}
+
 RunReport frmConvert::convertRows(const QList<int>& rows)
 {
     const int objects = int(rows.size());
-    RunReport report(RunReport::Kind::Conversion, objects);
     if (!conversion_.begin(job_.vol.FilePath)) {
         seams_.messages.warn(this, conversion_.error());
-        return report;
+        return RunReport(RunReport::Kind::Conversion, objects);
     }
-    // Each object is two units of progress: its extraction, then its conversion.
     step_ = 100.0f / float(2 * objects);
-    units_ = 0;
+    finishing_ = 0;
     ProgressBar1->setValue(0);
-    QString stopped; // why the objects left are not done, once the run has stopped
-    for (const int row : rows) {
-        const QString name = job_.vol.ObjectNames.value(row);
-        if (stopped.isEmpty() && isCancelled())
-            stopped = tr("cancelled");
-        if (!stopped.isEmpty()) {
-            report.addFailure(row, name, RunReport::Step::NotDone, stopped);
-            continue;
-        }
-        const Next next = askAboutName(report, row, name);
-        if (next == Next::Stop)
-            break;
-        if (next == Next::Skip) {
-            units_ += 2;
-            continue;
-        }
-        if (convertObject(report, row, name, objects) == Next::Stop) {
-            // Closing the program ended the run; nobody is left to tell.
-            if (runner_.isShutDown())
-                return RunReport(RunReport::Kind::Conversion, 0);
-            stopped = tr("not tried, as the tool could not start");
-        }
-    }
+    RunDriver driver(runner_, *this, RunReport::Kind::Conversion, job_.parallelRuns);
+    connect(&driver, &RunDriver::progressed, this,
+            [this, objects](int position, RunDriver::Phase phase) { showPhase(position, objects, phase); });
     if (isCancelled())
-        report.markCancelled();
-    return report;
+        driver.cancel();
+    driver_ = &driver;
+    const RunReport report = driver.run(RunDriver::objects(job_.vol.ObjectNames, rows));
+    driver_ = nullptr;
+    // Closing the program ended the run; nobody is left to tell.
+    return runner_.isShutDown() ? RunReport(RunReport::Kind::Conversion, 0) : report;
 }

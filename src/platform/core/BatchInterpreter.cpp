@@ -1,6 +1,7 @@
 #include "platform/core/BatchInterpreter.h"
 
 #include "platform/core/BatchLine.h"
+#include "platform/core/ToolLauncher.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,12 +15,11 @@ namespace {
 
 constexpr int failureStatus = 9009; // what the Windows interpreter returns for a command it cannot run
 
-LaunchPlan refused(const QString& scriptPath, int lineNumber, const QString& message)
+BatchInterpreter::Reading refused(const QString& scriptPath, int lineNumber, const QString& message)
 {
-    LaunchPlan launch;
-    launch.error = lineNumber > 0 ? QStringLiteral("%1:%2: %3").arg(scriptPath).arg(lineNumber).arg(message)
-                                  : QStringLiteral("%1: %2").arg(scriptPath, message);
-    return launch;
+    return {std::nullopt, lineNumber > 0
+                              ? QStringLiteral("%1:%2: %3").arg(scriptPath).arg(lineNumber).arg(message)
+                              : QStringLiteral("%1: %2").arg(scriptPath, message)};
 }
 
 // Like the Windows interpreter: the current folder first, then the PATH.
@@ -40,7 +40,7 @@ QString findTool(const QString& name, const QString& folder)
 }
 
 // The checked lines up to "exit", with their numbers; the refusal of the first bad line instead.
-LaunchPlan readSteps(const QString& scriptPath, QList<QPair<int, BatchLine>>& steps)
+BatchInterpreter::Reading readSteps(const QString& scriptPath, QList<QPair<int, BatchLine>>& steps)
 {
     QFile file(scriptPath);
     if (!file.open(QIODevice::ReadOnly))
@@ -72,13 +72,13 @@ BatchInterpreter::BatchInterpreter(QTextStream& errors)
 {
 }
 
-LaunchPlan BatchInterpreter::plan(const QString& scriptPath, const QString& folder)
+BatchInterpreter::Reading BatchInterpreter::read(const QString& scriptPath, const QString& folder)
 {
     QList<QPair<int, BatchLine>> steps;
-    if (LaunchPlan refusal = readSteps(scriptPath, steps); !refusal.ok())
+    if (Reading refusal = readSteps(scriptPath, steps); !refusal.error.isEmpty())
         return refusal;
     // Every "cd" is checked, even one after the tool line, so that a bad line never follows a tool run.
-    LaunchPlan launch;
+    Reading reading;
     QString current = folder;
     for (const auto& [lineNumber, line] : std::as_const(steps)) {
         if (line.kind == BatchLine::Kind::ChangeFolder) {
@@ -93,23 +93,24 @@ LaunchPlan BatchInterpreter::plan(const QString& scriptPath, const QString& fold
         if (tool.isEmpty())
             return refused(scriptPath, lineNumber,
                            QStringLiteral("cannot find the tool %1").arg(line.program));
-        launch = ToolLauncher::plan(tool, line.arguments);
-        if (!launch.ok())
-            return refused(scriptPath, lineNumber, launch.error);
-        launch.workingFolder = current;
-        launch.outputFile = line.outputFile.isEmpty() ? QString() : QDir(current).filePath(line.outputFile);
-        launch.appendOutput = line.appendOutput;
+        const ToolCall call{tool, line.arguments,
+                            line.outputFile.isEmpty() ? QString() : QDir(current).filePath(line.outputFile),
+                            line.appendOutput, current};
+        if (const QString error = ToolLauncher::plan(call).error; !error.isEmpty())
+            return refused(scriptPath, lineNumber, error);
+        reading.call = call;
     }
-    return launch;
+    return reading;
 }
 
 int BatchInterpreter::run(const QString& scriptPath)
 {
-    const LaunchPlan launch = plan(scriptPath, QDir::currentPath());
-    if (!launch.ok())
-        return fail(launch.error);
-    if (launch.runsNothing())
+    const Reading reading = read(scriptPath, QDir::currentPath());
+    if (!reading.error.isEmpty())
+        return fail(reading.error);
+    if (!reading.call)
         return 0;
+    const LaunchPlan launch = ToolLauncher::plan(*reading.call);
     QProcess process;
     if (const QString error = ToolLauncher::setUp(process, launch); !error.isEmpty())
         return fail(QStringLiteral("%1: %2").arg(scriptPath, error));

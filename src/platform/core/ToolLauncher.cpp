@@ -1,8 +1,6 @@
 #include "platform/core/ToolLauncher.h"
 
-#include "platform/core/BatchInterpreter.h"
 #include "platform/core/FileSystem.h"
-#include "platform/core/WindowsCommandLine.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -63,56 +61,39 @@ QString whyCannotStart(const QString& toolPath)
     return {};
 }
 
-LaunchPlan plan(const QString& toolPath, const QStringList& arguments)
+LaunchPlan plan(const ToolCall& call, const QString& script)
 {
     LaunchPlan launch;
     launch.environment = QProcessEnvironment::systemEnvironment();
+    launch.workingFolder = call.folder;
 #ifdef Q_OS_WIN
-    launch.program = toolPath;
-    launch.arguments = arguments;
-#else
-    if (!isWindowsProgram(toolPath)) {
-        launch.program = toolPath;
-        launch.arguments = arguments;
+    if (!script.isEmpty()) {
+        launch.program = QStringLiteral("cmd.exe");
+        launch.arguments = QStringList{QStringLiteral("/c"), script};
         return launch;
     }
+#else
+    Q_UNUSED(script);
+#endif
+    launch.outputFile = call.outputFile;
+    launch.appendOutput = call.appendOutput;
+    launch.program = call.program;
+    launch.arguments = call.arguments;
+#ifndef Q_OS_WIN
+    if (!isWindowsProgram(call.program))
+        return launch;
     const QString wine = findWine();
     if (wine.isEmpty()) {
-        launch.error = wineNotFound(toolPath) + QLatin1Char('.');
+        launch.error = wineNotFound(call.program) + QLatin1Char('.');
         return launch;
     }
     launch.program = wine;
-    launch.arguments = QStringList{toolPath} + arguments;
+    launch.arguments.prepend(call.program);
     launch.throughWine = true;
     if (!launch.environment.contains(QStringLiteral("WINEDEBUG")))
         launch.environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
 #endif
     return launch;
-}
-
-LaunchPlan planCommandLine(const QString& commandLine)
-{
-    const QStringList words = WindowsCommandLine::split(commandLine);
-    if (words.isEmpty()) {
-        LaunchPlan launch;
-        launch.error = QStringLiteral("There is no command to run.");
-        return launch;
-    }
-    return plan(words.first(), words.mid(1));
-}
-
-LaunchPlan planScript(const QString& scriptPath, const QString& folder)
-{
-#ifdef Q_OS_WIN
-    LaunchPlan launch;
-    launch.environment = QProcessEnvironment::systemEnvironment();
-    launch.program = QStringLiteral("cmd.exe");
-    launch.arguments = QStringList{QStringLiteral("/c"), scriptPath};
-    launch.workingFolder = folder;
-    return launch;
-#else
-    return BatchInterpreter::plan(scriptPath, folder);
-#endif
 }
 
 QString setUp(QProcess& process, const LaunchPlan& launch, ErrorChannel errors)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/core/ToolCall.h"
+
 #include <QProcessEnvironment>
 #include <QStringList>
 
@@ -17,8 +19,6 @@ struct LaunchPlan {
     QString error;            // set when the tool cannot be started at all
 
     bool ok() const { return error.isEmpty(); }
-    // A script that ends before its tool line.
-    bool runsNothing() const { return ok() && program.isEmpty(); }
 };
 
 namespace ToolLauncher {
@@ -31,12 +31,10 @@ QString findWine();
 // the file is missing or not executable, or it needs Wine and none is found. Empty when nothing seen
 // stops it.
 QString whyCannotStart(const QString& toolPath);
-LaunchPlan plan(const QString& toolPath, const QStringList& arguments);
-// A whole command line that starts a tool: its first word is the tool, see plan().
-LaunchPlan planCommandLine(const QString& commandLine);
-// A tool script started from `folder`: on Windows the system's interpreter runs it; elsewhere it is
-// read here (BatchInterpreter::plan) and only its tool is started.
-LaunchPlan planScript(const QString& scriptPath, const QString& folder);
+// How to start `call`, from its program and arguments. On Windows a call written to `script` is run
+// by the system's command interpreter from that script; elsewhere the script is not needed, since
+// the call says all that it holds.
+LaunchPlan plan(const ToolCall& call, const QString& script = QString());
 enum class ErrorChannel { Forwarded, Read };
 // Sets `process` up to start as planned, its standard input empty and its output forwarded or
 // redirected, its standard error forwarded or left for the starter to read; makes the redirection's

@@ -124,8 +124,9 @@ bool PreviewCommand::extract(const QString& name, const char* fileName, const QS
 {
     // An earlier object must never be shown under this one's name.
     FileSystem::deleteFileIfExists(path);
-    if (!runner_.RunToolScript(ToolCommands::extractScript,
-                               ToolCommands::extractLine(name, QLatin1String(fileName)))) {
+    const WorkFolder& work = runner_.workFolder();
+    if (!runner_.RunToolScript(work.extractScript(),
+                               ToolCommands::extractTo(work, name, QLatin1String(fileName)))) {
         messages_.warn(owner_, runner_.lastError());
         return false;
     }

@@ -725,6 +725,34 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
     QCOMPARE(QDir(out()).entryList(QDir::Files, QDir::Name), scripts);
     for (const QString& name : scripts)
         QCOMPARE(TestEnvironment::readFile(out() + u'/' + name), sampleBytes_.value(name));
+
+    // A panel of its own says where the files went, and its button opens that folder, until a run that
+    // delivers nothing.
+    const auto delivered = [this] {
+        return run_->control("StatusDelivered")->isVisibleTo(&window());
+    };
+    QCOMPARE(text("StatusDelivered"), u"%1 object(s) extracted to %2"_s.arg(scripts.size()).arg(out()));
+    QVERIFY(delivered() && text("StatusText").isEmpty());
+    run_->control<QAbstractButton>("cmdOpenFolder")->click();
+    run_->fakes.desktop.refuse = true;
+    run_->control<QAbstractButton>("cmdOpenFolder")->click();
+    QCOMPARE(run_->fakes.desktop.opened, QList<QUrl>(2, QUrl::fromLocalFile(out())));
+    QCOMPARE(messages(), QStringList{u"Kadrillo cannot open the folder %1."_s.arg(out())});
+    filter(u"ghost*"_s);
+    run_->control<QPushButton>("cmdSelect")->click();
+    run_->fakes.dialogs.willAnswer([](QDialog&) {});
+    run_->control<QPushButton>("cmdExtract")->click();
+    QVERIFY(!delivered() && !run_->control("cmdOpenFolder")->isVisibleTo(&window()));
+
+    filter(QString());
+    list()->setCurrentItem(list()->findItems(u"gui.ppl"_s, Qt::MatchExactly).value(0));
+    window().cmdPalette_Click();
+    shownWindow<frmPalExtract>()->cmdExtractAll->click();
+    const QString listFolder = out() + u"/gui"_s;
+    QCOMPARE(
+        text("StatusDelivered"),
+        u"%1 palette(s) written to %2"_s.arg(QDir(listFolder).entryList(QDir::Files).size()).arg(listFolder));
+    QVERIFY(delivered());
 }
 
 // A "Dest Path" in the working folder, here below its staging folder and not made yet: Extract, Convert,

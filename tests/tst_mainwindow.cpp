@@ -747,7 +747,9 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
     filter(QString());
     list()->setCurrentItem(list()->findItems(u"gui.ppl"_s, Qt::MatchExactly).value(0));
     window().cmdPalette_Click();
-    shownWindow<frmPalExtract>()->cmdExtractAll->click();
+    auto* extractor = shownWindow<frmPalExtract>();
+    extractor->cmdExtractAll->click();
+    extractor->close();
     const QString listFolder = out() + u"/gui"_s;
     QCOMPARE(
         text("StatusDelivered"),

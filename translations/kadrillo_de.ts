@@ -5,323 +5,323 @@
     <name>ArchiveCache</name>
     <message>
         <source>The listing holds a name that cannot be cached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste enthält einen Namen, der nicht zwischengespeichert werden kann.</translation>
     </message>
 </context>
 <context>
     <name>ArchiveFolder</name>
     <message>
         <source>The folder&apos;s name is not text in the system&apos;s encoding (UTF-8), so it was not searched.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Ordners ist kein Text in der Kodierung des Systems (UTF-8), daher wurde er nicht durchsucht.</translation>
     </message>
     <message>
         <source>It cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es kann nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <source>Its name is not text in the system&apos;s encoding (UTF-8), so it cannot be listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sein Name ist kein Text in der Kodierung des Systems (UTF-8), daher kann es nicht aufgelistet werden.</translation>
     </message>
     <message>
         <source>The folder cannot be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner kann nicht gelesen werden: %1.</translation>
     </message>
     <message>
         <source>The folder cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner kann nicht gelesen werden.</translation>
     </message>
 </context>
 <context>
     <name>ArchiveListing</name>
     <message>
         <source>Cannot find the volume file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die VOL-Datei %1 wurde nicht gefunden.</translation>
     </message>
 </context>
 <context>
     <name>BatchInterpreter</name>
     <message>
         <source>usage: kadrillo-batch SCRIPT</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: kadrillo-batch SKRIPT</translation>
     </message>
     <message>
         <source>cannot read the script: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Skript kann nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>a script runs one tool only</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Skript startet nur ein Werkzeug</translation>
     </message>
     <message>
         <source>cannot change to the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kann nicht in den Ordner %1 wechseln</translation>
     </message>
     <message>
         <source>cannot find the tool %1</source>
-        <translation type="unfinished"></translation>
+        <translation>das Werkzeug %1 wurde nicht gefunden</translation>
     </message>
     <message>
         <source>%1: cannot start %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 kann nicht gestartet werden: %3</translation>
     </message>
     <message>
         <source>%1: %2 crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist abgestürzt</translation>
     </message>
 </context>
 <context>
     <name>BatchLine</name>
     <message>
         <source>the operator %1 outside quotes is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>der Operator %1 außerhalb von Anführungszeichen wird nicht unterstützt</translation>
     </message>
     <message>
         <source>more than one output redirection</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als eine Ausgabeumleitung</translation>
     </message>
     <message>
         <source>a redirection without a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Umleitung ohne Dateinamen</translation>
     </message>
     <message>
         <source>a double quote is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ein doppeltes Anführungszeichen ist nicht geschlossen</translation>
     </message>
     <message>
         <source>a redirection without a command</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Umleitung ohne Befehl</translation>
     </message>
     <message>
         <source>the character % is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>das Zeichen % wird nicht unterstützt</translation>
     </message>
     <message>
         <source>cd needs one folder</source>
-        <translation type="unfinished"></translation>
+        <translation>cd braucht genau einen Ordner</translation>
     </message>
     <message>
         <source>the operator %1 is not supported in cd</source>
-        <translation type="unfinished"></translation>
+        <translation>der Operator %1 wird in cd nicht unterstützt</translation>
     </message>
 </context>
 <context>
     <name>BitmapReader</name>
     <message>
         <source>it is too large to show (%1 × %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist zu groß für die Anzeige (%1 × %2)</translation>
     </message>
     <message>
         <source>it is not a bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine Bitmap</translation>
     </message>
     <message>
         <source>its pixels cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Pixel können nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>its pixels cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Pixel können nicht gelesen werden</translation>
     </message>
 </context>
 <context>
     <name>CacheFolder</name>
     <message>
         <source>Others may enter the cache folder %1 (its mode is %2, not 0700), so nothing is cached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere dürfen den Cache-Ordner %1 betreten (Modus %2 statt 0700), daher wird nichts zwischengespeichert.</translation>
     </message>
     <message>
         <source>The cache folder %1 is a link, a file or another user&apos;s folder, so nothing is cached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Cache-Ordner %1 ist ein Link, eine Datei oder der Ordner eines anderen Benutzers, daher wird nichts zwischengespeichert.</translation>
     </message>
     <message>
         <source>The cache folder %1 cannot be made, so nothing is cached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Cache-Ordner %1 kann nicht angelegt werden, daher wird nichts zwischengespeichert.</translation>
     </message>
     <message>
         <source>It is too large to be cached.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist zu groß zum Zwischenspeichern.</translation>
     </message>
     <message>
         <source>%1 cannot be removed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht entfernt werden: %2</translation>
     </message>
 </context>
 <context>
     <name>CommandLineMode</name>
     <message>
         <source>see kadrillo --help</source>
-        <translation type="unfinished"></translation>
+        <translation>siehe kadrillo --help</translation>
     </message>
     <message>
         <source>stopped by a termination signal</source>
-        <translation type="unfinished"></translation>
+        <translation>durch ein Beendigungssignal angehalten</translation>
     </message>
     <message>
         <source>%1 holds more than %2 objects; only the first %2 are listed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält mehr als %2 Objekte; nur die ersten %2 werden aufgelistet</translation>
     </message>
     <message>
         <source>cannot start %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) kann nicht gestartet werden: %3</translation>
     </message>
     <message>
         <source>%1 (%2) did not end normally</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) wurde nicht normal beendet</translation>
     </message>
     <message>
         <source>%1 (%2) ended with status %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) endete mit Status %3</translation>
     </message>
     <message>
         <source>%1: there is a problem with the vol file, or it is not a valid vol file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mit der VOL-Datei stimmt etwas nicht, oder es ist keine gültige VOL-Datei</translation>
     </message>
     <message>
         <source>the working folder %1 is not a folder of your own, so the game&apos;s tools will not run there; choose another &quot;Temp Path&quot; in the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>der Arbeitsordner %1 gehört nicht Ihnen, daher laufen die Werkzeuge des Spiels dort nicht; wählen Sie in den Einstellungen einen anderen „Temp Path“</translation>
     </message>
     <message>
         <source>the working folder %1 can be written by other users, so the game&apos;s tools will not run there; make it private (chmod 700) or choose another &quot;Temp Path&quot; in the settings</source>
-        <translation type="unfinished"></translation>
+        <translation>der Arbeitsordner %1 ist für andere Benutzer beschreibbar, daher laufen die Werkzeuge des Spiels dort nicht; machen Sie ihn privat (chmod 700) oder wählen Sie in den Einstellungen einen anderen „Temp Path“</translation>
     </message>
     <message>
         <source>cannot create the working folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Arbeitsordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>can not find %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden (%2)</translation>
     </message>
     <message>
         <source>cannot copy %1 into the working folder %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht in den Arbeitsordner %2 kopiert werden</translation>
     </message>
     <message>
         <source>can not find the default palette %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardpalette %1 wurde nicht gefunden</translation>
     </message>
     <message>
         <source>%1 is in the working folder %2, where Kadrillo replaces and deletes files of its own; choose a place outside it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt im Arbeitsordner %2, in dem Kadrillo eigene Dateien ersetzt und löscht; wählen Sie einen Ort außerhalb</translation>
     </message>
     <message>
         <source>not in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht im Archiv</translation>
     </message>
     <message>
         <source>%1 is not written, because the sheet would be too large</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nicht geschrieben, weil der Bogen zu groß würde</translation>
     </message>
     <message>
         <source>%1 is not written, because there is no picture to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nicht geschrieben, weil es kein Bild zu zeichnen gibt</translation>
     </message>
     <message>
         <source>%1 is not written, because no picture could be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nicht geschrieben, weil kein Bild gezeichnet werden konnte</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>refused, because %1</source>
-        <translation type="unfinished"></translation>
+        <translation>abgelehnt, weil %1</translation>
     </message>
     <message>
         <source>does not fit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>passt nicht: %1</translation>
     </message>
     <message>
         <source>not drawn, because the sheet is full</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gezeichnet, weil der Bogen voll ist</translation>
     </message>
     <message>
         <source>not extracted, because the tool could not start</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht entpackt, weil das Werkzeug nicht starten konnte</translation>
     </message>
     <message>
         <source>not converted, because the tool could not start</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht konvertiert, weil das Werkzeug nicht starten konnte</translation>
     </message>
     <message>
         <source>not drawn, because the tool could not start</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gezeichnet, weil das Werkzeug nicht starten konnte</translation>
     </message>
     <message>
         <source>not extracted, because the run was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht entpackt, weil der Lauf angehalten wurde</translation>
     </message>
     <message>
         <source>not converted, because the run was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht konvertiert, weil der Lauf angehalten wurde</translation>
     </message>
     <message>
         <source>not drawn, because the run was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gezeichnet, weil der Lauf angehalten wurde</translation>
     </message>
 </context>
 <context>
     <name>CommandLineOptions</name>
     <message>
         <source>%1 cannot name a file or folder: its bytes are not text in the system&apos;s encoding</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann keine Datei und keinen Ordner benennen: seine Bytes sind kein Text in der Kodierung des Systems</translation>
     </message>
     <message>
         <source>no command given: use --list, --extract, --convert or --contact-sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Befehl angegeben: verwenden Sie --list, --extract, --convert oder --contact-sheet</translation>
     </message>
     <message>
         <source>give only one of --list, --extract, --convert and --contact-sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>geben Sie nur eines von --list, --extract, --convert und --contact-sheet an</translation>
     </message>
     <message>
         <source>no archive given</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Archiv angegeben</translation>
     </message>
     <message>
         <source>--list takes one archive and no object names</source>
-        <translation type="unfinished"></translation>
+        <translation>--list nimmt ein Archiv und keine Objektnamen</translation>
     </message>
     <message>
         <source>--to DIR is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>--to ORDNER fehlt</translation>
     </message>
     <message>
         <source>--to only goes with --extract, --convert and --contact-sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>--to gibt es nur mit --extract, --convert und --contact-sheet</translation>
     </message>
     <message>
         <source>--contact-sheet writes a .png or a .bmp file, and %1 ends in neither</source>
-        <translation type="unfinished"></translation>
+        <translation>--contact-sheet schreibt eine .png- oder .bmp-Datei, und %1 endet auf keines von beiden</translation>
     </message>
     <message>
         <source>--format and --transparent only go with --convert</source>
-        <translation type="unfinished"></translation>
+        <translation>--format und --transparent gibt es nur mit --convert</translation>
     </message>
     <message>
         <source>--transparent only goes with --format png</source>
-        <translation type="unfinished"></translation>
+        <translation>--transparent gibt es nur mit --format png</translation>
     </message>
     <message>
         <source>--format takes bmp or png, once</source>
-        <translation type="unfinished"></translation>
+        <translation>--format nimmt bmp oder png, einmal</translation>
     </message>
     <message>
         <source>--transparent takes one colour index from 0 to 255</source>
-        <translation type="unfinished"></translation>
+        <translation>--transparent nimmt einen Farbindex von 0 bis 255</translation>
     </message>
     <message>
         <source>--jobs takes one number of tools to run at once, from 1 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--jobs nimmt eine Anzahl gleichzeitig laufender Werkzeuge, von 1 bis %1</translation>
     </message>
     <message>
         <source>--to needs one folder</source>
-        <translation type="unfinished"></translation>
+        <translation>--to braucht einen Ordner</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>Usage:
@@ -355,1607 +355,1645 @@ as failed, and a standard bitmap is copied as it is in the archive, with its own
 Exit status: 0 when every object succeeded, 1 when any failed, 2 for a usage error or an
 archive that cannot be listed.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf:
+  kadrillo [ARCHIV...]
+      öffnet die Archive im Fenster; Qts eigene Optionen, etwa -style NAME, gehen mit
+  kadrillo --list ARCHIV
+      gibt die Objektnamen des Archivs aus, einen je Zeile, in der Reihenfolge des Archivs
+  kadrillo --extract ARCHIV [NAME...] --to ORDNER
+      entpackt die genannten Objekte nach ORDNER (alle, wenn keines genannt ist)
+  kadrillo --convert ARCHIV [NAME...] --to ORDNER [--format bmp|png] [--transparent INDEX]
+      konvertiert die genannten Bilder in BMP-Dateien in ORDNER (wenn keines genannt ist,
+      jedes Objekt, dessen Name auf &quot;bmp&quot; endet); mit --format png stattdessen in
+      8-Bit-indizierte PNG-Dateien (&quot;sky.bmp&quot; wird &quot;sky.png&quot;), die jeden Farbindex und
+      die Palette behalten, mit Farbe INDEX (0 bis 255) transparent, wenn --transparent
+      angegeben ist
+  kadrillo --contact-sheet ARCHIV [NAME...] --to DATEI.png|DATEI.bmp
+      zeichnet die genannten Bilder (wie --convert sie wählt) nebeneinander mit ihren
+      Namen darunter in ein PNG- oder BMP-Bild, wie die Endung von DATEI sagt
+  kadrillo --help | -h | --version
+
+Optionen:
+  --quiet   keine Fortschrittszeilen; Fehler werden weiterhin ausgegeben
+  --jobs N  bis zu N Werkzeuge gleichzeitig (1 bis 64); ohne diese Option so viele, wie
+            &quot;Parallel Runs&quot; in den Einstellungen sagt, standardmäßig eines je Kern
+  --        was folgt, ist ein Archiv oder ein Objektname, auch wenn es mit &quot;-&quot; beginnt
+
+Die Werkzeuge, der Arbeitsordner und die Paletten kommen aus den Einstellungen des Fensters.
+Es wird nichts gefragt: ein genanntes Objekt, dessen Name nicht auf &quot;bmp&quot; endet, wird nicht
+konvertiert und zählt als fehlgeschlagen, und eine Standard-Bitmap wird unverändert aus dem
+Archiv kopiert, mit ihren eigenen Farben.
+
+Rückgabewert: 0, wenn jedes Objekt gelang, 1, wenn eines fehlschlug, 2 bei einem
+Aufruffehler oder einem Archiv, das nicht aufgelistet werden kann.
+</translation>
     </message>
 </context>
 <context>
     <name>ContactSheet</name>
     <message>
         <source>%1 (%2 × %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 × %3)</translation>
     </message>
 </context>
 <context>
     <name>ContactSheetCommand</name>
     <message>
         <source>&amp;Contact Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kontaktbogen</translation>
     </message>
 </context>
 <context>
     <name>ContactSheetJob</name>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bild</translation>
     </message>
     <message>
         <source>the sheet would be larger than %1 × %1 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bogen wäre größer als %1 × %1 Pixel</translation>
     </message>
 </context>
 <context>
     <name>ConversionJob</name>
     <message>
         <source>not written as PNG, because %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht als PNG geschrieben, weil %1</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>copied unconverted, because %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unkonvertiert kopiert, weil %1</translation>
     </message>
     <message>
         <source>not converted, because its name does not end in &quot;bmp&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht konvertiert, weil sein Name nicht auf „bmp“ endet</translation>
     </message>
     <message>
         <source>a standard bitmap, kept with its own colours</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Standard-Bitmap, mit ihren eigenen Farben behalten</translation>
     </message>
     <message>
         <source>a standard bitmap, copied as it is</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Standard-Bitmap, unverändert kopiert</translation>
     </message>
 </context>
 <context>
     <name>ExtractionJob</name>
     <message>
         <source>Cannot create the folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Cannot create the destination folder &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zielordner „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
     <name>FailureTable</name>
     <message>
         <source>Objects not done</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erledigte Objekte</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Put the table on the clipboard as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle als Text in die Zwischenablage legen</translation>
     </message>
     <message>
         <source>&amp;Retry failed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fehlgeschlagene wiederholen</translation>
     </message>
     <message>
         <source>Run again on these objects only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur für diese Objekte erneut ausführen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Object</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt</translation>
     </message>
     <message>
         <source>Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schritt</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten</translation>
     </message>
     <message>
         <source>Select all rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Zeilen auswählen</translation>
     </message>
 </context>
 <context>
     <name>FileAssociation</name>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The program %1 was not found; install the Debian package %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm %1 wurde nicht gefunden; installieren Sie das Debian-Paket %2.</translation>
     </message>
     <message>
         <source>%1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlgeschlagen: %2</translation>
     </message>
     <message>
         <source>Cannot write the file association.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateizuordnung kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>LineNumberGutter</name>
     <message>
         <source>Line numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilennummern</translation>
     </message>
 </context>
 <context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen...</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Get List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste holen</translation>
     </message>
     <message>
         <source>Ctrl+L</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+L</translation>
     </message>
     <message>
         <source>&amp;Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entpacken</translation>
     </message>
     <message>
         <source>Ctrl+E</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau</translation>
     </message>
     <message>
         <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+P</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Toolbars</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeugleisten</translation>
     </message>
     <message>
         <source>&amp;Main</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Haupt</translation>
     </message>
     <message>
         <source>P&amp;review Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bildvorschau</translation>
     </message>
     <message>
         <source>Preview &amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Klangvorschau</translation>
     </message>
     <message>
         <source>&amp;Preview Script</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skriptvorschau</translation>
     </message>
     <message>
         <source>Pa&amp;lette</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;lette</translation>
     </message>
     <message>
         <source>&amp;Statusbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusleiste</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Extras</translation>
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen...</translation>
     </message>
     <message>
         <source>P&amp;review</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorschau</translation>
     </message>
     <message>
         <source>&amp;Auto Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatische Vorschau</translation>
     </message>
     <message>
         <source>Ctrl+A</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+A</translation>
     </message>
     <message>
         <source>&amp;Re-size to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Größe anpassen</translation>
     </message>
     <message>
         <source>Ctrl+R</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+R</translation>
     </message>
     <message>
         <source>&amp;Auto Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische &amp;Suche</translation>
     </message>
     <message>
         <source>Ctrl+S</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+S</translation>
     </message>
     <message>
         <source>&amp;Search Subdirectories</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unterordner durchsuchen</translation>
     </message>
     <message>
         <source>Conversion &amp;Format...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konvertierungsformat...</translation>
     </message>
     <message>
         <source>&amp;Palette Extractor...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paletten entpacken...</translation>
     </message>
     <message>
         <source>Auto &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch &amp;auflisten</translation>
     </message>
     <message>
         <source>&amp;Update</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>Ctrl+U</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+U</translation>
     </message>
     <message>
         <source>&amp;Associate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuordnen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über...</translation>
     </message>
 </context>
 <context>
     <name>MainToolBar</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Open (Ctrl + O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen (Strg + O)</translation>
     </message>
     <message>
         <source>Get List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste holen</translation>
     </message>
     <message>
         <source>Get List (Ctrl + L)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste holen (Strg + L)</translation>
     </message>
     <message>
         <source>Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken</translation>
     </message>
     <message>
         <source>Extract (Ctrl + E)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken (Strg + E)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Preview (Ctrl + P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau (Strg + P)</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Update (Ctrl + U)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktualisieren (Strg + U)</translation>
     </message>
 </context>
 <context>
     <name>MediaControl</name>
     <message>
         <source>Rewind</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückspulen</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Sound player</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangwiedergabe</translation>
     </message>
     <message>
         <source>the player gives no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>die Wiedergabe nennt keinen Grund</translation>
     </message>
 </context>
 <context>
     <name>NoticeBoxes</name>
     <message>
         <source>The working folder %1 is not a folder of your own, so Kadrillo will not run the game&apos;s tools there. Choose another working folder in the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arbeitsordner %1 gehört nicht Ihnen, daher startet Kadrillo die Werkzeuge des Spiels dort nicht. Wählen Sie in den Optionen einen anderen Arbeitsordner.</translation>
     </message>
     <message>
         <source>The working folder %1 can be written by other users, so Kadrillo will not run the game&apos;s tools there. Make it private (chmod 700) or choose another working folder in the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arbeitsordner %1 ist für andere Benutzer beschreibbar, daher startet Kadrillo die Werkzeuge des Spiels dort nicht. Machen Sie ihn privat (chmod 700) oder wählen Sie in den Optionen einen anderen Arbeitsordner.</translation>
     </message>
     <message>
         <source>Cannot create the working folder &quot;%1&quot;. Choose another working folder in the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arbeitsordner „%1“ kann nicht angelegt werden. Wählen Sie in den Optionen einen anderen Arbeitsordner.</translation>
     </message>
     <message>
         <source>Can not find %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Cannot copy %1 into the working folder %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht in den Arbeitsordner %2 kopiert werden.</translation>
     </message>
     <message>
         <source>Can not find the default palette.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Standardpalette wurde nicht gefunden.</translation>
     </message>
 </context>
 <context>
     <name>ObjectDragOut</name>
     <message>
         <source>Cannot make a folder for the dragged objects in the working folder &quot;%1&quot;. Choose another working folder in the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Arbeitsordner „%1“ kann kein Ordner für die gezogenen Objekte angelegt werden. Wählen Sie in den Optionen einen anderen Arbeitsordner.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>These objects could not be dragged out:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Objekte konnten nicht herausgezogen werden:
+%1</translation>
     </message>
 </context>
 <context>
     <name>ObjectName</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Klang</translation>
     </message>
     <message>
         <source>Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript</translation>
     </message>
     <message>
         <source>Palette list</source>
-        <translation type="unfinished"></translation>
+        <translation>Palettenliste</translation>
     </message>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstiges</translation>
     </message>
     <message>
         <source>it is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>er ist leer</translation>
     </message>
     <message>
         <source>it names a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>er benennt einen Ordner, keine Datei</translation>
     </message>
     <message>
         <source>it holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>er enthält ein Steuerzeichen</translation>
     </message>
     <message>
         <source>it holds the character %1</source>
-        <translation type="unfinished"></translation>
+        <translation>er enthält das Zeichen %1</translation>
     </message>
 </context>
 <context>
     <name>ObjectPane</name>
     <message>
         <source>Objects in VOL file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte der VOL-Datei:</translation>
     </message>
     <message>
         <source>Objects in VOL file</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekte der VOL-Datei</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Show only the objects whose names hold this text, or match it with * and ? (Ctrl+F; Escape clears)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Objekte zeigen, deren Namen diesen Text enthalten oder mit * und ? zu ihm passen (Strg+F; Escape leert)</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Select None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken</translation>
     </message>
     <message>
         <source>Extract Palettes</source>
-        <translation type="unfinished"></translation>
+        <translation>Paletten</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvert.</translation>
     </message>
     <message>
         <source>Stats</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Number of files in the VOL file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien in der VOL-Datei:</translation>
     </message>
     <message>
         <source>Number of files selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Dateien:</translation>
     </message>
 </context>
 <context>
     <name>PaletteChoices</name>
     <message>
         <source>Own colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene Farben</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>As converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie konvertiert</translation>
     </message>
 </context>
 <context>
     <name>PaletteCodec</name>
     <message>
         <source>it holds %1 bytes, and a palette file has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1 Bytes, eine Palettendatei hat %2</translation>
     </message>
 </context>
 <context>
     <name>PaletteExtraction</name>
     <message>
         <source>no folder is set to extract them to</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Ordner zum Entpacken eingestellt</translation>
     </message>
     <message>
         <source>without its last four characters it names no folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne seine letzten vier Zeichen benennt er keinen Ordner</translation>
     </message>
     <message>
         <source>its folder would lie outside %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sein Ordner läge außerhalb von %1</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>PaletteListCodec</name>
     <message>
         <source>it holds %1 bytes, too few for the heading of a palette list</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1 Bytes, zu wenige für den Kopf einer Palettenliste</translation>
     </message>
     <message>
         <source>it says it holds %1 palettes</source>
-        <translation type="unfinished"></translation>
+        <translation>sie gibt an, %1 Paletten zu enthalten</translation>
     </message>
     <message>
         <source>it holds %1 bytes, and %2 palettes need %3</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält %1 Bytes, und %2 Paletten brauchen %3</translation>
     </message>
 </context>
 <context>
     <name>PaletteOrigin</name>
     <message>
         <source>its own colours</source>
-        <translation type="unfinished"></translation>
+        <translation>seine eigenen Farben</translation>
     </message>
     <message>
         <source>palette %1: %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette %1: %2: %3</translation>
     </message>
     <message>
         <source>the palette last used</source>
-        <translation type="unfinished"></translation>
+        <translation>die zuletzt benutzte Palette</translation>
     </message>
     <message>
         <source>palette %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette %1: %2</translation>
     </message>
     <message>
         <source>%1 (default palette: number %2 not found)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Standardpalette: Nummer %2 nicht gefunden)</translation>
     </message>
 </context>
 <context>
     <name>Palettes</name>
     <message>
         <source>The palette file does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Palettendatei existiert nicht.</translation>
     </message>
     <message>
         <source>The palette file %1 cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Palettendatei %1 kann nicht verwendet werden: %2.</translation>
     </message>
     <message>
         <source>Cannot write the palette file %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Palettendatei %1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>PictureBox</name>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
 </context>
 <context>
     <name>PictureCodec</name>
     <message>
         <source>the file is too short for a PBMP header</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist zu kurz für einen PBMP-Kopf</translation>
     </message>
     <message>
         <source>its size of %1 x %2 pixels is impossible</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Größe von %1 x %2 Pixeln ist unmöglich</translation>
     </message>
     <message>
         <source>its size of %1 x %2 pixels is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Größe von %1 x %2 Pixeln ist zu groß</translation>
     </message>
     <message>
         <source>it has %1 bits per pixel instead of 8</source>
-        <translation type="unfinished"></translation>
+        <translation>es hat %1 Bit je Pixel statt 8</translation>
     </message>
     <message>
         <source>its picture data (%1 bytes) is shorter than %2 x %3 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Bilddaten (%1 Bytes) sind kürzer als %2 x %3 Pixel</translation>
     </message>
     <message>
         <source>the file is cut short: its picture data and palette number need %1 bytes, and it has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist abgeschnitten: Bilddaten und Palettennummer brauchen %1 Bytes, sie hat %2</translation>
     </message>
     <message>
         <source>its rows of %1 pixels with %2 padding bytes each run past its picture data (%3 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Zeilen von %1 Pixeln mit je %2 Füllbytes reichen über seine Bilddaten (%3 Bytes) hinaus</translation>
     </message>
     <message>
         <source>the file is too short for a bitmap with a 256-colour table</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist zu kurz für eine Bitmap mit einer Tabelle von 256 Farben</translation>
     </message>
     <message>
         <source>only bitmaps of 8 bits per pixel with a full 256-colour table can be converted</source>
-        <translation type="unfinished"></translation>
+        <translation>nur Bitmaps mit 8 Bit je Pixel und einer vollen Tabelle von 256 Farben können konvertiert werden</translation>
     </message>
     <message>
         <source>the file is cut short: its pixels need %1 bytes, and it has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist abgeschnitten: ihre Pixel brauchen %1 Bytes, sie hat %2</translation>
     </message>
 </context>
 <context>
     <name>PictureConversion</name>
     <message>
         <source>The picture %1 cannot be converted: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 kann nicht konvertiert werden: %2.</translation>
     </message>
     <message>
         <source>cannot prepare %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht vorbereitet werden</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>es existiert nicht</translation>
     </message>
     <message>
         <source>The file you seleted to be opened does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei, die Sie öffnen wollten, existiert nicht.</translation>
     </message>
     <message>
         <source>it is not a valid bitmap file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine gültige Bitmap-Datei</translation>
     </message>
     <message>
         <source>This file is not a valid bitmap file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist keine gültige Bitmap-Datei.</translation>
     </message>
     <message>
         <source>This file is a standard bitmap file.<byte value="xd"/>
 Are you sure you want to open it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei ist eine Standard-Bitmap-Datei.<byte value="xd"/>
+Wollen Sie sie wirklich öffnen?</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>PreviewCommand</name>
     <message>
         <source>%1 is not a palette list that Kadrillo can read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Palettenliste, die Kadrillo lesen kann: %2.</translation>
     </message>
     <message>
         <source>Previewing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau auf %1</translation>
     </message>
     <message>
         <source>Preview Sound File (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangvorschau (%1)</translation>
     </message>
     <message>
         <source>Preview (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau (%1)</translation>
     </message>
     <message>
         <source>Preview Script (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriptvorschau (%1)</translation>
     </message>
     <message>
         <source>Kadrillo cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kadrillo kann %1 nicht lesen: %2</translation>
     </message>
     <message>
         <source>%1 cannot be previewed: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 gibt es keine Vorschau: %2.</translation>
     </message>
     <message>
         <source>extract.exe did not extract %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>extract.exe hat %1 nicht entpackt.</translation>
     </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Stop after the object in hand (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem laufenden Objekt anhalten (Escape)</translation>
     </message>
 </context>
 <context>
     <name>RunDriver</name>
     <message>
         <source>cannot prepare %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht vorbereitet werden</translation>
     </message>
     <message>
         <source> (also when run alone)</source>
-        <translation type="unfinished"></translation>
+        <translation> (auch allein ausgeführt)</translation>
     </message>
     <message>
         <source>%1 did not end normally</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht normal beendet</translation>
     </message>
     <message>
         <source>%1 ended with code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 endete mit Code %2</translation>
     </message>
     <message>
         <source>the tool wrote no file</source>
-        <translation type="unfinished"></translation>
+        <translation>das Werkzeug schrieb keine Datei</translation>
     </message>
 </context>
 <context>
     <name>RunReport</name>
     <message>
         <source>refused name</source>
-        <translation type="unfinished"></translation>
+        <translation>abgelehnter Name</translation>
     </message>
     <message>
         <source>tool could not start</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeug startete nicht</translation>
     </message>
     <message>
         <source>tool wrote nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeug schrieb nichts</translation>
     </message>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bild</translation>
     </message>
     <message>
         <source>palette missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette fehlt</translation>
     </message>
     <message>
         <source>cannot write</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht schreibbar</translation>
     </message>
     <message>
         <source>sheet full</source>
-        <translation type="unfinished"></translation>
+        <translation>Bogen voll</translation>
     </message>
     <message>
         <source>not done</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht erledigt</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen</translation>
     </message>
     <message>
         <source>cancelled; its tool was ended</source>
-        <translation type="unfinished"></translation>
+        <translation>abgebrochen; sein Werkzeug wurde beendet</translation>
     </message>
     <message>
         <source>not tried, as the tool could not start</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht versucht, da das Werkzeug nicht startete</translation>
     </message>
     <message>
         <source>Extraction Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht zum Entpacken</translation>
     </message>
     <message>
         <source>Conversion Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht zur Konvertierung</translation>
     </message>
     <message>
         <source>%1 of 1 object was extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von 1 Objekt wurde entpackt</translation>
     </message>
     <message>
         <source>%1 of 1 object was converted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von 1 Objekt wurde konvertiert</translation>
     </message>
     <message>
         <source>%1 of %2 objects were extracted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Objekten wurden entpackt</translation>
     </message>
     <message>
         <source>%1 of %2 objects were converted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Objekten wurden konvertiert</translation>
     </message>
     <message>
         <source> before the run was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>, bevor der Lauf abgebrochen wurde.</translation>
     </message>
     <message>
         <source>1 object could not be extracted:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Objekt konnte nicht entpackt werden:</translation>
     </message>
     <message>
         <source>1 object could not be converted:</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Objekt konnte nicht konvertiert werden:</translation>
     </message>
     <message>
         <source>%1 objects could not be extracted:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Objekte konnten nicht entpackt werden:</translation>
     </message>
     <message>
         <source>%1 objects could not be converted:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Objekte konnten nicht konvertiert werden:</translation>
     </message>
     <message>
         <source>Object	Step	Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Objekt	Schritt	Grund</translation>
     </message>
 </context>
 <context>
     <name>ScriptSearch</name>
     <message>
         <source>There is no text to find.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keinen Text zum Suchen.</translation>
     </message>
     <message>
         <source>The regular expression is not valid: %1 (at character %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der reguläre Ausdruck ist ungültig: %1 (bei Zeichen %2).</translation>
     </message>
 </context>
 <context>
     <name>ShowOpenDialog</name>
     <message>
         <source>VOL Files (*.vol)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOL-Dateien (*.vol)</translation>
     </message>
     <message>
         <source>Application Files (*.exe)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmdateien (*.exe)</translation>
     </message>
     <message>
         <source>Palette Files (*.pal)</source>
-        <translation type="unfinished"></translation>
+        <translation>Palettendateien (*.pal)</translation>
     </message>
 </context>
 <context>
     <name>StartArguments</name>
     <message>
         <source>no display found (DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are not set); the command-line mode needs none: see kadrillo --help</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Anzeige gefunden (DISPLAY, WAYLAND_DISPLAY und QT_QPA_PLATFORM sind nicht gesetzt); der Befehlszeilenmodus braucht keine: siehe kadrillo --help</translation>
     </message>
 </context>
 <context>
     <name>ToolLauncher</name>
     <message>
         <source>%1 is a Windows program and needs Wine to run, but Wine was not found. Install Wine (the Debian package wine64), or set KADRILLO_WINE to the Wine program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Windows-Programm und braucht Wine, aber Wine wurde nicht gefunden. Installieren Sie Wine (das Debian-Paket wine64) oder setzen Sie KADRILLO_WINE auf das Wine-Programm</translation>
     </message>
     <message>
         <source>the file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei fehlt</translation>
     </message>
     <message>
         <source>it is a folder, not a program</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner, kein Programm</translation>
     </message>
     <message>
         <source>the file is not executable</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist nicht ausführbar</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>ToolRunner</name>
     <message>
         <source>Kadrillo is closing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kadrillo wird beendet.</translation>
     </message>
     <message>
         <source>Another tool is still running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Werkzeug läuft noch.</translation>
     </message>
     <message>
         <source>The working folder &quot;%1&quot; cannot be used, so the game&apos;s tools cannot run. Choose another working folder in the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Arbeitsordner „%1“ kann nicht benutzt werden, daher können die Werkzeuge des Spiels nicht laufen. Wählen Sie in den Optionen einen anderen Arbeitsordner.</translation>
     </message>
     <message>
         <source>Cannot copy %1 to the working folder %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht in den Arbeitsordner %2 kopiert werden.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Cannot start %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gestartet werden: %2</translation>
     </message>
 </context>
 <context>
     <name>WorkFolder</name>
     <message>
         <source>%1 is in the working folder %2, where Kadrillo replaces and deletes files of its own, so nothing is written there. Choose a folder outside the working folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt im Arbeitsordner %2, in dem Kadrillo eigene Dateien ersetzt und löscht, daher wird dort nichts geschrieben. Wählen Sie einen Ordner außerhalb des Arbeitsordners.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Kadrillo</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Kadrillo</translation>
     </message>
     <message>
         <source>Opens Starsiege archives, previews their pictures, sounds and scripts, and extracts palettes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet Starsiege-Archive, zeigt ihre Bilder, Klänge und Skripte und entpackt Paletten.</translation>
     </message>
     <message>
         <source>Written by the Kadrillo developers for the game&apos;s modding community.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben von den Kadrillo-Entwicklern für die Modding-Gemeinde des Spiels.</translation>
     </message>
     <message>
         <source>Archives are read by the game&apos;s own tools, vtlist.exe and extract.exe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Archive lesen die Werkzeuge des Spiels selbst, vtlist.exe und extract.exe.</translation>
     </message>
     <message>
         <source>Questions and bug reports: the issue tracker of the Kadrillo project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fragen und Fehlerberichte: der Issue-Tracker des Kadrillo-Projekts.</translation>
     </message>
     <message>
         <source>Made by players for players; not connected with the game&apos;s publisher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Spielern für Spieler; nicht mit dem Verlag des Spiels verbunden.</translation>
     </message>
     <message>
         <source>&amp;Read Me</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liesmich</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <source>The read-me could not be opened: the desktop has no program that shows &quot;%1&quot;.
 
 Open it with a text editor of your choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liesmich-Datei konnte nicht geöffnet werden: der Desktop hat kein Programm, das „%1“ anzeigt.
+
+Öffnen Sie sie mit einem Texteditor Ihrer Wahl.</translation>
     </message>
 </context>
 <context>
     <name>frmContactSheet</name>
     <message>
         <source>Contact Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktbogen</translation>
     </message>
     <message>
         <source>Contact sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktbogen</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern...</translation>
     </message>
     <message>
         <source>Save the sheet as one PNG or BMP picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Bogen als ein PNG- oder BMP-Bild speichern</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Contact Sheet (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktbogen (%1)</translation>
     </message>
     <message>
         <source>Drawing picture %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeichne Bild %1 von %2</translation>
     </message>
     <message>
         <source>%1: %2, so it ends before this picture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, daher endet er vor diesem Bild</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>1 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Bild</translation>
     </message>
     <message>
         <source>%1 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bilder</translation>
     </message>
     <message>
         <source>These pictures could not be drawn:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Bilder konnten nicht gezeichnet werden:
+%1</translation>
     </message>
     <message>
         <source>Save Contact Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktbogen speichern</translation>
     </message>
     <message>
         <source>PNG Pictures (*.png);;BMP Pictures (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png);;BMP-Bilder (*.bmp)</translation>
     </message>
     <message>
         <source>%1 is not saved: a contact sheet is saved as a PNG or BMP picture, under a name ending in &quot;.png&quot; or &quot;.bmp&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nicht gespeichert: ein Kontaktbogen wird als PNG- oder BMP-Bild gespeichert, unter einem Namen auf „.png“ oder „.bmp“.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
     <name>frmConvert</name>
     <message>
         <source>Convert Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild konvertieren</translation>
     </message>
     <message>
         <source>Extracting file # of #</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacke Datei # von #</translation>
     </message>
     <message>
         <source>Please wait converting picture...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten, Bild wird konvertiert...</translation>
     </message>
     <message>
         <source>Conversion progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>%1 is not a bitmap file do you want to skip this file and continue with the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Bitmap-Datei. Wollen Sie diese Datei überspringen und mit den übrigen fortfahren?</translation>
     </message>
     <message>
         <source>Extracting file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacke Datei %1 von %2</translation>
     </message>
     <message>
         <source>Converting file %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertiere Datei %1 von %2</translation>
     </message>
 </context>
 <context>
     <name>frmExportFormat</name>
     <message>
         <source>&amp;BMP: Windows bitmaps, as converted</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;BMP: Windows-Bitmaps, wie konvertiert</translation>
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>&amp;PNG: 8-bit indexed, with the same colour indices and palette</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PNG: 8 Bit indiziert, mit denselben Farbindizes und derselben Palette</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>&amp;Transparent colour index:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transparenter Farbindex:</translation>
     </message>
     <message>
         <source>Transparent colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparente Farbe</translation>
     </message>
     <message>
         <source>Transparent colour index</source>
-        <translation type="unfinished"></translation>
+        <translation>Transparenter Farbindex</translation>
     </message>
     <message>
         <source>Conversion Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierungsformat</translation>
     </message>
     <message>
         <source>Write converted pictures as</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertierte Bilder schreiben als</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
 </context>
 <context>
     <name>frmExtract</name>
     <message>
         <source>Extract Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien entpacken</translation>
     </message>
     <message>
         <source>File # of ##</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei # von ##</translation>
     </message>
     <message>
         <source>Please wait extracting files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten, Dateien werden entpackt...</translation>
     </message>
     <message>
         <source>Extraction process:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>Extraction process</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt des Entpackens</translation>
     </message>
     <message>
         <source>File %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei %1 von %2</translation>
     </message>
 </context>
 <context>
     <name>frmGetList</name>
     <message>
         <source>Get List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste holen</translation>
     </message>
     <message>
         <source>Please wait getting list of files</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten, Dateiliste wird geholt</translation>
     </message>
     <message>
         <source>Cannot start %1 (%2): %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) kann nicht gestartet werden: %3.</translation>
     </message>
     <message>
         <source>Cannot find the volume file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die VOL-Datei wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>%1 holds more than %2 objects; only the first %2 are listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält mehr als %2 Objekte; nur die ersten %2 werden aufgelistet.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Starsiege Kadrillo</source>
-        <translation type="unfinished"></translation>
+        <translation>Starsiege Kadrillo</translation>
     </message>
     <message>
         <source>Kadrillo cannot open more than %1 archives in one run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kadrillo kann in einem Lauf nicht mehr als %1 Archive öffnen.</translation>
     </message>
     <message>
         <source>Opening VOL File</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffne VOL-Datei</translation>
     </message>
     <message>
         <source>Open VOL file</source>
-        <translation type="unfinished"></translation>
+        <translation>VOL-Datei öffnen</translation>
     </message>
     <message>
         <source>Geting List of Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Hole Dateiliste</translation>
     </message>
     <message>
         <source>Extracting Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacke Dateien</translation>
     </message>
     <message>
         <source>Converting Picture Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Konvertiere Bilddateien</translation>
     </message>
     <message>
         <source>There is a problem with the vol file, or it is not a vaild vol file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der VOL-Datei stimmt etwas nicht, oder es ist keine gültige VOL-Datei.</translation>
     </message>
     <message>
         <source>Kadrillo could not make itself the program for .vol files.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kadrillo konnte sich nicht als Programm für .vol-Dateien eintragen.
+
+%1</translation>
     </message>
 </context>
 <context>
     <name>frmOptions</name>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Location of Extract.exe:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad zu Extract.exe:</translation>
     </message>
     <message>
         <source>Find Extract.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Extract.exe suchen</translation>
     </message>
     <message>
         <source>Location of Vtlist.exe:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad zu Vtlist.exe:</translation>
     </message>
     <message>
         <source>Find Vtlist.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>Vtlist.exe suchen</translation>
     </message>
     <message>
         <source>Temp Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsordner:</translation>
     </message>
     <message>
         <source>Find Temp Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Arbeitsordner suchen</translation>
     </message>
     <message>
         <source>Destination Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner:</translation>
     </message>
     <message>
         <source>Find Destination Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner suchen</translation>
     </message>
     <message>
         <source>Default Palette:</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardpalette:</translation>
     </message>
     <message>
         <source>Find Default Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardpalette suchen</translation>
     </message>
     <message>
         <source>Palette Directory:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palettenordner:</translation>
     </message>
     <message>
         <source>Find Palette Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Palettenordner suchen</translation>
     </message>
     <message>
         <source>Parallel tool runs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallele Läufe:</translation>
     </message>
     <message>
         <source>Parallel tool runs</source>
-        <translation type="unfinished"></translation>
+        <translation>Parallele Werkzeugläufe</translation>
     </message>
     <message>
         <source>One per core</source>
-        <translation type="unfinished"></translation>
+        <translation>Einer je Kern</translation>
     </message>
     <message>
         <source>Save Settings On Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen beim Beenden speichern</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Browse: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen: %1</translation>
     </message>
 </context>
 <context>
     <name>frmPalExtract</name>
     <message>
         <source>Palette Extractor</source>
-        <translation type="unfinished"></translation>
+        <translation>Paletten entpacken</translation>
     </message>
     <message>
         <source>Extract palettes from:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paletten entpacken aus:</translation>
     </message>
     <message>
         <source>Filename</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname</translation>
     </message>
     <message>
         <source>Palette 1 of 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette 1 von 1</translation>
     </message>
     <message>
         <source>Palette Index:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palettenindex:</translation>
     </message>
     <message>
         <source>Palette Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Palettenindex</translation>
     </message>
     <message>
         <source>&amp;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;&lt;</translation>
     </message>
     <message>
         <source>Previous palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige Palette</translation>
     </message>
     <message>
         <source>&amp;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;&gt;</translation>
     </message>
     <message>
         <source>Next palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Palette</translation>
     </message>
     <message>
         <source>Extract to:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entpacken nach:</translation>
     </message>
     <message>
         <source>Palette Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Palettenordner</translation>
     </message>
     <message>
         <source>Destination Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielordner</translation>
     </message>
     <message>
         <source>&amp;Add PPL name</source>
-        <translation type="unfinished"></translation>
+        <translation>PPL-Namen &amp;anfügen</translation>
     </message>
     <message>
         <source>Extract A&amp;ll</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle entpacken</translation>
     </message>
     <message>
         <source>Extract all palettes</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Paletten entpacken</translation>
     </message>
     <message>
         <source>&amp;Extract</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entpacken</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Palette %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette %1 von %2</translation>
     </message>
     <message>
         <source>The palettes of %1 cannot be extracted: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Paletten von %1 können nicht entpackt werden: %2.</translation>
     </message>
     <message>
         <source>%1 of %2 palettes written to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Paletten nach %3 geschrieben</translation>
     </message>
     <message>
         <source>Not written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht geschrieben:</translation>
     </message>
 </context>
 <context>
     <name>frmPalette</name>
     <message>
         <source>Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette</translation>
     </message>
 </context>
 <context>
     <name>frmPreview</name>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>&amp;Palette</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palette</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Picture Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildmenü</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergrößern</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>&amp;Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einpassen</translation>
     </message>
     <message>
         <source>This picture is too large to show (%1 × %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Bild ist zu groß für die Anzeige (%1 × %2).</translation>
     </message>
     <message>
         <source>error loading bitmap.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Laden der Bitmap.</translation>
     </message>
     <message>
         <source>%1 — %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2 %</translation>
     </message>
     <message>
         <source>No picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild</translation>
     </message>
     <message>
         <source>%1 × %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2, %3</translation>
     </message>
     <message>
         <source>The palette file %1 cannot be used: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Palettendatei %1 kann nicht verwendet werden: %2.</translation>
     </message>
     <message>
         <source>Save Picture As</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern unter</translation>
     </message>
     <message>
         <source>BMP Pictures (*.bmp);;PNG Pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP-Bilder (*.bmp);;PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>%1 is not saved: a picture is saved as BMP or PNG, under a name ending in &quot;.bmp&quot; or &quot;.png&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird nicht gespeichert: ein Bild wird als BMP oder PNG gespeichert, unter einem Namen auf „.bmp“ oder „.png“.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>frmScript</name>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Go to Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Gehe zu Zeile</translation>
     </message>
     <message>
         <source>Preview Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriptvorschau</translation>
     </message>
     <message>
         <source>Script</source>
-        <translation type="unfinished"></translation>
+        <translation>Skript</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige</translation>
     </message>
     <message>
         <source>Previous match (Shift+F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorige Fundstelle (Umschalt+F3)</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste</translation>
     </message>
     <message>
         <source>Next match (F3, Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächste Fundstelle (F3, Eingabe)</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundstellen</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Fundstellen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close the find bar (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchleiste schließen (Escape)</translation>
     </message>
     <message>
         <source>Line number</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilennummer</translation>
     </message>
     <message>
         <source>Line:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile:</translation>
     </message>
     <message>
         <source>Go</source>
-        <translation type="unfinished"></translation>
+        <translation>Los</translation>
     </message>
     <message>
         <source>Go to this line (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu dieser Zeile gehen (Eingabe)</translation>
     </message>
     <message>
         <source>Close the line bar (Escape)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenleiste schließen (Escape)</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
         <source>Find &amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückwärts suchen</translation>
     </message>
     <message>
         <source>&amp;Go to Line...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gehe zu Zeile...</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
     <name>frmSound</name>
     <message>
         <source>Preview Sound File</source>
-        <translation type="unfinished"></translation>
+        <translation>Klangvorschau</translation>
     </message>
     <message>
         <source>Played</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgespielt</translation>
     </message>
     <message>
         <source>Why the sound cannot be played</source>
-        <translation type="unfinished"></translation>
+        <translation>Warum der Klang nicht abgespielt werden kann</translation>
     </message>
     <message>
         <source>Kadrillo cannot play %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kadrillo kann %1 nicht abspielen: %2</translation>
     </message>
     <message>
         <source>This computer has no audio output device, so the sound cannot be heard.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Rechner hat kein Audioausgabegerät, daher ist der Klang nicht zu hören.</translation>
     </message>
 </context>
 </TS>

@@ -747,6 +747,13 @@ Aufruffehler oder einem Archiv, das nicht aufgelistet werden kann.
     </message>
 </context>
 <context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>Warning!</source>
+        <translation>Warnung!</translation>
+    </message>
+</context>
+<context>
     <name>NoticeBoxes</name>
     <message>
         <source>The working folder %1 is not a folder of your own, so Kadrillo will not run the game&apos;s tools there. Choose another working folder in the options.</source>
@@ -833,11 +840,11 @@ Aufruffehler oder einem Archiv, das nicht aufgelistet werden kann.
     <name>ObjectPane</name>
     <message>
         <source>Objects in VOL file:</source>
-        <translation>Objekte der VOL-Datei:</translation>
+        <translation>Objekte im Archiv:</translation>
     </message>
     <message>
         <source>Objects in VOL file</source>
-        <translation>Objekte der VOL-Datei</translation>
+        <translation>Objekte im Archiv</translation>
     </message>
     <message>
         <source>Filter</source>
@@ -1343,19 +1350,19 @@ Wollen Sie sie wirklich öffnen?</translation>
     </message>
     <message>
         <source>Written by the Kadrillo developers for the game&apos;s modding community.</source>
-        <translation>Geschrieben von den Kadrillo-Entwicklern für die Modding-Gemeinde des Spiels.</translation>
+        <translation>Von den Kadrillo-Entwicklern für die Modder des Spiels.</translation>
     </message>
     <message>
         <source>Archives are read by the game&apos;s own tools, vtlist.exe and extract.exe.</source>
-        <translation>Archive lesen die Werkzeuge des Spiels selbst, vtlist.exe und extract.exe.</translation>
+        <translation>Die Archive lesen die Spielwerkzeuge vtlist.exe und extract.exe.</translation>
     </message>
     <message>
         <source>Questions and bug reports: the issue tracker of the Kadrillo project.</source>
-        <translation>Fragen und Fehlerberichte: der Issue-Tracker des Kadrillo-Projekts.</translation>
+        <translation>Fragen und Fehler: der Issue-Tracker des Kadrillo-Projekts.</translation>
     </message>
     <message>
         <source>Made by players for players; not connected with the game&apos;s publisher.</source>
-        <translation>Von Spielern für Spieler; nicht mit dem Verlag des Spiels verbunden.</translation>
+        <translation>Von Spielern für Spieler; unabhängig vom Verlag des Spiels.</translation>
     </message>
     <message>
         <source>&amp;Read Me</source>
@@ -1682,7 +1689,7 @@ Open it with a text editor of your choice.</source>
     </message>
     <message>
         <source>Save Settings On Exit</source>
-        <translation>Einstellungen beim Beenden speichern</translation>
+        <translation>Am Ende sichern</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1713,7 +1720,7 @@ Open it with a text editor of your choice.</source>
     </message>
     <message>
         <source>Extract palettes from:</source>
-        <translation>Paletten entpacken aus:</translation>
+        <translation>Paletten aus:</translation>
     </message>
     <message>
         <source>Filename</source>
@@ -1725,7 +1732,7 @@ Open it with a text editor of your choice.</source>
     </message>
     <message>
         <source>Palette Index:</source>
-        <translation>Palettenindex:</translation>
+        <translation>Index:</translation>
     </message>
     <message>
         <source>Palette Index</source>
@@ -1761,11 +1768,11 @@ Open it with a text editor of your choice.</source>
     </message>
     <message>
         <source>&amp;Add PPL name</source>
-        <translation>PPL-Namen &amp;anfügen</translation>
+        <translation>PPL-&amp;Namen anfügen</translation>
     </message>
     <message>
         <source>Extract A&amp;ll</source>
-        <translation>&amp;Alle entpacken</translation>
+        <translation>&amp;Alle</translation>
     </message>
     <message>
         <source>Extract all palettes</source>

@@ -747,6 +747,13 @@ d&apos;usage ou une archive qui ne peut pas être listée.
     </message>
 </context>
 <context>
+    <name>MessageBoxes</name>
+    <message>
+        <source>Warning!</source>
+        <translation>Attention !</translation>
+    </message>
+</context>
+<context>
     <name>NoticeBoxes</name>
     <message>
         <source>The working folder %1 is not a folder of your own, so Kadrillo will not run the game&apos;s tools there. Choose another working folder in the options.</source>
@@ -1682,7 +1689,7 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
     </message>
     <message>
         <source>Save Settings On Exit</source>
-        <translation>Enregistrer les réglages en quittant</translation>
+        <translation>Enregistrer en quittant</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1713,7 +1720,7 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
     </message>
     <message>
         <source>Extract palettes from:</source>
-        <translation>Extraire les palettes de :</translation>
+        <translation>Palettes de :</translation>
     </message>
     <message>
         <source>Filename</source>
@@ -1725,7 +1732,7 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
     </message>
     <message>
         <source>Palette Index:</source>
-        <translation>Indice de palette :</translation>
+        <translation>Indice :</translation>
     </message>
     <message>
         <source>Palette Index</source>

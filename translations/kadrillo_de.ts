@@ -1620,6 +1620,10 @@ Open it with a text editor of your choice.</source>
 
 %1</translation>
     </message>
+    <message>
+        <source>Kadrillo: cannot write the settings to %1</source>
+        <translation>Kadrillo: die Einstellungen können nicht nach %1 geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

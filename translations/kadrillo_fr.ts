@@ -1620,6 +1620,10 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
 
 %1</translation>
     </message>
+    <message>
+        <source>Kadrillo: cannot write the settings to %1</source>
+        <translation>Kadrillo : impossible d&apos;écrire les réglages dans %1</translation>
+    </message>
 </context>
 <context>
     <name>frmOptions</name>

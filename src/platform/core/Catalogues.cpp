@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibraryInfo>
 
 Catalogues::Catalogues(const QLocale& locale)
@@ -23,6 +24,10 @@ Catalogues::~Catalogues()
 
 QString Catalogues::folder()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/../share/kadrillo/translations"));
+    // kadrillo lies in bin/, kadrillo-batch one folder deeper in libexec/kadrillo/.
+    const QDir programs(QCoreApplication::applicationDirPath());
+    const QString below = QStringLiteral("/share/kadrillo/translations");
+    const QString beside = QDir::cleanPath(programs.filePath(QStringLiteral("..") + below));
+    const QString deeper = QDir::cleanPath(programs.filePath(QStringLiteral("../..") + below));
+    return QFileInfo::exists(beside) || !QFileInfo::exists(deeper) ? beside : deeper;
 }

@@ -15,7 +15,7 @@ public:
 
     // Whether the program's own catalogue for the locale was found.
     bool translated() const { return !own_.isEmpty(); }
-    // Where the program's catalogues lie: ../share/kadrillo/translations beside the program's folder,
+    // Where the program's catalogues lie: share/kadrillo/translations above the program's folder,
     // installed or in the build folder.
     static QString folder();
 

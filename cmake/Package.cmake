@@ -23,9 +23,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the programs load or start at run time, which the linked libraries do not tell: the window
-# system plug-ins, the SVG plug-in that draws the icon, Qt Multimedia's GStreamer back-end with the
-# plug-ins that parse and play WAV, and the tools that refresh the MIME and desktop databases.
+# system plug-ins, the SVG plug-in that draws the icon, the GStreamer plug-ins that parse and play WAV
+# for Qt Multimedia's GStreamer back-end (in libqt6multimedia6, which the linked library brings), and
+# the tools that refresh the MIME and desktop databases.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "qt6-qpa-plugins, libqt6svg6, libqt6multimedia6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, shared-mime-info, desktop-file-utils")
+  "qt6-qpa-plugins, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, shared-mime-info, desktop-file-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS wine)
 include(CPack)

@@ -68,9 +68,7 @@ echo "lintian: $(grep -c '^E:' <<<"$report" || true) errors, $(grep -c '^W:' <<<
 
 echo "=== apt install $(basename "$deb")"
 home=$(mktemp -d)
-window=
 remove() {
-  [ -z "$window" ] || kill "$window" 2>/dev/null || true
   installed && "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq kadrillo >/dev/null
   rm -rf "$staged" "$home"
 }
@@ -92,11 +90,11 @@ handler=$(env XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" XDG_DATA
 
 # A new user's home, with the stand-in tools where the program looks for the game's own (as the demo).
 export XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache TMPDIR=$home/tmp
-export WINEPREFIX=$home/wine LANG=C.UTF-8
+export XDG_RUNTIME_DIR=$home/runtime WINEPREFIX=$home/wine LANG=C.UTF-8
 unset LC_ALL LC_MESSAGES LANGUAGE
 tools=$WINEPREFIX/drive_c/Dynamix/Starsiege
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/Kadrillo/data" "$TMPDIR" "$tools"
-chmod 700 "$TMPDIR"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME/Kadrillo/data" "$TMPDIR" "$XDG_RUNTIME_DIR" "$tools"
+chmod 700 "$TMPDIR" "$XDG_RUNTIME_DIR"
 ln -s "$top/build/bin/standin/extract.exe" "$tools/extract.exe"
 ln -s "$top/build/bin/standin/vtlist.exe" "$tools/vtlist.exe"
 "$top/build/bin/make-sample-vol" "$XDG_DATA_HOME/Kadrillo/data" >/dev/null
@@ -106,12 +104,13 @@ listed=$(kadrillo --list "$sample")
   fail "the installed kadrillo --list gave: $listed"
 echo "kadrillo --list: $(wc -l <<<"$listed") objects"
 
+# Started with no archive, so that ending it interrupts no listing.
 echo "=== the installed window on a virtual display"
 export XDG_DATA_DIRS=/usr/share
 # shellcheck disable=SC2016 # expanded by the shell on the virtual display
 xvfb-run -a bash -c '
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-  kadrillo "$1" &
+  kadrillo &
   program=$!
   deadline=$((SECONDS + 60))
   until xdotool search --onlyvisible --name "Kadrillo" >/dev/null 2>&1; do
@@ -122,7 +121,7 @@ xvfb-run -a bash -c '
   echo "window: $(xdotool search --onlyvisible --name Kadrillo getwindowname | head -n 1)"
   kill -TERM "$program"
   wait "$program" || true
-' _ "$sample" || fail "the installed window did not appear"
+' || fail "the installed window did not appear"
 
 echo "=== apt purge kadrillo"
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq kadrillo >/dev/null

@@ -100,8 +100,9 @@ ln -s "$top/build/bin/standin/vtlist.exe" "$tools/vtlist.exe"
 "$top/build/bin/make-sample-vol" "$XDG_DATA_HOME/Kadrillo/data" >/dev/null
 sample=$XDG_DATA_HOME/Kadrillo/data/sample.vol
 listed=$(kadrillo --list "$sample")
-[ "$listed" = "$("$top/build/bin/kadrillo" --list "$sample")" ] && grep -qx sky.bmp <<<"$listed" ||
+if [ "$listed" != "$("$top/build/bin/kadrillo" --list "$sample")" ] || ! grep -qx sky.bmp <<<"$listed"; then
   fail "the installed kadrillo --list gave: $listed"
+fi
 echo "kadrillo --list: $(wc -l <<<"$listed") objects"
 
 # Started with no archive, so that ending it interrupts no listing.

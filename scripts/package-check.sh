@@ -105,24 +105,39 @@ if [ "$listed" != "$("$top/build/bin/kadrillo" --list "$sample")" ] || ! grep -q
 fi
 echo "kadrillo --list: $(wc -l <<<"$listed") objects"
 
-# Started with no archive, so that ending it interrupts no listing.
+# Started with no archive, so that ending it interrupts no listing. Tools > Associate in the installed
+# window makes the installed desktop entry the handler and removes a user's entry that would hide it.
 echo "=== the installed window on a virtual display"
 export XDG_DATA_DIRS=/usr/share
+user_entry=$XDG_DATA_HOME/applications/kadrillo.desktop
+mkdir -p "$(dirname "$user_entry")"
+printf '[Desktop Entry]\nType=Application\nName=Kadrillo\nExec=/nowhere/kadrillo %%f\n' >"$user_entry"
 # shellcheck disable=SC2016 # expanded by the shell on the virtual display
 xvfb-run -a bash -c '
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+  user_entry=$1
   kadrillo &
   program=$!
-  deadline=$((SECONDS + 60))
-  until xdotool search --onlyvisible --name "Kadrillo" >/dev/null 2>&1; do
-    kill -0 "$program" 2>/dev/null || { echo "kadrillo ended before its window appeared" >&2; exit 1; }
-    [ "$SECONDS" -lt "$deadline" ] || { echo "no Kadrillo window within 60 s" >&2; kill "$program"; exit 1; }
-    sleep 0.2
-  done
-  echo "window: $(xdotool search --onlyvisible --name Kadrillo getwindowname | head -n 1)"
+  # Polls until the condition holds, while the program lives, for at most 60 s.
+  wait_for() {
+    local deadline=$((SECONDS + 60))
+    until eval "$1"; do
+      kill -0 "$program" 2>/dev/null || { echo "kadrillo ended before $2" >&2; return 1; }
+      [ "$SECONDS" -lt "$deadline" ] || { echo "not within 60 s: $2" >&2; kill "$program"; return 1; }
+      sleep 0.2
+    done
+  }
+  wait_for "xdotool search --onlyvisible --name Kadrillo >/dev/null 2>&1" "its window appeared" || exit 1
+  window=$(xdotool search --onlyvisible --name Kadrillo | head -n 1)
+  echo "window: $(xdotool getwindowname "$window")"
+  xdotool windowfocus --sync "$window" key --delay 100 alt+t a
+  wait_for "grep -q =kadrillo.desktop \"\$XDG_CONFIG_HOME/mimeapps.list\" 2>/dev/null && [ ! -e \"\$user_entry\" ]" \
+    "Tools > Associate made the installed entry the handler" || exit 1
   kill -TERM "$program"
   wait "$program" || true
-' || fail "the installed window did not appear"
+' _ "$user_entry" || fail "the installed window did not appear or did not associate"
+handler=$(xdg-mime query default application/x-starsiege-volume)
+[ "$handler" = kadrillo.desktop ] || fail "after Associate the .vol handler is '$handler'"
 
 echo "=== apt purge kadrillo"
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq kadrillo >/dev/null

@@ -309,10 +309,30 @@ int main(int argc, char* argv[])
                         "FindPaletteInManySubfolders", "ListThePaletteFolder");
     reporter.printRatio("kadrillo --convert of 1000 pictures / the conversion window",
                         "ConvertWithTheCommandLine", "ConvertInTheWindow", 1.0);
-    reporter.printRatio("contact sheet of 1000 pictures / start the stand-in 1000 times", "DrawContactSheet",
-                        "StartTheToolForEachPicture");
     reporter.printRatio("start the stand-in 1000 times / start /bin/true 1000 times",
-                        "StartTheToolForEachPicture", "StartANoOpProgramForEachPicture");
+                        "StartTheToolForEachPicture/1000", "StartANoOpProgramForEachPicture");
+    std::printf("\nOne tool at a time against a plain loop, and two at once against one:\n");
+    reporter.printRatio("contact sheet of 1000 pictures, N = 1 / 1000 starts", "DrawContactSheet/1",
+                        "StartTheToolForEachPicture/1000", 1.1);
+    reporter.printRatio("contact sheet of 1000 pictures, N = 2 / N = 1", "DrawContactSheet/2",
+                        "DrawContactSheet/1", 0.6);
+    reporter.printRatio("kadrillo --extract of 1000 objects, N = 1 / 1000 starts",
+                        "ExtractWithTheCommandLine/1", "StartTheToolForEachPicture/1000", 1.1);
+    reporter.printRatio("kadrillo --extract of 1000 objects, N = 2 / N = 1", "ExtractWithTheCommandLine/2",
+                        "ExtractWithTheCommandLine/1", 0.6);
+    reporter.printRatio("extraction window, 200 objects, N = 1 / 200 starts", "ExtractInTheWindow/1",
+                        "StartTheToolForEachPicture/200", 1.1);
+    reporter.printRatio("extraction window, 200 objects, N = 2 / N = 1", "ExtractInTheWindow/2",
+                        "ExtractInTheWindow/1", 0.6);
+    std::printf("\nThe same through Wine with the Windows stand-ins:\n");
+    reporter.printRatio("contact sheet of 1000 pictures through Wine, N = 2 / N = 1",
+                        "DrawContactSheetThroughWine/2", "DrawContactSheetThroughWine/1", 0.9);
+    reporter.printRatio("kadrillo --extract of 1000 objects through Wine, N = 2 / N = 1",
+                        "ExtractWithTheCommandLineThroughWine/2", "ExtractWithTheCommandLineThroughWine/1",
+                        0.9);
+    reporter.printRatio("extraction window, 200 objects through Wine, N = 2 / N = 1",
+                        "ExtractInTheWindowThroughWine/2", "ExtractInTheWindowThroughWine/1", 0.9);
+    std::printf("\n");
     reporter.printTime("redraw a 4096 x 4096 picture at a new zoom", "RedrawALargePictureAtANewZoom", 50);
     reporter.printTime("redraw a 4096 x 4096 picture in another palette",
                        "RedrawALargePictureInAnotherPalette", 50);

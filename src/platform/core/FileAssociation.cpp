@@ -169,33 +169,6 @@ QString FileAssociation::desktopEntry() const
         .arg(programName, programComment, execArgument(programPath), programName.toLower(), mimeType);
 }
 
-// The entry in the share folder beside the program's own, when that folder is one the desktop reads.
-QString FileAssociation::installedEntry() const
-{
-    const QString share =
-        QDir::cleanPath(QFileInfo(programPath).absolutePath() + QStringLiteral("/../share"));
-    const QString entry =
-        share + QStringLiteral("/applications/") + programName.toLower() + QStringLiteral(".desktop");
-    if (!QFileInfo::exists(entry))
-        return {};
-    QString folders = qEnvironmentVariable("XDG_DATA_DIRS");
-    if (folders.isEmpty())
-        folders = QStringLiteral("/usr/local/share:/usr/share");
-    for (const QString& folder : folders.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-        if (QDir::cleanPath(folder) == share)
-            return entry;
-    }
-    return {};
-}
-
-QString FileAssociation::desktopEntryPath() const
-{
-    const QString installed = installedEntry();
-    return installed.isEmpty() ? userDataFolder() + QStringLiteral("/applications/") + programName.toLower() +
-                                     QStringLiteral(".desktop")
-                               : installed;
-}
-
 QString FileAssociation::install() const
 {
     const QString data = userDataFolder();
@@ -230,3 +203,30 @@ QString FileAssociation::install() const
     return error;
 }
 #endif
+
+// The entry in the share folder beside the program's own, when that folder is one the desktop reads.
+QString FileAssociation::installedEntry() const
+{
+    const QString share =
+        QDir::cleanPath(QFileInfo(programPath).absolutePath() + QStringLiteral("/../share"));
+    const QString entry =
+        share + QStringLiteral("/applications/") + programName.toLower() + QStringLiteral(".desktop");
+    if (!QFileInfo::exists(entry))
+        return {};
+    QString folders = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (folders.isEmpty())
+        folders = QStringLiteral("/usr/local/share:/usr/share");
+    for (const QString& folder : folders.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        if (QDir::cleanPath(folder) == share)
+            return entry;
+    }
+    return {};
+}
+
+QString FileAssociation::desktopEntryPath() const
+{
+    const QString installed = installedEntry();
+    return installed.isEmpty() ? userDataFolder() + QStringLiteral("/applications/") + programName.toLower() +
+                                     QStringLiteral(".desktop")
+                               : installed;
+}

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Kadrillo needs to build, test and run, when any is missing.
+# Installs the Debian 12 packages Kadrillo needs to build, test, package and run, when any is missing.
 set -euo pipefail
 
 packages=(
@@ -12,6 +12,7 @@ packages=(
   libpng-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   wine64 g++-mingw-w64-x86-64
+  librsvg2-bin dpkg-dev lintian wine
 )
 
 missing=()

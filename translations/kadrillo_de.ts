@@ -521,6 +521,10 @@ Aufruffehler oder einem Archiv, das nicht aufgelistet werden kann.
         <source>Cannot write the file association.</source>
         <translation>Die Dateizuordnung kann nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Cannot remove %1, which hides the installed desktop entry.</source>
+        <translation>%1 verdeckt den installierten Desktop-Eintrag und kann nicht entfernt werden.</translation>
+    </message>
 </context>
 <context>
     <name>LineNumberGutter</name>
@@ -1623,6 +1627,14 @@ Open it with a text editor of your choice.</source>
     <message>
         <source>Kadrillo: cannot write the settings to %1</source>
         <translation>Kadrillo: die Einstellungen können nicht nach %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Made the installed %1 the program for .vol files</source>
+        <translation>Installiertes %1 als Programm für .vol-Dateien eingetragen</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and made it the program for .vol files</source>
+        <translation>%1 geschrieben und als Programm für .vol-Dateien eingetragen</translation>
     </message>
 </context>
 <context>

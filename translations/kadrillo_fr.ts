@@ -521,6 +521,10 @@ d&apos;usage ou une archive qui ne peut pas être listée.
         <source>Cannot write the file association.</source>
         <translation>Impossible d&apos;écrire l&apos;association de fichiers.</translation>
     </message>
+    <message>
+        <source>Cannot remove %1, which hides the installed desktop entry.</source>
+        <translation>Impossible de supprimer %1, qui masque l&apos;entrée de bureau installée.</translation>
+    </message>
 </context>
 <context>
     <name>LineNumberGutter</name>
@@ -1623,6 +1627,14 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
     <message>
         <source>Kadrillo: cannot write the settings to %1</source>
         <translation>Kadrillo : impossible d&apos;écrire les réglages dans %1</translation>
+    </message>
+    <message>
+        <source>Made the installed %1 the program for .vol files</source>
+        <translation>%1 installé choisi comme programme des fichiers .vol</translation>
+    </message>
+    <message>
+        <source>Wrote %1 and made it the program for .vol files</source>
+        <translation>%1 écrit et choisi comme programme des fichiers .vol</translation>
     </message>
 </context>
 <context>

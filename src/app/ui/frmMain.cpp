@@ -412,5 +412,5 @@ void frmMain::mnuToolsOptions_Click()
 
 void frmMain::mnuToolsAcioate_Click()
 {
-    AssociateVolFiles(this, seams_.messages);
+    StatusBar1->setText(AssociateVolFiles(this, seams_.messages));
 }

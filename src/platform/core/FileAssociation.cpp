@@ -113,6 +113,11 @@ QString makeDefault(const QString& config, const QByteArray& mimeType, const QBy
     return writeFile(info.isSymLink() ? info.symLinkTarget() : list, content);
 }
 
+QString userDataFolder()
+{
+    return userFolder("XDG_DATA_HOME", QStringLiteral("/.local/share"));
+}
+
 } // namespace
 
 #ifdef Q_OS_WIN
@@ -156,15 +161,26 @@ QString FileAssociation::desktopEntry() const
                           "MimeType=%5;\n"
                           "Terminal=false\n"
                           "Categories=Utility;Archiving;\n")
-        .arg(programName, comment, execArgument(programPath), programName.toLower(), mimeType);
+        .arg(programName, programComment, execArgument(programPath), programName.toLower(), mimeType);
 }
 
 QString FileAssociation::install() const
 {
-    const QString data = userFolder("XDG_DATA_HOME", QStringLiteral("/.local/share"));
+    const QString data = userDataFolder();
     const QString config = userFolder("XDG_CONFIG_HOME", QStringLiteral("/.config"));
     const QString base = programName.toLower();
     const QString desktopFile = base + QStringLiteral(".desktop");
+
+    if (!installedEntry().isEmpty()) {
+        // A user's entry of the same name would hide the installed one from the desktop.
+        const QString userEntry = data + QStringLiteral("/applications/") + desktopFile;
+        if (QFileInfo::exists(userEntry) && !QFile::remove(userEntry))
+            return tr("Cannot remove %1, which hides the installed desktop entry.").arg(userEntry);
+        QString error = makeDefault(config, mimeType.toUtf8(), desktopFile.toUtf8());
+        if (error.isEmpty() && QFileInfo::exists(data + QStringLiteral("/applications")))
+            error = refresh("update-desktop-database", data + QStringLiteral("/applications"));
+        return error;
+    }
 
     QString error = writeFile(data + QStringLiteral("/mime/packages/") + base + QStringLiteral(".xml"),
                               mimeXml().toUtf8());
@@ -182,3 +198,30 @@ QString FileAssociation::install() const
     return error;
 }
 #endif
+
+// The entry in the share folder beside the program's own, when that folder is one the desktop reads.
+QString FileAssociation::installedEntry() const
+{
+    const QString share =
+        QDir::cleanPath(QFileInfo(programPath).absolutePath() + QStringLiteral("/../share"));
+    const QString entry =
+        share + QStringLiteral("/applications/") + programName.toLower() + QStringLiteral(".desktop");
+    if (!QFileInfo::exists(entry))
+        return {};
+    QString folders = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (folders.isEmpty())
+        folders = QStringLiteral("/usr/local/share:/usr/share");
+    for (const QString& folder : folders.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        if (QDir::cleanPath(folder) == share)
+            return entry;
+    }
+    return {};
+}
+
+QString FileAssociation::desktopEntryPath() const
+{
+    const QString installed = installedEntry();
+    return installed.isEmpty() ? userDataFolder() + QStringLiteral("/applications/") + programName.toLower() +
+                                     QStringLiteral(".desktop")
+                               : installed;
+}

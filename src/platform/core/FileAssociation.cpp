@@ -14,11 +14,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FileAssociation", text);
-}
-
 QString userFolder(const char* variable, const QString& fallback)
 {
     const QString value = qEnvironmentVariable(variable);
@@ -29,7 +24,7 @@ QString writeFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (const QString error = FileSystem::replaceContents(path, bytes); !error.isEmpty())
-        return tr("Cannot write %1: %2").arg(path, error);
+        return FileAssociation::tr("Cannot write %1: %2").arg(path, error);
     return {};
 }
 
@@ -90,7 +85,7 @@ QString refresh(const char* tool, const QString& folder)
 {
     const QString program = QStandardPaths::findExecutable(QLatin1String(tool));
     if (program.isEmpty())
-        return tr("The program %1 was not found; install the Debian package %2.")
+        return FileAssociation::tr("The program %1 was not found; install the Debian package %2.")
             .arg(QLatin1String(tool),
                  QLatin1String(qstrcmp(tool, "update-mime-database") == 0 ? "shared-mime-info"
                                                                           : "desktop-file-utils"));
@@ -98,7 +93,7 @@ QString refresh(const char* tool, const QString& folder)
     process.start(program, {folder});
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0)
-        return tr("%1 failed: %2")
+        return FileAssociation::tr("%1 failed: %2")
             .arg(QLatin1String(tool), QString::fromLocal8Bit(process.readAllStandardError()));
     return {};
 }

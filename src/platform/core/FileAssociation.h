@@ -1,10 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 // Makes a program the desktop's handler of one kind of file, for the current user.
 struct FileAssociation {
+    Q_DECLARE_TR_FUNCTIONS(FileAssociation)
+
+public:
     QString extension;      // ".vol"
     QString mimeType;       // the file kind, freedesktop style
     QString comment;        // what the file manager calls such files

@@ -102,7 +102,6 @@ BENCHMARK(DrawContactSheet)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iter
 BENCHMARK(DrawContactSheetThroughWine)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(StartTheToolForEachPicture)
     ->Arg(PictureArchive::pictureCount)
-    ->Arg(PictureArchive::windowExtractions)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
 BENCHMARK(StartANoOpProgramForEachPicture)->Unit(benchmark::kMillisecond)->Iterations(2);

@@ -7,8 +7,6 @@
 // file for the command-line mode and a working folder holding the stand-in tool for the windows.
 struct PictureArchive {
     static constexpr int pictureCount = 1000;
-    // The objects the extraction window takes in one run.
-    static constexpr int windowExtractions = 200;
 
     QTemporaryDir root;
     QString archive = root.filePath(QStringLiteral("pictures.vol"));

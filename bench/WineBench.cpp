@@ -56,7 +56,7 @@ void ExtractThroughWineWithTheJob(benchmark::State& state)
         for (auto _ : state) {
             ExtractionJob job(runner, out);
             job.begin(tools().archive);
-            RunDriver driver(runner, job, RunReport::Kind::Extraction, 1);
+            RunDriver driver(runner, job, RunReport::Kind::Extraction, int(state.range(0)));
             if (const RunReport report = driver.run(RunDriver::objects(tools().names)); !report.isClean())
                 state.SkipWithError(qPrintable(report.text()));
         }
@@ -68,4 +68,4 @@ void ExtractThroughWineWithTheJob(benchmark::State& state)
 
 BENCHMARK(StartTheWineToolInAPlainLoop)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(StartTheWineToolWithWinesSessionKept)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(ExtractThroughWineWithTheJob)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(ExtractThroughWineWithTheJob)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -53,6 +53,9 @@ public:
     QAction* mnuToolsExtract;
     QAction* mnuToolsList;
     QAction* mnuToolsUpdate;
+    QAction* mnuToolsFind;
+    QAction* mnuToolsFindScripts;
+    QAction* mnuToolsClearCache;
     QAction* mnuToolsAcioate;
 
     QMenu* mnuHelp;

@@ -6,6 +6,10 @@
 #include "archive/core/ScriptJob.h"
 #include "archive/core/ToolRunner.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
 namespace {
 
 QString notDone(RunReport::Stop stop)
@@ -138,6 +142,39 @@ QList<ArchiveSearch::FoundLine> ArchiveSearch::searchScripts(const QList<Listing
         }
     }
     return lines;
+}
+
+QList<ArchiveSearch::ArchiveObjects> ArchiveSearch::byArchive(const QList<FoundObject>& rows,
+                                                              const QList<ListingJob::Listed>& listed,
+                                                              const QString& destination)
+{
+    QList<ArchiveObjects> archives;
+    for (const FoundObject& row : rows) {
+        if (!row.problem.isEmpty())
+            continue;
+        auto archive = std::find_if(archives.begin(), archives.end(), [&row](const ArchiveObjects& objects) {
+            return objects.path == row.path;
+        });
+        if (archive == archives.end()) {
+            const auto listing =
+                std::find_if(listed.cbegin(), listed.cend(),
+                             [&row](const ListingJob::Listed& one) { return one.archive.path == row.path; });
+            archives.append(
+                {row.path, listing == listed.cend() ? QStringList() : listing->names, {}, destination});
+            archive = archives.end() - 1;
+        }
+        if (!archive->rows.contains(row.order))
+            archive->rows.append(row.order);
+    }
+    if (archives.size() > 1) {
+        for (ArchiveObjects& archive : archives) {
+            QString name = QFileInfo(archive.path).fileName();
+            if (name.endsWith(QLatin1String(".vol"), Qt::CaseInsensitive))
+                name.chop(4);
+            archive.destination = QDir(destination).filePath(name);
+        }
+    }
+    return archives;
 }
 
 void ArchiveSearch::cancel()

@@ -43,6 +43,15 @@ public:
         bool operator==(const FoundLine&) const = default;
     };
 
+    // Found objects of one archive, as a command over objects takes them.
+    struct ArchiveObjects {
+        QString path;
+        QStringList names; // the archive's listing
+        QList<int> rows;   // of the objects, in the listing
+        QString destination;
+        bool operator==(const ArchiveObjects&) const = default;
+    };
+
     ArchiveSearch(ToolRunner& runner, const ArchiveCache& cache, const Tools& tools, int parallelRuns);
     ~ArchiveSearch() override;
 
@@ -55,6 +64,13 @@ public:
     // The lines that hold the search's text in every ".cs" and ".txt" object of the archives, in the
     // order of the archives, then of their objects, then of the lines.
     QList<FoundLine> searchScripts(const QList<ListingJob::Listed>& listed, const ScriptSearch& search);
+
+    // The rows (problems left out) by archive, in the order of the archives' first rows; `listed`
+    // gives each archive's names. Rows of several archives go to one subfolder of `destination` per
+    // archive, named after its file name without ".vol", so that objects of one name never meet.
+    static QList<ArchiveObjects> byArchive(const QList<FoundObject>& rows,
+                                           const QList<ListingJob::Listed>& listed,
+                                           const QString& destination);
 
     // No further tool starts; those running are ended as the driver ends them.
     void cancel();

@@ -4,16 +4,32 @@
 #include "archive/core/ArchiveSearch.h"
 #include "archive/core/CacheEntry.h"
 #include "archive/core/ToolRunner.h"
+#include "archive/ui/MatchDelegate.h"
+#include "archive/ui/frmFind.h"
+#include "archive/ui/frmFindScripts.h"
 #include "platform/core/PrivateFolder.h"
+#include "preview/ui/ScriptView.h"
+#include "preview/ui/frmScript.h"
+#include "support/MainWindowRun.h"
 #include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScopeGuard>
+#include <QSettings>
+#include <QTabBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
+#include <QTreeWidget>
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
@@ -48,8 +64,16 @@ private slots:
     void findsTextInScripts_data();
     void findsTextInScripts();
     void cancelEndsTheListingTools();
+    void findWindowOpensAndExtractsTheObjects();
+    void findInScriptsOpensTheScriptAtTheMatch();
 
 private:
+    QString ini() const { return environment_.configHome() + u"/Kadrillo/Kadrillo.ini"_s; }
+    QString destination() const { return environment_.path() + u"/dest"_s; }
+    // The main window, loaded, with the stand-in tools and Auto List off; its Find in Archives window
+    // has searched finds() and its subfolders for `pattern`.
+    std::unique_ptr<MainWindowRun> searchedWindow(const QString& pattern);
+    static QStringList texts(const QTreeWidget& list);
     QString finds() const { return environment_.path() + u"/finds"_s; }
     QString work() const { return environment_.path() + u"/work"_s; }
     QString log() const { return environment_.path() + u"/tools.log"_s; }
@@ -565,5 +589,129 @@ void SearchTest::cancelEndsTheListingTools()
                  qPrintable(archive.problem));
 }
 
-QTEST_GUILESS_MAIN(SearchTest)
+std::unique_ptr<MainWindowRun> SearchTest::searchedWindow(const QString& pattern)
+{
+    MainWindowRun::writeSettings(ini(), {u"Extract Path=" KADRILLO_STANDIN_DIR "/extract.exe"_s,
+                                         u"Vtlist Path=" KADRILLO_STANDIN_DIR "/vtlist.exe"_s,
+                                         u"Dest Path="_s + destination(), u"Auto List=False"_s,
+                                         u"Auto Preview=False"_s});
+    auto run = std::make_unique<MainWindowRun>(ini());
+    run->window.Form_Load();
+    run->window.show();
+    run->control<QAction>("mnuToolsFind")->trigger();
+    frmFind* find = run->window.findWindow();
+    if (!find)
+        return run;
+    find->txtFolder->setText(finds());
+    find->chkSubfolders->setChecked(true);
+    find->txtPattern->setText(pattern);
+    find->cmdFind->click();
+    return run;
+}
+
+QStringList SearchTest::texts(const QTreeWidget& list)
+{
+    QStringList rows;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < list.columnCount(); ++column)
+            cells.append(list.topLevelItem(row)->text(column));
+        rows.append(cells.join(u'|'));
+    }
+    return rows;
+}
+
+// The rows with their kinds and the unlistable archives' reasons, kept settings; a row opens its
+// archive in a tab (listed though Auto List is off) with the object selected, or switches to that tab;
+// rows of two archives are extracted into a subfolder each.
+void SearchTest::findWindowOpensAndExtractsTheObjects()
+{
+    const auto run = searchedWindow(u"*.cs"_s);
+    frmFind* find = run->window.findWindow();
+    QVERIFY(find && find->isVisible());
+    const QStringList rows = texts(*find->lvwFound);
+    QCOMPARE(rows.size(), 6);
+    QCOMPARE(rows.mid(0, 3),
+             (QStringList{u"base.vol|a&calc & touch pwned.cs|Script"_s, u"base.vol|tab\there.cs|Script"_s,
+                          u"base.vol|README.CS|Script"_s}));
+    QVERIFY2(rows.at(3).startsWith(u"sub/broken.vol|cannot be listed: vtlist.exe ended with status 1"_s) &&
+                 rows.at(3).endsWith(u"|not listed"_s),
+             qPrintable(rows.at(3)));
+    QVERIFY2(rows.at(4).startsWith(u"sub/deeper/empty.vol|cannot be listed: lists no objects"_s),
+             qPrintable(rows.at(4)));
+    QCOMPARE(rows.at(5), u"sub/mission.vol|mission.cs|Script"_s);
+    const QSettings kept(ini(), QSettings::IniFormat);
+    QCOMPARE(kept.value(u"Find/Folder"_s).toString(), finds());
+    QCOMPARE(kept.value(u"Find/Subfolders"_s).toString(), u"True"_s);
+    QCOMPARE(kept.value(u"Find/Pattern"_s).toString(), u"*.cs"_s);
+
+    auto* list = run->control<QListWidget>("lstList");
+    const auto open = [&](int row) {
+        emit find->lvwFound->itemActivated(find->lvwFound->topLevelItem(row), 0);
+    };
+    open(5);
+    QCOMPARE(run->core.Vols.VolCount(), 1);
+    QCOMPARE(run->core.Vols.current()->FilePath, finds() + u"/sub/mission.vol"_s);
+    QVERIFY(run->core.Vols.current()->Listed);
+    QCOMPARE(list->currentItem()->text(), u"mission.cs"_s);
+    QCOMPARE(list->selectedItems().size(), 1);
+    open(2);
+    QCOMPARE(run->core.Vols.VolCount(), 2);
+    QCOMPARE(list->currentRow(), 3);
+    QCOMPARE(list->currentItem()->text(), u"README.CS"_s);
+    open(5);
+    QCOMPARE(run->core.Vols.VolCount(), 2);
+    QCOMPARE(run->core.Vols.CurrentVol, 1);
+    QCOMPARE(list->currentItem()->text(), u"mission.cs"_s);
+    // A row that cannot be listed opens nothing.
+    open(3);
+    QCOMPARE(run->core.Vols.VolCount(), 2);
+
+    for (const int row : {2, 3, 5})
+        find->lvwFound->topLevelItem(row)->setSelected(true);
+    QVERIFY(find->cmdExtract->isEnabled() && !find->cmdPreview->isEnabled());
+    find->cmdExtract->click();
+    QCOMPARE(TestEnvironment::readFile(destination() + u"/base/README.CS"_s).left(4), QByteArray("Echo"));
+    QCOMPARE(TestEnvironment::readFile(destination() + u"/mission/mission.cs"_s),
+             QByteArray("// mission\necho(1);\n"));
+    run->window.close();
+}
+
+// The lines of the archives Find in Archives found, with their numbers and the match's span for the
+// highlight; a row opens the script window at that line with the match selected, a ".txt" too.
+void SearchTest::findInScriptsOpensTheScriptAtTheMatch()
+{
+    const auto run = searchedWindow(QString());
+    run->control<QAction>("mnuToolsFindScripts")->trigger();
+    frmFindScripts* scripts = run->window.findScriptsWindow();
+    QVERIFY(scripts && scripts->isVisible());
+    scripts->cboScope->setCurrentIndex(int(frmFindScripts::Scope::FoundArchives));
+    scripts->txtText->setText(u"echo"_s);
+    scripts->cmdFind->click();
+    const QStringList rows = texts(*scripts->lvwLines);
+    QCOMPARE(rows.mid(0, 4),
+             (QStringList{u"base.vol|tab\there.cs||cannot be read: it holds a control character"_s,
+                          u"base.vol|README.CS|1|Echo(\"caf\u00e9\");"_s,
+                          u"base.vol|README.CS|3|echo(\"\u20ac\");"_s,
+                          u"sub/mission.vol|mission.cs|2|echo(1);"_s}));
+    QCOMPARE(rows.value(4), u"sub/mission.vol|notes.txt|2|no echo"_s);
+    QCOMPARE(scripts->lvwLines->topLevelItem(4)->data(3, MatchDelegate::spansRole).toList(),
+             (QVariantList{3, 4}));
+
+    for (const auto& [row, line, script] : {std::tuple{2, 3, u"README.CS"_s}, {4, 2, u"notes.txt"_s}}) {
+        emit scripts->lvwLines->itemActivated(scripts->lvwLines->topLevelItem(row), 0);
+        frmScript* window = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* shown = qobject_cast<frmScript*>(top); shown && shown->isVisible())
+                window = shown;
+        }
+        QVERIFY2(window, qPrintable(script));
+        const QTextCursor cursor = window->rtfScript->textCursor();
+        QCOMPARE(cursor.block().blockNumber() + 1, line);
+        QCOMPARE(cursor.selectedText(), u"echo"_s);
+    }
+    run->window.close();
+}
+
+QTEST_MAIN(SearchTest)
 #include "tst_search.moc"

@@ -710,6 +710,11 @@ void SearchTest::findInScriptsOpensTheScriptAtTheMatch()
         QCOMPARE(cursor.block().blockNumber() + 1, line);
         QCOMPARE(cursor.selectedText(), u"echo"_s);
     }
+    // Tools > Clear Cache removes the listings and scripts these searches kept.
+    const QDir cache(environment_.cacheHome() + u"/kadrillo"_s);
+    QVERIFY(!cache.isEmpty(QDir::Files));
+    run->control<QAction>("mnuToolsClearCache")->trigger();
+    QVERIFY(cache.isEmpty(QDir::Files));
     run->window.close();
 }
 

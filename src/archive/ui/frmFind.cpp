@@ -74,8 +74,10 @@ frmFind::frmFind(QWidget* owner, ToolRunner& runner, SettingsStore& store, const
     lvwFound->setRootIsDecorated(false);
     lvwFound->setUniformRowHeights(true);
     lvwFound->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lvwFound->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The object column takes the room left, so that a long reason never pushes the kind out of sight.
     lvwFound->header()->setStretchLastSection(false);
+    lvwFound->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    lvwFound->header()->setSectionResizeMode(ObjectColumn, QHeaderView::Stretch);
     cmdExtract = button(this, "cmdExtract", tr("&Extract"));
     cmdPreview = button(this, "cmdPreview", tr("&Preview"));
     cmdConvert = button(this, "cmdConvert", tr("Con&vert"));
@@ -185,6 +187,7 @@ void frmFind::showRows(const QList<ArchiveSearch::FoundObject>& rows)
             item->setText(KindColumn, ObjectName::kindName(ObjectName::kindOf(row.object)));
         } else {
             item->setText(ObjectColumn, tr("cannot be listed: %1").arg(row.problem));
+            item->setToolTip(ObjectColumn, row.problem);
             item->setText(KindColumn, tr("not listed"));
             item->setForeground(ObjectColumn, palette().brush(QPalette::Disabled, QPalette::Text));
         }

@@ -663,6 +663,12 @@ void SearchTest::findWindowOpensAndExtractsTheObjects()
     QCOMPARE(run->core.Vols.VolCount(), 2);
     QCOMPARE(run->core.Vols.CurrentVol, 1);
     QCOMPARE(list->currentItem()->text(), u"mission.cs"_s);
+    // Enter opens the current row, and searches nothing again.
+    find->txtPattern->setText(u"*.txt"_s);
+    find->lvwFound->setCurrentItem(find->lvwFound->topLevelItem(2));
+    QTest::keyClick(find->lvwFound, Qt::Key_Return);
+    QCOMPARE(run->core.Vols.CurrentVol, 2);
+    QCOMPARE(texts(*find->lvwFound), rows);
     // A row that cannot be listed opens nothing.
     open(3);
     QCOMPARE(run->core.Vols.VolCount(), 2);

@@ -10,6 +10,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -112,6 +113,7 @@ frmFind::frmFind(QWidget* owner, ToolRunner& runner, SettingsStore& store, const
     layout->addLayout(commands);
     resize(640, 480);
 
+    lvwFound->installEventFilter(this);
     connect(cmdFind, &QPushButton::clicked, this, &frmFind::cmdFind_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmFind::cmdCancel_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmFind::close);
@@ -231,6 +233,18 @@ void frmFind::updateCommands()
                                return ObjectName::kindOf(row.object) == ObjectName::Kind::Picture;
                            }));
     cmdPreview->setEnabled(idle && selected.size() == 1);
+}
+
+bool frmFind::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lvwFound && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lvwFound->currentItem()) {
+            emit lvwFound->itemActivated(lvwFound->currentItem(), lvwFound->currentColumn());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // Closing while it lists cancels the search; the window closes once the tools have ended.

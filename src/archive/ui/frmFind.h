@@ -47,6 +47,8 @@ signals:
     void convertRequested();
 
 protected:
+    // Enter on a row opens it, and does not also press the default button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 

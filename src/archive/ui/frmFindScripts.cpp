@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -104,6 +105,7 @@ frmFindScripts::frmFindScripts(QWidget* owner, ToolRunner& runner, const Archive
     layout->addLayout(closeRow);
     resize(720, 480);
 
+    lvwLines->installEventFilter(this);
     connect(cmdFind, &QPushButton::clicked, this, &frmFindScripts::cmdFind_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmFindScripts::cmdCancel_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmFindScripts::close);
@@ -197,6 +199,18 @@ void frmFindScripts::setSearching(bool searching)
         prgRead->setRange(0, 0);
         cmdCancel->setFocus();
     }
+}
+
+bool frmFindScripts::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lvwLines && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lvwLines->currentItem()) {
+            emit lvwLines->itemActivated(lvwLines->currentItem(), lvwLines->currentColumn());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // Closing while it searches cancels the search; the window closes once the tools have ended.

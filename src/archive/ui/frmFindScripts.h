@@ -44,6 +44,8 @@ signals:
                          qsizetype length);
 
 protected:
+    // Enter on a row opens it, and does not also press the default button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 

@@ -342,6 +342,10 @@ int main(int argc, char* argv[])
     reporter.printTime("show a 2 MB script, readable", "ShowALargeScript", 200);
     reporter.printRatio("show a 2 MB script / a bare QPlainTextEdit showing it", "ShowALargeScript",
                         "ShowTheScriptInABareTextView");
+    reporter.printRatio("find over 50 archives of 1000 objects / list them in a plain loop",
+                        "FindOverManyArchives", "ListTheArchivesInAPlainLoop", 0.65);
+    reporter.printTime("find over 50 archives of 1000 objects, from the cache", "FindFromTheCache", 50);
+    reporter.printTime("search 500 scripts of 20 KB, once extracted", "SearchManyScripts", 100);
     benchmark::Shutdown();
     return 0;
 }

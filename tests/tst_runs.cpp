@@ -85,6 +85,8 @@ private:
     std::unique_ptr<MainWindowRun> openInWindow(const QString& archive);
     void runInWindow(MainWindowRun& window, const QString& command);
     QString samples() const { return environment_.path() + u"/samples"_s; }
+    // Archives in subfolders for --find and --grep: scripts, a hostile name, one that is no archive.
+    QString finds() const { return environment_.path() + u"/finds"_s; }
     QString ini() const { return environment_.configHome() + u"/Kadrillo/Kadrillo.ini"_s; }
     QString work() const { return environment_.tempHome() + u"/kadrillo-"_s + QString::number(getuid()); }
     QString windowOut() const { return environment_.path() + u"/window-out"_s; }
@@ -112,8 +114,20 @@ void RunsTest::initTestCase()
     QList<std::pair<QString, QByteArray>> turns;
     for (int i = 1; i <= 4; ++i)
         turns << std::pair{u"tall%1.bmp"_s.arg(i), tall} << std::pair{u"wide%1.bmp"_s.arg(i), wide};
+    QVERIFY(QDir().mkpath(finds() + u"/sub/deeper"_s));
+    TestEnvironment::writeFile(finds() + u"/sub/broken.vol"_s, "not an archive");
+    TestEnvironment::writeFile(finds() + u"/sub/deeper/empty.vol"_s, QByteArray("KVOL\0\0\0\0", 8));
     for (const auto& [archive, objects] :
-         {std::pair{u"turns.vol"_s, turns},
+         {std::pair{u"../finds/base.vol"_s,
+                    QList<std::pair<QString, QByteArray>>{
+                        {u"sky.bmp"_s, "BM"},
+                        {u"a&calc & touch pwned.cs"_s, "// nothing here"},
+                        {u"tab\there.cs"_s, "echo(1);"},
+                        {u"README.CS"_s, "Echo(\"caf\xe9\");\r\n\r\n\techo(\"\x80\");"}}},
+          {u"../finds/sub/mission.vol"_s,
+           QList<std::pair<QString, QByteArray>>{{u"mission.cs"_s, "// mission\necho(1);\n"},
+                                                 {u"notes.txt"_s, "notes\rno echo\r"}}},
+          {u"turns.vol"_s, turns},
           {u"bitmaps.vol"_s, standardBitmaps()},
           {u"nopicture.vol"_s, QList{std::pair{u"notes.txt"_s, QByteArray("notes")}}},
           {u"broken.vol"_s, QList{std::pair{u"broken.bmp"_s, QByteArray("hello")}}},
@@ -694,6 +708,60 @@ void RunsTest::exitStatusAndOutput_data()
     QTest::newRow("help wins") << QStringList{"--list", "--help"} << 0 << u"Usage:\n"_s << QStringList()
                                << QString();
     QTest::newRow("-h") << QStringList{"-h"} << 0 << u"Usage:\n"_s << QStringList() << QString();
+    // Searches over many archives: rows on stdout ordered by the archive's path, then its own order,
+    // control characters escaped; each archive or script not read named on stderr, with status 1.
+    const QString unlisted = u"kadrillo: sub/broken.vol: vtlist.exe ended with status 1: "_s + badMagic;
+    const QString noObjects = u"kadrillo: sub/deeper/empty.vol: lists no objects: there is a problem with "
+                              "the vol file, or it is not a valid vol file"_s;
+    QTest::newRow("find, with subfolders")
+        << QStringList{"--find", "*.CS", finds(), "--recursive"} << 1
+        << u"base.vol\ta&calc & touch pwned.cs\nbase.vol\ttab\\x09here.cs\nbase.vol\tREADME.CS\n"
+           "sub/mission.vol\tmission.cs\n"_s
+        << QStringList{badMagic, unlisted, noObjects} << QString();
+    QTest::newRow("find every object of the folder alone")
+        << QStringList{"--find", "", finds(), "--jobs", "1"} << 0
+        << u"base.vol\tsky.bmp\nbase.vol\ta&calc & touch pwned.cs\nbase.vol\ttab\\x09here.cs\n"
+           "base.vol\tREADME.CS\n"_s
+        << QStringList() << QString();
+    QTest::newRow("find nothing") << QStringList{"--find", "*.wav", finds()} << 1 << QString()
+                                  << QStringList() << QString();
+    QTest::newRow("find in a folder that is not there")
+        << QStringList{"--find", "*", out} << 2 << QString()
+        << QStringList{u"kadrillo: %1 is not a folder"_s.arg(out)} << QString();
+    QTest::newRow("find without a folder")
+        << QStringList{"--find", "*.cs"} << 2 << QString()
+        << QStringList{"kadrillo: --find takes a PATTERN and one FOLDER", "kadrillo: see kadrillo --help"}
+        << QString();
+    const QString base = finds() + u"/base.vol"_s;
+    const QString mission = finds() + u"/sub/mission.vol"_s;
+    QTest::newRow("grep in the archives' order, any case")
+        << QStringList{"--grep", "ECHO", mission, base} << 1
+        << mission + u"\tmission.cs\t2\techo(1);\n"_s + mission + u"\tnotes.txt\t2\tno echo\n"_s + base +
+               u"\tREADME.CS\t1\tEcho(\"caf\u00e9\");\n"_s + base +
+               u"\tREADME.CS\t3\t\\x09echo(\"\u20ac\");\n"_s
+        << QStringList{u"kadrillo: %1: tab\\x09here.cs: it holds a control character"_s.arg(base)}
+        << QString();
+    QTest::newRow("grep a regular expression, case-sensitive")
+        << QStringList{"--grep", "^\\s*e\\w+\\(\"", base, mission, "--regex", "--case-sensitive"} << 1
+        << base + u"\tREADME.CS\t3\t\\x09echo(\"\u20ac\");\n"_s
+        << QStringList{u"kadrillo: %1: tab\\x09here.cs: it holds a control character"_s.arg(base)}
+        << QString();
+    QTest::newRow("grep every line read")
+        << QStringList{"--grep", "mission", mission} << 0 << mission + u"\tmission.cs\t1\t// mission\n"_s
+        << QStringList() << QString();
+    QTest::newRow("grep nothing found")
+        << QStringList{"--grep", "nowhere", mission} << 1 << QString() << QStringList() << QString();
+    QTest::newRow("grep an archive not listed")
+        << QStringList{"--grep", "x", finds() + u"/sub/broken.vol"_s} << 1 << QString()
+        << QStringList{badMagic,
+                       u"kadrillo: %1/sub/broken.vol: vtlist.exe ended with status 1: "_s.arg(finds()) +
+                           badMagic}
+        << QString();
+    QTest::newRow("grep an invalid regular expression")
+        << QStringList{"--grep", "(", mission, "--regex"} << 2 << QString()
+        << QStringList{"kadrillo: The regular expression is not valid: missing closing parenthesis (at "
+                       "character 2)."}
+        << QString();
     QTest::newRow("version") << QStringList{"--version"} << 0 << u"Kadrillo 1."_s << QStringList()
                              << QString();
 }
@@ -716,6 +784,8 @@ void RunsTest::exitStatusAndOutput()
     if (sheet)
         QCOMPARE(TestEnvironment::readFile(target), "an earlier sheet");
     QVERIFY2(QString::fromUtf8(commandLine.output).startsWith(output), commandLine.output.constData());
+    if (arguments.contains(u"--find"_s) || arguments.contains(u"--grep"_s))
+        QCOMPARE(QString::fromUtf8(commandLine.output), output);
     // The extraction tool's own complaints come through as well; these are the program's and the
     // lister's.
     QCOMPARE(commandLine.errors.filter(QRegularExpression(u"^(kadrillo: |\\[|vtlist: )"_s)), errors);

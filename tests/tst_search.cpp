@@ -1,13 +1,37 @@
+#include "VolArchive.h"
 #include "archive/core/ArchiveCache.h"
 #include "archive/core/ArchiveFolder.h"
+#include "archive/core/ArchiveSearch.h"
 #include "archive/core/CacheEntry.h"
+#include "archive/core/ToolRunner.h"
+#include "archive/ui/MatchDelegate.h"
+#include "archive/ui/frmFind.h"
+#include "archive/ui/frmFindScripts.h"
 #include "platform/core/PrivateFolder.h"
+#include "preview/ui/ScriptView.h"
+#include "preview/ui/frmScript.h"
+#include "support/MainWindowRun.h"
+#include "support/OwnedProgram.h"
 #include "support/TestEnvironment.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSettings>
+#include <QTabBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <QTreeWidget>
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,8 +39,9 @@
 
 using namespace Qt::StringLiterals;
 
-// What the searches over many archives rest on, on real files in private folders: the archives found
-// in a folder, and the cache of listings and scripts.
+// The searches over many archives and what they rest on, on real files in private folders: the
+// archives found in a folder, the cache of listings and scripts, and the search itself with the
+// stand-in tools, several at once.
 class SearchTest : public QObject {
     Q_OBJECT
 
@@ -33,13 +58,53 @@ private slots:
     void cacheFolderMustBeTheUsersAlone_data();
     void cacheFolderMustBeTheUsersAlone();
     void clearRemovesOnlyEntries();
+    void findsTheMatchingObjects_data();
+    void findsTheMatchingObjects();
+    void secondSearchStartsNoToolForAnUnchangedArchive();
+    void findsTextInScripts_data();
+    void findsTextInScripts();
+    void cancelEndsTheListingTools();
+    void findWindowOpensAndExtractsTheObjects();
+    void findInScriptsOpensTheScriptAtTheMatch();
 
 private:
+    QString ini() const { return environment_.configHome() + u"/Kadrillo/Kadrillo.ini"_s; }
+    QString destination() const { return environment_.path() + u"/dest"_s; }
+    // The main window, loaded, with the stand-in tools and Auto List off; its Find in Archives window
+    // has searched finds() and its subfolders for `pattern`.
+    std::unique_ptr<MainWindowRun> searchedWindow(const QString& pattern);
+    static QStringList texts(const QTreeWidget& list);
+    QString finds() const { return environment_.path() + u"/finds"_s; }
+    QString work() const { return environment_.path() + u"/work"_s; }
+    QString log() const { return environment_.path() + u"/tools.log"_s; }
+    // The stand-ins in the working folder, each logging its run; `listing` replaces the listing
+    // tool's body when given.
+    void installTools(const QByteArray& listing = QByteArray());
+    int toolRuns(const char* tool) const;
+    std::unique_ptr<ToolRunner> runner() const;
+    static ArchiveSearch::Tools tools(const QString& folder);
+    // The rows as "archive<TAB>object", or "archive<TAB>!" for an archive not listed.
+    static QStringList shown(const QList<ArchiveSearch::FoundObject>& rows);
+
     QString game() const { return environment_.path() + u"/game"_s; }
     QByteArray nativeGame() const { return QFile::encodeName(game()); }
 
     TestEnvironment environment_;
 };
+
+namespace {
+
+void writeArchive(const QString& path, const QList<std::pair<QString, QByteArray>>& objects)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    std::vector<VolEntry> entries;
+    for (const auto& [name, data] : objects)
+        entries.push_back({name.toStdString(), {data.begin(), data.end()}});
+    std::string error;
+    QVERIFY2(VolArchive::write(path.toStdString(), entries, error), error.c_str());
+}
+
+} // namespace
 
 // A game folder with archives in subfolders, links, and names that are not text.
 void SearchTest::initTestCase()
@@ -54,6 +119,14 @@ void SearchTest::initTestCase()
             QFile::link(outside + u"/e.vol"_s, root + u"/link.vol"_s) &&
             QFile::link(outside + u"/gone.vol"_s, root + u"/dangling.vol"_s));
     QVERIFY(::mkdir(nativeGame() + "/bad\xfe", 0700) == 0);
+    writeArchive(finds() + u"/base.vol"_s, {{u"sky.bmp"_s, "BM"},
+                                            {u"a&calc & touch pwned.cs"_s, "// nothing here"},
+                                            {u"tab\there.cs"_s, "echo(1);"},
+                                            {u"README.CS"_s, "Echo(\"caf\xe9\");\r\n\r\necho(\"\x80\");"}});
+    writeArchive(finds() + u"/sub/mission.vol"_s,
+                 {{u"mission.cs"_s, "// mission\necho(1);\n"}, {u"notes.txt"_s, "notes\rno echo\r"}});
+    TestEnvironment::writeFile(finds() + u"/sub/broken.vol"_s, "not an archive");
+    writeArchive(finds() + u"/sub/deeper/empty.vol"_s, {});
     for (const char* name : {"/bad\xff.vol", "/bad\xfe/g.vol"})
         QVERIFY(::close(::open(nativeGame() + name, O_CREAT | O_WRONLY, 0600)) == 0);
 }
@@ -306,5 +379,350 @@ void SearchTest::clearRemovesOnlyEntries()
     QVERIFY(!folder.read(planted));
 }
 
-QTEST_GUILESS_MAIN(SearchTest)
+void SearchTest::installTools(const QByteArray& listing)
+{
+    QVERIFY(QDir().mkpath(work()));
+    for (const char* tool : {"vtlist.exe", "extract.exe"}) {
+        const QByteArray body = listing.isEmpty() || tool[0] == 'e'
+                                    ? "exec '" + QByteArray(KADRILLO_STANDIN_DIR) + '/' + tool + "' \"$@\"\n"
+                                    : listing;
+        TestEnvironment::writeFile(
+            work() + u'/' + QLatin1String(tool),
+            "#!/bin/sh\necho " + QByteArray(tool) + " >> '" + QFile::encodeName(log()) + "'\n" + body, true);
+    }
+}
+
+int SearchTest::toolRuns(const char* tool) const
+{
+    return int(TestEnvironment::readFile(log()).split('\n').count(QByteArray(tool)));
+}
+
+std::unique_ptr<ToolRunner> SearchTest::runner() const
+{
+    auto runner = std::make_unique<ToolRunner>();
+    runner->setWorkFolder(WorkFolder(work()));
+    return runner;
+}
+
+ArchiveSearch::Tools SearchTest::tools(const QString& folder)
+{
+    return {folder + u"/vtlist.exe"_s, folder + u"/extract.exe"_s};
+}
+
+QStringList SearchTest::shown(const QList<ArchiveSearch::FoundObject>& rows)
+{
+    QStringList lines;
+    for (const ArchiveSearch::FoundObject& row : rows)
+        lines.append(row.archive + u'\t' + (row.problem.isEmpty() ? row.object : u"!"_s));
+    return lines;
+}
+
+void SearchTest::findsTheMatchingObjects_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<bool>("subfolders");
+    QTest::addColumn<int>("parallel");
+    QTest::addColumn<QStringList>("rows");
+    const QStringList problems{u"sub/broken.vol\t!"_s, u"sub/deeper/empty.vol\t!"_s};
+    QTest::newRow("every object, one tool at a time")
+        << u""_s << true << 1
+        << QStringList{u"base.vol\tsky.bmp"_s, u"base.vol\ta&calc & touch pwned.cs"_s,
+                       u"base.vol\ttab\there.cs"_s, u"base.vol\tREADME.CS"_s} +
+               problems + QStringList{u"sub/mission.vol\tmission.cs"_s, u"sub/mission.vol\tnotes.txt"_s};
+    QTest::newRow("scripts in any case, four at once")
+        << u"*.cs"_s << true << 4
+        << QStringList{u"base.vol\ta&calc & touch pwned.cs"_s, u"base.vol\ttab\there.cs"_s,
+                       u"base.vol\tREADME.CS"_s} +
+               problems + QStringList{u"sub/mission.vol\tmission.cs"_s};
+    QTest::newRow("one character, the folder alone")
+        << u"sk?.BMP"_s << false << 4 << QStringList{u"base.vol\tsky.bmp"_s};
+}
+
+// Archives in subfolders, one that is not an archive and one with no objects, give the matching
+// objects in the order of the archives' paths and then of the archives themselves, and the two that
+// cannot be listed as rows of their own with the tool's reason.
+void SearchTest::findsTheMatchingObjects()
+{
+    QFETCH(QString, pattern);
+    QFETCH(bool, subfolders);
+    QFETCH(int, parallel);
+    QFETCH(QStringList, rows);
+    installTools();
+    const ArchiveCache cache(environment_.path() + u"/cache-"_s + QLatin1String(QTest::currentDataTag()));
+    const auto tools = runner();
+    ArchiveSearch search(*tools, cache, this->tools(work()), parallel);
+    const QList<ArchiveSearch::FoundObject> found = search.find(finds(), subfolders, NamePattern(pattern));
+    QCOMPARE(shown(found), rows);
+    for (const ArchiveSearch::FoundObject& row : found) {
+        QCOMPARE(row.path, finds() + u'/' + row.archive);
+        if (row.archive == u"sub/broken.vol"_s)
+            QVERIFY2(row.problem.startsWith(u"vtlist.exe ended with status 1: vtlist: "_s),
+                     qPrintable(row.problem));
+        if (row.archive.endsWith(u"empty.vol"_s))
+            QVERIFY2(row.problem.startsWith(u"lists no objects"_s), qPrintable(row.problem));
+    }
+}
+
+// The first search lists every archive; the second starts the tool only for the archives it could not
+// list, and for one touched since or whose kept listing was damaged, whose entries are then sound again.
+void SearchTest::secondSearchStartsNoToolForAnUnchangedArchive()
+{
+    installTools();
+    QFile::remove(log());
+    const ArchiveCache cache(environment_.path() + u"/cache-again"_s);
+    const auto tools = runner();
+    ArchiveSearch search(*tools, cache, this->tools(work()), 2);
+    const QStringList rows = shown(search.find(finds(), true, NamePattern()));
+    QCOMPARE(toolRuns("vtlist.exe"), 4);
+    QCOMPARE(shown(search.find(finds(), true, NamePattern())), rows);
+    QCOMPARE(toolRuns("vtlist.exe"), 6);
+
+    const QString base = finds() + u"/base.vol"_s;
+    const QString mission = finds() + u"/sub/mission.vol"_s;
+    setModified(base, QDateTime::currentDateTime().addSecs(-3600));
+    const QString entry =
+        cache.folder().entryPath(*ArchiveCache::listingKey(mission, work() + u"/vtlist.exe"_s));
+    QByteArray bytes = TestEnvironment::readFile(entry);
+    bytes[bytes.size() - 1] ^= 1;
+    TestEnvironment::writeFile(entry, bytes);
+    const QList<ListingJob::Listed> listed = search.list(ArchiveFolder::find(finds(), true));
+    QCOMPARE(shown(ArchiveSearch::matches(listed, NamePattern())), rows);
+    QCOMPARE(toolRuns("vtlist.exe"), 10);
+    QCOMPARE(listed.first().fromCache, false);
+    QVERIFY(cache.listing(*ArchiveCache::listingKey(mission, work() + u"/vtlist.exe"_s)));
+    search.find(finds(), true, NamePattern());
+    QCOMPARE(toolRuns("vtlist.exe"), 12);
+}
+
+void SearchTest::findsTextInScripts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("regex");
+    QTest::addColumn<bool>("caseSensitive");
+    QTest::addColumn<QStringList>("lines"); // archive, script, line number, line, the first match
+    QTest::newRow("plain, any case") << u"echo"_s << false << false
+                                     << QStringList{u"base.vol\tREADME.CS\t1\tEcho(\"caf\u00e9\");\tEcho"_s,
+                                                    u"base.vol\tREADME.CS\t3\techo(\"\u20ac\");\techo"_s,
+                                                    u"sub/mission.vol\tmission.cs\t2\techo(1);\techo"_s,
+                                                    u"sub/mission.vol\tnotes.txt\t2\tno echo\techo"_s};
+    QTest::newRow("regular expression, case-sensitive")
+        << u"^e\\w+\\(\"."_s << true << true
+        << QStringList{u"base.vol\tREADME.CS\t3\techo(\"\u20ac\");\techo(\"\u20ac"_s};
+}
+
+// Scripts with CR LF, LF and no line end at the end, with Windows-1252 bytes, found in the order of the
+// archives, scripts and lines; a name the tool may not be given is a row with the reason, and an
+// archive not listed one with its own. A second search takes every script from the cache.
+void SearchTest::findsTextInScripts()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, regex);
+    QFETCH(bool, caseSensitive);
+    QFETCH(QStringList, lines);
+    installTools();
+    QFile::remove(log());
+    const ArchiveCache cache(environment_.path() + u"/cache-scripts-"_s +
+                             QLatin1String(QTest::currentDataTag()));
+    const auto tools = runner();
+    ArchiveSearch search(*tools, cache, this->tools(work()), 4);
+    const QList<ListingJob::Listed> listed = search.list(ArchiveFolder::find(finds(), true));
+    for (int round = 0; round < 2; ++round) {
+        QStringList found;
+        QStringList problems;
+        for (const ArchiveSearch::FoundLine& line :
+             search.searchScripts(listed, ScriptSearch(text, regex, caseSensitive))) {
+            if (!line.problem.isEmpty()) {
+                problems.append(line.archive + u'\t' + line.script);
+                continue;
+            }
+            const ScriptSearch::Span span = line.match.spans.first();
+            found.append(QStringList{line.archive, line.script, QString::number(line.match.number),
+                                     line.match.line, line.match.line.mid(span.start, span.length)}
+                             .join(u'\t'));
+        }
+        QCOMPARE(found, lines);
+        QCOMPARE(problems, (QStringList{u"base.vol\ttab\there.cs"_s, u"sub/broken.vol\t"_s,
+                                        u"sub/deeper/empty.vol\t"_s}));
+        // "a&calc & touch pwned.cs", "README.CS", "mission.cs", "notes.txt"
+        QCOMPARE(toolRuns("extract.exe"), 4);
+    }
+}
+
+// Cancel while the listing tools hang: every tool and its child is ended, no tool starts after it, and
+// the archives not listed are rows that say so.
+void SearchTest::cancelEndsTheListingTools()
+{
+    const QString pids = environment_.path() + u"/pids"_s;
+    installTools("echo $$ >> '" + QFile::encodeName(pids) + "'\nsleep 600 &\necho $! >> '" +
+                 QFile::encodeName(pids) + "'\nwait\n");
+    QFile::remove(log());
+    const ArchiveCache cache(environment_.path() + u"/cache-cancel"_s);
+    const auto tools = runner();
+    ArchiveSearch search(*tools, cache, this->tools(work()), 2);
+    const auto running = [&] {
+        QList<qint64> found;
+        for (const QByteArray& line : TestEnvironment::readFile(pids).split('\n')) {
+            if (!line.isEmpty())
+                found.append(line.toLongLong());
+        }
+        return found;
+    };
+    QTimer canceller;
+    connect(&canceller, &QTimer::timeout, this, [&] {
+        if (running().size() >= 4)
+            search.cancel();
+    });
+    canceller.start(20);
+    const QList<ListingJob::Listed> listed = search.list(ArchiveFolder::find(finds(), true));
+    canceller.stop();
+    const QList<qint64> started = running();
+    const auto guard = qScopeGuard([&] {
+        for (const qint64 pid : started)
+            ::kill(pid_t(pid), SIGKILL);
+    });
+    QVERIFY(search.isCancelled());
+    QCOMPARE(toolRuns("vtlist.exe"), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(std::none_of(started.cbegin(), started.cend(), OwnedProgram::isAlive), 10000);
+    QCOMPARE(listed.size(), 4);
+    for (const ListingJob::Listed& archive : listed)
+        QVERIFY2(archive.names.isEmpty() && archive.problem.startsWith(u"not read"_s),
+                 qPrintable(archive.problem));
+}
+
+std::unique_ptr<MainWindowRun> SearchTest::searchedWindow(const QString& pattern)
+{
+    MainWindowRun::writeSettings(ini(), {u"Extract Path=" KADRILLO_STANDIN_DIR "/extract.exe"_s,
+                                         u"Vtlist Path=" KADRILLO_STANDIN_DIR "/vtlist.exe"_s,
+                                         u"Dest Path="_s + destination(), u"Auto List=False"_s,
+                                         u"Auto Preview=False"_s});
+    auto run = std::make_unique<MainWindowRun>(ini());
+    run->window.Form_Load();
+    run->window.show();
+    run->control<QAction>("mnuToolsFind")->trigger();
+    frmFind* find = run->window.findWindow();
+    if (!find)
+        return run;
+    find->txtFolder->setText(finds());
+    find->chkSubfolders->setChecked(true);
+    find->txtPattern->setText(pattern);
+    find->cmdFind->click();
+    return run;
+}
+
+QStringList SearchTest::texts(const QTreeWidget& list)
+{
+    QStringList rows;
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < list.columnCount(); ++column)
+            cells.append(list.topLevelItem(row)->text(column));
+        rows.append(cells.join(u'|'));
+    }
+    return rows;
+}
+
+// The rows with their kinds and the unlistable archives' reasons, kept settings; a row opens its
+// archive in a tab (listed though Auto List is off) with the object selected, or switches to that tab;
+// rows of two archives are extracted into a subfolder each.
+void SearchTest::findWindowOpensAndExtractsTheObjects()
+{
+    const auto run = searchedWindow(u"*.cs"_s);
+    frmFind* find = run->window.findWindow();
+    QVERIFY(find && find->isVisible());
+    const QStringList rows = texts(*find->lvwFound);
+    QCOMPARE(rows.size(), 6);
+    QCOMPARE(rows.mid(0, 3),
+             (QStringList{u"base.vol|a&calc & touch pwned.cs|Script"_s, u"base.vol|tab\there.cs|Script"_s,
+                          u"base.vol|README.CS|Script"_s}));
+    QVERIFY2(rows.at(3).startsWith(u"sub/broken.vol|cannot be listed: vtlist.exe ended with status 1"_s) &&
+                 rows.at(3).endsWith(u"|not listed"_s),
+             qPrintable(rows.at(3)));
+    QVERIFY2(rows.at(4).startsWith(u"sub/deeper/empty.vol|cannot be listed: lists no objects"_s),
+             qPrintable(rows.at(4)));
+    QCOMPARE(rows.at(5), u"sub/mission.vol|mission.cs|Script"_s);
+    const QSettings kept(ini(), QSettings::IniFormat);
+    QCOMPARE(kept.value(u"Find/Folder"_s).toString(), finds());
+    QCOMPARE(kept.value(u"Find/Subfolders"_s).toString(), u"True"_s);
+    QCOMPARE(kept.value(u"Find/Pattern"_s).toString(), u"*.cs"_s);
+
+    auto* list = run->control<QListWidget>("lstList");
+    const auto open = [&](int row) {
+        emit find->lvwFound->itemActivated(find->lvwFound->topLevelItem(row), 0);
+    };
+    open(5);
+    QCOMPARE(run->core.Vols.VolCount(), 1);
+    QCOMPARE(run->core.Vols.current()->FilePath, finds() + u"/sub/mission.vol"_s);
+    QVERIFY(run->core.Vols.current()->Listed);
+    QCOMPARE(list->currentItem()->text(), u"mission.cs"_s);
+    QCOMPARE(list->selectedItems().size(), 1);
+    open(2);
+    QCOMPARE(run->core.Vols.VolCount(), 2);
+    QCOMPARE(list->currentRow(), 3);
+    QCOMPARE(list->currentItem()->text(), u"README.CS"_s);
+    open(5);
+    QCOMPARE(run->core.Vols.VolCount(), 2);
+    QCOMPARE(run->core.Vols.CurrentVol, 1);
+    QCOMPARE(list->currentItem()->text(), u"mission.cs"_s);
+    // Enter opens the current row, and searches nothing again.
+    find->txtPattern->setText(u"*.txt"_s);
+    find->lvwFound->setCurrentItem(find->lvwFound->topLevelItem(2));
+    QTest::keyClick(find->lvwFound, Qt::Key_Return);
+    QCOMPARE(run->core.Vols.CurrentVol, 2);
+    QCOMPARE(texts(*find->lvwFound), rows);
+    // A row that cannot be listed opens nothing.
+    open(3);
+    QCOMPARE(run->core.Vols.VolCount(), 2);
+
+    for (const int row : {2, 3, 5})
+        find->lvwFound->topLevelItem(row)->setSelected(true);
+    QVERIFY(find->cmdExtract->isEnabled() && !find->cmdPreview->isEnabled());
+    find->cmdExtract->click();
+    QCOMPARE(TestEnvironment::readFile(destination() + u"/base/README.CS"_s).left(4), QByteArray("Echo"));
+    QCOMPARE(TestEnvironment::readFile(destination() + u"/mission/mission.cs"_s),
+             QByteArray("// mission\necho(1);\n"));
+    run->window.close();
+}
+
+// The lines of the archives Find in Archives found, with their numbers and the match's span for the
+// highlight; a row opens the script window at that line with the match selected, a ".txt" too.
+void SearchTest::findInScriptsOpensTheScriptAtTheMatch()
+{
+    const auto run = searchedWindow(QString());
+    run->control<QAction>("mnuToolsFindScripts")->trigger();
+    frmFindScripts* scripts = run->window.findScriptsWindow();
+    QVERIFY(scripts && scripts->isVisible());
+    scripts->cboScope->setCurrentIndex(int(frmFindScripts::Scope::FoundArchives));
+    scripts->txtText->setText(u"echo"_s);
+    scripts->cmdFind->click();
+    const QStringList rows = texts(*scripts->lvwLines);
+    QCOMPARE(rows.mid(0, 4),
+             (QStringList{u"base.vol|tab\there.cs||cannot be read: it holds a control character"_s,
+                          u"base.vol|README.CS|1|Echo(\"caf\u00e9\");"_s,
+                          u"base.vol|README.CS|3|echo(\"\u20ac\");"_s,
+                          u"sub/mission.vol|mission.cs|2|echo(1);"_s}));
+    QCOMPARE(rows.value(4), u"sub/mission.vol|notes.txt|2|no echo"_s);
+    QCOMPARE(scripts->lvwLines->topLevelItem(4)->data(3, MatchDelegate::spansRole).toList(),
+             (QVariantList{3, 4}));
+
+    for (const auto& [row, line, script] : {std::tuple{2, 3, u"README.CS"_s}, {4, 2, u"notes.txt"_s}}) {
+        emit scripts->lvwLines->itemActivated(scripts->lvwLines->topLevelItem(row), 0);
+        frmScript* window = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* shown = qobject_cast<frmScript*>(top); shown && shown->isVisible())
+                window = shown;
+        }
+        QVERIFY2(window, qPrintable(script));
+        const QTextCursor cursor = window->rtfScript->textCursor();
+        QCOMPARE(cursor.block().blockNumber() + 1, line);
+        QCOMPARE(cursor.selectedText(), u"echo"_s);
+    }
+    // Tools > Clear Cache removes the listings and scripts these searches kept.
+    const QDir cache(environment_.cacheHome() + u"/kadrillo"_s);
+    QVERIFY(!cache.isEmpty(QDir::Files));
+    run->control<QAction>("mnuToolsClearCache")->trigger();
+    QVERIFY(cache.isEmpty(QDir::Files));
+    run->window.close();
+}
+
+QTEST_MAIN(SearchTest)
 #include "tst_search.moc"

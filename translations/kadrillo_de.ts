@@ -39,6 +39,17 @@
     </message>
 </context>
 <context>
+    <name>ArchiveSearch</name>
+    <message>
+        <source>not read</source>
+        <translation>nicht gelesen</translation>
+    </message>
+    <message>
+        <source>not read: %1</source>
+        <translation>nicht gelesen: %1</translation>
+    </message>
+</context>
+<context>
     <name>BatchInterpreter</name>
     <message>
         <source>usage: kadrillo-batch SCRIPT</source>
@@ -268,6 +279,14 @@
         <source>palette %1 not found, drawn with the default palette %2</source>
         <translation>Palette %1 nicht gefunden, mit der Standardpalette %2 gezeichnet</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineOptions</name>
@@ -332,6 +351,22 @@
         <translation>unbekannte Option %1</translation>
     </message>
     <message>
+        <source>--recursive only goes with --find</source>
+        <translation>--recursive gibt es nur mit --find</translation>
+    </message>
+    <message>
+        <source>--regex and --case-sensitive only go with --grep</source>
+        <translation>--regex und --case-sensitive gibt es nur mit --grep</translation>
+    </message>
+    <message>
+        <source>--find takes a PATTERN and one FOLDER</source>
+        <translation>--find nimmt ein MUSTER und einen ORDNER</translation>
+    </message>
+    <message>
+        <source>--grep takes a TEXT and at least one ARCHIVE</source>
+        <translation>--grep nimmt einen TEXT und mindestens ein ARCHIV</translation>
+    </message>
+    <message>
         <source>Usage:
   kadrillo [ARCHIVE...]
       open the archives in the window; Qt&apos;s own options, such as -style NAME, go with them
@@ -348,6 +383,14 @@
   kadrillo --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp
       draw the named pictures (as --convert chooses them) side by side with their names
       below, into one PNG or BMP picture, as the ending of FILE says
+  kadrillo --find PATTERN FOLDER [--recursive]
+      print ARCHIVE&lt;TAB&gt;OBJECT for every object whose name matches PATTERN (* and ?,
+      in any case; &apos;&apos; matches every name) in the .vol archives of FOLDER, and with
+      --recursive of its subfolders, ARCHIVE relative to FOLDER
+  kadrillo --grep TEXT ARCHIVE... [--regex] [--case-sensitive]
+      print ARCHIVE&lt;TAB&gt;SCRIPT&lt;TAB&gt;LINE&lt;TAB&gt;TEXT for every line of the archives&apos; &quot;.cs&quot;
+      and &quot;.txt&quot; objects that holds TEXT (a regular expression with --regex), in any
+      case unless --case-sensitive is given
   kadrillo --help | -h | --version
 
 Options:
@@ -361,7 +404,9 @@ Nothing is asked: a named object that does not end in &quot;bmp&quot; is not con
 as failed, and a standard bitmap is copied as it is in the archive, with its own colours.
 
 Exit status: 0 when every object succeeded, 1 when any failed, 2 for a usage error or an
-archive that cannot be listed.
+archive that cannot be listed. --find and --grep: 0 when something was found and every
+archive was read, 1 when nothing was found or an archive could not be read (it is named
+with the reason, and the rows of the others are printed), 2 for a usage error.
 </source>
         <translation>Aufruf:
   kadrillo [ARCHIV...]
@@ -379,6 +424,14 @@ archive that cannot be listed.
   kadrillo --contact-sheet ARCHIV [NAME...] --to DATEI.png|DATEI.bmp
       zeichnet die genannten Bilder (wie --convert sie wählt) nebeneinander mit ihren
       Namen darunter in ein PNG- oder BMP-Bild, wie die Endung von DATEI sagt
+  kadrillo --find MUSTER ORDNER [--recursive]
+      gibt ARCHIV&lt;TAB&gt;OBJEKT für jedes Objekt aus, dessen Name auf MUSTER passt (* und ?,
+      ohne Rücksicht auf Groß-/Kleinschreibung; &apos;&apos; passt auf jeden Namen), in den
+      .vol-Archiven von ORDNER und mit --recursive seiner Unterordner, ARCHIV relativ zu ORDNER
+  kadrillo --grep TEXT ARCHIV... [--regex] [--case-sensitive]
+      gibt ARCHIV&lt;TAB&gt;SKRIPT&lt;TAB&gt;ZEILE&lt;TAB&gt;TEXT für jede Zeile der &quot;.cs&quot;- und &quot;.txt&quot;-Objekte
+      der Archive aus, die TEXT enthält (mit --regex ein regulärer Ausdruck), ohne Rücksicht
+      auf Groß-/Kleinschreibung, außer mit --case-sensitive
   kadrillo --help | -h | --version
 
 Optionen:
@@ -393,7 +446,10 @@ konvertiert und zählt als fehlgeschlagen, und eine Standard-Bitmap wird unverä
 Archiv kopiert, mit ihren eigenen Farben.
 
 Rückgabewert: 0, wenn jedes Objekt gelang, 1, wenn eines fehlschlug, 2 bei einem
-Aufruffehler oder einem Archiv, das nicht aufgelistet werden kann.
+Aufruffehler oder einem Archiv, das nicht aufgelistet werden kann. --find und --grep: 0, wenn
+etwas gefunden und jedes Archiv gelesen wurde, 1, wenn nichts gefunden wurde oder ein Archiv
+nicht gelesen werden konnte (es wird mit dem Grund genannt, und die Zeilen der übrigen werden
+ausgegeben), 2 bei einem Aufruffehler.
 </translation>
     </message>
 </context>
@@ -569,6 +625,25 @@ Aufruffehler oder einem Archiv, das nicht aufgelistet werden kann.
     </message>
 </context>
 <context>
+    <name>ListingJob</name>
+    <message>
+        <source>cannot be copied to the working folder</source>
+        <translation>kann nicht in den Arbeitsordner kopiert werden</translation>
+    </message>
+    <message>
+        <source>lists no objects: there is a problem with the vol file, or it is not a valid vol file</source>
+        <translation>listet keine Objekte auf: mit der VOL-Datei stimmt etwas nicht, oder es ist keine gültige VOL-Datei</translation>
+    </message>
+    <message>
+        <source>%1 did not end normally</source>
+        <translation>%1 wurde nicht normal beendet</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 endete mit Status %2</translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -721,6 +796,26 @@ Aufruffehler oder einem Archiv, das nicht aufgelistet werden kann.
     <message>
         <source>Ctrl+W</source>
         <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in Archives...</source>
+        <translation>In Archiven s&amp;uchen...</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Find in Scrip&amp;ts...</source>
+        <translation>In Skrip&amp;ten suchen...</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+G</source>
+        <translation>Ctrl+Shift+G</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Cache</source>
+        <translation>&amp;Cache leeren</translation>
     </message>
 </context>
 <context>
@@ -1307,6 +1402,13 @@ Wollen Sie sie wirklich öffnen?</translation>
     </message>
 </context>
 <context>
+    <name>ScriptJob</name>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>ScriptSearch</name>
     <message>
         <source>There is no text to find.</source>
@@ -1614,6 +1716,230 @@ Open it with a text editor of your choice.</source>
     </message>
 </context>
 <context>
+    <name>frmFind</name>
+    <message>
+        <source>Find in Archives</source>
+        <translation>In Archiven suchen</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Include &amp;subfolders</source>
+        <translation>&amp;Unterordner einschließen</translation>
+    </message>
+    <message>
+        <source>Include subfolders</source>
+        <translation>Unterordner einschließen</translation>
+    </message>
+    <message>
+        <source>Name pattern</source>
+        <translation>Namensmuster</translation>
+    </message>
+    <message>
+        <source>every object; * and ? as wildcards</source>
+        <translation>jedes Objekt; * und ? als Platzhalter</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Archives listed</source>
+        <translation>Aufgelistete Archive</translation>
+    </message>
+    <message>
+        <source>Search status</source>
+        <translation>Stand der Suche</translation>
+    </message>
+    <message>
+        <source>Objects found</source>
+        <translation>Gefundene Objekte</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objekt</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>&amp;Extract</source>
+        <translation>&amp;Entpacken</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Vorschau</translation>
+    </message>
+    <message>
+        <source>Con&amp;vert</source>
+        <translation>&amp;Konvertieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>F&amp;older:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 archives listed</source>
+        <translation>%1 von %2 Archiven aufgelistet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) found in %1 archive(s)</source>
+        <translation>
+            <numerusform>%n Objekt in %1 Archiv(en) gefunden</numerusform>
+            <numerusform>%n Objekte in %1 Archiv(en) gefunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>cannot be listed: %1</source>
+        <translation>kann nicht aufgelistet werden: %1</translation>
+    </message>
+    <message>
+        <source>not listed</source>
+        <translation>nicht aufgelistet</translation>
+    </message>
+</context>
+<context>
+    <name>frmFindScripts</name>
+    <message>
+        <source>Find in Scripts</source>
+        <translation>In Skripten suchen</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Suchen in</translation>
+    </message>
+    <message>
+        <source>The current archive</source>
+        <translation>Dem aktuellen Archiv</translation>
+    </message>
+    <message>
+        <source>Every open archive</source>
+        <translation>Jedem geöffneten Archiv</translation>
+    </message>
+    <message>
+        <source>The archives Find in Archives found</source>
+        <translation>Den Archiven, die „In Archiven suchen“ fand</translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation>Gesuchter Text</translation>
+    </message>
+    <message>
+        <source>&amp;Regular expression</source>
+        <translation>&amp;Regulärer Ausdruck</translation>
+    </message>
+    <message>
+        <source>&amp;Case-sensitive</source>
+        <translation>&amp;Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>S&amp;uchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Scripts read</source>
+        <translation>Gelesene Skripte</translation>
+    </message>
+    <message>
+        <source>Search status</source>
+        <translation>Stand der Suche</translation>
+    </message>
+    <message>
+        <source>Lines found</source>
+        <translation>Gefundene Zeilen</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Skript</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Search in:</source>
+        <translation>Suchen &amp;in:</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>There is no archive to search.</source>
+        <translation>Es gibt kein Archiv zu durchsuchen.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 scripts read</source>
+        <translation>%1 von %2 Skripten gelesen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) found</source>
+        <translation>
+            <numerusform>%n Zeile gefunden</numerusform>
+            <numerusform>%n Zeilen gefunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>cannot be listed: %1</source>
+        <translation>kann nicht aufgelistet werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>frmGetList</name>
     <message>
         <source>Get List</source>
@@ -1697,6 +2023,14 @@ Open it with a text editor of your choice.</source>
     <message>
         <source>Kadrillo cannot open the folder %1.</source>
         <translation>Kadrillo kann den Ordner %1 nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>The cache of listings and scripts is cleared.</source>
+        <translation>Der Cache der Listen und Skripte ist geleert.</translation>
+    </message>
+    <message>
+        <source>Kadrillo cannot clear its cache: %1</source>
+        <translation>Kadrillo kann seinen Cache nicht leeren: %1</translation>
     </message>
 </context>
 <context>

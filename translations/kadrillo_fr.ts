@@ -39,6 +39,17 @@
     </message>
 </context>
 <context>
+    <name>ArchiveSearch</name>
+    <message>
+        <source>not read</source>
+        <translation>non lu</translation>
+    </message>
+    <message>
+        <source>not read: %1</source>
+        <translation>non lu : %1</translation>
+    </message>
+</context>
+<context>
     <name>BatchInterpreter</name>
     <message>
         <source>usage: kadrillo-batch SCRIPT</source>
@@ -268,6 +279,14 @@
         <source>palette %1 not found, drawn with the default palette %2</source>
         <translation>palette %1 introuvable, dessinée avec la palette par défaut %2</translation>
     </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n&apos;existe pas</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineOptions</name>
@@ -332,6 +351,22 @@
         <translation>option inconnue %1</translation>
     </message>
     <message>
+        <source>--recursive only goes with --find</source>
+        <translation>--recursive ne va qu&apos;avec --find</translation>
+    </message>
+    <message>
+        <source>--regex and --case-sensitive only go with --grep</source>
+        <translation>--regex et --case-sensitive ne vont qu&apos;avec --grep</translation>
+    </message>
+    <message>
+        <source>--find takes a PATTERN and one FOLDER</source>
+        <translation>--find prend un MOTIF et un DOSSIER</translation>
+    </message>
+    <message>
+        <source>--grep takes a TEXT and at least one ARCHIVE</source>
+        <translation>--grep prend un TEXTE et au moins une ARCHIVE</translation>
+    </message>
+    <message>
         <source>Usage:
   kadrillo [ARCHIVE...]
       open the archives in the window; Qt&apos;s own options, such as -style NAME, go with them
@@ -348,6 +383,14 @@
   kadrillo --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp
       draw the named pictures (as --convert chooses them) side by side with their names
       below, into one PNG or BMP picture, as the ending of FILE says
+  kadrillo --find PATTERN FOLDER [--recursive]
+      print ARCHIVE&lt;TAB&gt;OBJECT for every object whose name matches PATTERN (* and ?,
+      in any case; &apos;&apos; matches every name) in the .vol archives of FOLDER, and with
+      --recursive of its subfolders, ARCHIVE relative to FOLDER
+  kadrillo --grep TEXT ARCHIVE... [--regex] [--case-sensitive]
+      print ARCHIVE&lt;TAB&gt;SCRIPT&lt;TAB&gt;LINE&lt;TAB&gt;TEXT for every line of the archives&apos; &quot;.cs&quot;
+      and &quot;.txt&quot; objects that holds TEXT (a regular expression with --regex), in any
+      case unless --case-sensitive is given
   kadrillo --help | -h | --version
 
 Options:
@@ -361,7 +404,9 @@ Nothing is asked: a named object that does not end in &quot;bmp&quot; is not con
 as failed, and a standard bitmap is copied as it is in the archive, with its own colours.
 
 Exit status: 0 when every object succeeded, 1 when any failed, 2 for a usage error or an
-archive that cannot be listed.
+archive that cannot be listed. --find and --grep: 0 when something was found and every
+archive was read, 1 when nothing was found or an archive could not be read (it is named
+with the reason, and the rows of the others are printed), 2 for a usage error.
 </source>
         <translation>Usage :
   kadrillo [ARCHIVE...]
@@ -379,6 +424,14 @@ archive that cannot be listed.
   kadrillo --contact-sheet ARCHIVE [NOM...] --to FICHIER.png|FICHIER.bmp
       dessine les images nommées (choisies comme par --convert) côte à côte, leur nom
       dessous, dans une seule image PNG ou BMP, selon la fin de FICHIER
+  kadrillo --find MOTIF DOSSIER [--recursive]
+      affiche ARCHIVE&lt;TAB&gt;OBJET pour chaque objet dont le nom correspond à MOTIF (* et ?,
+      sans tenir compte de la casse ; &apos;&apos; correspond à tout nom) dans les archives .vol de
+      DOSSIER, et avec --recursive de ses sous-dossiers, ARCHIVE relative à DOSSIER
+  kadrillo --grep TEXTE ARCHIVE... [--regex] [--case-sensitive]
+      affiche ARCHIVE&lt;TAB&gt;SCRIPT&lt;TAB&gt;LIGNE&lt;TAB&gt;TEXTE pour chaque ligne des objets &quot;.cs&quot; et
+      &quot;.txt&quot; des archives qui contient TEXTE (une expression régulière avec --regex), sans
+      tenir compte de la casse sauf avec --case-sensitive
   kadrillo --help | -h | --version
 
 Options :
@@ -393,7 +446,10 @@ et compte comme un échec, et une image bitmap standard est copiée telle quelle
 l&apos;archive, avec ses propres couleurs.
 
 Code de sortie : 0 quand chaque objet a réussi, 1 quand l&apos;un a échoué, 2 pour une erreur
-d&apos;usage ou une archive qui ne peut pas être listée.
+d&apos;usage ou une archive qui ne peut pas être listée. --find et --grep : 0 quand quelque chose
+a été trouvé et chaque archive lue, 1 quand rien n&apos;a été trouvé ou qu&apos;une archive n&apos;a pas pu
+être lue (elle est nommée avec la raison, et les lignes des autres sont affichées), 2 pour une
+erreur d&apos;usage.
 </translation>
     </message>
 </context>
@@ -569,6 +625,25 @@ d&apos;usage ou une archive qui ne peut pas être listée.
     </message>
 </context>
 <context>
+    <name>ListingJob</name>
+    <message>
+        <source>cannot be copied to the working folder</source>
+        <translation>ne peut pas être copiée dans le dossier de travail</translation>
+    </message>
+    <message>
+        <source>lists no objects: there is a problem with the vol file, or it is not a valid vol file</source>
+        <translation>ne liste aucun objet : le fichier vol a un problème, ou ce n&apos;est pas un fichier vol valide</translation>
+    </message>
+    <message>
+        <source>%1 did not end normally</source>
+        <translation>%1 ne s&apos;est pas terminé normalement</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 s&apos;est terminé avec le code %2</translation>
+    </message>
+</context>
+<context>
     <name>MainMenuBar</name>
     <message>
         <source>&amp;File</source>
@@ -721,6 +796,26 @@ d&apos;usage ou une archive qui ne peut pas être listée.
     <message>
         <source>Ctrl+W</source>
         <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>F&amp;ind in Archives...</source>
+        <translation>Chercher dans les arc&amp;hives...</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+F</source>
+        <translation>Ctrl+Shift+F</translation>
+    </message>
+    <message>
+        <source>Find in Scrip&amp;ts...</source>
+        <translation>Chercher dans les scrip&amp;ts...</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+G</source>
+        <translation>Ctrl+Shift+G</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Cache</source>
+        <translation>&amp;Vider le cache</translation>
     </message>
 </context>
 <context>
@@ -1307,6 +1402,13 @@ Voulez-vous vraiment l&apos;ouvrir ?</translation>
     </message>
 </context>
 <context>
+    <name>ScriptJob</name>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+</context>
+<context>
     <name>ScriptSearch</name>
     <message>
         <source>There is no text to find.</source>
@@ -1614,6 +1716,230 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
     </message>
 </context>
 <context>
+    <name>frmFind</name>
+    <message>
+        <source>Find in Archives</source>
+        <translation>Chercher dans les archives</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>Include &amp;subfolders</source>
+        <translation>Inclure les &amp;sous-dossiers</translation>
+    </message>
+    <message>
+        <source>Include subfolders</source>
+        <translation>Inclure les sous-dossiers</translation>
+    </message>
+    <message>
+        <source>Name pattern</source>
+        <translation>Motif de nom</translation>
+    </message>
+    <message>
+        <source>every object; * and ? as wildcards</source>
+        <translation>tous les objets ; * et ? comme jokers</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Chercher</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Archives listed</source>
+        <translation>Archives listées</translation>
+    </message>
+    <message>
+        <source>Search status</source>
+        <translation>État de la recherche</translation>
+    </message>
+    <message>
+        <source>Objects found</source>
+        <translation>Objets trouvés</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Object</source>
+        <translation>Objet</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>&amp;Extract</source>
+        <translation>&amp;Extraire</translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation>&amp;Aperçu</translation>
+    </message>
+    <message>
+        <source>Con&amp;vert</source>
+        <translation>Con&amp;vertir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>F&amp;older:</source>
+        <translation>&amp;Dossier :</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n&apos;est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 archives listed</source>
+        <translation>%1 archives listées sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) found in %1 archive(s)</source>
+        <translation>
+            <numerusform>%n objet trouvé dans %1 archive(s)</numerusform>
+            <numerusform>%n objets trouvés dans %1 archive(s)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Annulé : %1</translation>
+    </message>
+    <message>
+        <source>cannot be listed: %1</source>
+        <translation>ne peut pas être listée : %1</translation>
+    </message>
+    <message>
+        <source>not listed</source>
+        <translation>non listée</translation>
+    </message>
+</context>
+<context>
+    <name>frmFindScripts</name>
+    <message>
+        <source>Find in Scripts</source>
+        <translation>Chercher dans les scripts</translation>
+    </message>
+    <message>
+        <source>Search in</source>
+        <translation>Chercher dans</translation>
+    </message>
+    <message>
+        <source>The current archive</source>
+        <translation>L&apos;archive courante</translation>
+    </message>
+    <message>
+        <source>Every open archive</source>
+        <translation>Chaque archive ouverte</translation>
+    </message>
+    <message>
+        <source>The archives Find in Archives found</source>
+        <translation>Les archives trouvées par « Chercher dans les archives »</translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation>Texte à chercher</translation>
+    </message>
+    <message>
+        <source>&amp;Regular expression</source>
+        <translation>Expression &amp;régulière</translation>
+    </message>
+    <message>
+        <source>&amp;Case-sensitive</source>
+        <translation>Respecter la &amp;casse</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>C&amp;hercher</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Scripts read</source>
+        <translation>Scripts lus</translation>
+    </message>
+    <message>
+        <source>Search status</source>
+        <translation>État de la recherche</translation>
+    </message>
+    <message>
+        <source>Lines found</source>
+        <translation>Lignes trouvées</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archive</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Search in:</source>
+        <translation>Chercher &amp;dans :</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Texte :</translation>
+    </message>
+    <message>
+        <source>There is no archive to search.</source>
+        <translation>Il n&apos;y a aucune archive où chercher.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 scripts read</source>
+        <translation>%1 scripts lus sur %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) found</source>
+        <translation>
+            <numerusform>%n ligne trouvée</numerusform>
+            <numerusform>%n lignes trouvées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Annulé : %1</translation>
+    </message>
+    <message>
+        <source>cannot be listed: %1</source>
+        <translation>ne peut pas être listée : %1</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>ne peut pas être lu : %1</translation>
+    </message>
+</context>
+<context>
     <name>frmGetList</name>
     <message>
         <source>Get List</source>
@@ -1697,6 +2023,14 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
     <message>
         <source>Kadrillo cannot open the folder %1.</source>
         <translation>Kadrillo ne peut pas ouvrir le dossier %1.</translation>
+    </message>
+    <message>
+        <source>The cache of listings and scripts is cleared.</source>
+        <translation>Le cache des listes et des scripts est vidé.</translation>
+    </message>
+    <message>
+        <source>Kadrillo cannot clear its cache: %1</source>
+        <translation>Kadrillo ne peut pas vider son cache : %1</translation>
     </message>
 </context>
 <context>

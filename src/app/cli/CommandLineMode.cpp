@@ -1,5 +1,6 @@
 #include "app/cli/CommandLineMode.h"
 
+#include "archive/core/ArchiveCache.h"
 #include "archive/core/ArchiveListing.h"
 #include "archive/core/ExtractionJob.h"
 #include "archive/core/ResultsFile.h"
@@ -53,6 +54,10 @@ int CommandLineMode::run()
 
 int CommandLineMode::runCommand()
 {
+    if (options_.command == CommandLineOptions::Command::Find)
+        return find();
+    if (options_.command == CommandLineOptions::Command::Grep)
+        return grep();
     const ArchiveListing::Result listing = ArchiveListing::list(runner_, options_.archive);
     if (runner_.isShutDown()) {
         console_.fail(tr("stopped by a termination signal"));
@@ -80,6 +85,8 @@ int CommandLineMode::runCommand()
     case CommandLineOptions::Command::ContactSheet:
         contactSheet(chosen(listing.names), listing.names);
         break;
+    case CommandLineOptions::Command::Find:
+    case CommandLineOptions::Command::Grep:
     case CommandLineOptions::Command::Help:
     case CommandLineOptions::Command::Version:
         break;
@@ -132,7 +139,8 @@ bool CommandLineMode::prepare()
     if (!startUp({Step::WorkFolder}) || !outsideWorkFolder())
         return false;
     QList<Step> steps{Step::ListTool};
-    if (options_.command != CommandLineOptions::Command::List)
+    if (options_.command != CommandLineOptions::Command::List &&
+        options_.command != CommandLineOptions::Command::Find)
         steps.append(Step::ExtractTool);
     if (options_.command == CommandLineOptions::Command::Convert ||
         options_.command == CommandLineOptions::Command::ContactSheet)
@@ -285,6 +293,73 @@ void CommandLineMode::contactSheet(const QStringList& names, const QStringList& 
         options_.destFolder, [&](QIODevice& out) { return ContactSheetFile::write(sheet, format, out); });
     if (!failure.isEmpty())
         console_.fail(tr("cannot write %1").arg(shown));
+}
+
+ArchiveSearch::Tools CommandLineMode::searchTools() const
+{
+    return {core_.settings.VtlistPath, core_.settings.ExtractPath};
+}
+
+int CommandLineMode::searchStatus(bool found)
+{
+    if (runner_.isShutDown())
+        console_.fail(tr("stopped by a termination signal"));
+    return found && console_.failures() == 0 ? Succeeded : Failed;
+}
+
+int CommandLineMode::find()
+{
+    if (!QFileInfo(options_.folder).isDir()) {
+        console_.warn(tr("%1 is not a folder").arg(QDir::toNativeSeparators(options_.folder)));
+        return UsageError;
+    }
+    const ArchiveCache cache;
+    ArchiveSearch search(runner_, cache, searchTools(),
+                         options_.jobs.value_or(core_.settings.parallelRuns()));
+    bool found = false;
+    for (const ArchiveSearch::FoundObject& row :
+         search.find(options_.folder, options_.recursive, NamePattern(options_.searchText))) {
+        if (!row.problem.isEmpty()) {
+            console_.fail(row.archive, row.problem);
+            continue;
+        }
+        console_.print(CommandLineConsole::shown(row.archive) + QLatin1Char('\t') +
+                       CommandLineConsole::shown(row.object));
+        found = true;
+    }
+    return searchStatus(found);
+}
+
+int CommandLineMode::grep()
+{
+    const ScriptSearch text(options_.searchText, options_.regex, options_.caseSensitive);
+    if (!text.refusal().isEmpty()) {
+        console_.warn(text.refusal());
+        return UsageError;
+    }
+    QList<ArchiveFolder::Found> archives;
+    for (const QString& archive : options_.archives) {
+        const QString problem = QFileInfo(archive).isFile() ? QString() : tr("there is no such file");
+        archives.append({archive, QFileInfo(archive).absoluteFilePath(), problem});
+    }
+    const ArchiveCache cache;
+    ArchiveSearch search(runner_, cache, searchTools(),
+                         options_.jobs.value_or(core_.settings.parallelRuns()));
+    bool found = false;
+    for (const ArchiveSearch::FoundLine& line : search.searchScripts(search.list(archives), text)) {
+        if (!line.problem.isEmpty()) {
+            console_.fail(line.script.isEmpty() ? line.archive
+                                                : line.archive + QStringLiteral(": ") + line.script,
+                          line.problem);
+            continue;
+        }
+        console_.print(QStringList{CommandLineConsole::shown(line.archive),
+                                   CommandLineConsole::shown(line.script), QString::number(line.match.number),
+                                   CommandLineConsole::shown(line.match.line)}
+                           .join(QLatin1Char('\t')));
+        found = true;
+    }
+    return searchStatus(found);
 }
 
 RunReport CommandLineMode::runOver(RunStep& step, const QStringList& names, RunReport::Kind kind,

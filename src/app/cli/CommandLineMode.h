@@ -4,6 +4,7 @@
 #include "app/core/AppCore.h"
 #include "app/core/CommandLineOptions.h"
 #include "archive/core/ArchiveListing.h"
+#include "archive/core/ArchiveSearch.h"
 #include "archive/core/DeliveredFiles.h"
 #include "archive/core/RunReport.h"
 
@@ -15,12 +16,11 @@ class RunStep;
 struct PaletteOrigin;
 
 // The command-line mode: lists, extracts or converts the objects of one archive, or draws their
-// contact sheet, with the windows' core (settings, working folder, tool runner, palettes), name checks,
-// extraction, conversion and palette search, and needs no display. It reads the settings and never
-// writes them. Nothing is asked: a
-// named object that does not end in "bmp" is not converted and counts as failed, and a standard bitmap is
-// declined, so it is copied as it is in the archive (the windows' "No"); either way the user's picture is
-// never recoloured by a guess.
+// contact sheet, or finds objects or script lines in many archives, with the windows' core (settings, working
+// folder, tool runner, palettes), name checks, extraction, conversion and palette search, and needs no
+// display. It reads the settings and never writes them. Nothing is asked: a named object that does not end in
+// "bmp" is not converted and counts as failed, and a standard bitmap is declined, so it is copied as it is in
+// the archive (the windows' "No"); either way the user's picture is never recoloured by a guess.
 class CommandLineMode {
     Q_DECLARE_TR_FUNCTIONS(CommandLineMode)
 
@@ -58,6 +58,11 @@ private:
     // What the progress line says of a converted picture's palette, and the line about a fall-back.
     void tellPalette(int position, int count, const QString& name, const PaletteOrigin& palette);
     void tell(const RunReport::Failure& failure, const QString& name);
+    // --find and --grep: rows on stdout, each archive or script not read on stderr.
+    int find();
+    int grep();
+    ArchiveSearch::Tools searchTools() const;
+    int searchStatus(bool found);
 
     CommandLineOptions options_;
     AppCore& core_;

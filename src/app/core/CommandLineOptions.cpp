@@ -15,6 +15,8 @@ const QMap<QByteArray, CommandLineOptions::Command>& commands()
         {"--extract", CommandLineOptions::Command::Extract},
         {"--convert", CommandLineOptions::Command::Convert},
         {"--contact-sheet", CommandLineOptions::Command::ContactSheet},
+        {"--find", CommandLineOptions::Command::Find},
+        {"--grep", CommandLineOptions::Command::Grep},
         {"--help", CommandLineOptions::Command::Help},
         {"-h", CommandLineOptions::Command::Help},
         {"--version", CommandLineOptions::Command::Version},
@@ -43,6 +45,19 @@ QString missingParts(const CommandLineOptions& options, qsizetype commandsGiven)
             "no command given: use --list, --extract, --convert or --contact-sheet");
     if (commandsGiven > 1)
         return CommandLineOptions::tr("give only one of --list, --extract, --convert and --contact-sheet");
+    if (options.recursive && options.command != Command::Find)
+        return CommandLineOptions::tr("--recursive only goes with --find");
+    if ((options.regex || options.caseSensitive) && options.command != Command::Grep)
+        return CommandLineOptions::tr("--regex and --case-sensitive only go with --grep");
+    if (options.command == Command::Find && (options.folder.isEmpty() || !options.archives.isEmpty()))
+        return CommandLineOptions::tr("--find takes a PATTERN and one FOLDER");
+    if (options.command == Command::Grep && options.archives.isEmpty())
+        return CommandLineOptions::tr("--grep takes a TEXT and at least one ARCHIVE");
+    if ((options.command == Command::Find || options.command == Command::Grep) &&
+        !options.destFolder.isEmpty())
+        return CommandLineOptions::tr("--to only goes with --extract, --convert and --contact-sheet");
+    if (options.command == Command::Find || options.command == Command::Grep)
+        return {};
     if (options.archive.isEmpty())
         return CommandLineOptions::tr("no archive given");
     if (options.command == Command::List && !options.names.isEmpty())
@@ -113,6 +128,12 @@ CommandLineOptions CommandLineOptions::parse(const QByteArrayList& arguments)
             optionsEnded = true;
         } else if (argument == "--quiet") {
             options.quiet = true;
+        } else if (argument == "--recursive") {
+            options.recursive = true;
+        } else if (argument == "--regex") {
+            options.regex = true;
+        } else if (argument == "--case-sensitive") {
+            options.caseSensitive = true;
         } else if (argument == "--to") {
             if (++i == arguments.size() || arguments.at(i).isEmpty() || !options.destFolder.isEmpty())
                 refuse(tr("--to needs one folder"));
@@ -146,7 +167,18 @@ CommandLineOptions CommandLineOptions::parse(const QByteArrayList& arguments)
     }
     if (!given.isEmpty())
         options.command = given.first();
-    if (!operands.isEmpty()) {
+    if (options.command == Command::Find || options.command == Command::Grep) {
+        // The pattern or text first, which may be empty; then the folder or the archives.
+        if (!operands.isEmpty())
+            options.searchText = QString::fromLocal8Bit(operands.takeFirst());
+        for (const QByteArray& path : std::as_const(operands)) {
+            refuse(unnamable(path));
+            if (options.command == Command::Find && options.folder.isEmpty())
+                options.folder = QFile::decodeName(path);
+            else
+                options.archives.append(QFile::decodeName(path));
+        }
+    } else if (!operands.isEmpty()) {
         refuse(unnamable(operands.first()));
         options.archive = QFile::decodeName(operands.takeFirst());
         for (const QByteArray& name : std::as_const(operands))
@@ -174,6 +206,14 @@ QString CommandLineOptions::usage()
               "  kadrillo --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp\n"
               "      draw the named pictures (as --convert chooses them) side by side with their names\n"
               "      below, into one PNG or BMP picture, as the ending of FILE says\n"
+              "  kadrillo --find PATTERN FOLDER [--recursive]\n"
+              "      print ARCHIVE<TAB>OBJECT for every object whose name matches PATTERN (* and ?,\n"
+              "      in any case; '' matches every name) in the .vol archives of FOLDER, and with\n"
+              "      --recursive of its subfolders, ARCHIVE relative to FOLDER\n"
+              "  kadrillo --grep TEXT ARCHIVE... [--regex] [--case-sensitive]\n"
+              "      print ARCHIVE<TAB>SCRIPT<TAB>LINE<TAB>TEXT for every line of the archives' \".cs\"\n"
+              "      and \".txt\" objects that holds TEXT (a regular expression with --regex), in any\n"
+              "      case unless --case-sensitive is given\n"
               "  kadrillo --help | -h | --version\n"
               "\n"
               "Options:\n"
@@ -187,5 +227,7 @@ QString CommandLineOptions::usage()
               "as failed, and a standard bitmap is copied as it is in the archive, with its own colours.\n"
               "\n"
               "Exit status: 0 when every object succeeded, 1 when any failed, 2 for a usage error or an\n"
-              "archive that cannot be listed.\n");
+              "archive that cannot be listed. --find and --grep: 0 when something was found and every\n"
+              "archive was read, 1 when nothing was found or an archive could not be read (it is named\n"
+              "with the reason, and the rows of the others are printed), 2 for a usage error.\n");
 }

@@ -9,19 +9,27 @@
 
 // The options of the command-line mode, which works without a window:
 //   --list ARCHIVE | --extract ARCHIVE [NAME...] --to DIR | --convert ARCHIVE [NAME...] --to DIR
-//   | --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp | --help | -h | --version, each with
+//   | --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp | --find PATTERN FOLDER [--recursive]
+//   | --grep TEXT ARCHIVE... [--regex] [--case-sensitive] | --help | -h | --version, each with
 //   --quiet and --jobs N anywhere; "--" ends the options. --convert also takes --format bmp|png and,
 //   with png, --transparent INDEX. Qt's own options are Qt's (see StartArguments) and are passed over.
 struct CommandLineOptions {
     Q_DECLARE_TR_FUNCTIONS(CommandLineOptions)
 
 public:
-    enum class Command { List, Extract, Convert, ContactSheet, Help, Version };
+    enum class Command { List, Extract, Convert, ContactSheet, Find, Grep, Help, Version };
 
     Command command = Command::Help;
     QString archive;
     QStringList names;  // the objects named, in the order given; none means all
     QString destFolder; // or, for the contact sheet, the file it is written to
+    // What --find and --grep look for: a name pattern, or a text in scripts.
+    QString searchText;
+    QString folder;         // that --find searches
+    QStringList archives;   // that --grep searches, as given
+    bool recursive = false; // --find: the folder's subfolders too
+    bool regex = false;     // --grep: the text is a regular expression
+    bool caseSensitive = false;
     bool quiet = false;
     // As given; a conversion writes BMP files when none is.
     std::optional<PictureExport::Format> format;

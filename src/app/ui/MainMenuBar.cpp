@@ -80,6 +80,12 @@ MainMenuBar::MainMenuBar(QWidget* parent)
     mnuToolsList = item(mnuTools, "mnuToolsList", tr("Auto &List"), Start::Checkable);
     mnuToolsUpdate =
         item(mnuTools, "mnuToolsUpdate", tr("&Update"), Start::Disabled, QKeySequence(tr("Ctrl+U")));
+    mnuTools->addSeparator()->setObjectName(QStringLiteral("mnuToolsBar2"));
+    mnuToolsFind = item(mnuTools, "mnuToolsFind", tr("F&ind in Archives..."), Start::Enabled,
+                        QKeySequence(tr("Ctrl+Shift+F")));
+    mnuToolsFindScripts = item(mnuTools, "mnuToolsFindScripts", tr("Find in Scrip&ts..."), Start::Enabled,
+                               QKeySequence(tr("Ctrl+Shift+G")));
+    mnuToolsClearCache = item(mnuTools, "mnuToolsClearCache", tr("&Clear Cache"), Start::Enabled);
     mnuTools->addSeparator()->setObjectName(QStringLiteral("mnuToolsBar1"));
     mnuToolsAcioate = item(mnuTools, "mnuToolsAcioate", tr("&Associate"), Start::Enabled);
     addMenu(mnuTools);

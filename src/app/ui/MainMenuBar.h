@@ -54,6 +54,9 @@ public:
     QAction* mnuToolsExtract;
     QAction* mnuToolsList;
     QAction* mnuToolsUpdate;
+    QAction* mnuToolsFind;
+    QAction* mnuToolsFindScripts;
+    QAction* mnuToolsClearCache;
     QAction* mnuToolsAcioate;
 
     QMenu* mnuHelp;

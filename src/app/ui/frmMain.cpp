@@ -18,9 +18,12 @@
 #include "app/ui/VolAssociation.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmOptions.h"
+#include "archive/core/ArchiveCache.h"
 #include "archive/core/DeliveredFiles.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/ui/frmExtract.h"
+#include "archive/ui/frmFind.h"
+#include "archive/ui/frmFindScripts.h"
 #include "archive/ui/frmGetList.h"
 #include "picture/ui/frmConvert.h"
 #include "platform/ui/DesktopOpener.h"
@@ -28,6 +31,7 @@
 #include "platform/ui/SystemMenu.h"
 #include "platform/ui/Twips.h"
 #include "preview/ui/PreviewCommand.h"
+#include "preview/ui/frmScript.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -99,6 +103,9 @@ void frmMain::connectMenus()
             [this](const QString& path) { openArchives({path}); });
     connect(menus_->mnuToolsAcioate, &QAction::triggered, this, &frmMain::mnuToolsAcioate_Click);
     connect(menus_->mnuToolsOptions, &QAction::triggered, this, &frmMain::mnuToolsOptions_Click);
+    connect(menus_->mnuToolsFind, &QAction::triggered, this, &frmMain::mnuToolsFind_Click);
+    connect(menus_->mnuToolsFindScripts, &QAction::triggered, this, &frmMain::mnuToolsFindScripts_Click);
+    connect(menus_->mnuToolsClearCache, &QAction::triggered, this, &frmMain::mnuToolsClearCache_Click);
     connect(menus_->mnuHelpAbout, &QAction::triggered, this, [this] {
         frmAbout box(seams_, this);
         box.Form_Load();
@@ -472,4 +479,180 @@ void frmMain::mnuToolsOptions_Click()
 void frmMain::mnuToolsAcioate_Click()
 {
     StatusBar1->setText(AssociateVolFiles(this, seams_.messages));
+}
+
+frmFind* frmMain::findWindow() const
+{
+    return find_;
+}
+
+frmFindScripts* frmMain::findScriptsWindow() const
+{
+    return findScripts_;
+}
+
+ArchiveSearch::Tools frmMain::searchTools() const
+{
+    return {core_.settings.VtlistPath, core_.settings.ExtractPath};
+}
+
+void frmMain::mnuToolsFind_Click()
+{
+    if (!find_) {
+        // The folder of the current archive, else that of the listing tool, until one is kept.
+        const VolRecord* vol = core_.Vols.current();
+        const QString folder = QFileInfo(vol ? vol->FilePath : core_.settings.VtlistPath).absolutePath();
+        find_ = new frmFind(this, *runner_, core_.store(), searchTools(), core_.settings.parallelRuns(),
+                            QDir::toNativeSeparators(folder), seams_);
+        find_->setAttribute(Qt::WA_DeleteOnClose);
+        toolWindows_.append(find_.data());
+        connect(find_, &frmFind::openRequested, this, &frmMain::showFoundObject);
+        connect(find_, &frmFind::extractRequested, this, &frmMain::extractFound);
+        connect(find_, &frmFind::convertRequested, this, &frmMain::convertFound);
+        connect(find_, &frmFind::previewRequested, this, &frmMain::previewFound);
+    }
+    find_->show();
+    find_->raise();
+    find_->activateWindow();
+}
+
+void frmMain::mnuToolsFindScripts_Click()
+{
+    if (!findScripts_) {
+        findScripts_ =
+            new frmFindScripts(this, *runner_, searchTools(), core_.settings.parallelRuns(),
+                               [this](frmFindScripts::Scope scope) { return scriptArchives(int(scope)); });
+        findScripts_->setAttribute(Qt::WA_DeleteOnClose);
+        toolWindows_.append(findScripts_.data());
+        connect(
+            findScripts_, &frmFindScripts::scriptRequested, this,
+            [this](const QString& path, const QString& name, int line, qsizetype start, qsizetype length) {
+                if (runner_->isBusy())
+                    return;
+                if (frmScript* window = previews_->previewScriptText(path, name))
+                    window->showMatch(line, start, length);
+            });
+    }
+    findScripts_->show();
+    findScripts_->raise();
+    findScripts_->activateWindow();
+}
+
+QList<ArchiveFolder::Found> frmMain::scriptArchives(int scope) const
+{
+    QList<ArchiveFolder::Found> archives;
+    const auto add = [&archives](const QString& shown, const QString& path) {
+        if (std::none_of(archives.cbegin(), archives.cend(),
+                         [&path](const ArchiveFolder::Found& archive) { return archive.path == path; }))
+            archives.append({shown, path, {}});
+    };
+    switch (frmFindScripts::Scope(scope)) {
+    case frmFindScripts::Scope::CurrentArchive:
+        if (const VolRecord* vol = core_.Vols.record(core_.Vols.CurrentVol))
+            add(vol->FileTitle, vol->FilePath);
+        break;
+    case frmFindScripts::Scope::OpenArchives:
+        for (int index = 1; index <= core_.Vols.VolCount(); ++index)
+            add(core_.Vols.record(index)->FileTitle, core_.Vols.record(index)->FilePath);
+        break;
+    case frmFindScripts::Scope::FoundArchives:
+        if (find_) {
+            for (const ListingJob::Listed& listed : find_->listed()) {
+                if (listed.problem.isEmpty())
+                    add(listed.archive.relativePath, listed.archive.path);
+            }
+        }
+        break;
+    }
+    return archives;
+}
+
+void frmMain::mnuToolsClearCache_Click()
+{
+    const ArchiveCache cache;
+    const QString failure = cache.clear();
+    if (failure.isEmpty())
+        StatusBar1->setText(tr("The cache of listings and scripts is cleared."));
+    else
+        seams_.messages.warn(this, tr("Kadrillo cannot clear its cache: %1").arg(failure));
+}
+
+void frmMain::showFoundObject(const QString& path, const QString& objectName, int order)
+{
+    if (runner_->isBusy())
+        return;
+    int index = 0;
+    for (int vol = 1; vol <= core_.Vols.VolCount(); ++vol) {
+        if (core_.Vols.record(vol)->FilePath == path)
+            index = vol;
+    }
+    if (index == 0) {
+        if (!AddVol(path, QFileInfo(path).fileName()))
+            return;
+        Form_Resize();
+    } else {
+        TabStrip1->tabBar()->setCurrentIndex(index - 1);
+    }
+    if (!core_.Vols.current()->Listed)
+        mnuFileGetList_Click();
+    ObjectList* list = Frame1->lstList;
+    // The row of the listing the search saw, or the first of that name in one listed since.
+    int row = order < list->count() && list->item(order)->text() == objectName ? order : -1;
+    for (int other = 0; row < 0 && other < list->count(); ++other) {
+        if (list->item(other)->text() == objectName)
+            row = other;
+    }
+    if (row < 0)
+        return;
+    list->clearSelection();
+    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    list->scrollToItem(list->item(row), QAbstractItemView::PositionAtCenter);
+    lstList_Click();
+    raise();
+    activateWindow();
+}
+
+void frmMain::extractFound()
+{
+    if (!find_ || runner_->isBusy() || destinationRefused())
+        return;
+    for (const ArchiveSearch::ArchiveObjects& archive :
+         ArchiveSearch::byArchive(find_->selectedRows(), find_->listed(), core_.settings.DestPath)) {
+        VolRecord vol{QFileInfo(archive.path).fileName(), archive.path, archive.names};
+        vol.markListed();
+        frmExtract window(find_, vol, archive.rows, archive.destination, *runner_,
+                          core_.settings.parallelRuns(), seams_);
+        window.exec();
+    }
+}
+
+void frmMain::convertFound()
+{
+    if (!find_ || runner_->isBusy() || destinationRefused())
+        return;
+    for (const ArchiveSearch::ArchiveObjects& archive :
+         ArchiveSearch::byArchive(find_->selectedRows(), find_->listed(), core_.settings.DestPath)) {
+        VolRecord vol{QFileInfo(archive.path).fileName(), archive.path, archive.names};
+        vol.markListed();
+        frmConvert window(find_,
+                          {vol, archive.rows, archive.destination, core_.conversionOptions(vol),
+                           core_.settings.parallelRuns()},
+                          *runner_, core_.Picture, seams_);
+        window.exec();
+    }
+}
+
+void frmMain::previewFound()
+{
+    if (!find_ || runner_->isBusy())
+        return;
+    const QList<ArchiveSearch::FoundObject> rows = find_->selectedRows();
+    if (rows.size() != 1)
+        return;
+    const QList<ArchiveSearch::ArchiveObjects> archives =
+        ArchiveSearch::byArchive(rows, find_->listed(), QString());
+    VolRecord vol{QFileInfo(rows.first().path).fileName(), rows.first().path, archives.value(0).names};
+    vol.markListed();
+    previews_->preview(
+        {vol.FilePath, rows.first().object, core_.conversionOptions(vol), core_.settings.ResizeToFit});
 }

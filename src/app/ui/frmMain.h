@@ -2,6 +2,7 @@
 
 #include "app/core/AppCore.h"
 #include "app/ui/MainToolBar.h"
+#include "archive/core/ArchiveSearch.h"
 #include "picture/core/PictureConversion.h"
 #include "platform/ui/Seams.h"
 
@@ -16,6 +17,8 @@ class PreviewCommand;
 class RecentArchives;
 class TabStrip;
 class ToolRunner;
+class frmFind;
+class frmFindScripts;
 
 // The main window; its load, activation and unload carry the program's life.
 class frmMain : public QMainWindow {
@@ -49,6 +52,17 @@ public slots:
     void cmdPalette_Click();
     void mnuToolsAcioate_Click();
     void mnuToolsOptions_Click();
+    void mnuToolsFind_Click();
+    void mnuToolsFindScripts_Click();
+    void mnuToolsClearCache_Click();
+    // Opens the archive in a tab, or switches to its tab, lists it when it is not (Auto List or not),
+    // and selects and shows its object at `order` in the list.
+    void showFoundObject(const QString& path, const QString& objectName, int order);
+
+public:
+    // The windows, while they are loaded.
+    frmFind* findWindow() const;
+    frmFindScripts* findScriptsWindow() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -77,6 +91,13 @@ private:
     void markListed(int rows);
     bool listCurrentVol();
     void openArchives(const QStringList& paths);
+    // The commands of the main window over the rows Find in Archives has selected, by archive.
+    void extractFound();
+    void convertFound();
+    void previewFound();
+    // The archives Find in Scripts searches.
+    QList<ArchiveFolder::Found> scriptArchives(int scope) const;
+    ArchiveSearch::Tools searchTools() const;
 
     QString currentObjectName() const;
     // Says so when "Dest Path" is in the working folder, where no command may write.
@@ -92,6 +113,8 @@ private:
     QStringList archivePaths_;
     // The tool windows that are loaded, in the order they were loaded.
     QList<QPointer<QWidget>> toolWindows_;
+    QPointer<frmFind> find_;
+    QPointer<frmFindScripts> findScripts_;
     bool commandLineDone_ = false;
     bool unloaded_ = false;
 

@@ -216,6 +216,7 @@ void RunDriver::plan(Entry& entry)
         endedByStep_ = true;
         stopAt(planned_ - 1, RunReport::Stop::RunEnded);
         break;
+    case RunStep::Plan::Kind::Known:
     case RunStep::Plan::Kind::Skip:
     case RunStep::Plan::Kind::Fail:
         break;
@@ -258,6 +259,9 @@ bool RunDriver::finish(Entry& entry)
 {
     const Object& object = entry.object;
     switch (entry.plan.kind) {
+    case RunStep::Plan::Kind::Known:
+        report_.addDone();
+        return true;
     case RunStep::Plan::Kind::Skip:
         report_.addSkipped();
         return true;
@@ -302,6 +306,7 @@ bool RunDriver::finish(Entry& entry)
         report_.addNotDone(object.row, object.name, RunReport::Stop::ShutDown);
         return true;
     }
+    step_.toolEnded(object.name, entry.tool->result());
     const RunStep::Result result = step_.finish(object.name, slots_[size_t(entry.slot)]);
     if (!result.note.isEmpty())
         emit noted(int(next_ + 1), result.note);

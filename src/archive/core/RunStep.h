@@ -2,6 +2,7 @@
 
 #include "archive/core/RunReport.h"
 #include "archive/core/RunSlot.h"
+#include "archive/core/ToolRunner.h"
 #include "platform/core/ToolCall.h"
 
 #include <QString>
@@ -15,6 +16,7 @@ public:
     struct Plan {
         enum class Kind {
             Run,    // run `call` in the slot; it must leave the file `output`
+            Known,  // its result is at hand without a tool (a kept copy, say): done
             Skip,   // the user chose to skip the object: neither done nor failed
             Fail,   // not done, at `step`, for `reason`
             EndRun, // the user ended the run: nothing more is done or reported
@@ -64,6 +66,13 @@ public:
     }
     // The tool phase of the object, whose tool would run in `slot`.
     virtual Plan plan(const QString& objectName, const RunSlot& slot) = 0;
+    // What became of the object's tool, told before its finish phase; for a step that words a tool's own
+    // failure (a listing) rather than the driver's "wrote no file".
+    virtual void toolEnded(const QString& objectName, const ToolRunner::ToolRun& run)
+    {
+        Q_UNUSED(objectName);
+        Q_UNUSED(run);
+    }
     // The finish phase, once the tool has left the plan's output in `slot`.
     virtual Result finish(const QString& objectName, const RunSlot& slot) = 0;
 };

@@ -93,6 +93,19 @@ void PreviewCommand::previewSound(const QString& name)
     sound_->Form_Activate();
 }
 
+frmScript* PreviewCommand::previewScriptText(const QString& volPath, const QString& objectName)
+{
+    const BusyCursor busy;
+    if (!runner_.CopyVolToWork(volPath)) {
+        messages_.warn(owner_, runner_.lastError());
+        return nullptr;
+    }
+    emit statusChanged(tr("Previewing %1").arg(objectName));
+    previewScript(objectName);
+    emit statusChanged(QString());
+    return script_ && script_->isVisible() ? script_.data() : nullptr;
+}
+
 void PreviewCommand::previewPicture(const Request& request)
 {
     const QString& name = request.objectName;

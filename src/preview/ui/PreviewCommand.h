@@ -38,6 +38,9 @@ public:
         std::function<SoundPlayer*()> newSoundPlayer = [] { return new QtSoundPlayer; });
 
     void preview(const Request& request);
+    // Shows the object of the archive in the script window, whatever its kind (a ".txt" too); the
+    // window, or null when the object could not be shown.
+    frmScript* previewScriptText(const QString& volPath, const QString& objectName);
     // Extracts a palette list and shows its palettes in the palette extractor.
     void extractPalettes(const QString& volPath, const QString& objectName);
     // The window for pictures, sounds, scripts or palette lists, loaded when it is not.

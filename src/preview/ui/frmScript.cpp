@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QToolBar>
 #include <QToolButton>
 #include <algorithm>
@@ -138,6 +139,14 @@ QString frmScript::loadFile()
     matches_ = FindInText::matches(shown_, findText_->text());
     matchCount_->clear();
     return {};
+}
+
+void frmScript::showMatch(int line, qsizetype start, qsizetype length)
+{
+    const QTextBlock block = rtfScript->document()->findBlockByNumber(line - 1);
+    if (!block.isValid())
+        return;
+    rtfScript->selectText(block.position() + start, length);
 }
 
 QRect frmScript::scriptBox(int innerWidth, int innerHeight)

@@ -19,6 +19,8 @@ public:
 
     // Replaces the text by "temp.cs"; why it cannot be read, or an empty text.
     QString loadFile();
+    // Scrolls to line `line` (from 1) and selects `length` characters from `start` in it.
+    void showMatch(int line, qsizetype start, qsizetype length);
 
     // Where the text box goes in an inner area of this size, all in twips: a margin of 10 on every
     // side, and no box at all in a window smaller than the margins.

@@ -121,7 +121,7 @@ frmFind::frmFind(QWidget* owner, ToolRunner& runner, SettingsStore& store, const
     connect(cmdClose, &QPushButton::clicked, this, &frmFind::close);
     connect(cmdBrowse, &QPushButton::clicked, this, [this] {
         if (const std::optional<QString> folder =
-                seams_.files.pickExistingFolder(this, tr("Find in Archives")))
+                seams_.files.pickExistingFolder(this, tr("Find in Archives"), txtFolder->text()))
             txtFolder->setText(QDir::toNativeSeparators(*folder));
     });
     connect(lvwFound, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {

@@ -75,7 +75,8 @@ void frmMain::connectPreviews()
     connect(previews_, &PreviewCommand::windowLoaded, this,
             [this](QWidget* window) { toolWindows_.append(window); });
     new PreviewMenus(*menus_, *previews_, this);
-    new ContactSheetCommand(*menus_, *Frame1, core_, seams_, this);
+    auto* sheets = new ContactSheetCommand(*menus_, *Frame1, *TabStrip1->tabBar(), core_, seams_, this);
+    connect(sheets, &ContactSheetCommand::previewRequested, this, &frmMain::cmdPreview_Click);
 }
 
 void frmMain::connectMenus()

@@ -311,6 +311,8 @@ int main(int argc, char* argv[])
                         "ConvertWithTheCommandLine", "ConvertInTheWindow", 1.0);
     reporter.printRatio("contact sheet of 1000 pictures / start the stand-in 1000 times", "DrawContactSheet",
                         "StartTheToolForEachPicture");
+    reporter.printRatio("contact sheet of 1000 pictures in 128 px cells / at natural size",
+                        "DrawContactSheetInCells", "DrawContactSheet", 1.0);
     reporter.printRatio("start the stand-in 1000 times / start /bin/true 1000 times",
                         "StartTheToolForEachPicture", "StartANoOpProgramForEachPicture");
     reporter.printTime("redraw a 4096 x 4096 picture at a new zoom", "RedrawALargePictureAtANewZoom", 50);

@@ -707,11 +707,12 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
 }
 
 // The sheet in 128 px cells: a click on a picture selects it alone in the object list, even a row the
-// filter hides; the keys move between the pictures and Enter previews one, as a double-click does; Save
-// writes the cells as the view shows them.
+// filter hides, and sets the commands but leaves the preview to Enter or a double-click even with Auto
+// Preview, so that the keys stay on the sheet to move between pictures; Save writes the cells as the
+// view shows them.
 void MainWindowTest::contactSheetBrowsesTheArchive()
 {
-    start();
+    start({u"Auto Preview=True"_s});
     openSample(sample());
     run_->control<QAction>("mnuViewContactSheet")->trigger();
     auto* sheetWindow = run_->control<frmContactSheet>("frmContactSheet");
@@ -728,10 +729,14 @@ void MainWindowTest::contactSheetBrowsesTheArchive()
     };
     list()->selectAll();
     filter(sheet.name(0));
+    // The filter leaves one row selected, and Auto Preview shows it.
+    shownWindow<frmPreview>()->close();
     pick(1);
     QCOMPARE(run_->control<QLineEdit>("filterBox")->text(), QString());
     QCOMPARE(selectedNames(), QStringList{sheet.name(1)});
     QCOMPARE(list()->currentItem()->text(), sheet.name(1));
+    QVERIFY(run_->enabled("cmdPreview") && run_->enabled("cmdExtract"));
+    QCOMPARE(text("lblSelected"), u"1"_s);
     QVERIFY(!shownWindow<frmPreview>());
     for (const auto& [key, index] : {std::pair{Qt::Key_Right, 2},
                                      {Qt::Key_End, 5},

@@ -8,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalBlocker>
 #include <QTabBar>
 
 ContactSheetCommand::ContactSheetCommand(MainMenuBar& menus, ObjectPane& pane, QTabBar& tabs, AppCore& core,
@@ -78,6 +79,10 @@ bool ContactSheetCommand::select(const QString& volPath, const QString& name)
     // A row the filter hides cannot be selected.
     if (list->item(row)->isHidden())
         pane_.filterBox->clear();
-    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    {
+        const QSignalBlocker quiet(list);
+        list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    }
+    emit selected();
     return true;
 }

@@ -13,7 +13,8 @@ class frmContactSheet;
 
 // View > Contact Sheet: the pictures of the current archive, or of the selected objects when more
 // than one is selected, drawn in the contact sheet window. A picture chosen on the sheet is selected
-// in the object list, alone, as a click on its row would; one opened is then previewed.
+// in the object list, alone, but not previewed by "Auto Preview", which would take the keys away from
+// the sheet; one opened is previewed.
 class ContactSheetCommand : public QObject {
     Q_OBJECT
 
@@ -27,6 +28,8 @@ public:
     void run();
 
 signals:
+    // The object list's selection was set from the sheet: the commands follow it.
+    void selected();
     // A picture opened on the sheet is the object list's current row: the main window previews it.
     void previewRequested();
 

@@ -706,10 +706,10 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
         QCOMPARE(TestEnvironment::readFile(out() + u'/' + name), sampleBytes_.value(name));
 }
 
-// The sheet in 128 px cells: a click on a picture selects it alone in the object list, even a row the
-// filter hides, and sets the commands but leaves the preview to Enter or a double-click even with Auto
-// Preview, so that the keys stay on the sheet to move between pictures; Save writes the cells as the
-// view shows them.
+// A layout chosen while the sheet is drawn is drawn instead. In 128 px cells, a click on a picture
+// selects it alone in the object list, even a row the filter hides, and sets the commands but leaves the
+// preview to Enter or a double-click even with Auto Preview, so that the keys stay on the sheet to move
+// between pictures; Save writes the cells as the view shows them.
 void MainWindowTest::contactSheetBrowsesTheArchive()
 {
     start({u"Auto Preview=True"_s});
@@ -717,6 +717,15 @@ void MainWindowTest::contactSheetBrowsesTheArchive()
     run_->control<QAction>("mnuViewContactSheet")->trigger();
     auto* sheetWindow = run_->control<frmContactSheet>("frmContactSheet");
     auto* layouts = sheetWindow->findChild<QComboBox*>(u"cboLayout"_s);
+    // Another layout chosen while the sheet is drawn draws it again in that one, without a word.
+    const QMetaObject::Connection switching = connect(sheetWindow, &frmContactSheet::pictureAdded, this, [&] {
+        layouts->setCurrentIndex(layouts->findData(256));
+    });
+    layouts->setCurrentIndex(layouts->findData(64));
+    disconnect(switching);
+    QCOMPARE(sheetWindow->sheet().cell(), 256);
+    QCOMPARE(sheetWindow->sheet().count(), 6);
+    QCOMPARE(messages(), QStringList());
     layouts->setCurrentIndex(layouts->findData(128));
     const ContactSheet& sheet = sheetWindow->sheet();
     QCOMPARE(sheet.cell(), 128);

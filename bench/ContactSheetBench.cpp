@@ -1,10 +1,11 @@
-// The contact sheet of a 1000-picture archive, drawn by its window with the stand-in tools at natural
-// size and in 128 px cells, beside starting the stand-in tool as many times from a plain loop (the sheet
-// runs it once per picture), and beside as many starts of a program that does nothing: the floor of any
-// one-process-a-picture sheet. Goals: the first row shown within 0.5 s, the whole sheet within 2 s (the
-// counters give both), and the sheet in cells no slower than the one at natural size.
+// The contact sheet of a 1000-picture archive, drawn by its window with the stand-in tools and N tools
+// at once, at natural size and in 128 px cells, beside starting the stand-in tool as many times from a
+// plain loop (the sheet runs it once per picture), and beside as many starts of a program that does
+// nothing: the floor of any one-process-a-picture sheet. Goals: the first row shown within 0.5 s, the
+// whole sheet within 2 s (the counters give both), and the sheet in cells no slower than at natural size.
 #include "CountedMessages.h"
 #include "PictureArchive.h"
+#include "WineTools.h"
 #include "archive/core/ToolRunner.h"
 #include "picture/core/ContactSheet.h"
 #include "picture/core/PictureState.h"
@@ -23,15 +24,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void drawSheet(benchmark::State& state, int cell)
+// With the extract.exe in `work`, in the layout of `cell`.
+void drawContactSheet(benchmark::State& state, const QString& work, int cell = ContactSheetLayout::natural)
 {
     PictureArchive& data = PictureArchive::shared();
     ToolRunner runner;
-    runner.setWorkFolder(WorkFolder(data.work));
+    runner.setWorkFolder(WorkFolder(work));
     CountedMessages messages;
     QtFilePicker files;
     const PictureConversion::Options options{
-        WorkFolder(data.work), true, {data.palettes, data.palettes + u"/base.pal"_s, true}};
+        WorkFolder(work), true, {data.palettes, data.palettes + u"/base.pal"_s, true}};
     double firstRow = 0;
     for (auto _ : state) {
         PictureState pictures;
@@ -47,7 +49,7 @@ void drawSheet(benchmark::State& state, int cell)
                 firstRowAt = clock.elapsed();
         });
         clock.start();
-        window.draw(pictures, options, data.archive, data.names, 1);
+        window.draw(pictures, options, data.archive, data.names, int(state.range(0)));
         firstRow += double(firstRowAt);
         if (messages.shown > 0 || window.sheet().count() != PictureArchive::pictureCount ||
             window.sheet().cell() != cell)
@@ -58,19 +60,31 @@ void drawSheet(benchmark::State& state, int cell)
 
 void DrawContactSheet(benchmark::State& state)
 {
-    drawSheet(state, ContactSheetLayout::natural);
+    drawContactSheet(state, PictureArchive::shared().work);
 }
 
 void DrawContactSheetInCells(benchmark::State& state)
 {
-    drawSheet(state, 128);
+    drawContactSheet(state, PictureArchive::shared().work, 128);
+}
+
+void DrawContactSheetThroughWine(benchmark::State& state)
+{
+    const WineTools& wine = WineTools::shared();
+    if (!wine.ready(state))
+        return;
+    {
+        const WineTools::InEnvironment prefix(wine);
+        drawContactSheet(state, wine.pictureWork);
+    }
+    wine.server(u"-k"_s);
 }
 
 void StartTheToolForEachPicture(benchmark::State& state)
 {
     PictureArchive& data = PictureArchive::shared();
     for (auto _ : state) {
-        for (int i = 0; i < PictureArchive::pictureCount; ++i) {
+        for (int i = 0; i < state.range(0); ++i) {
             QProcess tool;
             tool.setWorkingDirectory(data.work);
             tool.start(data.work + u"/extract.exe"_s,
@@ -93,7 +107,11 @@ void StartANoOpProgramForEachPicture(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(DrawContactSheet)->Unit(benchmark::kMillisecond)->Iterations(2);
-BENCHMARK(DrawContactSheetInCells)->Unit(benchmark::kMillisecond)->Iterations(2);
-BENCHMARK(StartTheToolForEachPicture)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(DrawContactSheet)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(DrawContactSheetInCells)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(DrawContactSheetThroughWine)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(StartTheToolForEachPicture)
+    ->Arg(PictureArchive::pictureCount)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
 BENCHMARK(StartANoOpProgramForEachPicture)->Unit(benchmark::kMillisecond)->Iterations(2);

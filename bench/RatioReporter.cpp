@@ -12,8 +12,11 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
     for (const Run& run : runs) {
         if (run.run_type == Run::RT_Iteration) {
-            realTimes_[run.run_name.function_name] = run.GetAdjustedRealTime();
-            milliseconds_[run.run_name.function_name] =
+            const std::string name = run.run_name.args.empty()
+                                         ? run.run_name.function_name
+                                         : run.run_name.function_name + '/' + run.run_name.args;
+            realTimes_[name] = run.GetAdjustedRealTime();
+            milliseconds_[name] =
                 run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1000;
         }
     }

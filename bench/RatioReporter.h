@@ -5,7 +5,8 @@
 #include <string>
 
 // Prints the runs as usual and keeps each benchmark's real time, so that pairs measured in the
-// same run can be printed as ratios at the end.
+// same run can be printed as ratios at the end. A benchmark with arguments is named with them, as
+// "DrawContactSheet/2".
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     // Colours only on a terminal, so that saved output stays plain text.

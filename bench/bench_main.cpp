@@ -171,7 +171,7 @@ void ExtractWithTheJob(benchmark::State& state)
     for (auto _ : state) {
         ExtractionJob job(runner, out);
         job.begin(fixture->archive);
-        RunDriver driver(runner, job, RunReport::Kind::Extraction, 1);
+        RunDriver driver(runner, job, RunReport::Kind::Extraction, int(state.range(0)));
         if (!driver.run(RunDriver::objects(fixture->objectNames)).isClean())
             state.SkipWithError("an object was not extracted");
     }
@@ -267,7 +267,10 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("StartTheToolInAPlainLoop", StartTheToolInAPlainLoop)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(5);
+    // As the extraction window runs, with N tools at once, without its pause to show itself.
     benchmark::RegisterBenchmark("ExtractWithTheJob", ExtractWithTheJob)
+        ->Arg(1)
+        ->Arg(2)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(5);
     benchmark::RegisterBenchmark("ExtractThroughTheScript", ExtractThroughTheScript)
@@ -289,14 +292,12 @@ int main(int argc, char* argv[])
                         "DecodeAndSplitResults", 1.5);
     reporter.printRatio("fill lstList with 32767 names / bare QListWidget::addItems", "FillObjectList",
                         "FillPlainListWidget");
-    reporter.printRatio("extract 200 objects / start the stand-in 200 times", "ExtractWithTheJob",
-                        "StartTheToolInAPlainLoop", 1.1);
     reporter.printRatio("extract 200 objects through extract.bat / start the stand-in 200 times",
                         "ExtractThroughTheScript", "StartTheToolInAPlainLoop", 1.1);
     reporter.printRatio("extract 200 objects through Wine / 200 Wine starts in a loop",
-                        "ExtractThroughWineWithTheJob", "StartTheWineToolInAPlainLoop", 1.1);
+                        "ExtractThroughWineWithTheJob/1", "StartTheWineToolInAPlainLoop", 1.1);
     reporter.printRatio("extract 200 objects through Wine / the same, Wine's session kept",
-                        "ExtractThroughWineWithTheJob", "StartTheWineToolWithWinesSessionKept");
+                        "ExtractThroughWineWithTheJob/1", "StartTheWineToolWithWinesSessionKept");
     reporter.printRatio("convert a 4096 x 4096 PBMP / copy as many bytes file to file",
                         "ConvertALargePicture", "CopyTheSameBytes", 2.0);
     reporter.printRatio("export a dithered 4096 x 4096 picture as PNG / as BMP",
@@ -309,12 +310,32 @@ int main(int argc, char* argv[])
                         "FindPaletteInManySubfolders", "ListThePaletteFolder");
     reporter.printRatio("kadrillo --convert of 1000 pictures / the conversion window",
                         "ConvertWithTheCommandLine", "ConvertInTheWindow", 1.0);
-    reporter.printRatio("contact sheet of 1000 pictures / start the stand-in 1000 times", "DrawContactSheet",
-                        "StartTheToolForEachPicture");
-    reporter.printRatio("contact sheet of 1000 pictures in 128 px cells / at natural size",
-                        "DrawContactSheetInCells", "DrawContactSheet", 1.0);
     reporter.printRatio("start the stand-in 1000 times / start /bin/true 1000 times",
-                        "StartTheToolForEachPicture", "StartANoOpProgramForEachPicture");
+                        "StartTheToolForEachPicture/1000", "StartANoOpProgramForEachPicture");
+    std::printf("\nOne tool at a time against a plain loop, and two at once against one:\n");
+    reporter.printRatio("contact sheet of 1000 pictures, N = 1 / 1000 starts", "DrawContactSheet/1",
+                        "StartTheToolForEachPicture/1000", 1.1);
+    reporter.printRatio("contact sheet of 1000 pictures, N = 2 / N = 1", "DrawContactSheet/2",
+                        "DrawContactSheet/1", 0.6);
+    reporter.printRatio("contact sheet of 1000 pictures in 128 px cells / at natural size, N = 1",
+                        "DrawContactSheetInCells/1", "DrawContactSheet/1", 1.0);
+    reporter.printRatio("kadrillo --extract of 1000 objects, N = 1 / 1000 starts",
+                        "ExtractWithTheCommandLine/1", "StartTheToolForEachPicture/1000", 1.1);
+    reporter.printRatio("kadrillo --extract of 1000 objects, N = 2 / N = 1", "ExtractWithTheCommandLine/2",
+                        "ExtractWithTheCommandLine/1", 0.6);
+    reporter.printRatio("extraction of 200 objects, N = 1 / 200 starts", "ExtractWithTheJob/1",
+                        "StartTheToolInAPlainLoop", 1.1);
+    reporter.printRatio("extraction of 200 objects, N = 2 / N = 1", "ExtractWithTheJob/2",
+                        "ExtractWithTheJob/1", 0.6);
+    std::printf("\nThe same through Wine with the Windows stand-ins:\n");
+    reporter.printRatio("contact sheet of 1000 pictures through Wine, N = 2 / N = 1",
+                        "DrawContactSheetThroughWine/2", "DrawContactSheetThroughWine/1", 0.9);
+    reporter.printRatio("kadrillo --extract of 1000 objects through Wine, N = 2 / N = 1",
+                        "ExtractWithTheCommandLineThroughWine/2", "ExtractWithTheCommandLineThroughWine/1",
+                        0.9);
+    reporter.printRatio("extraction of 200 objects through Wine, N = 2 / N = 1",
+                        "ExtractThroughWineWithTheJob/2", "ExtractThroughWineWithTheJob/1", 0.9);
+    std::printf("\n");
     reporter.printTime("redraw a 4096 x 4096 picture at a new zoom", "RedrawALargePictureAtANewZoom", 50);
     reporter.printTime("redraw a 4096 x 4096 picture in another palette",
                        "RedrawALargePictureInAnotherPalette", 50);

@@ -268,6 +268,18 @@ void ToolRunnerTest::copiesNeverLoseAFile()
     QVERIFY(FileSystem::deleteFileIfExists(work() + u"/temp.bmp"_s));
     QVERIFY(!QFileInfo(work() + u"/temp.bmp"_s).isSymLink());
     QVERIFY(!FileSystem::copyReplacing(environment_.path() + u"/gone.exe"_s, tool));
+    QVERIFY(!FileSystem::moveReplacing(environment_.path() + u"/gone.exe"_s, tool));
+
+    // A move replaces a link standing at the target, not the file it points to.
+    const QString staged = work() + u"/staged.cs"_s;
+    TestEnvironment::writeFile(staged, "the object");
+    const QString target = environment_.path() + u"/delivered.cs"_s;
+    QVERIFY(QFile::link(archive, target));
+    QVERIFY(FileSystem::moveReplacing(staged, target));
+    QVERIFY(!QFileInfo(target).isSymLink());
+    QVERIFY(!QFile::exists(staged));
+    QCOMPARE(TestEnvironment::readFile(target), QByteArray("the object"));
+    QCOMPARE(TestEnvironment::readFile(archive), QByteArray("the archive"));
     QVERIFY(!runner_.CopyVolToWork(environment_.path() + u"/gone.vol"_s));
     QVERIFY(runner_.lastError().contains(u"gone.vol"_s));
     QCOMPARE(TestEnvironment::readFile(tool), QByteArray("#!/bin/sh\n"));
@@ -415,6 +427,9 @@ void ToolRunnerTest::aFullDiskKeepsTheOldFile()
 
     QVERIFY(!FileSystem::replaceContents(kept, QByteArray(3000, 'p')).isEmpty());
     QVERIFY(!FileSystem::copyReplacing(source, kept));
+    // Across file systems a move copies; a copy that does not fit costs neither file.
+    QVERIFY(!FileSystem::moveReplacing(source, kept));
+    QCOMPARE(TestEnvironment::readFile(source), QByteArray(3000, 'b'));
     QCOMPARE(TestEnvironment::readFile(kept), QByteArray("the user's own palette"));
     SettingsStore store(settings);
     store.write(u"Dest Path"_s, QString(3000, u'd'));

@@ -54,7 +54,7 @@ RunStep::Result ExtractionJob::finish(const QString& objectName, const RunSlot& 
 {
     const QString staged = slot.staged(objectName);
     const QString target = destFolder_ + QDir::separator() + objectName;
-    const bool installed = FileSystem::copyReplacing(staged, target);
+    const bool installed = FileSystem::moveReplacing(staged, target);
     FileSystem::deleteFileIfExists(staged);
     if (!installed)
         return Result::failed(RunReport::Step::CannotWrite,

@@ -6,11 +6,12 @@
 #include <QSaveFile>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <unistd.h>
 #endif
 #ifdef Q_OS_LINUX
-#include <cerrno>
 #include <sys/sendfile.h>
 #endif
 
@@ -166,6 +167,20 @@ bool copyReplacing(const QString& source, const QString& target)
         return false;
     }
     return commitWhole(out).isEmpty() && QFile::setPermissions(target, in.permissions());
+}
+
+bool moveReplacing(const QString& source, const QString& target)
+{
+    const QFileInfo from(source);
+    if (!from.isFile() || from.isSymLink())
+        return false;
+#ifdef Q_OS_UNIX
+    if (::rename(QFile::encodeName(source).constData(), QFile::encodeName(target).constData()) == 0)
+        return true;
+    if (errno != EXDEV)
+        return false;
+#endif
+    return copyReplacing(source, target) && QFile::remove(source);
 }
 
 QString replaceContents(const QString& path, const QByteArray& bytes)

@@ -35,6 +35,11 @@ QString resolvedPath(const QString& path);
 // copying a file onto itself (by any path) changes nothing.
 bool copyReplacing(const QString& source, const QString& target);
 
+// Moves source over target in one step, replacing an earlier target (a link there is replaced, never
+// followed) and keeping the source's permissions; across file systems it copies as copyReplacing
+// does and removes the source only once the copy is whole. False leaves both as they were.
+bool moveReplacing(const QString& source, const QString& target);
+
 // Writes `bytes` as the file's whole content, replacing the old file only once they are all
 // written, and a link standing there rather than the file it points to; why that failed, or an
 // empty text.

@@ -123,14 +123,15 @@ void frmContactSheet::drawOnce(const Request& request)
         messages_.warn(this, tr("These pictures could not be drawn:\n%1").arg(failures.join(u'\n')));
 }
 
-// The pictures drawn are the size of the old layout, so the new one draws them again.
+// The pictures drawn are the size of the old layout, so the new one draws them again; not while
+// another window runs the tools.
 void frmContactSheet::layoutChosen()
 {
     if (drawing_) {
         redraw_ = true;
         if (driver_)
             driver_->cancel();
-    } else if (request_) {
+    } else if (request_ && !runner_.isBusy()) {
         const Request again = *request_;
         draw(*again.pictures, again.options, again.volPath, again.names, again.parallelRuns);
     }

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Kadrillo needs to build, test and run, when any is missing.
+# Installs the Debian 12 packages Kadrillo needs to build, test, package and run, when any is missing.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libqt6svg6
   shared-mime-info xdg-utils desktop-file-utils libfile-mimeinfo-perl appstream
   libpng-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   wine64 g++-mingw-w64-x86-64
+  librsvg2-bin dpkg-dev lintian wine
 )
 
 missing=()

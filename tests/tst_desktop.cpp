@@ -1,5 +1,7 @@
 #include "app/core/CommandLine.h"
 #include "app/core/StartArguments.h"
+#include "app/ui/MainStatusBar.h"
+#include "app/ui/VolAssociation.h"
 #include "app/ui/frmAbout.h"
 #include "platform/core/ProgramPaths.h"
 #include "support/MainWindowRun.h"
@@ -23,6 +25,8 @@ private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void aboutShowsTheVersionAndOpensTheReadme();
     void associateRegistersKadrilloForVolFiles();
+    void associateFromAnInstalledProgram_data();
+    void associateFromAnInstalledProgram();
     void commandLineTokens_data();
     void commandLineTokens();
     void archivePaths();
@@ -36,12 +40,12 @@ private:
 namespace {
 
 // What xdg-mime answers, or why it gave no answer.
-QString xdgMime(const QStringList& arguments)
+QString xdgMime(const QStringList& arguments, const QString& dataFolders = u"/usr/share"_s)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(u"XDG_CURRENT_DESKTOP"_s);
     environment.remove(u"DESKTOP_SESSION"_s);
-    environment.insert(u"XDG_DATA_DIRS"_s, u"/usr/share"_s);
+    environment.insert(u"XDG_DATA_DIRS"_s, dataFolders);
     QByteArray answer;
     const QString failed = OwnedProgram::runToEnd(u"xdg-mime"_s, arguments, &answer, environment);
     return failed.isEmpty() ? QString::fromLocal8Bit(answer).trimmed() : failed;
@@ -108,6 +112,8 @@ void DesktopTest::associateRegistersKadrilloForVolFiles()
         entry.constData());
     QVERIFY(entry.contains("\nMimeType=application/x-starsiege-volume;\n"));
     QVERIFY(QFile::exists(data + u"/icons/hicolor/scalable/apps/kadrillo.svg"_s));
+    QCOMPARE(run.control<MainStatusBar>("StatusBar1")->text(),
+             u"Wrote %1/applications/kadrillo.desktop and made it the program for .vol files"_s.arg(data));
 
     QVERIFY(QFileInfo(list).isSymLink());
     const QByteArray lists = TestEnvironment::readFile(kept);
@@ -116,6 +122,48 @@ void DesktopTest::associateRegistersKadrilloForVolFiles()
     run.control<QAction>("mnuToolsAcioate")->trigger();
     QCOMPARE(run.fakes.messages.texts(), QStringList());
     QCOMPARE(TestEnvironment::readFile(list), lists);
+}
+
+void DesktopTest::associateFromAnInstalledProgram_data()
+{
+    QTest::addColumn<bool>("desktopReadsPrefix"); // the prefix's share folder is in XDG_DATA_DIRS
+    QTest::newRow("installed where the desktop looks") << true;
+    QTest::newRow("installed where the desktop does not look") << false;
+}
+
+// A program installed with its desktop entry makes that entry the handler and leaves no user entry of
+// the same name to hide it; one installed where the desktop does not look writes the user's own.
+void DesktopTest::associateFromAnInstalledProgram()
+{
+    QFETCH(bool, desktopReadsPrefix);
+    const QString missing =
+        TestEnvironment::missingPrograms({"xdg-mime", "update-mime-database", "update-desktop-database"});
+    if (!missing.isEmpty())
+        QSKIP(qPrintable(u"needs %1 (scripts/deps.sh installs them)"_s.arg(missing)));
+    const QString prefix = environment_.path() + u"/prefix-%1"_s.arg(desktopReadsPrefix);
+    const QString installedEntry = prefix + u"/share/applications/kadrillo.desktop"_s;
+    TestEnvironment::writeFile(
+        installedEntry,
+        "[Desktop Entry]\nType=Application\nName=Kadrillo\nExec=" + QFile::encodeName(prefix) +
+            "/bin/kadrillo %F\nMimeType=application/x-starsiege-volume;\n");
+    const QString userEntry = environment_.dataHome() + u"/applications/kadrillo.desktop"_s;
+    TestEnvironment::writeFile(userEntry, "[Desktop Entry]\nType=Application\nName=Kadrillo\nExec=old %f\n");
+    const QString dataFolders = (desktopReadsPrefix ? prefix + u"/share:"_s : QString()) + u"/usr/share"_s;
+    const QByteArray folders = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(dataFolders));
+    FileAssociation association = VolAssociation();
+    association.programPath = prefix + u"/bin/kadrillo"_s;
+    const QString failed = association.install();
+    const QString handler = association.desktopEntryPath();
+    qputenv("XDG_DATA_DIRS", folders);
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
+
+    QCOMPARE(handler, desktopReadsPrefix ? installedEntry : userEntry);
+    QCOMPARE(QFileInfo::exists(userEntry), !desktopReadsPrefix);
+    if (!desktopReadsPrefix)
+        QVERIFY(TestEnvironment::readFile(userEntry).contains(QFile::encodeName(association.programPath)));
+    QCOMPARE(xdgMime({u"query"_s, u"default"_s, u"application/x-starsiege-volume"_s}, dataFolders),
+             u"kadrillo.desktop"_s);
 }
 
 void DesktopTest::commandLineTokens_data()

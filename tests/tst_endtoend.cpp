@@ -360,9 +360,15 @@ void EndToEndTest::installedProgramRunsFromAnotherFolder()
         OwnedProgram::runToEnd(u"cmake"_s, {u"--install"_s, build, u"--prefix"_s, prefix});
     QVERIFY2(installed.isEmpty(), qPrintable(installed));
     // The validators below refuse a missing file.
-    for (const QString& file : {prefix + u"/bin/kadrillo-batch"_s, prefix + u"/share/kadrillo/readme.txt"_s,
-                                prefix + u"/share/icons/hicolor/scalable/apps/kadrillo.svg"_s})
+    for (const QString& file :
+         {prefix + u"/libexec/kadrillo/kadrillo-batch"_s, prefix + u"/share/kadrillo/readme.txt"_s,
+          prefix + u"/share/icons/hicolor/scalable/apps/kadrillo.svg"_s,
+          prefix + u"/share/icons/hicolor/48x48/apps/kadrillo.png"_s,
+          prefix + u"/share/icons/hicolor/256x256/apps/kadrillo.png"_s,
+          prefix + u"/share/man/man1/kadrillo.1.gz"_s})
         QVERIFY2(QFileInfo::exists(file), qPrintable(file + u" is not installed"_s));
+    QVERIFY2(!QFileInfo::exists(prefix + u"/bin/kadrillo-batch"_s),
+             "kadrillo-batch is installed on the PATH");
     for (const auto& [program, arguments] :
          {std::pair{u"desktop-file-validate"_s,
                     QStringList{prefix + u"/share/applications/kadrillo.desktop"_s}},

@@ -5,6 +5,7 @@
 #include "app/core/CommandLineOptions.h"
 #include "app/core/StartArguments.h"
 #include "app/ui/frmMain.h"
+#include "platform/core/Catalogues.h"
 #include "platform/core/TerminationSignals.h"
 #include "platform/ui/QtDesktopOpener.h"
 #include "platform/ui/QtFilePicker.h"
@@ -25,15 +26,27 @@ void nameProgram()
 
 // The command-line mode runs without a display, so it never makes a QApplication; drawing text needs
 // fonts, which come with a QGuiApplication on the display-less platform. Qt is given none of the
-// arguments, which were read already.
-template <typename Application> int runCommandLine(char* program, const CommandLineOptions& options)
+// arguments, which were read already. They are read once more when the user's language is in, so
+// that what they meet is said in it.
+template <typename Application> int runCommandLine(char* program, const QByteArrayList& arguments)
 {
     int argc = 1;
     char* argv[] = {program, nullptr};
     Application app(argc, argv);
     nameProgram();
+    const Catalogues catalogues{QLocale()};
     AppCore core;
-    return CommandLineMode(options, core).run();
+    return CommandLineMode(CommandLineOptions::parse(arguments), core).run();
+}
+
+int refuseWithoutDisplay(char* program)
+{
+    int argc = 1;
+    char* argv[] = {program, nullptr};
+    QCoreApplication app(argc, argv);
+    const Catalogues catalogues{QLocale()};
+    CommandLineConsole(false).warn(StartArguments::noDisplay());
+    return CommandLineMode::UsageError;
 }
 
 bool displayNamed()
@@ -54,17 +67,14 @@ int main(int argc, char* argv[])
         arguments.append(argv[i]);
     StartArguments start = StartArguments::read(arguments);
     if (start.mode == StartArguments::Mode::CommandLine) {
-        const CommandLineOptions options = CommandLineOptions::parse(arguments);
-        if (options.drawsText()) {
+        if (CommandLineOptions::parse(arguments).drawsText()) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
-            return runCommandLine<QGuiApplication>(argv[0], options);
+            return runCommandLine<QGuiApplication>(argv[0], arguments);
         }
-        return runCommandLine<QCoreApplication>(argv[0], options);
+        return runCommandLine<QCoreApplication>(argv[0], arguments);
     }
-    if (!start.namesPlatform && !displayNamed()) {
-        CommandLineConsole(false).warn(StartArguments::noDisplay());
-        return CommandLineMode::UsageError;
-    }
+    if (!start.namesPlatform && !displayNamed())
+        return refuseWithoutDisplay(argv[0]);
     // Qt reads its own options only, so that no archive is taken for one.
     std::vector<char*> forQt{argv[0]};
     for (QByteArray& option : start.qtOptions)
@@ -73,6 +83,7 @@ int main(int argc, char* argv[])
     forQt.push_back(nullptr);
     QApplication app(qtArgc, forQt.data());
     nameProgram();
+    const Catalogues catalogues{QLocale()};
 
     AppCore core;
     QtMessageBoxes messages;

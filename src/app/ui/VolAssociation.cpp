@@ -1,12 +1,11 @@
 #include "app/ui/VolAssociation.h"
 
-#include "platform/core/FileAssociation.h"
 #include "platform/ui/MessageBoxes.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
-QString RegisterVolAssociation()
+FileAssociation VolAssociation()
 {
     QFile icon(QStringLiteral(":/kadrillo.svg"));
     icon.open(QIODevice::ReadOnly);
@@ -16,18 +15,26 @@ QString RegisterVolAssociation()
     association.comment = QStringLiteral("Starsiege Volume File");
     association.subClassOf = QStringLiteral("application/x-compress");
     association.programName = QStringLiteral("Kadrillo");
+    association.programComment = QStringLiteral("Browse and extract Starsiege volume files");
     association.programPath = QCoreApplication::applicationFilePath();
     association.iconSvg = icon.readAll();
-    return association.install();
+    return association;
 }
 
-void AssociateVolFiles(QWidget* window, MessageBoxes& messages)
+QString AssociateVolFiles(QWidget* window, MessageBoxes& messages)
 {
-    const QString error = RegisterVolAssociation();
-    if (!error.isEmpty())
+    const FileAssociation association = VolAssociation();
+    if (const QString error = association.install(); !error.isEmpty()) {
         messages.show(window, MessageBoxes::programTitle(),
                       QCoreApplication::translate(
                           "frmMain", "Kadrillo could not make itself the program for .vol files.\n\n%1")
                           .arg(error),
                       MessageBoxes::Buttons::Ok, MessageIcon::Exclamation);
+        return {};
+    }
+    if (!association.installedEntry().isEmpty())
+        return QCoreApplication::translate("frmMain", "Made the installed %1 the program for .vol files")
+            .arg(association.desktopEntryPath());
+    return QCoreApplication::translate("frmMain", "Wrote %1 and made it the program for .vol files")
+        .arg(association.desktopEntryPath());
 }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "platform/core/FileAssociation.h"
 
 class MessageBoxes;
 class QWidget;
 
-// Makes Kadrillo the program that opens ".vol" files; the reason when that failed.
-QString RegisterVolAssociation();
-// The same, telling the user when it failed.
-void AssociateVolFiles(QWidget* window, MessageBoxes& messages);
+// The association that makes this program the one that opens ".vol" files.
+FileAssociation VolAssociation();
+// Installs it; the line for the status bar that says what was done, or empty after telling the user
+// why it failed.
+QString AssociateVolFiles(QWidget* window, MessageBoxes& messages);

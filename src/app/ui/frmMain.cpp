@@ -180,7 +180,8 @@ void frmMain::Form_Unload()
     recent_->save();
     core_.shutDown();
     if (!core_.saveSettings())
-        qWarning("Kadrillo: cannot write the settings to %s", qUtf8Printable(core_.store().fileName()));
+        qWarning("%s", qUtf8Printable(
+                           tr("Kadrillo: cannot write the settings to %1").arg(core_.store().fileName())));
 }
 
 void frmMain::connectObjectPane()
@@ -418,5 +419,5 @@ void frmMain::mnuToolsOptions_Click()
 
 void frmMain::mnuToolsAcioate_Click()
 {
-    AssociateVolFiles(this, seams_.messages);
+    StatusBar1->setText(AssociateVolFiles(this, seams_.messages));
 }

@@ -22,7 +22,7 @@ frmExtract::frmExtract(QWidget* owner, const VolRecord& vol, const QList<int>& r
     , runner_(runner)
     , parallelRuns_(parallelRuns)
     , seams_(seams)
-    , lblProgress(new QLabel(QStringLiteral("File # of ##"), this))
+    , lblProgress(new QLabel(tr("File # of ##"), this))
     , ProgressBar1(new QProgressBar(this))
 {
     setObjectName(QStringLiteral("frmExtract"));

@@ -11,11 +11,6 @@ namespace PaletteChoices {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PaletteChoices", text);
-}
-
 const QStringList palettePattern{QStringLiteral("*.pal")};
 
 void appendFiles(QStringList& files, const QString& folder)
@@ -41,10 +36,11 @@ auto orderOf(const QString& relative)
 QString convertedLabel(const PaletteOrigin& converted)
 {
     if (converted.reason == PaletteOrigin::Reason::Own)
-        return tr("Own colours");
+        return QCoreApplication::translate("PaletteChoices", "Own colours");
     if (!converted.list.isEmpty())
-        return tr("%1: %2").arg(converted.list).arg(converted.id);
-    return converted.file.isEmpty() ? tr("As converted") : QDir::toNativeSeparators(converted.file);
+        return QCoreApplication::translate("PaletteChoices", "%1: %2").arg(converted.list).arg(converted.id);
+    return converted.file.isEmpty() ? QCoreApplication::translate("PaletteChoices", "As converted")
+                                    : QDir::toNativeSeparators(converted.file);
 }
 
 } // namespace
@@ -77,9 +73,10 @@ QList<Choice> build(const QString& folder, const QStringList& files, const QList
                         {Reason::Chosen, converted.number, QDir::cleanPath(root.filePath(file)), {}, 0},
                         std::nullopt});
     for (const ListedPalette& listed : lists)
-        choices.append({tr("%1: %2").arg(listed.list).arg(listed.id),
-                        {Reason::Chosen, converted.number, {}, listed.list, listed.id},
-                        listed.colours});
+        choices.append(
+            {QCoreApplication::translate("PaletteChoices", "%1: %2").arg(listed.list).arg(listed.id),
+             {Reason::Chosen, converted.number, {}, listed.list, listed.id},
+             listed.colours});
     if (std::ranges::none_of(choices,
                              [&](const Choice& choice) { return choice.origin.samePalette(converted); }))
         choices.prepend({convertedLabel(converted), converted, std::nullopt});

@@ -11,38 +11,38 @@ namespace PaletteExtraction {
 
 Folder folderFor(const QString& targetFolder, const QString& listName, bool addListName)
 {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("PaletteExtraction", text);
-    };
     if (targetFolder.isEmpty())
-        return {{}, tr("no folder is set to extract them to")};
+        return {{}, QCoreApplication::translate("PaletteExtraction", "no folder is set to extract them to")};
     if (!addListName)
         return {targetFolder, {}};
     if (const QString refusal = ObjectName::refusal(listName); !refusal.isEmpty())
         return {{}, refusal};
     const QString subfolder = listName.size() < 4 ? QString() : listName.chopped(4);
     if (subfolder.isEmpty() || subfolder == QLatin1String(".") || subfolder == QLatin1String(".."))
-        return {{}, tr("without its last four characters it names no folder")};
+        return {{},
+                QCoreApplication::translate("PaletteExtraction",
+                                            "without its last four characters it names no folder")};
     // Checked on the path itself, so that no folder is made before the answer is known.
     const QString target = QDir(targetFolder).absolutePath();
     const QString inside = target.endsWith(QLatin1Char('/')) ? target : target + QLatin1Char('/');
     const QString resolved = QDir::cleanPath(inside + subfolder);
     if (!resolved.startsWith(inside))
-        return {{}, tr("its folder would lie outside %1").arg(QDir::toNativeSeparators(targetFolder))};
+        return {{},
+                QCoreApplication::translate("PaletteExtraction", "its folder would lie outside %1")
+                    .arg(QDir::toNativeSeparators(targetFolder))};
     return {targetFolder + QDir::separator() + subfolder, {}};
 }
 
 QString write(const QString& folder, const QByteArray& header, const PaletteListCodec::PplPalette& palette)
 {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("PaletteExtraction", text);
-    };
     if (!QDir().mkpath(folder))
-        return tr("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("PaletteExtraction", "The folder %1 cannot be created.")
+            .arg(QDir::toNativeSeparators(folder));
     const QString path = folder + QDir::separator() + PaletteListCodec::fileName(palette);
     if (const QString error = FileSystem::replaceContents(path, PaletteCodec::encode(header, palette.Colors));
         !error.isEmpty())
-        return tr("%1 cannot be written: %2").arg(QDir::toNativeSeparators(path), error);
+        return QCoreApplication::translate("PaletteExtraction", "%1 cannot be written: %2")
+            .arg(QDir::toNativeSeparators(path), error);
     return {};
 }
 

@@ -7,11 +7,6 @@ namespace PaletteListCodec {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PaletteListCodec", text);
-}
-
 qint32 int32At(const QByteArray& bytes, qsizetype offset)
 {
     return qFromLittleEndian<qint32>(bytes.constData() + offset);
@@ -23,19 +18,26 @@ Decoded decode(const QByteArray& bytes)
 {
     Decoded decoded;
     if (bytes.size() < firstPaletteOffset) {
-        decoded.error = tr("it holds %1 bytes, too few for the heading of a palette list").arg(bytes.size());
+        decoded.error =
+            QCoreApplication::translate("PaletteListCodec",
+                                        "it holds %1 bytes, too few for the heading of a palette list")
+                .arg(bytes.size());
         return decoded;
     }
     const qint32 count = int32At(bytes, countOffset);
     if (count <= 0) {
-        decoded.error = tr("it says it holds %1 palettes").arg(count);
+        decoded.error =
+            QCoreApplication::translate("PaletteListCodec", "it says it holds %1 palettes").arg(count);
         return decoded;
     }
     // In 64 bits: a count near 2^31 must not wrap the length it needs.
     const qint64 needed = firstPaletteOffset + qint64(count) * paletteSize;
     if (bytes.size() < needed) {
         decoded.error =
-            tr("it holds %1 bytes, and %2 palettes need %3").arg(bytes.size()).arg(count).arg(needed);
+            QCoreApplication::translate("PaletteListCodec", "it holds %1 bytes, and %2 palettes need %3")
+                .arg(bytes.size())
+                .arg(count)
+                .arg(needed);
         return decoded;
     }
     decoded.palettes.resize(count);

@@ -3,15 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PaletteOrigin", text);
-}
-
-} // namespace
-
 QString PaletteOrigin::text() const
 {
     if (reason == Reason::Own)

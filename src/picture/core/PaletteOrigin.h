@@ -1,10 +1,14 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // Which palette drew a picture, and why that one: what the picture window and the command line say
 // about a converted picture.
 struct PaletteOrigin {
+    Q_DECLARE_TR_FUNCTIONS(PaletteOrigin)
+
+public:
     enum class Reason {
         Numbered,   // the file named after the picture's number, found in the palette folder
         Listed,     // that number in one of the archive's palette lists

@@ -9,15 +9,6 @@
 #include <QDirIterator>
 #include <QFile>
 
-namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Palettes", text);
-}
-
-} // namespace
-
 Palettes::Palettes(PictureState& state)
     : state_(state)
 {

@@ -4,6 +4,7 @@
 #include "picture/core/PaletteOrigin.h"
 #include "picture/core/PictureMessage.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -32,6 +33,8 @@ struct PaletteSearch {
 // Reads, writes and finds palette files for the shared palette state. Each step returns nothing
 // when it is done, else the message that says why not, for the window to show.
 class Palettes {
+    Q_DECLARE_TR_FUNCTIONS(Palettes)
+
 public:
     explicit Palettes(PictureState& state);
 

@@ -14,11 +14,6 @@ namespace PictureCodec {
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PictureCodec", text);
-}
-
 template <typename T> T field(const QByteArray& file, qsizetype offset)
 {
     return qFromLittleEndian<T>(file.constData() + offset);
@@ -162,30 +157,40 @@ QSize pbmpSize(const QByteArray& start)
 QString readPbmp(QByteArray file, BitmapRecord& bitmap)
 {
     if (file.size() < PbmpLayout::pixelOffset)
-        return tr("the file is too short for a PBMP header");
+        return QCoreApplication::translate("PictureCodec", "the file is too short for a PBMP header");
     const std::int64_t width = field<std::int32_t>(file, PbmpLayout::widthOffset);
     const std::int64_t height = field<std::int32_t>(file, PbmpLayout::heightOffset);
     const std::int16_t bitCount = field<std::int16_t>(file, PbmpLayout::bitCountOffset);
     const std::int64_t size = field<std::int32_t>(file, PbmpLayout::dataSizeOffset);
     if (width <= 0 || height <= 0 || width > largestSide || height > largestSide)
-        return tr("its size of %1 x %2 pixels is impossible").arg(width).arg(height);
+        return QCoreApplication::translate("PictureCodec", "its size of %1 x %2 pixels is impossible")
+            .arg(width)
+            .arg(height);
     if (width * height > std::numeric_limits<std::int32_t>::max())
-        return tr("its size of %1 x %2 pixels is too large").arg(width).arg(height);
+        return QCoreApplication::translate("PictureCodec", "its size of %1 x %2 pixels is too large")
+            .arg(width)
+            .arg(height);
     if (bitCount != 8)
-        return tr("it has %1 bits per pixel instead of 8").arg(bitCount);
+        return QCoreApplication::translate("PictureCodec", "it has %1 bits per pixel instead of 8")
+            .arg(bitCount);
     if (size < width * height)
-        return tr("its picture data (%1 bytes) is shorter than %2 x %3 pixels")
+        return QCoreApplication::translate("PictureCodec",
+                                           "its picture data (%1 bytes) is shorter than %2 x %3 pixels")
             .arg(size)
             .arg(width)
             .arg(height);
     if (PbmpLayout::fileSize(size) > file.size())
-        return tr("the file is cut short: its picture data and palette number need %1 bytes, and it has %2")
+        return QCoreApplication::translate(
+                   "PictureCodec",
+                   "the file is cut short: its picture data and palette number need %1 bytes, and it has %2")
             .arg(PbmpLayout::fileSize(size))
             .arg(file.size());
     // The rounded padding can outgrow S, so that the last rows would start past the data.
     const int padding = rowPadding(width, height, size);
     if ((height - 1) * (width + padding) + width > size)
-        return tr("its rows of %1 pixels with %2 padding bytes each run past its picture data (%3 bytes)")
+        return QCoreApplication::translate(
+                   "PictureCodec",
+                   "its rows of %1 pixels with %2 padding bytes each run past its picture data (%3 bytes)")
             .arg(width)
             .arg(padding)
             .arg(size);
@@ -211,17 +216,22 @@ QString readPbmp(QByteArray file, BitmapRecord& bitmap)
 QString readStandardBitmap(const QByteArray& file, BitmapRecord& bitmap, Palette& colours)
 {
     if (file.size() < pixelOffset)
-        return tr("the file is too short for a bitmap with a 256-colour table");
+        return QCoreApplication::translate("PictureCodec",
+                                           "the file is too short for a bitmap with a 256-colour table");
     BitmapRecord read = bitmap;
     readHeaders(file, read);
     if (hasOtherLayout(file))
-        return tr("only bitmaps of 8 bits per pixel with a full 256-colour table can be converted");
+        return QCoreApplication::translate(
+            "PictureCodec", "only bitmaps of 8 bits per pixel with a full 256-colour table can be converted");
     if (read.biWidth <= 0 || read.biHeight == 0 || read.biWidth > largestSide ||
         std::abs(std::int64_t(read.biHeight)) > largestSide)
-        return tr("its size of %1 x %2 pixels is impossible").arg(read.biWidth).arg(read.biHeight);
+        return QCoreApplication::translate("PictureCodec", "its size of %1 x %2 pixels is impossible")
+            .arg(read.biWidth)
+            .arg(read.biHeight);
     const std::int64_t pixels = standardPixelCount(read);
     if (pixels < 0 || pixelOffset + pixels > file.size())
-        return tr("the file is cut short: its pixels need %1 bytes, and it has %2")
+        return QCoreApplication::translate("PictureCodec",
+                                           "the file is cut short: its pixels need %1 bytes, and it has %2")
             .arg(pixelOffset + pixels)
             .arg(file.size());
 

@@ -11,14 +11,10 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PictureConversion", text);
-}
-
 QString cannotConvert(const QString& path, const QString& reason)
 {
-    return tr("The picture %1 cannot be converted: %2.").arg(QDir::toNativeSeparators(path), reason);
+    return PictureConversion::tr("The picture %1 cannot be converted: %2.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 void append(QList<PictureMessage>& messages, const std::optional<PictureMessage>& message)

@@ -5,6 +5,7 @@
 #include "picture/core/PictureExport.h"
 #include "picture/core/PictureMessage.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -13,6 +14,8 @@ struct PictureState;
 
 // Turns the picture the extraction tool left in "temp.bmp" into a Windows BMP, in place.
 class PictureConversion {
+    Q_DECLARE_TR_FUNCTIONS(PictureConversion)
+
 public:
     // Kept: a standard bitmap of another layout than the program rewrites, left as it is to be shown.
     enum class Outcome { Converted, Declined, Kept, Refused };

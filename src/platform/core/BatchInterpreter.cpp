@@ -44,7 +44,8 @@ BatchInterpreter::Reading readSteps(const QString& scriptPath, QList<QPair<int, 
 {
     QFile file(scriptPath);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(scriptPath, 0, QStringLiteral("cannot read the script: %1").arg(file.errorString()));
+        return refused(scriptPath, 0,
+                       BatchInterpreter::tr("cannot read the script: %1").arg(file.errorString()));
     const QStringList lines = QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'));
     bool hasTool = false;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -58,7 +59,7 @@ BatchInterpreter::Reading readSteps(const QString& scriptPath, QList<QPair<int, 
         if (line.kind == BatchLine::Kind::Exit)
             break;
         if (line.kind == BatchLine::Kind::Tool && std::exchange(hasTool, true))
-            return refused(scriptPath, lineNumber, QStringLiteral("a script runs one tool only"));
+            return refused(scriptPath, lineNumber, BatchInterpreter::tr("a script runs one tool only"));
         if (line.kind != BatchLine::Kind::Ignored)
             steps.append({lineNumber, line});
     }
@@ -85,14 +86,14 @@ BatchInterpreter::Reading BatchInterpreter::read(const QString& scriptPath, cons
             const QFileInfo target(QDir(current), line.folder);
             if (!target.isDir())
                 return refused(scriptPath, lineNumber,
-                               QStringLiteral("cannot change to the folder %1").arg(line.folder));
+                               BatchInterpreter::tr("cannot change to the folder %1").arg(line.folder));
             current = target.absoluteFilePath();
             continue;
         }
         const QString tool = findTool(line.program, current);
         if (tool.isEmpty())
             return refused(scriptPath, lineNumber,
-                           QStringLiteral("cannot find the tool %1").arg(line.program));
+                           BatchInterpreter::tr("cannot find the tool %1").arg(line.program));
         const ToolCall call{tool, line.arguments,
                             line.outputFile.isEmpty() ? QString() : QDir(current).filePath(line.outputFile),
                             line.appendOutput, current};
@@ -116,11 +117,12 @@ int BatchInterpreter::run(const QString& scriptPath)
         return fail(QStringLiteral("%1: %2").arg(scriptPath, error));
     process.start();
     if (!process.waitForStarted(-1))
-        return fail(
-            QStringLiteral("%1: cannot start %2: %3").arg(scriptPath, launch.program, process.errorString()));
+        return fail(BatchInterpreter::tr("%1: cannot start %2: %3")
+                        .arg(scriptPath, launch.program, process.errorString()));
     process.waitForFinished(-1);
     if (process.exitStatus() != QProcess::NormalExit)
-        return fail(QStringLiteral("%1: %2 crashed").arg(scriptPath, QFileInfo(launch.program).fileName()));
+        return fail(
+            BatchInterpreter::tr("%1: %2 crashed").arg(scriptPath, QFileInfo(launch.program).fileName()));
     return process.exitCode();
 }
 

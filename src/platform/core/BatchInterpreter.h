@@ -2,6 +2,7 @@
 
 #include "platform/core/ToolCall.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 
@@ -11,6 +12,8 @@ class QTextStream;
 // the program writes: kadrillo-batch runs a script by hand with it. read() says which tool call a
 // script means, so a test can hold it against the call the program started.
 class BatchInterpreter {
+    Q_DECLARE_TR_FUNCTIONS(BatchInterpreter)
+
 public:
     explicit BatchInterpreter(QTextStream& errors);
 

@@ -47,9 +47,9 @@ BatchLine parseToolLine(const QString& text)
             continue;
         }
         if (c != QLatin1Char('>'))
-            return invalid(QStringLiteral("the operator %1 outside quotes is not supported").arg(c));
+            return invalid(BatchLine::tr("the operator %1 outside quotes is not supported").arg(c));
         if (!line.outputFile.isEmpty())
-            return invalid(QStringLiteral("more than one output redirection"));
+            return invalid(BatchLine::tr("more than one output redirection"));
         if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('>')) {
             line.appendOutput = true;
             ++i;
@@ -71,14 +71,14 @@ BatchLine parseToolLine(const QString& text)
         }
         --i;
         if (target.isEmpty())
-            return invalid(QStringLiteral("a redirection without a file name"));
+            return invalid(BatchLine::tr("a redirection without a file name"));
         line.outputFile = target;
     }
     if (quoted)
-        return invalid(QStringLiteral("a double quote is not closed"));
+        return invalid(BatchLine::tr("a double quote is not closed"));
     const QStringList words = WindowsCommandLine::split(command);
     if (words.isEmpty())
-        return invalid(QStringLiteral("a redirection without a command"));
+        return invalid(BatchLine::tr("a redirection without a command"));
     line.program = words.first();
     line.arguments = words.mid(1);
     return line;
@@ -93,7 +93,7 @@ BatchLine BatchLine::parse(const QString& rawLine)
         text = text.mid(1).trimmed();
     // The interpreter expands %...% everywhere, quotes included, so no such line can be trusted.
     if (text.contains(QLatin1Char('%')))
-        return invalid(QStringLiteral("the character % is not supported"));
+        return invalid(BatchLine::tr("the character % is not supported"));
 
     BatchLine line;
     const QString lower = text.toLower();
@@ -102,7 +102,7 @@ BatchLine BatchLine::parse(const QString& rawLine)
                       lower.startsWith(QLatin1String("echo."));
     // "echo x & tool" runs a further command and "echo x > file" writes one: neither is an echo.
     if (const QChar op = firstOperator(text); echo && !op.isNull())
-        return invalid(QStringLiteral("the operator %1 outside quotes is not supported").arg(op));
+        return invalid(BatchLine::tr("the operator %1 outside quotes is not supported").arg(op));
     if (text.isEmpty() || echo || driveLine.match(lower).hasMatch()) {
         line.kind = Kind::Ignored;
         return line;
@@ -116,10 +116,10 @@ BatchLine BatchLine::parse(const QString& rawLine)
         if (folder.size() >= 2 && folder.startsWith(QLatin1Char('"')) && folder.endsWith(QLatin1Char('"')))
             folder = folder.mid(1, folder.size() - 2);
         if (folder.isEmpty() || folder.contains(QLatin1Char('"')))
-            return invalid(QStringLiteral("cd needs one folder"));
+            return invalid(BatchLine::tr("cd needs one folder"));
         for (const QChar c : folder) {
             if (QStringLiteral("&|<>^").indexOf(c) >= 0)
-                return invalid(QStringLiteral("the operator %1 is not supported in cd").arg(c));
+                return invalid(BatchLine::tr("the operator %1 is not supported in cd").arg(c));
         }
         line.kind = Kind::ChangeFolder;
         line.folder = folder;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +8,9 @@
 // drive lines (ignored), "cd", one tool line with ">" or ">>" redirection, and "exit". Anything
 // that the Windows command interpreter would treat as a further command is refused.
 struct BatchLine {
+    Q_DECLARE_TR_FUNCTIONS(BatchLine)
+
+public:
     enum class Kind { Ignored, ChangeFolder, Tool, Exit, Invalid };
 
     Kind kind = Kind::Invalid;

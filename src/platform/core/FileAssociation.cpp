@@ -14,11 +14,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("FileAssociation", text);
-}
-
 QString userFolder(const char* variable, const QString& fallback)
 {
     const QString value = qEnvironmentVariable(variable);
@@ -29,7 +24,7 @@ QString writeFile(const QString& path, const QByteArray& bytes)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     if (const QString error = FileSystem::replaceContents(path, bytes); !error.isEmpty())
-        return tr("Cannot write %1: %2").arg(path, error);
+        return FileAssociation::tr("Cannot write %1: %2").arg(path, error);
     return {};
 }
 
@@ -90,7 +85,7 @@ QString refresh(const char* tool, const QString& folder)
 {
     const QString program = QStandardPaths::findExecutable(QLatin1String(tool));
     if (program.isEmpty())
-        return tr("The program %1 was not found; install the Debian package %2.")
+        return FileAssociation::tr("The program %1 was not found; install the Debian package %2.")
             .arg(QLatin1String(tool),
                  QLatin1String(qstrcmp(tool, "update-mime-database") == 0 ? "shared-mime-info"
                                                                           : "desktop-file-utils"));
@@ -98,7 +93,7 @@ QString refresh(const char* tool, const QString& folder)
     process.start(program, {folder});
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
         process.exitCode() != 0)
-        return tr("%1 failed: %2")
+        return FileAssociation::tr("%1 failed: %2")
             .arg(QLatin1String(tool), QString::fromLocal8Bit(process.readAllStandardError()));
     return {};
 }
@@ -116,6 +111,11 @@ QString makeDefault(const QString& config, const QByteArray& mimeType, const QBy
     // and the link stays.
     const QFileInfo info(list);
     return writeFile(info.isSymLink() ? info.symLinkTarget() : list, content);
+}
+
+QString userDataFolder()
+{
+    return userFolder("XDG_DATA_HOME", QStringLiteral("/.local/share"));
 }
 
 } // namespace
@@ -161,15 +161,26 @@ QString FileAssociation::desktopEntry() const
                           "MimeType=%5;\n"
                           "Terminal=false\n"
                           "Categories=Utility;Archiving;\n")
-        .arg(programName, comment, execArgument(programPath), programName.toLower(), mimeType);
+        .arg(programName, programComment, execArgument(programPath), programName.toLower(), mimeType);
 }
 
 QString FileAssociation::install() const
 {
-    const QString data = userFolder("XDG_DATA_HOME", QStringLiteral("/.local/share"));
+    const QString data = userDataFolder();
     const QString config = userFolder("XDG_CONFIG_HOME", QStringLiteral("/.config"));
     const QString base = programName.toLower();
     const QString desktopFile = base + QStringLiteral(".desktop");
+
+    if (!installedEntry().isEmpty()) {
+        // A user's entry of the same name would hide the installed one from the desktop.
+        const QString userEntry = data + QStringLiteral("/applications/") + desktopFile;
+        if (QFileInfo::exists(userEntry) && !QFile::remove(userEntry))
+            return tr("Cannot remove %1, which hides the installed desktop entry.").arg(userEntry);
+        QString error = makeDefault(config, mimeType.toUtf8(), desktopFile.toUtf8());
+        if (error.isEmpty() && QFileInfo::exists(data + QStringLiteral("/applications")))
+            error = refresh("update-desktop-database", data + QStringLiteral("/applications"));
+        return error;
+    }
 
     QString error = writeFile(data + QStringLiteral("/mime/packages/") + base + QStringLiteral(".xml"),
                               mimeXml().toUtf8());
@@ -187,3 +198,30 @@ QString FileAssociation::install() const
     return error;
 }
 #endif
+
+// The entry in the share folder beside the program's own, when that folder is one the desktop reads.
+QString FileAssociation::installedEntry() const
+{
+    const QString share =
+        QDir::cleanPath(QFileInfo(programPath).absolutePath() + QStringLiteral("/../share"));
+    const QString entry =
+        share + QStringLiteral("/applications/") + programName.toLower() + QStringLiteral(".desktop");
+    if (!QFileInfo::exists(entry))
+        return {};
+    QString folders = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (folders.isEmpty())
+        folders = QStringLiteral("/usr/local/share:/usr/share");
+    for (const QString& folder : folders.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        if (QDir::cleanPath(folder) == share)
+            return entry;
+    }
+    return {};
+}
+
+QString FileAssociation::desktopEntryPath() const
+{
+    const QString installed = installedEntry();
+    return installed.isEmpty() ? userDataFolder() + QStringLiteral("/applications/") + programName.toLower() +
+                                     QStringLiteral(".desktop")
+                               : installed;
+}

@@ -113,7 +113,8 @@ QString setUp(QProcess& process, const LaunchPlan& launch, ErrorChannel errors)
     // output takes the place of whatever stood there, a link included.
     QFile target(launch.outputFile);
     if (!(launch.appendOutput ? target.open(QIODevice::Append) : FileSystem::createFresh(target)))
-        return QStringLiteral("cannot write %1: %2").arg(launch.outputFile, target.errorString());
+        return QCoreApplication::translate("ToolLauncher", "cannot write %1: %2")
+            .arg(launch.outputFile, target.errorString());
     target.close();
     process.setProcessChannelMode(readErrors ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
     process.setStandardOutputFile(launch.outputFile,

@@ -2,12 +2,15 @@
 
 #include "platform/core/MessageIcon.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
 
 // Every message the program shows goes through here, so tests can answer and record them.
 class MessageBoxes {
+    Q_DECLARE_TR_FUNCTIONS(MessageBoxes)
+
 public:
     enum class Buttons { Ok, YesNo, YesNoCancel };
     enum class Answer { Ok, Yes, No, Cancel };
@@ -22,6 +25,6 @@ public:
     // A problem with an archive or a picture: titled "Warning!", with an OK button.
     void warn(QWidget* parent, const QString& text, MessageIcon icon = MessageIcon::Exclamation)
     {
-        show(parent, QStringLiteral("Warning!"), text, Buttons::Ok, icon);
+        show(parent, tr("Warning!"), text, Buttons::Ok, icon);
     }
 };

@@ -28,5 +28,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the tools that refresh the MIME and desktop databases.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qt6-qpa-plugins, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, shared-mime-info, desktop-file-utils")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS wine)
+# Wine runs the game's tools; Qt's own catalogues give its standard buttons the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wine, qt6-translations-l10n")
 include(CPack)

@@ -27,7 +27,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Section)" = utils ] || fail "Section is $(field Section)"
 [[ "$(field Maintainer)" == *"<"*"@"*">" ]] || fail "Maintainer is $(field Maintainer)"
 [ -n "$(field Description)" ] || fail "no Description"
-[ "$(field Recommends)" = wine ] || fail "Recommends is $(field Recommends)"
+[ "$(field Recommends)" = "wine, qt6-translations-l10n" ] || fail "Recommends is $(field Recommends)"
 # Libraries found by shlibdeps (with their versions), and what the programs load or start at run time.
 depends=", $(field Depends),"
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libpng16-16 \

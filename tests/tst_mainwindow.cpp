@@ -129,6 +129,7 @@ private slots:
     void previewsFollowTheCurrentRow();
     void filterShowsRowsInArchiveOrderAndBringsBackTheirSelection();
     void recentArchivesNewestFirstOnceEachAndAtMostEight();
+    void tabsCloseAndTheLastLeavesTheStartState();
 
 private:
     // Writes the settings (the stand-in tools, private folders, the sample palette, no Auto Preview,
@@ -292,7 +293,23 @@ void MainWindowTest::startsEmptyAndTheTabStripFollowsTheWindow()
                  qPrintable(label->text()));
     QVERIFY(!text("StatusClock").isEmpty());
 
-    QVERIFY(placedAt("TabStrip1", QRect(10, 370, 5500, 4915)));
+    // Larger than designed, the list and the filter box take the extra room, and the commands and the
+    // counters keep their distance to the right edge and the top; smaller, the list keeps its size.
+    const QSize designed = window().size();
+    for (const int grown : {0, 1, -1}) {
+        window().resize(designed + Twips::toPixels(&window(), 0, 0, 1440, 720).size() * grown);
+        const int wider = std::max(0, 1440 * grown);
+        const int taller = std::max(0, 720 * grown);
+        QVERIFY(placedAt("filterBox", QRect(0, 240, 2415 + wider, 330)));
+        QVERIFY(placedAt("lstList", QRect(0, 615, 2415 + wider, 3585 + taller)));
+        QVERIFY(placedAt("cmdSelect", QRect(2640 + wider, 240, 1095, 495)));
+        QVERIFY(placedAt("cmdConvert", QRect(3960 + wider, 1440, 1095, 495)));
+        QVERIFY(placedAt("Frame2", QRect(2640 + wider, 2280, 2415, 1935)));
+        QVERIFY(placedAt("Label1", QRect(0, 0, 1350, 195)));
+        if (grown >= 0)
+            QVERIFY(placedAt("TabStrip1", QRect(10, 370, 5500 + wider, 4915 + taller)));
+    }
+    window().resize(designed);
     QVERIFY(run_->control("TabStrip1")->geometry().contains(run_->control("Frame1")->geometry()));
     run_->control<QAction>("mnuToolbarsMain")->trigger();
     run_->control<QAction>("mnuViewStatusbar")->trigger();
@@ -390,9 +407,17 @@ void MainWindowTest::optionsBrowseApplyCancelAndOk()
     }
     QCOMPARE(fields(run_->core.settings), before);
     QList<bool> folders;
-    for (const ScriptedFilePicker::Asked& asked : run_->fakes.files.asked())
+    QStringList startFolders;
+    for (const ScriptedFilePicker::Asked& asked : run_->fakes.files.asked()) {
         folders.append(asked.folder);
+        startFolders.append(asked.startFolder);
+    }
     QCOMPARE(folders, (QList<bool>{false, false, false, false, true, true, false, true}));
+    // Each picker starts where its setting points.
+    const AppSettings& s = run_->core.settings;
+    const QString tools = QFileInfo(s.ExtractPath).absolutePath();
+    QCOMPARE(startFolders, (QStringList{tools, tools, tools, tools, s.TempPath, s.DestPath,
+                                        QFileInfo(s.DefaultPalette).absolutePath(), s.PalettePath}));
 
     TestEnvironment::writeFile(work() + u"/mine.txt"_s, "the user's");
     const QString next = work() + u"2"_s;
@@ -704,6 +729,36 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
     QCOMPARE(QDir(out()).entryList(QDir::Files, QDir::Name), scripts);
     for (const QString& name : scripts)
         QCOMPARE(TestEnvironment::readFile(out() + u'/' + name), sampleBytes_.value(name));
+
+    // A panel of its own says where the files went, and its button opens that folder, until a run that
+    // delivers nothing.
+    const auto delivered = [this] {
+        return run_->control("StatusDelivered")->isVisibleTo(&window());
+    };
+    QCOMPARE(text("StatusDelivered"), u"%1 object(s) extracted to %2"_s.arg(scripts.size()).arg(out()));
+    QVERIFY(delivered() && text("StatusText").isEmpty());
+    run_->control<QAbstractButton>("cmdOpenFolder")->click();
+    run_->fakes.desktop.refuse = true;
+    run_->control<QAbstractButton>("cmdOpenFolder")->click();
+    QCOMPARE(run_->fakes.desktop.opened, QList<QUrl>(2, QUrl::fromLocalFile(out())));
+    QCOMPARE(messages(), QStringList{u"Kadrillo cannot open the folder %1."_s.arg(out())});
+    filter(u"ghost*"_s);
+    run_->control<QPushButton>("cmdSelect")->click();
+    run_->fakes.dialogs.willAnswer([](QDialog&) {});
+    run_->control<QPushButton>("cmdExtract")->click();
+    QVERIFY(!delivered() && !run_->control("cmdOpenFolder")->isVisibleTo(&window()));
+
+    filter(QString());
+    list()->setCurrentItem(list()->findItems(u"gui.ppl"_s, Qt::MatchExactly).value(0));
+    window().cmdPalette_Click();
+    auto* extractor = shownWindow<frmPalExtract>();
+    extractor->cmdExtractAll->click();
+    extractor->close();
+    const QString listFolder = out() + u"/gui"_s;
+    QCOMPARE(
+        text("StatusDelivered"),
+        u"%1 palette(s) written to %2"_s.arg(QDir(listFolder).entryList(QDir::Files).size()).arg(listFolder));
+    QVERIFY(delivered());
 }
 
 // A layout chosen while the sheet is drawn is drawn instead. In 128 px cells, a click on a picture
@@ -1031,6 +1086,52 @@ void MainWindowTest::recentArchivesNewestFirstOnceEachAndAtMostEight()
     run_->control<QAction>("mnuFileRecent8")->trigger();
     QTRY_COMPARE(tabs()->count(), 1);
     QVERIFY(recentItems().first().endsWith(u"/a.vol"_s));
+    QVERIFY(messages().isEmpty());
+}
+
+// A tab closes by its button or File > Close, forgetting its archive; the tab left keeps its listing and
+// selection, and the last one closed leaves the window as it started. The open picker starts in the
+// current archive's folder.
+void MainWindowTest::tabsCloseAndTheLastLeavesTheStartState()
+{
+    start({u"Auto List=True"_s});
+    const QString elsewhere = environment_.path() + u"/elsewhere/sample.vol"_s;
+    QVERIFY(QDir().mkpath(QFileInfo(elsewhere).path()) && QFile::copy(sample(), elsewhere));
+    openSample(sample());
+    openSample(elsewhere);
+    QCOMPARE(run_->fakes.files.asked().at(0).startFolder, QString());
+    QCOMPARE(run_->fakes.files.asked().at(1).startFolder, samples());
+    QCOMPARE(tabs()->count(), 2);
+    list()->item(2)->setSelected(true);
+    QVERIFY(run_->enabled("mnuFileClose"));
+    QCOMPARE(run_->control<QAction>("mnuFileClose")->shortcut(), QKeySequence(u"Ctrl+W"_s));
+
+    QAbstractButton* closeFirst = nullptr;
+    for (const QTabBar::ButtonPosition side : {QTabBar::LeftSide, QTabBar::RightSide}) {
+        if (auto* button = qobject_cast<QAbstractButton*>(tabs()->tabButton(0, side)))
+            closeFirst = button;
+    }
+    QVERIFY(closeFirst && !closeFirst->accessibleName().isEmpty());
+    closeFirst->click();
+    QCOMPARE(tabs()->count(), 1);
+    QCOMPARE(run_->core.Vols.VolCount(), 1);
+    QCOMPARE(run_->core.Vols.current()->FilePath, elsewhere);
+    QCOMPARE(shownNames(), sampleNames_);
+    QCOMPARE(selectedNames(), QStringList{sampleNames_.at(2)});
+    QCOMPARE(text("lblFiles"), QString::number(sampleNames_.size()));
+    openSample(sample());
+    QCOMPARE(run_->fakes.files.asked().at(2).startFolder, QFileInfo(elsewhere).path());
+
+    run_->control<QAction>("mnuFileClose")->trigger();
+    QCOMPARE(run_->core.Vols.current()->FilePath, elsewhere);
+    QCOMPARE(shownNames(), sampleNames_);
+    run_->control<QAction>("mnuFileClose")->trigger();
+    QCOMPARE(tabs()->count(), 0);
+    QCOMPARE(run_->core.Vols.VolCount(), 0);
+    QVERIFY(list()->count() == 0 && text("lblFiles") == u"######"_s && text("lblSelected") == u"######"_s);
+    for (const char* name : {"cmdSelect", "cmdNone", "cmdPreview", "cmdExtract", "cmdPalette", "cmdConvert",
+                             "mnuFileGetList", "mnuFileExtract", "mnuFilePreview", "mnuFileClose", "List"})
+        QVERIFY2(!run_->enabled(name), name);
     QVERIFY(messages().isEmpty());
 }
 

@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -117,6 +118,7 @@ void RunsTest::initTestCase()
           {u"bitmaps.vol"_s, standardBitmaps()},
           {u"nopicture.vol"_s, QList{std::pair{u"notes.txt"_s, QByteArray("notes")}}},
           {u"broken.vol"_s, QList{std::pair{u"broken.bmp"_s, QByteArray("hello")}}},
+          {u"lost.vol"_s, QList{std::pair{u"lost.bmp"_s, PictureFiles::pbmp(2, 1, QByteArray("\1\2"), 9)}}},
           {u"dot names.vol"_s, QList{std::pair{u".cs"_s, QByteArray("a")},
                                      {u".hidden.cs"_s, QByteArray("b")},
                                      {u"...ppl"_s, QByteArray("c")}}}}) {
@@ -534,9 +536,15 @@ void RunsTest::writesWhatTheWindowsWrite()
     const Run commandLine = run(QStringList{command, archive, "--to", out} + format +
                                 (jobs > 0 ? QStringList{u"--jobs"_s, QString::number(jobs)} : QStringList()));
     QCOMPARE(commandLine.status, failures > 0 ? 1 : 0);
-    const QStringList failed = commandLine.errors.filter(QRegularExpression(u"^kadrillo: "_s));
-    QCOMPARE(failed.size(), failures);
+    // The last line says where the files went, as the window's status bar does.
     const QMap<QString, QByteArray> written = files(out);
+    const QString verb = command == u"--extract"_s ? u"extracted"_s : u"converted"_s;
+    QCOMPARE(commandLine.errors.last(),
+             u"kadrillo: %1 object(s) %2 to %3"_s.arg(written.size()).arg(verb, out));
+    QCOMPARE(window->control<QLabel>("StatusDelivered")->text(),
+             u"%1 object(s) %2 to %3"_s.arg(written.size()).arg(verb, windowOut()));
+    const QStringList failed = commandLine.errors.filter(QRegularExpression(u"^kadrillo: "_s));
+    QCOMPARE(failed.size(), failures + 1);
     QCOMPARE(commandLine.errors.size() - failed.size(),
              written.size() + failures); // a progress line each
     QVERIFY(!written.isEmpty());
@@ -627,11 +635,21 @@ void RunsTest::exitStatusAndOutput_data()
     QTest::newRow("a missing object, quiet")
         << QStringList{"--quiet", "--extract", sample(), "sky.bmp", "ghost.cs", "--to", out} << 1 << QString()
         << QStringList{"kadrillo: ghost.cs: not in the archive"} << QString();
+    // Each converted picture names its palette; the default palette standing in for a missing one fails
+    // nothing. The last line says where the files went.
     QTest::newRow("a named object that is no picture")
         << QStringList{"--convert", sample(), "notes.txt", "dot.bmp", "--to", out} << 1 << QString()
         << QStringList{"[1/2] notes.txt",
                        "kadrillo: notes.txt: not converted, because its name does not end in \"bmp\"",
-                       "[2/2] dot.bmp"}
+                       u"[2/2] dot.bmp (palette 1: %1/1.pal)"_s.arg(samples()),
+                       u"kadrillo: 1 object(s) converted to "_s + out}
+        << QString();
+    QTest::newRow("a palette not found")
+        << QStringList{"--convert", samples() + u"/lost.vol"_s, "--to", out} << 0 << QString()
+        << QStringList{u"[1/1] lost.bmp (palette 9: %1/base.pal)"_s.arg(samples()),
+                       u"kadrillo: lost.bmp: palette 9 not found, drawn with the default palette %1/base.pal"_s
+                           .arg(samples()),
+                       u"kadrillo: 1 object(s) converted to "_s + out}
         << QString();
     const QString badMagic = u"vtlist: 'temp.vol': not an archive (bad magic)"_s;
     QTest::newRow("not an archive") << QStringList{"--list", ini()} << 2 << QString()
@@ -680,8 +698,12 @@ void RunsTest::exitStatusAndOutput_data()
     QTest::newRow("other bitmaps as png")
         << QStringList{"--convert", samples() + u"/bitmaps.vol"_s, "--format", "png", "--to", out} << 1
         << QString()
-        << QStringList{"[1/4] rgb.bmp", "[2/4] rle.bmp", "[3/4] short.bmp", "[4/4] junk.bmp",
-                       "kadrillo: junk.bmp: not written as PNG, because it is not a bitmap"}
+        << QStringList{"[1/4] rgb.bmp",
+                       "[2/4] rle.bmp",
+                       "[3/4] short.bmp",
+                       "[4/4] junk.bmp",
+                       "kadrillo: junk.bmp: not written as PNG, because it is not a bitmap",
+                       u"kadrillo: 3 object(s) converted to "_s + out}
         << QString();
     QTest::newRow("a contact sheet as JPEG")
         << QStringList{"--contact-sheet", sample(), "--to", environment_.path() + u"/sheet.jpg"_s} << 2
@@ -962,10 +984,11 @@ void RunsTest::aToolThatWillNotShareIsTriedAlone()
     const Run commandLine = run({u"--extract"_s, sample(), u"--to"_s, out, u"--jobs"_s, u"4"_s},
                                 {u"KADRILLO_STANDIN_FAULT=alone"_s, u"KADRILLO_STANDIN_GATE="_s + gate});
     QVERIFY2(commandLine.status == 1, qPrintable(commandLine.errors.join(u'\n')));
-    QCOMPARE(commandLine.errors.filter(QRegularExpression(u"^kadrillo: "_s)),
-             QStringList{u"kadrillo: readme.cs: extract.exe ended with code 4 (also when run alone)"_s});
     QMap<QString, QByteArray> objects = sampleObjects();
     objects.remove(u"readme.cs"_s);
+    QCOMPARE(commandLine.errors.filter(QRegularExpression(u"^kadrillo: "_s)),
+             (QStringList{u"kadrillo: readme.cs: extract.exe ended with code 4 (also when run alone)"_s,
+                          u"kadrillo: %1 object(s) extracted to %2"_s.arg(objects.size()).arg(out)}));
     QCOMPARE(files(out), objects);
 
     QMap<QString, int> starts;

@@ -260,6 +260,14 @@
         <source>not drawn, because the run was stopped</source>
         <translation>nicht gezeichnet, weil der Lauf angehalten wurde</translation>
     </message>
+    <message>
+        <source>palette %1: %2</source>
+        <translation>Palette %1: %2</translation>
+    </message>
+    <message>
+        <source>palette %1 not found, drawn with the default palette %2</source>
+        <translation>Palette %1 nicht gefunden, mit der Standardpalette %2 gezeichnet</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineOptions</name>
@@ -455,6 +463,30 @@ Aufruffehler oder einem Archiv, das nicht aufgelistet werden kann.
     <message>
         <source>a standard bitmap, copied as it is</source>
         <translation>eine Standard-Bitmap, unverändert kopiert</translation>
+    </message>
+</context>
+<context>
+    <name>DeliveredFiles</name>
+    <message numerus="yes">
+        <source>%n object(s) extracted to %1</source>
+        <translation>
+            <numerusform>%n Objekt nach %1 entpackt</numerusform>
+            <numerusform>%n Objekte nach %1 entpackt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) converted to %1</source>
+        <translation>
+            <numerusform>%n Objekt nach %1 umgewandelt</numerusform>
+            <numerusform>%n Objekte nach %1 umgewandelt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n palette(s) written to %1</source>
+        <translation>
+            <numerusform>%n Palette nach %1 geschrieben</numerusform>
+            <numerusform>%n Paletten nach %1 geschrieben</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -694,6 +726,25 @@ Aufruffehler oder einem Archiv, das nicht aufgelistet werden kann.
     <message>
         <source>&amp;About...</source>
         <translation>&amp;Über...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+</context>
+<context>
+    <name>MainStatusBar</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Open the folder the last run wrote to</source>
+        <translation>Den Ordner öffnen, in den der letzte Lauf geschrieben hat</translation>
     </message>
 </context>
 <context>
@@ -1675,6 +1726,14 @@ Open it with a text editor of your choice.</source>
     <message>
         <source>Wrote %1 and made it the program for .vol files</source>
         <translation>%1 geschrieben und als Programm für .vol-Dateien eingetragen</translation>
+    </message>
+    <message>
+        <source>Close %1</source>
+        <translation>%1 schließen</translation>
+    </message>
+    <message>
+        <source>Kadrillo cannot open the folder %1.</source>
+        <translation>Kadrillo kann den Ordner %1 nicht öffnen.</translation>
     </message>
 </context>
 <context>

@@ -260,6 +260,14 @@
         <source>not drawn, because the run was stopped</source>
         <translation>non dessiné, car l&apos;exécution a été arrêtée</translation>
     </message>
+    <message>
+        <source>palette %1: %2</source>
+        <translation>palette %1 : %2</translation>
+    </message>
+    <message>
+        <source>palette %1 not found, drawn with the default palette %2</source>
+        <translation>palette %1 introuvable, dessinée avec la palette par défaut %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineOptions</name>
@@ -455,6 +463,30 @@ d&apos;usage ou une archive qui ne peut pas être listée.
     <message>
         <source>a standard bitmap, copied as it is</source>
         <translation>une image bitmap standard, copiée telle quelle</translation>
+    </message>
+</context>
+<context>
+    <name>DeliveredFiles</name>
+    <message numerus="yes">
+        <source>%n object(s) extracted to %1</source>
+        <translation>
+            <numerusform>%n objet extrait vers %1</numerusform>
+            <numerusform>%n objets extraits vers %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object(s) converted to %1</source>
+        <translation>
+            <numerusform>%n objet converti vers %1</numerusform>
+            <numerusform>%n objets convertis vers %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n palette(s) written to %1</source>
+        <translation>
+            <numerusform>%n palette écrite dans %1</numerusform>
+            <numerusform>%n palettes écrites dans %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -694,6 +726,25 @@ d&apos;usage ou une archive qui ne peut pas être listée.
     <message>
         <source>&amp;About...</source>
         <translation>&amp;À propos...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+</context>
+<context>
+    <name>MainStatusBar</name>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Open the folder the last run wrote to</source>
+        <translation>Ouvrir le dossier où le dernier traitement a écrit</translation>
     </message>
 </context>
 <context>
@@ -1675,6 +1726,14 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
     <message>
         <source>Wrote %1 and made it the program for .vol files</source>
         <translation>%1 écrit et choisi comme programme des fichiers .vol</translation>
+    </message>
+    <message>
+        <source>Close %1</source>
+        <translation>Fermer %1</translation>
+    </message>
+    <message>
+        <source>Kadrillo cannot open the folder %1.</source>
+        <translation>Kadrillo ne peut pas ouvrir le dossier %1.</translation>
     </message>
 </context>
 <context>

@@ -12,10 +12,14 @@ void CommandLineConsole::print(const QString& text)
     write(out_, text);
 }
 
-void CommandLineConsole::progress(int position, int count, const QString& name)
+void CommandLineConsole::progress(int position, int count, const QString& name, const QString& detail)
 {
-    if (!quiet_)
-        write(err_, QStringLiteral("[%1/%2] %3").arg(position).arg(count).arg(shown(name)));
+    if (quiet_)
+        return;
+    QString line = QStringLiteral("[%1/%2] %3").arg(position).arg(count).arg(shown(name));
+    if (!detail.isEmpty())
+        line += QStringLiteral(" (") + shown(detail) + QLatin1Char(')');
+    write(err_, line);
 }
 
 void CommandLineConsole::note(const QString& name, const QString& text)
@@ -39,6 +43,17 @@ void CommandLineConsole::fail(const QString& reason)
 void CommandLineConsole::warn(const QString& text)
 {
     write(err_, QStringLiteral("kadrillo: ") + shown(text));
+}
+
+void CommandLineConsole::warn(const QString& name, const QString& text)
+{
+    warn(shown(name) + QStringLiteral(": ") + text);
+}
+
+void CommandLineConsole::summary(const QString& text)
+{
+    if (!quiet_)
+        warn(text);
 }
 
 QString CommandLineConsole::shown(const QString& text)

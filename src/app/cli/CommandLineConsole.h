@@ -12,8 +12,9 @@ public:
 
     // One line of data: an object name, the usage text.
     void print(const QString& text);
-    // "[3/7] sky.bmp", before the object is worked on.
-    void progress(int position, int count, const QString& name);
+    // "[3/7] sky.bmp", before the object is worked on, or "[3/7] sky.bmp (palette 12: PATH)" once it
+    // is, with what is worth knowing of it.
+    void progress(int position, int count, const QString& name, const QString& detail = {});
     // What became of an object that did not fail, when it is worth knowing; quiet leaves it out.
     void note(const QString& name, const QString& text);
     // One failure of one object; counted.
@@ -22,6 +23,9 @@ public:
     void fail(const QString& reason);
     // Something the user should know that fails nothing.
     void warn(const QString& text);
+    void warn(const QString& name, const QString& text);
+    // The run's last line, "kadrillo: 13 object(s) extracted to PATH"; quiet leaves it out.
+    void summary(const QString& text);
     int failures() const { return failures_; }
 
     // The text with control characters written as \xHH and line ends as blanks.

@@ -9,6 +9,7 @@
 #include "picture/core/ContactSheetFile.h"
 #include "picture/core/ContactSheetJob.h"
 #include "picture/core/ConversionJob.h"
+#include "picture/core/PaletteOrigin.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/TerminationSignals.h"
 
@@ -230,7 +231,7 @@ void CommandLineMode::extract(const QStringList& names)
         console_.fail(job.error());
         return;
     }
-    runOver(job, names, RunReport::Kind::Extraction);
+    tellDelivered(runOver(job, names, RunReport::Kind::Extraction), DeliveredFiles::Kind::Extracted);
 }
 
 PictureConversion::Options CommandLineMode::conversionOptions(const QStringList& listed)
@@ -250,7 +251,7 @@ void CommandLineMode::convert(const QStringList& names, const QStringList& liste
         console_.fail(job.error());
         return;
     }
-    runOver(job, names, RunReport::Kind::Conversion);
+    tellDelivered(runOver(job, names, RunReport::Kind::Conversion, &job), DeliveredFiles::Kind::Converted);
 }
 
 // The sheet the window draws, written as one PNG or BMP file as its name asks; nothing is written
@@ -287,7 +288,8 @@ void CommandLineMode::contactSheet(const QStringList& names, const QStringList& 
         console_.fail(tr("cannot write %1").arg(shown));
 }
 
-RunReport CommandLineMode::runOver(RunStep& step, const QStringList& names, RunReport::Kind kind)
+RunReport CommandLineMode::runOver(RunStep& step, const QStringList& names, RunReport::Kind kind,
+                                   const ConversionJob* conversion)
 {
     RunDriver driver(runner_, step, kind, options_.jobs.value_or(core_.settings.parallelRuns()));
     qsizetype told = 0;
@@ -300,9 +302,11 @@ RunReport CommandLineMode::runOver(RunStep& step, const QStringList& names, RunR
     QObject::connect(&driver, &RunDriver::noted, [&note](int, const QString& text) { note = text; });
     QObject::connect(&driver, &RunDriver::progressed, [&](int position, RunDriver::Phase phase) {
         const QString& name = names.at(position - 1);
-        if (phase == RunDriver::Phase::Begun) {
+        if (phase == RunDriver::Phase::Begun && !conversion) {
             console_.progress(position, int(names.size()), name);
         } else if (phase == RunDriver::Phase::Done) {
+            if (conversion)
+                tellPalette(position, int(names.size()), name, conversion->palette());
             tellFinished();
             if (!note.isEmpty())
                 console_.note(name, std::exchange(note, QString()));
@@ -311,6 +315,28 @@ RunReport CommandLineMode::runOver(RunStep& step, const QStringList& names, RunR
     const RunReport report = driver.run(RunDriver::objects(names));
     tellFinished();
     return report;
+}
+
+void CommandLineMode::tellPalette(int position, int count, const QString& name, const PaletteOrigin& palette)
+{
+    using Reason = PaletteOrigin::Reason;
+    const QString file = QDir::toNativeSeparators(palette.file);
+    QString detail;
+    if (!palette.list.isEmpty())
+        detail = palette.text();
+    else if (palette.reason != Reason::Own)
+        detail = tr("palette %1: %2").arg(palette.number).arg(file);
+    console_.progress(position, count, name, detail);
+    if (palette.reason == Reason::Fallback)
+        console_.warn(
+            name,
+            tr("palette %1 not found, drawn with the default palette %2").arg(palette.number).arg(file));
+}
+
+void CommandLineMode::tellDelivered(const RunReport& report, DeliveredFiles::Kind kind)
+{
+    if (report.done() > 0 && !runner_.isShutDown())
+        console_.summary(DeliveredFiles{kind, report.done(), options_.destFolder}.text());
 }
 
 // In the words of the command line, which has no Cancel.

@@ -4,12 +4,15 @@
 #include "app/core/AppCore.h"
 #include "app/core/CommandLineOptions.h"
 #include "archive/core/ArchiveListing.h"
+#include "archive/core/DeliveredFiles.h"
 #include "archive/core/RunReport.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
+class ConversionJob;
 class RunStep;
+struct PaletteOrigin;
 
 // The command-line mode: lists, extracts or converts the objects of one archive, or draws their
 // contact sheet, with the windows' core (settings, working folder, tool runner, palettes), name checks,
@@ -46,8 +49,14 @@ private:
     void convert(const QStringList& names, const QStringList& listed);
     void contactSheet(const QStringList& names, const QStringList& listed);
     // Runs the step over the objects, with a progress line for each and its failure told once it is
-    // finished.
-    RunReport runOver(RunStep& step, const QStringList& names, RunReport::Kind kind);
+    // finished. With `conversion`, the step's, each progress line waits until its picture is converted
+    // and names the palette that drew it.
+    RunReport runOver(RunStep& step, const QStringList& names, RunReport::Kind kind,
+                      const ConversionJob* conversion = nullptr);
+    // The run's last line: where its files went, when it delivered any.
+    void tellDelivered(const RunReport& report, DeliveredFiles::Kind kind);
+    // What the progress line says of a converted picture's palette, and the line about a fall-back.
+    void tellPalette(int position, int count, const QString& name, const PaletteOrigin& palette);
     void tell(const RunReport::Failure& failure, const QString& name);
 
     CommandLineOptions options_;

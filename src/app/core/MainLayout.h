@@ -28,4 +28,17 @@ struct Rect {
 // Nothing while the window is minimized: the tab strip stays where it was.
 std::optional<Rect> tabStrip(const Input& input);
 
+// The window's designed inner size, in twips.
+constexpr int designedWidth = 5520;
+constexpr int designedHeight = 5595;
+
+// The controls of the object pane that move or grow with the window.
+enum class PaneControl { Filter, List, Select, None, Preview, Extract, Palette, Convert, Stats };
+
+// Where a control goes in the object pane when the window's inner area is `innerWidth` × `innerHeight`
+// twips: its designed place at the designed size or smaller; larger, the list and the filter box above
+// it take the extra width (the list also the extra height), and the commands and the counters keep
+// their distance to the right edge and to the top.
+Rect paneControl(PaneControl control, double innerWidth, double innerHeight);
+
 } // namespace MainLayout

@@ -50,6 +50,7 @@ void MainArea::placeTabStrip()
     if (!strip)
         return;
     TabStrip1->setGeometry(Twips::toPixels(this, strip->left, strip->top, strip->width, strip->height));
+    Frame1->placeControls(input.innerWidth, input.innerHeight);
     placeFrame1();
 }
 

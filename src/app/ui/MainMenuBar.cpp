@@ -43,6 +43,7 @@ MainMenuBar::MainMenuBar(QWidget* parent)
         item(mnuFile, "mnuFileExtract", tr("&Extract"), Start::Disabled, QKeySequence(tr("Ctrl+E")));
     mnuFilePreview =
         item(mnuFile, "mnuFilePreview", tr("&Preview"), Start::Disabled, QKeySequence(tr("Ctrl+P")));
+    mnuFileClose = item(mnuFile, "mnuFileClose", tr("&Close"), Start::Disabled, QKeySequence(tr("Ctrl+W")));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar0"));
     mnuFileExit = item(mnuFile, "mnuFileExit", tr("E&xit"), Start::Enabled);
     addMenu(mnuFile);

@@ -30,6 +30,7 @@ public:
     QAction* mnuFileGetList;
     QAction* mnuFileExtract;
     QAction* mnuFilePreview;
+    QAction* mnuFileClose;
     QAction* mnuFileExit;
 
     QMenu* mnuView;

@@ -1,5 +1,6 @@
 #include "app/ui/ObjectPane.h"
 
+#include "app/core/MainLayout.h"
 #include "app/core/ObjectFilter.h"
 #include "app/ui/ObjectList.h"
 #include "platform/ui/Twips.h"
@@ -13,9 +14,10 @@
 
 namespace {
 
-QPushButton* command(QWidget* parent, const char* name, const QString& text, int left, int top)
+QPushButton* command(QWidget* parent, const char* name, const QString& text)
 {
-    auto* button = Twips::create<QPushButton>(parent, name, text, left, top, 1095, 495);
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
     button->setEnabled(false);
     return button;
 }
@@ -35,7 +37,6 @@ ObjectPane::ObjectPane(QWidget* parent)
     lstList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstList->setUniformItemSizes(true);
     lstList->setSortingEnabled(false);
-    Twips::place(lstList, 0, 615, 2415, 3585);
     Label1->setBuddy(lstList);
     filterBox = new QLineEdit(this);
     filterBox->setObjectName(QStringLiteral("filterBox"));
@@ -43,17 +44,18 @@ ObjectPane::ObjectPane(QWidget* parent)
     filterBox->setPlaceholderText(tr("Filter"));
     filterBox->setToolTip(tr("Show only the objects whose names hold this text, or match it with * and ? "
                              "(Ctrl+F; Escape clears)"));
-    Twips::place(filterBox, 0, 240, 2415, 330);
     setTabOrder(filterBox, lstList);
 
-    cmdSelect = command(this, "cmdSelect", tr("Select All"), 2640, 240);
-    cmdNone = command(this, "cmdNone", tr("Select None"), 2640, 840);
-    cmdPreview = command(this, "cmdPreview", tr("Preview"), 2640, 1440);
-    cmdExtract = command(this, "cmdExtract", tr("Extract"), 3960, 240);
-    cmdPalette = command(this, "cmdPalette", tr("Extract Palettes"), 3960, 840);
-    cmdConvert = command(this, "cmdConvert", tr("Convert"), 3960, 1440);
+    cmdSelect = command(this, "cmdSelect", tr("Select All"));
+    cmdNone = command(this, "cmdNone", tr("Select None"));
+    cmdPreview = command(this, "cmdPreview", tr("Preview"));
+    cmdExtract = command(this, "cmdExtract", tr("Extract"));
+    cmdPalette = command(this, "cmdPalette", tr("Extract Palettes"));
+    cmdConvert = command(this, "cmdConvert", tr("Convert"));
 
-    Frame2 = Twips::create<QGroupBox>(this, "Frame2", tr("Stats"), 2640, 2280, 2415, 1935);
+    Frame2 = new QGroupBox(tr("Stats"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    placeControls(MainLayout::designedWidth, MainLayout::designedHeight);
     Label2 =
         Twips::create<QLabel>(Frame2, "Label2", tr("Number of files in the VOL file:"), 120, 240, 2130, 195);
     lblFiles = Twips::create<QLabel>(Frame2, "lblFiles", QStringLiteral("######"), 120, 480, 630, 195);
@@ -72,6 +74,23 @@ ObjectPane::ObjectPane(QWidget* parent)
     auto* clear = new QShortcut(QKeySequence(Qt::Key_Escape), filterBox);
     clear->setContext(Qt::WidgetShortcut);
     connect(clear, &QShortcut::activated, filterBox, &QLineEdit::clear);
+}
+
+void ObjectPane::placeControls(double innerWidth, double innerHeight)
+{
+    using Control = MainLayout::PaneControl;
+    for (const auto& [control, widget] : {std::pair<Control, QWidget*>{Control::Filter, filterBox},
+                                          {Control::List, lstList},
+                                          {Control::Select, cmdSelect},
+                                          {Control::None, cmdNone},
+                                          {Control::Preview, cmdPreview},
+                                          {Control::Extract, cmdExtract},
+                                          {Control::Palette, cmdPalette},
+                                          {Control::Convert, cmdConvert},
+                                          {Control::Stats, Frame2}}) {
+        const MainLayout::Rect place = MainLayout::paneControl(control, innerWidth, innerHeight);
+        Twips::place(widget, place.left, place.top, place.width, place.height);
+    }
 }
 
 SelectionRules::Selection ObjectPane::selection() const
@@ -111,6 +130,16 @@ void ObjectPane::markListed(int rows)
     cmdNone->setEnabled(true);
     lblFiles->setText(QString::number(rows));
     lblSelected->setText(QStringLiteral("0"));
+}
+
+void ObjectPane::showEmpty()
+{
+    filterBox->clear();
+    showNames({});
+    for (QPushButton* button : {cmdSelect, cmdNone, cmdPreview, cmdExtract, cmdPalette, cmdConvert})
+        button->setEnabled(false);
+    lblFiles->setText(QStringLiteral("######"));
+    lblSelected->setText(QStringLiteral("######"));
 }
 
 QList<int> ObjectPane::selectedRows() const

@@ -11,13 +11,15 @@ class ObjectList;
 class QPushButton;
 
 // The borderless frame over the tab strip's client area: the object list, its six commands and
-// the counters, at fixed positions in twips.
+// the counters, placed in twips as MainLayout says for the window's inner size.
 class ObjectPane : public QFrame {
     Q_OBJECT
 
 public:
     explicit ObjectPane(QWidget* parent = nullptr);
 
+    // Places the controls for a window whose inner area is `innerWidth` × `innerHeight` twips.
+    void placeControls(double innerWidth, double innerHeight);
     // What the selection rules need to know of the list.
     SelectionRules::Selection selection() const;
     // Sets the pane's commands and the selected count as the rules say.
@@ -27,6 +29,8 @@ public:
     void showNames(const QStringList& names);
     // A listing with rows: its counts, with Select All and Select None available.
     void markListed(int rows);
+    // No archive shown: an empty list, no filter, the counters unknown and every command disabled.
+    void showEmpty();
     // The selected rows, in list order.
     QList<int> selectedRows() const;
 

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 std::optional<FilePicker::Picked> ShowOpenDialog(FilePicker& picker, QWidget* parent, const QString& kind,
-                                                 const QString& title)
+                                                 const QString& title, const QString& folder)
 {
     QString filter;
     if (kind == QLatin1String("vol"))
@@ -12,5 +12,5 @@ std::optional<FilePicker::Picked> ShowOpenDialog(FilePicker& picker, QWidget* pa
         filter = QCoreApplication::translate("ShowOpenDialog", "Application Files (*.exe)");
     else if (kind == QLatin1String("palette"))
         filter = QCoreApplication::translate("ShowOpenDialog", "Palette Files (*.pal)");
-    return picker.pickExistingFile(parent, title, filter);
+    return picker.pickExistingFile(parent, title, filter, folder);
 }

@@ -13,6 +13,7 @@ TabStrip::TabStrip(QWidget* parent)
     tabBar_->setExpanding(false);
     tabBar_->setUsesScrollButtons(true);
     tabBar_->setElideMode(Qt::ElideNone);
+    tabBar_->setTabsClosable(true);
 }
 
 int TabStrip::frameWidth() const

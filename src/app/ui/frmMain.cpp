@@ -1,6 +1,7 @@
 #include "app/ui/frmMain.h"
 
 #include "app/core/CommandLine.h"
+#include "app/core/MainLayout.h"
 #include "app/ui/ContactSheetCommand.h"
 #include "app/ui/MainArea.h"
 #include "app/ui/MainMenuBar.h"
@@ -17,10 +18,12 @@
 #include "app/ui/VolAssociation.h"
 #include "app/ui/frmAbout.h"
 #include "app/ui/frmOptions.h"
+#include "archive/core/DeliveredFiles.h"
 #include "archive/core/ToolRunner.h"
 #include "archive/ui/frmExtract.h"
 #include "archive/ui/frmGetList.h"
 #include "picture/ui/frmConvert.h"
+#include "platform/ui/DesktopOpener.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/SystemMenu.h"
 #include "platform/ui/Twips.h"
@@ -34,6 +37,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
+#include <QUrl>
 
 frmMain::frmMain(AppCore& core, const Seams& seams, QWidget* parent)
     : QMainWindow(parent)
@@ -62,8 +66,8 @@ frmMain::frmMain(AppCore& core, const Seams& seams, QWidget* parent)
     connectObjectPane();
     connectPreviews();
 
-    // The design's inner size, in twips.
-    const QSize inner = Twips::toPixels(this, 0, 0, 5520, 5595).size();
+    const QSize inner =
+        Twips::toPixels(this, 0, 0, MainLayout::designedWidth, MainLayout::designedHeight).size();
     resize(inner.width(), inner.height() + menus_->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -72,6 +76,10 @@ frmMain::frmMain(AppCore& core, const Seams& seams, QWidget* parent)
 void frmMain::connectPreviews()
 {
     connect(previews_, &PreviewCommand::statusChanged, StatusBar1, &MainStatusBar::setText);
+    connect(previews_, &PreviewCommand::palettesWritten, this, [this](int count, const QString& folder) {
+        StatusBar1->showDelivered({DeliveredFiles::Kind::Palettes, count, folder});
+    });
+    connect(StatusBar1, &MainStatusBar::openFolderRequested, this, &frmMain::openFolder);
     connect(previews_, &PreviewCommand::windowLoaded, this,
             [this](QWidget* window) { toolWindows_.append(window); });
     new PreviewMenus(*menus_, *previews_, this);
@@ -86,6 +94,8 @@ void frmMain::connectMenus()
     connect(menus_->mnuFileGetList, &QAction::triggered, this, &frmMain::mnuFileGetList_Click);
     connect(menus_->mnuFileExtract, &QAction::triggered, this, &frmMain::cmdExtract_Click);
     connect(menus_->mnuFilePreview, &QAction::triggered, this, &frmMain::cmdPreview_Click);
+    connect(menus_->mnuFileClose, &QAction::triggered, this,
+            [this] { closeVol(TabStrip1->tabBar()->currentIndex()); });
     connect(menus_->mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(recent_, &RecentArchives::openRequested, this,
             [this](const QString& path) { openArchives({path}); });
@@ -195,6 +205,7 @@ void frmMain::connectObjectPane()
     connect(Frame1->cmdConvert, &QPushButton::clicked, this, &frmMain::cmdConvert_Click);
     connect(Frame1->cmdPalette, &QPushButton::clicked, this, &frmMain::cmdPalette_Click);
     connect(TabStrip1->tabBar(), &QTabBar::currentChanged, this, &frmMain::TabStrip1_Click);
+    connect(TabStrip1->tabBar(), &QTabBar::tabCloseRequested, this, &frmMain::closeVol);
     list->setFocus();
 }
 
@@ -252,18 +263,54 @@ bool frmMain::AddVol(const QString& path, const QString& title)
         return false;
     }
     QTabBar* tabs = TabStrip1->tabBar();
-    tabs->addTab(title);
+    const int tab = tabs->addTab(title);
+    for (const QTabBar::ButtonPosition side : {QTabBar::LeftSide, QTabBar::RightSide}) {
+        if (QWidget* close = tabs->tabButton(tab, side))
+            close->setAccessibleName(tr("Close %1").arg(title));
+    }
     recent_->add(path);
     tabs->setCurrentIndex(core_.Vols.CurrentVol - 1);
     setListingCommandsEnabled(true);
+    menus_->mnuFileClose->setEnabled(true);
     return true;
+}
+
+void frmMain::closeVol(int tab)
+{
+    QTabBar* tabs = TabStrip1->tabBar();
+    if (tab < 0 || tab >= tabs->count() || runner_->isBusy())
+        return;
+    const bool current = tab == tabs->currentIndex();
+    core_.Vols.RemoveVol(tab + 1);
+    {
+        // The tabs left keep their state: only a new current tab is shown afresh.
+        const QSignalBlocker quiet(tabs);
+        tabs->removeTab(tab);
+    }
+    core_.Vols.CurrentVol = tabs->currentIndex() + 1;
+    if (tabs->count() == 0)
+        showStartState();
+    else if (current)
+        TabStrip1_Click(tabs->currentIndex());
+    Form_Resize();
+}
+
+void frmMain::showStartState()
+{
+    Frame1->showEmpty();
+    setListingCommandsEnabled(false);
+    for (QAction* command : {menus_->mnuFileExtract, menus_->mnuFilePreview, menus_->mnuFileClose,
+                             Toolbar1->extract, Toolbar1->preview})
+        command->setEnabled(false);
 }
 
 void frmMain::mnuFileOpen_Click()
 {
     StatusBar1->setText(tr("Opening VOL File"));
+    const VolRecord* vol = core_.Vols.current();
+    const QString folder = vol ? QFileInfo(vol->FilePath).absolutePath() : QString();
     if (const std::optional<FilePicker::Picked> picked =
-            ShowOpenDialog(seams_.files, this, QStringLiteral("vol"), tr("Open VOL file"))) {
+            ShowOpenDialog(seams_.files, this, QStringLiteral("vol"), tr("Open VOL file"), folder)) {
         if (AddVol(picked->path, picked->title)) {
             Form_Resize();
             if (core_.settings.AutoList)
@@ -360,10 +407,12 @@ void frmMain::cmdExtract_Click()
     if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
         return;
     StatusBar1->setText(tr("Extracting Files"));
+    StatusBar1->showDelivered({});
     frmExtract window(this, *vol, rows, core_.settings.DestPath, *runner_, core_.settings.parallelRuns(),
                       seams_);
     window.exec();
     StatusBar1->setText(QString());
+    StatusBar1->showDelivered({DeliveredFiles::Kind::Extracted, window.delivered(), core_.settings.DestPath});
 }
 
 bool frmMain::destinationRefused()
@@ -403,12 +452,22 @@ void frmMain::cmdConvert_Click()
     if (!vol || rows.isEmpty() || runner_->isBusy() || destinationRefused())
         return;
     StatusBar1->setText(tr("Converting Picture Files"));
+    StatusBar1->showDelivered({});
     frmConvert window(
         this,
         {*vol, rows, core_.settings.DestPath, core_.conversionOptions(*vol), core_.settings.parallelRuns()},
         *runner_, core_.Picture, seams_);
     window.exec();
     StatusBar1->setText(QString());
+    StatusBar1->showDelivered({DeliveredFiles::Kind::Converted, window.delivered(), core_.settings.DestPath});
+}
+
+void frmMain::openFolder(const QString& folder)
+{
+    const QString path = QFileInfo(folder).absoluteFilePath();
+    if (!seams_.desktop.open(QUrl::fromLocalFile(path)))
+        seams_.messages.warn(this,
+                             tr("Kadrillo cannot open the folder %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void frmMain::mnuToolsOptions_Click()

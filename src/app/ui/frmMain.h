@@ -34,6 +34,9 @@ public:
     bool isUnloaded() const { return unloaded_; }
 
     bool AddVol(const QString& path, const QString& title);
+    // Closes the archive of that tab (from 0) and forgets it; the last one closed leaves the window as
+    // it started.
+    void closeVol(int tab);
     void showVol(int index);
     void OpenCommandLine();
 
@@ -68,6 +71,7 @@ private:
     void lstList_DblClick();
     void TabStrip1_Click(int index);
     void setListingCommandsEnabled(bool enabled);
+    void showStartState();
     static QString emptyListingText()
     {
         return tr("There is a problem with the vol file, or it is not a vaild vol file.");
@@ -81,6 +85,8 @@ private:
     // Says so when "Dest Path" is in the working folder, where no command may write.
     bool destinationRefused();
     void toggleBar(QAction* item, QWidget* bar);
+    // Opens the folder with the desktop's opener, or says that it could not.
+    void openFolder(const QString& folder);
 
     AppCore& core_;
     Seams seams_;

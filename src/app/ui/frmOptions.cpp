@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -104,15 +105,18 @@ QLineEdit* frmOptions::addRow(const char* name, const QString& caption, int top,
 
 void frmOptions::browse(QLineEdit* box, Pick pick, const QString& title)
 {
+    // The picker starts where the setting points: its folder, or the folder of its file.
+    const QString setting = QDir::fromNativeSeparators(box->text());
     if (pick == Pick::Folder) {
-        if (const std::optional<QString> folder = seams_.files.pickExistingFolder(this, title))
+        if (const std::optional<QString> folder = seams_.files.pickExistingFolder(this, title, setting))
             box->setText(QDir::toNativeSeparators(*folder));
         return;
     }
     const QString kind = pick == Pick::ExtractTool ? QStringLiteral("extract")
                          : pick == Pick::ListTool  ? QStringLiteral("vtlist")
                                                    : QStringLiteral("palette");
-    const std::optional<FilePicker::Picked> picked = ShowOpenDialog(seams_.files, this, kind, title);
+    const QString folder = setting.isEmpty() ? QString() : QFileInfo(setting).absolutePath();
+    const std::optional<FilePicker::Picked> picked = ShowOpenDialog(seams_.files, this, kind, title, folder);
     if (!picked)
         return;
     // Any other file offered for a tool is ignored without a word.

@@ -16,6 +16,15 @@ int VolTable::AddVol(const QString& path, const QString& title)
     return CurrentVol;
 }
 
+void VolTable::RemoveVol(int index)
+{
+    if (!record(index))
+        return;
+    records_.removeAt(index - 1);
+    if (CurrentVol > index || CurrentVol > VolCount())
+        --CurrentVol;
+}
+
 VolRecord* VolTable::record(int index)
 {
     return index >= 1 && index <= VolCount() ? &records_[index - 1] : nullptr;

@@ -16,7 +16,7 @@ struct VolRecord {
     void markListed();
 };
 
-// The opened archives, numbered from 1 in the order of their tabs; none is ever removed.
+// The opened archives, numbered from 1 in the order of their tabs.
 class VolTable {
 public:
     static constexpr int maximumCount = 32767;
@@ -26,6 +26,9 @@ public:
 
     // Appends an archive and makes it current; 0 when the table is full.
     int AddVol(const QString& path, const QString& title);
+    // Removes the archive with that number; those after it move down one, the current one with them.
+    // None left: none is current.
+    void RemoveVol(int index);
     // The archive with that number, or null when there is none.
     VolRecord* record(int index);
     const VolRecord* record(int index) const;

@@ -89,6 +89,7 @@ void ProgressDialog::keyPressEvent(QKeyEvent* event)
 
 QList<int> ProgressDialog::endOfPass(const RunReport& report, const RunModal& runModal)
 {
+    delivered_ += report.done();
     if (report.isClean() || runner_.isShutDown())
         return {};
     FailureTable table(report, this);

@@ -24,6 +24,9 @@ public:
     ProgressDialog(QWidget* owner, const QString& caption, int widthTwips, int heightTwips,
                    ToolRunner& runner);
 
+    // The objects done in every pass, retries included.
+    int delivered() const { return delivered_; }
+
 public slots:
     void cancel();
 
@@ -49,4 +52,5 @@ private:
     bool started_ = false;
     bool finished_ = false;
     bool cancelled_ = false;
+    int delivered_ = 0;
 };

@@ -84,6 +84,7 @@ RunStep::Plan ConversionJob::plan(const QString& objectName, const RunSlot& slot
 
 RunStep::Result ConversionJob::finish(const QString& objectName, const RunSlot& slot)
 {
+    palette_ = {};
     if (const QString error = take(slot); !error.isEmpty())
         return Result::failed(RunReport::Step::CannotWrite, error);
     const auto declined = [](const PictureMessage&) {
@@ -92,6 +93,8 @@ RunStep::Result ConversionJob::finish(const QString& objectName, const RunSlot& 
     const PictureConversion::Report converted =
         PictureConversion(pictures_).ConvertPicture(options_, declined);
     const Copied copied = copy(objectName, converted);
+    if (copied.outcome == Copied::Outcome::Written)
+        palette_ = converted.palette;
     // One line per object: a refusal's messages only repeat its reason.
     QStringList told;
     for (const PictureMessage& message : converted.messages)

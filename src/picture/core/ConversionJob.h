@@ -48,6 +48,8 @@ public:
     // Takes, converts and copies; a failure's reason is its error, else what the conversion would have
     // said, one line; a standard bitmap copied as it is gets a note.
     Result finish(const QString& objectName, const RunSlot& slot) override;
+    // Which palette drew the picture that finish() last wrote; its own colours when it wrote none.
+    const PaletteOrigin& palette() const { return palette_; }
 
 private:
     ToolRunner& runner_;
@@ -55,4 +57,5 @@ private:
     QString destFolder_;
     PictureConversion::Options options_;
     QString error_;
+    PaletteOrigin palette_;
 };

@@ -4,8 +4,9 @@
 
 class QtFilePicker final : public FilePicker {
 public:
-    std::optional<Picked> pickExistingFile(QWidget* parent, const QString& title,
-                                           const QString& filter) override;
-    std::optional<QString> pickExistingFolder(QWidget* parent, const QString& title) override;
+    std::optional<Picked> pickExistingFile(QWidget* parent, const QString& title, const QString& filter,
+                                           const QString& folder) override;
+    std::optional<QString> pickExistingFolder(QWidget* parent, const QString& title,
+                                              const QString& folder) override;
     std::optional<QString> pickNewFile(QWidget* parent, const QString& title, const QString& filter) override;
 };

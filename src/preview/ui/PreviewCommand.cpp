@@ -216,9 +216,11 @@ frmScript* PreviewCommand::scriptWindow()
 
 frmPalExtract* PreviewCommand::extractorWindow()
 {
-    if (!extractor_)
+    if (!extractor_) {
         extractor_ = adopt(new frmPalExtract(palettes_, pictures_, runner_, messages_, currentName_),
                            Kind::PaletteList);
+        connect(extractor_, &frmPalExtract::palettesWritten, this, &PreviewCommand::palettesWritten);
+    }
     return extractor_;
 }
 

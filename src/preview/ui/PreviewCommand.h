@@ -56,6 +56,8 @@ signals:
     void windowLoaded(QWidget* window);
     void windowShown(ObjectName::Kind kind);
     void windowUnloaded(ObjectName::Kind kind);
+    // The palette extractor wrote `count` palette files to `folder`.
+    void palettesWritten(int count, const QString& folder);
 
 private:
     void previewPicture(const Request& request);

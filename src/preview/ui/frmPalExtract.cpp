@@ -140,6 +140,7 @@ void frmPalExtract::cmdExtract_Click()
     setExtractEnabled(false);
     const QString error =
         PaletteExtraction::write(*folder, pictures_.PaletteHeader, PplPalettes.at(CurrentIndex));
+    emit palettesWritten(error.isEmpty() ? 1 : 0, *folder);
     if (!error.isEmpty())
         messages_.warn(this, error);
     setExtractEnabled(true);
@@ -154,6 +155,7 @@ void frmPalExtract::extractAll()
     setExtractEnabled(false);
     const PaletteExtraction::Summary summary =
         PaletteExtraction::writeAll(folder, pictures_.PaletteHeader, PplPalettes);
+    emit palettesWritten(int(summary.written.size()), folder);
     QString text = tr("%1 of %2 palettes written to %3")
                        .arg(summary.written.size())
                        .arg(PplPalettes.size())

@@ -51,6 +51,8 @@ public:
 
 signals:
     void unloaded();
+    // Extract or Extract All wrote `count` palette files (none, when it could not) to `folder`.
+    void palettesWritten(int count, const QString& folder);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

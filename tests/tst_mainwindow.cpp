@@ -829,6 +829,8 @@ void MainWindowTest::contactSheetBrowsesTheArchive()
         QCOMPARE(written.copy(picture), shown.copy(picture));
         QCOMPARE(picture.size(), ContactSheetLayout::drawnSize(picture.size(), 128));
     }
+    // The tests after this one look for a shown picture window of their own.
+    preview->close();
 }
 
 // A "Dest Path" in the working folder, here below its staging folder and not made yet: Extract, Convert,

@@ -735,7 +735,7 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
     const auto delivered = [this] {
         return run_->control("StatusDelivered")->isVisibleTo(&window());
     };
-    QCOMPARE(text("StatusDelivered"), u"%1 object(s) extracted to %2"_s.arg(scripts.size()).arg(out()));
+    QCOMPARE(text("StatusDelivered"), u"%1 objects extracted to %2"_s.arg(scripts.size()).arg(out()));
     QVERIFY(delivered() && text("StatusText").isEmpty());
     run_->control<QAbstractButton>("cmdOpenFolder")->click();
     run_->fakes.desktop.refuse = true;
@@ -757,7 +757,7 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
     const QString listFolder = out() + u"/gui"_s;
     QCOMPARE(
         text("StatusDelivered"),
-        u"%1 palette(s) written to %2"_s.arg(QDir(listFolder).entryList(QDir::Files).size()).arg(listFolder));
+        u"%1 palettes written to %2"_s.arg(QDir(listFolder).entryList(QDir::Files).size()).arg(listFolder));
     QVERIFY(delivered());
 }
 

@@ -539,10 +539,10 @@ void RunsTest::writesWhatTheWindowsWrite()
     // The last line says where the files went, as the window's status bar does.
     const QMap<QString, QByteArray> written = files(out);
     const QString verb = command == u"--extract"_s ? u"extracted"_s : u"converted"_s;
-    QCOMPARE(commandLine.errors.last(),
-             u"kadrillo: %1 object(s) %2 to %3"_s.arg(written.size()).arg(verb, out));
+    const QString objects = written.size() == 1 ? u"1 object"_s : u"%1 objects"_s.arg(written.size());
+    QCOMPARE(commandLine.errors.last(), u"kadrillo: %1 %2 to %3"_s.arg(objects, verb, out));
     QCOMPARE(window->control<QLabel>("StatusDelivered")->text(),
-             u"%1 object(s) %2 to %3"_s.arg(written.size()).arg(verb, windowOut()));
+             u"%1 %2 to %3"_s.arg(objects, verb, windowOut()));
     const QStringList failed = commandLine.errors.filter(QRegularExpression(u"^kadrillo: "_s));
     QCOMPARE(failed.size(), failures + 1);
     QCOMPARE(commandLine.errors.size() - failed.size(),
@@ -642,14 +642,14 @@ void RunsTest::exitStatusAndOutput_data()
         << QStringList{"[1/2] notes.txt",
                        "kadrillo: notes.txt: not converted, because its name does not end in \"bmp\"",
                        u"[2/2] dot.bmp (palette 1: %1/1.pal)"_s.arg(samples()),
-                       u"kadrillo: 1 object(s) converted to "_s + out}
+                       u"kadrillo: 1 object converted to "_s + out}
         << QString();
     QTest::newRow("a palette not found")
         << QStringList{"--convert", samples() + u"/lost.vol"_s, "--to", out} << 0 << QString()
         << QStringList{u"[1/1] lost.bmp (palette 9: %1/base.pal)"_s.arg(samples()),
                        u"kadrillo: lost.bmp: palette 9 not found, drawn with the default palette %1/base.pal"_s
                            .arg(samples()),
-                       u"kadrillo: 1 object(s) converted to "_s + out}
+                       u"kadrillo: 1 object converted to "_s + out}
         << QString();
     const QString badMagic = u"vtlist: 'temp.vol': not an archive (bad magic)"_s;
     QTest::newRow("not an archive") << QStringList{"--list", ini()} << 2 << QString()
@@ -703,7 +703,7 @@ void RunsTest::exitStatusAndOutput_data()
                        "[3/4] short.bmp",
                        "[4/4] junk.bmp",
                        "kadrillo: junk.bmp: not written as PNG, because it is not a bitmap",
-                       u"kadrillo: 3 object(s) converted to "_s + out}
+                       u"kadrillo: 3 objects converted to "_s + out}
         << QString();
     QTest::newRow("a contact sheet as JPEG")
         << QStringList{"--contact-sheet", sample(), "--to", environment_.path() + u"/sheet.jpg"_s} << 2
@@ -988,7 +988,7 @@ void RunsTest::aToolThatWillNotShareIsTriedAlone()
     objects.remove(u"readme.cs"_s);
     QCOMPARE(commandLine.errors.filter(QRegularExpression(u"^kadrillo: "_s)),
              (QStringList{u"kadrillo: readme.cs: extract.exe ended with code 4 (also when run alone)"_s,
-                          u"kadrillo: %1 object(s) extracted to %2"_s.arg(objects.size()).arg(out)}));
+                          u"kadrillo: %1 objects extracted to %2"_s.arg(objects.size()).arg(out)}));
     QCOMPARE(files(out), objects);
 
     QMap<QString, int> starts;

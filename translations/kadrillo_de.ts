@@ -467,26 +467,29 @@ Aufruffehler oder einem Archiv, das nicht aufgelistet werden kann.
 </context>
 <context>
     <name>DeliveredFiles</name>
-    <message numerus="yes">
-        <source>%n object(s) extracted to %1</source>
-        <translation>
-            <numerusform>%n Objekt nach %1 entpackt</numerusform>
-            <numerusform>%n Objekte nach %1 entpackt</numerusform>
-        </translation>
+    <message>
+        <source>1 object extracted to %1</source>
+        <translation>1 Objekt nach %1 entpackt</translation>
     </message>
-    <message numerus="yes">
-        <source>%n object(s) converted to %1</source>
-        <translation>
-            <numerusform>%n Objekt nach %1 umgewandelt</numerusform>
-            <numerusform>%n Objekte nach %1 umgewandelt</numerusform>
-        </translation>
+    <message>
+        <source>%1 objects extracted to %2</source>
+        <translation>%1 Objekte nach %2 entpackt</translation>
     </message>
-    <message numerus="yes">
-        <source>%n palette(s) written to %1</source>
-        <translation>
-            <numerusform>%n Palette nach %1 geschrieben</numerusform>
-            <numerusform>%n Paletten nach %1 geschrieben</numerusform>
-        </translation>
+    <message>
+        <source>1 object converted to %1</source>
+        <translation>1 Objekt nach %1 umgewandelt</translation>
+    </message>
+    <message>
+        <source>%1 objects converted to %2</source>
+        <translation>%1 Objekte nach %2 umgewandelt</translation>
+    </message>
+    <message>
+        <source>1 palette written to %1</source>
+        <translation>1 Palette nach %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 palettes written to %2</source>
+        <translation>%1 Paletten nach %2 geschrieben</translation>
     </message>
 </context>
 <context>

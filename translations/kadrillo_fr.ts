@@ -467,26 +467,29 @@ d&apos;usage ou une archive qui ne peut pas être listée.
 </context>
 <context>
     <name>DeliveredFiles</name>
-    <message numerus="yes">
-        <source>%n object(s) extracted to %1</source>
-        <translation>
-            <numerusform>%n objet extrait vers %1</numerusform>
-            <numerusform>%n objets extraits vers %1</numerusform>
-        </translation>
+    <message>
+        <source>1 object extracted to %1</source>
+        <translation>1 objet extrait vers %1</translation>
     </message>
-    <message numerus="yes">
-        <source>%n object(s) converted to %1</source>
-        <translation>
-            <numerusform>%n objet converti vers %1</numerusform>
-            <numerusform>%n objets convertis vers %1</numerusform>
-        </translation>
+    <message>
+        <source>%1 objects extracted to %2</source>
+        <translation>%1 objets extraits vers %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n palette(s) written to %1</source>
-        <translation>
-            <numerusform>%n palette écrite dans %1</numerusform>
-            <numerusform>%n palettes écrites dans %1</numerusform>
-        </translation>
+    <message>
+        <source>1 object converted to %1</source>
+        <translation>1 objet converti vers %1</translation>
+    </message>
+    <message>
+        <source>%1 objects converted to %2</source>
+        <translation>%1 objets convertis vers %2</translation>
+    </message>
+    <message>
+        <source>1 palette written to %1</source>
+        <translation>1 palette écrite dans %1</translation>
+    </message>
+    <message>
+        <source>%1 palettes written to %2</source>
+        <translation>%1 palettes écrites dans %2</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,7 @@ public:
     // Something the user should know that fails nothing.
     void warn(const QString& text);
     void warn(const QString& name, const QString& text);
-    // The run's last line, "kadrillo: 13 object(s) extracted to PATH"; quiet leaves it out.
+    // The run's last line, "kadrillo: 13 objects extracted to PATH"; quiet leaves it out.
     void summary(const QString& text);
     int failures() const { return failures_; }
 

@@ -15,6 +15,6 @@ public:
     int count = 0;
     QString folder;
 
-    // "13 object(s) extracted to /home/me/out", with the folder's full path.
+    // "13 objects extracted to /home/me/out", with the folder's full path.
     QString text() const;
 };

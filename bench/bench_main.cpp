@@ -317,6 +317,8 @@ int main(int argc, char* argv[])
                         "StartTheToolForEachPicture/1000", 1.1);
     reporter.printRatio("contact sheet of 1000 pictures, N = 2 / N = 1", "DrawContactSheet/2",
                         "DrawContactSheet/1", 0.6);
+    reporter.printRatio("contact sheet of 1000 pictures in 128 px cells / at natural size, N = 1",
+                        "DrawContactSheetInCells/1", "DrawContactSheet/1", 1.0);
     reporter.printRatio("kadrillo --extract of 1000 objects, N = 1 / 1000 starts",
                         "ExtractWithTheCommandLine/1", "StartTheToolForEachPicture/1000", 1.1);
     reporter.printRatio("kadrillo --extract of 1000 objects, N = 2 / N = 1", "ExtractWithTheCommandLine/2",

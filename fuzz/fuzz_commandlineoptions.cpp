@@ -5,8 +5,10 @@
 #include "FuzzTarget.h"
 #include "app/core/CommandLineOptions.h"
 #include "app/core/StartArguments.h"
+#include "picture/core/ContactSheetLayout.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace {
 
@@ -20,6 +22,7 @@ FuzzTarget::Seeds seeds()
         {"extract-named", joined({"--extract", "a.vol", "x.cs", "--quiet", "--to", "out dir"})},
         {"convert-png", joined({"--convert", "a.vol", "--format", "png", "--transparent", "3", "--to", "d"})},
         {"contact-sheet", joined({"--contact-sheet", "a.vol", "sky.bmp", "--to", "sheet.BMP"})},
+        {"contact-sheet-cells", joined({"--contact-sheet", "a.vol", "--cell", "128", "--to", "sheet.png"})},
         {"qt-options",
          joined({"-style", "fusion", "-reverse", "a.vol", "-platform", "offscreen", "-style=x"})},
         {"ended-options", joined({"--extract", "--to", "d", "--", "-h", "--list"})},
@@ -37,6 +40,7 @@ QString fields(const CommandLineOptions& options)
                        QString::number(options.quiet),
                        QString::number(options.format ? int(*options.format) : -1),
                        QString::number(options.transparentIndex.value_or(-1)),
+                       QString::number(options.cell.value_or(-1)),
                        options.error}
         .join(QLatin1Char('\n'));
 }
@@ -74,6 +78,10 @@ void checkParse(const QByteArrayList& arguments)
     if (options.transparentIndex && (options.format != PictureExport::Format::Png ||
                                      *options.transparentIndex < 0 || *options.transparentIndex > 255))
         FuzzTarget::finding("a transparent index was taken that no PNG can have: " + fields(options));
+    const auto& sides = ContactSheetLayout::cellSides;
+    if (options.cell && (options.command != Command::ContactSheet ||
+                         std::find(sides.cbegin(), sides.cend(), *options.cell) == sides.cend()))
+        FuzzTarget::finding("a cell was taken that no contact sheet draws: " + fields(options));
 }
 
 void checkStart(const QByteArrayList& arguments)

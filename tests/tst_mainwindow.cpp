@@ -6,6 +6,8 @@
 #include "archive/core/ToolRunner.h"
 #include "archive/core/WorkFolder.h"
 #include "archive/ui/frmExtract.h"
+#include "picture/core/ContactSheet.h"
+#include "picture/ui/ContactSheetView.h"
 #include "picture/ui/frmContactSheet.h"
 #include "picture/ui/frmExportFormat.h"
 #include "picture/ui/frmPreview.h"
@@ -22,6 +24,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -120,6 +123,7 @@ private slots:
     void listingProblemsWarn();
     void extractsTheRowsShownAndReportsEveryFailure();
     void nothingIsWrittenIntoTheWorkingFolder();
+    void contactSheetBrowsesTheArchive();
     void dragsSelectedObjectsOutAsFiles();
     void commandLineAndDrop();
     void previewsFollowTheCurrentRow();
@@ -755,6 +759,78 @@ void MainWindowTest::extractsTheRowsShownAndReportsEveryFailure()
         text("StatusDelivered"),
         u"%1 palettes written to %2"_s.arg(QDir(listFolder).entryList(QDir::Files).size()).arg(listFolder));
     QVERIFY(delivered());
+}
+
+// A layout chosen while the sheet is drawn is drawn instead. In 128 px cells, a click on a picture
+// selects it alone in the object list, even a row the filter hides, and sets the commands but leaves the
+// preview to Enter or a double-click even with Auto Preview, so that the keys stay on the sheet to move
+// between pictures; Save writes the cells as the view shows them.
+void MainWindowTest::contactSheetBrowsesTheArchive()
+{
+    start({u"Auto Preview=True"_s});
+    openSample(sample());
+    run_->control<QAction>("mnuViewContactSheet")->trigger();
+    auto* sheetWindow = run_->control<frmContactSheet>("frmContactSheet");
+    auto* layouts = sheetWindow->findChild<QComboBox*>(u"cboLayout"_s);
+    // Another layout chosen while the sheet is drawn draws it again in that one, without a word.
+    const QMetaObject::Connection switching = connect(sheetWindow, &frmContactSheet::pictureAdded, this, [&] {
+        layouts->setCurrentIndex(layouts->findData(256));
+    });
+    layouts->setCurrentIndex(layouts->findData(64));
+    disconnect(switching);
+    QCOMPARE(sheetWindow->sheet().cell(), 256);
+    QCOMPARE(sheetWindow->sheet().count(), 6);
+    QCOMPARE(messages(), QStringList());
+    layouts->setCurrentIndex(layouts->findData(128));
+    const ContactSheet& sheet = sheetWindow->sheet();
+    QCOMPARE(sheet.cell(), 128);
+    QCOMPARE(sheet.count(), 6);
+    QCOMPARE(sheet.size(), QSize(8 + 6 * 136, 8 + 128 + 2 * QFontMetrics(sheetWindow->font()).height() + 8));
+    QCOMPARE(sheet.label(0), u"sky.bmp\n64 × 64"_s);
+    auto* view = sheetWindow->findChild<ContactSheetView*>(u"sheetView"_s);
+    const auto pick = [&](int index) {
+        QTest::mouseClick(view, Qt::LeftButton, {}, sheet.area(index).center());
+    };
+    list()->selectAll();
+    filter(sheet.name(0));
+    // The filter leaves one row selected, and Auto Preview shows it.
+    shownWindow<frmPreview>()->close();
+    pick(1);
+    QCOMPARE(run_->control<QLineEdit>("filterBox")->text(), QString());
+    QCOMPARE(selectedNames(), QStringList{sheet.name(1)});
+    QCOMPARE(list()->currentItem()->text(), sheet.name(1));
+    QVERIFY(run_->enabled("cmdPreview") && run_->enabled("cmdExtract"));
+    QCOMPARE(text("lblSelected"), u"1"_s);
+    QVERIFY(!shownWindow<frmPreview>());
+    for (const auto& [key, index] : {std::pair{Qt::Key_Right, 2},
+                                     {Qt::Key_End, 5},
+                                     {Qt::Key_Left, 4},
+                                     {Qt::Key_Up, 4},
+                                     {Qt::Key_Home, 0}}) {
+        QTest::keyClick(view, key);
+        QCOMPARE(selectedNames(), QStringList{sheet.name(index)});
+    }
+    QTest::keyClick(view, Qt::Key_Return);
+    auto* preview = shownWindow<frmPreview>();
+    QVERIFY(preview);
+    QCOMPARE(preview->windowTitle(), u"Preview (%1)"_s.arg(sheet.name(0)));
+    QTest::mouseDClick(view, Qt::LeftButton, {}, sheet.area(5).center());
+    QCOMPARE(preview->windowTitle(), u"Preview (%1)"_s.arg(sheet.name(5)));
+    QCOMPARE(selectedNames(), QStringList{sheet.name(5)});
+
+    const QString saved = environment_.path() + u"/cells.png"_s;
+    run_->fakes.files.willPick(saved);
+    sheetWindow->findChild<QAction*>(u"mnuSave"_s)->trigger();
+    const QImage written = QImage(saved, "PNG").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(written.size(), sheet.size());
+    const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int index = 0; index < sheet.count(); ++index) {
+        const QRect picture = sheet.pictureRect(index);
+        QCOMPARE(written.copy(picture), shown.copy(picture));
+        QCOMPARE(picture.size(), ContactSheetLayout::drawnSize(picture.size(), 128));
+    }
+    // The tests after this one look for a shown picture window of their own.
+    preview->close();
 }
 
 // A "Dest Path" in the working folder, here below its staging folder and not made yet: Extract, Convert,

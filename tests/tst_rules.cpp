@@ -83,6 +83,10 @@ private slots:
     void writersReplaceALinkInTheirPlace();
     void contactSheetBounds_data();
     void contactSheetBounds();
+    void contactSheetCells_data();
+    void contactSheetCells();
+    void contactSheetMoves_data();
+    void contactSheetMoves();
     void zoomSteps_data();
     void zoomSteps();
     void visiblePart_data();
@@ -807,6 +811,88 @@ void RulesTest::contactSheetBounds()
     QCOMPARE(layout.size(), sheet);
     const QSize own = pictures.constLast();
     QCOMPARE(ContactSheet::label(u"a.bmp"_s, ContactSheetLayout::drawnSize(own), own), label);
+}
+
+void RulesTest::contactSheetCells_data()
+{
+    QTest::addColumn<int>("cell");
+    QTest::addColumn<int>("count");     // expected by the sheet
+    QTest::addColumn<int>("placed");    // pictures of one size, placed in turn
+    QTest::addColumn<QSize>("picture"); // at its own size
+    QTest::addColumn<QRect>("place");   // of the last picture; null: refused
+    QTest::addColumn<QRect>("area");    // of the last cell
+    QTest::addColumn<QSize>("sheet");   // after the last
+    QTest::addColumn<int>("columns");
+    QTest::newRow("reduced into the middle of its cell")
+        << 128 << 1 << 1 << QSize(256, 128) << QRect(8, 40, 128, 64) << QRect(8, 8, 128, 148)
+        << QSize(144, 164) << 7;
+    QTest::newRow("enlarged, aspect kept") << 64 << 1 << 1 << QSize(10, 20) << QRect(24, 8, 32, 64)
+                                           << QRect(8, 8, 64, 84) << QSize(80, 100) << 14;
+    QTest::newRow("one pixel high stays one pixel high")
+        << 64 << 1 << 1 << QSize(20000, 1) << QRect(8, 39, 64, 1) << QRect(8, 8, 64, 84) << QSize(80, 100)
+        << 14;
+    QTest::newRow("the eighth wraps below the first")
+        << 128 << 8 << 8 << QSize(128, 128) << QRect(8, 164, 128, 128) << QRect(8, 164, 128, 148)
+        << QSize(960, 320) << 7;
+    QTest::newRow("1000 at 256: more columns, so that all fit")
+        << 256 << 1000 << 1000 << QSize(256, 256) << QRect(2384, 15628, 256, 256)
+        << QRect(2384, 15628, 256, 276) << QSize(4760, 15912) << 18;
+    QTest::newRow("the last row that fits") << 256 << 0 << 171 << QSize(8, 8) << QRect(536, 15912, 256, 256)
+                                            << QRect(536, 15912, 256, 276) << QSize(800, 16196) << 3;
+    QTest::newRow("a row more would pass 16384")
+        << 256 << 0 << 172 << QSize(8, 8) << QRect() << QRect() << QSize(800, 16196) << 3;
+    QTest::newRow("never wider than 16384") << 64 << 1000000 << 1 << QSize(1, 1) << QRect(8, 8, 64, 64)
+                                            << QRect(8, 8, 64, 84) << QSize(80, 100) << 227;
+}
+
+// Cells with labels 20 pixels high in rows of 1024.
+void RulesTest::contactSheetCells()
+{
+    QFETCH(int, cell);
+    QFETCH(int, count);
+    QFETCH(int, placed);
+    QFETCH(QSize, picture);
+    QFETCH(QRect, place);
+    QFETCH(QRect, area);
+    QFETCH(QSize, sheet);
+    QFETCH(int, columns);
+    ContactSheetLayout layout(1024, 20, cell, count);
+    std::optional<ContactSheetLayout::Cell> last;
+    for (int i = 0; i < placed; ++i)
+        last = layout.add(ContactSheetLayout::drawnSize(picture, cell), 5000);
+    QCOMPARE(last ? last->picture : QRect(), place);
+    QCOMPARE(last ? last->area : QRect(), area);
+    QCOMPARE(layout.size(), sheet);
+    QCOMPARE(layout.columns(), columns);
+}
+
+void RulesTest::contactSheetMoves_data()
+{
+    using Move = ContactSheetLayout::Move;
+    QTest::addColumn<int>("from");
+    QTest::addColumn<Move>("move");
+    QTest::addColumn<int>("to");
+    // Rows of a natural-size sheet: 0 1 2 / 3 (wide) / 4 5.
+    QTest::newRow("right") << 0 << Move::Right << 1;
+    QTest::newRow("right from the last stays") << 5 << Move::Right << 5;
+    QTest::newRow("left from the first stays") << 0 << Move::Left << 0;
+    QTest::newRow("left wraps to the row above") << 4 << Move::Left << 3;
+    QTest::newRow("down to the only one below") << 2 << Move::Down << 3;
+    QTest::newRow("down to the nearest across") << 3 << Move::Down << 5;
+    QTest::newRow("up to the nearest across") << 4 << Move::Up << 3;
+    QTest::newRow("up from the first row stays") << 1 << Move::Up << 1;
+    QTest::newRow("home") << 4 << Move::First << 0;
+    QTest::newRow("end") << 1 << Move::Last << 5;
+}
+
+void RulesTest::contactSheetMoves()
+{
+    QFETCH(int, from);
+    QFETCH(ContactSheetLayout::Move, move);
+    QFETCH(int, to);
+    const QList<QRect> areas{QRect(8, 8, 40, 40),   QRect(56, 8, 40, 60),  QRect(104, 8, 40, 40),
+                             QRect(8, 76, 900, 40), QRect(8, 124, 40, 40), QRect(600, 124, 40, 40)};
+    QCOMPARE(ContactSheetLayout::moved(areas, from, move), to);
 }
 
 void RulesTest::zoomSteps_data()

@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
@@ -228,6 +229,18 @@ void RunsTest::readsTheOptions_data()
         QTest::addRow("--jobs %s", count) << QByteArrayList{"--extract", "a.vol", "--jobs", count} << jobs;
     QTest::newRow("--jobs twice") << QByteArrayList{"--jobs", "2", "--jobs", "2"} << jobs;
     QTest::newRow("--jobs last") << QByteArrayList{"--list", "a.vol", "--jobs"} << jobs;
+    QTest::newRow("a sheet in 256 px cells")
+        << QByteArrayList{"--cell", "256", "--contact-sheet", "a.vol", "--to", "s.png"}
+        << u"a.vol||s.png||256"_s;
+    const QString cells = u"--cell takes 64, 128 or 256, once"_s;
+    for (const char* side : {"100", "0", "x"})
+        QTest::addRow("--cell %s", side)
+            << QByteArrayList{"--contact-sheet", "a.vol", "--cell", side} << cells;
+    QTest::newRow("--cell twice") << QByteArrayList{"--cell", "64", "--cell", "64"} << cells;
+    QTest::newRow("--cell last") << QByteArrayList{"--contact-sheet", "a.vol", "--cell"} << cells;
+    QTest::newRow("--cell with --convert")
+        << QByteArrayList{"--convert", "a.vol", "--to", "d", "--cell", "64"}
+        << u"--cell only goes with --contact-sheet"_s;
 }
 
 void RunsTest::readsTheOptions()
@@ -242,6 +255,8 @@ void RunsTest::readsTheOptions()
              << (options.transparentIndex ? QString::number(*options.transparentIndex) : QString());
     if (options.jobs)
         read << QString::number(*options.jobs);
+    if (options.cell)
+        read << QString::number(*options.cell);
     QCOMPARE(options.error.isEmpty() ? read.join(u'|') : options.error, parsed);
     // Whatever is wrong, help wins.
     const CommandLineOptions help = CommandLineOptions::parse(QByteArrayList{"-h"} + arguments);
@@ -575,7 +590,7 @@ void RunsTest::writesWhatTheWindowsWrite()
 }
 
 // Pixel for pixel the sheet of the window's View menu, every picture with its own palette, written
-// as its name asks.
+// as its name asks, at natural size and in each size of cells.
 void RunsTest::drawsTheWindowsContactSheet()
 {
     const QString bmp = environment_.path() + u"/sheet.BMP"_s;
@@ -595,6 +610,20 @@ void RunsTest::drawsTheWindowsContactSheet()
     const QString together = environment_.path() + u"/together.png"_s;
     QCOMPARE(run({u"--contact-sheet"_s, sample(), u"--to"_s, together, u"--jobs"_s, u"4"_s}).status, 0);
     QCOMPARE(QImage(together, "PNG"), QImage(png, "PNG"));
+    auto* layouts = sheetWindow->findChild<QComboBox*>(u"cboLayout"_s);
+    for (const int side : ContactSheetLayout::cellSides) {
+        layouts->setCurrentIndex(layouts->findData(side));
+        const QString cells = environment_.path() + u"/cells.png"_s;
+        window->fakes.files.willPick(cells);
+        sheetWindow->findChild<QAction*>(u"mnuSave"_s)->trigger();
+        const QString written = environment_.path() + u"/written.png"_s;
+        QCOMPARE(run({u"--contact-sheet"_s, sample(), u"--to"_s, written, u"--cell"_s, QString::number(side)})
+                     .status,
+                 0);
+        const QImage drawn(written, "PNG");
+        QCOMPARE(drawn.width(), 8 + std::min(6, 1016 / (side + 8)) * (side + 8));
+        QCOMPARE(drawn, QImage(cells, "PNG"));
+    }
 }
 
 void RunsTest::exitStatusAndOutput_data()
@@ -696,6 +725,10 @@ void RunsTest::exitStatusAndOutput_data()
         << QStringList{u"kadrillo: --contact-sheet writes a .png or a .bmp file, and %1/sheet.jpg ends in "
                        "neither"_s.arg(environment_.path()),
                        "kadrillo: see kadrillo --help"}
+        << QString();
+    QTest::newRow("a sheet in cells of another size")
+        << QStringList{"--contact-sheet", sample(), "--to", sheet, "--cell", "100"} << 2 << QString()
+        << QStringList{"kadrillo: --cell takes 64, 128 or 256, once", "kadrillo: see kadrillo --help"}
         << QString();
     QTest::newRow("too many tools at once")
         << QStringList{"--extract", sample(), "--to", out, "--jobs", "65"} << 2 << QString()

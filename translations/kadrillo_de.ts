@@ -367,6 +367,14 @@
         <translation>--grep nimmt einen TEXT und mindestens ein ARCHIV</translation>
     </message>
     <message>
+        <source>--cell only goes with --contact-sheet</source>
+        <translation>--cell gibt es nur mit --contact-sheet</translation>
+    </message>
+    <message>
+        <source>--cell takes 64, 128 or 256, once</source>
+        <translation>--cell nimmt 64, 128 oder 256, einmal</translation>
+    </message>
+    <message>
         <source>Usage:
   kadrillo [ARCHIVE...]
       open the archives in the window; Qt&apos;s own options, such as -style NAME, go with them
@@ -380,9 +388,11 @@
       files instead (&quot;sky.bmp&quot; becomes &quot;sky.png&quot;) that keep every colour index
       and the palette, with colour INDEX (0 to 255) transparent when --transparent
       is given
-  kadrillo --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp
+  kadrillo --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp [--cell 64|128|256]
       draw the named pictures (as --convert chooses them) side by side with their names
-      below, into one PNG or BMP picture, as the ending of FILE says
+      below, into one PNG or BMP picture, as the ending of FILE says; at their own size,
+      or with --cell each scaled into a square cell of that many pixels, its name and
+      size below it
   kadrillo --find PATTERN FOLDER [--recursive]
       print ARCHIVE&lt;TAB&gt;OBJECT for every object whose name matches PATTERN (* and ?,
       in any case; &apos;&apos; matches every name) in the .vol archives of FOLDER, and with
@@ -421,9 +431,11 @@ with the reason, and the rows of the others are printed), 2 for a usage error.
       8-Bit-indizierte PNG-Dateien (&quot;sky.bmp&quot; wird &quot;sky.png&quot;), die jeden Farbindex und
       die Palette behalten, mit Farbe INDEX (0 bis 255) transparent, wenn --transparent
       angegeben ist
-  kadrillo --contact-sheet ARCHIV [NAME...] --to DATEI.png|DATEI.bmp
+  kadrillo --contact-sheet ARCHIV [NAME...] --to DATEI.png|DATEI.bmp [--cell 64|128|256]
       zeichnet die genannten Bilder (wie --convert sie wählt) nebeneinander mit ihren
-      Namen darunter in ein PNG- oder BMP-Bild, wie die Endung von DATEI sagt
+      Namen darunter in ein PNG- oder BMP-Bild, wie die Endung von DATEI sagt; in ihrer
+      eigenen Größe, oder mit --cell jedes in eine quadratische Zelle so vieler Pixel
+      skaliert, Name und Größe darunter
   kadrillo --find MUSTER ORDNER [--recursive]
       gibt ARCHIV&lt;TAB&gt;OBJEKT für jedes Objekt aus, dessen Name auf MUSTER passt (* und ?,
       ohne Rücksicht auf Groß-/Kleinschreibung; &apos;&apos; passt auf jeden Namen), in den
@@ -458,6 +470,10 @@ ausgegeben), 2 bei einem Aufruffehler.
     <message>
         <source>%1 (%2 × %3)</source>
         <translation>%1 (%2 × %3)</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
     </message>
 </context>
 <context>
@@ -1612,6 +1628,30 @@ Open it with a text editor of your choice.</source>
     <message>
         <source>Cannot write %1.</source>
         <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>&amp;Layout: </source>
+        <translation>&amp;Anordnung: </translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Anordnung</translation>
+    </message>
+    <message>
+        <source>Draw the pictures at their own size, or scaled into cells of one size</source>
+        <translation>Die Bilder in ihrer eigenen Größe zeichnen oder in Zellen einer Größe skaliert</translation>
+    </message>
+    <message>
+        <source>Natural size</source>
+        <translation>Eigene Größe</translation>
+    </message>
+    <message>
+        <source>%1 px cells</source>
+        <translation>Zellen zu %1 px</translation>
     </message>
 </context>
 <context>

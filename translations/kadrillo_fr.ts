@@ -367,6 +367,14 @@
         <translation>--grep prend un TEXTE et au moins une ARCHIVE</translation>
     </message>
     <message>
+        <source>--cell only goes with --contact-sheet</source>
+        <translation>--cell ne va qu&apos;avec --contact-sheet</translation>
+    </message>
+    <message>
+        <source>--cell takes 64, 128 or 256, once</source>
+        <translation>--cell prend 64, 128 ou 256, une seule fois</translation>
+    </message>
+    <message>
         <source>Usage:
   kadrillo [ARCHIVE...]
       open the archives in the window; Qt&apos;s own options, such as -style NAME, go with them
@@ -380,9 +388,11 @@
       files instead (&quot;sky.bmp&quot; becomes &quot;sky.png&quot;) that keep every colour index
       and the palette, with colour INDEX (0 to 255) transparent when --transparent
       is given
-  kadrillo --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp
+  kadrillo --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp [--cell 64|128|256]
       draw the named pictures (as --convert chooses them) side by side with their names
-      below, into one PNG or BMP picture, as the ending of FILE says
+      below, into one PNG or BMP picture, as the ending of FILE says; at their own size,
+      or with --cell each scaled into a square cell of that many pixels, its name and
+      size below it
   kadrillo --find PATTERN FOLDER [--recursive]
       print ARCHIVE&lt;TAB&gt;OBJECT for every object whose name matches PATTERN (* and ?,
       in any case; &apos;&apos; matches every name) in the .vol archives of FOLDER, and with
@@ -421,9 +431,11 @@ with the reason, and the rows of the others are printed), 2 for a usage error.
       indexés 8 bits (&quot;sky.bmp&quot; devient &quot;sky.png&quot;) qui gardent chaque indice de couleur
       et la palette, la couleur INDICE (0 à 255) étant transparente si --transparent
       est donné
-  kadrillo --contact-sheet ARCHIVE [NOM...] --to FICHIER.png|FICHIER.bmp
+  kadrillo --contact-sheet ARCHIVE [NOM...] --to FICHIER.png|FICHIER.bmp [--cell 64|128|256]
       dessine les images nommées (choisies comme par --convert) côte à côte, leur nom
-      dessous, dans une seule image PNG ou BMP, selon la fin de FICHIER
+      dessous, dans une seule image PNG ou BMP, selon la fin de FICHIER ; à leur taille,
+      ou avec --cell chacune mise à l&apos;échelle dans une case carrée de ce nombre de
+      pixels, son nom et sa taille dessous
   kadrillo --find MOTIF DOSSIER [--recursive]
       affiche ARCHIVE&lt;TAB&gt;OBJET pour chaque objet dont le nom correspond à MOTIF (* et ?,
       sans tenir compte de la casse ; &apos;&apos; correspond à tout nom) dans les archives .vol de
@@ -458,6 +470,10 @@ erreur d&apos;usage.
     <message>
         <source>%1 (%2 × %3)</source>
         <translation>%1 (%2 × %3)</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
     </message>
 </context>
 <context>
@@ -1612,6 +1628,30 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
     <message>
         <source>Cannot write %1.</source>
         <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>&amp;Layout: </source>
+        <translation>&amp;Disposition : </translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>Draw the pictures at their own size, or scaled into cells of one size</source>
+        <translation>Dessiner les images à leur taille, ou mises à l&apos;échelle dans des cases d&apos;une taille</translation>
+    </message>
+    <message>
+        <source>Natural size</source>
+        <translation>Taille d&apos;origine</translation>
+    </message>
+    <message>
+        <source>%1 px cells</source>
+        <translation>Cases de %1 px</translation>
     </message>
 </context>
 <context>

@@ -267,7 +267,8 @@ void CommandLineMode::convert(const QStringList& names, const QStringList& liste
 void CommandLineMode::contactSheet(const QStringList& names, const QStringList& listed)
 {
     const QString shown = QDir::toNativeSeparators(options_.destFolder);
-    ContactSheet sheet(QGuiApplication::font());
+    ContactSheet sheet(QGuiApplication::font(), options_.cell.value_or(ContactSheetLayout::natural),
+                       int(names.size()));
     ContactSheetJob job(runner_, core_.Picture, conversionOptions(listed), sheet);
     if (!job.begin(QFileInfo(options_.archive).absoluteFilePath())) {
         console_.fail(job.error());

@@ -2,9 +2,11 @@
 
 #include "app/core/StartArguments.h"
 #include "archive/core/RunDriver.h"
+#include "picture/core/ContactSheetLayout.h"
 
 #include <QFile>
 #include <QMap>
+#include <algorithm>
 
 namespace {
 
@@ -73,6 +75,8 @@ QString missingParts(const CommandLineOptions& options, qsizetype commandsGiven)
             .arg(options.destFolder);
     if ((options.format || options.transparentIndex) && options.command != Command::Convert)
         return CommandLineOptions::tr("--format and --transparent only go with --convert");
+    if (options.cell && options.command != Command::ContactSheet)
+        return CommandLineOptions::tr("--cell only goes with --contact-sheet");
     if (options.transparentIndex && options.format != PictureExport::Format::Png)
         return CommandLineOptions::tr("--transparent only goes with --format png");
     return {};
@@ -104,6 +108,18 @@ QString readJobs(CommandLineOptions& options, const QByteArray& value)
         return CommandLineOptions::tr("--jobs takes one number of tools to run at once, from 1 to %1")
             .arg(RunDriver::mostParallelRuns);
     options.jobs = jobs;
+    return {};
+}
+
+// --cell and the value after it; why it cannot be taken, or empty.
+QString readCell(CommandLineOptions& options, const QByteArray& value)
+{
+    bool isNumber = false;
+    const int side = QFile::decodeName(value).toInt(&isNumber);
+    const auto& sides = ContactSheetLayout::cellSides;
+    if (options.cell || !isNumber || std::find(sides.cbegin(), sides.cend(), side) == sides.cend())
+        return CommandLineOptions::tr("--cell takes 64, 128 or 256, once");
+    options.cell = side;
     return {};
 }
 
@@ -144,6 +160,10 @@ CommandLineOptions CommandLineOptions::parse(const QByteArrayList& arguments)
         } else if (argument == "--jobs") {
             const QByteArray value = ++i < arguments.size() ? arguments.at(i) : QByteArray();
             if (const QString why = readJobs(options, value); !why.isEmpty())
+                refuse(why);
+        } else if (argument == "--cell") {
+            const QByteArray value = ++i < arguments.size() ? arguments.at(i) : QByteArray();
+            if (const QString why = readCell(options, value); !why.isEmpty())
                 refuse(why);
         } else if (argument == "--format" || argument == "--transparent") {
             const QByteArray value = ++i < arguments.size() ? arguments.at(i) : QByteArray();
@@ -203,9 +223,11 @@ QString CommandLineOptions::usage()
               "      files instead (\"sky.bmp\" becomes \"sky.png\") that keep every colour index\n"
               "      and the palette, with colour INDEX (0 to 255) transparent when --transparent\n"
               "      is given\n"
-              "  kadrillo --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp\n"
+              "  kadrillo --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp [--cell 64|128|256]\n"
               "      draw the named pictures (as --convert chooses them) side by side with their names\n"
-              "      below, into one PNG or BMP picture, as the ending of FILE says\n"
+              "      below, into one PNG or BMP picture, as the ending of FILE says; at their own size,\n"
+              "      or with --cell each scaled into a square cell of that many pixels, its name and\n"
+              "      size below it\n"
               "  kadrillo --find PATTERN FOLDER [--recursive]\n"
               "      print ARCHIVE<TAB>OBJECT for every object whose name matches PATTERN (* and ?,\n"
               "      in any case; '' matches every name) in the .vol archives of FOLDER, and with\n"

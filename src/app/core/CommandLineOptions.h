@@ -12,7 +12,8 @@
 //   | --contact-sheet ARCHIVE [NAME...] --to FILE.png|FILE.bmp | --find PATTERN FOLDER [--recursive]
 //   | --grep TEXT ARCHIVE... [--regex] [--case-sensitive] | --help | -h | --version, each with
 //   --quiet and --jobs N anywhere; "--" ends the options. --convert also takes --format bmp|png and,
-//   with png, --transparent INDEX. Qt's own options are Qt's (see StartArguments) and are passed over.
+//   with png, --transparent INDEX; --contact-sheet takes --cell 64|128|256. Qt's own options are Qt's (see
+//   StartArguments) and are passed over.
 struct CommandLineOptions {
     Q_DECLARE_TR_FUNCTIONS(CommandLineOptions)
 
@@ -36,6 +37,8 @@ public:
     std::optional<int> transparentIndex;
     // How many tools run at once, as given; the settings say when it is not.
     std::optional<int> jobs;
+    // The side of the contact sheet's cells, as given; the sheet is drawn at natural size when none is.
+    std::optional<int> cell;
     // What is wrong with the arguments; empty when they can be run.
     QString error;
 

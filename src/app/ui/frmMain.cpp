@@ -87,7 +87,9 @@ void frmMain::connectPreviews()
     connect(previews_, &PreviewCommand::windowLoaded, this,
             [this](QWidget* window) { toolWindows_.append(window); });
     new PreviewMenus(*menus_, *previews_, this);
-    new ContactSheetCommand(*menus_, *Frame1, core_, seams_, this);
+    auto* sheets = new ContactSheetCommand(*menus_, *Frame1, *TabStrip1->tabBar(), core_, seams_, this);
+    connect(sheets, &ContactSheetCommand::selected, this, &frmMain::applySelectionRules);
+    connect(sheets, &ContactSheetCommand::previewRequested, this, &frmMain::cmdPreview_Click);
 }
 
 void frmMain::connectMenus()
@@ -216,14 +218,19 @@ void frmMain::connectObjectPane()
 
 void frmMain::lstList_Click()
 {
+    if (applySelectionRules().preview && core_.settings.AutoPreview)
+        cmdPreview_Click();
+}
+
+SelectionRules::Commands frmMain::applySelectionRules()
+{
     const SelectionRules::Commands commands = SelectionRules::apply(Frame1->selection());
     Frame1->applyCommands(commands);
     Toolbar1->extract->setEnabled(commands.extract);
     menus_->mnuFileExtract->setEnabled(commands.extract);
     menus_->mnuFilePreview->setEnabled(commands.preview);
     Toolbar1->preview->setEnabled(commands.preview);
-    if (commands.preview && core_.settings.AutoPreview)
-        cmdPreview_Click();
+    return commands;
 }
 
 void frmMain::lstList_DblClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/AppCore.h"
+#include "app/core/SelectionRules.h"
 #include "app/ui/MainToolBar.h"
 #include "archive/core/ArchiveSearch.h"
 #include "picture/core/PictureConversion.h"
@@ -79,6 +80,8 @@ private:
     void Form_Unload();
 
     void lstList_Click();
+    // Sets the commands as the selection rules say for the list's selection now.
+    SelectionRules::Commands applySelectionRules();
     void lstList_DblClick();
     void TabStrip1_Click(int index);
     void setListingCommandsEnabled(bool enabled);

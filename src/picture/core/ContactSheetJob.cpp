@@ -54,7 +54,8 @@ RunStep::Result ContactSheetJob::finish(const QString& objectName, const RunSlot
     if (report.outcome == PictureConversion::Outcome::Refused)
         return notDrawn(report.refusal);
     BitmapReader reader(picture);
-    const QImage drawn = reader.read(ContactSheetLayout::drawnSize(reader.size()));
+    // A picture enlarged into its cell is read at its own size; the sheet enlarges it.
+    const QImage drawn = reader.read(sheet_.drawnSize(reader.size()).boundedTo(reader.size()));
     if (drawn.isNull())
         return notDrawn(reader.tooLarge() ? reader.error() : tr("not a picture"));
     const std::optional<QRect> place = sheet_.add(objectName, drawn, reader.size());

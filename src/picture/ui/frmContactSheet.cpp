@@ -11,6 +11,7 @@
 #include "platform/ui/MessageBoxes.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -26,6 +27,7 @@ frmContactSheet::frmContactSheet(MessageBoxes& messages, FilePicker& files, Tool
     , runner_(runner)
     , sheet_(std::make_unique<ContactSheet>(font()))
     , view_(new ContactSheetView)
+    , layouts_(new QComboBox(this))
     , status_(new QLabel(this))
 {
     setObjectName(QStringLiteral("frmContactSheet"));
@@ -35,11 +37,29 @@ frmContactSheet::frmContactSheet(MessageBoxes& messages, FilePicker& files, Tool
     scroll->setAccessibleName(tr("Contact sheet"));
     scroll->setWidget(view_);
     setCentralWidget(scroll);
+    view_->setObjectName(QStringLiteral("sheetView"));
+    view_->setAccessibleName(tr("Pictures"));
+    connect(view_, &ContactSheetView::chosen, this,
+            [this](int index) { emit pictureChosen(request_->volPath, sheet_->name(index)); });
+    connect(view_, &ContactSheetView::opened, this,
+            [this](int index) { emit pictureOpened(request_->volPath, sheet_->name(index)); });
     auto* bar = addToolBar(tr("Contact sheet"));
     bar->setMovable(false);
     saveAction_ = bar->addAction(tr("&Save..."), this, &frmContactSheet::save);
     saveAction_->setObjectName(QStringLiteral("mnuSave"));
     saveAction_->setToolTip(tr("Save the sheet as one PNG or BMP picture"));
+    bar->addSeparator();
+    auto* caption = new QLabel(tr("&Layout: "), this);
+    caption->setBuddy(layouts_);
+    bar->addWidget(caption);
+    layouts_->setObjectName(QStringLiteral("cboLayout"));
+    layouts_->setAccessibleName(tr("Layout"));
+    layouts_->setToolTip(tr("Draw the pictures at their own size, or scaled into cells of one size"));
+    layouts_->addItem(tr("Natural size"), ContactSheetLayout::natural);
+    for (const int side : ContactSheetLayout::cellSides)
+        layouts_->addItem(tr("%1 px cells").arg(side), side);
+    bar->addWidget(layouts_);
+    connect(layouts_, &QComboBox::currentIndexChanged, this, &frmContactSheet::layoutChosen);
     status_->setObjectName(QStringLiteral("lblStatus"));
     status_->setAccessibleName(tr("Progress"));
     statusBar()->addWidget(status_, 1);
@@ -52,20 +72,30 @@ frmContactSheet::~frmContactSheet() = default;
 void frmContactSheet::draw(PictureState& pictures, const PictureConversion::Options& options,
                            const QString& volPath, const QStringList& names, int parallelRuns)
 {
+    request_ = Request{&pictures, options, volPath, names, parallelRuns};
+    do {
+        redraw_ = false;
+        drawOnce(*request_);
+    } while (redraw_ && !closed_ && !runner_.isShutDown());
+}
+
+void frmContactSheet::drawOnce(const Request& request)
+{
+    const QStringList& names = request.names;
     drawing_ = true;
     closed_ = false;
-    setWindowTitle(tr("Contact Sheet (%1)").arg(QFileInfo(volPath).fileName()));
+    setWindowTitle(tr("Contact Sheet (%1)").arg(QFileInfo(request.volPath).fileName()));
     saveAction_->setEnabled(false);
-    sheet_ = std::make_unique<ContactSheet>(font());
+    sheet_ = std::make_unique<ContactSheet>(font(), layouts_->currentData().toInt(), int(names.size()));
     view_->setSheet(sheet_.get());
-    ContactSheetJob job(runner_, pictures, options, *sheet_);
+    ContactSheetJob job(runner_, *request.pictures, request.options, *sheet_);
     connect(&job, &ContactSheetJob::placed, this, [this](const QRect& area) {
         view_->grown(area);
         emit pictureAdded();
     });
     QStringList failures;
-    if (job.begin(volPath)) {
-        RunDriver driver(runner_, job, RunReport::Kind::Conversion, parallelRuns);
+    if (job.begin(request.volPath)) {
+        RunDriver driver(runner_, job, RunReport::Kind::Conversion, request.parallelRuns);
         connect(&driver, &RunDriver::progressed, this, [this, &names](int position, RunDriver::Phase phase) {
             if (phase == RunDriver::Phase::Begun)
                 status_->setText(tr("Drawing picture %1 of %2").arg(position).arg(names.size()));
@@ -87,9 +117,24 @@ void frmContactSheet::draw(PictureState& pictures, const PictureConversion::Opti
     status_->setText(sheet_->count() == 1 ? tr("1 picture") : tr("%1 pictures").arg(sheet_->count()));
     saveAction_->setEnabled(sheet_->count() > 0);
     drawing_ = false;
-    // Nobody is left to tell once the window or the program has closed.
-    if (!failures.isEmpty() && !closed_ && !runner_.isShutDown())
+    // Nobody is left to tell once the window or the program has closed, and a sheet drawn again tells
+    // its own.
+    if (!failures.isEmpty() && !closed_ && !redraw_ && !runner_.isShutDown())
         messages_.warn(this, tr("These pictures could not be drawn:\n%1").arg(failures.join(u'\n')));
+}
+
+// The pictures drawn are the size of the old layout, so the new one draws them again; not while
+// another window runs the tools.
+void frmContactSheet::layoutChosen()
+{
+    if (drawing_) {
+        redraw_ = true;
+        if (driver_)
+            driver_->cancel();
+    } else if (request_ && !runner_.isBusy()) {
+        const Request again = *request_;
+        draw(*again.pictures, again.options, again.volPath, again.names, again.parallelRuns);
+    }
 }
 
 void frmContactSheet::save()

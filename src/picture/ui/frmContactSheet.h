@@ -4,19 +4,23 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 
 class ContactSheet;
 class ContactSheetView;
 class FilePicker;
 class MessageBoxes;
+class QComboBox;
 class QLabel;
 class RunDriver;
 class ToolRunner;
 struct PictureState;
 
-// Pictures of an archive side by side, each with its palette at its own size (a large one scaled
-// down) and its name below, drawn while they are extracted; Save writes the sheet as one PNG or BMP
-// file, as its name asks. A sheet that would grow too large ends before the picture that does not fit.
+// Pictures of an archive side by side, each with its palette, drawn while they are extracted: at their
+// own size (a large one scaled down) with the name below, or scaled into cells of a side chosen in the
+// tool bar with the name and size below. A click on a picture chooses it, a double-click or Enter
+// opens it. Save writes the sheet shown as one PNG or BMP file, as its name asks. A sheet that would
+// grow too large ends before the picture that does not fit.
 class frmContactSheet : public QMainWindow {
     Q_OBJECT
 
@@ -27,7 +31,8 @@ public:
 
     // Draws the named pictures of the archive as they are extracted, up to `parallelRuns` at once, and
     // converted with `pictures` and `options`, after clearing the sheet; the pictures that could not be
-    // drawn are named in one warning at the end. Closing the window stops it.
+    // drawn are named in one warning at the end. Closing the window stops it; another layout chosen
+    // draws them again in it.
     void draw(PictureState& pictures, const PictureConversion::Options& options, const QString& volPath,
               const QStringList& names, int parallelRuns);
     bool isDrawing() const { return drawing_; }
@@ -36,11 +41,24 @@ public:
 signals:
     // A picture has been placed on the sheet, and is drawn at the next paint.
     void pictureAdded();
+    // The user chose, or asked to open, the picture `name` of the archive at `volPath`.
+    void pictureChosen(const QString& volPath, const QString& name);
+    void pictureOpened(const QString& volPath, const QString& name);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    struct Request {
+        PictureState* pictures;
+        PictureConversion::Options options;
+        QString volPath;
+        QStringList names;
+        int parallelRuns;
+    };
+
+    void drawOnce(const Request& request);
+    void layoutChosen();
     void save();
 
     MessageBoxes& messages_;
@@ -49,8 +67,11 @@ private:
     std::unique_ptr<ContactSheet> sheet_;
     ContactSheetView* view_;
     QAction* saveAction_;
+    QComboBox* layouts_;
     QLabel* status_;
-    RunDriver* driver_ = nullptr; // while drawing
+    std::optional<Request> request_; // the last drawn
+    RunDriver* driver_ = nullptr;    // while drawing
     bool drawing_ = false;
     bool closed_ = false;
+    bool redraw_ = false; // another layout was chosen while drawing
 };

@@ -64,6 +64,7 @@ private slots:
     void findsTextInScripts_data();
     void findsTextInScripts();
     void cancelEndsTheListingTools();
+    void rowsOfSeveralArchivesGoToASubfolderEach();
     void findWindowOpensAndExtractsTheObjects();
     void findInScriptsOpensTheScriptAtTheMatch();
 
@@ -624,6 +625,25 @@ QStringList SearchTest::texts(const QTreeWidget& list)
 // The rows with their kinds and the unlistable archives' reasons, kept settings; a row opens its
 // archive in a tab (listed though Auto List is off) with the object selected, or switches to that tab;
 // rows of two archives are extracted into a subfolder each.
+// Archives of one name in two folders, in any case, must not share a subfolder, or one's objects
+// would replace the other's.
+void SearchTest::rowsOfSeveralArchivesGoToASubfolderEach()
+{
+    const QList<ArchiveSearch::FoundObject> rows{
+        {u"a/base.vol"_s, u"/g/a/base.vol"_s, u"x.cs"_s, 1, {}},
+        {u"b/BASE.VOL"_s, u"/g/b/BASE.VOL"_s, u"x.cs"_s, 0, {}},
+        {u"c/base.vol"_s, u"/g/c/base.vol"_s, u"x.cs"_s, 0, {}},
+        {u"d.vol"_s, u"/g/d.vol"_s, {}, 0, u"cannot be listed"_s},
+        {u".vol"_s, u"/g/.vol"_s, u"y.cs"_s, 0, {}},
+        {u"a/base.vol"_s, u"/g/a/base.vol"_s, u"x.cs"_s, 1, {}},
+    };
+    QStringList folders;
+    for (const ArchiveSearch::ArchiveObjects& archive : ArchiveSearch::byArchive(rows, {}, u"/out"_s))
+        folders.append(archive.destination + u':' + QString::number(archive.rows.size()));
+    QCOMPARE(folders, (QStringList{"/out/base:1", "/out/BASE (2):1", "/out/base (3):1", "/out/.vol:1"}));
+    QCOMPARE(ArchiveSearch::byArchive(rows.mid(0, 1), {}, u"/out"_s).constFirst().destination, u"/out"_s);
+}
+
 void SearchTest::findWindowOpensAndExtractsTheObjects()
 {
     const auto run = searchedWindow(u"*.cs"_s);

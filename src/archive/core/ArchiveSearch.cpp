@@ -167,11 +167,18 @@ QList<ArchiveSearch::ArchiveObjects> ArchiveSearch::byArchive(const QList<FoundO
             archive->rows.append(row.order);
     }
     if (archives.size() > 1) {
+        // Archives of one name in different folders get "NAME (2)" and on, in any case, as the
+        // destination may lie on a file system that ignores it.
+        QStringList taken;
         for (ArchiveObjects& archive : archives) {
             QString name = QFileInfo(archive.path).fileName();
-            if (name.endsWith(QLatin1String(".vol"), Qt::CaseInsensitive))
+            if (name.size() > 4 && name.endsWith(QLatin1String(".vol"), Qt::CaseInsensitive))
                 name.chop(4);
-            archive.destination = QDir(destination).filePath(name);
+            QString folder = name;
+            for (int number = 2; taken.contains(folder, Qt::CaseInsensitive); ++number)
+                folder = QStringLiteral("%1 (%2)").arg(name).arg(number);
+            taken.append(folder);
+            archive.destination = QDir(destination).filePath(folder);
         }
     }
     return archives;

@@ -67,7 +67,8 @@ public:
 
     // The rows (problems left out) by archive, in the order of the archives' first rows; `listed`
     // gives each archive's names. Rows of several archives go to one subfolder of `destination` per
-    // archive, named after its file name without ".vol", so that objects of one name never meet.
+    // archive, named after its file name without ".vol" (with a number for a name taken before), so
+    // that objects of one name never meet.
     static QList<ArchiveObjects> byArchive(const QList<FoundObject>& rows,
                                            const QList<ListingJob::Listed>& listed,
                                            const QString& destination);

@@ -1849,13 +1849,6 @@ Open it with a text editor of your choice.</source>
         <source>%1 of %2 archives listed</source>
         <translation>%1 von %2 Archiven aufgelistet</translation>
     </message>
-    <message numerus="yes">
-        <source>%n object(s) found in %1 archive(s)</source>
-        <translation>
-            <numerusform>%n Objekt in %1 Archiv(en) gefunden</numerusform>
-            <numerusform>%n Objekte in %1 Archiv(en) gefunden</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Cancelled: %1</source>
         <translation>Abgebrochen: %1</translation>
@@ -1867,6 +1860,27 @@ Open it with a text editor of your choice.</source>
     <message>
         <source>not listed</source>
         <translation>nicht aufgelistet</translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation>1 Objekt</translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation>%1 Objekte</translation>
+    </message>
+    <message>
+        <source>1 archive</source>
+        <translation>1 Archiv</translation>
+    </message>
+    <message>
+        <source>%1 archives</source>
+        <translation>%1 Archiven</translation>
+    </message>
+    <message>
+        <source>%1 found in %2</source>
+        <comment>objects, archives</comment>
+        <translation>%1 in %2 gefunden</translation>
     </message>
 </context>
 <context>
@@ -1959,13 +1973,6 @@ Open it with a text editor of your choice.</source>
         <source>%1 of %2 scripts read</source>
         <translation>%1 von %2 Skripten gelesen</translation>
     </message>
-    <message numerus="yes">
-        <source>%n line(s) found</source>
-        <translation>
-            <numerusform>%n Zeile gefunden</numerusform>
-            <numerusform>%n Zeilen gefunden</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Cancelled: %1</source>
         <translation>Abgebrochen: %1</translation>
@@ -1977,6 +1984,14 @@ Open it with a text editor of your choice.</source>
     <message>
         <source>cannot be read: %1</source>
         <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>1 line found</source>
+        <translation>1 Zeile gefunden</translation>
+    </message>
+    <message>
+        <source>%1 lines found</source>
+        <translation>%1 Zeilen gefunden</translation>
     </message>
 </context>
 <context>

@@ -1849,13 +1849,6 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
         <source>%1 of %2 archives listed</source>
         <translation>%1 archives listées sur %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n object(s) found in %1 archive(s)</source>
-        <translation>
-            <numerusform>%n objet trouvé dans %1 archive(s)</numerusform>
-            <numerusform>%n objets trouvés dans %1 archive(s)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Cancelled: %1</source>
         <translation>Annulé : %1</translation>
@@ -1867,6 +1860,27 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
     <message>
         <source>not listed</source>
         <translation>non listée</translation>
+    </message>
+    <message>
+        <source>1 object</source>
+        <translation>1 objet</translation>
+    </message>
+    <message>
+        <source>%1 objects</source>
+        <translation>%1 objets</translation>
+    </message>
+    <message>
+        <source>1 archive</source>
+        <translation>1 archive</translation>
+    </message>
+    <message>
+        <source>%1 archives</source>
+        <translation>%1 archives</translation>
+    </message>
+    <message>
+        <source>%1 found in %2</source>
+        <comment>objects, archives</comment>
+        <translation>Résultat : %1 dans %2</translation>
     </message>
 </context>
 <context>
@@ -1959,13 +1973,6 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
         <source>%1 of %2 scripts read</source>
         <translation>%1 scripts lus sur %2</translation>
     </message>
-    <message numerus="yes">
-        <source>%n line(s) found</source>
-        <translation>
-            <numerusform>%n ligne trouvée</numerusform>
-            <numerusform>%n lignes trouvées</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Cancelled: %1</source>
         <translation>Annulé : %1</translation>
@@ -1977,6 +1984,14 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
     <message>
         <source>cannot be read: %1</source>
         <translation>ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>1 line found</source>
+        <translation>1 ligne trouvée</translation>
+    </message>
+    <message>
+        <source>%1 lines found</source>
+        <translation>%1 lignes trouvées</translation>
     </message>
 </context>
 <context>

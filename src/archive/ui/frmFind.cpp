@@ -169,7 +169,10 @@ void frmFind::cmdFind_Click()
     const auto found = std::count_if(rows_.cbegin(), rows_.cend(), [](const ArchiveSearch::FoundObject& row) {
         return row.problem.isEmpty();
     });
-    const QString count = tr("%n object(s) found in %1 archive(s)", nullptr, int(found)).arg(listed_.size());
+    // One text for one and one for more, so that English reads well without a catalogue of its own.
+    const QString objects = found == 1 ? tr("1 object") : tr("%1 objects").arg(found);
+    const QString archives = listed_.size() == 1 ? tr("1 archive") : tr("%1 archives").arg(listed_.size());
+    const QString count = tr("%1 found in %2", "objects, archives").arg(objects, archives);
     lblStatus->setText(search.isCancelled() ? tr("Cancelled: %1").arg(count) : count);
 }
 

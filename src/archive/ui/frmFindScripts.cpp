@@ -153,7 +153,7 @@ void frmFindScripts::cmdFind_Click()
     const auto found = std::count_if(rows_.cbegin(), rows_.cend(), [](const ArchiveSearch::FoundLine& row) {
         return row.problem.isEmpty();
     });
-    const QString count = tr("%n line(s) found", nullptr, int(found));
+    const QString count = found == 1 ? tr("1 line found") : tr("%1 lines found").arg(found);
     lblStatus->setText(search.isCancelled() ? tr("Cancelled: %1").arg(count) : count);
 }
 

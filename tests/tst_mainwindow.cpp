@@ -781,6 +781,12 @@ void MainWindowTest::contactSheetBrowsesTheArchive()
     QCOMPARE(sheetWindow->sheet().cell(), 256);
     QCOMPARE(sheetWindow->sheet().count(), 6);
     QCOMPARE(messages(), QStringList());
+    // While another window runs the tools, the box keeps the layout shown.
+    run_->core.runner().hold();
+    layouts->setCurrentIndex(layouts->findData(128));
+    run_->core.runner().release();
+    QCOMPARE(layouts->currentData().toInt(), 256);
+    QCOMPARE(sheetWindow->sheet().cell(), 256);
     layouts->setCurrentIndex(layouts->findData(128));
     const ContactSheet& sheet = sheetWindow->sheet();
     QCOMPARE(sheet.cell(), 128);

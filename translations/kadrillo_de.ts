@@ -1653,6 +1653,10 @@ Open it with a text editor of your choice.</source>
         <source>%1 px cells</source>
         <translation>Zellen zu %1 px</translation>
     </message>
+    <message>
+        <source>Another window is running the tools; choose the layout again when it is done</source>
+        <translation>Ein anderes Fenster führt die Werkzeuge aus; wählen Sie die Anordnung danach erneut</translation>
+    </message>
 </context>
 <context>
     <name>frmConvert</name>

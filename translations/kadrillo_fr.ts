@@ -1653,6 +1653,10 @@ Ouvrez-le avec l&apos;éditeur de texte de votre choix.</translation>
         <source>%1 px cells</source>
         <translation>Cases de %1 px</translation>
     </message>
+    <message>
+        <source>Another window is running the tools; choose the layout again when it is done</source>
+        <translation>Une autre fenêtre exécute les outils ; choisissez de nouveau la disposition ensuite</translation>
+    </message>
 </context>
 <context>
     <name>frmConvert</name>

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -124,14 +125,18 @@ void frmContactSheet::drawOnce(const Request& request)
 }
 
 // The pictures drawn are the size of the old layout, so the new one draws them again; not while
-// another window runs the tools.
+// another window runs the tools, when the box goes back to the layout shown.
 void frmContactSheet::layoutChosen()
 {
     if (drawing_) {
         redraw_ = true;
         if (driver_)
             driver_->cancel();
-    } else if (request_ && !runner_.isBusy()) {
+    } else if (request_ && runner_.isBusy()) {
+        const QSignalBlocker quiet(layouts_);
+        layouts_->setCurrentIndex(layouts_->findData(sheet_->cell()));
+        status_->setText(tr("Another window is running the tools; choose the layout again when it is done"));
+    } else if (request_) {
         const Request again = *request_;
         draw(*again.pictures, again.options, again.volPath, again.names, again.parallelRuns);
     }

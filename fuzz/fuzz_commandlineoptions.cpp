@@ -1,7 +1,8 @@
 // Proves, for any arguments (the input split at NUL bytes, which argv cannot hold), that the parse of the
 // command-line options is the same twice, that -h or --help first wins over whatever follows, and that
-// an accepted command names an archive and, for a writing command, where it writes, each by the exact
-// bytes given; and that the start reads every argument once: as Qt's, as an archive, or as "--".
+// an accepted command names what it reads (an archive, --find's folder, --grep's archives) and, for a
+// writing command, where it writes, each by the exact bytes given; and that the start reads every
+// argument once: as Qt's, as an archive, or as "--".
 #include "FuzzTarget.h"
 #include "app/core/CommandLineOptions.h"
 #include "app/core/StartArguments.h"
@@ -28,6 +29,8 @@ FuzzTarget::Seeds seeds()
         {"ended-options", joined({"--extract", "--to", "d", "--", "-h", "--list"})},
         {"not-text", joined({"--extract", "\xe9t\xe9.vol", "--to", "odd\xff\xfe"})},
         {"help", joined({"-h", "--frob", "--format", "gif"})},
+        {"find", joined({"--find", "*.cs", "game dir", "--recursive"})},
+        {"grep", joined({"--grep", "schedule(", "a.vol", "b.vol", "--regex", "--case-sensitive"})},
     };
 }
 
@@ -41,6 +44,12 @@ QString fields(const CommandLineOptions& options)
                        QString::number(options.format ? int(*options.format) : -1),
                        QString::number(options.transparentIndex.value_or(-1)),
                        QString::number(options.cell.value_or(-1)),
+                       options.searchText,
+                       options.folder,
+                       options.archives.join(QLatin1Char('|')),
+                       QString::number(options.recursive),
+                       QString::number(options.regex),
+                       QString::number(options.caseSensitive),
                        options.error}
         .join(QLatin1Char('\n'));
 }
@@ -58,13 +67,22 @@ void checkParse(const QByteArrayList& arguments)
     }
     if (!options.error.isEmpty() || options.command == Command::Help || options.command == Command::Version)
         return;
-    const bool writes = options.command != Command::List;
+    const bool finds = options.command == Command::Find;
+    const bool greps = options.command == Command::Grep;
+    const bool writes = options.command != Command::List && !finds && !greps;
     // Each file or folder given names exactly the bytes of one argument.
     const auto given = [&arguments](const QString& path) {
         return !path.isEmpty() && arguments.contains(QFile::encodeName(path));
     };
-    if (!given(options.archive))
+    if (finds != given(options.folder))
+        FuzzTarget::finding("--find does not go with a folder of the bytes given: " + fields(options));
+    if (greps != !options.archives.isEmpty() ||
+        !std::all_of(options.archives.cbegin(), options.archives.cend(), given))
+        FuzzTarget::finding("--grep does not go with archives of the bytes given: " + fields(options));
+    if (!finds && !greps && !given(options.archive))
         FuzzTarget::finding("an accepted command has no archive of the bytes given: " + fields(options));
+    if ((options.recursive && !finds) || ((options.regex || options.caseSensitive) && !greps))
+        FuzzTarget::finding("a search option was taken for another command: " + fields(options));
     if (writes != given(options.destFolder))
         FuzzTarget::finding("--to does not go with the command as it must: " + fields(options));
     if (options.command == Command::List && !options.names.isEmpty())

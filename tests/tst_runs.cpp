@@ -197,9 +197,18 @@ void RunsTest::readsTheOptions_data()
                                       << u"--to only goes with --extract, --convert and --contact-sheet"_s;
     QTest::newRow("only --quiet")
         << QByteArrayList{"--quiet"}
-        << u"no command given: use --list, --extract, --convert or --contact-sheet"_s;
-    QTest::newRow("two commands") << QByteArrayList{"--list", "--contact-sheet", "a.vol"}
-                                  << u"give only one of --list, --extract, --convert and --contact-sheet"_s;
+        << u"no command given: use --list, --extract, --convert, --contact-sheet, --find or --grep"_s;
+    QTest::newRow("two commands")
+        << QByteArrayList{"--list", "--contact-sheet", "a.vol"}
+        << u"give only one of --list, --extract, --convert, --contact-sheet, --find and --grep"_s;
+    QTest::newRow("an empty archive to search")
+        << QByteArrayList{"--grep", "x", "a.vol", ""} << u"no archive given"_s;
+    QTest::newRow("--cell with --grep") << QByteArrayList{"--grep", "x", "a.vol", "--cell", "64"}
+                                        << u"--cell only goes with --contact-sheet"_s;
+    QTest::newRow("--format with --find") << QByteArrayList{"--find", "*", "d", "--format", "png"}
+                                          << u"--format and --transparent only go with --convert"_s;
+    QTest::newRow("an empty folder to search")
+        << QByteArrayList{"--find", "*", "", "d"} << u"no folder given"_s;
     QTest::newRow("no --to") << QByteArrayList{"--extract", "a.vol"} << u"--to DIR is missing"_s;
     QTest::newRow("sheet as BMP") << QByteArrayList{"--contact-sheet", "a.vol", "--to", "s.BMP"}
                                   << u"a.vol||s.BMP|"_s;

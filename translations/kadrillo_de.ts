@@ -295,14 +295,6 @@
         <translation>%1 kann keine Datei und keinen Ordner benennen: seine Bytes sind kein Text in der Kodierung des Systems</translation>
     </message>
     <message>
-        <source>no command given: use --list, --extract, --convert or --contact-sheet</source>
-        <translation>kein Befehl angegeben: verwenden Sie --list, --extract, --convert oder --contact-sheet</translation>
-    </message>
-    <message>
-        <source>give only one of --list, --extract, --convert and --contact-sheet</source>
-        <translation>geben Sie nur eines von --list, --extract, --convert und --contact-sheet an</translation>
-    </message>
-    <message>
         <source>no archive given</source>
         <translation>kein Archiv angegeben</translation>
     </message>
@@ -463,6 +455,18 @@ etwas gefunden und jedes Archiv gelesen wurde, 1, wenn nichts gefunden wurde ode
 nicht gelesen werden konnte (es wird mit dem Grund genannt, und die Zeilen der übrigen werden
 ausgegeben), 2 bei einem Aufruffehler.
 </translation>
+    </message>
+    <message>
+        <source>no command given: use --list, --extract, --convert, --contact-sheet, --find or --grep</source>
+        <translation>kein Befehl angegeben: verwenden Sie --list, --extract, --convert, --contact-sheet, --find oder --grep</translation>
+    </message>
+    <message>
+        <source>give only one of --list, --extract, --convert, --contact-sheet, --find and --grep</source>
+        <translation>geben Sie nur eines von --list, --extract, --convert, --contact-sheet, --find und --grep an</translation>
+    </message>
+    <message>
+        <source>no folder given</source>
+        <translation>kein Ordner angegeben</translation>
     </message>
 </context>
 <context>

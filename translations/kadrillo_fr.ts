@@ -295,14 +295,6 @@
         <translation>%1 ne peut nommer ni fichier ni dossier : ses octets ne sont pas du texte dans l&apos;encodage du système</translation>
     </message>
     <message>
-        <source>no command given: use --list, --extract, --convert or --contact-sheet</source>
-        <translation>aucune commande donnée : utilisez --list, --extract, --convert ou --contact-sheet</translation>
-    </message>
-    <message>
-        <source>give only one of --list, --extract, --convert and --contact-sheet</source>
-        <translation>donnez une seule option parmi --list, --extract, --convert et --contact-sheet</translation>
-    </message>
-    <message>
         <source>no archive given</source>
         <translation>aucune archive donnée</translation>
     </message>
@@ -463,6 +455,18 @@ a été trouvé et chaque archive lue, 1 quand rien n&apos;a été trouvé ou qu
 être lue (elle est nommée avec la raison, et les lignes des autres sont affichées), 2 pour une
 erreur d&apos;usage.
 </translation>
+    </message>
+    <message>
+        <source>no command given: use --list, --extract, --convert, --contact-sheet, --find or --grep</source>
+        <translation>aucune commande donnée : utilisez --list, --extract, --convert, --contact-sheet, --find ou --grep</translation>
+    </message>
+    <message>
+        <source>give only one of --list, --extract, --convert, --contact-sheet, --find and --grep</source>
+        <translation>donnez une seule option parmi --list, --extract, --convert, --contact-sheet, --find et --grep</translation>
+    </message>
+    <message>
+        <source>no folder given</source>
+        <translation>aucun dossier donné</translation>
     </message>
 </context>
 <context>

@@ -44,13 +44,18 @@ QString missingParts(const CommandLineOptions& options, qsizetype commandsGiven)
                         options.command == Command::ContactSheet;
     if (commandsGiven == 0)
         return CommandLineOptions::tr(
-            "no command given: use --list, --extract, --convert or --contact-sheet");
+            "no command given: use --list, --extract, --convert, --contact-sheet, --find or --grep");
     if (commandsGiven > 1)
-        return CommandLineOptions::tr("give only one of --list, --extract, --convert and --contact-sheet");
+        return CommandLineOptions::tr(
+            "give only one of --list, --extract, --convert, --contact-sheet, --find and --grep");
     if (options.recursive && options.command != Command::Find)
         return CommandLineOptions::tr("--recursive only goes with --find");
     if ((options.regex || options.caseSensitive) && options.command != Command::Grep)
         return CommandLineOptions::tr("--regex and --case-sensitive only go with --grep");
+    if ((options.format || options.transparentIndex) && options.command != Command::Convert)
+        return CommandLineOptions::tr("--format and --transparent only go with --convert");
+    if (options.cell && options.command != Command::ContactSheet)
+        return CommandLineOptions::tr("--cell only goes with --contact-sheet");
     if (options.command == Command::Find && (options.folder.isEmpty() || !options.archives.isEmpty()))
         return CommandLineOptions::tr("--find takes a PATTERN and one FOLDER");
     if (options.command == Command::Grep && options.archives.isEmpty())
@@ -73,10 +78,6 @@ QString missingParts(const CommandLineOptions& options, qsizetype commandsGiven)
         !options.destFolder.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive))
         return CommandLineOptions::tr("--contact-sheet writes a .png or a .bmp file, and %1 ends in neither")
             .arg(options.destFolder);
-    if ((options.format || options.transparentIndex) && options.command != Command::Convert)
-        return CommandLineOptions::tr("--format and --transparent only go with --convert");
-    if (options.cell && options.command != Command::ContactSheet)
-        return CommandLineOptions::tr("--cell only goes with --contact-sheet");
     if (options.transparentIndex && options.format != PictureExport::Format::Png)
         return CommandLineOptions::tr("--transparent only goes with --format png");
     return {};
@@ -193,7 +194,10 @@ CommandLineOptions CommandLineOptions::parse(const QByteArrayList& arguments)
             options.searchText = QString::fromLocal8Bit(operands.takeFirst());
         for (const QByteArray& path : std::as_const(operands)) {
             refuse(unnamable(path));
-            if (options.command == Command::Find && options.folder.isEmpty())
+            // An empty argument names nothing; it is not skipped, or the next would take its place.
+            if (path.isEmpty())
+                refuse(options.command == Command::Find ? tr("no folder given") : tr("no archive given"));
+            else if (options.command == Command::Find && options.folder.isEmpty())
                 options.folder = QFile::decodeName(path);
             else
                 options.archives.append(QFile::decodeName(path));

@@ -996,8 +996,8 @@ void RulesTest::paletteChoices()
     QFETCH(QString, converted);
     QFETCH(QString, current);
     const QString folder = u"/pal"_s;
-    const auto origin = [&folder](const QString& spec) {
-        const QStringList parts = spec.split(u':');
+    const auto origin = [&folder](const QString& described) {
+        const QStringList parts = described.split(u':');
         if (parts.first() == "own"_L1)
             return PaletteOrigin{PaletteOrigin::Reason::Own, 0, {}, {}, 0};
         if (parts.first() == "list"_L1)

@@ -621,19 +621,26 @@ void frmMain::showFoundObject(const QString& path, const QString& objectName, in
 
 void frmMain::extractFound()
 {
-    if (!find_ || runner_->isBusy() || destinationRefused())
-        return;
-    for (const ArchiveSearch::ArchiveObjects& archive :
-         ArchiveSearch::byArchive(find_->selectedRows(), find_->listed(), core_.settings.DestPath)) {
-        VolRecord vol{QFileInfo(archive.path).fileName(), archive.path, archive.names};
-        vol.markListed();
+    runOverFound([this](const VolRecord& vol, const ArchiveSearch::ArchiveObjects& archive) {
         frmExtract window(find_, vol, archive.rows, archive.destination, *runner_,
                           core_.settings.parallelRuns(), seams_);
         window.exec();
-    }
+    });
 }
 
 void frmMain::convertFound()
+{
+    runOverFound([this](const VolRecord& vol, const ArchiveSearch::ArchiveObjects& archive) {
+        frmConvert window(find_,
+                          {vol, archive.rows, archive.destination, core_.conversionOptions(vol),
+                           core_.settings.parallelRuns()},
+                          *runner_, core_.Picture, seams_);
+        window.exec();
+    });
+}
+
+void frmMain::runOverFound(
+    const std::function<void(const VolRecord&, const ArchiveSearch::ArchiveObjects&)>& command)
 {
     if (!find_ || runner_->isBusy() || destinationRefused())
         return;
@@ -641,11 +648,7 @@ void frmMain::convertFound()
          ArchiveSearch::byArchive(find_->selectedRows(), find_->listed(), core_.settings.DestPath)) {
         VolRecord vol{QFileInfo(archive.path).fileName(), archive.path, archive.names};
         vol.markListed();
-        frmConvert window(find_,
-                          {vol, archive.rows, archive.destination, core_.conversionOptions(vol),
-                           core_.settings.parallelRuns()},
-                          *runner_, core_.Picture, seams_);
-        window.exec();
+        command(vol, archive);
     }
 }
 

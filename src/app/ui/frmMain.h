@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 
 class MainArea;
 class MainMenuBar;
@@ -97,6 +98,9 @@ private:
     // The commands of the main window over the rows Find in Archives has selected, by archive.
     void extractFound();
     void convertFound();
+    // Runs `command` once for each archive of the found rows chosen, each with its own destination.
+    void
+    runOverFound(const std::function<void(const VolRecord&, const ArchiveSearch::ArchiveObjects&)>& command);
     void previewFound();
     // The archives Find in Scripts searches.
     QList<ArchiveFolder::Found> scriptArchives(int scope) const;

@@ -21,10 +21,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFile>
 #include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace {
 
@@ -163,6 +165,38 @@ void StartTheToolInAPlainLoop(benchmark::State& state)
     }
 }
 
+// The floor of two tools at once: two plain loops of starts side by side, each starting its next tool
+// as soon as its last has ended.
+void StartTheToolTwoAtATime(benchmark::State& state)
+{
+    const QString out = fixture->root.filePath(QStringLiteral("plain2"));
+    QDir().mkpath(out);
+    for (auto _ : state) {
+        QEventLoop loop;
+        qsizetype next = 0;
+        int running = 0;
+        std::function<void()> startNext = [&] {
+            if (next >= fixture->objectNames.size()) {
+                if (running == 0)
+                    loop.quit();
+                return;
+            }
+            auto* tool = new QProcess(&loop);
+            ++running;
+            QObject::connect(tool, &QProcess::finished, &loop, [&, tool] {
+                --running;
+                tool->deleteLater();
+                startNext();
+            });
+            tool->start(fixture->work + QStringLiteral("/extract.exe"),
+                        {fixture->archive, out + QLatin1Char('/') + fixture->objectNames.at(next++)});
+        };
+        startNext();
+        startNext();
+        loop.exec();
+    }
+}
+
 void ExtractWithTheJob(benchmark::State& state)
 {
     ToolRunner runner;
@@ -267,6 +301,9 @@ int main(int argc, char* argv[])
     benchmark::RegisterBenchmark("StartTheToolInAPlainLoop", StartTheToolInAPlainLoop)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(5);
+    benchmark::RegisterBenchmark("StartTheToolTwoAtATime", StartTheToolTwoAtATime)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(5);
     // As the extraction window runs, with N tools at once, without its pause to show itself.
     benchmark::RegisterBenchmark("ExtractWithTheJob", ExtractWithTheJob)
         ->Arg(1)
@@ -327,6 +364,8 @@ int main(int argc, char* argv[])
                         "StartTheToolInAPlainLoop", 1.1);
     reporter.printRatio("extraction of 200 objects, N = 2 / N = 1", "ExtractWithTheJob/2",
                         "ExtractWithTheJob/1", 0.6);
+    reporter.printRatio("extraction of 200 objects, N = 2 / two plain loops of 100 starts at once",
+                        "ExtractWithTheJob/2", "StartTheToolTwoAtATime");
     std::printf("\nThe same through Wine with the Windows stand-ins:\n");
     reporter.printRatio("contact sheet of 1000 pictures through Wine, N = 2 / N = 1",
                         "DrawContactSheetThroughWine/2", "DrawContactSheetThroughWine/1", 0.9);

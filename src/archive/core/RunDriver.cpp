@@ -61,7 +61,7 @@ RunReport RunDriver::run(const QList<Object>& objects)
     stop_ = RunReport::Stop::Cancelled;
     endedByStep_ = false;
     prepareSlots(int(std::min(qsizetype(parallelRuns_), objects.size())));
-    limit_ = int(slots_.size());
+    limit_ = slots_.size() < 2 ? 1 : parallelRuns_;
     runner_.hold();
     advance();
     if (next_ < qsizetype(entries_.size()))
@@ -77,9 +77,12 @@ void RunDriver::prepareSlots(int parallelRuns)
 {
     const WorkFolder& work = runner_.workFolder();
     slots_.clear();
+    // Twice as many slots as tools at once: a tool that ends before the objects ahead of it are finished
+    // keeps its slot until its own finish, and the next tool starts meanwhile in a slot of its own.
+    const int wanted = parallelRuns > 1 ? 2 * parallelRuns : 0;
     // A link in a slot's place would send the tool's output into someone else's folder; a slot that
     // cannot be made is not used.
-    for (int number = 1; parallelRuns > 1 && number <= parallelRuns; ++number) {
+    for (int number = 1; number <= wanted; ++number) {
         const RunSlot slot{work.slotFolder(number)};
         if (!FileSystem::makeRealFolder(slot.folder) || !FileSystem::makeRealFolder(slot.stagingFolder()))
             break;
@@ -182,15 +185,20 @@ void RunDriver::startTools()
     }
 }
 
-// A slot is in use from its object's tool phase until its finish phase has taken what the tool left.
+// A slot is in use from its object's tool phase until its finish phase has taken what the tool left;
+// a new tool needs a free slot and fewer than limit_ tools running.
 int RunDriver::freeSlot() const
 {
     std::vector<bool> taken(slots_.size(), false);
+    int running = 0;
     for (qsizetype index = next_; index < planned_; ++index) {
-        if (const int slot = entries_[size_t(index)]->slot; slot >= 0)
-            taken[size_t(slot)] = true;
+        const Entry& entry = *entries_[size_t(index)];
+        if (entry.slot >= 0)
+            taken[size_t(entry.slot)] = true;
+        if (entry.tool && entry.tool->isRunning())
+            ++running;
     }
-    if (std::count(taken.cbegin(), taken.cend(), true) >= limit_)
+    if (running >= limit_)
         return -1;
     const auto free = std::find(taken.cbegin(), taken.cend(), false);
     return free == taken.cend() ? -1 : int(free - taken.cbegin());
@@ -236,7 +244,9 @@ void RunDriver::startTool(Entry& entry, qsizetype index)
         return;
     }
     const bool others = toolsRun();
-    entry.tool = runner_.StartToolCommand(entry.plan.call, entry.plan.script);
+    entry.tool =
+        runner_.StartToolCommand(entry.plan.call, entry.plan.script,
+                                 limit_ > 1 ? ProcessGroup::Priority::Lower : ProcessGroup::Priority::Same);
     if (!entry.tool) {
         entry.cannotStart = runner_.lastError();
         stopAt(index + 1, RunReport::Stop::CannotStart);

@@ -73,7 +73,7 @@ private:
     void finishInOrder();
     // Asks the tool phase of the objects after the last one asked, as long as a slot is free.
     void startTools();
-    // The slots of this run: the working folder itself, or one subfolder for each of several at once.
+    // The slots of this run: the working folder itself, or subfolders, two for each tool at once.
     void prepareSlots(int parallelRuns);
     int freeSlot() const;
     bool toolsRun() const;

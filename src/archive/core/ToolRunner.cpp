@@ -3,7 +3,6 @@
 #include "archive/core/RunningTool.h"
 #include "archive/core/ToolCommands.h"
 #include "platform/core/FileSystem.h"
-#include "platform/core/ProcessGroup.h"
 #include "platform/core/ToolLauncher.h"
 
 #include <QDir>
@@ -66,7 +65,8 @@ bool ToolRunner::WriteToolScript(const QString& scriptPath, const ToolCall& call
     return failWith(tr("Cannot write %1: %2").arg(scriptPath, error));
 }
 
-std::unique_ptr<RunningTool> ToolRunner::StartToolCommand(const ToolCall& call, const QString& scriptPath)
+std::unique_ptr<RunningTool> ToolRunner::StartToolCommand(const ToolCall& call, const QString& scriptPath,
+                                                          ProcessGroup::Priority priority)
 {
     lastRun_ = {};
     if (!readyForRun() || (!scriptPath.isEmpty() && !WriteToolScript(scriptPath, call)))
@@ -84,7 +84,7 @@ std::unique_ptr<RunningTool> ToolRunner::StartToolCommand(const ToolCall& call, 
         return nullptr;
     }
     wine_.keepUpFor(launch);
-    ProcessGroup::startOwnGroup(process);
+    ProcessGroup::startOwnGroup(process, priority);
     process.start();
     // Known at once, so that a tool that cannot start is never counted as one that ran.
     if (!process.waitForStarted(-1)) {

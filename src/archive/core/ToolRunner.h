@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/core/WorkFolder.h"
+#include "platform/core/ProcessGroup.h"
 #include "platform/core/ToolCall.h"
 #include "platform/core/WineSession.h"
 
@@ -44,8 +45,9 @@ public:
     // Writes the call's script when given one and starts the call, from its program and arguments (on
     // Windows a call with a script is started as that script), without waiting for it. Null when it
     // cannot be started (see lastError() and lastRun()), or while a run is waited for.
-    std::unique_ptr<RunningTool> StartToolCommand(const ToolCall& call,
-                                                  const QString& scriptPath = QString());
+    std::unique_ptr<RunningTool>
+    StartToolCommand(const ToolCall& call, const QString& scriptPath = QString(),
+                     ProcessGroup::Priority priority = ProcessGroup::Priority::Same);
     // Waits for the run, keeping the windows alive; what became of it, also as lastRun().
     ToolRun WaitForProcess(RunningTool& run);
     // StartToolCommand() with the script, then WaitForProcess(); false when its tool did not run (see

@@ -3,18 +3,35 @@
 #include <QProcess>
 
 #ifdef Q_OS_UNIX
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
 namespace ProcessGroup {
 
-void startOwnGroup(QProcess& process)
+void startOwnGroup(QProcess& process, Priority priority)
 {
 #ifdef Q_OS_UNIX
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    if (priority == Priority::Same) {
+        process.setChildProcessModifier([] { ::setpgid(0, 0); });
+        return;
+    }
+    // Ten steps below the program's own: measured on two busy cores, where the tools otherwise keep the
+    // program waiting while a core stands idle.
+    constexpr int steps = 10;
+    errno = 0;
+    const int own = ::getpriority(PRIO_PROCESS, 0);
+    const int lower = std::min((errno == 0 ? own : 0) + steps, 19);
+    process.setChildProcessModifier([lower] {
+        ::setpgid(0, 0);
+        ::setpriority(PRIO_PROCESS, 0, lower);
+    });
 #else
     Q_UNUSED(process);
+    Q_UNUSED(priority);
 #endif
 }
 

@@ -253,6 +253,9 @@ void ToolRunnerTest::copiesNeverLoseAFile()
     QCOMPARE(TestEnvironment::readFile(copy), QByteArray("the archive"));
     QVERIFY(runner_.CopyVolToWork(copy));
     QCOMPARE(TestEnvironment::readFile(copy), QByteArray("the archive"));
+    // The working copy is not waited for on the disk, yet it too takes the old one's place only whole.
+    QCOMPARE(QDir(work()).entryList({u"temp.vol*"_s}, QDir::Files | QDir::Hidden),
+             QStringList{u"temp.vol"_s});
 
     const QString tool = work() + u"/extract.exe"_s;
     TestEnvironment::writeFile(tool, "#!/bin/sh\n", true);
@@ -425,8 +428,10 @@ void ToolRunnerTest::aFullDiskKeepsTheOldFile()
     const QString source = environment_.path() + u"/big.bmp"_s;
     TestEnvironment::writeFile(source, QByteArray(3000, 'b'));
 
-    QVERIFY(!FileSystem::replaceContents(kept, QByteArray(3000, 'p')).isEmpty());
-    QVERIFY(!FileSystem::copyReplacing(source, kept));
+    for (const FileSystem::Sync sync : {FileSystem::Sync::ToDisk, FileSystem::Sync::None}) {
+        QVERIFY(!FileSystem::replaceContents(kept, QByteArray(3000, 'p'), sync).isEmpty());
+        QVERIFY(!FileSystem::copyReplacing(source, kept, sync));
+    }
     // Across file systems a move copies; a copy that does not fit costs neither file.
     QVERIFY(!FileSystem::moveReplacing(source, kept));
     QCOMPARE(TestEnvironment::readFile(source), QByteArray(3000, 'b'));

@@ -132,7 +132,7 @@ QString CacheFolder::write(const Key& key, const QByteArray& content) const
     const QByteArray file = CacheEntry::write(wholeKey(key), content);
     if (file.isEmpty())
         return tr("It is too large to be cached.");
-    return FileSystem::replaceContents(entryPath(key), file);
+    return FileSystem::replaceContents(entryPath(key), file, FileSystem::Sync::None);
 }
 
 void CacheFolder::drop(const Key& key) const

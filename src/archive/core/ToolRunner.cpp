@@ -44,7 +44,7 @@ bool ToolRunner::CopyVolToWork(const QString& volPath)
         return false;
     if (isBusy())
         return failWith(tr("Another tool is still running."));
-    if (!FileSystem::copyReplacing(volPath, workFolder_.archiveCopy()))
+    if (!FileSystem::copyReplacing(volPath, workFolder_.archiveCopy(), FileSystem::Sync::None))
         return failWith(tr("Cannot copy %1 to the working folder %2.").arg(volPath, workFolder_.path()));
     return true;
 }

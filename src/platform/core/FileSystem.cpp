@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 #endif
 #ifdef Q_OS_LINUX
@@ -32,11 +35,64 @@ QString commitWhole(QSaveFile& file)
     return file.commit() ? QString() : file.errorString();
 }
 
+// A new file written beside the one it replaces and renamed into its place once whole: through
+// QSaveFile, which waits for the disk first, or, for Sync::None, through a temporary file of its own.
+class Replacement {
+public:
+    Replacement(const QString& path, Sync sync)
+    {
+#ifdef Q_OS_UNIX
+        if (sync == Sync::None) {
+            scratch_.emplace(path + QStringLiteral(".XXXXXX"));
+            path_ = path;
+            return;
+        }
+#else
+        Q_UNUSED(sync);
+#endif
+        saved_.emplace(path);
+    }
+
+    QFileDevice& file()
+    {
+        return saved_ ? static_cast<QFileDevice&>(*saved_) : *scratch_;
+    }
+    bool open()
+    {
+        return saved_ ? saved_->open(QIODevice::WriteOnly) : scratch_->open();
+    }
+    void cancel()
+    {
+        if (saved_)
+            saved_->cancelWriting();
+    }
+    // Why it did not take the old file's place, or an empty text.
+    QString commit()
+    {
+        if (saved_)
+            return commitWhole(*saved_);
+#ifdef Q_OS_UNIX
+        if (!scratch_->flush())
+            return scratch_->errorString();
+        if (::rename(QFile::encodeName(scratch_->fileName()).constData(),
+                     QFile::encodeName(path_).constData()) != 0)
+            return QString::fromLocal8Bit(std::strerror(errno));
+        scratch_->setAutoRemove(false);
+#endif
+        return {};
+    }
+
+private:
+    std::optional<QSaveFile> saved_;
+    std::optional<QTemporaryFile> scratch_; // removed unless renamed into place
+    QString path_;
+};
+
 enum class Moved { All, Failed, NotTried };
 
 // Lets the kernel move the bytes from file to file, as QFile::copy does, so that they never pass
 // through the program. NotTried when it cannot before anything was written: the caller copies instead.
-Moved moveInKernel(QFile& in, QSaveFile& out)
+Moved moveInKernel(QFile& in, QFileDevice& out)
 {
 #ifdef Q_OS_LINUX
     // At most this much a call, as the kernel moves no more anyway.
@@ -60,7 +116,7 @@ Moved moveInKernel(QFile& in, QSaveFile& out)
 #endif
 }
 
-bool copyInBlocks(QFile& in, QSaveFile& out)
+bool copyInBlocks(QFile& in, QFileDevice& out)
 {
     constexpr qint64 blockSize = 1 << 20;
     while (!in.atEnd()) {
@@ -145,7 +201,7 @@ QString resolvedPath(const QString& path)
 #endif
 }
 
-bool copyReplacing(const QString& source, const QString& target)
+bool copyReplacing(const QString& source, const QString& target, Sync sync)
 {
     const QFileInfo from(source);
     const QFileInfo existing(target);
@@ -158,15 +214,15 @@ bool copyReplacing(const QString& source, const QString& target)
         return false;
 
     QFile in(source);
-    QSaveFile out(target);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+    Replacement out(target, sync);
+    if (!in.open(QIODevice::ReadOnly) || !out.open())
         return false;
-    const Moved moved = moveInKernel(in, out);
-    if (moved == Moved::Failed || (moved == Moved::NotTried && !copyInBlocks(in, out))) {
-        out.cancelWriting();
+    const Moved moved = moveInKernel(in, out.file());
+    if (moved == Moved::Failed || (moved == Moved::NotTried && !copyInBlocks(in, out.file()))) {
+        out.cancel();
         return false;
     }
-    return commitWhole(out).isEmpty() && QFile::setPermissions(target, in.permissions());
+    return out.commit().isEmpty() && QFile::setPermissions(target, in.permissions());
 }
 
 bool moveReplacing(const QString& source, const QString& target)
@@ -183,25 +239,26 @@ bool moveReplacing(const QString& source, const QString& target)
     return copyReplacing(source, target) && QFile::remove(source);
 }
 
-QString replaceContents(const QString& path, const QByteArray& bytes)
+QString replaceContents(const QString& path, const QByteArray& bytes, Sync sync)
 {
-    return replaceWith(path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    return replaceWith(
+        path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); }, sync);
 }
 
-QString replaceWith(const QString& path, const std::function<bool(QIODevice&)>& write)
+QString replaceWith(const QString& path, const std::function<bool(QIODevice&)>& write, Sync sync)
 {
     // QSaveFile would write the file that a link points to; the link goes instead.
     if (QFile link(path); QFileInfo(path).isSymLink() && !link.remove())
         return link.errorString();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!write(file)) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    Replacement file(path, sync);
+    if (!file.open())
+        return file.file().errorString();
+    if (!write(file.file())) {
+        const QString reason = file.file().errorString();
+        file.cancel();
         return reason;
     }
-    return commitWhole(file);
+    return file.commit();
 }
 
 } // namespace FileSystem

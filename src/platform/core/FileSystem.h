@@ -30,10 +30,15 @@ bool makeRealFolder(const QString& path);
 // Empty for an empty path or a loop of links.
 QString resolvedPath(const QString& path);
 
+// Whether a file that replaces another waits until it is on the disk before it takes the old one's
+// place. The user's files do; a file that is made again when it is lost or damaged (the working copy
+// of an archive, a cache entry, checked when read) does not, as that wait is most of its cost.
+enum class Sync { ToDisk, None };
+
 // Copies source over target, replacing an earlier target; keeps the source's permissions. The
 // target is replaced only once the copy is whole, so a failed copy leaves the old one intact, and
 // copying a file onto itself (by any path) changes nothing.
-bool copyReplacing(const QString& source, const QString& target);
+bool copyReplacing(const QString& source, const QString& target, Sync sync = Sync::ToDisk);
 
 // Moves source over target in one step, replacing an earlier target (a link there is replaced, never
 // followed) and keeping the source's permissions; across file systems it copies as copyReplacing
@@ -43,9 +48,10 @@ bool moveReplacing(const QString& source, const QString& target);
 // Writes `bytes` as the file's whole content, replacing the old file only once they are all
 // written, and a link standing there rather than the file it points to; why that failed, or an
 // empty text.
-QString replaceContents(const QString& path, const QByteArray& bytes);
+QString replaceContents(const QString& path, const QByteArray& bytes, Sync sync = Sync::ToDisk);
 
 // The same for a content that `write` puts into the file and reports as whole or not.
-QString replaceWith(const QString& path, const std::function<bool(QIODevice&)>& write);
+QString replaceWith(const QString& path, const std::function<bool(QIODevice&)>& write,
+                    Sync sync = Sync::ToDisk);
 
 } // namespace FileSystem

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  libqt6svg6
+  libqt6svg6 fonts-dejavu-extra
   shared-mime-info xdg-utils desktop-file-utils libfile-mimeinfo-perl appstream
   libpng-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick

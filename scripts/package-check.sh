@@ -32,7 +32,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 depends=", $(field Depends),"
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 libpng16-16 \
   qt6-qpa-plugins libqt6svg6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good shared-mime-info \
-  desktop-file-utils; do
+  desktop-file-utils fonts-dejavu-extra; do
   [[ "$depends" == *", $package "* || "$depends" == *", $package,"* ]] || fail "Depends lacks $package"
 done
 [[ "$depends" == *", libc6 (>= "* ]] || fail "Depends has no computed library versions"

@@ -1013,7 +1013,7 @@ erreur d&apos;usage.
     <name>ObjectPane</name>
     <message>
         <source>Objects in VOL file:</source>
-        <translation>Objets du fichier VOL :</translation>
+        <translation>Objets du VOL :</translation>
     </message>
     <message>
         <source>Objects in VOL file</source>

@@ -58,9 +58,13 @@ ObjectPane::ObjectPane(QWidget* parent)
     placeControls(MainLayout::designedWidth, MainLayout::designedHeight);
     Label2 =
         Twips::create<QLabel>(Frame2, "Label2", tr("Number of files in the VOL file:"), 120, 240, 2130, 195);
-    lblFiles = Twips::create<QLabel>(Frame2, "lblFiles", QStringLiteral("######"), 120, 480, 630, 195);
+    // The counts are twice as wide as drawn for the original's narrow font: the "######" shown before a
+    // listing fits no desktop font at 8 points in 630 twips, and nothing stands to their right.
+    constexpr int countWidth = 2 * 630;
+    lblFiles = Twips::create<QLabel>(Frame2, "lblFiles", QStringLiteral("######"), 120, 480, countWidth, 195);
     Label4 = Twips::create<QLabel>(Frame2, "Label4", tr("Number of files selected:"), 120, 720, 1740, 195);
-    lblSelected = Twips::create<QLabel>(Frame2, "lblSelected", QStringLiteral("######"), 120, 960, 630, 195);
+    lblSelected =
+        Twips::create<QLabel>(Frame2, "lblSelected", QStringLiteral("######"), 120, 960, countWidth, 195);
     Twips::fitCaptions({Label1, cmdSelect, cmdNone, cmdPreview, cmdExtract, cmdPalette, cmdConvert, Frame2,
                         Label2, lblFiles, Label4, lblSelected});
     lstList->installEventFilter(this);

@@ -1,17 +1,42 @@
 #include "platform/ui/Twips.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 #include <cmath>
 
 namespace Twips {
 
 namespace {
+
 constexpr double twipsPerInch = 1440.0;
+
+// The width a caption has in its control: beside a check box's or option button's mark, or inside a
+// push button's frame.
+int captionRoom(const QWidget* widget)
+{
+    const auto* button = qobject_cast<const QAbstractButton*>(widget);
+    if (!button)
+        return widget->width();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.rect = button->rect();
+    const QStyle::SubElement contents = qobject_cast<const QCheckBox*>(button) ? QStyle::SE_CheckBoxContents
+                                        : qobject_cast<const QRadioButton*>(button)
+                                            ? QStyle::SE_RadioButtonContents
+                                            : QStyle::SE_PushButtonContents;
+    // Two pixels clear of the frame on either side, so that no letter touches it.
+    const int clearance = contents == QStyle::SE_PushButtonContents ? 4 : 0;
+    return button->style()->subElementRect(contents, &option, button).width() - clearance;
 }
+
+} // namespace
 
 double perPixelX(const QWidget* widget)
 {
@@ -48,9 +73,9 @@ void fitCaptions(const QList<QWidget*>& captioned)
 {
     if (captioned.isEmpty())
         return;
-    QFont font = captioned.first()->font();
-    if (font.pointSizeF() <= 0)
-        font.setPointSizeF(QFontInfo(font).pointSizeF());
+    QFont normal = captioned.first()->font();
+    if (normal.pointSizeF() <= 0)
+        normal.setPointSizeF(QFontInfo(normal).pointSizeF());
     const auto fits = [&captioned](const QFont& candidate) {
         const QFontMetrics metrics(candidate);
         for (const QWidget* widget : captioned) {
@@ -61,17 +86,31 @@ void fitCaptions(const QList<QWidget*>& captioned)
                                  : button ? button->text()
                                  : frame  ? frame->title()
                                           : QString();
-            const int room = button ? widget->width() - 8 : widget->width();
-            if (metrics.horizontalAdvance(text) > room || (label && metrics.height() > widget->height()))
+            if (metrics.horizontalAdvance(text) > captionRoom(widget) ||
+                (label && metrics.height() > widget->height()))
                 return false;
         }
         return true;
     };
+    // The largest size that fits, in the font's own width or else its condensed face; with the
+    // condensed face of the usual desktop font every caption fits at 8 points or more. Below that only
+    // for a font without one, as a caption cut off says less than a small one.
     constexpr double smallestSize = 6.0;
-    while (font.pointSizeF() > smallestSize && !fits(font))
-        font.setPointSizeF(font.pointSizeF() - 0.5);
+    QFont condensed = normal;
+    condensed.setStretch(QFont::Condensed);
+    QFont chosen = normal;
+    for (double size = normal.pointSizeF(); size >= smallestSize; size -= 0.5) {
+        chosen = normal;
+        chosen.setPointSizeF(size);
+        if (fits(chosen))
+            break;
+        chosen = condensed;
+        chosen.setPointSizeF(size);
+        if (fits(chosen))
+            break;
+    }
     for (QWidget* widget : captioned)
-        widget->setFont(font);
+        widget->setFont(chosen);
 }
 
 } // namespace Twips

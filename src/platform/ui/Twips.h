@@ -26,8 +26,8 @@ Widget* create(QWidget* parent, const QString& name, const QString& text, int le
     return widget;
 }
 // Fixed twips layouts were drawn for a small system font; most desktop fonts are wider. Gives the
-// captions of these labels, buttons and frames a smaller size of their font, just small enough
-// that none of them is cut off.
+// captions of these labels, buttons and frames the largest size of their font, or of its condensed
+// face, at which none of them is cut off.
 void fitCaptions(const QList<QWidget*>& captioned);
 
 } // namespace Twips

@@ -1,7 +1,8 @@
 // Proves that the cache reads an entry only in exactly the form the program writes: any bytes as an
 // entry file are either refused, and the file removed, or read back as the content whose entry file
 // is those very bytes. The same holds for the entry form alone and for a cached listing, and every
-// key and content the writer takes (the input cut in two) reads back as written.
+// key and content the writer takes (the input cut in two) reads back as written. A listing (the input as
+// names) is judged cacheable exactly when it reads back as written.
 #include "FuzzTarget.h"
 #include "archive/core/ArchiveCache.h"
 #include "archive/core/CacheEntry.h"
@@ -74,6 +75,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (ArchiveCache::listingBytes(*listing) != input)
             FuzzTarget::finding("a cached listing was read that is not in the form written");
     }
+    // The input as UTF-16, lone surrogates and all, cut into names at each comma.
+    const QString names(reinterpret_cast<const QChar*>(input.constData()), input.size() / 2);
+    const ResultsFile::Listing listed{names.split(QLatin1Char(',')), input.size() % 2 == 1};
+    if (ArchiveCache::canHold(listed) !=
+        (ArchiveCache::listingFrom(ArchiveCache::listingBytes(listed)) == listed))
+        FuzzTarget::finding("whether a listing can be cached is misjudged");
     const qsizetype half = input.size() / 2;
     const std::optional<CacheEntry::Entry> back =
         CacheEntry::read(CacheEntry::write(input.first(half), input.sliced(half)));

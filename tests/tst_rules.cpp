@@ -495,11 +495,15 @@ void RulesTest::cacheForms()
                                           {QByteArray("0\na.cs"), false},
                                           {QByteArray("0\n\n"), false},
                                           {QByteArray("0\ncaf\xe9.wav\n"), false},
+                                          {QByteArray("0\n\xef\xbb\xbfmarked.cs\n"), true},
                                           {QByteArray(), false}}) {
         const std::optional<ResultsFile::Listing> listing = ArchiveCache::listingFrom(bytes);
         QVERIFY2(listing.has_value() == accepted, bytes.constData());
         QVERIFY(!listing || ArchiveCache::listingBytes(*listing) == bytes);
     }
+    QVERIFY(ArchiveCache::canHold({{u"\uFEFFmarked.cs"_s, u"a.bmp"_s}, true}));
+    for (const QString& name : {QString(), u"two\nlines.cs"_s, QString(QChar(0xd800)) + u"x.cs"_s})
+        QVERIFY2(!ArchiveCache::canHold({{u"a.bmp"_s, name}, false}), qPrintable(name));
 }
 
 void RulesTest::listingFromToolOutput_data()

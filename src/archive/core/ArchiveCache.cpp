@@ -3,6 +3,8 @@
 #include "platform/core/FileStamp.h"
 
 #include <QFile>
+#include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
@@ -62,19 +64,28 @@ std::optional<ResultsFile::Listing> ArchiveCache::listing(const CacheFolder::Key
 
 QString ArchiveCache::keepListing(const CacheFolder::Key& key, const ResultsFile::Listing& listing) const
 {
-    const QByteArray bytes = listingBytes(listing);
     // A name that the form cannot hold (a line end in it) would come back otherwise.
-    if (listingFrom(bytes) != listing)
+    if (!canHold(listing))
         return tr("The listing holds a name that cannot be cached.");
-    return folder_.write(key, bytes);
+    return folder_.write(key, listingBytes(listing));
 }
 
 QByteArray ArchiveCache::listingBytes(const ResultsFile::Listing& listing)
 {
     QByteArray bytes = listing.truncated ? "1\n" : "0\n";
-    for (const QString& name : listing.names)
-        bytes += name.toUtf8() + '\n';
+    for (const QString& name : listing.names) {
+        bytes += name.toUtf8();
+        bytes += '\n';
+    }
     return bytes;
+}
+
+bool ArchiveCache::canHold(const ResultsFile::Listing& listing)
+{
+    return listing.names.size() <= ResultsFile::maximumNames &&
+           std::none_of(listing.names.cbegin(), listing.names.cend(), [](const QString& name) {
+               return name.isEmpty() || name.contains(QLatin1Char('\n')) || !QStringView(name).isValidUtf16();
+           });
 }
 
 std::optional<ResultsFile::Listing> ArchiveCache::listingFrom(const QByteArray& bytes)
@@ -82,7 +93,9 @@ std::optional<ResultsFile::Listing> ArchiveCache::listingFrom(const QByteArray& 
     if (!(bytes.startsWith("0\n") || bytes.startsWith("1\n")) || !bytes.endsWith('\n'))
         return std::nullopt;
     const QByteArray names = bytes.sliced(2);
-    const QString text = QString::fromUtf8(names);
+    // A name may start with a byte order mark, which fromUtf8() would drop.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    const QString text = utf8(names);
     // Bytes that are not UTF-8 come back otherwise.
     if (text.toUtf8() != names)
         return std::nullopt;

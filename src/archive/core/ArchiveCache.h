@@ -39,6 +39,9 @@ public:
     static QByteArray listingBytes(const ResultsFile::Listing& listing);
     // Nothing unless the bytes are exactly what listingBytes() makes of some listing.
     static std::optional<ResultsFile::Listing> listingFrom(const QByteArray& bytes);
+    // Whether listingFrom() gives the listing back from its listingBytes(): no more names than a listing
+    // holds, none empty, none with a line end, each whole UTF-16.
+    static bool canHold(const ResultsFile::Listing& listing);
 
 private:
     CacheFolder folder_;

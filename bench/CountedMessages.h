@@ -2,12 +2,16 @@
 
 #include "platform/ui/MessageBoxes.h"
 
-// Counts what a window would show; a run that shows anything measured something else.
+#include <cstdio>
+
+// Counts what a window would show, and writes it on standard error; a run that shows anything
+// measured something else.
 struct CountedMessages final : MessageBoxes {
     int shown = 0;
-    Answer show(QWidget*, const QString&, const QString&, Buttons, MessageIcon) override
+    Answer show(QWidget*, const QString& text, const QString&, Buttons, MessageIcon) override
     {
         ++shown;
+        std::fprintf(stderr, "%s\n", qPrintable(text));
         return Answer::No;
     }
 };

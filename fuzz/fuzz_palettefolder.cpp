@@ -25,6 +25,7 @@ FuzzTarget::Seeds seeds()
         {"dots", input(true, "/pal", "...ppl")},          {"path", input(true, "/pal", "../evil.ppl")},
         {"no-target", input(true, "", "gui.ppl")},        {"root", input(true, "/", "gui.ppl")},
         {"relative", input(true, "pal/./x/..", "a.ppl")}, {"not-added", input(false, "/pal/", "../x.ppl")},
+        {"colon", input(true, ":/..", "a.ppl")},
     };
     int index = 0;
     for (const auto& [name, data] : FuzzTarget::sampleObjects())
@@ -67,15 +68,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    const QString inside = QDir::cleanPath(QDir::current().absoluteFilePath(target));
+    // A target that Qt would take for one of its resources is the folder of that name.
+    const QString onDisk = target.startsWith(QLatin1Char(':')) ? QStringLiteral("./") + target : target;
+    const QString inside = QDir::cleanPath(QDir::current().absoluteFilePath(onDisk));
     const QString resolved = QDir::cleanPath(QDir::current().absoluteFilePath(folder.path));
     if (!addName) {
-        if (folder.path != target)
+        if (folder.path != onDisk)
             FuzzTarget::finding("without the name the folder is not the target: " + folder.path + said);
         return 0;
     }
     const QString prefix = inside.endsWith(QLatin1Char('/')) ? inside : inside + QLatin1Char('/');
-    if (!folder.path.startsWith(target) || !resolved.startsWith(prefix) ||
+    if (!folder.path.startsWith(onDisk) || !resolved.startsWith(prefix) ||
         resolved.mid(prefix.size()).contains(QLatin1Char('/')) || resolved.mid(prefix.size()) != subfolder)
         FuzzTarget::finding("the folder is not the list's own folder directly inside the target: " +
                             folder.path + " resolves to " + resolved + said);

@@ -709,6 +709,9 @@ void PicturesTest::paletteFolders_data()
     QTest::newRow("no target") << QString() << u"gui.ppl"_s << true << QString() << u"no folder is set"_s;
     QTest::newRow("no target, no name")
         << QString() << u"gui.ppl"_s << false << QString() << u"no folder is set"_s;
+    // Not one of Qt's resources, which a leading colon would otherwise name.
+    QTest::newRow("a target that starts with a colon")
+        << u":/.."_s << u"gui.ppl"_s << true << u"./:/../gui"_s << QString();
 }
 
 void PicturesTest::paletteFolders()

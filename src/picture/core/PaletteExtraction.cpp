@@ -9,10 +9,14 @@
 
 namespace PaletteExtraction {
 
-Folder folderFor(const QString& targetFolder, const QString& listName, bool addListName)
+Folder folderFor(const QString& targetSetting, const QString& listName, bool addListName)
 {
-    if (targetFolder.isEmpty())
+    if (targetSetting.isEmpty())
         return {{}, QCoreApplication::translate("PaletteExtraction", "no folder is set to extract them to")};
+    // Qt takes a path that starts with a colon for one of its own resources; a folder of that name is
+    // meant.
+    const QString targetFolder =
+        targetSetting.startsWith(QLatin1Char(':')) ? QStringLiteral("./") + targetSetting : targetSetting;
     if (!addListName)
         return {targetFolder, {}};
     if (const QString refusal = ObjectName::refusal(listName); !refusal.isEmpty())
@@ -29,7 +33,7 @@ Folder folderFor(const QString& targetFolder, const QString& listName, bool addL
     if (!resolved.startsWith(inside))
         return {{},
                 QCoreApplication::translate("PaletteExtraction", "its folder would lie outside %1")
-                    .arg(QDir::toNativeSeparators(targetFolder))};
+                    .arg(QDir::toNativeSeparators(targetSetting))};
     return {targetFolder + QDir::separator() + subfolder, {}};
 }
 

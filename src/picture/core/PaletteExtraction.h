@@ -17,7 +17,7 @@ struct Folder {
 // without its last four characters ("gui.ppl" gives "gui"). The name comes from the archive, so it
 // must pass the object name check and leave a folder name other than "", "." or ".."; the folder
 // always lies inside the target. An empty target is refused rather than read as the root.
-Folder folderFor(const QString& targetFolder, const QString& listName, bool addListName);
+Folder folderFor(const QString& targetSetting, const QString& listName, bool addListName);
 
 // Writes the palette as "<Id>.pal" in `folder`, made with its parents when missing, replacing any
 // file of that name; the header is the last palette file's (24 zero bytes when none was read).

@@ -23,6 +23,7 @@
 #include <array>
 #include <csignal>
 #include <latch>
+#include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
@@ -291,27 +292,41 @@ void ToolRunnerTest::copiesNeverLoseAFile()
 
 void ToolRunnerTest::neverWritesThroughALink_data()
 {
-    QTest::addColumn<QString>("planted"); // a link in the working folder to the user's own file or folder
-    QTest::addColumn<bool>("dangling");   // pointing where nothing is yet
-    QTest::newRow("tool script") << u"extract.bat"_s << false;
-    QTest::newRow("tool script, pointing nowhere") << u"extract.bat"_s << true;
-    QTest::newRow("listing") << u"results.dat"_s << false;
-    QTest::newRow("staging folder") << u"extracted"_s << false;
-    QTest::newRow("slot folder of tools run at once") << u"slot-1"_s << false;
+    QTest::addColumn<QString>("planted"); // in the working folder, standing for the user's own file or folder
+    QTest::addColumn<QString>("kind");    // "link", "dangling link" (pointing where nothing is yet),
+                                          // "second name" (a hard link) or "pipe"
+    QTest::newRow("tool script") << u"extract.bat"_s << u"link"_s;
+    QTest::newRow("tool script, pointing nowhere") << u"extract.bat"_s << u"dangling link"_s;
+    QTest::newRow("tool script, a second name of the user's file") << u"extract.bat"_s << u"second name"_s;
+    QTest::newRow("tool script, a pipe") << u"extract.bat"_s << u"pipe"_s;
+    QTest::newRow("listing") << u"results.dat"_s << u"link"_s;
+    QTest::newRow("listing, a second name of the user's file") << u"results.dat"_s << u"second name"_s;
+    QTest::newRow("working copy") << u"temp.vol"_s << u"link"_s;
+    QTest::newRow("working copy, a second name of the user's file") << u"temp.vol"_s << u"second name"_s;
+    QTest::newRow("staging folder") << u"extracted"_s << u"link"_s;
+    QTest::newRow("slot folder of tools run at once") << u"slot-1"_s << u"link"_s;
 }
 
-// The run works, with a file or folder of its own in the link's place; the user's stay as they were.
+// The run works, with a file or folder of its own in the planted one's place; the user's stay as they
+// were. Kadrillo writes into its own files in place, so a second name must not pass for its own file.
 void ToolRunnerTest::neverWritesThroughALink()
 {
     QFETCH(QString, planted);
-    QFETCH(bool, dangling);
+    QFETCH(QString, kind);
     const QString mine = environment_.path() + u"/mine"_s;
+    const QString inWork = work() + u'/' + planted;
     const bool folder = planted == u"extracted"_s || planted == u"slot-1"_s;
     const QString users = mine + (folder ? u"/a.cs"_s : u"/file"_s);
+    const bool kept = kind != u"dangling link"_s && kind != u"pipe"_s;
     QVERIFY(QDir(mine).removeRecursively() && QDir().mkpath(mine));
-    if (!dangling)
+    if (kept)
         TestEnvironment::writeFile(users, "the user's");
-    QVERIFY(QFile::link(folder ? mine : users, work() + u'/' + planted));
+    if (kind == u"pipe"_s)
+        QCOMPARE(::mkfifo(QFile::encodeName(inWork).constData(), 0600), 0);
+    else if (kind == u"second name"_s)
+        QCOMPARE(::link(QFile::encodeName(users).constData(), QFile::encodeName(inWork).constData()), 0);
+    else
+        QVERIFY(QFile::link(folder ? mine : users, inWork));
     if (folder) {
         TestEnvironment::writeFile(work() + u"/extract.exe"_s, "#!/bin/sh\nprintf x > \"$2\"\n", true);
         ExtractionJob job(runner_, environment_.path() + u"/dest"_s);
@@ -319,20 +334,25 @@ void ToolRunnerTest::neverWritesThroughALink()
         RunDriver driver(runner_, job, RunReport::Kind::Extraction, planted == u"slot-1"_s ? 2 : 1);
         QCOMPARE(driver.run(RunDriver::objects({u"a.cs"_s, u"b.cs"_s})).done(), 2);
         QCOMPARE(TestEnvironment::readFile(environment_.path() + u"/dest/a.cs"_s), QByteArray("x"));
+    } else if (planted == u"temp.vol"_s) {
+        const QString archive = environment_.path() + u"/another.vol"_s;
+        TestEnvironment::writeFile(archive, "another archive");
+        QVERIFY2(runner_.CopyVolToWork(archive), qPrintable(runner_.lastError()));
+        QCOMPARE(TestEnvironment::readFile(inWork), QByteArray("another archive"));
     } else {
         const bool listing = planted == u"results.dat"_s;
         QVERIFY2(runner_.RunToolScript(work() + u'/' + (listing ? u"vtlist.bat"_s : planted),
                                        listing ? ToolCommands::listing(runner_.workFolder())
                                                : call(u"tool.exe"_s, {u"a"_s}, u"out.txt"_s)),
                  qPrintable(runner_.lastError()));
-        QCOMPARE(TestEnvironment::readFile(listing ? work() + u"/results.dat"_s : out()),
+        QCOMPARE(TestEnvironment::readFile(listing ? inWork : out()),
                  listing ? QByteArray("listed\n") : QByteArray("[a]\n"));
     }
-    QCOMPARE(QFileInfo::exists(users), !dangling);
+    QCOMPARE(QFileInfo::exists(users), kept);
     if (folder)
         QCOMPARE(QDir(mine).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"a.cs"_s});
-    QCOMPARE(TestEnvironment::readFile(users), dangling ? QByteArray() : QByteArray("the user's"));
-    const QFileInfo replaced(work() + u'/' + planted);
+    QCOMPARE(TestEnvironment::readFile(users), kept ? QByteArray("the user's") : QByteArray());
+    const QFileInfo replaced(inWork);
     QVERIFY(!replaced.isSymLink() && (folder ? replaced.isDir() : replaced.isFile()));
 }
 

@@ -20,10 +20,9 @@ ArchiveListing::Result ArchiveListing::list(ToolRunner& runner, const QString& v
         result.error = runner.lastError();
         return result;
     }
-    // An old listing left behind by a failed run must never pass for this archive's.
+    // The tool's output is emptied before it starts, so an old listing never passes for this one's.
     const WorkFolder& work = runner.workFolder();
     const QString results = work.listing();
-    FileSystem::deleteFileIfExists(results);
     const bool ran = runner.RunToolScript(work.listScript(), ToolCommands::listing(work));
     result.run = runner.lastRun();
     if (!ran && !result.run.whyNotStarted.isEmpty()) {

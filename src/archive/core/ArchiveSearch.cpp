@@ -77,6 +77,10 @@ QList<ArchiveSearch::FoundObject> ArchiveSearch::matches(const QList<ListingJob:
                                                          const NamePattern& pattern)
 {
     QList<FoundObject> rows;
+    qsizetype names = 0;
+    for (const ListingJob::Listed& archive : listed)
+        names += std::max(archive.names.size(), qsizetype(1));
+    rows.reserve(names);
     for (const ListingJob::Listed& archive : listed) {
         const QString& shown = archive.archive.relativePath;
         if (!archive.problem.isEmpty()) {

@@ -14,6 +14,7 @@ ListingJob::ListingJob(ToolRunner& runner, const ArchiveCache& cache, const QStr
     , cache_(cache)
     , listingTool_(listingTool)
 {
+    keeping_.setMaxThreadCount(1);
 }
 
 void ListingJob::setArchives(const QList<ArchiveFolder::Found>& archives)
@@ -42,7 +43,7 @@ RunStep::Plan ListingJob::plan(const QString& objectName, const RunSlot& slot)
     }
     const WorkFolder& work = runner_.workFolder();
     const QString copy = slot.folder + QDir::separator() + QLatin1String(WorkFolder::archiveCopyName);
-    if (!FileSystem::copyReplacing(listed.archive.path, copy)) {
+    if (!FileSystem::copyToScratch(listed.archive.path, copy)) {
         listed.problem = tr("cannot be copied to the working folder");
         return Plan::fail(RunReport::Step::CannotWrite, listed.problem);
     }
@@ -70,10 +71,11 @@ RunStep::Result ListingJob::finish(const QString& objectName, const RunSlot& slo
         const ResultsFile::Listing listing = ResultsFile::ReadListing(file.readAll());
         listed.names = listing.names;
         if (!listing.names.isEmpty() && keys_.contains(objectName.toInt()))
-            cache_.keepListing(keys_.value(objectName.toInt()), listing);
+            keeping_.start([&cache = cache_, key = keys_.value(objectName.toInt()), listing] {
+                cache.keepListing(key, listing);
+            });
     }
     file.close();
-    FileSystem::deleteFileIfExists(output);
     if (!listed.names.isEmpty())
         return {};
     // As a single listing: a tool that ended with an error but listed names is taken at them.

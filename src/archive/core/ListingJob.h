@@ -7,12 +7,14 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
+#include <QThreadPool>
 
 class ToolRunner;
 
 // Lists many archives, one listing tool run each in the slot of the run: the archive is copied into
 // the slot and listed there, as a single listing lists it in the working folder. A listing kept in the
-// cache for the archive and the tool as they are now is taken without a tool; a fresh one is kept.
+// cache for the archive and the tool as they are now is taken without a tool; a fresh one is kept, on a
+// thread of its own so that the next tool need not wait for it, and kept whole before the job is gone.
 class ListingJob : public RunStep {
     Q_DECLARE_TR_FUNCTIONS(ListingJob)
 
@@ -46,4 +48,5 @@ private:
     QList<Listed> listed_;
     QHash<int, CacheFolder::Key> keys_;
     QHash<int, ToolRunner::ToolRun> runs_;
+    QThreadPool keeping_; // last, so that its destructor waits for the entries while the rest still stands
 };

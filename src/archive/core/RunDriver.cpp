@@ -235,8 +235,11 @@ void RunDriver::plan(Entry& entry)
 void RunDriver::startTool(Entry& entry, qsizetype index)
 {
     entry.tool.reset();
-    // An earlier object's output must never pass for this one's.
-    if (!FileSystem::deleteFileIfExists(entry.plan.output)) {
+    // An earlier object's output must never pass for this one's; a file that takes what the tool prints
+    // is emptied as the tool starts.
+    const ToolCall& call = entry.plan.call;
+    const bool emptiedAtStart = entry.plan.output == call.outputFile && !call.appendOutput;
+    if (!emptiedAtStart && !FileSystem::deleteFileIfExists(entry.plan.output)) {
         entry.plan =
             RunStep::Plan::fail(RunReport::Step::CannotWrite,
                                 tr("cannot prepare %1").arg(QDir::toNativeSeparators(entry.plan.output)));

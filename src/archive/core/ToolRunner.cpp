@@ -44,7 +44,7 @@ bool ToolRunner::CopyVolToWork(const QString& volPath)
         return false;
     if (isBusy())
         return failWith(tr("Another tool is still running."));
-    if (!FileSystem::copyReplacing(volPath, workFolder_.archiveCopy(), FileSystem::Sync::None))
+    if (!FileSystem::copyToScratch(volPath, workFolder_.archiveCopy()))
         return failWith(tr("Cannot copy %1 to the working folder %2.").arg(volPath, workFolder_.path()));
     return true;
 }
@@ -55,14 +55,10 @@ bool ToolRunner::WriteToolScript(const QString& scriptPath, const ToolCall& call
         return false;
     // Written again for every run, so it is not synced to disk as the user's files are (that cost
     // more than the tool run itself); one that could not be written whole is removed, never run.
-    const QByteArray text = ToolCommands::scriptText(call);
-    QFile script(scriptPath);
-    if (FileSystem::createFresh(script) && script.write(text) == text.size() && script.flush())
-        return true;
-    const QString error = script.errorString();
-    script.close();
-    QFile::remove(scriptPath);
-    return failWith(tr("Cannot write %1: %2").arg(scriptPath, error));
+    if (const QString error = FileSystem::writeScratch(scriptPath, ToolCommands::scriptText(call));
+        !error.isEmpty())
+        return failWith(tr("Cannot write %1: %2").arg(scriptPath, error));
+    return true;
 }
 
 std::unique_ptr<RunningTool> ToolRunner::StartToolCommand(const ToolCall& call, const QString& scriptPath,

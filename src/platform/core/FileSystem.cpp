@@ -12,6 +12,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 #ifdef Q_OS_LINUX
@@ -116,6 +118,46 @@ Moved moveInKernel(QFile& in, QFileDevice& out)
 #endif
 }
 
+#ifdef Q_OS_UNIX
+// The file at `path` (made when missing) opened for writing when it is a plain file of the user's with
+// no other name; -1 for anything else (a link, a pipe, a second name of another file), which the caller
+// replaces instead of writing into.
+int openOwnFile(const QString& path)
+{
+    // Not blocking, so that a pipe in the file's place cannot stall the open.
+    const int handle = ::open(QFile::encodeName(path).constData(),
+                              O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (handle < 0)
+        return -1;
+    struct stat info {};
+    if (::fstat(handle, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1 ||
+        info.st_uid != ::geteuid() || ::fcntl(handle, F_SETFL, 0) != 0) {
+        ::close(handle);
+        return -1;
+    }
+    return handle;
+}
+
+// Hands the open file to `file`, or closes it.
+bool adopt(int handle, QFile& file)
+{
+    if (file.open(handle, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(handle);
+    return false;
+}
+
+// Cuts the file at what was written into it. Written over rather than emptied first, so that the
+// disk keeps the blocks of a file of much the same size.
+bool cutAtWritten(QFile& file)
+{
+    if (!file.flush())
+        return false;
+    const off_t written = ::lseek(file.handle(), 0, SEEK_CUR);
+    return written >= 0 && ::ftruncate(file.handle(), written) == 0;
+}
+#endif
+
 bool copyInBlocks(QFile& in, QFileDevice& out)
 {
     constexpr qint64 blockSize = 1 << 20;
@@ -139,7 +181,7 @@ bool deleteFileIfExists(const QString& path)
     if (path.isEmpty())
         return true;
     const QFileInfo info(path);
-    if (!info.isSymLink() && !info.isFile())
+    if (!info.isSymLink() && (!info.exists() || info.isDir()))
         return true;
     return QFile::remove(path);
 }
@@ -149,6 +191,33 @@ bool createFresh(QFile& file)
     // Should the removal fail, the exclusive creation fails as well, and says why.
     deleteFileIfExists(file.fileName());
     return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+}
+
+bool openScratch(QFile& file)
+{
+#ifdef Q_OS_UNIX
+    if (const int handle = openOwnFile(file.fileName()); handle >= 0)
+        return adopt(handle, file) && file.resize(0);
+#endif
+    return createFresh(file);
+}
+
+QString writeScratch(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    bool opened = false;
+#ifdef Q_OS_UNIX
+    if (const int handle = openOwnFile(path); handle >= 0)
+        opened = adopt(handle, file);
+#endif
+    if (!opened && !createFresh(file))
+        return file.errorString();
+    if (file.write(bytes) == bytes.size() && file.flush() && file.resize(bytes.size()))
+        return {};
+    const QString reason = file.errorString();
+    file.close();
+    QFile::remove(path);
+    return reason;
 }
 
 bool makeRealFolder(const QString& path)
@@ -223,6 +292,32 @@ bool copyReplacing(const QString& source, const QString& target, Sync sync)
         return false;
     }
     return out.commit().isEmpty() && QFile::setPermissions(target, in.permissions());
+}
+
+bool copyToScratch(const QString& source, const QString& target)
+{
+#ifdef Q_OS_UNIX
+    QFile in(source);
+    if (!QFileInfo(source).isFile() || !in.open(QIODevice::ReadOnly))
+        return false;
+    const int handle = openOwnFile(target);
+    if (handle < 0)
+        return copyReplacing(source, target, Sync::None);
+    struct stat from {};
+    struct stat to {};
+    if (::fstat(in.handle(), &from) == 0 && ::fstat(handle, &to) == 0 && from.st_dev == to.st_dev &&
+        from.st_ino == to.st_ino) {
+        ::close(handle);
+        return true;
+    }
+    QFile out(target);
+    if (!adopt(handle, out))
+        return false;
+    const Moved moved = moveInKernel(in, out);
+    return (moved == Moved::All || (moved == Moved::NotTried && copyInBlocks(in, out))) && cutAtWritten(out);
+#else
+    return copyReplacing(source, target, Sync::None);
+#endif
 }
 
 bool moveReplacing(const QString& source, const QString& target)

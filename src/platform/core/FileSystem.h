@@ -12,14 +12,25 @@ namespace FileSystem {
 // A file "exists" when a normal file is found at the path, whatever its name; folders do not count.
 bool fileExists(const QString& path);
 
-// Deletes the file or link standing at the path; a link is removed itself, never followed, also when
-// it points nowhere. True unless a file or link is left behind.
+// Deletes the file, link or pipe standing at the path; a link is removed itself, never followed, also
+// when it points nowhere. True unless one is left behind; a folder is never removed.
 bool deleteFileIfExists(const QString& path);
 
 // Opens `file` for writing as a new file: whatever file or link stood at its path is removed first,
 // and the file is then created exclusively, so nothing is ever written through a link or into a
 // file that another name shares.
 bool createFresh(QFile& file);
+
+// Opens `file` for writing, empty, as a scratch file: one of Kadrillo's own in its working folder,
+// written again for every tool run. The file standing there is written into, keeping its place on
+// the disk, when it is a plain file of the user's with no other name, as making a new file costs more
+// than writing a small one; anything else is replaced as createFresh replaces it.
+bool openScratch(QFile& file);
+
+// Writes `bytes` as the whole content of the scratch file at `path`, opened as openScratch opens it but
+// written over rather than emptied first; a file that could not be written whole is removed. Why that
+// failed, or an empty text.
+QString writeScratch(const QString& path, const QByteArray& bytes);
 
 // Makes the path a real folder: a file or link standing there is removed first (a link is never
 // followed); a folder already there is kept.
@@ -39,6 +50,10 @@ enum class Sync { ToDisk, None };
 // target is replaced only once the copy is whole, so a failed copy leaves the old one intact, and
 // copying a file onto itself (by any path) changes nothing.
 bool copyReplacing(const QString& source, const QString& target, Sync sync = Sync::ToDisk);
+
+// Copies source into the scratch file target, opened as openScratch opens it; a target that is the
+// source itself is left as it is. A failed copy may leave the target cut short.
+bool copyToScratch(const QString& source, const QString& target);
 
 // Moves source over target in one step, replacing an earlier target (a link there is replaced, never
 // followed) and keeping the source's permissions; across file systems it copies as copyReplacing

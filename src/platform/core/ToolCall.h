@@ -9,7 +9,8 @@
 struct ToolCall {
     QString program; // the tool's full path
     QStringList arguments;
-    QString outputFile; // standard output goes to this file, made anew; empty: the starter's own
+    QString outputFile; // standard output goes to this file, emptied first unless appended to; empty: the
+                        // starter's own
     bool appendOutput = false;
     QString folder; // the tool runs here
 

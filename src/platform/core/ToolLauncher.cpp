@@ -109,10 +109,10 @@ QString setUp(QProcess& process, const LaunchPlan& launch, ErrorChannel errors)
                                                  : QProcess::ForwardedChannels);
         return {};
     }
-    // Made here first, so that a target that cannot be written is told before the tool runs; a new
-    // output takes the place of whatever stood there, a link included.
+    // Made here first, so that a target that cannot be written is told before the tool runs; an
+    // output never writes through a link or into a file that another name shares.
     QFile target(launch.outputFile);
-    if (!(launch.appendOutput ? target.open(QIODevice::Append) : FileSystem::createFresh(target)))
+    if (!(launch.appendOutput ? target.open(QIODevice::Append) : FileSystem::openScratch(target)))
         return QCoreApplication::translate("ToolLauncher", "cannot write %1: %2")
             .arg(launch.outputFile, target.errorString());
     target.close();

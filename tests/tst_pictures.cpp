@@ -598,6 +598,9 @@ void PicturesTest::contactSheet()
                                                   "20000.bmp: it is too large to show (20000 × 20000)"});
 
     const ContactSheet& sheet = window.sheet();
+    // What is drawn is shown a few times a second, and all of it once the sheet is done.
+    QCOMPARE(window.findChild<QWidget*>(u"sheetView"_s)->size(), sheet.size());
+    QCOMPARE(window.findChild<QLabel*>(u"lblStatus"_s)->text(), u"6 pictures"_s);
     const QString saved = environment_.path() + u"/sheet.png"_s;
     fakes_.files.willPick(saved);
     window.findChild<QAction*>(u"mnuSave"_s)->trigger();
@@ -662,6 +665,7 @@ void PicturesTest::contactSheet()
         QStringList{"These pictures could not be drawn:\ntall4.bmp: the sheet would be larger than 16384 × "
                     "16384 pixels, so it ends before this picture"});
     QCOMPARE(window.sheet().count(), 6);
+    QCOMPARE(window.findChild<QWidget*>(u"sheetView"_s)->size(), window.sheet().size());
     QCOMPARE(window.sheet().pictureRect(5).size(), QSize(4096, 1));
     QVERIFY(window.findChild<QAction*>(u"mnuSave"_s)->isEnabled());
 }

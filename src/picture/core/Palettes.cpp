@@ -33,7 +33,7 @@ std::optional<PictureMessage> Palettes::ReadPalette()
 
 std::optional<PictureMessage> Palettes::WritePalette()
 {
-    const QString error = FileSystem::replaceContents(
+    const QString error = FileSystem::writeScratch(
         state_.PaletteFile, PaletteCodec::encode(state_.PaletteHeader, state_.CurrentPalette));
     if (error.isEmpty())
         return std::nullopt;

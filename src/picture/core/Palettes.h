@@ -40,7 +40,8 @@ public:
 
     // Loads the file named by PaletteFile; when it cannot, the palette stays unchanged.
     [[nodiscard]] std::optional<PictureMessage> ReadPalette();
-    // Writes the palette state to PaletteFile, replacing what the file held.
+    // Writes the palette state to PaletteFile, the working folder's palette of a standard bitmap: a
+    // scratch file, written again for every one and so not waited for on the disk.
     [[nodiscard]] std::optional<PictureMessage> WritePalette();
     struct [[nodiscard]] Found {
         std::optional<PictureMessage> problem;

@@ -124,16 +124,10 @@ QString PictureConversion::ReadPicture(QByteArray bytes, bool standardBitmap, co
 
 QString PictureConversion::WriteBitmap(const QString& path)
 {
-    // A scratch file of the working folder, made anew.
-    QFile file(path);
-    if (!FileSystem::createFresh(file))
-        return file.errorString();
-    bool written = false;
-    if (state_.IsStandardBitmap) {
+    return FileSystem::writeScratch(path, [this](QIODevice& file) {
+        if (!state_.IsStandardBitmap)
+            return PictureCodec::writePbmpAsBitmap(state_.Bitmap, state_.CurrentPalette, file);
         const QByteArray bytes = PictureCodec::writeStandardBitmap(state_.Bitmap, state_.CurrentPalette);
-        written = file.write(bytes) == bytes.size();
-    } else {
-        written = PictureCodec::writePbmpAsBitmap(state_.Bitmap, state_.CurrentPalette, file);
-    }
-    return written && file.flush() ? QString() : file.errorString();
+        return file.write(bytes) == bytes.size();
+    });
 }

@@ -19,6 +19,13 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QToolBar>
+#include <utility>
+
+namespace {
+
+constexpr int showInterval = 50; // milliseconds
+
+} // namespace
 
 frmContactSheet::frmContactSheet(MessageBoxes& messages, FilePicker& files, ToolRunner& runner,
                                  QWidget* parent)
@@ -65,6 +72,8 @@ frmContactSheet::frmContactSheet(MessageBoxes& messages, FilePicker& files, Tool
     status_->setAccessibleName(tr("Progress"));
     statusBar()->addWidget(status_, 1);
     view_->setSheet(sheet_.get());
+    showTimer_.setSingleShot(true);
+    connect(&showTimer_, &QTimer::timeout, this, &frmContactSheet::showNow);
     resize(ContactSheet::width / 3 * 2, 480);
 }
 
@@ -91,15 +100,18 @@ void frmContactSheet::drawOnce(const Request& request)
     view_->setSheet(sheet_.get());
     ContactSheetJob job(runner_, *request.pictures, request.options, *sheet_);
     connect(&job, &ContactSheetJob::placed, this, [this](const QRect& area) {
-        view_->grown(area);
+        pendingArea_ |= area;
+        showSoon();
         emit pictureAdded();
     });
     QStringList failures;
     if (job.begin(request.volPath)) {
         RunDriver driver(runner_, job, RunReport::Kind::Conversion, request.parallelRuns);
         connect(&driver, &RunDriver::progressed, this, [this, &names](int position, RunDriver::Phase phase) {
-            if (phase == RunDriver::Phase::Begun)
-                status_->setText(tr("Drawing picture %1 of %2").arg(position).arg(names.size()));
+            if (phase != RunDriver::Phase::Begun)
+                return;
+            pendingStatus_ = tr("Drawing picture %1 of %2").arg(position).arg(names.size());
+            showSoon();
         });
         driver_ = &driver;
         const RunReport report = driver.run(RunDriver::objects(names));
@@ -115,6 +127,7 @@ void frmContactSheet::drawOnce(const Request& request)
     } else {
         failures.append(job.error());
     }
+    showNow();
     status_->setText(sheet_->count() == 1 ? tr("1 picture") : tr("%1 pictures").arg(sheet_->count()));
     saveAction_->setEnabled(sheet_->count() > 0);
     drawing_ = false;
@@ -122,6 +135,24 @@ void frmContactSheet::drawOnce(const Request& request)
     // its own.
     if (!failures.isEmpty() && !closed_ && !redraw_ && !runner_.isShutDown())
         messages_.warn(this, tr("These pictures could not be drawn:\n%1").arg(failures.join(u'\n')));
+}
+
+void frmContactSheet::showSoon()
+{
+    if (!lastShown_.isValid() || lastShown_.elapsed() >= showInterval)
+        showNow();
+    else if (!showTimer_.isActive())
+        showTimer_.start(showInterval - int(lastShown_.elapsed()));
+}
+
+void frmContactSheet::showNow()
+{
+    showTimer_.stop();
+    lastShown_.start();
+    if (!pendingStatus_.isEmpty())
+        status_->setText(std::exchange(pendingStatus_, QString()));
+    if (!pendingArea_.isNull())
+        view_->grown(std::exchange(pendingArea_, QRect()));
 }
 
 // The pictures drawn are the size of the old layout, so the new one draws them again; not while

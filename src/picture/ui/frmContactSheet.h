@@ -2,7 +2,10 @@
 
 #include "picture/core/PictureConversion.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QRect>
+#include <QTimer>
 #include <memory>
 #include <optional>
 
@@ -58,6 +61,10 @@ private:
     };
 
     void drawOnce(const Request& request);
+    // Shows the progress text and the sheet's new area now, or once the last showing is showInterval
+    // old: pictures come faster than a screen shows them, and showing each cost as much as its tool.
+    void showSoon();
+    void showNow();
     void layoutChosen();
     void save();
 
@@ -74,4 +81,8 @@ private:
     bool drawing_ = false;
     bool closed_ = false;
     bool redraw_ = false; // another layout was chosen while drawing
+    QString pendingStatus_;
+    QRect pendingArea_;
+    QElapsedTimer lastShown_;
+    QTimer showTimer_;
 };

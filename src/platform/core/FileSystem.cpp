@@ -204,6 +204,11 @@ bool openScratch(QFile& file)
 
 QString writeScratch(const QString& path, const QByteArray& bytes)
 {
+    return writeScratch(path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+}
+
+QString writeScratch(const QString& path, const std::function<bool(QIODevice&)>& write)
+{
     QFile file(path);
     bool opened = false;
 #ifdef Q_OS_UNIX
@@ -212,7 +217,7 @@ QString writeScratch(const QString& path, const QByteArray& bytes)
 #endif
     if (!opened && !createFresh(file))
         return file.errorString();
-    if (file.write(bytes) == bytes.size() && file.flush() && file.resize(bytes.size()))
+    if (write(file) && file.flush() && file.resize(file.pos()))
         return {};
     const QString reason = file.errorString();
     file.close();

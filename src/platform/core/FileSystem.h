@@ -32,6 +32,9 @@ bool openScratch(QFile& file);
 // failed, or an empty text.
 QString writeScratch(const QString& path, const QByteArray& bytes);
 
+// The same for a content that `write` puts into the file and reports as whole or not.
+QString writeScratch(const QString& path, const std::function<bool(QIODevice&)>& write);
+
 // Makes the path a real folder: a file or link standing there is removed first (a link is never
 // followed); a folder already there is kept.
 bool makeRealFolder(const QString& path);

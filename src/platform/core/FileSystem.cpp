@@ -158,6 +158,17 @@ bool cutAtWritten(QFile& file)
 }
 #endif
 
+// Opens `file` to write over what it holds, when it is a plain file of the user's with no other name;
+// anything else is replaced as createFresh replaces it.
+bool openToWriteOver(QFile& file)
+{
+#ifdef Q_OS_UNIX
+    if (const int handle = openOwnFile(file.fileName()); handle >= 0 && adopt(handle, file))
+        return true;
+#endif
+    return createFresh(file);
+}
+
 bool copyInBlocks(QFile& in, QFileDevice& out)
 {
     constexpr qint64 blockSize = 1 << 20;
@@ -195,11 +206,7 @@ bool createFresh(QFile& file)
 
 bool openScratch(QFile& file)
 {
-#ifdef Q_OS_UNIX
-    if (const int handle = openOwnFile(file.fileName()); handle >= 0)
-        return adopt(handle, file) && file.resize(0);
-#endif
-    return createFresh(file);
+    return openToWriteOver(file) && file.resize(0);
 }
 
 QString writeScratch(const QString& path, const QByteArray& bytes)
@@ -210,12 +217,7 @@ QString writeScratch(const QString& path, const QByteArray& bytes)
 QString writeScratch(const QString& path, const std::function<bool(QIODevice&)>& write)
 {
     QFile file(path);
-    bool opened = false;
-#ifdef Q_OS_UNIX
-    if (const int handle = openOwnFile(path); handle >= 0)
-        opened = adopt(handle, file);
-#endif
-    if (!opened && !createFresh(file))
+    if (!openToWriteOver(file))
         return file.errorString();
     if (write(file) && file.flush() && file.resize(file.pos()))
         return {};

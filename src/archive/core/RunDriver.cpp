@@ -146,7 +146,7 @@ void RunDriver::finishInOrder()
         }
         if (entry.retryDue) {
             // Alone: once the tools started before it have ended.
-            if (!cancelled_ && !runner_.isShutDown() && !toolsRun()) {
+            if (!cancelled_ && !runner_.isShutDown() && runningTools() == 0) {
                 entry.retryDue = false;
                 entry.retried = true;
                 startTool(entry, next_);
@@ -189,26 +189,22 @@ void RunDriver::startTools()
 // a new tool needs a free slot and fewer than limit_ tools running.
 int RunDriver::freeSlot() const
 {
-    std::vector<bool> taken(slots_.size(), false);
-    int running = 0;
-    for (qsizetype index = next_; index < planned_; ++index) {
-        const Entry& entry = *entries_[size_t(index)];
-        if (entry.slot >= 0)
-            taken[size_t(entry.slot)] = true;
-        if (entry.tool && entry.tool->isRunning())
-            ++running;
-    }
-    if (running >= limit_)
+    if (runningTools() >= limit_)
         return -1;
+    std::vector<bool> taken(slots_.size(), false);
+    for (qsizetype index = next_; index < planned_; ++index) {
+        if (const int slot = entries_[size_t(index)]->slot; slot >= 0)
+            taken[size_t(slot)] = true;
+    }
     const auto free = std::find(taken.cbegin(), taken.cend(), false);
     return free == taken.cend() ? -1 : int(free - taken.cbegin());
 }
 
-bool RunDriver::toolsRun() const
+int RunDriver::runningTools() const
 {
-    return std::any_of(
+    return int(std::count_if(
         entries_.cbegin() + next_, entries_.cbegin() + planned_,
-        [](const std::unique_ptr<Entry>& entry) { return entry->tool && entry->tool->isRunning(); });
+        [](const std::unique_ptr<Entry>& entry) { return entry->tool && entry->tool->isRunning(); }));
 }
 
 void RunDriver::plan(Entry& entry)
@@ -246,7 +242,7 @@ void RunDriver::startTool(Entry& entry, qsizetype index)
         entry.slot = -1;
         return;
     }
-    const bool others = toolsRun();
+    const bool others = runningTools() > 0;
     entry.tool =
         runner_.StartToolCommand(entry.plan.call, entry.plan.script,
                                  limit_ > 1 ? ProcessGroup::Priority::Lower : ProcessGroup::Priority::Same);

@@ -76,7 +76,7 @@ private:
     // The slots of this run: the working folder itself, or subfolders, two for each tool at once.
     void prepareSlots(int parallelRuns);
     int freeSlot() const;
-    bool toolsRun() const;
+    int runningTools() const;
     void plan(Entry& entry);
     void startTool(Entry& entry, qsizetype index);
     // False while its tool is to be tried again alone.

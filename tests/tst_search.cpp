@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QLabel>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -64,6 +65,7 @@ private slots:
     void findsTextInScripts_data();
     void findsTextInScripts();
     void cancelEndsTheListingTools();
+    void closingTheFindWindowCancelsTheSearch();
     void rowsOfSeveralArchivesGoToASubfolderEach();
     void findWindowOpensAndExtractsTheObjects();
     void findInScriptsOpensTheScriptAtTheMatch();
@@ -588,6 +590,51 @@ void SearchTest::cancelEndsTheListingTools()
     for (const ListingJob::Listed& archive : listed)
         QVERIFY2(archive.names.isEmpty() && archive.problem.startsWith(u"not read"_s),
                  qPrintable(archive.problem));
+}
+
+// Closing the window while it lists cancels the search; the window closes once the search has ended,
+// with no tool left running.
+void SearchTest::closingTheFindWindowCancelsTheSearch()
+{
+    const QString pids = environment_.path() + u"/window-pids"_s;
+    installTools("echo $$ >> '" + QFile::encodeName(pids) + "'\nsleep 600 &\necho $! >> '" +
+                 QFile::encodeName(pids) + "'\nwait\n");
+    MainWindowRun::writeSettings(ini(), {u"Extract Path="_s + work() + u"/extract.exe"_s,
+                                         u"Vtlist Path="_s + work() + u"/vtlist.exe"_s,
+                                         u"Dest Path="_s + destination(), u"Auto List=False"_s});
+    MainWindowRun run(ini());
+    run.window.Form_Load();
+    run.window.show();
+    run.control<QAction>("mnuToolsFind")->trigger();
+    frmFind* find = run.window.findWindow();
+    QVERIFY(find);
+    find->txtFolder->setText(finds());
+    find->chkSubfolders->setChecked(true);
+    bool openWhileEnding = false;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        // The first tool and the program it waits for.
+        if (TestEnvironment::readFile(pids).count('\n') < 2)
+            return;
+        closer.stop();
+        find->close();
+        openWhileEnding = find->isVisible();
+    });
+    closer.start(20);
+    find->cmdFind->click();
+    QList<qint64> started;
+    for (const QByteArray& line : TestEnvironment::readFile(pids).split('\n')) {
+        if (!line.isEmpty())
+            started.append(line.toLongLong());
+    }
+    const auto guard = qScopeGuard([&] {
+        for (const qint64 pid : started)
+            ::kill(pid_t(pid), SIGKILL);
+    });
+    QVERIFY(openWhileEnding);
+    QVERIFY2(find->lblStatus->text().startsWith(u"Cancelled"_s), qPrintable(find->lblStatus->text()));
+    QTRY_VERIFY(!find->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(std::none_of(started.cbegin(), started.cend(), OwnedProgram::isAlive), 10000);
 }
 
 std::unique_ptr<MainWindowRun> SearchTest::searchedWindow(const QString& pattern)

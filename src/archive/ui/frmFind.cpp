@@ -5,13 +5,11 @@
 #include "platform/ui/FilePicker.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -38,7 +36,7 @@ enum Column { ArchiveColumn, ObjectColumn, KindColumn };
 
 frmFind::frmFind(QWidget* owner, ToolRunner& runner, SettingsStore& store, const ArchiveSearch::Tools& tools,
                  int parallelRuns, const QString& defaultFolder, const Seams& seams)
-    : QDialog(owner)
+    : SearchDialog(owner)
     , runner_(runner)
     , store_(store)
     , tools_(tools)
@@ -115,7 +113,7 @@ frmFind::frmFind(QWidget* owner, ToolRunner& runner, SettingsStore& store, const
     layout->addLayout(commands);
     resize(640, 480);
 
-    lvwFound->installEventFilter(this);
+    setResults(lvwFound);
     connect(cmdFind, &QPushButton::clicked, this, &frmFind::cmdFind_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmFind::cmdCancel_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmFind::close);
@@ -140,7 +138,7 @@ frmFind::~frmFind() = default;
 
 void frmFind::cmdFind_Click()
 {
-    if (search_ || runner_.isBusy())
+    if (search() || runner_.isBusy())
         return;
     const QString folder = QDir::fromNativeSeparators(txtFolder->text());
     store_.write(group, QStringLiteral("Folder"), txtFolder->text());
@@ -155,7 +153,7 @@ void frmFind::cmdFind_Click()
         return;
     }
     ArchiveSearch search(runner_, cache_, tools_, parallelRuns_);
-    search_ = &search;
+    setSearch(&search);
     connect(&search, &ArchiveSearch::progressed, this, [this](int done, int total) {
         prgListed->setRange(0, std::max(total, 1));
         prgListed->setValue(done);
@@ -163,7 +161,7 @@ void frmFind::cmdFind_Click()
     });
     setSearching(true);
     listed_ = search.list(ArchiveFolder::find(folder, chkSubfolders->isChecked()));
-    search_ = nullptr;
+    setSearch(nullptr);
     setSearching(false);
     showRows(ArchiveSearch::matches(listed_, NamePattern(txtPattern->text())));
     const auto found = std::count_if(rows_.cbegin(), rows_.cend(), [](const ArchiveSearch::FoundObject& row) {
@@ -178,8 +176,7 @@ void frmFind::cmdFind_Click()
 
 void frmFind::cmdCancel_Click()
 {
-    if (search_)
-        search_->cancel();
+    cancelSearch();
 }
 
 void frmFind::showRows(const QList<ArchiveSearch::FoundObject>& rows)
@@ -232,42 +229,10 @@ void frmFind::setSearching(bool searching)
 void frmFind::updateCommands()
 {
     const QList<ArchiveSearch::FoundObject> selected = selectedRows();
-    const bool idle = !search_;
+    const bool idle = !search();
     cmdExtract->setEnabled(idle && !selected.isEmpty());
     cmdConvert->setEnabled(idle && std::any_of(selected.cbegin(), selected.cend(), [](const auto& row) {
                                return ObjectName::kindOf(row.object) == ObjectName::Kind::Picture;
                            }));
     cmdPreview->setEnabled(idle && selected.size() == 1);
-}
-
-bool frmFind::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == lvwFound && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lvwFound->currentItem()) {
-            emit lvwFound->itemActivated(lvwFound->currentItem(), lvwFound->currentColumn());
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-// Closing while it lists cancels the search; the window closes once the tools have ended.
-void frmFind::closeEvent(QCloseEvent* event)
-{
-    if (search_) {
-        search_->cancel();
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void frmFind::reject()
-{
-    if (search_) {
-        search_->cancel();
-        return;
-    }
-    QDialog::reject();
 }

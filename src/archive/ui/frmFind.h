@@ -2,10 +2,8 @@
 
 #include "archive/core/ArchiveCache.h"
 #include "archive/core/ArchiveSearch.h"
+#include "archive/ui/SearchDialog.h"
 #include "platform/ui/Seams.h"
-
-#include <QDialog>
-#include <QPointer>
 
 class QCheckBox;
 class QLabel;
@@ -20,7 +18,7 @@ class SettingsStore;
 // subfolders when ticked), one row each with its archive and kind; an archive that cannot be listed
 // is a row with the reason. The folder, the tick and the pattern are kept in the settings group
 // "Find". The window opens, extracts, previews and converts nothing itself: it asks the main window.
-class frmFind : public QDialog {
+class frmFind : public SearchDialog {
     Q_OBJECT
 
 public:
@@ -46,12 +44,6 @@ signals:
     void previewRequested();
     void convertRequested();
 
-protected:
-    // Enter on a row opens it, and does not also press the default button.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-
 private:
     void showRows(const QList<ArchiveSearch::FoundObject>& rows);
     void setSearching(bool searching);
@@ -63,7 +55,6 @@ private:
     int parallelRuns_;
     Seams seams_;
     ArchiveCache cache_;
-    QPointer<ArchiveSearch> search_;
     QList<ArchiveSearch::FoundObject> rows_;
     QList<ListingJob::Listed> listed_;
 

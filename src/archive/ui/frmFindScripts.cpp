@@ -3,12 +3,10 @@
 #include "archive/ui/MatchDelegate.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -41,7 +39,7 @@ enum Column { ArchiveColumn, ScriptColumn, LineColumn, TextColumn };
 
 frmFindScripts::frmFindScripts(QWidget* owner, ToolRunner& runner, const ArchiveSearch::Tools& tools,
                                int parallelRuns, Archives archives)
-    : QDialog(owner)
+    : SearchDialog(owner)
     , runner_(runner)
     , tools_(tools)
     , parallelRuns_(parallelRuns)
@@ -106,7 +104,7 @@ frmFindScripts::frmFindScripts(QWidget* owner, ToolRunner& runner, const Archive
     layout->addLayout(closeRow);
     resize(720, 480);
 
-    lvwLines->installEventFilter(this);
+    setResults(lvwLines);
     connect(cmdFind, &QPushButton::clicked, this, &frmFindScripts::cmdFind_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmFindScripts::cmdCancel_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmFindScripts::close);
@@ -124,7 +122,7 @@ frmFindScripts::~frmFindScripts() = default;
 
 void frmFindScripts::cmdFind_Click()
 {
-    if (search_ || runner_.isBusy())
+    if (search() || runner_.isBusy())
         return;
     const ScriptSearch text(txtText->text(), chkRegex->isChecked(), chkCase->isChecked());
     lvwLines->clear();
@@ -139,7 +137,7 @@ void frmFindScripts::cmdFind_Click()
         return;
     }
     ArchiveSearch search(runner_, cache_, tools_, parallelRuns_);
-    search_ = &search;
+    setSearch(&search);
     connect(&search, &ArchiveSearch::progressed, this, [this](int done, int total) {
         prgRead->setRange(0, std::max(total, 1));
         prgRead->setValue(done);
@@ -147,7 +145,7 @@ void frmFindScripts::cmdFind_Click()
     });
     setSearching(true);
     rows_ = search.searchScripts(search.list(archives), text);
-    search_ = nullptr;
+    setSearch(nullptr);
     setSearching(false);
     showRows();
     const auto found = std::count_if(rows_.cbegin(), rows_.cend(), [](const ArchiveSearch::FoundLine& row) {
@@ -159,8 +157,7 @@ void frmFindScripts::cmdFind_Click()
 
 void frmFindScripts::cmdCancel_Click()
 {
-    if (search_)
-        search_->cancel();
+    cancelSearch();
 }
 
 void frmFindScripts::showRows()
@@ -200,36 +197,4 @@ void frmFindScripts::setSearching(bool searching)
         prgRead->setRange(0, 0);
         cmdCancel->setFocus();
     }
-}
-
-bool frmFindScripts::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == lvwLines && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lvwLines->currentItem()) {
-            emit lvwLines->itemActivated(lvwLines->currentItem(), lvwLines->currentColumn());
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-// Closing while it searches cancels the search; the window closes once the tools have ended.
-void frmFindScripts::closeEvent(QCloseEvent* event)
-{
-    if (search_) {
-        search_->cancel();
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
-}
-
-void frmFindScripts::reject()
-{
-    if (search_) {
-        search_->cancel();
-        return;
-    }
-    QDialog::reject();
 }

@@ -2,9 +2,8 @@
 
 #include "archive/core/ArchiveCache.h"
 #include "archive/core/ArchiveSearch.h"
+#include "archive/ui/SearchDialog.h"
 
-#include <QDialog>
-#include <QPointer>
 #include <functional>
 
 class QCheckBox;
@@ -19,7 +18,7 @@ class QTreeWidget;
 // object of the current archive, of every open archive, or of the archives a Find in Archives found;
 // each script is extracted once, several at once, and read as Windows-1252 text. One row per line,
 // the match highlighted; opening a row asks the main window for the script window at that line.
-class frmFindScripts : public QDialog {
+class frmFindScripts : public SearchDialog {
     Q_OBJECT
 
 public:
@@ -43,12 +42,6 @@ signals:
     void scriptRequested(const QString& archivePath, const QString& scriptName, int line, qsizetype start,
                          qsizetype length);
 
-protected:
-    // Enter on a row opens it, and does not also press the default button.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-
 private:
     void showRows();
     void setSearching(bool searching);
@@ -58,7 +51,6 @@ private:
     int parallelRuns_;
     Archives archives_;
     ArchiveCache cache_;
-    QPointer<ArchiveSearch> search_;
     QList<ArchiveSearch::FoundLine> rows_;
 
 public:

@@ -254,7 +254,7 @@ void ToolRunnerTest::copiesNeverLoseAFile()
     QCOMPARE(TestEnvironment::readFile(copy), QByteArray("the archive"));
     QVERIFY(runner_.CopyVolToWork(copy));
     QCOMPARE(TestEnvironment::readFile(copy), QByteArray("the archive"));
-    // The working copy is not waited for on the disk, yet it too takes the old one's place only whole.
+    // The working copy is written into its own file, and leaves no other beside it.
     QCOMPARE(QDir(work()).entryList({u"temp.vol*"_s}, QDir::Files | QDir::Hidden),
              QStringList{u"temp.vol"_s});
 

@@ -45,8 +45,9 @@ bool makeRealFolder(const QString& path);
 QString resolvedPath(const QString& path);
 
 // Whether a file that replaces another waits until it is on the disk before it takes the old one's
-// place. The user's files do; a file that is made again when it is lost or damaged (the working copy
-// of an archive, a cache entry, checked when read) does not, as that wait is most of its cost.
+// place. The user's files do; a file that is made again when it is lost or damaged (a cache entry,
+// checked when read; a scratch file that cannot be written in place) does not, as that wait is most of
+// its cost.
 enum class Sync { ToDisk, None };
 
 // Copies source over target, replacing an earlier target; keeps the source's permissions. The

@@ -62,7 +62,8 @@ private:
 
     void drawOnce(const Request& request);
     // Shows the progress text and the sheet's new area now, or once the last showing is showInterval
-    // old: pictures come faster than a screen shows them, and showing each cost as much as its tool.
+    // old: pictures come faster than a screen shows them, and laying out and painting for each one cost
+    // more than converting and drawing it.
     void showSoon();
     void showNow();
     void layoutChosen();

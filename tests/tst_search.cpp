@@ -19,10 +19,11 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
-#include <QLabel>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
@@ -606,7 +607,8 @@ void SearchTest::closingTheFindWindowCancelsTheSearch()
     run.window.Form_Load();
     run.window.show();
     run.control<QAction>("mnuToolsFind")->trigger();
-    frmFind* find = run.window.findWindow();
+    // Gone once closed: the main window's search windows are deleted on close.
+    const QPointer<frmFind> find = run.window.findWindow();
     QVERIFY(find);
     find->txtFolder->setText(finds());
     find->chkSubfolders->setChecked(true);
@@ -633,7 +635,7 @@ void SearchTest::closingTheFindWindowCancelsTheSearch()
     });
     QVERIFY(openWhileEnding);
     QVERIFY2(find->lblStatus->text().startsWith(u"Cancelled"_s), qPrintable(find->lblStatus->text()));
-    QTRY_VERIFY(!find->isVisible());
+    QTRY_VERIFY(!find);
     QTRY_VERIFY_WITH_TIMEOUT(std::none_of(started.cbegin(), started.cend(), OwnedProgram::isAlive), 10000);
 }
 

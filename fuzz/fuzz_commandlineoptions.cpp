@@ -1,12 +1,14 @@
 // Proves, for any arguments (the input split at NUL bytes, which argv cannot hold), that the parse of the
 // command-line options is the same twice, that -h or --help first wins over whatever follows, and that
 // an accepted command names what it reads (an archive, --find's folder, --grep's archives) and, for a
-// writing command, where it writes, each by the exact bytes given; and that the start reads every
-// argument once: as Qt's, as an archive, or as "--".
+// writing command, where it writes, each by the bytes given (with "./" before a path that starts with a
+// colon, which Qt would take for a resource); and that the start reads every argument once: as Qt's, as
+// an archive, or as "--".
 #include "FuzzTarget.h"
 #include "app/core/CommandLineOptions.h"
 #include "app/core/StartArguments.h"
 #include "picture/core/ContactSheetLayout.h"
+#include "platform/core/FileSystem.h"
 
 #include <QFile>
 #include <algorithm>
@@ -70,9 +72,14 @@ void checkParse(const QByteArrayList& arguments)
     const bool finds = options.command == Command::Find;
     const bool greps = options.command == Command::Grep;
     const bool writes = options.command != Command::List && !finds && !greps;
-    // Each file or folder given names exactly the bytes of one argument.
+    // Each file or folder given names exactly the bytes of one argument, as they are or as Qt must be
+    // given them (--grep's archives are printed as given).
     const auto given = [&arguments](const QString& path) {
-        return !path.isEmpty() && arguments.contains(QFile::encodeName(path));
+        return !path.isEmpty() &&
+               std::any_of(arguments.cbegin(), arguments.cend(), [&path](const QByteArray& bytes) {
+                   const QString argument = QFile::decodeName(bytes);
+                   return path == argument || path == FileSystem::plainPath(argument);
+               });
     };
     if (finds != given(options.folder))
         FuzzTarget::finding("--find does not go with a folder of the bytes given: " + fields(options));
@@ -120,7 +127,7 @@ void checkStart(const QByteArrayList& arguments)
     const StartArguments ended = StartArguments::read(QByteArrayList{"--"} + arguments);
     QStringList archives;
     for (const QByteArray& argument : arguments)
-        archives.append(QFile::decodeName(argument));
+        archives.append(FileSystem::plainPath(QFile::decodeName(argument)));
     if (ended.mode != StartArguments::Mode::Window || ended.archives != archives ||
         !ended.qtOptions.isEmpty())
         FuzzTarget::finding("after --, the arguments were not all archives");

@@ -220,6 +220,9 @@ void DesktopTest::startArguments_data()
         << u"window: a.vol,b c.vol | -style,fusion,-reverse,-title,-h,-style=x"_s << noDisplay;
     QTest::newRow("-- ends the options") << QStringList{"a.vol", "--", "-h", "--list", "-platform"}
                                          << u"window: a.vol,-h,--list,-platform | "_s << noDisplay;
+    // Qt would take a path that starts with a colon for one of its resources.
+    QTest::newRow("archives that start with a colon")
+        << QStringList{":a.vol", "--", ":b.vol"} << u"window: ./:a.vol,./:b.vol | "_s << noDisplay;
     QTest::newRow("a platform named") << QStringList{"-platform", "offscreen", "a.vol"}
                                       << u"window: a.vol | -platform,offscreen (platform)"_s << QString();
     QTest::newRow("-h") << QStringList{"a.vol", "-h"} << u"command line"_s << u"|Usage:"_s;

@@ -177,6 +177,9 @@ void RunsTest::readsTheOptions_data()
     QTest::newRow("options anywhere, names in order")
         << QByteArrayList{"--to", "d", "--extract", "a.vol", "x.cs", "--quiet", "b.cs"}
         << u"a.vol|x.cs,b.cs|d|quiet"_s;
+    // Qt would take a path that starts with a colon for one of its resources.
+    QTest::newRow("paths that start with a colon")
+        << QByteArrayList{"--extract", ":a.vol", "--to", ":d"} << u"./:a.vol||./:d|"_s;
     QTest::newRow("-- ends the options")
         << QByteArrayList{"--convert", "--to", "d", "--", "--a.vol", "-h"} << u"--a.vol|-h|d|"_s;
     QTest::newRow("Qt's options are Qt's")

@@ -339,9 +339,11 @@ int CommandLineMode::grep()
         return UsageError;
     }
     QList<ArchiveFolder::Found> archives;
+    // Each is printed as given.
     for (const QString& archive : options_.archives) {
-        const QString problem = QFileInfo(archive).isFile() ? QString() : tr("there is no such file");
-        archives.append({archive, QFileInfo(archive).absoluteFilePath(), problem});
+        const QFileInfo file(FileSystem::plainPath(archive));
+        archives.append(
+            {archive, file.absoluteFilePath(), file.isFile() ? QString() : tr("there is no such file")});
     }
     const ArchiveCache cache;
     ArchiveSearch search(runner_, cache, searchTools(),

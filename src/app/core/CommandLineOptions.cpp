@@ -3,6 +3,7 @@
 #include "app/core/StartArguments.h"
 #include "archive/core/RunDriver.h"
 #include "picture/core/ContactSheetLayout.h"
+#include "platform/core/FileSystem.h"
 
 #include <QFile>
 #include <QMap>
@@ -157,7 +158,7 @@ CommandLineOptions CommandLineOptions::parse(const QByteArrayList& arguments)
             else if (const QString why = unnamable(arguments.at(i)); !why.isEmpty())
                 refuse(why);
             else
-                options.destFolder = QFile::decodeName(arguments.at(i));
+                options.destFolder = FileSystem::plainPath(QFile::decodeName(arguments.at(i)));
         } else if (argument == "--jobs") {
             const QByteArray value = ++i < arguments.size() ? arguments.at(i) : QByteArray();
             if (const QString why = readJobs(options, value); !why.isEmpty())
@@ -198,13 +199,13 @@ CommandLineOptions CommandLineOptions::parse(const QByteArrayList& arguments)
             if (path.isEmpty())
                 refuse(options.command == Command::Find ? tr("no folder given") : tr("no archive given"));
             else if (options.command == Command::Find && options.folder.isEmpty())
-                options.folder = QFile::decodeName(path);
+                options.folder = FileSystem::plainPath(QFile::decodeName(path));
             else
                 options.archives.append(QFile::decodeName(path));
         }
     } else if (!operands.isEmpty()) {
         refuse(unnamable(operands.first()));
-        options.archive = QFile::decodeName(operands.takeFirst());
+        options.archive = FileSystem::plainPath(QFile::decodeName(operands.takeFirst()));
         for (const QByteArray& name : std::as_const(operands))
             options.names.append(QFile::decodeName(name));
     }

@@ -1,5 +1,7 @@
 #include "app/core/StartArguments.h"
 
+#include "platform/core/FileSystem.h"
+
 #include <QFile>
 
 namespace {
@@ -71,7 +73,7 @@ StartArguments StartArguments::read(const QByteArrayList& arguments)
         const QByteArray& argument = arguments.at(i);
         if (argument == "--") {
             for (const QByteArray& archive : arguments.mid(i + 1))
-                start.archives.append(QFile::decodeName(archive));
+                start.archives.append(FileSystem::plainPath(QFile::decodeName(archive)));
             break;
         }
         if (const qsizetype length = qtOptionLength(arguments, i); length > 0) {
@@ -81,7 +83,7 @@ StartArguments StartArguments::read(const QByteArrayList& arguments)
         } else if (argument.startsWith('-')) {
             start.mode = Mode::CommandLine;
         } else {
-            start.archives.append(QFile::decodeName(argument));
+            start.archives.append(FileSystem::plainPath(QFile::decodeName(argument)));
         }
     }
     return start;

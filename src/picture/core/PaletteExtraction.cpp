@@ -13,10 +13,7 @@ Folder folderFor(const QString& targetSetting, const QString& listName, bool add
 {
     if (targetSetting.isEmpty())
         return {{}, QCoreApplication::translate("PaletteExtraction", "no folder is set to extract them to")};
-    // Qt takes a path that starts with a colon for one of its own resources; a folder of that name is
-    // meant.
-    const QString targetFolder =
-        targetSetting.startsWith(QLatin1Char(':')) ? QStringLiteral("./") + targetSetting : targetSetting;
+    const QString targetFolder = FileSystem::plainPath(targetSetting);
     if (!addListName)
         return {targetFolder, {}};
     if (const QString refusal = ObjectName::refusal(listName); !refusal.isEmpty())

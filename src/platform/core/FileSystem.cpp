@@ -182,6 +182,11 @@ bool copyInBlocks(QFile& in, QFileDevice& out)
 
 } // namespace
 
+QString plainPath(const QString& path)
+{
+    return path.startsWith(QLatin1Char(':')) ? QStringLiteral("./") + path : path;
+}
+
 bool fileExists(const QString& path)
 {
     return !path.isEmpty() && QFileInfo(path).isFile();

@@ -9,6 +9,10 @@ class QIODevice;
 // File tests and operations as the program understands them.
 namespace FileSystem {
 
+// The path as Qt must be given it to name a file or folder: Qt takes a path that starts with a colon
+// for one of its own resources, so such a relative path gets "./" before it.
+QString plainPath(const QString& path);
+
 // A file "exists" when a normal file is found at the path, whatever its name; folders do not count.
 bool fileExists(const QString& path);
 

@@ -9,7 +9,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libqt6svg6 fonts-dejavu-extra
   shared-mime-info xdg-utils desktop-file-utils libfile-mimeinfo-perl appstream
-  libpng-dev libbenchmark-dev
+  libpng-dev zlib1g-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   wine64 g++-mingw-w64-x86-64
   librsvg2-bin dpkg-dev lintian wine

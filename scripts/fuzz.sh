@@ -9,7 +9,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 build=$top/build-fuzz
 
-packages=(cmake ninja-build clang libclang-rt-14-dev qt6-base-dev libpng-dev)
+packages=(cmake ninja-build clang libclang-rt-14-dev qt6-base-dev libpng-dev zlib1g-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -297,7 +297,7 @@ void SearchTest::unsoundEntriesAreDroppedAndMadeAgain()
         else if (damage == u"another magic"_s)
             bytes[0] = 'X';
         else if (damage == u"another version"_s)
-            bytes[8] = 2;
+            ++bytes[8];
         else if (damage == u"another archive's entry"_s)
             bytes = TestEnvironment::readFile(cache.folder().entryPath(other));
         else

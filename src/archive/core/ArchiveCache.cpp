@@ -73,10 +73,9 @@ QString ArchiveCache::keepListing(const CacheFolder::Key& key, const ResultsFile
 QByteArray ArchiveCache::listingBytes(const ResultsFile::Listing& listing)
 {
     QByteArray bytes = listing.truncated ? "1\n" : "0\n";
-    for (const QString& name : listing.names) {
-        bytes += name.toUtf8();
-        bytes += '\n';
-    }
+    // One conversion for the whole listing: a thousand small ones cost several times as much.
+    if (!listing.names.isEmpty())
+        bytes += (listing.names.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
     return bytes;
 }
 

@@ -1,14 +1,14 @@
 #include "archive/core/CacheEntry.h"
 
-#include <QCryptographicHash>
 #include <QtEndian>
+#include <zlib.h>
 
 namespace CacheEntry {
 
 namespace {
 
 constexpr QByteArrayView magic("KDRCACHE");
-constexpr quint32 version = 1;
+constexpr quint32 version = 2;
 
 void appendNumber(QByteArray& file, quint32 number)
 {
@@ -20,6 +20,12 @@ void appendNumber(QByteArray& file, quint32 number)
 quint32 numberAt(QByteArrayView file, qsizetype at)
 {
     return qFromLittleEndian<quint32>(file.data() + at);
+}
+
+quint32 checksum(QByteArrayView bytes)
+{
+    // zlib takes at most 4 GiB at a time; an entry is far smaller.
+    return quint32(::crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), uInt(bytes.size())));
 }
 
 } // namespace
@@ -36,7 +42,7 @@ QByteArray write(QByteArrayView key, QByteArrayView content)
     appendNumber(file, quint32(content.size()));
     file.append(key);
     file.append(content);
-    file.append(QCryptographicHash::hash(file, QCryptographicHash::Sha256));
+    appendNumber(file, checksum(file));
     return file;
 }
 
@@ -50,7 +56,7 @@ std::optional<Entry> read(QByteArrayView file)
         file.size() != headerSize + qsizetype(keySize) + qsizetype(contentSize) + checksumSize)
         return std::nullopt;
     const QByteArrayView sealed = file.first(file.size() - checksumSize);
-    if (QCryptographicHash::hash(sealed, QCryptographicHash::Sha256) != file.last(checksumSize))
+    if (checksum(sealed) != numberAt(file, sealed.size()))
         return std::nullopt;
     return Entry{sealed.sliced(headerSize, keySize).toByteArray(),
                  sealed.sliced(headerSize + keySize, contentSize).toByteArray()};

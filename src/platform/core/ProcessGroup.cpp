@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -15,19 +16,19 @@ namespace ProcessGroup {
 void startOwnGroup(QProcess& process, Priority priority)
 {
 #ifdef Q_OS_UNIX
-    if (priority == Priority::Same) {
-        process.setChildProcessModifier([] { ::setpgid(0, 0); });
-        return;
+    std::optional<int> lower;
+    if (priority == Priority::Lower) {
+        // Ten steps below the program's own: measured on two busy cores, where the tools otherwise keep
+        // the program waiting while a core stands idle.
+        constexpr int steps = 10;
+        errno = 0;
+        const int own = ::getpriority(PRIO_PROCESS, 0);
+        lower = std::min((errno == 0 ? own : 0) + steps, 19);
     }
-    // Ten steps below the program's own: measured on two busy cores, where the tools otherwise keep the
-    // program waiting while a core stands idle.
-    constexpr int steps = 10;
-    errno = 0;
-    const int own = ::getpriority(PRIO_PROCESS, 0);
-    const int lower = std::min((errno == 0 ? own : 0) + steps, 19);
     process.setChildProcessModifier([lower] {
         ::setpgid(0, 0);
-        ::setpriority(PRIO_PROCESS, 0, lower);
+        if (lower)
+            ::setpriority(PRIO_PROCESS, 0, *lower);
     });
 #else
     Q_UNUSED(process);

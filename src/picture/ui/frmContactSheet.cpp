@@ -23,7 +23,9 @@
 
 namespace {
 
-constexpr int showInterval = 50; // milliseconds
+// Ten showings a second read as steady progress; at twenty, painting the growing sheet's scroll bars
+// alone cost 2 % of the sheet's time (measured on 1000 pictures).
+constexpr int showInterval = 100; // milliseconds
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "PictureArchive.h"
 
 #include "PbmpPicture.h"
+#include "SettleFixture.h"
 #include "VolArchive.h"
 #include "picture/core/PaletteCodec.h"
 
@@ -41,6 +42,8 @@ PictureArchive::PictureArchive()
     settings.setValue(u"Default Palette"_s, palettes + u"/base.pal"_s);
     QDir().mkpath(work);
     QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"), work + u"/extract.exe"_s);
+    settings.sync();
+    settleFixture();
 }
 
 PictureArchive& PictureArchive::shared()

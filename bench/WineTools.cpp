@@ -1,6 +1,7 @@
 #include "WineTools.h"
 
 #include "PictureArchive.h"
+#include "SettleFixture.h"
 #include "VolArchive.h"
 #include "platform/core/ToolLauncher.h"
 
@@ -60,6 +61,8 @@ WineTools::WineTools()
     boot.insert(u"WINEDLLOVERRIDES"_s, u"mscoree,mshtml="_s);
     if (run(wine, {u"wineboot"_s, u"--init"_s}, boot) != 0 || server(u"-w"_s) != 0)
         problem = u"the Wine prefix was not made"_s;
+    settings.sync();
+    settleFixture();
 #else
     problem = u"the Windows stand-ins are not built"_s;
 #endif

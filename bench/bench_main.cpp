@@ -1,6 +1,7 @@
 // Benchmarks of the archive and picture work, each printed at the end as a ratio to a baseline measured
 // in the same run, so that the figures mean the same on any machine.
 #include "RatioReporter.h"
+#include "SettleFixture.h"
 #include "SquarePbmp.h"
 #include "VolArchive.h"
 #include "app/ui/frmMain.h"
@@ -95,6 +96,7 @@ struct Fixture {
         QDir().mkpath(work);
         QFile::copy(QStringLiteral(KADRILLO_STANDIN_DIR "/extract.exe"),
                     work + QStringLiteral("/extract.exe"));
+        settleFixture();
     }
 };
 

@@ -148,13 +148,16 @@ bool adopt(int handle, QFile& file)
 }
 
 // Cuts the file at what was written into it. Written over rather than emptied first, so that the
-// disk keeps the blocks of a file of much the same size.
+// disk keeps the blocks of a file of much the same size; and cut only when it was longer, as a cut
+// costs the file system a truncation even where nothing is cut.
 bool cutAtWritten(QFile& file)
 {
     if (!file.flush())
         return false;
     const off_t written = ::lseek(file.handle(), 0, SEEK_CUR);
-    return written >= 0 && ::ftruncate(file.handle(), written) == 0;
+    struct stat info {};
+    return written >= 0 && ::fstat(file.handle(), &info) == 0 &&
+           (info.st_size == written || ::ftruncate(file.handle(), written) == 0);
 }
 #endif
 
@@ -224,7 +227,8 @@ QString writeScratch(const QString& path, const std::function<bool(QIODevice&)>&
     QFile file(path);
     if (!openToWriteOver(file))
         return file.errorString();
-    if (write(file) && file.flush() && file.resize(file.pos()))
+    // Cut only when it was longer, as cutAtWritten() does.
+    if (write(file) && file.flush() && (file.size() == file.pos() || file.resize(file.pos())))
         return {};
     const QString reason = file.errorString();
     file.close();

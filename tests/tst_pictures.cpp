@@ -34,6 +34,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,6 +42,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -60,6 +62,7 @@ private slots:
     void conversionWindow_data();
     void conversionWindow();
     void contactSheet();
+    void contactSheetCells();
     void refusesListsItCannotRead_data();
     void refusesListsItCannotRead();
     void paletteFolders_data();
@@ -668,6 +671,44 @@ void PicturesTest::contactSheet()
     QCOMPARE(window.findChild<QWidget*>(u"sheetView"_s)->size(), window.sheet().size());
     QCOMPARE(window.sheet().pictureRect(5).size(), QSize(4096, 1));
     QVERIFY(window.findChild<QAction*>(u"mnuSave"_s)->isEnabled());
+}
+
+// In cells, a small picture is enlarged pixel for pixel and a large one reduced smoothly, on any painter.
+void PicturesTest::contactSheetCells()
+{
+    ContactSheet sheet(QFont(), 64, 2);
+    QImage four(2, 2, QImage::Format_RGB32);
+    const QList<QRgb> colours{qRgb(200, 0, 0), qRgb(0, 200, 0), qRgb(0, 0, 200), qRgb(200, 200, 0)};
+    for (int i = 0; i < 4; ++i)
+        four.setPixel(i % 2, i / 2, colours.at(i));
+    QImage lines(128, 128, QImage::Format_RGB32);
+    for (int y = 0; y < 128; ++y) {
+        for (int x = 0; x < 128; ++x)
+            lines.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+    }
+    QVERIFY(sheet.add(u"four.bmp"_s, four, four.size()) && sheet.add(u"lines.bmp"_s, lines, lines.size()));
+    QImage drawn(sheet.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    sheet.paint(painter, drawn.rect());
+    painter.end();
+
+    const QRect enlarged = sheet.pictureRect(0);
+    QCOMPARE(enlarged.size(), QSize(64, 64));
+    for (const auto& [x, y, colour] : {std::tuple{0, 0, 0},
+                                       {31, 31, 0},
+                                       {32, 31, 1},
+                                       {31, 32, 2},
+                                       {32, 32, 3},
+                                       {63, 63, 3},
+                                       {63, 0, 1},
+                                       {0, 63, 2}})
+        QCOMPARE(drawn.pixel(enlarged.topLeft() + QPoint(x, y)), colours.at(colour));
+    const QRect reduced = sheet.pictureRect(1);
+    QCOMPARE(reduced.size(), QSize(64, 64));
+    const int grey = qRed(drawn.pixel(reduced.center()));
+    QVERIFY2(grey > 100 && grey < 155, qPrintable(QString::number(grey)));
 }
 
 void PicturesTest::refusesListsItCannotRead_data()

@@ -43,11 +43,12 @@ std::optional<QRect> ContactSheet::add(const QString& name, const QImage& pictur
         layout_.add(drawn, QFontMetrics(font_).horizontalAdvance(text));
     if (!place)
         return std::nullopt;
+    // An enlarged picture is kept at its own size and enlarged as it is painted: a sheet of large
+    // cells would otherwise hold many times the pixels it was given.
     const bool enlarged = drawn.width() > picture.width() || drawn.height() > picture.height();
-    const QImage shown = picture.size() == drawn
+    const QImage shown = picture.size() == drawn || enlarged
                              ? picture
-                             : picture.scaled(drawn, Qt::IgnoreAspectRatio,
-                                              enlarged ? Qt::FastTransformation : Qt::SmoothTransformation);
+                             : picture.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     cells_.append({name, text, shown, *place});
     return place->area;
 }
@@ -73,17 +74,21 @@ int ContactSheet::cellAt(QPoint point) const
 void ContactSheet::paint(QPainter& painter, const QRect& area) const
 {
     const bool inCells = cell() != ContactSheetLayout::natural;
+    painter.save();
     painter.setFont(font_);
     painter.setPen(Qt::black);
+    // Pixel for pixel where a picture is enlarged.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const Cell& cell : cells_) {
         if (!cell.place.area.intersects(area))
             continue;
         if (inCells)
             painter.fillRect(cell.place.area.adjusted(0, 0, 0, -cell.place.label.height()), cellBackground);
         if (cell.place.picture.intersects(area))
-            painter.drawImage(cell.place.picture.topLeft(), cell.picture);
+            painter.drawImage(cell.place.picture, cell.picture);
         if (cell.place.label.intersects(area))
             painter.drawText(cell.place.label, (inCells ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop,
                              cell.label);
     }
+    painter.restore();
 }

@@ -64,7 +64,6 @@ QString whyCannotStart(const QString& toolPath)
 LaunchPlan plan(const ToolCall& call, const QString& script)
 {
     LaunchPlan launch;
-    launch.environment = QProcessEnvironment::systemEnvironment();
     launch.workingFolder = call.folder;
 #ifdef Q_OS_WIN
     if (!script.isEmpty()) {
@@ -90,6 +89,7 @@ LaunchPlan plan(const ToolCall& call, const QString& script)
     launch.program = wine;
     launch.arguments.prepend(call.program);
     launch.throughWine = true;
+    launch.environment = QProcessEnvironment::systemEnvironment();
     if (!launch.environment.contains(QStringLiteral("WINEDEBUG")))
         launch.environment.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("-all"));
 #endif
@@ -117,8 +117,8 @@ QString setUp(QProcess& process, const LaunchPlan& launch, ErrorChannel errors)
             .arg(launch.outputFile, target.errorString());
     target.close();
     process.setProcessChannelMode(readErrors ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
-    process.setStandardOutputFile(launch.outputFile,
-                                  launch.appendOutput ? QIODevice::Append : QIODevice::Truncate);
+    // Emptied above already: a second truncation would cost the file system one more.
+    process.setStandardOutputFile(launch.outputFile, QIODevice::Append);
     return {};
 }
 

@@ -11,7 +11,8 @@ class QProcess;
 struct LaunchPlan {
     QString program;
     QStringList arguments;
-    QProcessEnvironment environment;
+    // The starter's own unless the tool needs more: building it afresh for every start costs.
+    QProcessEnvironment environment{QProcessEnvironment::InheritFromParent};
     QString workingFolder; // empty: the starter's own
     QString outputFile;    // where standard output goes, when not to the starter's
     bool appendOutput = false;

@@ -117,7 +117,8 @@ QString setUp(QProcess& process, const LaunchPlan& launch, ErrorChannel errors)
             .arg(launch.outputFile, target.errorString());
     target.close();
     process.setProcessChannelMode(readErrors ? QProcess::SeparateChannels : QProcess::ForwardedErrorChannel);
-    // Emptied above already: a second truncation would cost the file system one more.
+    // Appended to either way: an output to be written over was emptied above, and a second truncation
+    // would cost the file system one more.
     process.setStandardOutputFile(launch.outputFile, QIODevice::Append);
     return {};
 }

@@ -118,6 +118,14 @@ Moved moveInKernel(QFile& in, QFileDevice& out)
 #endif
 }
 
+// Cuts a scratch file written over from its start at `written` bytes. Written over rather than emptied
+// first, so that the disk keeps the blocks of a file of much the same size; and cut only when it was
+// longer, as a cut costs the file system a truncation even where nothing is cut.
+bool cutAt(QFile& file, qint64 written)
+{
+    return file.size() == written || file.resize(written);
+}
+
 #ifdef Q_OS_UNIX
 // The file at `path` (made when missing) opened for writing when it is a plain file of the user's with
 // no other name; -1 for anything else (a link, a pipe, a second name of another file), which the caller
@@ -147,17 +155,12 @@ bool adopt(int handle, QFile& file)
     return false;
 }
 
-// Cuts the file at what was written into it. Written over rather than emptied first, so that the
-// disk keeps the blocks of a file of much the same size; and cut only when it was longer, as a cut
-// costs the file system a truncation even where nothing is cut.
+// Cuts the file at what was written into it, by the kernel's own file offset: the copy moves it
+// without Qt knowing.
 bool cutAtWritten(QFile& file)
 {
-    if (!file.flush())
-        return false;
-    const off_t written = ::lseek(file.handle(), 0, SEEK_CUR);
-    struct stat info {};
-    return written >= 0 && ::fstat(file.handle(), &info) == 0 &&
-           (info.st_size == written || ::ftruncate(file.handle(), written) == 0);
+    const off_t written = file.flush() ? ::lseek(file.handle(), 0, SEEK_CUR) : -1;
+    return written >= 0 && cutAt(file, written);
 }
 #endif
 
@@ -227,8 +230,7 @@ QString writeScratch(const QString& path, const std::function<bool(QIODevice&)>&
     QFile file(path);
     if (!openToWriteOver(file))
         return file.errorString();
-    // Cut only when it was longer, as cutAtWritten() does.
-    if (write(file) && file.flush() && (file.size() == file.pos() || file.resize(file.pos())))
+    if (write(file) && file.flush() && cutAt(file, file.pos()))
         return {};
     const QString reason = file.errorString();
     file.close();

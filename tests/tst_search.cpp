@@ -32,12 +32,14 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QtEndian>
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <zlib.h>
 
 using namespace Qt::StringLiterals;
 
@@ -302,6 +304,13 @@ void SearchTest::unsoundEntriesAreDroppedAndMadeAgain()
             bytes = TestEnvironment::readFile(cache.folder().entryPath(other));
         else
             bytes.clear();
+        // Sealed again, so that the magic and the version are checked for themselves.
+        if (damage == u"another magic"_s || damage == u"another version"_s) {
+            const qsizetype sealed = bytes.size() - CacheEntry::checksumSize;
+            const auto crc =
+                quint32(::crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()), uInt(sealed)));
+            qToLittleEndian(crc, bytes.data() + sealed);
+        }
         TestEnvironment::writeFile(entry, bytes);
     }
     QVERIFY(!cache.listing(key));

@@ -27,8 +27,9 @@ namespace ToolLauncher {
 
 bool isWindowsProgram(const QString& path)
 {
+    // Asked before every tool start: two bytes, not the 16 KB a buffered read would fetch.
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) && file.read(2) == "MZ";
+    return file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) && file.read(2) == "MZ";
 }
 
 QString findWine()

@@ -132,7 +132,12 @@ QString CacheFolder::write(const Key& key, const QByteArray& content) const
     const QByteArray file = CacheEntry::write(wholeKey(key), content);
     if (file.isEmpty())
         return tr("It is too large to be cached.");
-    return FileSystem::replaceContents(entryPath(key), file, FileSystem::Sync::None);
+    // A new entry is written in its place, which saves two of the three changes to the folder: a reader
+    // that finds it half written drops it as damaged, as after a crash. One standing there is replaced.
+    const QString path = entryPath(key);
+    if (const std::optional<QString> written = FileSystem::writeNew(path, file))
+        return *written;
+    return FileSystem::replaceContents(path, file, FileSystem::Sync::None);
 }
 
 void CacheFolder::drop(const Key& key) const

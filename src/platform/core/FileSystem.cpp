@@ -374,4 +374,20 @@ QString replaceWith(const QString& path, const std::function<bool(QIODevice&)>& 
     return file.commit();
 }
 
+std::optional<QString> writeNew(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered,
+                   QFile::ReadOwner | QFile::WriteOwner)) {
+        if (const QFileInfo standing(path); standing.exists() || standing.isSymLink())
+            return std::nullopt;
+        return file.errorString();
+    }
+    if (file.write(bytes) == bytes.size())
+        return QString();
+    const QString reason = file.errorString();
+    file.remove();
+    return reason;
+}
+
 } // namespace FileSystem

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QFile;
 class QIODevice;
@@ -76,5 +77,12 @@ QString replaceContents(const QString& path, const QByteArray& bytes, Sync sync 
 // The same for a content that `write` puts into the file and reports as whole or not.
 QString replaceWith(const QString& path, const std::function<bool(QIODevice&)>& write,
                     Sync sync = Sync::ToDisk);
+
+// Writes `bytes` as a new file at `path` that the user alone may read and write, created exclusively
+// (so never through a link, nor into a file that another name shares) and written where it stands,
+// without a temporary file and a rename: only for a file that is checked when read, as a reader may
+// find it half written. Nothing when something stands at the path already; otherwise why the write
+// failed (the part written is removed), or an empty text.
+std::optional<QString> writeNew(const QString& path, const QByteArray& bytes);
 
 } // namespace FileSystem

@@ -91,6 +91,9 @@ private:
     static ArchiveSearch::Tools tools(const QString& folder);
     // The rows as "archive<TAB>object", or "archive<TAB>!" for an archive not listed.
     static QStringList shown(const QList<ArchiveSearch::FoundObject>& rows);
+    // What the search of finds() hands over, in order.
+    QList<ArchiveSearch::FoundObject> found(ArchiveSearch& search, bool subfolders,
+                                            const QString& pattern = QString()) const;
 
     QString game() const { return environment_.path() + u"/game"_s; }
     QByteArray nativeGame() const { return QFile::encodeName(game()); }
@@ -430,6 +433,15 @@ QStringList SearchTest::shown(const QList<ArchiveSearch::FoundObject>& rows)
     return lines;
 }
 
+QList<ArchiveSearch::FoundObject> SearchTest::found(ArchiveSearch& search, bool subfolders,
+                                                    const QString& pattern) const
+{
+    QList<ArchiveSearch::FoundObject> rows;
+    search.find(finds(), subfolders, NamePattern(pattern),
+                [&rows](const ArchiveSearch::FoundObject& row) { rows.append(row); });
+    return rows;
+}
+
 void SearchTest::findsTheMatchingObjects_data()
 {
     QTest::addColumn<QString>("pattern");
@@ -464,9 +476,21 @@ void SearchTest::findsTheMatchingObjects()
     const ArchiveCache cache(environment_.path() + u"/cache-"_s + QLatin1String(QTest::currentDataTag()));
     const auto tools = runner();
     ArchiveSearch search(*tools, cache, this->tools(work()), parallel);
-    const QList<ArchiveSearch::FoundObject> found = search.find(finds(), subfolders, NamePattern(pattern));
-    QCOMPARE(shown(found), rows);
-    for (const ArchiveSearch::FoundObject& row : found) {
+    // The rows come as each archive is done, while the rest are still listed.
+    int listedWhenFirstFound = -1;
+    int listed = 0;
+    connect(&search, &ArchiveSearch::progressed, this, [&listed](int done) { listed = done; });
+    QList<ArchiveSearch::FoundObject> rowsFound;
+    search.find(finds(), subfolders, NamePattern(pattern), [&](const ArchiveSearch::FoundObject& row) {
+        if (rowsFound.isEmpty())
+            listedWhenFirstFound = listed;
+        rowsFound.append(row);
+    });
+    QCOMPARE(listedWhenFirstFound, 0);
+    QCOMPARE(shown(rowsFound), rows);
+    QCOMPARE(rowsFound, ArchiveSearch::matches(search.list(ArchiveFolder::find(finds(), subfolders)),
+                                               NamePattern(pattern)));
+    for (const ArchiveSearch::FoundObject& row : rowsFound) {
         QCOMPARE(row.path, finds() + u'/' + row.archive);
         if (row.archive == u"sub/broken.vol"_s)
             QVERIFY2(row.problem.startsWith(u"vtlist.exe ended with status 1: vtlist: "_s),
@@ -485,9 +509,9 @@ void SearchTest::secondSearchStartsNoToolForAnUnchangedArchive()
     const ArchiveCache cache(environment_.path() + u"/cache-again"_s);
     const auto tools = runner();
     ArchiveSearch search(*tools, cache, this->tools(work()), 2);
-    const QStringList rows = shown(search.find(finds(), true, NamePattern()));
+    const QStringList rows = shown(found(search, true));
     QCOMPARE(toolRuns("vtlist.exe"), 4);
-    QCOMPARE(shown(search.find(finds(), true, NamePattern())), rows);
+    QCOMPARE(shown(found(search, true)), rows);
     QCOMPARE(toolRuns("vtlist.exe"), 6);
 
     const QString base = finds() + u"/base.vol"_s;
@@ -503,7 +527,7 @@ void SearchTest::secondSearchStartsNoToolForAnUnchangedArchive()
     QCOMPARE(toolRuns("vtlist.exe"), 10);
     QCOMPARE(listed.first().fromCache, false);
     QVERIFY(cache.listing(*ArchiveCache::listingKey(mission, work() + u"/vtlist.exe"_s)));
-    search.find(finds(), true, NamePattern());
+    found(search, true);
     QCOMPARE(toolRuns("vtlist.exe"), 12);
 }
 

@@ -318,16 +318,16 @@ int CommandLineMode::find()
     ArchiveSearch search(runner_, cache, searchTools(),
                          options_.jobs.value_or(core_.settings.parallelRuns()));
     bool found = false;
-    for (const ArchiveSearch::FoundObject& row :
-         search.find(options_.folder, options_.recursive, NamePattern(options_.searchText))) {
-        if (!row.problem.isEmpty()) {
-            console_.fail(row.archive, row.problem);
-            continue;
-        }
-        console_.print(CommandLineConsole::shown(row.archive) + QLatin1Char('\t') +
-                       CommandLineConsole::shown(row.object));
-        found = true;
-    }
+    search.find(options_.folder, options_.recursive, NamePattern(options_.searchText),
+                [this, &found](const ArchiveSearch::FoundObject& row) {
+                    if (!row.problem.isEmpty()) {
+                        console_.fail(row.archive, row.problem);
+                        return;
+                    }
+                    console_.print(CommandLineConsole::shown(row.archive) + QLatin1Char('\t') +
+                                   CommandLineConsole::shown(row.object));
+                    found = true;
+                });
     return searchStatus(found);
 }
 

@@ -31,46 +31,84 @@ ArchiveSearch::ArchiveSearch(ToolRunner& runner, const ArchiveCache& cache, cons
 
 ArchiveSearch::~ArchiveSearch() = default;
 
-RunReport ArchiveSearch::runOver(RunStep& step, const QStringList& names, int done, int total)
+RunReport ArchiveSearch::runOver(RunStep& step, const QStringList& names, int done, int total,
+                                 const std::function<void(int position, const RunReport& report)>& finished)
 {
     RunDriver driver(runner_, step, RunReport::Kind::Extraction, parallelRuns_);
     driver_ = &driver;
     if (cancelled_)
         driver.cancel();
     connect(&driver, &RunDriver::progressed, this, [&](int position, RunDriver::Phase phase) {
-        if (phase == RunDriver::Phase::Done)
-            emit progressed(done + position, total);
+        if (phase != RunDriver::Phase::Done)
+            return;
+        if (finished)
+            finished(position, driver.report());
+        emit progressed(done + position, total);
     });
     RunReport report = driver.run(RunDriver::objects(names));
     driver_ = nullptr;
     return report;
 }
 
-QList<ListingJob::Listed> ArchiveSearch::list(const QList<ArchiveFolder::Found>& archives)
+QList<ListingJob::Listed> ArchiveSearch::list(const QList<ArchiveFolder::Found>& archives,
+                                              const ListedVisitor& listed)
 {
     ListingJob job(runner_, cache_, tools_.listing);
     job.setArchives(archives);
     QStringList positions;
     for (qsizetype index = 0; index < archives.size(); ++index)
         positions.append(QString::number(index));
+    qsizetype concluded = 0;
+    const auto conclude = [&](qsizetype upTo, const RunReport& report) {
+        for (; concluded < upTo; ++concluded) {
+            ListingJob::Listed& archive = job.listedAt(concluded);
+            // Whatever the driver stopped or could not start is a row with its reason, never a gap.
+            const auto failure =
+                std::find_if(report.failures().cbegin(), report.failures().cend(),
+                             [&](const RunReport::Failure& failed) { return failed.row == concluded; });
+            if (failure != report.failures().cend() && archive.problem.isEmpty()) {
+                archive.names.clear();
+                archive.problem =
+                    failure->step == RunReport::Step::NotDone ? notDone(failure->stop) : failure->reason;
+            }
+            if (listed)
+                listed(archive);
+        }
+    };
     emit progressed(0, int(archives.size()));
-    const RunReport report = runOver(job, positions, 0, int(archives.size()));
-    QList<ListingJob::Listed> listed = job.listed();
-    // Whatever the driver stopped or could not start is a row with its reason, never a gap.
-    for (const RunReport::Failure& failure : report.failures()) {
-        ListingJob::Listed& archive = listed[failure.row];
-        if (!archive.problem.isEmpty())
-            continue;
-        archive.names.clear();
-        archive.problem = failure.step == RunReport::Step::NotDone ? notDone(failure.stop) : failure.reason;
-    }
-    return listed;
+    const RunReport report =
+        runOver(job, positions, 0, int(archives.size()),
+                [&](int position, const RunReport& sofar) { conclude(position, sofar); });
+    // Those after a stop were never done.
+    conclude(archives.size(), report);
+    return job.listed();
 }
 
-QList<ArchiveSearch::FoundObject> ArchiveSearch::find(const QString& folder, bool includeSubfolders,
-                                                      const NamePattern& pattern)
+void ArchiveSearch::find(const QString& folder, bool includeSubfolders, const NamePattern& pattern,
+                         const FoundVisitor& found)
 {
-    return matches(list(ArchiveFolder::find(folder, includeSubfolders)), pattern);
+    list(ArchiveFolder::find(folder, includeSubfolders), [&](ListingJob::Listed& archive) {
+        visitMatches(archive, pattern, found);
+        archive.names = QStringList();
+    });
+}
+
+void ArchiveSearch::visitMatches(const ListingJob::Listed& archive, const NamePattern& pattern,
+                                 const FoundVisitor& found)
+{
+    // One row, refilled: the archive's texts are shared by its rows, not copied for each.
+    FoundObject row{archive.archive.relativePath, archive.archive.path, {}, 0, archive.problem};
+    if (!archive.problem.isEmpty()) {
+        found(row);
+        return;
+    }
+    for (qsizetype order = 0; order < archive.names.size(); ++order) {
+        if (pattern.matches(archive.names.at(order))) {
+            row.object = archive.names.at(order);
+            row.order = int(order);
+            found(row);
+        }
+    }
 }
 
 QList<ArchiveSearch::FoundObject> ArchiveSearch::matches(const QList<ListingJob::Listed>& listed,
@@ -81,17 +119,8 @@ QList<ArchiveSearch::FoundObject> ArchiveSearch::matches(const QList<ListingJob:
     for (const ListingJob::Listed& archive : listed)
         names += std::max(archive.names.size(), qsizetype(1));
     rows.reserve(names);
-    for (const ListingJob::Listed& archive : listed) {
-        const QString& shown = archive.archive.relativePath;
-        if (!archive.problem.isEmpty()) {
-            rows.append({shown, archive.archive.path, {}, 0, archive.problem});
-            continue;
-        }
-        for (qsizetype order = 0; order < archive.names.size(); ++order) {
-            if (pattern.matches(archive.names.at(order)))
-                rows.append({shown, archive.archive.path, archive.names.at(order), int(order), {}});
-        }
-    }
+    for (const ListingJob::Listed& archive : listed)
+        visitMatches(archive, pattern, [&rows](const FoundObject& row) { rows.append(row); });
     return rows;
 }
 

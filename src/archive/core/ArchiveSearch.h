@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class RunDriver;
 class ToolRunner;
@@ -55,11 +56,21 @@ public:
     ArchiveSearch(ToolRunner& runner, const ArchiveCache& cache, const Tools& tools, int parallelRuns);
     ~ArchiveSearch() override;
 
-    // Every archive listed, in the order given; stops early on cancel().
-    QList<ListingJob::Listed> list(const QList<ArchiveFolder::Found>& archives);
-    // The archives in `folder` listed, and the objects whose names match, ordered by the archive's
-    // relative path and then its own order.
-    QList<FoundObject> find(const QString& folder, bool includeSubfolders, const NamePattern& pattern);
+    using ListedVisitor = std::function<void(ListingJob::Listed&)>;
+    // Every archive listed, in the order given; stops early on cancel(). Each is handed to `listed` as
+    // soon as it and those before it are done, while the tools list the rest.
+    QList<ListingJob::Listed> list(const QList<ArchiveFolder::Found>& archives,
+                                   const ListedVisitor& listed = {});
+    using FoundVisitor = std::function<void(const FoundObject&)>;
+    // The archives in `folder` listed, and each object whose name matches handed to `found` in the
+    // order of the archives' relative paths and then of the archives' own. Neither the rows nor the
+    // listings are kept, so that one archive's memory serves the next: the tens of thousands of rows of
+    // a whole game would each take new memory, which costs more than matching them.
+    void find(const QString& folder, bool includeSubfolders, const NamePattern& pattern,
+              const FoundVisitor& found);
+    // The rows of one archive listed, handed over one by one; or those of many, all together.
+    static void visitMatches(const ListingJob::Listed& archive, const NamePattern& pattern,
+                             const FoundVisitor& found);
     static QList<FoundObject> matches(const QList<ListingJob::Listed>& listed, const NamePattern& pattern);
     // The lines that hold the search's text in every ".cs" and ".txt" object of the archives, in the
     // order of the archives, then of their objects, then of the lines.
@@ -82,8 +93,10 @@ signals:
     void progressed(int done, int total);
 
 private:
-    // Runs the step over the names, with progress counted on from `done` of `total`.
-    RunReport runOver(RunStep& step, const QStringList& names, int done, int total);
+    // Runs the step over the names, with progress counted on from `done` of `total`; `finished` is
+    // told each name's position (from 1) once its result is in the driver's report.
+    RunReport runOver(RunStep& step, const QStringList& names, int done, int total,
+                      const std::function<void(int position, const RunReport& report)>& finished = {});
 
     ToolRunner& runner_;
     const ArchiveCache& cache_;

@@ -34,6 +34,7 @@ public:
     // The archives to list; each run object is named by its position in this list.
     void setArchives(const QList<ArchiveFolder::Found>& archives);
     const QList<Listed>& listed() const { return listed_; }
+    Listed& listedAt(qsizetype index) { return listed_[index]; }
 
     Plan plan(const QString& objectName, const RunSlot& slot) override;
     void toolEnded(const QString& objectName, const ToolRunner::ToolRun& run) override;
